@@ -1,0 +1,26 @@
+#pragma once
+
+#include "fees/UsageProfile.h"
+#include "tariffs/Tarifs.h"
+
+namespace hovorix {
+
+// The parts of one tariff's monthly cost, computed in the very order the cost
+// is summed, so total is bit for bit what MonthlyCost returns.
+struct CostBreakdown {
+    double telephoneFee = 0;
+    double faxFee = 0;    // 0 unless the fax service is used
+    double dataFee = 0;   // 0 unless the data service is used
+    double fixedNetwork = 0;  // JTS, JTS-mimo, JTS-noc
+    double paegas = 0;        // PAEGAS, PAEGAS-mimo
+    double eurotel = 0;       // EUROTEL, EUROTEL-mimo
+    bool minimumApplied = false;
+    double total = 0;
+};
+
+CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage);
+
+// The price of one tariff for one month of the given usage.
+double MonthlyCost(const Tarifs& tariff, const UsageProfile& usage);
+
+}  // namespace hovorix

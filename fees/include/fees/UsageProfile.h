@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "tariffs/Tarifs.h"
+
+namespace hovorix {
+
+// Period factors in ten-thousandths: how many entered periods make a month.
+// A month counts as 30 days, or as 4.2857 weeks (not 30/7), to match the
+// published price lists.
+inline constexpr std::int64_t PerDayFactor = 300000;
+inline constexpr std::int64_t PerWeekFactor = 42857;
+inline constexpr std::int64_t PerMonthFactor = 10000;
+
+// The period list's item index (0 day, 1 week, 2 month) as a factor; any
+// other index, "none selected" included, counts as monthly.
+std::int64_t periodFactorForIndex(int index);
+
+// What the user entered: minutes per zone for the period, the two services
+// and the period.
+struct UsageProfile {
+    std::array<std::int32_t, ZoneCount> minutes{};  // indexed by Zone
+    bool fax = false;
+    bool data = false;
+    std::int64_t periodFactor = PerMonthFactor;
+
+    std::int32_t& count(Zone z) { return minutes[static_cast<std::size_t>(z)]; }
+    std::int32_t count(Zone z) const { return minutes[static_cast<std::size_t>(z)]; }
+};
+
+}  // namespace hovorix

@@ -1,0 +1,112 @@
+#include "fees/MonthlyCost.h"
+
+#include <cmath>
+
+namespace hovorix {
+
+std::int64_t periodFactorForIndex(int index) {
+    switch (index) {
+    case 0: return PerDayFactor;
+    case 1: return PerWeekFactor;
+    default: return PerMonthFactor;
+    }
+}
+
+namespace {
+
+// Chargeable minutes never go below zero; a result that is not a number
+// (infinite free minutes against infinite usage, say) charges nothing either.
+double chargeable(double minutes) { return (minutes < 0 || std::isnan(minutes)) ? 0.0 : minutes; }
+
+class ZoneCharges {
+public:
+    ZoneCharges(const Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff), usage_(usage) {}
+
+    // The entered count times the period factor, formed in 64 bits: it reaches
+    // 2^31 x 300000, far beyond 32-bit arithmetic.
+    std::int64_t periodMinutes(Zone z) const { return std::int64_t{usage_.count(z)} * usage_.periodFactor; }
+
+    double monthlyMinutes(Zone z) const { return static_cast<double>(periodMinutes(z)) * 0.0001; }
+
+    // The zone gets only its own free minutes.
+    double plain(Zone z) const {
+        const ZoneRate& zone = tariff_.zone(z);
+        return chargeable(monthlyMinutes(z) - zone.freeMinutes) * zone.rate;
+    }
+
+    // The zone also gets its share of the first free minutes, in proportion to
+    // its calls among the sharing zones. A share larger than the zone needs is
+    // lost, never carried over.
+    template <std::size_t N>
+    double shared(Zone z, const std::array<Zone, N>& sharingZones) const {
+        const double minutes = monthlyMinutes(z);
+        const ZoneRate& zone = tariff_.zone(z);
+        if (!(minutes > 0)) return 0.0 * zone.rate;
+        std::int64_t sharingMinutes = 0;
+        for (Zone s : sharingZones) sharingMinutes += periodMinutes(s);
+        // Negative counts can make the sharing zones sum to nothing: no share then.
+        const double share = sharingMinutes > 0 ? tariff_.firstFreeMinutes / static_cast<double>(sharingMinutes) *
+                                                      static_cast<double>(periodMinutes(z))
+                                                : 0.0;
+        return chargeable(minutes - share - zone.freeMinutes) * zone.rate;
+    }
+
+private:
+    const Tarifs& tariff_;
+    const UsageProfile& usage_;
+};
+
+constexpr std::array<Zone, 3> FixedNetworkZones = {Zone::JTS, Zone::JTSMimo, Zone::JTSNoc};
+
+}  // namespace
+
+CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
+    CostBreakdown result;
+    const ZoneCharges charge(tariff, usage);
+
+    double cost = tariff.telephoneFee;
+    result.telephoneFee = tariff.telephoneFee;
+    if (usage.fax) {
+        cost = cost + tariff.faxFee;
+        result.faxFee = tariff.faxFee;
+    }
+    if (usage.data) {
+        cost = cost + tariff.dataFee;
+        result.dataFee = tariff.dataFee;
+    }
+
+    if (!tariff.allMinutesFree) {
+        // The first free minutes cover the fixed network only; with none, no
+        // share is formed (and nothing divided).
+        auto fixed = [&](Zone z) {
+            return tariff.firstFreeMinutes != 0 ? charge.shared(z, FixedNetworkZones) : charge.plain(z);
+        };
+        result.fixedNetwork = fixed(Zone::JTS) + fixed(Zone::JTSMimo) + fixed(Zone::JTSNoc);
+        result.paegas = charge.plain(Zone::PAEGAS) + charge.plain(Zone::PAEGASMimo);
+        result.eurotel = charge.plain(Zone::EUROTEL) + charge.plain(Zone::EUROTELMimo);
+        cost = ((cost + result.fixedNetwork) + result.paegas) + result.eurotel;
+    } else {
+        // The first free minutes cover calls anywhere; the seven charges are
+        // summed in zone order, so the total is formed from them directly.
+        std::array<double, ZoneCount> zones{};
+        for (std::size_t i = 0; i < ZoneCount; ++i) zones[i] = charge.shared(AllZones[i], AllZones);
+        result.fixedNetwork = zones[0] + zones[1] + zones[2];
+        result.paegas = zones[3] + zones[4];
+        result.eurotel = zones[5] + zones[6];
+        double all = zones[0];
+        for (std::size_t i = 1; i < ZoneCount; ++i) all += zones[i];
+        cost = cost + all;
+    }
+
+    // The minimum applies to the whole monthly amount, flat fees included.
+    if (cost < tariff.minimumCharge || std::isnan(cost)) {
+        cost = tariff.minimumCharge;
+        result.minimumApplied = true;
+    }
+    result.total = cost;
+    return result;
+}
+
+double MonthlyCost(const Tarifs& tariff, const UsageProfile& usage) { return costBreakdown(tariff, usage).total; }
+
+}  // namespace hovorix

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "tariffs/TariffList.h"
+
+namespace hovorix {
+
+// What a line of a tariff file sets. A line is recognised by its first
+// characters, byte for byte and case-sensitive; lines that match nothing
+// (comments, "konec", ".", empty lines) are ignored.
+enum class LineRule {
+    None,
+    Provider,
+    TelephoneFee,
+    TariffName,
+    FaxFee,
+    DataFee,
+    FirstFreeMinutes,
+    RateJTS,
+    RatePAEGAS,
+    RateEUROTEL,
+    RateJTSMimo,
+    RatePAEGASMimo,
+    RateEUROTELMimo,
+    RateJTSNoc,
+    MinimumCharge,
+    AllMinutesFree,
+    Version,
+};
+
+enum class ValueKind { Text, Number, NumberPair, None };
+
+struct LineRuleInfo {
+    LineRule rule;
+    std::string_view prefix;   // compared text, blanks included
+    std::size_t valueColumn;   // 1-based; 0 when the line carries no value
+    ValueKind kind;
+};
+
+// The rules in the order the reader tests them.
+const std::array<LineRuleInfo, 16>& lineRules();
+
+// The rule whose compared text starts the line, or None.
+LineRule matchLineRule(std::string_view line);
+
+// Longest text a line may carry; longer texts are cut.
+inline constexpr std::size_t MaxTextLength = 255;
+
+struct ReaderEvents {
+    // Every "verze " line, with the new data version (the calculator's caption
+    // follows it at once).
+    std::function<void(std::string_view version)> onVersion;
+    // Every line after it was applied; applied is false for tariff lines that
+    // stand before the first provider line and have no tariff to set.
+    std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied)> onLine;
+};
+
+// Splits the content into lines the way the tariff file is read: CR ends a
+// line and one LF right after it is skipped, a bare LF is an ordinary
+// character, Ctrl+Z ends the file (the text before it on its line is still a
+// line). Calls sink(line) for each line, in order.
+template <typename Sink>
+void forEachLine(std::string_view content, Sink&& sink);
+
+// Applies the lines of content to the list and the data version, appending
+// tariffs (the list is never emptied here). A malformed number throws
+// ConversionError carrying its line number; everything read before it stays.
+// Returns the number of lines read.
+std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version,
+                 char decimalSeparator, const ReaderEvents& events = {});
+
+// ---------------------------------------------------------------------------
+
+template <typename Sink>
+void forEachLine(std::string_view content, Sink&& sink) {
+    constexpr char CR = '\r';
+    constexpr char LF = '\n';
+    constexpr char CtrlZ = '\x1a';
+    std::size_t pos = 0;
+    const std::size_t n = content.size();
+    while (pos < n) {
+        std::size_t end = pos;
+        while (end < n && content[end] != CR && content[end] != CtrlZ) ++end;
+        const bool endOfFile = end == n || content[end] == CtrlZ;
+        if (endOfFile && end == pos) return;  // nothing left before the end
+        sink(content.substr(pos, end - pos));
+        if (endOfFile) return;
+        pos = end + 1;
+        if (pos < n && content[pos] == LF) ++pos;
+    }
+}
+
+}  // namespace hovorix

@@ -1,0 +1,32 @@
+#include "tariffs/Errors.h"
+
+#include <cstring>
+#include <utility>
+
+namespace hovorix {
+
+namespace {
+std::string systemMessage(int code) { return std::strerror(code); }
+}  // namespace
+
+ConversionError::ConversionError(std::string text, std::size_t line)
+    : std::runtime_error("'" + text + "' is not a valid floating point value"),
+      text_(std::move(text)),
+      line_(line) {}
+
+FileError::FileError(const std::string& message, std::filesystem::path path, int code)
+    : std::runtime_error(message), path_(std::move(path)), code_(code) {}
+
+OpenError::OpenError(std::filesystem::path path, int code)
+    : FileError("cannot open " + path.string() + ": " + systemMessage(code), path, code) {}
+
+ReadError::ReadError(std::filesystem::path path, int code, std::size_t line)
+    : FileError("cannot read " + path.string() + ": " + systemMessage(code), path, code), line_(line) {}
+
+WriteError::WriteError(std::filesystem::path path, int code, Stage stage)
+    : FileError((stage == Stage::Create ? "cannot create " : "cannot write ") + path.string() + ": " +
+                    systemMessage(code),
+                path, code),
+      stage_(stage) {}
+
+}  // namespace hovorix

@@ -1,0 +1,204 @@
+#include "tariffs/TariffFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+#include <system_error>
+
+#include "tariffs/Errors.h"
+
+namespace hovorix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// Closes a descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads everything; on an input/output error returns the error code with what
+// was read so far in content.
+int readAll(int fd, std::string& content) {
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            content.append(chunk, static_cast<std::size_t>(got));
+        } else if (got == 0) {
+            return 0;
+        } else if (errno != EINTR) {
+            return errno;
+        }
+    }
+}
+
+int openForReading(const fs::path& path, bool createIfMissing) {
+    int flags = O_RDONLY | O_CLOEXEC;
+    int fd = ::open(path.c_str(), flags);
+    if (fd < 0 && errno == ENOENT && createIfMissing) {
+        // A missing file is created empty, as a new tariff file.
+        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (created < 0 && errno != EEXIST) return -1;
+        if (created >= 0) ::close(created);
+        fd = ::open(path.c_str(), flags);
+    }
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
+}
+
+// The file a path finally names, following symbolic links (also dangling ones,
+// whose target the save then creates).
+fs::path resolveLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        fs::path target = fs::read_symlink(path, error);
+        if (error) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+std::string temporaryName(const fs::path& target) {
+    static std::mt19937_64 random{std::random_device{}()};
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = "." + target.filename().string() + ".";
+    for (int i = 0; i < 8; ++i) name += Letters[random() % (sizeof Letters - 1)];
+    return name + ".tmp";
+}
+
+}  // namespace
+
+std::optional<fs::path> findCalculatorFile(const fs::path& folder) {
+    std::error_code error;
+    const fs::path exact = folder / CalculatorFileName;
+    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    std::optional<fs::path> found;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (equalsIgnoringAsciiCase(name, CalculatorFileName) && (!found || name < found->filename().string())) {
+            found = it->path();
+        }
+    }
+    return found;
+}
+
+void readTariffFile(const fs::path& path, TariffList& list, std::string& version, const ReadFileOptions& options,
+                    const ReaderEvents& events) {
+    const Descriptor file(openForReading(path, options.createIfMissing));
+    if (file.get() < 0) throw OpenError(path, errno);
+    std::string content;
+    const int readFailure = readAll(file.get(), content);
+    if (readFailure == 0) {
+        readTariffs(content, list, version, options.decimalSeparator, events);
+        return;
+    }
+    // The lines that arrived whole before the failure are read as usual.
+    const std::size_t lastLineEnd = content.find_last_of("\r\x1a");
+    const std::string_view whole =
+        lastLineEnd == std::string::npos ? std::string_view{} : std::string_view(content).substr(0, lastLineEnd + 1);
+    const std::size_t lines = readTariffs(whole, list, version, options.decimalSeparator, events);
+    throw ReadError(path, readFailure, lines + 1);
+}
+
+int SaveIo::openExclusive(const char* path, unsigned mode) {
+    return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+}
+long SaveIo::write(int fd, const char* data, unsigned long size) { return ::write(fd, data, size); }
+int SaveIo::fsync(int fd) { return ::fsync(fd); }
+int SaveIo::fchmod(int fd, unsigned mode) { return ::fchmod(fd, static_cast<mode_t>(mode)); }
+int SaveIo::close(int fd) { return ::close(fd); }
+int SaveIo::rename(const char* from, const char* to) { return ::rename(from, to); }
+int SaveIo::unlink(const char* path) { return ::unlink(path); }
+
+SaveIo& systemSaveIo() {
+    static SaveIo io;
+    return io;
+}
+
+void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
+    using Stage = WriteError::Stage;
+    const fs::path target = resolveLinks(path);
+
+    // What stands there now decides the permission bits of the new file, and
+    // whether we may replace it at all.
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode)) throw WriteError(path, EISDIR, Stage::Create);
+        if (::access(target.c_str(), W_OK) != 0) throw WriteError(path, errno, Stage::Create);
+    }
+
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    fs::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = folder / temporaryName(target);
+        fd = io.openExclusive(temporary.c_str(), 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) throw WriteError(path, errno, Stage::Create);
+
+    auto fail = [&](int code, bool open) {
+        if (open) io.close(fd);
+        io.unlink(temporary.c_str());
+        throw WriteError(path, code, Stage::Write);
+    };
+
+    if (exists && io.fchmod(fd, existing.st_mode & 07777) != 0) fail(errno, true);
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const long written = io.write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            fail(errno, true);
+        }
+        if (written == 0) fail(EIO, true);
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (io.fsync(fd) != 0) fail(errno, true);
+    if (io.close(fd) != 0) fail(errno, false);
+    if (io.rename(temporary.c_str(), target.c_str()) != 0) fail(errno, false);
+
+    // Make the rename itself durable; a failure here loses nothing.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+}  // namespace hovorix

@@ -1,0 +1,146 @@
+#include "tariffs/TariffReader.h"
+
+#include "tariffs/Errors.h"
+#include "tariffs/NumberText.h"
+
+namespace hovorix {
+
+namespace {
+
+constexpr std::array<LineRuleInfo, 16> Rules = {{
+    {LineRule::Provider, "provider", 10, ValueKind::Text},
+    {LineRule::TelephoneFee, "sluzba telefon", 16, ValueKind::Number},
+    {LineRule::TariffName, "tarif", 7, ValueKind::Text},
+    {LineRule::FaxFee, "sluzba fax", 12, ValueKind::Number},
+    {LineRule::DataFee, "sluzba data", 13, ValueKind::Number},
+    {LineRule::FirstFreeMinutes, "prvniminzdarma", 16, ValueKind::Number},
+    {LineRule::RateJTS, "sazba JTS ", 11, ValueKind::NumberPair},
+    {LineRule::RatePAEGAS, "sazba PAEGAS ", 14, ValueKind::NumberPair},
+    {LineRule::RateEUROTEL, "sazba EUROTEL ", 15, ValueKind::NumberPair},
+    {LineRule::RateJTSMimo, "sazba JTS-mimo", 16, ValueKind::NumberPair},
+    {LineRule::RatePAEGASMimo, "sazba PAEGAS-mimo", 19, ValueKind::NumberPair},
+    {LineRule::RateEUROTELMimo, "sazba EUROTEL-mimo", 20, ValueKind::NumberPair},
+    {LineRule::RateJTSNoc, "sazba JTS-noc", 15, ValueKind::NumberPair},
+    {LineRule::MinimumCharge, "minimalne", 11, ValueKind::Number},
+    {LineRule::AllMinutesFree, "vsechnyminzdarma", 0, ValueKind::None},
+    {LineRule::Version, "verze ", 7, ValueKind::Text},
+}};
+
+// The characters from the 1-based column to the end of the line, at most 255:
+// the file keeps no longer texts.
+std::string_view textFrom(std::string_view line, std::size_t column) {
+    if (column - 1 >= line.size()) return {};
+    return line.substr(column - 1, MaxTextLength);
+}
+
+// The characters from the 1-based column up to the first blank.
+std::string_view tokenFrom(std::string_view line, std::size_t column) {
+    if (column - 1 >= line.size()) return {};
+    const std::string_view rest = line.substr(column - 1);
+    return rest.substr(0, rest.find(' '));
+}
+
+Zone zoneOf(LineRule rule) {
+    switch (rule) {
+    case LineRule::RateJTSMimo: return Zone::JTSMimo;
+    case LineRule::RateJTSNoc: return Zone::JTSNoc;
+    case LineRule::RatePAEGAS: return Zone::PAEGAS;
+    case LineRule::RatePAEGASMimo: return Zone::PAEGASMimo;
+    case LineRule::RateEUROTEL: return Zone::EUROTEL;
+    case LineRule::RateEUROTELMimo: return Zone::EUROTELMimo;
+    default: return Zone::JTS;
+    }
+}
+
+class Reader {
+public:
+    Reader(TariffList& list, std::string& version, char separator, const ReaderEvents& events)
+        : list_(list), version_(version), separator_(separator), events_(events) {}
+
+    void line(std::string_view text) {
+        ++lineNumber_;
+        const LineRuleInfo* info = nullptr;
+        for (const LineRuleInfo& rule : Rules) {
+            if (text.starts_with(rule.prefix)) {
+                info = &rule;
+                break;  // the compared texts exclude one another
+            }
+        }
+        bool applied = false;
+        if (info) applied = apply(*info, text);
+        if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
+    }
+
+    std::size_t linesRead() const { return lineNumber_; }
+
+private:
+    double number(std::string_view text) const {
+        double value = 0;
+        if (!tryParseNumber(text, separator_, value)) throw ConversionError(std::string(text), lineNumber_);
+        return value;
+    }
+
+    bool apply(const LineRuleInfo& info, std::string_view text) {
+        switch (info.rule) {
+        case LineRule::Provider:
+            list_.append().provider = textFrom(text, info.valueColumn);
+            haveCurrent_ = true;
+            return true;
+        case LineRule::Version:
+            version_ = textFrom(text, info.valueColumn);
+            if (events_.onVersion) events_.onVersion(version_);
+            return true;
+        default:
+            break;
+        }
+        // Tariff lines before the first provider line have no tariff to set.
+        if (!haveCurrent_) return false;
+        Tarifs& tariff = list_.current();
+        switch (info.rule) {
+        case LineRule::TariffName: tariff.name = textFrom(text, info.valueColumn); break;
+        case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
+        case LineRule::FaxFee: tariff.faxFee = number(textFrom(text, info.valueColumn)); break;
+        case LineRule::DataFee: tariff.dataFee = number(textFrom(text, info.valueColumn)); break;
+        case LineRule::FirstFreeMinutes: tariff.firstFreeMinutes = number(textFrom(text, info.valueColumn)); break;
+        case LineRule::MinimumCharge: tariff.minimumCharge = number(textFrom(text, info.valueColumn)); break;
+        case LineRule::AllMinutesFree: tariff.allMinutesFree = true; break;
+        default: {
+            // A rate and its free minutes: the second number starts just after
+            // the single blank that ends the first.
+            ZoneRate& zone = tariff.zone(zoneOf(info.rule));
+            const std::string_view rate = tokenFrom(text, info.valueColumn);
+            zone.rate = number(rate);
+            zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
+            break;
+        }
+        }
+        return true;
+    }
+
+    TariffList& list_;
+    std::string& version_;
+    char separator_;
+    const ReaderEvents& events_;
+    std::size_t lineNumber_ = 0;
+    bool haveCurrent_ = false;
+};
+
+}  // namespace
+
+const std::array<LineRuleInfo, 16>& lineRules() { return Rules; }
+
+LineRule matchLineRule(std::string_view line) {
+    for (const LineRuleInfo& rule : Rules) {
+        if (line.starts_with(rule.prefix)) return rule.rule;
+    }
+    return LineRule::None;
+}
+
+std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version, char decimalSeparator,
+                 const ReaderEvents& events) {
+    Reader reader(list, version, decimalSeparator, events);
+    forEachLine(content, [&reader](std::string_view line) { reader.line(line); });
+    return reader.linesRead();
+}
+
+}  // namespace hovorix

@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include "TestFiles.h"
+#include "tariffs/Errors.h"
+#include "tariffs/TariffFile.h"
+
+using namespace hovorix;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string OldBytes = "provider OLD\r\ntarif Puvodni\r\n";
+
+bool onlyFile(const fs::path& folder, const std::string& name) {
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        ++entries;
+        if (entry.path().filename() != name) return false;
+    }
+    return entries == 1;
+}
+
+// Runs check in a child process without root's privileges, so permission
+// checks bite even when the tests run as root. Returns the child's verdict.
+bool asUnprivilegedUser(const fs::path& folder, const std::function<bool()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0) {
+            if (chown(folder.c_str(), 65534, 65534) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+        }
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+TEST(CalculatorFile, IsFoundWhateverTheCaseOfItsName) {
+    struct Case {
+        std::vector<std::string> present;
+        const char* found;  // nullptr: none
+    };
+    const Case cases[] = {
+        {{"Tarif.ini"}, "Tarif.ini"},
+        {{"tarif.ini"}, "tarif.ini"},
+        {{"TARIF.INI"}, "TARIF.INI"},
+        {{"tarif.ini", "Tarif.ini"}, "Tarif.ini"},  // the exact name first
+        {{"TARIF.INI", "tarif.ini"}, "TARIF.INI"},  // then the first in name order
+        {{"tarif.ini.bak", "xtarif.ini"}, nullptr},
+        {{}, nullptr},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        for (const std::string& name : c.present) writeBytes(folder / name, "");
+        const auto found = findCalculatorFile(folder.path());
+        if (c.found) {
+            ASSERT_TRUE(found.has_value());
+            EXPECT_EQ(found->filename(), c.found);
+        } else {
+            EXPECT_FALSE(found.has_value());
+        }
+    }
+}
+
+TEST(ReadTariffFile, OpensReadsOrCreates) {
+    TemporaryFolder folder;
+    TariffList list(EditorDefaults);
+    std::string version = "1.0";
+
+    try {
+        readTariffFile(folder / "missing.ini", list, version, {});
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const OpenError& e) {
+        EXPECT_EQ(e.code(), ENOENT);
+    }
+    EXPECT_FALSE(fs::exists(folder / "missing.ini"));
+
+    readTariffFile(folder / "new.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
+    EXPECT_TRUE(fs::is_regular_file(folder / "new.ini"));
+    EXPECT_EQ(fs::file_size(folder / "new.ini"), 0u);
+    EXPECT_TRUE(list.isEmpty());
+
+    fs::create_directory(folder / "tarif.ini");
+    try {
+        readTariffFile(folder / "tarif.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
+        ADD_FAILURE() << "a folder was read";
+    } catch (const OpenError& e) {
+        EXPECT_EQ(e.code(), EISDIR);
+    }
+
+    writeBytes(folder / "sample.ini", "verze 7\r\nprovider A\r\nsazba JTS 1,5 2\r\n");
+    readTariffFile(folder / "sample.ini", list, version, {});
+    ASSERT_EQ(list.count(), 1u);
+    EXPECT_EQ(list.seek(0).zone(Zone::JTS), (ZoneRate{1.5, 2}));
+    EXPECT_EQ(version, "7");
+}
+
+TEST(ReadTariffFile, TheSampleReadsInFull) {
+    TariffList list(CalculatorDefaults);
+    std::string version;
+    readTariffFile(HOVORIX_SAMPLE, list, version, {});
+    EXPECT_GE(list.count(), 8u);
+    EXPECT_LE(list.count(), 12u);
+    EXPECT_FALSE(version.empty());
+    list.walk([](const Tarifs& t) {
+        EXPECT_TRUE(t.provider == "PAEGAS" || t.provider == "EUROTEL") << t.provider;
+        EXPECT_NE(t.name, "Neznamy");
+    });
+}
+
+TEST(SaveFile, CreatesAndReplacesKeepingPermissions) {
+    TemporaryFolder folder;
+    const fs::path target = folder / "tarif.ini";
+    saveFile(target, "first");
+    EXPECT_EQ(readBytes(target), "first");
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0666 & ~mask));
+
+    fs::permissions(target, static_cast<fs::perms>(0640));
+    saveFile(target, "second");
+    EXPECT_EQ(readBytes(target), "second");
+    EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0640));
+    EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
+}
+
+TEST(SaveFile, WritesThroughASymbolicLink) {
+    TemporaryFolder folder;
+    fs::create_directory(folder / "data");
+    writeBytes(folder / "data" / "real.ini", OldBytes);
+    fs::create_symlink("data/real.ini", folder / "tarif.ini");
+    saveFile(folder / "tarif.ini", "new");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "tarif.ini")));
+    EXPECT_EQ(readBytes(folder / "data" / "real.ini"), "new");
+}
+
+TEST(SaveFile, ATargetThatIsAFolderIsRefused) {
+    TemporaryFolder folder;
+    fs::create_directory(folder / "tarif.ini");
+    try {
+        saveFile(folder / "tarif.ini", "new");
+        ADD_FAILURE() << "saved over a folder";
+    } catch (const WriteError& e) {
+        EXPECT_EQ(e.stage(), WriteError::Stage::Create);
+        EXPECT_EQ(e.code(), EISDIR);
+    }
+    EXPECT_TRUE(fs::is_directory(folder / "tarif.ini"));
+    EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
+}
+
+TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
+    struct Case {
+        const char* what;
+        fs::perms folder;
+        fs::perms file;
+    };
+    const Case cases[] = {
+        {"read-only folder", static_cast<fs::perms>(0555), static_cast<fs::perms>(0644)},
+        {"read-only file", static_cast<fs::perms>(0755), static_cast<fs::perms>(0444)},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const fs::path target = folder / "tarif.ini";
+        writeBytes(target, OldBytes);
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
+        }
+        fs::permissions(target, c.file);
+        fs::permissions(folder.path(), c.folder);
+        const bool refused = asUnprivilegedUser(folder.path(), [&] {
+            try {
+                saveFile(target, "new");
+            } catch (const WriteError& e) {
+                return e.stage() == WriteError::Stage::Create && e.code() == EACCES;
+            }
+            return false;
+        });
+        EXPECT_TRUE(refused) << c.what;
+        fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::add);
+        EXPECT_EQ(readBytes(target), OldBytes) << c.what;
+        EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini")) << c.what;
+    }
+}
+
+namespace {
+
+// Fails one chosen call the way the system would.
+class FailingIo : public SaveIo {
+public:
+    enum class Call { Open, Write, Fsync, Chmod, Close, Rename };
+    FailingIo(Call call, int code) : call_(call), code_(code) {}
+
+    int openExclusive(const char* path, unsigned mode) override {
+        return call_ == Call::Open ? fail() : SaveIo::openExclusive(path, mode);
+    }
+    long write(int fd, const char* data, unsigned long size) override {
+        // A full disk takes part of the data before it refuses the rest.
+        if (call_ == Call::Write && size > 4) return SaveIo::write(fd, data, 4);
+        return call_ == Call::Write ? fail() : SaveIo::write(fd, data, size);
+    }
+    int fsync(int fd) override { return call_ == Call::Fsync ? fail() : SaveIo::fsync(fd); }
+    int fchmod(int fd, unsigned mode) override { return call_ == Call::Chmod ? fail() : SaveIo::fchmod(fd, mode); }
+    int close(int fd) override {
+        if (call_ != Call::Close) return SaveIo::close(fd);
+        SaveIo::close(fd);
+        return fail();
+    }
+    int rename(const char* from, const char* to) override {
+        return call_ == Call::Rename ? fail() : SaveIo::rename(from, to);
+    }
+
+private:
+    int fail() const {
+        errno = code_;
+        return -1;
+    }
+    Call call_;
+    int code_;
+};
+
+}  // namespace
+
+TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
+    using Call = FailingIo::Call;
+    struct Case {
+        Call call;
+        int code;
+        WriteError::Stage stage;
+    };
+    const Case cases[] = {
+        {Call::Open, ENOSPC, WriteError::Stage::Create}, {Call::Write, ENOSPC, WriteError::Stage::Write},
+        {Call::Fsync, EIO, WriteError::Stage::Write},    {Call::Chmod, EPERM, WriteError::Stage::Write},
+        {Call::Close, EDQUOT, WriteError::Stage::Write}, {Call::Rename, EXDEV, WriteError::Stage::Write},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const fs::path target = folder / "tarif.ini";
+        writeBytes(target, OldBytes);
+        FailingIo io(c.call, c.code);
+        try {
+            saveFile(target, std::string(1000, 'x'), io);
+            ADD_FAILURE() << "no failure reported for call " << static_cast<int>(c.call);
+        } catch (const WriteError& e) {
+            EXPECT_EQ(e.code(), c.code);
+            EXPECT_EQ(e.stage(), c.stage);
+            EXPECT_EQ(e.path(), target);
+        }
+        EXPECT_EQ(readBytes(target), OldBytes);
+        EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
+    }
+}
+
+TEST(SaveFile, AFullDiskLeavesTheOldFile) {
+    TemporaryFolder folder;
+    const fs::path mountPoint = folder / "small";
+    fs::create_directory(mountPoint);
+    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    }
+    struct Unmount {
+        const fs::path& path;
+        ~Unmount() { umount(path.c_str()); }
+    } unmount{mountPoint};
+
+    const fs::path target = mountPoint / "tarif.ini";
+    writeBytes(target, OldBytes);
+    try {
+        saveFile(target, std::string(256 * 1024, 'x'));
+        ADD_FAILURE() << "a full disk was not reported";
+    } catch (const WriteError& e) {
+        EXPECT_EQ(e.code(), ENOSPC);
+        EXPECT_EQ(e.stage(), WriteError::Stage::Write);
+    }
+    EXPECT_EQ(readBytes(target), OldBytes);
+    EXPECT_TRUE(onlyFile(mountPoint, "tarif.ini"));
+}

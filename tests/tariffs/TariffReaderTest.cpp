@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tariffs/Errors.h"
+#include "tariffs/TariffReader.h"
+
+using namespace hovorix;
+
+namespace {
+
+struct Read {
+    TariffList list{CalculatorDefaults};
+    std::string version = "neudáno";
+    std::string error;  // the conversion message, empty when none
+    std::size_t errorLine = 0;
+};
+
+Read read(const std::string& content, char separator = ',') {
+    Read result;
+    try {
+        readTariffs(content, result.list, result.version, separator);
+    } catch (const ConversionError& e) {
+        result.error = e.what();
+        result.errorLine = e.line();
+    }
+    return result;
+}
+
+// Writes a line under the given separator: every '#' in the template stands
+// for it, so the same table serves both regional settings.
+std::string withSeparator(std::string text, char separator) {
+    for (char& c : text) {
+        if (c == '#') c = separator;
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(TariffReader, OneLineAfterAProviderLine) {
+    struct Case {
+        const char* line;  // '#' is the decimal separator
+        std::function<void(const Tarifs&)> check;
+        const char* error;  // expected conversion message; '#' is the separator
+    };
+    const Case cases[] = {
+        {"sazba JTS 1#2 30", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), (ZoneRate{1.2, 30})); }, ""},
+        {"sazba JTS 1#2 30 pozn\xE1mka", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), (ZoneRate{1.2, 30})); }, ""},
+        {"sazba JTS-noc 0#5 0", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTSNoc), (ZoneRate{0.5, 0})); }, ""},
+        {"sazba JTS-mimo 2 5", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTSMimo), (ZoneRate{2, 5})); }, ""},
+        {"sazba PAEGAS 7#5 10", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::PAEGAS), (ZoneRate{7.5, 10})); }, ""},
+        {"sazba PAEGAS-mimo 3 1", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::PAEGASMimo), (ZoneRate{3, 1})); }, ""},
+        {"sazba EUROTEL 8 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::EUROTEL), (ZoneRate{8, 2})); }, ""},
+        {"sazba EUROTEL-mimo 4 0", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::EUROTELMimo), (ZoneRate{4, 0})); }, ""},
+        {"sazba JTS 1#2", nullptr, "'' is not a valid floating point value"},
+        {"sazba JTS  1#2 30", nullptr, "'' is not a valid floating point value"},
+        {"sazba JTS 1#2  30", nullptr, "'' is not a valid floating point value"},
+        {"sluzba telefon  25", [](const Tarifs& t) { EXPECT_EQ(t.telephoneFee, 25); }, ""},
+        {"sluzba fax 100", [](const Tarifs& t) { EXPECT_EQ(t.faxFee, 100); }, ""},
+        {"sluzba data 200#5", [](const Tarifs& t) { EXPECT_EQ(t.dataFee, 200.5); }, ""},
+        {"prvniminzdarma 60", [](const Tarifs& t) { EXPECT_EQ(t.firstFreeMinutes, 60); }, ""},
+        {"prvniminzdarma 10 20", nullptr, "'10 20' is not a valid floating point value"},
+        {"minimalne 150", [](const Tarifs& t) { EXPECT_EQ(t.minimumCharge, 150); }, ""},
+        {"minimalne", nullptr, "'' is not a valid floating point value"},
+        {"vsechnyminzdarma", [](const Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
+        {"vsechnyminzdarma ne, nikdy", [](const Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
+        {"vsechnyminzdarm", [](const Tarifs& t) { EXPECT_FALSE(t.allMinutesFree); }, ""},
+        {"tarif", [](const Tarifs& t) { EXPECT_EQ(t.name, ""); }, ""},
+        {"tarif  Ekonom ", [](const Tarifs& t) { EXPECT_EQ(t.name, " Ekonom "); }, ""},
+        {"Tarif Ekonom", [](const Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
+        {"Sazba JTS 1 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), ZoneRate{}); }, ""},
+        {"// sazba JTS 1 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), ZoneRate{}); }, ""},
+        {"konec", [](const Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
+    };
+    for (char separator : {',', '.'}) {
+        for (const Case& c : cases) {
+            const std::string line = withSeparator(c.line, separator);
+            const Read r = read("provider X\r\n" + line + "\r\n", separator);
+            SCOPED_TRACE(line);
+            EXPECT_EQ(r.error, withSeparator(c.error, separator));
+            ASSERT_EQ(r.list.count(), 1u);
+            EXPECT_EQ(r.list.seek(0).provider, "X");
+            if (c.check) c.check(r.list.seek(0));
+            if (!r.error.empty()) {
+                EXPECT_EQ(r.errorLine, 2u);
+            }
+        }
+    }
+}
+
+TEST(TariffReader, TheOtherSeparatorIsMalformed) {
+    EXPECT_EQ(read("provider X\r\nsazba JTS 1.2 30\r\n", ',').error, "'1.2' is not a valid floating point value");
+    EXPECT_EQ(read("provider X\r\nsazba JTS 1,2 30\r\n", '.').error, "'1,2' is not a valid floating point value");
+    // Whole numbers read the same under either.
+    EXPECT_EQ(read("provider X\r\nsazba JTS 1 30\r\n", '.').list.seek(0).zone(Zone::JTS), (ZoneRate{1, 30}));
+}
+
+TEST(TariffReader, ProviderLinesStartTariffs) {
+    struct Case {
+        const char* content;
+        std::vector<std::string> providers;
+    };
+    const Case cases[] = {
+        {"providerXABC\r\n", {"ABC"}},       // column 9 is skipped whatever it holds
+        {"provider\r\n", {""}},
+        {"provider \r\n", {""}},
+        {"Provider X\r\n provider Y\r\n", {}},
+        {"provider A\r\nprovider B\r\nprovider C", {"A", "B", "C"}},
+        {"// comment\r\nverze 2\r\n\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        const Read r = read(c.content);
+        std::vector<std::string> providers;
+        r.list.walk([&](const Tarifs& t) { providers.push_back(t.provider); });
+        EXPECT_EQ(providers, c.providers) << c.content;
+    }
+}
+
+TEST(TariffReader, TextsAreCutAt255Bytes) {
+    const std::string provider(300, '\x9a');  // š
+    const Read r = read("provider " + provider + "\r\ntarif " + std::string(255, 'n') + "\r\nverze " +
+                        std::string(256, 'v') + "\r\n");
+    ASSERT_EQ(r.list.count(), 1u);
+    EXPECT_EQ(r.list.seek(0).provider, provider.substr(0, 255));
+    EXPECT_EQ(r.list.seek(0).name, std::string(255, 'n'));
+    EXPECT_EQ(r.version, std::string(255, 'v'));
+}
+
+TEST(TariffReader, LinesEndAtCarriageReturnAndTheFileAtCtrlZ) {
+    struct Case {
+        const char* what;
+        std::string content;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"CR alone", "a\rb", {"a", "b"}},
+        {"LF alone is a character", "a\nb\n", {"a\nb\n"}},
+        {"LF before CR", "a\n\r\nb", {"a\n", "b"}},
+        {"only one LF is skipped", "a\r\n\nb", {"a", "\nb"}},
+        {"empty lines", "\r\n\r\n", {"", ""}},
+        {"Ctrl+Z ends the file", "a\r\nb\x1a\r\nc\r\n", {"a", "b"}},
+        {"Ctrl+Z at a line start", "a\r\n\x1a" "b", {"a"}},
+        {"NUL is a character", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+        {"empty file", "", {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        forEachLine(c.content, [&](std::string_view line) { lines.emplace_back(line); });
+        EXPECT_EQ(lines, c.lines) << c.what;
+    }
+}
+
+TEST(TariffReader, LinesBeforeTheFirstProviderAreIgnoredAndReported) {
+    std::vector<std::pair<LineRule, bool>> seen;
+    ReaderEvents events;
+    events.onLine = [&](std::size_t, std::string_view, LineRule rule, bool applied) { seen.emplace_back(rule, applied); };
+    TariffList list(CalculatorDefaults);
+    std::string version;
+    readTariffs("sluzba telefon abc\r\ntarif T\r\nprovider P\r\ntarif U\r\n", list, version, ',', events);
+    ASSERT_EQ(list.count(), 1u);
+    EXPECT_EQ(list.seek(0).name, "U");
+    const std::vector<std::pair<LineRule, bool>> expected = {{LineRule::TelephoneFee, false},
+                                                             {LineRule::TariffName, false},
+                                                             {LineRule::Provider, true},
+                                                             {LineRule::TariffName, true}};
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(TariffReader, TheLastVersionLineWinsAndEachIsAnnounced) {
+    std::vector<std::string> announced;
+    ReaderEvents events;
+    events.onVersion = [&](std::string_view v) { announced.emplace_back(v); };
+    TariffList list(CalculatorDefaults);
+    std::string version = "neud\xE1no";
+    readTariffs("verze 2.1\r\nprovider A\r\nverze 2.2\r\nverzeX\r\n", list, version, ',', events);
+    EXPECT_EQ(version, "2.2");
+    EXPECT_EQ(announced, (std::vector<std::string>{"2.1", "2.2"}));
+
+    std::string untouched = "1.0";
+    readTariffs("provider A\r\n", list, untouched, ',');
+    EXPECT_EQ(untouched, "1.0");
+}
+
+TEST(TariffReader, AMalformedNumberKeepsWhatWasReadBefore) {
+    const Read r = read(
+        "verze 3\r\nprovider A\r\ntarif Prvni\r\nprovider B\r\nsluzba telefon 10\r\nsazba JTS 2 x\r\n"
+        "tarif Never\r\nverze 4\r\n");
+    EXPECT_EQ(r.error, "'x' is not a valid floating point value");
+    EXPECT_EQ(r.errorLine, 6u);
+    ASSERT_EQ(r.list.count(), 2u);
+    EXPECT_EQ(r.list.seek(1).telephoneFee, 10);
+    EXPECT_EQ(r.list.seek(1).zone(Zone::JTS).rate, 2);  // the first number of the pair was set
+    EXPECT_EQ(r.list.seek(1).name, "Neznamy");
+    EXPECT_EQ(r.version, "3");
+}
+
+TEST(TariffReader, LaterLinesReplaceEarlierValues) {
+    const Read r = read("provider A\r\nsluzba telefon 1\r\nsluzba telefon 2\r\ntarif X\r\ntarif Y\r\n");
+    EXPECT_EQ(r.list.seek(0).telephoneFee, 2);
+    EXPECT_EQ(r.list.seek(0).name, "Y");
+}
+
+TEST(TariffReader, LineRulesMatchOnlyTheirExactPrefix) {
+    struct Case {
+        const char* line;
+        LineRule rule;
+    };
+    const Case cases[] = {
+        {"sazba JTS 1 2", LineRule::RateJTS},          {"sazba JTS-mimo 1 2", LineRule::RateJTSMimo},
+        {"sazba JTS-noc 1 2", LineRule::RateJTSNoc},   {"sazba JTS", LineRule::None},
+        {"sazba PAEGAS-mimo", LineRule::RatePAEGASMimo}, {"sazba EUROTEL 1 1", LineRule::RateEUROTEL},
+        {"verze", LineRule::None},                     {"verze ", LineRule::Version},
+        {"tarify", LineRule::TariffName},              {"provide", LineRule::None},
+        {"", LineRule::None},
+    };
+    for (const Case& c : cases) EXPECT_EQ(matchLineRule(c.line), c.rule) << c.line;
+}
