@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace hovorix::desktop {
+
+// Tariff texts are Windows-1250 bytes; they become QString only where a
+// widget shows them and go back where a widget hands them over. All 256 byte
+// values round-trip; the five bytes the code page leaves undefined stand for
+// the control characters of the same number, as Windows reads them.
+QString fromCp1250(std::string_view bytes);
+
+// Characters the code page cannot hold become "?".
+std::string toCp1250(const QString& text);
+
+bool isCp1250(QChar c);
+bool isCp1250(const QString& text);
+
+}  // namespace hovorix::desktop

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+#include "desktop/Prompter.h"
+
+class QWidget;
+
+namespace hovorix::desktop {
+
+// The program's title: the caption of its error boxes. Set once by main.
+void setApplicationTitle(const QString& title);
+QString applicationTitle();
+
+// A message as the general error handler shows it: a full stop is added when
+// the last character's code is above that of "." (so "!" and "." get none).
+QString withFullStop(const QString& message);
+
+// The message of any error the core or Qt raises; the core's texts are
+// Windows-1250.
+QString messageOf(const std::exception& error);
+
+// The conversion message for a text that is not a number.
+QString conversionMessage(const QString& text);
+
+// The general error handler: the message, with the full-stop rule, in an
+// error box titled with the application title. The program goes on.
+void showGeneralError(Prompter& prompter, QWidget* parent, const QString& message);
+
+// A fatal error: an error box with OK, then the program ends with a failure
+// status, saving nothing.
+[[noreturn]] void fatalError(Prompter& prompter, QWidget* parent, const QString& message);
+
+// Runs one event handler; an error it raises ends the handler and goes to the
+// general error handler. Returns false when that happened.
+template <typename Handler>
+bool runHandler(Prompter& prompter, QWidget* parent, Handler&& handler) {
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (const std::exception& error) {
+        showGeneralError(prompter, parent, messageOf(error));
+        return false;
+    }
+}
+
+}  // namespace hovorix::desktop

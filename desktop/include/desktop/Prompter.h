@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QDialog;
+class QWidget;
+
+namespace hovorix::desktop {
+
+// Every modal interaction of the programs goes through here: message boxes,
+// dialogs, opening links, the beep and ending the program. The programs use
+// the Qt implementation; tests hand in a scripted double that records what
+// was asked and answers from a queue, so nothing blocks and nothing needs a
+// display.
+class Prompter {
+public:
+    enum class Answer { Yes, No, Cancel, Ok };
+
+    virtual ~Prompter() = default;
+
+    // Confirmation: Yes and No. Dismissing the box answers No.
+    virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Information: Yes, No and Cancel. Dismissing the box answers Cancel.
+    virtual Answer inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Error: an error icon and OK.
+    virtual void error(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // Shows a dialog modally (a file dialog, the tariff dialog) and returns
+    // its result code (QDialog::Accepted or QDialog::Rejected).
+    virtual int exec(QDialog& dialog) = 0;
+
+    // Hands a link to the desktop without waiting for or reporting anything.
+    virtual void openUrl(const QUrl& url) = 0;
+
+    // The system's default beep.
+    virtual void beep() = 0;
+
+    // Ends the program at once with a failure status, saving nothing.
+    [[noreturn]] virtual void exitProgram(int status) = 0;
+};
+
+// Message boxes, dialogs and the desktop as they really are.
+class QtPrompter : public Prompter {
+public:
+    Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    Answer inform(QWidget* parent, const QString& title, const QString& text) override;
+    void error(QWidget* parent, const QString& title, const QString& text) override;
+    int exec(QDialog& dialog) override;
+    void openUrl(const QUrl& url) override;
+    void beep() override;
+    [[noreturn]] void exitProgram(int status) override;
+};
+
+}  // namespace hovorix::desktop

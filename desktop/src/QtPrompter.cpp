@@ -1,0 +1,51 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+
+#include <cstdlib>
+
+#include "desktop/Prompter.h"
+
+namespace hovorix::desktop {
+
+namespace {
+
+QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+Prompter::Answer QtPrompter::confirm(QWidget* parent, const QString& title, const QString& text) {
+    return ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+                   QMessageBox::Yes
+               ? Answer::Yes
+               : Answer::No;
+}
+
+Prompter::Answer QtPrompter::inform(QWidget* parent, const QString& title, const QString& text) {
+    switch (ask(parent, QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+void QtPrompter::error(QWidget* parent, const QString& title, const QString& text) {
+    ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+
+void QtPrompter::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void QtPrompter::beep() { QApplication::beep(); }
+
+void QtPrompter::exitProgram(int status) { std::exit(status); }
+
+}  // namespace hovorix::desktop

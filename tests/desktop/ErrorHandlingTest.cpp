@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <stdexcept>
+
+#include "ScriptedPrompter.h"
+#include "desktop/ErrorHandling.h"
+#include "tariffs/Errors.h"
+
+using namespace hovorix::desktop;
+
+TEST(GeneralErrorHandler, AddsAFullStopAfterCharactersAboveThePoint) {
+    struct Case {
+        const char* message;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"'-' is not a valid floating point value", "'-' is not a valid floating point value."},
+        {"Kritick\xC3\xA1 chyba!", "Kritick\xC3\xA1 chyba!"},
+        {"Hotovo.", "Hotovo."},
+        {"Konec-", "Konec-"},          // '-' is below '.'
+        {"Verze 2/", "Verze 2/."},      // '/' is above '.'
+        {"Otazka ?", "Otazka ?."},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(withFullStop(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown)) << c.message;
+}
+
+TEST(GeneralErrorHandler, HandlersThatFailShowTheirMessageAndTheProgramGoesOn) {
+    setApplicationTitle(QStringLiteral("Hovorix pro Windows"));
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(runHandler(prompter, nullptr, [] {}));
+    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("1,2,3"); }));
+    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("\x9Alicht"); }));
+    EXPECT_EQ(prompter.errors(), (QStringList{QStringLiteral("'1,2,3' is not a valid floating point value."),
+                                              QString::fromUtf8("'šlicht' is not a valid floating point value.")}));
+    ASSERT_EQ(prompter.interactions().size(), 2u);
+    EXPECT_EQ(prompter.interactions()[0].title, QStringLiteral("Hovorix pro Windows"));
+    EXPECT_TRUE(prompter.unexpected().isEmpty());
+}
+
+TEST(GeneralErrorHandler, AFatalErrorShowsItsBoxThenEndsTheProgram) {
+    ScriptedPrompter prompter;
+    try {
+        fatalError(prompter, nullptr, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
+        ADD_FAILURE() << "the program went on";
+    } catch (const ProgramExit& exit) {
+        EXPECT_NE(exit.status, 0);
+    }
+    ASSERT_EQ(prompter.interactions().size(), 2u);
+    EXPECT_EQ(prompter.interactions()[0].kind, ScriptedPrompter::Kind::Error);
+    EXPECT_EQ(prompter.interactions()[0].text, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
+    EXPECT_EQ(prompter.interactions()[1].kind, ScriptedPrompter::Kind::Exit);
+}
