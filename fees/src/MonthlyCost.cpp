@@ -20,13 +20,14 @@ double chargeable(double minutes) { return (minutes < 0 || std::isnan(minutes)) 
 
 class ZoneCharges {
 public:
-    ZoneCharges(const Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff), usage_(usage) {}
-
-    // The entered count times the period factor, formed in 64 bits: it reaches
-    // 2^31 x 300000, far beyond 32-bit arithmetic.
-    std::int64_t periodMinutes(Zone z) const { return std::int64_t{usage_.count(z)} * usage_.periodFactor; }
-
-    double monthlyMinutes(Zone z) const { return static_cast<double>(periodMinutes(z)) * 0.0001; }
+    ZoneCharges(const Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff) {
+        // The entered count times the period factor, formed in 64 bits: it
+        // reaches 2^31 x 300000, far beyond 32-bit arithmetic.
+        for (std::size_t i = 0; i < ZoneCount; ++i) periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
+        for (std::size_t i = 0; i < 3; ++i) fixedNetworkMinutes_ += periodMinutes_[i];
+        allMinutes_ = fixedNetworkMinutes_;
+        for (std::size_t i = 3; i < ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
+    }
 
     // The zone gets only its own free minutes.
     double plain(Zone z) const {
@@ -35,28 +36,29 @@ public:
     }
 
     // The zone also gets its share of the first free minutes, in proportion to
-    // its calls among the sharing zones. A share larger than the zone needs is
-    // lost, never carried over.
-    template <std::size_t N>
-    double shared(Zone z, const std::array<Zone, N>& sharingZones) const {
+    // its calls among the sharing zones (the fixed network, or all seven). A
+    // share larger than the zone needs is lost, never carried over.
+    double shared(Zone z, bool amongAllZones) const {
         const double minutes = monthlyMinutes(z);
         const ZoneRate& zone = tariff_.zone(z);
         if (!(minutes > 0)) return 0.0 * zone.rate;
-        std::int64_t sharingMinutes = 0;
-        for (Zone s : sharingZones) sharingMinutes += periodMinutes(s);
+        const std::int64_t sharingMinutes = amongAllZones ? allMinutes_ : fixedNetworkMinutes_;
         // Negative counts can make the sharing zones sum to nothing: no share then.
         const double share = sharingMinutes > 0 ? tariff_.firstFreeMinutes / static_cast<double>(sharingMinutes) *
-                                                      static_cast<double>(periodMinutes(z))
+                                                      static_cast<double>(periodMinutesOf(z))
                                                 : 0.0;
         return chargeable(minutes - share - zone.freeMinutes) * zone.rate;
     }
 
 private:
-    const Tarifs& tariff_;
-    const UsageProfile& usage_;
-};
+    std::int64_t periodMinutesOf(Zone z) const { return periodMinutes_[static_cast<std::size_t>(z)]; }
+    double monthlyMinutes(Zone z) const { return static_cast<double>(periodMinutesOf(z)) * 0.0001; }
 
-constexpr std::array<Zone, 3> FixedNetworkZones = {Zone::JTS, Zone::JTSMimo, Zone::JTSNoc};
+    const Tarifs& tariff_;
+    std::array<std::int64_t, ZoneCount> periodMinutes_{};
+    std::int64_t fixedNetworkMinutes_ = 0;
+    std::int64_t allMinutes_ = 0;
+};
 
 }  // namespace
 
@@ -79,7 +81,7 @@ CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
         // The first free minutes cover the fixed network only; with none, no
         // share is formed (and nothing divided).
         auto fixed = [&](Zone z) {
-            return tariff.firstFreeMinutes != 0 ? charge.shared(z, FixedNetworkZones) : charge.plain(z);
+            return tariff.firstFreeMinutes != 0 ? charge.shared(z, false) : charge.plain(z);
         };
         result.fixedNetwork = fixed(Zone::JTS) + fixed(Zone::JTSMimo) + fixed(Zone::JTSNoc);
         result.paegas = charge.plain(Zone::PAEGAS) + charge.plain(Zone::PAEGASMimo);
@@ -89,7 +91,7 @@ CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
         // The first free minutes cover calls anywhere; the seven charges are
         // summed in zone order, so the total is formed from them directly.
         std::array<double, ZoneCount> zones{};
-        for (std::size_t i = 0; i < ZoneCount; ++i) zones[i] = charge.shared(AllZones[i], AllZones);
+        for (std::size_t i = 0; i < ZoneCount; ++i) zones[i] = charge.shared(AllZones[i], true);
         result.fixedNetwork = zones[0] + zones[1] + zones[2];
         result.paegas = zones[3] + zones[4];
         result.eurotel = zones[5] + zones[6];

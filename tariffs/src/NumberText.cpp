@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
@@ -18,6 +19,61 @@ constexpr int LowestFixedExponent = -4;
 constexpr int HighestFixedExponent = 14;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number already known to follow the grammar, in its parts.
+struct NumberParts {
+    bool negative;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    bool negativeExponent;
+    std::string_view exponentDigits;
+};
+
+// Numbers with an exponent or many digits: converted by the standard library,
+// kept out of line so the common short prices stay cheap.
+[[gnu::noinline]] bool convertLongNumber(const NumberParts& number, double& value) {
+    const auto& [negative, integerDigits, fractionDigits, negativeExponent, exponentDigits] = number;
+    // The same number in the one notation from_chars reads whatever the locale.
+    std::string plain;
+    plain.reserve(integerDigits.size() + fractionDigits.size() + exponentDigits.size() + 4);
+    if (negative) plain += '-';
+    plain += integerDigits;
+    plain += '.';
+    plain += fractionDigits;
+    if (!exponentDigits.empty()) {
+        plain += negativeExponent ? "e-" : "e";
+        plain += exponentDigits;
+    }
+
+    double parsed = 0;
+    const auto [stop, error] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
+    if (error == std::errc{} && stop == plain.data() + plain.size()) {
+        value = parsed;
+        return true;
+    }
+    if (error != std::errc::result_out_of_range) return false;
+
+    // Out of range: too large is malformed, too small is zero. The decimal
+    // magnitude of the first significant digit tells the two apart.
+    long long magnitude = 0;
+    const std::size_t firstInteger = integerDigits.find_first_not_of('0');
+    if (firstInteger != std::string_view::npos) {
+        magnitude = static_cast<long long>(integerDigits.size() - firstInteger) - 1;
+    } else {
+        const std::size_t firstFraction = fractionDigits.find_first_not_of('0');
+        if (firstFraction == std::string_view::npos) return false;  // all zeros cannot be out of range
+        magnitude = -static_cast<long long>(firstFraction) - 1;
+    }
+    long long exponent = 0;
+    for (char c : exponentDigits) {
+        exponent = exponent * 10 + (c - '0');
+        if (exponent > 1'000'000'000) break;  // far beyond any double either way
+    }
+    magnitude += negativeExponent ? -exponent : exponent;
+    if (magnitude >= 0) return false;
+    value = negative ? -0.0 : 0.0;
+    return true;
+}
 
 }  // namespace
 
@@ -76,79 +132,54 @@ std::string formatNumber(double value, char decimalSeparator) {
 }
 
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value) {
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n && text[i] == ' ') ++i;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end && *p == ' ') ++p;
 
     bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
 
-    const std::size_t integerStart = i;
-    while (i < n && isDigit(text[i])) ++i;
-    const std::string_view integerDigits = text.substr(integerStart, i - integerStart);
+    // The digits are gathered as one whole number on the way; it is only used
+    // when there are few enough of them to be exact.
+    std::uint64_t digits = 0;
+    const char* const integerStart = p;
+    while (p < end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    const std::string_view integerDigits(integerStart, static_cast<std::size_t>(p - integerStart));
 
     std::string_view fractionDigits;
-    if (i < n && text[i] == decimalSeparator) {
-        const std::size_t fractionStart = ++i;
-        while (i < n && isDigit(text[i])) ++i;
-        fractionDigits = text.substr(fractionStart, i - fractionStart);
+    if (p < end && *p == decimalSeparator) {
+        const char* const fractionStart = ++p;
+        while (p < end && isDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+        fractionDigits = std::string_view(fractionStart, static_cast<std::size_t>(p - fractionStart));
     }
     if (integerDigits.empty() && fractionDigits.empty()) return false;
 
     bool negativeExponent = false;
     std::string_view exponentDigits;
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-        const std::size_t exponentStart = i;
-        while (i < n && isDigit(text[i])) ++i;
-        exponentDigits = text.substr(exponentStart, i - exponentStart);
+    if (p < end && (*p == 'E' || *p == 'e')) {
+        ++p;
+        if (p < end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+        const char* const exponentStart = p;
+        while (p < end && isDigit(*p)) ++p;
+        exponentDigits = std::string_view(exponentStart, static_cast<std::size_t>(p - exponentStart));
         if (exponentDigits.empty()) return false;
     }
 
-    while (i < n && text[i] == ' ') ++i;
-    if (i != n) return false;
+    while (p < end && *p == ' ') ++p;
+    if (p != end) return false;
 
-    // The same number in the one notation from_chars reads whatever the locale.
-    std::string plain;
-    plain.reserve(integerDigits.size() + fractionDigits.size() + exponentDigits.size() + 4);
-    if (negative) plain += '-';
-    plain += integerDigits;
-    plain += '.';
-    plain += fractionDigits;
-    if (!exponentDigits.empty()) {
-        plain += negativeExponent ? "e-" : "e";
-        plain += exponentDigits;
-    }
-
-    double parsed = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
-    if (error == std::errc{} && end == plain.data() + plain.size()) {
-        value = parsed;
+    // Prices are short decimals. With at most 15 digits the digits and the
+    // power of ten are exact doubles, and one correctly rounded division
+    // gives the correctly rounded value, with no detour through text.
+    if (exponentDigits.empty() && integerDigits.size() + fractionDigits.size() <= 15) {
+        static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double magnitude = static_cast<double>(digits) / PowersOfTen[fractionDigits.size()];
+        value = negative ? -magnitude : magnitude;
         return true;
     }
-    if (error != std::errc::result_out_of_range) return false;
 
-    // Out of range: too large is malformed, too small is zero. The decimal
-    // magnitude of the first significant digit tells the two apart.
-    long long magnitude = 0;
-    const std::size_t firstInteger = integerDigits.find_first_not_of('0');
-    if (firstInteger != std::string_view::npos) {
-        magnitude = static_cast<long long>(integerDigits.size() - firstInteger) - 1;
-    } else {
-        const std::size_t firstFraction = fractionDigits.find_first_not_of('0');
-        if (firstFraction == std::string_view::npos) return false;  // all zeros cannot be out of range
-        magnitude = -static_cast<long long>(firstFraction) - 1;
-    }
-    long long exponent = 0;
-    for (char c : exponentDigits) {
-        exponent = exponent * 10 + (c - '0');
-        if (exponent > 1'000'000'000) break;  // far beyond any double either way
-    }
-    magnitude += negativeExponent ? -exponent : exponent;
-    if (magnitude >= 0) return false;
-    value = negative ? -0.0 : 0.0;
-    return true;
+    return convertLongNumber({negative, integerDigits, fractionDigits, negativeExponent, exponentDigits}, value);
 }
 
 double parseNumber(std::string_view text, char decimalSeparator) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <memory>
 #include <random>
 #include <system_error>
 
@@ -39,16 +41,33 @@ private:
     int fd_;
 };
 
-// Reads everything; on an input/output error returns the error code with what
-// was read so far in content.
-int readAll(int fd, std::string& content) {
+// The whole file in one buffer, left uninitialised until read into.
+struct FileContent {
+    std::unique_ptr<char[]> bytes;
+    std::size_t size = 0;
+    std::string_view view() const { return {bytes.get(), size}; }
+};
+
+// Reads everything; on an input/output error returns the error code, with
+// what was read so far in content.
+int readAll(int fd, FileContent& content) {
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[1 << 16];
+    std::size_t capacity = 1 << 16;
+    // One more byte than the file holds, so its end shows as a read of 0.
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        capacity = std::max(capacity, static_cast<std::size_t>(info.st_size) + 1);
+    }
+    content.bytes.reset(new char[capacity]);
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (content.size == capacity) {
+            std::unique_ptr<char[]> larger(new char[capacity * 2]);
+            std::memcpy(larger.get(), content.bytes.get(), content.size);
+            content.bytes = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t got = ::read(fd, content.bytes.get() + content.size, capacity - content.size);
         if (got > 0) {
-            content.append(chunk, static_cast<std::size_t>(got));
+            content.size += static_cast<std::size_t>(got);
         } else if (got == 0) {
             return 0;
         } else if (errno != EINTR) {
@@ -118,16 +137,16 @@ void readTariffFile(const fs::path& path, TariffList& list, std::string& version
                     const ReaderEvents& events) {
     const Descriptor file(openForReading(path, options.createIfMissing));
     if (file.get() < 0) throw OpenError(path, errno);
-    std::string content;
+    FileContent content;
     const int readFailure = readAll(file.get(), content);
     if (readFailure == 0) {
-        readTariffs(content, list, version, options.decimalSeparator, events);
+        readTariffs(content.view(), list, version, options.decimalSeparator, events);
         return;
     }
     // The lines that arrived whole before the failure are read as usual.
-    const std::size_t lastLineEnd = content.find_last_of("\r\x1a");
+    const std::size_t lastLineEnd = content.view().find_last_of("\r\x1a");
     const std::string_view whole =
-        lastLineEnd == std::string::npos ? std::string_view{} : std::string_view(content).substr(0, lastLineEnd + 1);
+        lastLineEnd == std::string_view::npos ? std::string_view{} : content.view().substr(0, lastLineEnd + 1);
     const std::size_t lines = readTariffs(whole, list, version, options.decimalSeparator, events);
     throw ReadError(path, readFailure, lines + 1);
 }

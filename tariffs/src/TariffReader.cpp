@@ -52,6 +52,39 @@ Zone zoneOf(LineRule rule) {
     }
 }
 
+char at(std::string_view line, std::size_t index) { return index < line.size() ? line[index] : '\0'; }
+
+// The rule whose compared text starts the line. The compared texts exclude one
+// another, so at most one can match; a few characters at the places where the
+// texts differ pick the only candidate, which is then compared in full.
+const LineRuleInfo* findRule(std::string_view line) {
+    int candidate = -1;
+    switch (at(line, 0)) {
+    case 'p': candidate = at(line, 2) == 'o' ? 0 : 5; break;  // provider, prvniminzdarma
+    case 's':
+        if (at(line, 1) == 'l') {  // sluzba telefon, fax, data
+            switch (at(line, 7)) {
+            case 't': candidate = 1; break;
+            case 'f': candidate = 3; break;
+            case 'd': candidate = 4; break;
+            }
+        } else {  // sazba <zone>: the zone's name, then a blank or its band
+            switch (at(line, 6)) {
+            case 'J': candidate = at(line, 9) == ' ' ? 6 : at(line, 10) == 'm' ? 9 : 12; break;
+            case 'P': candidate = at(line, 12) == ' ' ? 7 : 10; break;
+            case 'E': candidate = at(line, 13) == ' ' ? 8 : 11; break;
+            }
+        }
+        break;
+    case 't': candidate = 2; break;                           // tarif
+    case 'm': candidate = 13; break;                          // minimalne
+    case 'v': candidate = at(line, 1) == 's' ? 14 : 15; break;  // vsechnyminzdarma, verze
+    }
+    if (candidate < 0) return nullptr;
+    const LineRuleInfo& rule = Rules[static_cast<std::size_t>(candidate)];
+    return line.starts_with(rule.prefix) ? &rule : nullptr;
+}
+
 class Reader {
 public:
     Reader(TariffList& list, std::string& version, char separator, const ReaderEvents& events)
@@ -59,13 +92,7 @@ public:
 
     void line(std::string_view text) {
         ++lineNumber_;
-        const LineRuleInfo* info = nullptr;
-        for (const LineRuleInfo& rule : Rules) {
-            if (text.starts_with(rule.prefix)) {
-                info = &rule;
-                break;  // the compared texts exclude one another
-            }
-        }
+        const LineRuleInfo* info = findRule(text);
         bool applied = false;
         if (info) applied = apply(*info, text);
         if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
@@ -130,10 +157,8 @@ private:
 const std::array<LineRuleInfo, 16>& lineRules() { return Rules; }
 
 LineRule matchLineRule(std::string_view line) {
-    for (const LineRuleInfo& rule : Rules) {
-        if (line.starts_with(rule.prefix)) return rule.rule;
-    }
-    return LineRule::None;
+    const LineRuleInfo* info = findRule(line);
+    return info ? info->rule : LineRule::None;
 }
 
 std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version, char decimalSeparator,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -78,20 +79,20 @@ std::size_t readTariffs(std::string_view content, TariffList& list, std::string&
 
 template <typename Sink>
 void forEachLine(std::string_view content, Sink&& sink) {
-    constexpr char CR = '\r';
-    constexpr char LF = '\n';
-    constexpr char CtrlZ = '\x1a';
-    std::size_t pos = 0;
-    const std::size_t n = content.size();
-    while (pos < n) {
-        std::size_t end = pos;
-        while (end < n && content[end] != CR && content[end] != CtrlZ) ++end;
-        const bool endOfFile = end == n || content[end] == CtrlZ;
-        if (endOfFile && end == pos) return;  // nothing left before the end
-        sink(content.substr(pos, end - pos));
-        if (endOfFile) return;
+    if (content.empty()) return;
+    // Ctrl+Z ends the file: only what stands before it is read.
+    if (const void* end = std::memchr(content.data(), '\x1a', content.size())) {
+        content = content.substr(0, static_cast<std::size_t>(static_cast<const char*>(end) - content.data()));
+    }
+    const char* pos = content.data();
+    const char* const stop = pos + content.size();
+    while (pos < stop) {
+        const void* cr = std::memchr(pos, '\r', static_cast<std::size_t>(stop - pos));
+        const char* end = cr ? static_cast<const char*>(cr) : stop;
+        sink(std::string_view(pos, static_cast<std::size_t>(end - pos)));
+        if (!cr) return;
         pos = end + 1;
-        if (pos < n && content[pos] == LF) ++pos;
+        if (pos < stop && *pos == '\n') ++pos;
     }
 }
 

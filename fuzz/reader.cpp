@@ -1,0 +1,50 @@
+// Arbitrary bytes as a tariff file, under both decimal separators: the reader
+// must never crash, and what it keeps must obey the file's limits.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "tariffs/Errors.h"
+#include "tariffs/TariffReader.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+void readUnder(std::string_view content, char separator) {
+    hovorix::TariffList list(hovorix::CalculatorDefaults);
+    std::string version = "neud\xE1no";
+    std::size_t providerLines = 0;
+    std::size_t lastLine = 0;
+    hovorix::ReaderEvents events;
+    events.onLine = [&](std::size_t line, std::string_view, hovorix::LineRule rule, bool) {
+        check(line == lastLine + 1);
+        lastLine = line;
+        if (rule == hovorix::LineRule::Provider) ++providerLines;
+    };
+    try {
+        hovorix::readTariffs(content, list, version, separator, events);
+    } catch (const hovorix::ConversionError& error) {
+        check(error.line() == lastLine + 1);
+    }
+    check(list.count() == providerLines);
+    check(version.size() <= hovorix::MaxTextLength || version == "neud\xE1no");
+    list.walk([](const hovorix::Tarifs& t) {
+        check(t.provider.size() <= hovorix::MaxTextLength);
+        check(t.name.size() <= hovorix::MaxTextLength);
+        check(t.provider.find('\r') == std::string::npos && t.name.find('\x1a') == std::string::npos);
+    });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view content(reinterpret_cast<const char*>(data), size);
+    readUnder(content, ',');
+    readUnder(content, '.');
+    return 0;
+}
