@@ -1,0 +1,49 @@
+#include <algorithm>
+
+#include "Commands.h"
+#include "Output.h"
+#include "StrictInspector.h"
+
+namespace hovorix::cli {
+
+namespace {
+
+// The calculator's data version until the file names one.
+constexpr std::string_view UnknownVersion = "neud\xE1no";
+
+ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator) {
+    StrictInspector inspector([&path](std::size_t lineNumber, const std::string& message) {
+        print(stderr, path + ":" + std::to_string(lineNumber) + ": warning: " + message + "\n");
+    });
+    ReaderEvents events;
+    if (strict) {
+        events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
+            inspector.inspect(lineNumber, line, rule, applied);
+        };
+    }
+
+    TariffList list(CalculatorDefaults);
+    std::string version(UnknownVersion);
+    const ExitStatus status = loadTariffFile(path, decimalSeparator, list, version, events);
+    if (status != Success) return status;
+
+    const std::size_t count = list.count();
+    print(stdout, path + ": " + std::to_string(count) + (count == 1 ? " tariff" : " tariffs") + ", data version " +
+                      visibleText(version).toStdString() + "\n");
+    return inspector.warningCount() > 0 ? Failure : Success;
+}
+
+}  // namespace
+
+ExitStatus runCheck(const CheckRequest& request) {
+    ExitStatus worst = Success;
+    for (const std::string& path : request.files) {
+        worst = std::max(worst, checkFile(path, request.strict, request.decimalSeparator));
+        // Keep the summary and the diagnostics of one file together.
+        std::fflush(stdout);
+        std::fflush(stderr);
+    }
+    return worst;
+}
+
+}  // namespace hovorix::cli

@@ -1,0 +1,127 @@
+#include "Output.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "desktop/Cp1250.h"
+
+namespace hovorix::cli {
+
+namespace {
+
+// Adds one to a string of decimal digits.
+void incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+bool isControl(char16_t c) { return c < 0x20 || (c >= 0x7f && c <= 0x9f); }
+
+}  // namespace
+
+QString formatMark(double value, const QLocale& locale) {
+    if (!std::isfinite(value)) return locale.toString(value);
+
+    // The shortest fixed text of a double has at most 309 integer digits or
+    // about 345 characters for the smallest values.
+    char buffer[512];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t point = text.find('.');
+    std::string whole(text.substr(0, point));
+    std::string fraction(point == std::string_view::npos ? std::string_view{} : text.substr(point + 1));
+
+    const bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
+    fraction.resize(2, '0');
+    std::string hundredths = whole + fraction;
+    if (roundUp) incrementDigits(hundredths);
+    whole = hundredths.substr(0, hundredths.size() - 2);
+    fraction = hundredths.substr(hundredths.size() - 2);
+
+    QString mark;
+    if (value < 0 && hundredths.find_first_not_of('0') != std::string::npos) mark += locale.negativeSign();
+    const QString group = locale.groupSeparator();
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) mark += group;
+        mark += QLatin1Char(whole[i]);
+    }
+    mark += locale.decimalPoint();
+    mark += QLatin1String(fraction.data(), 2);
+    return mark;
+}
+
+std::string roundTripNumber(double value) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+std::string csvField(std::string_view utf8) {
+    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(utf8);
+    std::string field = "\"";
+    for (const char c : utf8) {
+        if (c == '"') field += '"';
+        field += c;
+    }
+    field += '"';
+    return field;
+}
+
+std::string jsonString(std::string_view utf8) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string literal = "\"";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': literal += "\\\""; break;
+        case '\\': literal += "\\\\"; break;
+        case '\b': literal += "\\b"; break;
+        case '\f': literal += "\\f"; break;
+        case '\n': literal += "\\n"; break;
+        case '\r': literal += "\\r"; break;
+        case '\t': literal += "\\t"; break;
+        default:
+            if (byte < 0x20) {
+                literal += "\\u00";
+                literal += Hex[byte >> 4];
+                literal += Hex[byte & 0xf];
+            } else {
+                literal += c;
+            }
+        }
+    }
+    literal += '"';
+    return literal;
+}
+
+std::string toUtf8(std::string_view cp1250) { return desktop::fromCp1250(cp1250).toStdString(); }
+
+QString visibleText(std::string_view cp1250) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    const QString text = desktop::fromCp1250(cp1250);
+    QString visible;
+    visible.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (isControl(u)) {
+            visible += QLatin1String("\\x");
+            visible += QLatin1Char(Hex[u >> 4]);
+            visible += QLatin1Char(Hex[u & 0xf]);
+        } else {
+            visible += c;
+        }
+    }
+    return visible;
+}
+
+void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+void print(std::FILE* stream, const QString& text) { print(stream, text.toStdString()); }
+
+}  // namespace hovorix::cli

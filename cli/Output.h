@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace hovorix::cli {
+
+// A cost as the calculator's chart marks it: the nearest hundredth (halves
+// away from zero, judged on the shortest decimal text of the value), the
+// integer part grouped by threes with the locale's group separator, then the
+// locale's decimal separator and always two decimals.
+QString formatMark(double value, const QLocale& locale);
+
+// The shortest text with a decimal point that reads back as the very same
+// double ("1225", "1190.909090909091", "1e+21"); "inf", "-inf", "nan" for
+// the values that have no number text.
+std::string roundTripNumber(double value);
+
+// One field of a CSV record: quoted, with its quotes doubled, when it holds a
+// comma, a quote or a line break.
+std::string csvField(std::string_view utf8);
+
+// A JSON string literal, quotes included.
+std::string jsonString(std::string_view utf8);
+
+// A text of the tariff file (Windows-1250) as UTF-8.
+std::string toUtf8(std::string_view cp1250);
+
+// A text of the tariff file made safe to show on a terminal: control
+// characters (a bare LF, an escape sequence) appear as \xNN.
+QString visibleText(std::string_view cp1250);
+
+// Writes UTF-8 text to a stream as it is.
+void print(std::FILE* stream, std::string_view text);
+inline void print(std::FILE* stream, const char* text) { print(stream, std::string_view(text)); }
+void print(std::FILE* stream, const QString& text);
+
+}  // namespace hovorix::cli

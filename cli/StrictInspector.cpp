@@ -1,0 +1,92 @@
+#include "StrictInspector.h"
+
+#include <algorithm>
+
+#include "Output.h"
+
+namespace hovorix::cli {
+
+namespace {
+
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return asciiLower(a) == asciiLower(b);
+           });
+}
+
+const LineRuleInfo& ruleInfo(LineRule rule) {
+    const auto& rules = lineRules();
+    return *std::find_if(rules.begin(), rules.end(), [rule](const LineRuleInfo& info) { return info.rule == rule; });
+}
+
+// The keyword as a publisher would name it: "sazba JTS", not "sazba JTS ".
+std::string keyword(const LineRuleInfo& rule) {
+    std::string_view text = rule.prefix;
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
+std::string textName(LineRule rule) {
+    switch (rule) {
+    case LineRule::Provider: return "provider";
+    case LineRule::TariffName: return "tariff name";
+    default: return "data version";
+    }
+}
+
+}  // namespace
+
+void StrictInspector::inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
+    checkBareLineFeeds(lineNumber, line);
+    if (rule == LineRule::None) {
+        checkNearMiss(lineNumber, line);
+        return;
+    }
+    const LineRuleInfo& info = ruleInfo(rule);
+    if (!applied) {
+        warn(lineNumber, "\"" + keyword(info) + "\" line before the first provider line sets nothing");
+        return;
+    }
+    if (info.kind == ValueKind::Text) checkCutText(lineNumber, line, info);
+}
+
+void StrictInspector::warn(std::size_t lineNumber, const std::string& message) {
+    ++count_;
+    if (sink_) sink_(lineNumber, message);
+}
+
+void StrictInspector::checkNearMiss(std::size_t lineNumber, std::string_view line) {
+    const std::size_t start = std::min(line.size(), line.find_first_not_of(" \t"));
+    const std::string_view rest = line.substr(start);
+    for (const LineRuleInfo& rule : lineRules()) {
+        if (!startsWithIgnoringCase(rest, rule.prefix)) continue;
+        const bool caseDiffers = !rest.starts_with(rule.prefix);
+        std::string why = start > 0 ? "leading blank" : "";
+        if (caseDiffers) why += why.empty() ? "different case" : ", different case";
+        std::string_view written = line.substr(0, start + rule.prefix.size());
+        while (!written.empty() && written.back() == ' ' && rule.prefix.back() == ' ') written.remove_suffix(1);
+        warn(lineNumber, "line ignored: \"" + visibleText(written).toStdString() + "\" is not the keyword \"" +
+                             keyword(rule) + "\" (" + why + ")");
+        return;
+    }
+}
+
+void StrictInspector::checkBareLineFeeds(std::size_t lineNumber, std::string_view line) {
+    // The reader ends lines at CR only, so a bare LF stays inside the line.
+    const auto feeds = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\n'));
+    if (feeds == 0 || line.find_first_not_of(" \t\n") == std::string_view::npos) return;
+    warn(lineNumber, std::to_string(feeds) + (feeds == 1 ? " line end is LF alone and does not end a line"
+                                                         : " line ends are LF alone and do not end lines") +
+                         "; tariff files end their lines with CR LF");
+}
+
+void StrictInspector::checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule) {
+    const std::size_t length = line.size() >= rule.valueColumn ? line.size() - (rule.valueColumn - 1) : 0;
+    if (length <= MaxTextLength) return;
+    warn(lineNumber, "the " + textName(rule.rule) + " is " + std::to_string(length) + " bytes long; only its first " +
+                         std::to_string(MaxTextLength) + " are read");
+}
+
+}  // namespace hovorix::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "tariffs/TariffReader.h"
+
+namespace hovorix::cli {
+
+// Finds what the reader passes over without a word although whoever wrote
+// the file almost certainly meant something by it: field lines before the
+// first provider line, keywords with a leading blank or in the wrong case,
+// line ends of LF alone, and texts longer than the file keeps.
+class StrictInspector {
+public:
+    // Receives the 1-based line and a message in UTF-8.
+    using Sink = std::function<void(std::size_t lineNumber, const std::string& message)>;
+
+    explicit StrictInspector(Sink sink) : sink_(std::move(sink)) {}
+
+    // Every line as the reader reports it, in order.
+    void inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied);
+
+    std::size_t warningCount() const { return count_; }
+
+private:
+    void warn(std::size_t lineNumber, const std::string& message);
+    void checkNearMiss(std::size_t lineNumber, std::string_view line);
+    void checkBareLineFeeds(std::size_t lineNumber, std::string_view line);
+    void checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule);
+
+    Sink sink_;
+    std::size_t count_ = 0;
+};
+
+}  // namespace hovorix::cli

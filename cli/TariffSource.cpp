@@ -1,0 +1,50 @@
+#include "TariffSource.h"
+
+#include <cstring>
+
+#include "Output.h"
+#include "tariffs/Errors.h"
+#include "tariffs/NumberText.h"
+#include "tariffs/TariffFile.h"
+
+namespace hovorix::cli {
+
+namespace {
+
+std::string systemReason(int code) { return code != 0 ? std::strerror(code) : "unknown error"; }
+
+// A file written under other regional settings fails at its first number with
+// a fraction; say so, since the message alone does not tell a publisher why.
+void explainSeparator(const std::string& where, std::string_view text, char decimalSeparator) {
+    const char other = decimalSeparator == ',' ? '.' : ',';
+    double value = 0;
+    if (text.find(other) == std::string_view::npos || !tryParseNumber(text, other, value)) return;
+    const std::string name = other == ',' ? "decimal comma" : "decimal point";
+    print(stderr, where + ": note: the number reads with a " + name +
+                      "; the file was probably written under other regional settings (try --decimal-separator " +
+                      other + ")\n");
+}
+
+}  // namespace
+
+ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, TariffList& list, std::string& version,
+                       const ReaderEvents& events) {
+    try {
+        readTariffFile(path, list, version, ReadFileOptions{decimalSeparator, false}, events);
+        return Success;
+    } catch (const ConversionError& error) {
+        const std::string where = path + ":" + std::to_string(error.line());
+        print(stderr, where + ": '" + visibleText(error.text()).toStdString() + "' is not a valid floating point value\n");
+        explainSeparator(where, error.text(), decimalSeparator);
+        return Failure;
+    } catch (const ReadError& error) {
+        print(stderr, path + ":" + std::to_string(error.line()) + ": cannot read the file: " + systemReason(error.code()) +
+                          "\n");
+        return Failure;
+    } catch (const OpenError& error) {
+        print(stderr, path + ": cannot open the file: " + systemReason(error.code()) + "\n");
+        return UsageOrOpenFailure;
+    }
+}
+
+}  // namespace hovorix::cli

@@ -1,0 +1,189 @@
+// tarif-cli: checks tariff files and prints what each tariff costs a month,
+// for the people who publish tariff files and for scripted comparisons.
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "desktop/RegionalSettings.h"
+
+using namespace hovorix;
+using namespace hovorix::cli;
+
+namespace {
+
+// Minute counts as the calculator holds them: whole numbers from 0 up to the
+// largest 32-bit count.
+std::optional<std::int32_t> parseMinutes(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+const CLI::Validator Minutes(
+    [](std::string& text) -> std::string {
+        if (parseMinutes(text)) return {};
+        const std::string_view digits = std::string_view(text).substr(text.starts_with('-') || text.starts_with('+'));
+        const bool wholeNumber =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        if (wholeNumber && text.starts_with('-')) return "'" + text + "': minutes cannot be negative";
+        if (wholeNumber) return "'" + text + "': at most 2147483647 minutes";
+        return "'" + text + "' is not a whole number of minutes";
+    },
+    "");
+
+// Accepts one of a few words and names them all when given another.
+CLI::Validator oneOf(std::vector<std::string> choices, std::string what) {
+    return CLI::Validator(
+        [choices, what](std::string& text) -> std::string {
+            if (std::find(choices.begin(), choices.end(), text) != choices.end()) return {};
+            std::string message = "'" + text + "' is not " + what + "; use ";
+            for (std::size_t i = 0; i < choices.size(); ++i) {
+                if (i > 0) message += i + 1 < choices.size() ? ", " : " or ";
+                message += choices[i];
+            }
+            return message;
+        },
+        "");
+}
+
+struct ZoneOption {
+    const char* flag;
+    Zone zone;
+    const char* help;
+};
+
+constexpr std::array<ZoneOption, ZoneCount> ZoneOptions = {{
+    {"--jts", Zone::JTS, "Minutes into the fixed network, peak"},
+    {"--jts-mimo", Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
+    {"--jts-noc", Zone::JTSNoc, "Minutes into the fixed network, at night"},
+    {"--paegas", Zone::PAEGAS, "Minutes into the Paegas network, peak"},
+    {"--paegas-mimo", Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
+    {"--eurotel", Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
+    {"--eurotel-mimo", Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
+}};
+
+// The calculator's period list: its item index picks the period factor.
+const std::map<std::string, int> PeriodIndexes = {{"den", 0}, {"tyden", 1}, {"mesic", 2}};
+
+const std::map<std::string, CostFormat> Formats = {
+    {"text", CostFormat::Text}, {"csv", CostFormat::Csv}, {"json", CostFormat::Json}};
+
+void addSeparatorOption(CLI::App& command, std::string& separator) {
+    command.add_option("--decimal-separator", separator,
+                       "Decimal separator of the numbers in the file (default: the one of your regional settings)")
+        ->type_name(",|.")
+        ->check(oneOf({",", "."}, "a decimal separator"));
+}
+
+char separatorOf(const std::string& given) {
+    return given.empty() ? desktop::RegionalSettings().decimalSeparator() : given.front();
+}
+
+// Output that cannot be written (a full disk, a closed pipe) is a failure,
+// not a success.
+int finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "tarif-cli: cannot write the output: %s\n", std::strerror(errno));
+        return std::max(status, static_cast<int>(Failure));
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Checks tariff files and prints what each tariff costs a month.", "tarif-cli"};
+    app.failure_message([](const CLI::App*, const CLI::Error& error) {
+        std::string message = error.what();
+        // "--jts: 1 required N missing" says little to someone who forgot a value.
+        if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) && message.find(" missing") != std::string::npos) {
+            message = message.substr(0, message.find(':')) + ": a value is missing";
+        }
+        return "tarif-cli: " + message + "\nRun 'tarif-cli --help' for more information.\n";
+    });
+    app.set_version_flag("--version", std::string("tarif-cli ") + HOVORIX_VERSION, "Print the version and exit");
+    app.require_subcommand(1);
+    app.footer("Exit status: 0 when all is well; 1 for a malformed number, a read error or, with\n"
+               "--strict, warnings; 2 when a file cannot be opened or the arguments are wrong.");
+
+    CheckRequest check;
+    std::string checkSeparator;
+    CLI::App* checkCommand = app.add_subcommand("check", "Read tariff files and report their first error");
+    checkCommand->add_option("FILE", check.files, "Tariff files to check")->required()->type_name("");
+    checkCommand->add_flag("--strict", check.strict,
+                           "Also warn about lines the programs ignore silently (exit status 1 when there are any)");
+    addSeparatorOption(*checkCommand, checkSeparator);
+
+    CostsRequest costs;
+    std::string costsSeparator;
+    std::array<std::string, ZoneCount> minutes;
+    std::string period = "mesic";
+    std::string format = "text";
+    CLI::App* costsCommand = app.add_subcommand("costs", "Print every tariff's monthly cost, in file order");
+    costsCommand->add_option("FILE", costs.file, "Tariff file")->required()->type_name("");
+    for (const ZoneOption& option : ZoneOptions) {
+        costsCommand->add_option(option.flag, minutes[static_cast<std::size_t>(option.zone)], option.help)
+            ->type_name("N")
+            ->check(Minutes);
+    }
+    costsCommand->add_option("--period", period, "What the minutes are counted per: den (a month is 30 days), "
+                                                 "tyden (4.2857 weeks) or mesic")
+        ->type_name("den|tyden|mesic")
+        ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
+        ->capture_default_str();
+    costsCommand->add_flag("--fax", costs.usage.fax, "The fax service is used (its fee counts)");
+    costsCommand->add_flag("--data", costs.usage.data, "The data service is used (its fee counts)");
+    costsCommand->add_option("--format", format, "Output: text, csv (RFC 4180) or json")
+        ->type_name("text|csv|json")
+        ->check(oneOf({"text", "csv", "json"}, "an output format"))
+        ->capture_default_str();
+    costsCommand->add_flag("--breakdown", costs.breakdown,
+                           "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
+    addSeparatorOption(*costsCommand, costsSeparator);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& done) {
+        // --help and --version
+        return finish(app.exit(done));
+    } catch (const CLI::ParseError& error) {
+        const std::vector<std::string> unknown = app.remaining();
+        if (!app.get_subcommands().empty()) {
+            app.exit(error);
+        } else if (!unknown.empty() && !unknown.front().starts_with('-')) {
+            // "A subcommand is required" would not tell that the command is misspelt.
+            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check or costs",
+                                      CLI::ExitCodes::ExtrasError));
+        } else if (dynamic_cast<const CLI::RequiredError*>(&error)) {
+            app.exit(CLI::RequiredError("a command is required: check or costs", CLI::ExitCodes::RequiredError));
+        } else {
+            app.exit(error);
+        }
+        return UsageOrOpenFailure;
+    }
+
+    if (checkCommand->parsed()) {
+        check.decimalSeparator = separatorOf(checkSeparator);
+        return finish(runCheck(check));
+    }
+
+    for (std::size_t z = 0; z < ZoneCount; ++z) {
+        if (!minutes[z].empty()) costs.usage.minutes[z] = *parseMinutes(minutes[z]);
+    }
+    costs.usage.periodFactor = periodFactorForIndex(PeriodIndexes.at(period));
+    costs.format = Formats.at(format);
+    costs.decimalSeparator = separatorOf(costsSeparator);
+    return finish(runCosts(costs, QLocale::system()));
+}
