@@ -34,7 +34,8 @@ ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, Tariff
         return Success;
     } catch (const ConversionError& error) {
         const std::string where = path + ":" + std::to_string(error.line());
-        print(stderr, where + ": '" + visibleText(error.text()).toStdString() + "' is not a valid floating point value\n");
+        // The error's own message quotes at most 255 bytes of a run-on number.
+        print(stderr, where + ": " + visibleText(error.what()).toStdString() + "\n");
         explainSeparator(where, error.text(), decimalSeparator);
         return Failure;
     } catch (const ReadError& error) {

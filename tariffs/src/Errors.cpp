@@ -6,11 +6,22 @@
 namespace hovorix {
 
 namespace {
+
 std::string systemMessage(int code) { return std::strerror(code); }
+
+// A number run on for megabytes would make a message nobody can read (or a
+// message box that never finishes laying out): the message quotes at most
+// 255 bytes of it, then an ellipsis (Windows-1250).
+std::string quotedPart(const std::string& text) {
+    constexpr std::size_t MaxQuoted = 255;
+    if (text.size() <= MaxQuoted) return text;
+    return text.substr(0, MaxQuoted) + "\x85";
+}
+
 }  // namespace
 
 ConversionError::ConversionError(std::string text, std::size_t line)
-    : std::runtime_error("'" + text + "' is not a valid floating point value"),
+    : std::runtime_error("'" + quotedPart(text) + "' is not a valid floating point value"),
       text_(std::move(text)),
       line_(line) {}
 

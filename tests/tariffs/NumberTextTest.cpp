@@ -91,3 +91,14 @@ TEST(NumberText, FormattedNumbersParseBackToTheSameText) {
         }
     }
 }
+
+TEST(ParseNumber, AVeryLongTextIsQuotedOnlyInPart) {
+    const std::string digits(10'000'000, '7');
+    try {
+        parseNumber(digits + "x", ',');
+        ADD_FAILURE() << "accepted";
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.text().size(), digits.size() + 1);  // the whole text stays available
+        EXPECT_EQ(error.what(), "'" + std::string(255, '7') + "\x85' is not a valid floating point value");
+    }
+}
