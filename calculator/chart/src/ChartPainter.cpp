@@ -89,17 +89,14 @@ void paintBar(QPainter& p, const ChartLayout& layout, const Bar& bar, const QRec
     const bool outlined = face.height() >= OutlinedThickness;
     p.setPen(outlined ? QPen(mix(bar.colour, Qt::black, 0.45), 1) : QPen(Qt::NoPen));
 
-    // The end face stands at the right (the cost's end for a cost, the base
-    // for a negative one), unless the plot cuts the bar there.
-    if (face.right() <= f.right() + 0.01) {
-        const double share = std::abs(end - base) < 1e-9 ? 1.0 : std::clamp((right - base) / (end - base), 0.0, 1.0);
-        p.setBrush(mix(mix(white, bar.colour, share), Qt::black, 0.25));
-        p.drawPolygon(parallelogram({right, bottom}, {right, top}, d));
-    }
-    if (face.top() >= f.top() - 0.01) {
-        p.setBrush(gradient(mix(bar.colour, white, 0.35)));
-        p.drawPolygon(parallelogram({right, top}, {left, top}, d));
-    }
+    // The end face stands at the right: the cost's end for a cost, the base
+    // for a negative one. Where the plot cuts a bar, the cut shows as the
+    // bar's end or top, so it still reads as a solid box.
+    const double share = std::abs(end - base) < 1e-9 ? 1.0 : std::clamp((right - base) / (end - base), 0.0, 1.0);
+    p.setBrush(mix(mix(white, bar.colour, share), Qt::black, 0.25));
+    p.drawPolygon(parallelogram({right, bottom}, {right, top}, d));
+    p.setBrush(gradient(mix(bar.colour, white, 0.35)));
+    p.drawPolygon(parallelogram({right, top}, {left, top}, d));
     p.setBrush(gradient(bar.colour));
     p.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
