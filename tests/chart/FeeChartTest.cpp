@@ -23,19 +23,19 @@ namespace {
 const QLocale Czech(QStringLiteral("cs_CZ"));
 const QLocale English(QStringLiteral("en_US"));
 
-struct TariffSpec {
+struct NewTariff {
     const char* provider;
     const char* name;
     double telephoneFee;
 };
 
-TariffList tariffs(std::initializer_list<TariffSpec> specs) {
+TariffList tariffs(std::initializer_list<NewTariff> entries) {
     TariffList list(CalculatorDefaults);
-    for (const TariffSpec& spec : specs) {
+    for (const NewTariff& entry : entries) {
         Tarifs& t = list.append();
-        t.provider = spec.provider;
-        t.name = spec.name;
-        t.telephoneFee = spec.telephoneFee;
+        t.provider = entry.provider;
+        t.name = entry.name;
+        t.telephoneFee = entry.telephoneFee;
         t.zone(Zone::JTS) = {5, 0};
     }
     return list;
