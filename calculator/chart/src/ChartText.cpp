@@ -1,0 +1,55 @@
+#include "chart/ChartText.h"
+
+#include <array>
+#include <cmath>
+
+namespace hovorix::chart {
+
+namespace {
+
+constexpr std::array<QRgb, ColourCycleLength> Cycle = {
+    0xFF0000, 0x008000, 0xFFFF00, 0x0000FF, 0xFFFFFF, 0x808080, 0xFF00FF, 0x008080,
+    0x000080, 0x800000, 0x00FF00, 0x808000, 0x800080, 0xC0C0C0, 0x00FFFF, 0x000000,
+};
+
+QLocale withGrouping(QLocale locale, bool grouped) {
+    QLocale::NumberOptions options = locale.numberOptions();
+    options.setFlag(QLocale::OmitGroupSeparator, !grouped);
+    locale.setNumberOptions(options);
+    return locale;
+}
+
+// Anything below half a hundredth prints as zero; dropping the sign here
+// keeps "-0.00" off the screen.
+double hundredths(double value) { return std::abs(value) < 0.005 ? 0.0 : value; }
+
+}  // namespace
+
+QColor cycleColour(int index) {
+    const int entry = ((index % ColourCycleLength) + ColourCycleLength) % ColourCycleLength;
+    return QColor::fromRgb(Cycle[static_cast<std::size_t>(entry)]);
+}
+
+QString markText(double value, const QLocale& locale) {
+    return withGrouping(locale, true).toString(hundredths(value), 'f', 2);
+}
+
+QString plainAmount(double value, const QLocale& locale) {
+    return withGrouping(locale, false).toString(hundredths(value), 'f', 2);
+}
+
+QString tickText(double value, double step, const QLocale& locale) {
+    int decimals = 0;
+    if (std::isfinite(step) && step > 0) {
+        // The fewest decimals that write the step exactly (2.5 needs one).
+        for (double scaled = step; decimals < 12 && std::abs(scaled - std::round(scaled)) > 1e-9 * scaled;
+             scaled *= 10) {
+            ++decimals;
+        }
+        // A tick that should be zero but carries rounding noise.
+        if (std::abs(value) < step * 1e-9) value = 0.0;
+    }
+    return withGrouping(locale, true).toString(value, 'f', decimals);
+}
+
+}  // namespace hovorix::chart

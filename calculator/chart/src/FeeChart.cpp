@@ -1,0 +1,387 @@
+#include "chart/FeeChart.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "ChartPainter.h"
+#include "FeeChartAccessible.h"
+#include "chart/ChartText.h"
+
+namespace hovorix::chart {
+
+namespace {
+
+// Eight steps of the zoom animation take a fifth of a second.
+constexpr int ZoomFrameMilliseconds = 25;
+
+QString oneLine(QString text) {
+    for (QChar& c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+    }
+    return text;
+}
+
+}  // namespace
+
+FeeChart::FeeChart(QWidget* parent) : QWidget(parent), series_([this] { barsChanged(); }) {
+    installFeeChartAccessibility();
+    setObjectName(QStringLiteral("Graf"));
+    setToolTip(hint());
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    series_.setLocale(desktop::RegionalSettings{}.locale());
+    zoomTimer_.setInterval(ZoomFrameMilliseconds);
+    connect(&zoomTimer_, &QTimer::timeout, this, &FeeChart::nextZoomFrame);
+}
+
+FeeChart::~FeeChart() = default;
+
+BarSink& FeeChart::Series1() { return series_; }
+
+QString FeeChart::hint() {
+    return QStringLiteral("Zde vidíte přehled poplatků jednotlivých tarifů; tažením myši v grafu můžete zoomovat.");
+}
+
+void FeeChart::setBarDetails(BarDetails details) { details_ = std::move(details); }
+
+void FeeChart::setRegionalSettings(const desktop::RegionalSettings& settings) {
+    series_.setLocale(settings.locale());
+}
+
+QSize FeeChart::sizeHint() const { return {393, 353}; }
+
+QSize FeeChart::minimumSizeHint() const { return {120, 90}; }
+
+// --- layout and view -------------------------------------------------------
+
+const ChartLayout& FeeChart::layout() const {
+    if (!layout_) {
+        if (!widths_) widths_ = std::make_unique<TextWidths>(font());
+        layout_ = std::make_unique<ChartLayout>(QSizeF(size()), *widths_, series_);
+        viewDirty_ = true;
+    }
+    if (viewDirty_) {
+        layout_->setView(view_.current(layout_->following()));
+        viewDirty_ = false;
+    }
+    return *layout_;
+}
+
+void FeeChart::invalidateLayout() {
+    layout_.reset();
+    update();
+}
+
+void FeeChart::barsChanged() {
+    if (series_.isEmpty()) {
+        currentBar_ = -1;
+    } else {
+        currentBar_ = std::min(currentBar_, series_.count() - 1);
+    }
+    invalidateLayout();
+    notifyAccessibility();
+}
+
+ViewRanges FeeChart::visibleRanges() const { return layout().mapping().ranges(); }
+
+QRectF FeeChart::plotArea() const { return layout().front(); }
+
+QRectF FeeChart::barRect(int index) const {
+    if (index < 0 || index >= series_.count()) return {};
+    return layout().barFront(index);
+}
+
+int FeeChart::barAt(const QPointF& point) const { return layout().barAt(point); }
+
+void FeeChart::showView(const ViewRanges& ranges) {
+    view_.fix(ranges);
+    viewDirty_ = true;
+    update();
+}
+
+void FeeChart::restoreView() {
+    zoomFrames_.clear();
+    zoomTimer_.stop();
+    view_.follow();
+    viewDirty_ = true;
+    update();
+}
+
+void FeeChart::nextZoomFrame() {
+    if (zoomFrames_.empty()) {
+        zoomTimer_.stop();
+        return;
+    }
+    showView(zoomFrames_.front());
+    zoomFrames_.pop_front();
+    if (zoomFrames_.empty()) zoomTimer_.stop();
+}
+
+void FeeChart::finishZoomAnimation() {
+    if (zoomFrames_.empty()) return;
+    showView(zoomFrames_.back());
+    zoomFrames_.clear();
+    zoomTimer_.stop();
+}
+
+// --- texts -----------------------------------------------------------------
+
+QString FeeChart::barText(int index) const {
+    if (index < 0 || index >= series_.count()) return {};
+    const Bar& bar = series_.bars()[static_cast<std::size_t>(index)];
+    return bar.label + QStringLiteral(": ") + bar.mark;
+}
+
+QString FeeChart::barToolTip(int index) const {
+    if (index < 0 || index >= series_.count()) return {};
+    const Bar& bar = series_.bars()[static_cast<std::size_t>(index)];
+    const QString title = QStringLiteral("<b>%1</b>").arg(oneLine(bar.label).toHtmlEscaped());
+    const std::optional<CostBreakdown> parts = details_ ? details_(index) : std::nullopt;
+    if (!parts) return title + QStringLiteral(": ") + bar.mark.toHtmlEscaped();
+
+    const QLocale& locale = series_.locale();
+    QString rows;
+    auto row = [&](const QString& name, double amount, bool strong = false) {
+        const QString cell = strong ? QStringLiteral("<b>%1</b>") : QStringLiteral("%1");
+        rows += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                    .arg(cell.arg(name), cell.arg(markText(amount, locale).toHtmlEscaped()));
+    };
+    row(QStringLiteral("Paušál za telefon"), parts->telephoneFee);
+    row(QStringLiteral("Paušál za fax"), parts->faxFee);
+    row(QStringLiteral("Paušál za data"), parts->dataFee);
+    row(QStringLiteral("Volání do pevné sítě"), parts->fixedNetwork);
+    row(QStringLiteral("Volání do sítě Paegas"), parts->paegas);
+    row(QStringLiteral("Volání do sítě Eurotel"), parts->eurotel);
+    if (parts->minimumApplied) {
+        rows += QStringLiteral("<tr><td colspan=\"2\"><i>Uplatněno minimální měsíční plnění</i></td></tr>");
+    }
+    row(QStringLiteral("Celkem za měsíc"), bar.value, true);
+    return title + QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") + rows + QStringLiteral("</table>");
+}
+
+QString FeeChart::resultsSummary() const {
+    const int cheapest = series_.cheapest();
+    if (cheapest < 0) return QStringLiteral("Žádné tarify");
+    const Bar& best = series_.bars()[static_cast<std::size_t>(cheapest)];
+    QStringList names;
+    for (const Bar& bar : series_.bars()) {
+        if (bar.value == best.value) names << bar.label;
+    }
+    return QStringLiteral("Nejlevnější: %1 (%2)").arg(names.join(QStringLiteral(", ")), best.mark);
+}
+
+QString FeeChart::resultsText() const {
+    QString text;
+    for (const Bar& bar : series_.bars()) {
+        text += oneLine(bar.label) + u'\t' + plainAmount(bar.value, series_.locale()) + u'\n';
+    }
+    return text;
+}
+
+void FeeChart::copyResults() const {
+    if (series_.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(resultsText());
+}
+
+// --- keyboard ----------------------------------------------------------------
+
+void FeeChart::setCurrentBar(int index) {
+    index = series_.isEmpty() ? -1 : std::clamp(index, -1, series_.count() - 1);
+    currentBar_ = index;
+    if (index >= 0) bringIntoView(index);
+    update();
+    if (index >= 0 && hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void FeeChart::bringIntoView(int index) {
+    if (view_.followsBars()) return;
+    ViewRanges ranges = visibleRanges();
+    const double position = series_.bars()[static_cast<std::size_t>(index)].position;
+    const double span = ranges.category.span();
+    if (position - 0.5 < ranges.category.min) {
+        ranges.category = {position - 0.5, position - 0.5 + span};
+    } else if (position + 0.5 > ranges.category.max) {
+        ranges.category = {position + 0.5 - span, position + 0.5};
+    } else {
+        return;
+    }
+    finishZoomAnimation();
+    showView(ranges);
+}
+
+void FeeChart::showBarToolTip(int index, const QPoint& globalPos) {
+    const ChartLayout& l = layout();
+    const QRectF row = l.barFront(index).united(l.markRect(index)).united(l.labelRect(index));
+    QToolTip::showText(globalPos, barToolTip(index), this, row.toAlignedRect());
+}
+
+void FeeChart::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyResults();
+        return;
+    }
+    if (series_.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int last = series_.count() - 1;
+    const int page = std::max(1, static_cast<int>(visibleRanges().category.span()) - 1);
+    int index = currentBar_;
+    switch (event->key()) {
+    case Qt::Key_Up: index = currentBar_ < 0 ? 0 : currentBar_ - 1; break;
+    case Qt::Key_Down: index = currentBar_ < 0 ? 0 : currentBar_ + 1; break;
+    case Qt::Key_PageUp: index = std::max(0, currentBar_ - page); break;
+    case Qt::Key_PageDown: index = currentBar_ < 0 ? 0 : currentBar_ + page; break;
+    case Qt::Key_Home: index = 0; break;
+    case Qt::Key_End: index = last; break;
+    case Qt::Key_Escape:
+        QToolTip::hideText();
+        return;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    setCurrentBar(std::clamp(index, 0, last));
+    const QRectF bar = barRect(currentBar_).intersected(plotArea());
+    const QPointF anchor = bar.isEmpty() ? QPointF(plotArea().left(), barRect(currentBar_).center().y()) : bar.center();
+    showBarToolTip(currentBar_, mapToGlobal(anchor.toPoint()));
+}
+
+void FeeChart::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void FeeChart::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+// --- mouse -------------------------------------------------------------------
+
+void FeeChart::mousePressEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    if (drag_ != Drag::None || !plotArea().contains(pos)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        finishZoomAnimation();
+        drag_ = Drag::Zoom;
+        dragFrom_ = dragTo_ = pos;
+    } else if (event->button() == Qt::RightButton) {
+        finishZoomAnimation();
+        drag_ = Drag::Scroll;
+        dragFrom_ = pos;
+    } else {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    QToolTip::hideText();
+}
+
+void FeeChart::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    if (drag_ == Drag::Zoom) {
+        dragTo_ = pos;
+        update();
+    } else if (drag_ == Drag::Scroll) {
+        // Scrolling ends for good once the pointer leaves the plot.
+        if (!plotArea().contains(pos)) {
+            drag_ = Drag::None;
+            return;
+        }
+        const QPointF delta = pos - dragFrom_;
+        dragFrom_ = pos;
+        if (!delta.isNull()) showView(layout().mapping().scrolledBy(delta));
+    } else {
+        QWidget::mouseMoveEvent(event);
+    }
+}
+
+void FeeChart::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    if (drag_ == Drag::Zoom && event->button() == Qt::LeftButton) {
+        drag_ = Drag::None;
+        update();
+        switch (judgeZoomDrag(dragFrom_, pos)) {
+        case ZoomDrag::ZoomIn: {
+            const QRectF rectangle = QRectF(dragFrom_, pos).normalized().intersected(plotArea());
+            const ViewRanges target = layout().mapping().rangesShowing(rectangle);
+            const std::vector<ViewRanges> frames = zoomFrames(visibleRanges(), target);
+            zoomFrames_.assign(frames.begin(), frames.end());
+            zoomTimer_.start();
+            break;
+        }
+        case ZoomDrag::Restore: restoreView(); break;
+        case ZoomDrag::Nothing: break;
+        }
+    } else if (drag_ == Drag::Scroll && event->button() == Qt::RightButton) {
+        drag_ = Drag::None;
+    } else {
+        QWidget::mouseReleaseEvent(event);
+    }
+}
+
+// --- painting and events ---------------------------------------------------------
+
+void FeeChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintState state;
+    state.palette = palette();
+    state.currentBar = currentBar_;
+    state.hasFocus = hasFocus();
+    if (drag_ == Drag::Zoom) state.zoomRectangle = QRectF(dragFrom_, dragTo_);
+    paintChart(painter, layout(), series_, state);
+}
+
+void FeeChart::resizeEvent(QResizeEvent* event) {
+    invalidateLayout();
+    QWidget::resizeEvent(event);
+}
+
+void FeeChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        widths_.reset();
+        invalidateLayout();
+    }
+    if (event->type() == QEvent::PaletteChange) update();
+    QWidget::changeEvent(event);
+}
+
+bool FeeChart::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && drag_ == Drag::None) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int index = barAt(help->pos());
+        if (index >= 0) {
+            showBarToolTip(index, help->globalPos());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void FeeChart::notifyAccessibility() {
+    if (accessibilityPending_ || !QAccessible::isActive()) return;
+    accessibilityPending_ = true;
+    // One notice after a whole fee run rather than one per bar.
+    QTimer::singleShot(0, this, [this] {
+        accessibilityPending_ = false;
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+        QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&description);
+    });
+}
+
+}  // namespace hovorix::chart

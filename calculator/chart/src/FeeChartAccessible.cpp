@@ -1,0 +1,135 @@
+#include "FeeChartAccessible.h"
+
+#include <QTextDocumentFragment>
+
+#include <mutex>
+
+#include "chart/FeeChart.h"
+
+namespace hovorix::chart {
+
+FeeChartAccessible::FeeChartAccessible(FeeChart* chart)
+    : QAccessibleWidget(chart, QAccessible::Chart, BarSeries::title()) {}
+
+FeeChartAccessible::~FeeChartAccessible() {
+    for (QAccessible::Id id : bars_) QAccessible::deleteAccessibleInterface(id);
+}
+
+FeeChart* FeeChartAccessible::chart() const { return static_cast<FeeChart*>(widget()); }
+
+int FeeChartAccessible::childCount() const { return chart()->series().count(); }
+
+QAccessibleInterface* FeeChartAccessible::child(int index) const {
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (bars_.size() <= static_cast<std::size_t>(index)) {
+        auto* bar = new BarAccessible(chart(), static_cast<int>(bars_.size()));
+        bars_.push_back(QAccessible::registerAccessibleInterface(bar));
+    }
+    return QAccessible::accessibleInterface(bars_[static_cast<std::size_t>(index)]);
+}
+
+int FeeChartAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    for (std::size_t i = 0; i < bars_.size(); ++i) {
+        if (QAccessible::accessibleInterface(bars_[i]) == child) {
+            return static_cast<int>(i) < childCount() ? static_cast<int>(i) : -1;
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* FeeChartAccessible::childAt(int x, int y) const {
+    const int index = chart()->barAt(chart()->mapFromGlobal(QPoint(x, y)));
+    return index >= 0 ? child(index) : nullptr;
+}
+
+QAccessibleInterface* FeeChartAccessible::focusChild() const {
+    const int current = chart()->currentBar();
+    return chart()->hasFocus() && current >= 0 ? child(current) : nullptr;
+}
+
+QString FeeChartAccessible::text(QAccessible::Text t) const {
+    switch (t) {
+    case QAccessible::Name:
+        return chart()->accessibleName().isEmpty() ? BarSeries::title() : chart()->accessibleName();
+    case QAccessible::Description: return chart()->resultsSummary();
+    case QAccessible::Help: return FeeChart::hint();
+    default: return QAccessibleWidget::text(t);
+    }
+}
+
+BarAccessible::BarAccessible(FeeChart* chart, int index) : chart_(chart), index_(index) {}
+
+bool BarAccessible::isValid() const { return chart_ && index_ < chart_->series().count(); }
+
+QObject* BarAccessible::object() const { return nullptr; }
+
+QWindow* BarAccessible::window() const { return chart_ ? chart_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* BarAccessible::childAt(int, int) const { return nullptr; }
+
+QAccessibleInterface* BarAccessible::parent() const {
+    return chart_ ? QAccessible::queryAccessibleInterface(chart_.data()) : nullptr;
+}
+
+QAccessibleInterface* BarAccessible::child(int) const { return nullptr; }
+
+int BarAccessible::childCount() const { return 0; }
+
+int BarAccessible::indexOfChild(const QAccessibleInterface*) const { return -1; }
+
+QString BarAccessible::text(QAccessible::Text t) const {
+    if (!isValid()) return {};
+    switch (t) {
+    case QAccessible::Name: return chart_->barText(index_);
+    case QAccessible::Description:
+        return QTextDocumentFragment::fromHtml(chart_->barToolTip(index_)).toPlainText();
+    default: return {};
+    }
+}
+
+void BarAccessible::setText(QAccessible::Text, const QString&) {}
+
+QRect BarAccessible::rect() const {
+    if (!isValid()) return {};
+    const QRect local = chart_->barRect(index_).intersected(chart_->plotArea()).toAlignedRect();
+    return QRect(chart_->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::Role BarAccessible::role() const { return QAccessible::ListItem; }
+
+QAccessible::State BarAccessible::state() const {
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    state.focusable = true;
+    state.selectable = true;
+    state.readOnly = true;
+    const bool current = chart_->currentBar() == index_;
+    state.selected = current;
+    state.focused = current && chart_->hasFocus();
+    const QRectF bar = chart_->barRect(index_);
+    const QRectF plot = chart_->plotArea();
+    state.invisible = bar.bottom() < plot.top() || bar.top() > plot.bottom();
+    state.offscreen = state.invisible;
+    return state;
+}
+
+namespace {
+
+QAccessibleInterface* feeChartFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(FeeChart::staticMetaObject.className()) && object && object->isWidgetType()) {
+        return new FeeChartAccessible(static_cast<FeeChart*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installFeeChartAccessibility() {
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(feeChartFactory); });
+}
+
+}  // namespace hovorix::chart

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <vector>
+
+namespace hovorix::chart {
+
+class FeeChart;
+
+// The chart as screen readers see it: a chart named after its series whose
+// description names the cheapest tariff, with one child per bar read as
+// "label: cost".
+class FeeChartAccessible : public QAccessibleWidget {
+public:
+    explicit FeeChartAccessible(FeeChart* chart);
+    ~FeeChartAccessible() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+    QString text(QAccessible::Text t) const override;
+
+private:
+    FeeChart* chart() const;
+
+    // The bars' interfaces live in the accessibility cache; they are made
+    // once per index and reused across fee runs.
+    mutable std::vector<QAccessible::Id> bars_;
+};
+
+// One bar of the chart.
+class BarAccessible : public QAccessibleInterface {
+public:
+    BarAccessible(FeeChart* chart, int index);
+
+    bool isValid() const override;
+    QObject* object() const override;
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+
+    int index() const { return index_; }
+
+private:
+    QPointer<FeeChart> chart_;
+    int index_;
+};
+
+// Makes the accessibility framework use FeeChartAccessible for every fee chart.
+void installFeeChartAccessibility();
+
+}  // namespace hovorix::chart

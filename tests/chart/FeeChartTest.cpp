@@ -1,0 +1,409 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QToolTip>
+
+#include <cmath>
+#include <vector>
+
+#include "chart/ChartText.h"
+#include "chart/FeeChart.h"
+#include "fees/ComputeFees.h"
+#include "fees/MonthlyCost.h"
+
+using namespace hovorix;
+using namespace hovorix::chart;
+
+namespace {
+
+const QLocale Czech(QStringLiteral("cs_CZ"));
+const QLocale English(QStringLiteral("en_US"));
+
+struct NewTariff {
+    const char* provider;
+    const char* name;
+    double telephoneFee;
+};
+
+TariffList tariffs(std::initializer_list<NewTariff> entries) {
+    TariffList list(CalculatorDefaults);
+    for (const NewTariff& entry : entries) {
+        Tarifs& t = list.append();
+        t.provider = entry.provider;
+        t.name = entry.name;
+        t.telephoneFee = entry.telephoneFee;
+        t.zone(Zone::JTS) = {5, 0};
+    }
+    return list;
+}
+
+// A chart of the results page's size on screen, with the given locale's separators.
+struct ShownChart {
+    explicit ShownChart(const QLocale& locale = English) {
+        chart.setRegionalSettings(desktop::RegionalSettings(locale));
+        chart.resize(393, 353);
+        chart.show();
+    }
+    FeeChart chart;
+};
+
+QImage render(FeeChart& chart, qreal ratio) {
+    QImage image(chart.size() * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    chart.render(&image);
+    return image;
+}
+
+// The pixel at a point in widget coordinates.
+QColor pixel(const QImage& image, QPointF point) {
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(point.x() * ratio), static_cast<int>(point.y() * ratio));
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+QString describe(const QColor& c) { return c.name(); }
+
+void leftDrag(QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(widget, (from + to) / 2);
+    QTest::mouseMove(widget, to);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+}  // namespace
+
+class FeeChartTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QToolTip::hideText(); }
+
+    void barsStandInFileOrderWithTheirColoursFromWhite_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ordinary screen") << qreal(1);
+        QTest::newRow("HiDPI screen") << qreal(2);
+    }
+    void barsStandInFileOrderWithTheirColoursFromWhite() {
+        QFETCH(qreal, ratio);
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        // Costs deliberately unsorted: the bars must not follow them.
+        const std::vector<double> costs = {300, 100, 200, 250, 50, 120, 90, 310, 60, 150, 220, 80, 170, 40, 260, 130, 280};
+        for (std::size_t i = 0; i < costs.size(); ++i) chart.Series1().AddBar(costs[i], "T-" + std::to_string(i), AutomaticColour);
+        const QImage image = render(chart, ratio);
+
+        const std::vector<std::pair<int, QColor>> expected = {
+            {0, QColor::fromRgb(0xFF0000)}, {1, QColor::fromRgb(0x008000)}, {2, QColor::fromRgb(0xFFFF00)}, {3, QColor::fromRgb(0x0000FF)}, {16, QColor::fromRgb(0xFF0000)}};
+        for (const auto& [index, colour] : expected) {
+            const QRectF bar = chart.barRect(index);
+            const QColor end = pixel(image, {bar.right() - 2, bar.center().y()});
+            QVERIFY2(near(end, colour, 40), qPrintable(QStringLiteral("bar %1 ends in %2").arg(index).arg(describe(end))));
+            const QColor base = pixel(image, {bar.left() + 1.5, bar.center().y()});
+            QVERIFY2(near(base, Qt::white, 24), qPrintable(QStringLiteral("bar %1 starts in %2").arg(index).arg(describe(base))));
+        }
+        for (std::size_t i = 1; i < costs.size(); ++i) {
+            const QRectF above = chart.barRect(static_cast<int>(i - 1));
+            const QRectF bar = chart.barRect(static_cast<int>(i));
+            QVERIFY(bar.top() > above.bottom());
+            QVERIFY(std::abs(bar.width() / chart.barRect(0).width() - costs[i] / costs[0]) < 0.01);
+        }
+    }
+
+    void anEmptyChartShowsItsWallsOnThePanelColour() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        chart.Series1().ClearBars();
+        const QImage image = render(chart, 1);
+        const QRectF plot = chart.plotArea();
+        const double depth = plot.top();  // the back wall reaches the top edge
+        QCOMPARE(pixel(image, {plot.left() + depth / 2, plot.center().y()}), QColor::fromRgb(0xFFFF80));
+        QCOMPARE(pixel(image, {plot.center().x() + 3, plot.bottom() - depth / 2}), QColor::fromRgb(0xFFFFFF));
+        QCOMPARE(pixel(image, {1, 1}), chart.palette().color(QPalette::Window));
+        QCOMPARE(pixel(image, {chart.width() - 2.0, plot.center().y()}), chart.palette().color(QPalette::Window));
+    }
+
+    void aFeeRunReplacesAllBars() {
+        ShownChart shown(Czech);
+        FeeChart& chart = shown.chart;
+        const TariffList first = tariffs({{"A", "1", 10}, {"B", "2", 20}, {"C", "3", 30}, {"D", "4", 40}, {"E", "5", 50}});
+        const TariffList second = tariffs({{"EUROTEL", "Ekonom", 1225}, {"PAEGAS", "Start", 0}});
+        UsageProfile usage;
+        ComputeFees(usage, first, chart.Series1());
+        usage.count(Zone::JTS) = 3;
+        ComputeFees(usage, second, chart.Series1());
+        QCOMPARE(chart.series().count(), 2);
+        QCOMPARE(chart.series().bars()[0].label, QStringLiteral("EUROTEL-Ekonom"));
+        QCOMPARE(chart.series().bars()[1].position, 1.0);
+        QCOMPARE(chart.series().bars()[1].value, 15.0);
+        QCOMPARE(chart.series().bars()[1].colour, QColor::fromRgb(0x008000));
+        QVERIFY(chart.barRect(2).isNull());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
+        QCOMPARE(accessible->childCount(), 2);
+    }
+
+    void marksFollowTheLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Czech") << Czech
+                               << QStringLiteral("EUROTEL-Ekonom: 1") + Czech.groupSeparator() + QStringLiteral("225,00");
+        QTest::newRow("English") << English << QStringLiteral("EUROTEL-Ekonom: 1,225.00");
+    }
+    void marksFollowTheLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, name);
+        ShownChart shown(English);
+        FeeChart& chart = shown.chart;
+        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", AutomaticColour);
+        chart.setRegionalSettings(desktop::RegionalSettings(locale));  // after the bars: they follow
+        QCOMPARE(chart.barText(0), name);
+    }
+
+    void accessibleChildrenReadEveryBar() {
+        ShownChart shown(Czech);
+        FeeChart& chart = shown.chart;
+        ComputeFees(UsageProfile{}, tariffs({{"PAEGAS", "Start", 290}, {"EUROTEL", "Ekonom", 1225}, {"OSKAR", "Go", 290}}),
+                    chart.Series1());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Chart);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Poplatky"));
+        QCOMPARE(accessible->text(QAccessible::Description),
+                 QString::fromUtf8("Nejlevnější: PAEGAS-Start, OSKAR-Go (290,00)"));
+        QCOMPARE(accessible->childCount(), 3);
+        const QString group = Czech.groupSeparator();
+        const QStringList names = {QStringLiteral("PAEGAS-Start: 290,00"),
+                                   QStringLiteral("EUROTEL-Ekonom: 1") + group + QStringLiteral("225,00"),
+                                   QStringLiteral("OSKAR-Go: 290,00")};
+        for (int i = 0; i < 3; ++i) {
+            QAccessibleInterface* bar = accessible->child(i);
+            QVERIFY(bar && bar->isValid());
+            QCOMPARE(bar->text(QAccessible::Name), names[i]);
+            QCOMPARE(bar->parent(), accessible);
+            QCOMPARE(accessible->indexOfChild(bar), i);
+            QCOMPARE(accessible->child(i), bar);  // made once, not per question
+        }
+        QAccessibleInterface* last = accessible->child(2);
+        chart.Series1().ClearBars();
+        QCOMPARE(accessible->childCount(), 0);
+        QVERIFY(!last->isValid());
+        QCOMPARE(accessible->text(QAccessible::Description), QString::fromUtf8("Žádné tarify"));
+    }
+
+    void ctrlCCopiesTheResultsForASpreadsheet() {
+        ShownChart shown(Czech);
+        FeeChart& chart = shown.chart;
+        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", AutomaticColour);
+        chart.Series1().AddBar(0.5, "PAEGAS-Bus\xECness", AutomaticColour);
+        chart.Series1().AddBar(7, "Tab\tand\nline", AutomaticColour);
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        chart.setFocus();
+        QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromUtf8("EUROTEL-Ekonom\t1225,00\nPAEGAS-Busěness\t0,50\nTab and line\t7,00\n"));
+    }
+
+    void zoomAndRestoreFollowTheDrag_data() {
+        QTest::addColumn<bool>("zoomedBefore");
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("zoom") << false << QPoint(120, 90) << "zoom";
+        QTest::newRow("10 by 50 does nothing") << false << QPoint(10, 50) << "same";
+        QTest::newRow("50 by 10 does nothing") << false << QPoint(50, 10) << "same";
+        QTest::newRow("16 by 16 does nothing") << false << QPoint(16, 16) << "same";
+        QTest::newRow("zoom again") << true << QPoint(60, 60) << "zoom";
+        QTest::newRow("up left restores") << true << QPoint(-50, -50) << "restore";
+        QTest::newRow("up right restores") << true << QPoint(50, -50) << "restore";
+        QTest::newRow("small up left after zoom does nothing") << true << QPoint(-50, -16) << "same";
+        QTest::newRow("up left before any zoom") << false << QPoint(-50, -50) << "restore";
+    }
+    void zoomAndRestoreFollowTheDrag() {
+        QFETCH(bool, zoomedBefore);
+        QFETCH(QPoint, delta);
+        QFETCH(QString, outcome);
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T-" + std::to_string(i), AutomaticColour);
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const ViewRanges following = chart.visibleRanges();
+        const QPoint centre = chart.plotArea().center().toPoint();
+        if (zoomedBefore) {
+            leftDrag(&chart, centre - QPoint(100, 100), centre + QPoint(40, 40));
+            QTRY_VERIFY(!chart.isZoomAnimating());
+            QVERIFY(!chart.followsBars());
+        }
+        const ViewRanges before = chart.visibleRanges();
+        const QRectF plot = chart.plotArea();
+        const QPoint from = centre - QPoint(40, 40);
+        leftDrag(&chart, from, from + delta);
+        if (outcome == "zoom") {
+            QVERIFY(chart.isZoomAnimating());
+            QTRY_VERIFY(!chart.isZoomAnimating());
+            auto value = [&](double x) { return before.value.min + (x - plot.left()) / plot.width() * before.value.span(); };
+            auto position = [&](double y) { return before.category.min + (y - plot.top()) / plot.height() * before.category.span(); };
+            const ViewRanges now = chart.visibleRanges();
+            QVERIFY(std::abs(now.value.min - value(from.x())) < 1e-9 * before.value.span());
+            QVERIFY(std::abs(now.value.max - value(from.x() + delta.x())) < 1e-9 * before.value.span());
+            QVERIFY(std::abs(now.category.min - position(from.y())) < 1e-9);
+            QVERIFY(std::abs(now.category.max - position(from.y() + delta.y())) < 1e-9);
+            QVERIFY(!chart.followsBars());
+        } else if (outcome == "restore") {
+            QVERIFY(chart.followsBars());
+            QCOMPARE(chart.visibleRanges(), following);
+        } else {
+            QCOMPARE(chart.visibleRanges(), before);
+            QCOMPARE(chart.followsBars(), !zoomedBefore);
+        }
+    }
+
+    void zoomPassesThroughSevenViewsBeforeTheTarget() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", AutomaticColour);
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(20, 20);
+        std::vector<ViewRanges> seen;
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            if (seen.empty() || !(seen.back() == chart.visibleRanges())) seen.push_back(chart.visibleRanges());
+        });
+        const ViewRanges before = chart.visibleRanges();
+        watcher.start(1);
+        leftDrag(&chart, from, from + QPoint(100, 100));
+        QTRY_VERIFY(!chart.isZoomAnimating());
+        QTest::qWait(20);
+        watcher.stop();
+        // Each view moves the lower cost limit a third of what remains.
+        const double target = chart.visibleRanges().value.min;
+        double expected = before.value.min;
+        for (const ViewRanges& view : seen) {
+            if (view == chart.visibleRanges() || view == before) continue;
+            expected += (target - expected) / 3;
+            while (std::abs(view.value.min - expected) > 1e-9 && std::abs(target - expected) > 1e-9) {
+                expected += (target - expected) / 3;  // a view the watcher missed
+            }
+            QVERIFY(std::abs(view.value.min - expected) < 1e-9);
+        }
+        QVERIFY(seen.size() >= 3);
+    }
+
+    void rightDragScrollsUntilThePointerLeavesThePlot() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", AutomaticColour);
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const QRectF plot = chart.plotArea();
+        const ViewRanges before = chart.visibleRanges();
+        const QPoint start = plot.center().toPoint();
+        QTest::mousePress(&chart, Qt::RightButton, Qt::NoModifier, start);
+        QTest::mouseMove(&chart, start + QPoint(30, 20));
+        const ViewRanges moved = chart.visibleRanges();
+        QVERIFY(std::abs(moved.value.min - (before.value.min - 30 / plot.width() * before.value.span())) < 1e-9);
+        QVERIFY(std::abs(moved.category.min - (before.category.min - 20 / plot.height() * before.category.span())) < 1e-9);
+        QCOMPARE(moved.value.span(), before.value.span());
+        QVERIFY(!chart.followsBars());
+        QTest::mouseMove(&chart, QPoint(static_cast<int>(plot.right()) + 5, start.y()));
+        QTest::mouseMove(&chart, start);
+        QTest::mouseRelease(&chart, Qt::RightButton, Qt::NoModifier, start);
+        QCOMPARE(chart.visibleRanges(), moved);
+    }
+
+    void theViewSurvivesFeeRunsUntilRestored() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        const TariffList list = tariffs({{"A", "1", 100}, {"B", "2", 900}, {"C", "3", 400}});
+        ComputeFees(UsageProfile{}, list, chart.Series1());
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        const ViewRanges following = chart.visibleRanges();
+        const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(30, 30);
+        leftDrag(&chart, from, from + QPoint(80, 80));
+        QTRY_VERIFY(!chart.isZoomAnimating());
+        const ViewRanges zoomed = chart.visibleRanges();
+        UsageProfile usage;
+        usage.count(Zone::JTS) = 500;
+        ComputeFees(usage, list, chart.Series1());
+        QCOMPARE(chart.visibleRanges(), zoomed);
+        leftDrag(&chart, from + QPoint(80, 80), from);
+        QVERIFY(chart.followsBars());
+        QVERIFY(chart.visibleRanges().value.max > following.value.max);  // follows the new, dearer bars
+    }
+
+    void hoveringABarShowsItsBreakdownAndElsewhereTheHint() {
+        ShownChart shown(Czech);
+        FeeChart& chart = shown.chart;
+        TariffList list = tariffs({{"EUROTEL", "Ekonom", 400}, {"PAEGAS", "Start", 290}});
+        list.seek(1).minimumCharge = 800;
+        UsageProfile usage;
+        usage.count(Zone::JTS) = 10;
+        ComputeFees(usage, list, chart.Series1());
+        chart.setBarDetails([&](int index) -> std::optional<CostBreakdown> {
+            return costBreakdown(list.seek(static_cast<std::size_t>(index)), usage);
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        auto hover = [&](QPointF at) {
+            QHelpEvent help(QEvent::ToolTip, at.toPoint(), chart.mapToGlobal(at.toPoint()));
+            QApplication::sendEvent(&chart, &help);
+            return QToolTip::text();
+        };
+        const QString first = hover(chart.barRect(0).center());
+        QVERIFY2(first.contains(QStringLiteral("EUROTEL-Ekonom")), qPrintable(first));
+        QVERIFY(first.contains(QString::fromUtf8("Paušál za telefon")));
+        QVERIFY(first.contains(QString::fromUtf8("Volání do pevné sítě")));
+        QVERIFY(first.contains(QStringLiteral("450,00")));
+        QVERIFY(!first.contains(QString::fromUtf8("minimální")));
+        const QString second = hover(chart.barRect(1).center());
+        QVERIFY(second.contains(QString::fromUtf8("Uplatněno minimální měsíční plnění")));
+        QVERIFY(second.contains(QStringLiteral("800,00")));
+        QToolTip::hideText();
+        const QPointF empty(chart.plotArea().right() - 5, chart.plotArea().bottom() - 5);
+        QCOMPARE(hover(empty), FeeChart::hint());
+    }
+
+    void upAndDownWalkThroughTheBars() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 5; ++i) chart.Series1().AddBar(10.0 * i, "T-" + std::to_string(i), AutomaticColour);
+        chart.activateWindow();
+        chart.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&chart));
+        struct Step {
+            Qt::Key key;
+            int current;
+        };
+        const Step steps[] = {{Qt::Key_Down, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1},
+                              {Qt::Key_End, 4},  {Qt::Key_Down, 4}, {Qt::Key_Home, 0}, {Qt::Key_Up, 0}};
+        for (const Step& step : steps) {
+            QTest::keyClick(&chart, step.key);
+            QCOMPARE(chart.currentBar(), step.current);
+            QVERIFY(QToolTip::text().contains(QStringLiteral("T-%1").arg(step.current)));
+        }
+        chart.Series1().ClearBars();
+        QCOMPARE(chart.currentBar(), -1);
+    }
+
+    void walkingOutOfAZoomedViewScrollsTheBarIn() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 30; ++i) chart.Series1().AddBar(10.0 * i, "T", AutomaticColour);
+        chart.activateWindow();
+        chart.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&chart));
+        const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(10, 2);
+        leftDrag(&chart, from, from + QPoint(200, 60));
+        QTRY_VERIFY(!chart.isZoomAnimating());
+        QTest::keyClick(&chart, Qt::Key_End);
+        const ViewRanges view = chart.visibleRanges();
+        QVERIFY(view.category.min <= 29 && view.category.max >= 29);
+    }
+};
+
+QTEST_MAIN(FeeChartTest)
+#include "FeeChartTest.moc"
