@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "Output.h"
+#include "desktop/NumberText.h"
 #include "fees/MonthlyCost.h"
 
 namespace hovorix::cli {
@@ -53,11 +54,11 @@ void printText(const std::vector<Row>& rows, bool breakdown, const QLocale& loca
         columns[c++].cells.push_back(visibleText(row.label));
         if (breakdown) {
             for (const double part : {row.fees(), row.parts.fixedNetwork, row.parts.paegas, row.parts.eurotel}) {
-                columns[c++].cells.push_back(formatMark(part, locale));
+                columns[c++].cells.push_back(desktop::formatMark(part, locale));
             }
             columns[c++].cells.push_back(QString::fromStdString(yesNo(row.parts.minimumApplied)));
         }
-        columns[c].cells.push_back(formatMark(row.parts.total, locale));
+        columns[c].cells.push_back(desktop::formatMark(row.parts.total, locale));
     }
 
     std::vector<qsizetype> widths;

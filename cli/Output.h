@@ -9,12 +9,6 @@
 
 namespace hovorix::cli {
 
-// A cost as the calculator's chart marks it: the nearest hundredth (halves
-// away from zero, judged on the shortest decimal text of the value), the
-// integer part grouped by threes with the locale's group separator, then the
-// locale's decimal separator and always two decimals.
-QString formatMark(double value, const QLocale& locale);
-
 // The shortest text with a decimal point that reads back as the very same
 // double ("1225", "1190.909090909091", "1e+21"); "inf", "-inf", "nan" for
 // the values that have no number text.

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "desktop/NumberText.h"
+
 namespace hovorix::chart {
 
 namespace {
@@ -19,10 +21,6 @@ QLocale withGrouping(QLocale locale, bool grouped) {
     return locale;
 }
 
-// Anything below half a hundredth prints as zero; dropping the sign here
-// keeps "-0.00" off the screen.
-double hundredths(double value) { return std::abs(value) < 0.005 ? 0.0 : value; }
-
 }  // namespace
 
 QColor cycleColour(int index) {
@@ -30,13 +28,9 @@ QColor cycleColour(int index) {
     return QColor::fromRgb(Cycle[static_cast<std::size_t>(entry)]);
 }
 
-QString markText(double value, const QLocale& locale) {
-    return withGrouping(locale, true).toString(hundredths(value), 'f', 2);
-}
+QString markText(double value, const QLocale& locale) { return desktop::formatMark(value, locale); }
 
-QString plainAmount(double value, const QLocale& locale) {
-    return withGrouping(locale, false).toString(hundredths(value), 'f', 2);
-}
+QString plainAmount(double value, const QLocale& locale) { return desktop::formatMark(value, locale, false); }
 
 QString tickText(double value, double step, const QLocale& locale) {
     int decimals = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace hovorix::desktop {
@@ -10,5 +11,12 @@ QString formatNumber(double value, char decimalSeparator);
 
 // False when the text is not a number; value is then left untouched.
 bool tryParseNumber(const QString& text, char decimalSeparator, double& value);
+
+// A cost as the chart marks it ("#,##0.#0"): the nearest hundredth (halves
+// away from zero, judged on the shortest decimal text of the value, as a
+// reader of the number expects), the integer part grouped by threes with the
+// locale's group separator, the locale's decimal separator and always two
+// decimals. Without grouping it is the amount a spreadsheet reads as a number.
+QString formatMark(double value, const QLocale& locale, bool grouped = true);
 
 }  // namespace hovorix::desktop
