@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace hovorix::calculator {
+
+// A label that reacts to a click: the links of the about box.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    // The left button was pressed and released over the label.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A filled circle (part of a logo). It takes the clicks that land on it, so
+// nothing underneath reacts to them.
+class Shape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor brushColor READ brushColor WRITE setBrushColor)
+
+public:
+    using QWidget::QWidget;
+
+    QColor brushColor() const { return brush_; }
+    void setBrushColor(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor brush_ = Qt::white;
+};
+
+// The two 32 x 32 pictures beside the product title, drawn here rather than
+// shipped as files: a bar chart of tariffs...
+QPixmap chartPicture(qreal devicePixelRatio = 1.0);
+// ...and a mobile telephone, which is also the program's icon.
+QPixmap telephonePicture(qreal devicePixelRatio = 1.0);
+
+}  // namespace hovorix::calculator

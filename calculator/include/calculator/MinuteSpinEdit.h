@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QStyle>
+#include <QTimer>
+
+#include <cstdint>
+
+namespace hovorix::desktop {
+class Prompter;
+}
+
+namespace hovorix::calculator {
+
+// A minute field: free text with two step buttons and no range at all. What
+// the field holds is whatever the user typed or pasted; only its reading as a
+// minute count is strict (a whole decimal number within 32 bits, else 0), so
+// a half-typed entry never jumps to another value under the user's hands.
+class MinuteSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    // A held step button first repeats after this long, then at this pace.
+    static constexpr int InitialRepeatDelay = 400;  // ms
+    static constexpr int RepeatInterval = 100;      // ms
+
+    explicit MinuteSpinEdit(QWidget* parent = nullptr);
+
+    // The beep for a refused key goes through the window's prompter; until one
+    // is set, refused keys are dropped silently.
+    void setPrompter(desktop::Prompter* prompter) { prompter_ = prompter; }
+    // The one decimal separator that typing may give, that of the user's
+    // regional settings.
+    void setDecimalSeparator(QChar separator) { decimalSeparator_ = separator; }
+    QChar decimalSeparator() const { return decimalSeparator_; }
+
+    void setText(const QString& text);
+
+    // The minute count the field holds, as the fee run reads it.
+    std::int32_t value() const { return readValue(text()); }
+
+    // Leading blanks, at most one sign, then decimal digits only, within the
+    // signed 32-bit range; any other text (empty, a fraction, a lone sign, a
+    // number beyond the range) reads as 0.
+    static std::int32_t readValue(QStringView text);
+
+    // Adds steps to the value as read and writes a plain whole number. At the
+    // ends of the 32-bit range it stays put rather than wrapping around.
+    void stepBy(int steps) override;
+
+signals:
+    // The input focus went from this field to another control of the window
+    // (not to another window or a popup menu).
+    void exited();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool acceptsTyped(const QString& text) const;
+    void refuseKey();
+    QStyle::SubControl buttonAt(const QPoint& position) const;
+    int pressedDirection() const { return pressed_ == QStyle::SC_SpinBoxUp ? 1 : -1; }
+    void repeatStep();
+    void stopStepping();
+
+    desktop::Prompter* prompter_ = nullptr;
+    QChar decimalSeparator_ = u',';
+    // The step button held down with the mouse, and whether the pointer is
+    // still over it.
+    QStyle::SubControl pressed_ = QStyle::SC_None;
+    bool overPressed_ = false;
+    QTimer repeat_;
+};
+
+}  // namespace hovorix::calculator

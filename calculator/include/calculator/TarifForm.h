@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "calculator/BarRecorder.h"
+#include "desktop/RegionalSettings.h"
+#include "fees/ComputeFees.h"
+#include "fees/UsageProfile.h"
+#include "tariffs/TariffList.h"
+
+namespace Ui {
+class TTarifForm;
+}
+
+namespace hovorix::desktop {
+class Prompter;
+}
+
+namespace hovorix::calculator {
+
+class GroupFrameStyle;
+class MinuteSpinEdit;
+
+// The calculator's main window: the usage profile on the page "Provolané
+// minuty", every tariff's monthly cost on the page "Poplatky". The tariff list
+// is read once, while the window is created, and never changes afterwards;
+// the fees are computed then and again each time the user leaves the input
+// page, never while he edits.
+class TTarifForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // Reads the calculator's tariff file from folder and computes the first
+    // fees. A tariff file that cannot be opened ends the program through the
+    // prompter before the window is ever shown.
+    explicit TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder = ".",
+                        desktop::RegionalSettings settings = desktop::RegionalSettings(), QWidget* parent = nullptr);
+    ~TTarifForm() override;
+
+    // Stands in for the chart's series until the chart is on the results
+    // page: the bars of the latest fee run.
+    const BarRecorder& placeholderSeries() const { return placeholderSeries_; }
+
+private:
+    void FormCreate();
+    void PageControl1Changing();
+    void PekacChange();
+    void PekacMimoChange();
+    void EurotelChange();
+    void EurotelMimoChange();
+    void JTSChange();
+    void JTSMimoChange();
+    void JTSNocChange();
+    void Label15Click();
+    void Label14Click();
+    void Label17Click();
+
+    // Hands a link to the desktop and returns at once.
+    void OpenInShell(const QString& target);
+    // One fee run over the whole tariff list for the usage profile the
+    // window shows now.
+    void ComputeFees();
+    UsageProfile usageProfile() const;
+
+    // Reads the tariff file into the list; false when it cannot be opened.
+    bool readTariffFile();
+    void showCaption();
+    // What every minute field does when the focus leaves it.
+    void applyExitRule(MinuteSpinEdit& field);
+
+    std::unique_ptr<Ui::TTarifForm> ui;
+    desktop::Prompter& prompter_;
+    std::filesystem::path folder_;
+    desktop::RegionalSettings settings_;
+    TariffList tariffs_;
+    std::string version_;  // Windows-1250, as the file gives it
+    BarRecorder placeholderSeries_;
+    BarSink* Series1_ = &placeholderSeries_;
+    // The group boxes' style; a widget forgets a style that goes before it.
+    std::unique_ptr<GroupFrameStyle> groupStyle_;
+};
+
+}  // namespace hovorix::calculator

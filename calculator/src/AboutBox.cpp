@@ -1,0 +1,119 @@
+#include "calculator/AboutBox.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <array>
+
+namespace hovorix::calculator {
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        event->accept();
+        return;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressed_) {
+        pressed_ = false;
+        event->accept();
+        if (rect().contains(event->position().toPoint())) emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void Shape::setBrushColor(const QColor& colour) {
+    brush_ = colour;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush_);
+    painter.drawEllipse(rect());
+}
+
+namespace {
+
+constexpr int Side = 32;
+
+QPixmap blankPicture(qreal devicePixelRatio) {
+    QPixmap picture(QSize(Side, Side) * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+}  // namespace
+
+QPixmap chartPicture(qreal devicePixelRatio) {
+    QPixmap picture = blankPicture(devicePixelRatio);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The chart's light yellow wall, its axis, and three bars in the chart's
+    // first colours, each fading from white at its base.
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.setBrush(QColor(0xFF, 0xFF, 0x80));
+    painter.drawRect(QRectF(2.5, 2.5, 27, 27));
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.drawLine(QPointF(5, 4), QPointF(5, 28));
+
+    struct Bar {
+        qreal length;
+        QColor colour;
+    };
+    const std::array<Bar, 3> bars = {{{22, QColor(0xFF, 0x00, 0x00)},
+                                      {14, QColor(0x00, 0x80, 0x00)},
+                                      {18, QColor(0xE0, 0xC0, 0x00)}}};
+    qreal top = 6;
+    for (const Bar& bar : bars) {
+        const QRectF rect(5.5, top, bar.length, 6);
+        QLinearGradient fill(rect.topLeft(), rect.topRight());
+        fill.setColorAt(0, Qt::white);
+        fill.setColorAt(1, bar.colour);
+        painter.setPen(QPen(bar.colour.darker(140), 0.8));
+        painter.setBrush(fill);
+        painter.drawRect(rect);
+        top += 7.5;
+    }
+    return picture;
+}
+
+QPixmap telephonePicture(qreal devicePixelRatio) {
+    QPixmap picture = blankPicture(devicePixelRatio);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Antenna, body, display, and a keypad of three by three keys.
+    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(20, 2), QPointF(20, 6));
+
+    QLinearGradient body(QPointF(9, 0), QPointF(23, 0));
+    body.setColorAt(0, QColor(0x50, 0x60, 0x80));
+    body.setColorAt(1, QColor(0x20, 0x28, 0x40));
+    painter.setPen(QPen(QColor(0x10, 0x14, 0x20), 1));
+    painter.setBrush(body);
+    painter.drawRoundedRect(QRectF(8.5, 5.5, 15, 25), 3, 3);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xA8, 0xD8, 0x90));
+    painter.drawRect(QRectF(11, 8.5, 10, 7));
+
+    painter.setBrush(QColor(0xE8, 0xE8, 0xE8));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            painter.drawRect(QRectF(11 + column * 3.5, 18 + row * 3.5, 2.5, 2.5));
+        }
+    }
+    return picture;
+}
+
+}  // namespace hovorix::calculator

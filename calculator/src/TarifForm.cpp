@@ -1,0 +1,196 @@
+#include "calculator/TarifForm.h"
+
+#include <QGroupBox>
+#include <QScreen>
+#include <QUrl>
+
+#include <initializer_list>
+#include <new>
+#include <utility>
+
+#include "calculator/AboutBox.h"
+#include "calculator/GroupFrameStyle.h"
+#include "calculator/MinuteSpinEdit.h"
+#include "calculator/PageControl.h"
+#include "desktop/Cp1250.h"
+#include "desktop/ErrorHandling.h"
+#include "desktop/NumberText.h"
+#include "desktop/ProgramFont.h"
+#include "desktop/Prompter.h"
+#include "tariffs/Errors.h"
+#include "tariffs/TariffFile.h"
+#include "ui_TarifForm.h"
+
+namespace hovorix::calculator {
+
+namespace {
+
+// The data version until the tariff file gives one (Windows-1250).
+constexpr char VersionNotGiven[] = "neud\xE1no";
+
+// Where the about box's links lead.
+constexpr char WebPage[] = "https://example.org/hovorix";
+constexpr char EmailAddress[] = "mailto:hovorix@example.org";
+constexpr char CommunityPage[] = "https://example.org/hovorix/komunita";
+
+enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
+
+}  // namespace
+
+TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
+                       QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::TTarifForm>()),
+      prompter_(prompter),
+      folder_(std::move(folder)),
+      settings_(std::move(settings)),
+      tariffs_(CalculatorDefaults),
+      groupStyle_(std::make_unique<GroupFrameStyle>()) {
+    ui->setupUi(this);
+    setFont(desktop::programFont());
+    ui->Label9->setFont(desktop::titleFont(19));
+    QFont partner = desktop::titleFont(20);
+    partner.setUnderline(true);
+    ui->Label17->setFont(partner);
+    ui->Image1->setPixmap(chartPicture(devicePixelRatioF()));
+    ui->Image2->setPixmap(telephonePicture(devicePixelRatioF()));
+    for (QGroupBox* group : {ui->GroupBox1, ui->GroupBox2, ui->GroupBox3, ui->GroupBox4, ui->GroupBox5}) {
+        group->setStyle(groupStyle_.get());
+    }
+
+    // A dialog-like main window: fixed size, minimise but no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+
+    const std::pair<MinuteSpinEdit*, void (TTarifForm::*)()> fields[] = {
+        {ui->Pekac, &TTarifForm::PekacChange},     {ui->PekacMimo, &TTarifForm::PekacMimoChange},
+        {ui->Eurotel, &TTarifForm::EurotelChange}, {ui->EurotelMimo, &TTarifForm::EurotelMimoChange},
+        {ui->JTS, &TTarifForm::JTSChange},         {ui->JTSMimo, &TTarifForm::JTSMimoChange},
+        {ui->JTSNoc, &TTarifForm::JTSNocChange},
+    };
+    for (const auto& [field, handler] : fields) {
+        field->setPrompter(&prompter_);
+        field->setDecimalSeparator(QChar::fromLatin1(settings_.decimalSeparator()));
+        connect(field, &MinuteSpinEdit::exited, this, handler);
+    }
+    connect(ui->PageControl1, &PageControl::changing, this, &TTarifForm::PageControl1Changing);
+    connect(ui->Label15, &LinkLabel::clicked, this, &TTarifForm::Label15Click);
+    connect(ui->Label14, &LinkLabel::clicked, this, &TTarifForm::Label14Click);
+    connect(ui->Label17, &LinkLabel::clicked, this, &TTarifForm::Label17Click);
+
+    // The page tabs hold the focus when the window first comes up.
+    ui->PageControl1->setFocus();
+
+    FormCreate();
+}
+
+TTarifForm::~TTarifForm() = default;
+
+void TTarifForm::FormCreate() {
+    ui->Ostatni->setCurrentIndex(2);
+    tariffs_.clear();
+    version_ = VersionNotGiven;
+    showCaption();
+
+    // A malformed number ends the start-up here: the window still opens, with
+    // the tariffs read so far and no fees computed.
+    ReadOutcome outcome = ReadOutcome::Read;
+    desktop::runHandler(prompter_, nullptr, [&] {
+        try {
+            if (!readTariffFile()) {
+                outcome = ReadOutcome::CannotOpen;
+                return;
+            }
+        } catch (const std::bad_alloc&) {
+            outcome = ReadOutcome::OutOfMemory;
+            return;
+        }
+        ComputeFees();
+    });
+    switch (outcome) {
+    case ReadOutcome::Read: break;
+    case ReadOutcome::CannotOpen:
+        desktop::fatalError(prompter_, nullptr, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
+    case ReadOutcome::OutOfMemory:
+        desktop::fatalError(prompter_, nullptr, QStringLiteral("Kritická chyba - nedostatek paměti!"));
+    }
+}
+
+bool TTarifForm::readTariffFile() {
+    const std::optional<std::filesystem::path> path = findCalculatorFile(folder_);
+    if (!path) return false;
+    ReaderEvents events;
+    events.onVersion = [this](std::string_view version) {
+        version_ = version;
+        showCaption();
+    };
+    try {
+        hovorix::readTariffFile(*path, tariffs_, version_, {settings_.decimalSeparator(), false}, events);
+    } catch (const OpenError&) {
+        return false;
+    }
+    return true;
+}
+
+void TTarifForm::showCaption() {
+    setWindowTitle(QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(desktop::fromCp1250(version_)));
+}
+
+UsageProfile TTarifForm::usageProfile() const {
+    UsageProfile usage;
+    usage.count(Zone::JTS) = ui->JTS->value();
+    usage.count(Zone::JTSMimo) = ui->JTSMimo->value();
+    usage.count(Zone::JTSNoc) = ui->JTSNoc->value();
+    usage.count(Zone::PAEGAS) = ui->Pekac->value();
+    usage.count(Zone::PAEGASMimo) = ui->PekacMimo->value();
+    usage.count(Zone::EUROTEL) = ui->Eurotel->value();
+    usage.count(Zone::EUROTELMimo) = ui->EurotelMimo->value();
+    usage.fax = ui->Fax->isChecked();
+    usage.data = ui->Data->isChecked();
+    usage.periodFactor = periodFactorForIndex(ui->Ostatni->currentIndex());
+    return usage;
+}
+
+void TTarifForm::ComputeFees() { hovorix::ComputeFees(usageProfile(), tariffs_, *Series1_); }
+
+void TTarifForm::PageControl1Changing() {
+    desktop::runHandler(prompter_, this, [this] {
+        for (MinuteSpinEdit* field :
+             {ui->Pekac, ui->PekacMimo, ui->Eurotel, ui->EurotelMimo, ui->JTS, ui->JTSMimo, ui->JTSNoc}) {
+            if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
+        }
+        if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
+    });
+}
+
+void TTarifForm::applyExitRule(MinuteSpinEdit& field) {
+    desktop::runHandler(prompter_, this, [&] {
+        if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
+        // A fraction stays as it is (the fee run reads it as 0); only a
+        // negative entry is put back to 0.
+        double number = 0;
+        if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
+            desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
+            return;
+        }
+        if (number < 0) field.setText(QStringLiteral("0"));
+    });
+}
+
+void TTarifForm::PekacChange() { applyExitRule(*ui->Pekac); }
+void TTarifForm::PekacMimoChange() { applyExitRule(*ui->PekacMimo); }
+void TTarifForm::EurotelChange() { applyExitRule(*ui->Eurotel); }
+void TTarifForm::EurotelMimoChange() { applyExitRule(*ui->EurotelMimo); }
+void TTarifForm::JTSChange() { applyExitRule(*ui->JTS); }
+void TTarifForm::JTSMimoChange() { applyExitRule(*ui->JTSMimo); }
+void TTarifForm::JTSNocChange() { applyExitRule(*ui->JTSNoc); }
+
+void TTarifForm::Label15Click() { OpenInShell(QString::fromLatin1(WebPage)); }
+void TTarifForm::Label14Click() { OpenInShell(QString::fromLatin1(EmailAddress)); }
+void TTarifForm::Label17Click() { OpenInShell(QString::fromLatin1(CommunityPage)); }
+
+void TTarifForm::OpenInShell(const QString& target) { prompter_.openUrl(QUrl(target)); }
+
+}  // namespace hovorix::calculator

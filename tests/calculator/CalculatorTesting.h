@@ -1,0 +1,138 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLocale>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <ostream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ScriptedPrompter.h"
+#include "calculator/MinuteSpinEdit.h"
+#include "calculator/PageControl.h"
+#include "calculator/TarifForm.h"
+#include "desktop/Cp1250.h"
+#include "desktop/RegionalSettings.h"
+
+// Failure messages show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace hovorix::calculator::testing {
+
+using desktop::ScriptedPrompter;
+
+// Regional settings with a decimal comma, and with a decimal point.
+inline QLocale czech() { return QLocale(QLocale::Czech, QLocale::Czechia); }
+inline QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+inline constexpr char CannotOpen[] = "Kritická chyba - nelze otevřít soubor \"tarif.ini\"!";
+
+// The lines of a tariff file (Windows-1250), each ended with CR LF.
+inline std::string tariffFile(std::initializer_list<std::string_view> lines) {
+    std::string bytes;
+    for (std::string_view line : lines) bytes.append(line).append("\r\n");
+    return bytes;
+}
+
+// A working folder for one start of the calculator, with its prompts.
+class Workspace {
+public:
+    Workspace() { EXPECT_TRUE(folder_.isValid()); }
+
+    std::filesystem::path path() const { return folder_.path().toStdString(); }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(path() / name, std::ios::binary);
+        out << bytes;
+    }
+
+    // Starts the calculator in this folder; null when it ended during
+    // start-up.
+    std::unique_ptr<TTarifForm> start(const QLocale& locale = czech()) {
+        try {
+            return std::make_unique<TTarifForm>(prompter, path(), desktop::RegionalSettings(locale));
+        } catch (const desktop::ProgramExit&) {
+            return nullptr;
+        }
+    }
+
+    ScriptedPrompter prompter;
+
+private:
+    QTemporaryDir folder_;
+};
+
+// Shows the window and makes it the active one, as the user finds it.
+inline bool showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+template <typename Widget = MinuteSpinEdit>
+Widget* child(const QWidget& form, const char* name) {
+    auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+inline QTabBar* pageTabs(const QWidget& form) { return child<PageControl>(form, "PageControl1")->tabBar(); }
+
+inline void clickTab(const QWidget& form, int index) {
+    QTabBar* tabs = pageTabs(form);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+// Replaces what the field holds through the clipboard, which lets any text in.
+inline void paste(MinuteSpinEdit* field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Types the text key by key, letters outside ASCII included.
+inline void type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, static_cast<char>(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
+        }
+    }
+}
+
+// Replaces what the field holds by typing.
+inline void retype(MinuteSpinEdit* field, const QString& text) {
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    type(field, text);
+}
+
+struct ShownBar {
+    QString label;
+    double value;
+};
+
+// What the latest fee run put on the results page.
+inline std::vector<ShownBar> shownBars(const TTarifForm& form) {
+    std::vector<ShownBar> bars;
+    for (const BarRecorder::Bar& bar : form.placeholderSeries().bars()) {
+        bars.push_back({desktop::fromCp1250(bar.label), bar.value});
+    }
+    return bars;
+}
+
+inline QString utf8(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace hovorix::calculator::testing

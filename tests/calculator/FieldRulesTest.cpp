@@ -1,0 +1,284 @@
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "CalculatorTesting.h"
+
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+
+namespace {
+
+// One tariff whose cost tells every zone's minute count apart: a zone's rate
+// is a power of ten, nothing is free and there are no fees.
+const std::string ZoneTariff = tariffFile({
+    "provider Z", "tarif Zones", "sazba JTS 1 0", "sazba JTS-mimo 10 0", "sazba JTS-noc 100 0",
+    "sazba PAEGAS 1000 0", "sazba PAEGAS-mimo 10000 0", "sazba EUROTEL 100000 0", "sazba EUROTEL-mimo 1000000 0",
+});
+
+// Five first free minutes shared over the fixed network; only JTS-mimo
+// costs. With 10 minutes off-peak the cost shows what peak count the fee run
+// read: 5 for a peak count of 0, 0 for -5 (its share grows to all 10).
+const std::string SharingTariff =
+    tariffFile({"provider S", "tarif Sharing", "prvniminzdarma 5", "sazba JTS-mimo 1 0"});
+
+// Flat fees that the services switch on, and a peak rate.
+const std::string FeeTariff = tariffFile(
+    {"provider F", "tarif Fees", "sluzba telefon 100", "sluzba fax 50", "sluzba data 20", "sazba JTS 1 0"});
+
+struct Started {
+    Workspace workspace;
+    std::unique_ptr<TTarifForm> form;
+
+    Started(const std::string& tariffs, const QLocale& locale = czech()) {
+        workspace.write("tarif.ini", tariffs);
+        form = workspace.start(locale);
+        EXPECT_NE(form, nullptr);
+        if (form) {
+            EXPECT_TRUE(showActive(*form));
+        }
+    }
+
+    MinuteSpinEdit* field(const char* name) const { return child(*form, name); }
+
+    // Puts the focus in the field as a click would.
+    MinuteSpinEdit* enter(const char* name) const {
+        MinuteSpinEdit* f = field(name);
+        f->setFocus(Qt::MouseFocusReason);
+        EXPECT_TRUE(f->hasFocus()) << name;
+        return f;
+    }
+
+    double cost() const {
+        const auto bars = shownBars(*form);
+        EXPECT_EQ(bars.size(), 1u);
+        return bars.empty() ? -1 : bars.front().value;
+    }
+};
+
+}  // namespace
+
+TEST(ExitRule, EmptyAndNegativeEntriesBecomeZeroAndOtherNumbersStay) {
+    const struct {
+        QLocale locale;
+        const char* entered;
+        bool pasted;
+        const char* shown;
+        const char* message;  // empty: none
+        double cost;          // JTS minutes as the fee run reads them
+    } cases[] = {
+        {czech(), "", false, "0", "", 0},
+        {czech(), "-3", false, "0", "", 0},
+        {czech(), "-0", false, "-0", "", 0},
+        {czech(), "-0,5", false, "0", "", 0},
+        {czech(), "12", false, "12", "", 12},
+        {czech(), "2,5", false, "2,5", "", 0},
+        {czech(), "2147483647", false, "2147483647", "", 2147483647},
+        {czech(), "2147483648", false, "2147483648", "", 0},
+        {czech(), "-", false, "-", "'-' is not a valid floating point value.", 0},
+        {czech(), "+", false, "+", "'+' is not a valid floating point value.", 0},
+        {czech(), "1-2", false, "1-2", "'1-2' is not a valid floating point value.", 0},
+        {czech(), "abc", true, "abc", "'abc' is not a valid floating point value.", 0},
+        {czech(), "2.5", true, "2.5", "'2.5' is not a valid floating point value.", 0},
+        {czech(), " 7", true, " 7", "", 7},
+        {czech(), "1e3", true, "1e3", "", 0},
+        {english(), "2.5", false, "2.5", "", 0},
+        {english(), "-2.5", false, "0", "", 0},
+        {english(), "2,5", true, "2,5", "'2,5' is not a valid floating point value.", 0},
+    };
+    for (const auto& c : cases) {
+        Started started(ZoneTariff, c.locale);
+        MinuteSpinEdit* jts = started.enter("JTS");
+        c.pasted ? paste(jts, utf8(c.entered)) : retype(jts, utf8(c.entered));
+        ASSERT_EQ(jts->text(), utf8(c.entered)) << c.entered;
+        QTest::keyClick(jts, Qt::Key_Tab);
+        EXPECT_FALSE(jts->hasFocus());
+
+        EXPECT_EQ(jts->text(), utf8(c.shown)) << c.entered;
+        const QStringList expected = *c.message ? QStringList{utf8(c.message)} : QStringList{};
+        EXPECT_EQ(started.workspace.prompter.errors(), expected) << c.entered;
+        EXPECT_EQ(started.workspace.prompter.beeps(), 0) << c.entered;
+
+        clickTab(*started.form, 1);
+        EXPECT_EQ(started.cost(), c.cost) << c.entered;
+        EXPECT_EQ(jts->text(), utf8(c.shown)) << "the page change left " << c.entered << " alone";
+    }
+}
+
+TEST(ExitRule, EveryFieldHasItsOwnAndFeedsItsOwnZone) {
+    const struct {
+        const char* field;
+        double rate;
+    } cases[] = {
+        {"JTS", 1},      {"JTSMimo", 10},       {"JTSNoc", 100},          {"Pekac", 1000},
+        {"PekacMimo", 1e4}, {"Eurotel", 1e5}, {"EurotelMimo", 1e6},
+    };
+    for (const auto& c : cases) {
+        Started started(ZoneTariff);
+        MinuteSpinEdit* field = started.enter(c.field);
+        QTest::keyClick(field, Qt::Key_Down);
+        EXPECT_EQ(field->text(), QStringLiteral("-1")) << c.field;
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_EQ(field->text(), QStringLiteral("0")) << c.field;
+
+        field = started.enter(c.field);
+        retype(field, QStringLiteral("3"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        clickTab(*started.form, 1);
+        EXPECT_EQ(started.cost(), 3 * c.rate) << c.field;
+    }
+}
+
+TEST(PageChange, TheRuleAndTheFeeRunComeBeforeTheFocusedFieldsExitRule) {
+    enum class Switch { ClickTab, CtrlTab, CtrlShiftTab };
+    const struct {
+        const char* name;
+        Switch how;
+        const char* peak;  // in the focused field when the page changes
+        double cost;
+        const char* shownAfter;
+        int messages;
+    } cases[] = {
+        {"Ctrl+Tab with -5", Switch::CtrlTab, "-5", 0, "0", 0},
+        {"Ctrl+Shift+Tab with -5", Switch::CtrlShiftTab, "-5", 0, "0", 0},
+        {"tab click with -5", Switch::ClickTab, "-5", 0, "0", 0},
+        {"Ctrl+Tab on an empty field", Switch::CtrlTab, "", 5, "0", 0},
+        {"tab click on an empty field", Switch::ClickTab, "", 5, "0", 0},
+        {"Ctrl+Tab with a lone sign", Switch::CtrlTab, "-", 5, "-", 1},
+        {"Ctrl+Tab with 3", Switch::CtrlTab, "3", 10 - 50.0 / 13, "3", 0},
+    };
+    for (const auto& c : cases) {
+        Started started(SharingTariff);
+        MinuteSpinEdit* offPeak = started.enter("JTSMimo");
+        retype(offPeak, QStringLiteral("10"));
+        MinuteSpinEdit* peak = started.enter("JTS");
+        retype(peak, utf8(c.peak));
+
+        switch (c.how) {
+        case Switch::ClickTab: clickTab(*started.form, 1); break;
+        case Switch::CtrlTab: QTest::keyClick(peak, Qt::Key_Tab, Qt::ControlModifier); break;
+        case Switch::CtrlShiftTab:
+            QTest::keyClick(peak, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        }
+        EXPECT_EQ(child<PageControl>(*started.form, "PageControl1")->currentIndex(), 1) << c.name;
+        EXPECT_FALSE(peak->hasFocus()) << c.name;
+        EXPECT_EQ(started.cost(), c.cost) << c.name;
+        EXPECT_EQ(peak->text(), utf8(c.shownAfter)) << c.name;
+        EXPECT_EQ(started.workspace.prompter.errors().size(), c.messages) << c.name;
+    }
+}
+
+TEST(PageChange, InputsChangeNothingUntilTheResultsPageIsOpened) {
+    const struct {
+        const char* change;
+        void (*make)(const Started&);
+        double cost;
+    } cases[] = {
+        {"fax", [](const Started& s) { QTest::mouseClick(child<QCheckBox>(*s.form, "Fax"), Qt::LeftButton); }, 150},
+        {"data", [](const Started& s) { QTest::mouseClick(child<QCheckBox>(*s.form, "Data"), Qt::LeftButton); }, 120},
+        {"minutes",
+         [](const Started& s) {
+             MinuteSpinEdit* jts = s.enter("JTS");
+             retype(jts, QStringLiteral("10"));
+             QTest::keyClick(jts, Qt::Key_Tab);
+         },
+         110},
+        {"period",
+         [](const Started& s) {
+             MinuteSpinEdit* jts = s.enter("JTS");
+             retype(jts, QStringLiteral("10"));
+             QTest::keyClick(jts, Qt::Key_Tab);
+             auto* period = child<QComboBox>(*s.form, "Ostatni");
+             period->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(period, Qt::Key_Up);
+             QTest::keyClick(period, Qt::Key_Up);
+             EXPECT_EQ(period->currentText(), QStringLiteral("denní"));
+         },
+         400},
+    };
+    for (const auto& c : cases) {
+        Started started(FeeTariff);
+        ASSERT_EQ(started.cost(), 100);
+        c.make(started);
+        EXPECT_EQ(started.cost(), 100) << c.change;
+
+        clickTab(*started.form, 1);
+        EXPECT_EQ(started.cost(), c.cost) << c.change;
+
+        // Going back to the input page computes nothing either.
+        started.field("JTS")->setText(QStringLiteral("1000"));
+        clickTab(*started.form, 0);
+        EXPECT_EQ(started.cost(), c.cost) << c.change;
+        EXPECT_TRUE(started.workspace.prompter.interactions().empty()) << c.change;
+    }
+}
+
+TEST(PageChange, TheArrowKeysOnTheTabsSwitchPagesThroughTheSameRule) {
+    Started started(FeeTariff);
+    MinuteSpinEdit* jts = started.enter("JTS");
+    retype(jts, QStringLiteral("7"));
+    QTest::keyClick(jts, Qt::Key_Tab);
+    QTabBar* tabs = pageTabs(*started.form);
+    tabs->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(started.cost(), 107);
+    QTest::keyClick(tabs, Qt::Key_Right);  // no page beyond the last
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(started.cost(), 107);
+}
+
+TEST(PageChange, CtrlTabSwitchesFromAnyControlOfTheWindow) {
+    const struct {
+        const char* focus;
+        bool backwards;
+    } cases[] = {
+        {"PageControl1", false}, {"JTS", false},     {"EurotelMimo", true}, {"Fax", false},
+        {"Data", true},          {"Ostatni", false}, {"Ostatni", true},
+    };
+    for (const auto& c : cases) {
+        Started started(FeeTariff);
+        child<QCheckBox>(*started.form, "Fax")->setChecked(true);
+        QWidget* focus = child<QWidget>(*started.form, c.focus);
+        focus->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(focus->hasFocus() || focus->focusProxy()->hasFocus()) << c.focus;
+        auto* pages = child<PageControl>(*started.form, "PageControl1");
+
+        const auto press = [&] {
+            if (c.backwards) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            }
+        };
+        press();
+        EXPECT_EQ(pages->currentIndex(), 1) << c.focus;
+        EXPECT_EQ(started.cost(), 150) << c.focus;
+
+        child<QCheckBox>(*started.form, "Fax")->setChecked(false);
+        press();
+        EXPECT_EQ(pages->currentIndex(), 0) << c.focus;
+        EXPECT_EQ(started.cost(), 150) << c.focus << ": leaving the results page computed";
+    }
+}
+
+TEST(ExitRule, RunsOnlyWhenTheFocusMovesWithinTheWindow) {
+    Started started(ZoneTariff);
+    MinuteSpinEdit* jts = started.enter("JTS");
+    retype(jts, QStringLiteral("-"));
+
+    // Another window takes over and gives the focus back: the field was
+    // never left.
+    QWidget other;
+    ASSERT_TRUE(showActive(other));
+    EXPECT_EQ(jts->text(), QStringLiteral("-"));
+    ASSERT_TRUE(showActive(*started.form));
+    EXPECT_TRUE(jts->hasFocus());
+    EXPECT_TRUE(started.workspace.prompter.interactions().empty());
+
+    QTest::keyClick(jts, Qt::Key_Tab);
+    EXPECT_EQ(started.workspace.prompter.errors(), QStringList{QStringLiteral("'-' is not a valid floating point value.")});
+}

@@ -1,0 +1,207 @@
+#include <QElapsedTimer>
+#include <QStyleOptionSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+#include "CalculatorTesting.h"
+
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+
+namespace {
+
+// Two minute fields in a window of their own, the first one focused.
+struct Fields {
+    explicit Fields(QChar separator = u',') {
+        auto* layout = new QVBoxLayout(&window);
+        for (MinuteSpinEdit* field : {first, second}) {
+            field->setPrompter(&prompter);
+            field->setDecimalSeparator(separator);
+            field->setFixedSize(73, 22);
+            layout->addWidget(field);
+        }
+        EXPECT_TRUE(showActive(window));
+        first->setFocus(Qt::OtherFocusReason);
+    }
+
+    ScriptedPrompter prompter;
+    QWidget window;
+    MinuteSpinEdit* first = new MinuteSpinEdit(&window);
+    MinuteSpinEdit* second = new MinuteSpinEdit(&window);
+};
+
+QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
+    QStyleOptionSpinBox option;
+    option.initFrom(field);
+    option.subControls = QStyle::SC_All;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    option.frame = true;
+    return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
+}
+
+}  // namespace
+
+TEST(MinuteCount, IsAWholeDecimalNumberWithin32BitsAndAnythingElseCountsZero) {
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {
+        {"0", 0},           {"17", 17},          {"007", 7},          {"   17", 17},       {"+17", 17},
+        {"-17", -17},       {"-0", 0},           {"2147483647", Max}, {"-2147483648", Min},
+        {"2147483648", 0},  {"-2147483649", 0},  {"99999999999999999999", 0},
+        {"", 0},            {"-", 0},            {"+", 0},            {"2,5", 0},          {"2.5", 0},
+        {"17 ", 0},         {"1e3", 0},          {"+-1", 0},          {"--1", 0},          {"- 1", 0},
+        {"0x10", 0},        {"\t17", 0},         {"１７", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MinuteSpinEdit::readValue(utf8(c.text)), c.value) << c.text;
+}
+
+TEST(MinuteSpinEdit, TypingTakesDigitsSignsAndTheLocalesSeparatorAndBeepsAtAnythingElse) {
+    const struct {
+        QChar separator;
+        const char* typed;
+        const char* shown;
+        int beeps;
+    } cases[] = {
+        {u',', "123", "123", 0}, {u',', "-12", "-12", 0},  {u',', "+5", "+5", 0},    {u',', "2,5", "2,5", 0},
+        {u',', "2.5", "25", 1},  {u',', "a", "0", 1},      {u',', " ", "0", 1},      {u',', "1x2y", "12", 2},
+        {u',', "é", "0", 1},     {u'.', "2.5", "2.5", 0},  {u'.', "2,5", "25", 1},
+    };
+    for (const auto& c : cases) {
+        Fields fields(c.separator);
+        fields.first->selectAll();
+        type(fields.first, utf8(c.typed));
+        EXPECT_EQ(fields.first->text(), utf8(c.shown)) << c.typed;
+        EXPECT_EQ(fields.prompter.beeps(), c.beeps) << c.typed;
+    }
+}
+
+TEST(MinuteSpinEdit, KeysStepTheValueAsReadAndEnterBeeps) {
+    const struct {
+        const char* before;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* after;
+        int beeps;
+    } cases[] = {
+        {"0", Qt::Key_Up, {}, "1", 0},
+        {"0", Qt::Key_Down, {}, "-1", 0},
+        {"-1", Qt::Key_Down, {}, "-2", 0},
+        {"2,5", Qt::Key_Up, {}, "1", 0},
+        {"abc", Qt::Key_Down, {}, "-1", 0},
+        {"  7", Qt::Key_Up, {}, "8", 0},
+        {"2147483648", Qt::Key_Up, {}, "1", 0},
+        // At the ends of the range the value stays rather than wrapping round.
+        {"2147483647", Qt::Key_Up, {}, "2147483647", 0},
+        {"-2147483648", Qt::Key_Down, {}, "-2147483648", 0},
+        {"5", Qt::Key_PageUp, {}, "5", 0},
+        {"5", Qt::Key_PageDown, {}, "5", 0},
+        {"5", Qt::Key_Return, {}, "5", 1},
+        {"5", Qt::Key_Enter, Qt::KeypadModifier, "5", 1},
+        {"5", Qt::Key_Backspace, {}, "", 0},
+    };
+    for (const auto& c : cases) {
+        Fields fields;
+        fields.first->setText(utf8(c.before));
+        fields.first->selectAll();
+        QTest::keyClick(fields.first, c.key, c.modifiers);
+        EXPECT_EQ(fields.first->text(), utf8(c.after)) << c.before << " key " << c.key;
+        EXPECT_EQ(fields.prompter.beeps(), c.beeps) << c.before << " key " << c.key;
+    }
+}
+
+TEST(MinuteSpinEdit, PastingLetsAnyTextIn) {
+    for (const char* text : {"abc", " 12 ", "1,2,3", "-", "2147483648", "Žluťoučký"}) {
+        Fields fields;
+        paste(fields.first, utf8(text));
+        EXPECT_EQ(fields.first->text(), utf8(text));
+        EXPECT_EQ(fields.prompter.beeps(), 0) << text;
+    }
+}
+
+TEST(MinuteSpinEdit, AButtonStepsOnceOnReleaseOverItAndTakesTheFocus) {
+    const struct {
+        QStyle::SubControl button;
+        bool releasedOutside;
+        const char* after;
+    } cases[] = {
+        {QStyle::SC_SpinBoxUp, false, "1"},
+        {QStyle::SC_SpinBoxDown, false, "-1"},
+        {QStyle::SC_SpinBoxUp, true, "0"},
+    };
+    for (const auto& c : cases) {
+        Fields fields;
+        MinuteSpinEdit* field = fields.second;
+        const QPoint button = buttonCentre(field, c.button);
+        QTest::mousePress(field, Qt::LeftButton, {}, button);
+        EXPECT_EQ(field->text(), QStringLiteral("0")) << "no step on press";
+        EXPECT_TRUE(field->hasFocus());
+        const QPoint release = c.releasedOutside ? QPoint(5, 5) : button;
+        QTest::mouseMove(field, release);
+        QTest::mouseRelease(field, Qt::LeftButton, {}, release);
+        EXPECT_EQ(field->text(), utf8(c.after));
+        EXPECT_EQ(fields.first->text(), QStringLiteral("0"));
+    }
+}
+
+TEST(MinuteSpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100MsAndOnceMoreOnRelease) {
+    Fields fields;
+    MinuteSpinEdit* field = fields.first;
+    const QPoint button = buttonCentre(field, QStyle::SC_SpinBoxUp);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mousePress(field, Qt::LeftButton, {}, button);
+    QTest::qWait(250);
+    EXPECT_EQ(field->value(), 0) << "a step before the first repeat";
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->value() >= 1; }, 2000));
+    const qint64 firstStep = clock.elapsed();
+    EXPECT_GE(firstStep, 390);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->value() >= 4; }, 3000));
+    const qint64 threeMore = clock.elapsed() - firstStep;
+    // Three repeats at 100 ms take about 300 ms; at the first delay's pace
+    // they would take 1.2 s.
+    EXPECT_GE(threeMore, 290);
+    EXPECT_LT(threeMore, 900);
+
+    const int held = field->value();
+    QTest::mouseRelease(field, Qt::LeftButton, {}, button);
+    EXPECT_EQ(field->value(), held + 1);
+    QTest::qWait(250);
+    EXPECT_EQ(field->value(), held + 1) << "still stepping after the release";
+}
+
+TEST(MinuteSpinEdit, EnteringWithTheKeyboardSelectsTheWholeText) {
+    const struct {
+        const char* how;
+        bool selectsAll;
+    } cases[] = {{"tab", true}, {"backtab", true}, {"mouse", false}};
+    for (const auto& c : cases) {
+        Fields fields;
+        MinuteSpinEdit* target = fields.second;
+        target->setText(QStringLiteral("123"));
+        const std::string how = c.how;
+        if (how == "tab") {
+            QTest::keyClick(fields.first, Qt::Key_Tab);
+        } else if (how == "backtab") {
+            // Shift+Tab from the first field goes round to the second.
+            QTest::keyClick(fields.first, Qt::Key_Backtab, Qt::ShiftModifier);
+        } else {
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+        }
+        ASSERT_TRUE(target->hasFocus()) << c.how;
+        QTest::keyClicks(target, QStringLiteral("7"));
+        EXPECT_EQ(target->text() == QStringLiteral("7"), c.selectsAll) << c.how << ": " << target->text().toStdString();
+    }
+}
+
+TEST(MinuteSpinEdit, TheWheelNeverChangesACount) {
+    Fields fields;
+    QWheelEvent wheel(QPointF(10, 10), fields.first->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120), Qt::NoButton,
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(fields.first, &wheel);
+    EXPECT_EQ(fields.first->text(), QStringLiteral("0"));
+}

@@ -1,0 +1,155 @@
+#include <QComboBox>
+#include <QCheckBox>
+#include <QFile>
+
+#include "CalculatorTesting.h"
+
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+using Kind = ScriptedPrompter::Kind;
+
+namespace {
+
+struct ExpectedBar {
+    const char* label;
+    double value;
+};
+
+void expectBars(const TTarifForm& form, std::vector<ExpectedBar> expected, const std::string& context) {
+    const std::vector<ShownBar> bars = shownBars(form);
+    ASSERT_EQ(bars.size(), expected.size()) << context;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        EXPECT_EQ(bars[i].label, utf8(expected[i].label)) << context;
+        EXPECT_DOUBLE_EQ(bars[i].value, expected[i].value) << context;
+    }
+}
+
+}  // namespace
+
+TEST(StartUp, ReadsTheTariffFileSetsTheCaptionAndComputesTheFirstFees) {
+    const struct {
+        const char* fileName;
+        std::string content;
+        const char* caption;
+        std::vector<ExpectedBar> bars;
+    } cases[] = {
+        {"Tarif.ini",
+         tariffFile({"verze 2.1", "provider A", "tarif One", "sluzba telefon 100", "sluzba fax 40", "konec",
+                     "provider B", "tarif Two", "sluzba telefon 250,5", "sazba JTS 9 0", "konec"}),
+         "Hovorix pro Windows 1.1 [data 2.1]",
+         {{"A-One", 100}, {"B-Two", 250.5}}},
+        {"tarif.ini", tariffFile({"provider A", "tarif One", "sluzba telefon 100"}),
+         "Hovorix pro Windows 1.1 [data neudáno]", {{"A-One", 100}}},
+        {"TARIF.INI", tariffFile({"verze 1.0", "provider A", "verze z\xE1\xF8\xED 2000"}),
+         "Hovorix pro Windows 1.1 [data září 2000]", {{"A-Neznamy", 0}}},
+        {"Tarif.ini", tariffFile({"// jen komentář", "verze 3"}), "Hovorix pro Windows 1.1 [data 3]", {}},
+        {"tarif.ini", tariffFile({"provider P\xF8" "edplacen\xE1", "tarif Karta", "minimalne 150"}),
+         "Hovorix pro Windows 1.1 [data neudáno]", {{"Předplacená-Karta", 150}}},
+    };
+    for (const auto& c : cases) {
+        Workspace workspace;
+        workspace.write(c.fileName, c.content);
+        const auto form = workspace.start();
+        ASSERT_NE(form, nullptr) << c.fileName;
+        EXPECT_EQ(form->windowTitle(), utf8(c.caption));
+        expectBars(*form, c.bars, c.caption);
+        EXPECT_TRUE(workspace.prompter.interactions().empty()) << c.caption;
+    }
+}
+
+TEST(StartUp, TheSampleFileGivesOneBarPerTariffInFileOrder) {
+    QFile sample(QStringLiteral(HOVORIX_SAMPLE));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray content = sample.readAll();
+    Workspace workspace;
+    workspace.write("tarif.ini", content.toStdString());
+    const auto form = workspace.start();
+    ASSERT_NE(form, nullptr);
+
+    const std::vector<ShownBar> bars = shownBars(*form);
+    EXPECT_EQ(static_cast<qsizetype>(bars.size()), content.count("\nprovider "));
+    ASSERT_FALSE(bars.empty());
+    EXPECT_EQ(bars.front().label, QStringLiteral("PAEGAS-Start"));
+    EXPECT_EQ(bars.front().value, 290);
+    EXPECT_TRUE(workspace.prompter.interactions().empty());
+}
+
+TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
+    const struct {
+        const char* what;
+        void (*prepare)(const Workspace&);
+    } cases[] = {
+        {"no file", [](const Workspace&) {}},
+        {"another name", [](const Workspace& w) { w.write("tarif.ini.bak", tariffFile({"provider A"})); }},
+        {"a folder of that name", [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); }},
+    };
+    for (const auto& c : cases) {
+        Workspace workspace;
+        c.prepare(workspace);
+        EXPECT_EQ(workspace.start(), nullptr) << c.what;
+        const auto& interactions = workspace.prompter.interactions();
+        ASSERT_EQ(interactions.size(), 2u) << c.what;
+        EXPECT_EQ(interactions[0].kind, Kind::Error);
+        EXPECT_EQ(interactions[0].title, QStringLiteral("Hovorix pro Windows"));
+        EXPECT_EQ(interactions[0].text, utf8(CannotOpen));
+        EXPECT_EQ(interactions[1].kind, Kind::Exit);
+        EXPECT_NE(interactions[1].text, QStringLiteral("0"));
+        for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible()) << c.what;
+    }
+}
+
+TEST(StartUp, AMalformedNumberIsShownAndTheWindowOpensWithTheTariffsReadSoFar) {
+    const struct {
+        QLocale locale;
+        const char* badLine;
+        const char* message;
+        std::vector<ExpectedBar> afterTheFirstRun;
+    } cases[] = {
+        {czech(), "sazba JTS 1.2 30", "'1.2' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
+        {english(), "sluzba fax 1,5", "'1,5' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
+        {czech(), "sazba JTS ", "'' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
+    };
+    for (const auto& c : cases) {
+        Workspace workspace;
+        workspace.write("tarif.ini", tariffFile({"verze 7", "provider A", "tarif One", "sluzba telefon 100",
+                                                 "provider B", "tarif Two", "sluzba telefon 60", c.badLine,
+                                                 "sluzba data 5", "verze 8", "provider C", "tarif Three"}));
+        const auto form = workspace.start(c.locale);
+        ASSERT_NE(form, nullptr) << c.badLine;
+        EXPECT_EQ(workspace.prompter.errors(), QStringList{utf8(c.message)});
+        EXPECT_EQ(workspace.prompter.interactions().size(), 1u);
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Hovorix pro Windows 1.1 [data 7]"));
+        EXPECT_TRUE(shownBars(*form).empty()) << "no fee run after the error";
+
+        ASSERT_TRUE(showActive(*form));
+        clickTab(*form, 1);
+        expectBars(*form, c.afterTheFirstRun, c.badLine);
+    }
+}
+
+TEST(StartUp, TheWindowOpensOnTheInputPageWithZerosMonthlyAndNoServices) {
+    Workspace workspace;
+    workspace.write("tarif.ini", tariffFile({"provider A"}));
+    const auto form = workspace.start();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->objectName(), QStringLiteral("TarifForm"));
+    for (const char* name : {"JTS", "JTSMimo", "JTSNoc", "Pekac", "PekacMimo", "Eurotel", "EurotelMimo"}) {
+        EXPECT_EQ(child(*form, name)->text(), QStringLiteral("0")) << name;
+    }
+    auto* period = child<QComboBox>(*form, "Ostatni");
+    EXPECT_EQ(period->currentIndex(), 2);
+    EXPECT_EQ(period->currentText(), QStringLiteral("měsíční"));
+    EXPECT_EQ(period->count(), 3);
+    EXPECT_FALSE(child<QCheckBox>(*form, "Fax")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(*form, "Data")->isChecked());
+    EXPECT_EQ(child<PageControl>(*form, "PageControl1")->currentIndex(), 0);
+
+    // A fixed size that can be minimised but not maximised.
+    EXPECT_EQ(form->minimumSize(), QSize(404, 387));
+    EXPECT_EQ(form->maximumSize(), QSize(404, 387));
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    ASSERT_TRUE(showActive(*form));
+    EXPECT_EQ(QApplication::focusWidget(), pageTabs(*form));
+}

@@ -1,0 +1,128 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "CalculatorTesting.h"
+#include "calculator/AboutBox.h"
+
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+using Kind = ScriptedPrompter::Kind;
+
+namespace {
+
+std::unique_ptr<TTarifForm> startShown(Workspace& workspace) {
+    workspace.write("tarif.ini", tariffFile({"provider A", "tarif One"}));
+    auto form = workspace.start();
+    EXPECT_NE(form, nullptr);
+    if (form) {
+        EXPECT_TRUE(showActive(*form));
+    }
+    return form;
+}
+
+}  // namespace
+
+TEST(Window, TheTabKeyGoesThroughTheFixedNetworkFirstAndTheCheckBoxesBeforeThePeriod) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    QTabBar* tabs = pageTabs(*form);
+    ASSERT_EQ(QApplication::focusWidget(), tabs);
+
+    QStringList visited;
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited << (focus == tabs ? QStringLiteral("tabs") : focus->objectName());
+    }
+    EXPECT_EQ(visited, QStringList({"JTS", "JTSMimo", "JTSNoc", "Pekac", "PekacMimo", "Eurotel", "EurotelMimo", "Fax",
+                                    "Data", "Ostatni", "tabs"}));
+    EXPECT_TRUE(workspace.prompter.interactions().empty());
+}
+
+TEST(Window, NoCaptionIsClippedByItsControl) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+
+    int checked = 0;
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        ++checked;
+        const QSize needed = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                               : label->sizeHint();
+        EXPECT_LE(needed.width(), label->width()) << label->objectName().toStdString();
+        EXPECT_LE(needed.height(), label->height()) << label->objectName().toStdString();
+        if (label->wordWrap()) {
+            // No single word may be wider than the label.
+            for (const QString& word : label->text().split(u' ')) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(word), label->width()) << word.toStdString();
+            }
+        }
+    }
+    for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
+        ++checked;
+        EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
+        EXPECT_LE(box->sizeHint().height(), box->height()) << box->objectName().toStdString();
+    }
+    for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
+        ++checked;
+        EXPECT_LE(group->minimumSizeHint().width(), group->width()) << group->objectName().toStdString();
+    }
+    for (QComboBox* combo : form->findChildren<QComboBox*>()) {
+        ++checked;
+        EXPECT_LE(combo->sizeHint().width(), combo->width()) << combo->objectName().toStdString();
+    }
+    // Every control lies inside its parent.
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form.get()) || widget->parentWidget() == nullptr || widget->isWindow()) continue;
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << widget->objectName().toStdString();
+    }
+    EXPECT_EQ(checked, 18 + 2 + 5 + 1);  // labels with text, check boxes, groups, the period list
+}
+
+TEST(Window, TheAboutBoxLinksOpenTheirTargetsAndTheLogoDotDoesNothing) {
+    const struct {
+        const char* control;
+        const char* target;  // empty: the click opens nothing
+    } cases[] = {
+        {"Label14", "mailto:hovorix@example.org"},
+        {"Label15", "https://example.org/hovorix"},
+        {"Label17", "https://example.org/hovorix/komunita"},
+        {"Shape1", ""},
+        {"Label11", ""},
+    };
+    for (const auto& c : cases) {
+        Workspace workspace;
+        const auto form = startShown(workspace);
+        ASSERT_NE(form, nullptr);
+        auto* control = child<QWidget>(*form, c.control);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        const QStringList expected = *c.target ? QStringList{utf8(c.target)} : QStringList{};
+        EXPECT_EQ(workspace.prompter.texts(Kind::Url), expected) << c.control;
+        EXPECT_EQ(workspace.prompter.interactions().size(), static_cast<std::size_t>(expected.size())) << c.control;
+        if (*c.target) {
+            EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor) << c.control;
+        }
+    }
+}
+
+TEST(Window, TheAboutBoxShowsItsPictures) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    for (const char* name : {"Image1", "Image2"}) {
+        const QPixmap picture = child<QLabel>(*form, name)->pixmap();
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32)) << name;
+        // Drawn, not blank: some pixels are opaque and not all alike.
+        const QImage image = picture.toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        }
+        EXPECT_GT(colours.size(), 4) << name;
+    }
+}
