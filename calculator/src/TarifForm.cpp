@@ -6,12 +6,14 @@
 
 #include <initializer_list>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "calculator/AboutBox.h"
 #include "calculator/GroupFrameStyle.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
+#include "chart/FeeChart.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/NumberText.h"
@@ -47,6 +49,14 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       tariffs_(CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
     ui->setupUi(this);
+    Series1_ = &ui->Graf->Series1();
+    ui->Graf->setRegionalSettings(settings_);
+    // Over a bar the chart shows what the tariff's cost is made of, for the
+    // usage of the fee run that drew it.
+    ui->Graf->setBarDetails([this](int index) -> std::optional<CostBreakdown> {
+        if (index < 0 || static_cast<std::size_t>(index) >= tariffs_.count()) return std::nullopt;
+        return costBreakdown(tariffs_.seek(static_cast<std::size_t>(index)), lastUsage_);
+    });
     setFont(desktop::programFont());
     ui->Label9->setFont(desktop::titleFont(19));
     QFont partner = desktop::titleFont(20);
@@ -153,7 +163,12 @@ UsageProfile TTarifForm::usageProfile() const {
     return usage;
 }
 
-void TTarifForm::ComputeFees() { hovorix::ComputeFees(usageProfile(), tariffs_, *Series1_); }
+void TTarifForm::ComputeFees() {
+    lastUsage_ = usageProfile();
+    hovorix::ComputeFees(lastUsage_, tariffs_, *Series1_);
+}
+
+const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
 
 void TTarifForm::PageControl1Changing() {
     desktop::runHandler(prompter_, this, [this] {

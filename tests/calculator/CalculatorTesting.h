@@ -22,6 +22,7 @@
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "calculator/TarifForm.h"
+#include "chart/FeeChart.h"
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
 
@@ -127,9 +128,7 @@ struct ShownBar {
 // What the latest fee run put on the results page.
 inline std::vector<ShownBar> shownBars(const TTarifForm& form) {
     std::vector<ShownBar> bars;
-    for (const BarRecorder::Bar& bar : form.placeholderSeries().bars()) {
-        bars.push_back({desktop::fromCp1250(bar.label), bar.value});
-    }
+    for (const chart::Bar& bar : form.feeChart().series().bars()) bars.push_back({bar.label, bar.value});
     return bars;
 }
 

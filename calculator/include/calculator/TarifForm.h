@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "calculator/BarRecorder.h"
 #include "desktop/RegionalSettings.h"
 #include "fees/ComputeFees.h"
 #include "fees/UsageProfile.h"
@@ -19,6 +18,10 @@ class TTarifForm;
 
 namespace hovorix::desktop {
 class Prompter;
+}
+
+namespace hovorix::chart {
+class FeeChart;
 }
 
 namespace hovorix::calculator {
@@ -42,9 +45,8 @@ public:
                         desktop::RegionalSettings settings = desktop::RegionalSettings(), QWidget* parent = nullptr);
     ~TTarifForm() override;
 
-    // Stands in for the chart's series until the chart is on the results
-    // page: the bars of the latest fee run.
-    const BarRecorder& placeholderSeries() const { return placeholderSeries_; }
+    // The fee chart on the results page, which every fee run refills.
+    const chart::FeeChart& feeChart() const;
 
 private:
     void FormCreate();
@@ -79,8 +81,11 @@ private:
     desktop::RegionalSettings settings_;
     TariffList tariffs_;
     std::string version_;  // Windows-1250, as the file gives it
-    BarRecorder placeholderSeries_;
-    BarSink* Series1_ = &placeholderSeries_;
+    // The chart's series, which the fee run fills.
+    BarSink* Series1_ = nullptr;
+    // The usage of the latest fee run, for the breakdown the chart shows
+    // over a bar.
+    UsageProfile lastUsage_;
     // The group boxes' style; a widget forgets a style that goes before it.
     std::unique_ptr<GroupFrameStyle> groupStyle_;
 };
