@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -11,6 +12,7 @@
 
 #include "ArrowGlyph.h"
 #include "FileTextValidator.h"
+#include "TPoplatky.h"
 #include "TariffFileDialog.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
@@ -76,6 +78,9 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
 
     connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this, [this] { handle([this] { ListBox1Click(); }); });
+    connect(ui->Uprav, &QPushButton::clicked, this, [this] { handle([this] { UpravClick(); }); });
+    connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, [this] { handle([this] { UpravClick(); }); });
+    connect(ui->Pridej, &QPushButton::clicked, this, [this] { handle([this] { PridejClick(); }); });
     connect(ui->Smaz, &QPushButton::clicked, this, [this] { handle([this] { SmazClick(); }); });
     connect(ui->Nahoru, &QToolButton::clicked, this, [this] { handle([this] { NahoruClick(); }); });
     connect(ui->Dolu, &QToolButton::clicked, this, [this] { handle([this] { DoluClick(); }); });
@@ -89,6 +94,15 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
 }
 
 TCenikarForm::~TCenikarForm() = default;
+
+void TCenikarForm::createTariffDialog() {
+    if (!Poplatky) Poplatky = new TPoplatky(prompter_, settings_.decimalSeparator(), this);
+}
+
+TPoplatky& TCenikarForm::tariffDialog() {
+    createTariffDialog();
+    return *Poplatky;
+}
 
 template <typename Handler>
 void TCenikarForm::handle(Handler&& handler) {
@@ -121,6 +135,42 @@ void TCenikarForm::ListBox1Click() {
                             static_cast<QWidget*>(ui->Nahoru), static_cast<QWidget*>(ui->Dolu)}) {
         button->setEnabled(rowSelected);
     }
+}
+
+void TCenikarForm::UpravClick() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
+    TPoplatky& dialog = tariffDialog();
+    dialog.fill(tariff);
+    if (prompter_.exec(dialog) == QDialog::Accepted) {
+        dialog.writeBack(tariff);
+        saved_ = false;
+    }
+    refreshList();
+}
+
+void TCenikarForm::PridejClick() {
+    // The new tariff joins the end of the list while the dialog is open and
+    // leaves it again when the user cancels.
+    Tarifs& added = list_.append();
+    TPoplatky& dialog = tariffDialog();
+    dialog.fill(added);
+    const bool confirmed = prompter_.exec(dialog) == QDialog::Accepted;
+    if (!confirmed) {
+        list_.dropLast();
+    } else {
+        try {
+            dialog.writeBack(list_.seek(list_.count() - 1));
+        } catch (...) {
+            list_.dropLast();
+            throw;
+        }
+        saved_ = false;
+    }
+    refreshList();
+    // Show the user where the new tariff went.
+    if (confirmed) ui->ListBox1->scrollToBottom();
 }
 
 void TCenikarForm::SmazClick() {
@@ -225,11 +275,15 @@ bool TCenikarForm::writeFile(const QString& name) {
 
 void TCenikarForm::refreshList() {
     const QSignalBlocker quiet(ui->ListBox1);
+    // The view stays where the user had scrolled it.
+    QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
+    const int position = scroll->value();
     ui->ListBox1->clear();
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(list_.count()));
     list_.walk([&rows](const Tarifs& tariff) { rows << desktop::fromCp1250(tariffLabel(tariff)); });
     ui->ListBox1->addItems(rows);
+    scroll->setValue(position);
 }
 
 void TCenikarForm::selectRow(int row) {

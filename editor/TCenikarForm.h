@@ -21,9 +21,11 @@ class TCenikarForm;
 namespace hovorix::editor {
 
 class TariffFileDialog;
+class TPoplatky;
 
 // The editor's main window: the tariffs of one tariff file as a list, with
-// open, save, save as, delete, move up and down, and the file's data version.
+// open, save, save as, add, edit, delete, move up and down, and the file's
+// data version.
 // File names are taken as the program takes them, relative to the current
 // folder until a file dialog gives a full path.
 class TCenikarForm : public QWidget {
@@ -35,6 +37,10 @@ public:
                           desktop::RegionalSettings settings = desktop::RegionalSettings(),
                           QWidget* parent = nullptr);
     ~TCenikarForm() override;
+
+    // The tariff dialog, created once after the window and reused for every
+    // add and edit.
+    void createTariffDialog();
 
     // The tariffs as the writer would write them now.
     const TariffList& tariffs() const { return list_; }
@@ -65,6 +71,8 @@ private:
     void Button2Click();
     void Button3Click();
     bool FormCloseQuery();
+    void UpravClick();
+    void PridejClick();
 
     // Runs one handler; what it raises goes to the general error handler.
     template <typename Handler>
@@ -84,6 +92,7 @@ private:
     bool writeFile(const QString& name);
     std::filesystem::path pathOf(const QString& name) const;
     ReadFileOptions readOptions() const;
+    TPoplatky& tariffDialog();
 
     std::unique_ptr<Ui::TCenikarForm> ui;
     desktop::Prompter& prompter_;
@@ -98,6 +107,7 @@ private:
 
     TariffFileDialog* OpenDialog1;
     TariffFileDialog* SaveDialog1;
+    TPoplatky* Poplatky = nullptr;
     bool centred_ = false;
 };
 

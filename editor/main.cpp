@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     hovorix::desktop::setApplicationTitle(QStringLiteral("Cenikar - editor ceníku projektu Hovorix"));
     hovorix::desktop::QtPrompter prompter;
     hovorix::editor::TCenikarForm form(prompter);
+    form.createTariffDialog();
     form.show();
     return QApplication::exec();
 }

@@ -6,9 +6,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -16,6 +18,7 @@
 
 #include "ScriptedPrompter.h"
 #include "TCenikarForm.h"
+#include "TPoplatky.h"
 #include "TestFiles.h"
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
@@ -79,6 +82,26 @@ inline void typeKeys(QWidget* widget, const QString& text) {
     }
 }
 
+template <typename T = QLineEdit>
+T* child(const QWidget& parent, const char* name) {
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// Clicks a button of a dialog; true when that closed it with OK.
+inline bool clickAndSeeAccepted(QDialog& dialog, const char* button) {
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    QTest::mouseClick(child<QAbstractButton>(dialog, button), Qt::LeftButton);
+    return accepted.count() == 1;
+}
+inline int clickOk(QDialog& dialog) {
+    return clickAndSeeAccepted(dialog, "Button1") ? QDialog::Accepted : QDialog::Rejected;
+}
+inline int clickStorno(QDialog& dialog) {
+    return clickAndSeeAccepted(dialog, "Button2") ? QDialog::Accepted : QDialog::Rejected;
+}
+
 // The editor started in a fresh working folder, with scripted prompts.
 class Editor {
 public:
@@ -87,6 +110,7 @@ public:
         if (startFile) writeBytes(folder / "tarif.ini", *startFile);
         form = std::make_unique<hovorix::editor::TCenikarForm>(prompter, czech());
         form->setClock(saveMoment);
+        form->createTariffDialog();
         form->show();
     }
 
@@ -96,9 +120,7 @@ public:
 
     template <typename T = QAbstractButton>
     T* find(const char* name) const {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return child<T>(*form, name);
     }
     QListWidget* list() const { return find<QListWidget>("ListBox1"); }
     QStringList rows() const {
@@ -130,6 +152,14 @@ public:
             auto& files = dynamic_cast<QFileDialog&>(dialog);
             files.selectFile(name);
             return static_cast<int>(QDialog::Accepted);
+        });
+    }
+    // The next dialog is the tariff dialog, and the user does this with it.
+    void onTariffDialog(std::function<int(hovorix::editor::TPoplatky&)> user) {
+        prompter.onDialog([user = std::move(user)](QDialog& dialog) {
+            auto* tariffs = dynamic_cast<hovorix::editor::TPoplatky*>(&dialog);
+            EXPECT_NE(tariffs, nullptr) << dialog.windowTitle().toStdString();
+            return tariffs ? user(*tariffs) : static_cast<int>(QDialog::Rejected);
         });
     }
     void cancelDialog() {

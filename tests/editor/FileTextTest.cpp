@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeySequence>
 
 #include "EditorTesting.h"
@@ -32,7 +33,7 @@ void checkFileText(QLineEdit& field, ScriptedPrompter& prompter, const Input& in
 
 const QString Long300 = QString(300, u'x');
 
-const Input TextInputs[] = {
+const Input FileTextInputs[] = {
     {"Czech letters", "Večerní ĚŠČŘŽÝÁÍÉ", {}, "Večerní ĚŠČŘŽÝÁÍÉ", false},
     {"signs and blanks", " -E+1,5 ", {}, " -E+1,5 ", false},
     {"a letter outside the code page", "Tarifж", {}, "Tarif", true},
@@ -48,7 +49,18 @@ const Input TextInputs[] = {
 TEST(EditorVersion, TakesOnlyWhatTheFileCanHold) {
     Editor editor;
     QLineEdit* box = editor.find<QLineEdit>("verze1");
-    for (const Input& input : TextInputs) checkFileText(*box, editor.prompter, input);
+    for (const Input& input : FileTextInputs) checkFileText(*box, editor.prompter, input);
     EXPECT_EQ(editor.form->dataVersion(), std::string(255, 'x'));
     editor.expectScriptDone();
+}
+
+TEST(TariffDialogKeys, TextFieldsTakeOnlyWhatTheFileCanHold) {
+    ScriptedPrompter prompter;
+    hovorix::editor::TPoplatky dialog(prompter, ',', nullptr);
+    QLineEdit* oper = child<QComboBox>(dialog, "Oper")->lineEdit();
+    for (QLineEdit* field : {oper, child(dialog, "Nazev")}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        for (const Input& input : FileTextInputs) checkFileText(*field, prompter, input);
+    }
+    EXPECT_TRUE(prompter.unexpected().isEmpty());
 }
