@@ -131,10 +131,8 @@ void TCenikarForm::FormCreate() {
 
 void TCenikarForm::ListBox1Click() {
     const bool rowSelected = selectedRow() >= 0;
-    for (QWidget* button : {static_cast<QWidget*>(ui->Uprav), static_cast<QWidget*>(ui->Smaz),
-                            static_cast<QWidget*>(ui->Nahoru), static_cast<QWidget*>(ui->Dolu)}) {
-        button->setEnabled(rowSelected);
-    }
+    const std::initializer_list<QAbstractButton*> rowButtons{ui->Uprav, ui->Smaz, ui->Nahoru, ui->Dolu};
+    for (QAbstractButton* button : rowButtons) button->setEnabled(rowSelected);
 }
 
 void TCenikarForm::UpravClick() {

@@ -111,15 +111,6 @@ TEST(TariffDialogKeys, EveryNumericFieldIsFilteredAndBackspaceWorks) {
     }
 }
 
-TEST(TariffDialogKeys, TextFieldsTakeAnyCharacterOfTheFile) {
-    Dialog d;
-    for (QLineEdit* field : {d.dialog.findChild<QComboBox*>(QStringLiteral("Oper"))->lineEdit(), d.field("Nazev")}) {
-        field->clear();
-        typeKeys(field, QStringLiteral("-E x.,5 Večerní"));
-        EXPECT_EQ(field->text(), QStringLiteral("-E x.,5 Večerní"));
-    }
-}
-
 TEST(TariffDialogFill, ShowsEveryFieldOfTheTariff) {
     struct Case {
         char separator;
