@@ -1,0 +1,340 @@
+#include "TCenikarForm.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#include "ArrowGlyph.h"
+#include "FileTextValidator.h"
+#include "TPoplatky.h"
+#include "TariffFileDialog.h"
+#include "desktop/Cp1250.h"
+#include "desktop/ErrorHandling.h"
+#include "desktop/ProgramFont.h"
+#include "tariffs/Errors.h"
+#include "tariffs/TariffWriter.h"
+#include "ui_TCenikarForm.h"
+
+namespace hovorix::editor {
+
+namespace {
+
+constexpr const char* StartFileName = "tarif.ini";
+constexpr const char* StartVersion = "1.0";
+
+// Rows as tight as the list of the original window, so six tariffs show at once.
+class CompactRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize natural = QStyledItemDelegate::sizeHint(option, index);
+        return {natural.width(), std::max(13, option.fontMetrics.height())};
+    }
+};
+
+QString openFailure(const QString& name) {
+    return QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name);
+}
+
+QString saveFailure(const WriteError& error, const QString& name) {
+    const QString text = error.stage() == WriteError::Stage::Create
+                             ? QStringLiteral("Kritická chyba %1 - nelze otevřít soubor %2!")
+                             : QStringLiteral("Kritická chyba %1 - nelze zapsat soubor %2!");
+    return text.arg(error.code()).arg(name);
+}
+
+}  // namespace
+
+TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSettings settings, QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::TCenikarForm>()),
+      prompter_(prompter),
+      settings_(std::move(settings)),
+      clock_([] { return QDateTime::currentDateTime(); }),
+      saveIo_(&systemSaveIo()),
+      list_(EditorDefaults) {
+    setFont(desktop::programFont());
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    ui->Nahoru->setIcon(arrowGlyph(ArrowDirection::Up));
+    ui->Dolu->setIcon(arrowGlyph(ArrowDirection::Down));
+    ui->ListBox1->setItemDelegate(new CompactRows(ui->ListBox1));
+    keepToFileText(*ui->verze1, prompter_);
+
+    OpenDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Open,
+                                       QStringLiteral("Vyberte konfigurační soubor"), prompter_, this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    SaveDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Save,
+                                       QStringLiteral("Vyberte jméno konfiguračního souboru"), prompter_, this);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+
+    connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this, [this] { handle([this] { ListBox1Click(); }); });
+    connect(ui->Uprav, &QPushButton::clicked, this, [this] { handle([this] { UpravClick(); }); });
+    connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, [this] { handle([this] { UpravClick(); }); });
+    connect(ui->Pridej, &QPushButton::clicked, this, [this] { handle([this] { PridejClick(); }); });
+    connect(ui->Smaz, &QPushButton::clicked, this, [this] { handle([this] { SmazClick(); }); });
+    connect(ui->Nahoru, &QToolButton::clicked, this, [this] { handle([this] { NahoruClick(); }); });
+    connect(ui->Dolu, &QToolButton::clicked, this, [this] { handle([this] { DoluClick(); }); });
+    connect(ui->verze1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { handle([this, &text] { verze1Change(text); }); });
+    connect(ui->Button1, &QPushButton::clicked, this, [this] { handle([this] { Button1Click(); }); });
+    connect(ui->Button2, &QPushButton::clicked, this, [this] { handle([this] { Button2Click(); }); });
+    connect(ui->Button3, &QPushButton::clicked, this, [this] { handle([this] { Button3Click(); }); });
+
+    FormCreate();
+}
+
+TCenikarForm::~TCenikarForm() = default;
+
+void TCenikarForm::createTariffDialog() {
+    if (!Poplatky) Poplatky = new TPoplatky(prompter_, settings_.decimalSeparator(), this);
+}
+
+TPoplatky& TCenikarForm::tariffDialog() {
+    createTariffDialog();
+    return *Poplatky;
+}
+
+template <typename Handler>
+void TCenikarForm::handle(Handler&& handler) {
+    desktop::runHandler(prompter_, this, std::forward<Handler>(handler));
+}
+
+void TCenikarForm::FormCreate() {
+    version_ = StartVersion;
+    fileName_ = QString::fromLatin1(StartFileName);
+    bool unreadable = false;
+    try {
+        readTariffFile(pathOf(fileName_), list_, version_, readOptions());
+        setCaption(fileName_);
+        saved_ = true;
+    } catch (const OpenError&) {
+        unreadable = true;
+    } catch (const std::exception& error) {
+        // A malformed number or a read error: what was read stays and is
+        // shown, the caption and the saved flag stay as they were.
+        desktop::showGeneralError(prompter_, this, desktop::messageOf(error));
+    }
+    if (unreadable) desktop::fatalError(prompter_, this, openFailure(fileName_));
+    refreshList();
+    showVersion();
+}
+
+void TCenikarForm::ListBox1Click() {
+    const bool rowSelected = selectedRow() >= 0;
+    const std::initializer_list<QAbstractButton*> rowButtons{ui->Uprav, ui->Smaz, ui->Nahoru, ui->Dolu};
+    for (QAbstractButton* button : rowButtons) button->setEnabled(rowSelected);
+}
+
+void TCenikarForm::UpravClick() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
+    TPoplatky& dialog = tariffDialog();
+    dialog.fill(tariff);
+    if (prompter_.exec(dialog) == QDialog::Accepted) {
+        dialog.writeBack(tariff);
+        saved_ = false;
+    }
+    refreshList();
+}
+
+void TCenikarForm::PridejClick() {
+    // The new tariff joins the end of the list while the dialog is open and
+    // leaves it again when the user cancels.
+    Tarifs& added = list_.append();
+    TPoplatky& dialog = tariffDialog();
+    dialog.fill(added);
+    const bool confirmed = prompter_.exec(dialog) == QDialog::Accepted;
+    if (!confirmed) {
+        list_.dropLast();
+    } else {
+        try {
+            dialog.writeBack(list_.seek(list_.count() - 1));
+        } catch (...) {
+            list_.dropLast();
+            throw;
+        }
+        saved_ = false;
+    }
+    refreshList();
+    // Show the user where the new tariff went.
+    if (confirmed) ui->ListBox1->scrollToBottom();
+}
+
+void TCenikarForm::SmazClick() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    const Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
+    const QString question =
+        QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffLabel(tariff)));
+    if (prompter_.confirm(this, desktop::applicationTitle(), question) == desktop::Prompter::Answer::Yes) {
+        list_.removeAt(static_cast<std::size_t>(row));
+        saved_ = false;
+    }
+    refreshList();
+}
+
+void TCenikarForm::NahoruClick() {
+    const int row = selectedRow();
+    if (row <= 0) return;
+    list_.swapWithNext(static_cast<std::size_t>(row - 1));
+    saved_ = false;
+    refreshList();
+    selectRow(row - 1);
+}
+
+void TCenikarForm::DoluClick() {
+    const int row = selectedRow();
+    if (row < 0 || static_cast<std::size_t>(row) + 1 >= list_.count()) return;
+    list_.swapWithNext(static_cast<std::size_t>(row));
+    saved_ = false;
+    refreshList();
+    selectRow(row + 1);
+}
+
+void TCenikarForm::verze1Change(const QString& text) {
+    std::string version = desktop::toCp1250(text);
+    if (version == version_) return;  // the program showing the version it holds
+    version_ = std::move(version);
+    saved_ = false;
+}
+
+void TCenikarForm::Button1Click() {
+    if (!settleUnsavedChanges()) return;
+    if (prompter_.exec(*OpenDialog1) != QDialog::Accepted) return;
+    const QString name = OpenDialog1->chosenFile();
+    if (name.isEmpty()) return;
+
+    // Read into a fresh list, so a file that fails leaves the open one as it was.
+    TariffList fresh(EditorDefaults);
+    std::string version = version_;
+    try {
+        readTariffFile(pathOf(name), fresh, version, readOptions());
+    } catch (const OpenError&) {
+        prompter_.error(this, desktop::applicationTitle(), openFailure(name));
+        return;
+    }
+    list_ = std::move(fresh);
+    version_ = std::move(version);
+    fileName_ = name;
+    saved_ = true;
+    setCaption(fileName_);
+    refreshList();
+    showVersion();
+}
+
+void TCenikarForm::Button2Click() { writeFile(fileName_); }
+
+void TCenikarForm::Button3Click() {
+    if (prompter_.exec(*SaveDialog1) != QDialog::Accepted) return;
+    const QString name = SaveDialog1->chosenFile();
+    if (name.isEmpty()) return;
+    writeFile(name);
+}
+
+bool TCenikarForm::FormCloseQuery() { return settleUnsavedChanges(); }
+
+bool TCenikarForm::settleUnsavedChanges() {
+    if (saved_) return true;
+    const QString question = QStringLiteral("Soubor %1 byl změněn. Uložit ?").arg(fileName_);
+    switch (prompter_.inform(this, desktop::applicationTitle(), question)) {
+    case desktop::Prompter::Answer::Yes: return writeFile(fileName_);
+    case desktop::Prompter::Answer::No: return true;
+    default: return false;
+    }
+}
+
+bool TCenikarForm::writeFile(const QString& name) {
+    const std::string bytes =
+        writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
+    try {
+        saveFile(pathOf(name), bytes, *saveIo_);
+    } catch (const WriteError& error) {
+        // The file on disk is untouched; the changes stay in the window.
+        saved_ = false;
+        prompter_.error(this, desktop::applicationTitle(), saveFailure(error, name));
+        return false;
+    }
+    fileName_ = name;
+    saved_ = true;
+    setCaption(fileName_);
+    return true;
+}
+
+void TCenikarForm::refreshList() {
+    const QSignalBlocker quiet(ui->ListBox1);
+    // The view stays where the user had scrolled it.
+    QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
+    const int position = scroll->value();
+    ui->ListBox1->clear();
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(list_.count()));
+    list_.walk([&rows](const Tarifs& tariff) { rows << desktop::fromCp1250(tariffLabel(tariff)); });
+    ui->ListBox1->addItems(rows);
+    scroll->setValue(position);
+}
+
+void TCenikarForm::selectRow(int row) {
+    const QSignalBlocker quiet(ui->ListBox1);
+    ui->ListBox1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    ui->ListBox1->scrollToItem(ui->ListBox1->item(row));
+}
+
+int TCenikarForm::selectedRow() const {
+    const QModelIndexList rows = ui->ListBox1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TCenikarForm::showVersion() { ui->verze1->setText(desktop::fromCp1250(version_)); }
+
+void TCenikarForm::setCaption(const QString& name) {
+    QString caption = QStringLiteral("Cenikar 1.0 - [%1]").arg(name);
+    // "[*]" in a window title is the modified mark; doubling it shows it as typed.
+    caption.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    setWindowTitle(caption);
+}
+
+std::filesystem::path TCenikarForm::pathOf(const QString& name) const {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+ReadFileOptions TCenikarForm::readOptions() const {
+    return {.decimalSeparator = settings_.decimalSeparator(), .createIfMissing = true};
+}
+
+void TCenikarForm::closeEvent(QCloseEvent* event) {
+    bool mayClose = false;
+    handle([this, &mayClose] { mayClose = FormCloseQuery(); });
+    event->setAccepted(mayClose);
+}
+
+void TCenikarForm::keyPressEvent(QKeyEvent* event) {
+    // Enter works the default button wherever the focus stands, unless the
+    // focused button takes it itself.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (ui->Uprav->isEnabled()) ui->Uprav->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TCenikarForm::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
+}
+
+}  // namespace hovorix::editor

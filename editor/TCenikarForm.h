@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "desktop/Prompter.h"
+#include "desktop/RegionalSettings.h"
+#include "tariffs/TariffFile.h"
+#include "tariffs/TariffList.h"
+
+namespace Ui {
+class TCenikarForm;
+}
+
+namespace hovorix::editor {
+
+class TariffFileDialog;
+class TPoplatky;
+
+// The editor's main window: the tariffs of one tariff file as a list, with
+// open, save, save as, add, edit, delete, move up and down, and the file's
+// data version.
+// File names are taken as the program takes them, relative to the current
+// folder until a file dialog gives a full path.
+class TCenikarForm : public QWidget {
+    Q_OBJECT
+public:
+    // Reads "tarif.ini" at once (creating it empty when it is missing); a file
+    // that can be neither opened nor created ends the program.
+    explicit TCenikarForm(desktop::Prompter& prompter,
+                          desktop::RegionalSettings settings = desktop::RegionalSettings(),
+                          QWidget* parent = nullptr);
+    ~TCenikarForm() override;
+
+    // The tariff dialog, created once after the window and reused for every
+    // add and edit.
+    void createTariffDialog();
+
+    // The tariffs as the writer would write them now.
+    const TariffList& tariffs() const { return list_; }
+    const std::string& dataVersion() const { return version_; }
+    // The name the last read or write used, as shown in the caption.
+    const QString& fileName() const { return fileName_; }
+    // Whether the list and the version equal the file last read or written.
+    bool isSaved() const { return saved_; }
+
+    // The moment a save puts into the file's header line.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    // The operating-system calls a save goes through.
+    void setSaveIo(SaveIo& io) { saveIo_ = &io; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void ListBox1Click();
+    void SmazClick();
+    void NahoruClick();
+    void DoluClick();
+    void verze1Change(const QString& text);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    bool FormCloseQuery();
+    void UpravClick();
+    void PridejClick();
+
+    // Runs one handler; what it raises goes to the general error handler.
+    template <typename Handler>
+    void handle(Handler&& handler);
+
+    void refreshList();
+    // Selects a row as the program does, without the user's selection handler.
+    void selectRow(int row);
+    int selectedRow() const;
+    void showVersion();
+    void setCaption(const QString& caption);
+    // Offers to save unsaved changes; false when the user chose to stay or the
+    // save failed.
+    bool settleUnsavedChanges();
+    // Writes the list under the name; on success the name becomes the current
+    // one. A failure is shown and leaves the list and the name as they were.
+    bool writeFile(const QString& name);
+    std::filesystem::path pathOf(const QString& name) const;
+    ReadFileOptions readOptions() const;
+    TPoplatky& tariffDialog();
+
+    std::unique_ptr<Ui::TCenikarForm> ui;
+    desktop::Prompter& prompter_;
+    desktop::RegionalSettings settings_;
+    std::function<QDateTime()> clock_;
+    SaveIo* saveIo_;
+
+    TariffList list_;
+    std::string version_;
+    QString fileName_;
+    bool saved_ = false;
+
+    TariffFileDialog* OpenDialog1;
+    TariffFileDialog* SaveDialog1;
+    TPoplatky* Poplatky = nullptr;
+    bool centred_ = false;
+};
+
+}  // namespace hovorix::editor

@@ -1,0 +1,172 @@
+#include "TPoplatky.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <array>
+#include <type_traits>
+#include <utility>
+
+#include "FileTextValidator.h"
+#include "desktop/Cp1250.h"
+#include "desktop/ErrorHandling.h"
+#include "desktop/NumberText.h"
+#include "desktop/ProgramFont.h"
+#include "tariffs/Errors.h"
+#include "ui_TPoplatky.h"
+
+namespace hovorix::editor {
+
+namespace {
+
+constexpr std::size_t NumberFieldCount = 19;
+// The fields before the all-minutes-free flag in the write-back order; the
+// first free minutes and the minimum charge follow it.
+constexpr std::size_t NumbersBeforeFlag = 17;
+
+// The numeric fields with the tariff's numbers they show, in write-back order.
+template <typename Tariff>
+auto numberFields(const Ui::TPoplatky& ui, Tariff& t) {
+    using Number = std::conditional_t<std::is_const_v<Tariff>, const double, double>;
+    return std::array<std::pair<QLineEdit*, Number*>, NumberFieldCount>{{
+        {ui.Phone, &t.telephoneFee},
+        {ui.Data, &t.dataFee},
+        {ui.Fax, &t.faxFee},
+        {ui.JTS, &t.zone(Zone::JTS).rate},
+        {ui.JTSVolno, &t.zone(Zone::JTS).freeMinutes},
+        {ui.JTSMimo, &t.zone(Zone::JTSMimo).rate},
+        {ui.JTSMimoVolno, &t.zone(Zone::JTSMimo).freeMinutes},
+        {ui.JTSNoc, &t.zone(Zone::JTSNoc).rate},
+        {ui.JTSNocVolno, &t.zone(Zone::JTSNoc).freeMinutes},
+        {ui.Pekac, &t.zone(Zone::PAEGAS).rate},
+        {ui.PekacVolno, &t.zone(Zone::PAEGAS).freeMinutes},
+        {ui.PekacMimo, &t.zone(Zone::PAEGASMimo).rate},
+        {ui.PekacMimoVolno, &t.zone(Zone::PAEGASMimo).freeMinutes},
+        {ui.Eurotel, &t.zone(Zone::EUROTEL).rate},
+        {ui.EurotelVolno, &t.zone(Zone::EUROTEL).freeMinutes},
+        {ui.EurotelMimo, &t.zone(Zone::EUROTELMimo).rate},
+        {ui.EurotelMimoVolno, &t.zone(Zone::EUROTELMimo).freeMinutes},
+        {ui.Prvni, &t.firstFreeMinutes},
+        {ui.Minimum, &t.minimumCharge},
+    }};
+}
+
+}  // namespace
+
+TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TPoplatky>()), prompter_(prompter), decimalSeparator_(decimalSeparator) {
+    setFont(desktop::programFont());
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    // Whatever the user types is what the list shows and the file keeps.
+    ui->Oper->setCompleter(nullptr);
+    keepToFileText(*ui->Oper->lineEdit(), prompter_);
+    keepToFileText(*ui->Nazev, prompter_);
+
+    Tarifs none;
+    for (const auto& [field, number] : numberFields(*ui, std::as_const(none))) {
+        field->installEventFilter(this);
+        // Composed input would go past the key filter.
+        field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
+
+    connect(ui->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ui->Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TPoplatky::~TPoplatky() = default;
+
+void TPoplatky::fill(const Tarifs& tariff) {
+    setWindowTitle(QStringLiteral("Podrobné informace"));
+    const QString provider = desktop::fromCp1250(tariff.provider);
+    ui->Oper->setCurrentIndex(ui->Oper->findText(provider));
+    ui->Oper->setEditText(provider);
+    ui->Nazev->setText(desktop::fromCp1250(tariff.name));
+    for (const auto& [field, number] : numberFields(*ui, tariff)) {
+        field->setText(desktop::formatNumber(*number, decimalSeparator_));
+    }
+    ui->VsechnyMin->setChecked(tariff.allMinutesFree);
+    ui->Oper->setFocus();
+}
+
+void TPoplatky::writeBack(Tarifs& tariff) const {
+    Tarifs result = tariff;
+    result.provider = desktop::toCp1250(ui->Oper->currentText());
+    result.name = desktop::toCp1250(ui->Nazev->text());
+    const auto fields = numberFields(*ui, result);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i == NumbersBeforeFlag) result.allMinutesFree = ui->VsechnyMin->isChecked();
+        const QString text = fields[i].first->text();
+        if (!desktop::tryParseNumber(text, decimalSeparator_, *fields[i].second)) {
+            throw ConversionError(desktop::toCp1250(text));
+        }
+    }
+    tariff = std::move(result);
+}
+
+void TPoplatky::Button1Click() {
+    // Every number is checked before the dialog closes, so a typing error
+    // costs neither the other fields nor the dialog.
+    Tarifs none;
+    for (const auto& [field, number] : numberFields(*ui, none)) {
+        if (!desktop::tryParseNumber(field->text(), decimalSeparator_, *number)) {
+            desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field->text()));
+            field->setFocus();
+            field->selectAll();
+            return;
+        }
+    }
+    accept();
+}
+
+QChar TPoplatky::PhoneKeyPress(const QLineEdit& field, QChar key) const {
+    constexpr QChar Backspace(u'\b');
+    const QChar separator = QLatin1Char(decimalSeparator_);
+    if (key == Backspace) return key;
+    if (key >= u'0' && key <= u'9') return key;
+    if (key == u',' || key == u'.' || key == separator) {
+        // The whole text counts, selected or not.
+        return field.text().contains(separator) ? QChar() : separator;
+    }
+    return {};
+}
+
+bool TPoplatky::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        // Keys that type nothing (Backspace, Delete, arrows, shortcuts, Enter)
+        // keep their usual meaning.
+        if (typed.isEmpty() || !typed.front().isPrint()) return false;
+        if (typed.size() == 1) {
+            const QChar received = PhoneKeyPress(*field, typed.front());
+            if (received == typed.front()) return false;
+            if (!received.isNull()) field->insert(received);
+            return true;
+        }
+        for (const QChar key : typed) {
+            const QChar received = PhoneKeyPress(*field, key);
+            if (!received.isNull()) field->insert(received);
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPoplatky::keyPressEvent(QKeyEvent* event) {
+    // Escape does not leave the dialog: only Storno and the close box cancel.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TPoplatky::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* where = screen()) move(where->availableGeometry().center() - rect().center());
+}
+
+}  // namespace hovorix::editor

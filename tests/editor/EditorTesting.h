@@ -1,0 +1,186 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ScriptedPrompter.h"
+#include "TCenikarForm.h"
+#include "TPoplatky.h"
+#include "TestFiles.h"
+#include "desktop/Cp1250.h"
+#include "desktop/RegionalSettings.h"
+
+namespace editortest {
+
+namespace fs = std::filesystem;
+using hovorix::desktop::ScriptedPrompter;
+using Answer = hovorix::desktop::Prompter::Answer;
+using Kind = ScriptedPrompter::Kind;
+
+inline hovorix::desktop::RegionalSettings czech() {
+    return hovorix::desktop::RegionalSettings(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+}
+
+// The moment every save in these tests stamps into the header line.
+inline QDateTime saveMoment() { return {QDate(2024, 12, 24), QTime(18, 30, 5)}; }
+
+// A fresh folder that is the current folder while it lives, as the program's
+// working folder is.
+class WorkFolder : public TemporaryFolder {
+public:
+    WorkFolder() : previous_(fs::current_path()) { fs::current_path(path()); }
+    ~WorkFolder() { fs::current_path(previous_); }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+
+    QString file(const std::string& name) const { return QString::fromStdString((path() / name).string()); }
+
+private:
+    fs::path previous_;
+};
+
+// Lines written in UTF-8 here, as the file holds them: Windows-1250, CR LF.
+inline std::string tariffFile(std::initializer_list<const char*> lines) {
+    std::string bytes;
+    for (const char* line : lines) bytes += hovorix::desktop::toCp1250(QString::fromUtf8(line)) + "\r\n";
+    return bytes;
+}
+
+// Three tariffs, two of them named alike, and a data version.
+inline std::string threeTariffs() {
+    return tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sluzba telefon 300", "sazba JTS 4,5 10",
+                       "provider PAEGAS", "tarif Ekonom", "sluzba telefon 250", "vsechnyminzdarma",
+                       "provider PAEGAS", "tarif Večerní", "minimalne 12,5"});
+}
+inline const QStringList ThreeRows{QStringLiteral("EUROTEL-Ekonom"), QStringLiteral("PAEGAS-Ekonom"),
+                                   QStringLiteral("PAEGAS-Večerní")};
+
+// Types the text key by key, letters beyond ASCII as a keyboard layout sends them.
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 0x80 && c.unicode() >= 0x20) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        const QString typed = c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i++, 2) : QString(c);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, typed, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, typed, Qt::NoModifier);
+    }
+}
+
+template <typename T = QLineEdit>
+T* child(const QWidget& parent, const char* name) {
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// Clicks a button of a dialog; true when that closed it with OK.
+inline bool clickAndSeeAccepted(QDialog& dialog, const char* button) {
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    QTest::mouseClick(child<QAbstractButton>(dialog, button), Qt::LeftButton);
+    return accepted.count() == 1;
+}
+inline int clickOk(QDialog& dialog) {
+    return clickAndSeeAccepted(dialog, "Button1") ? QDialog::Accepted : QDialog::Rejected;
+}
+inline int clickStorno(QDialog& dialog) {
+    return clickAndSeeAccepted(dialog, "Button2") ? QDialog::Accepted : QDialog::Rejected;
+}
+
+// The editor started in a fresh working folder, with scripted prompts.
+class Editor {
+public:
+    // startFile: the bytes of "tarif.ini" there at start-up; none: no such file.
+    explicit Editor(std::optional<std::string> startFile = std::nullopt) {
+        if (startFile) writeBytes(folder / "tarif.ini", *startFile);
+        form = std::make_unique<hovorix::editor::TCenikarForm>(prompter, czech());
+        form->setClock(saveMoment);
+        form->createTariffDialog();
+        form->show();
+    }
+
+    WorkFolder folder;
+    ScriptedPrompter prompter;
+    std::unique_ptr<hovorix::editor::TCenikarForm> form;
+
+    template <typename T = QAbstractButton>
+    T* find(const char* name) const {
+        return child<T>(*form, name);
+    }
+    QListWidget* list() const { return find<QListWidget>("ListBox1"); }
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i) texts << list()->item(i)->text();
+        return texts;
+    }
+    int selectedRow() const {
+        const QModelIndexList selected = list()->selectionModel()->selectedRows();
+        return selected.isEmpty() ? -1 : selected.first().row();
+    }
+    // The user clicks a row.
+    void clickRow(int row) const {
+        const QRect where = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, where.center());
+    }
+    void click(const char* button) const { QTest::mouseClick(find(button), Qt::LeftButton); }
+    QString versionBox() const { return find<QLineEdit>("verze1")->text(); }
+    // Which of the four row buttons are enabled, as "USND" letters.
+    QString rowButtons() const {
+        QString state;
+        for (const char* name : {"Uprav", "Smaz", "Nahoru", "Dolu"}) state += find(name)->isEnabled() ? name[0] : '-';
+        return state;
+    }
+
+    // The next file dialog chooses this name, as if typed in.
+    void chooseFile(const QString& name) {
+        prompter.onDialog([name](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            files.selectFile(name);
+            return static_cast<int>(QDialog::Accepted);
+        });
+    }
+    // The next dialog is the tariff dialog, and the user does this with it.
+    void onTariffDialog(std::function<int(hovorix::editor::TPoplatky&)> user) {
+        prompter.onDialog([user = std::move(user)](QDialog& dialog) {
+            auto* tariffs = dynamic_cast<hovorix::editor::TPoplatky*>(&dialog);
+            EXPECT_NE(tariffs, nullptr) << dialog.windowTitle().toStdString();
+            return tariffs ? user(*tariffs) : static_cast<int>(QDialog::Rejected);
+        });
+    }
+    void cancelDialog() {
+        prompter.onDialog([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+    }
+
+    std::string bytes(const std::string& name = "tarif.ini") const { return readBytes(folder / name); }
+
+    // Every scripted answer was used and nothing else was asked.
+    void expectScriptDone() const {
+        EXPECT_TRUE(prompter.unexpected().isEmpty()) << prompter.unexpected().join(QStringLiteral(" | ")).toStdString();
+        EXPECT_TRUE(prompter.allAnswersUsed());
+    }
+};
+
+}  // namespace editortest
+
+// Readable QString output in failure messages.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
+QT_END_NAMESPACE
