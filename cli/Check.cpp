@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "Output.h"
-#include "StrictInspector.h"
+#include "StrictWarnings.h"
 
 namespace hovorix::cli {
 

@@ -1,4 +1,4 @@
-#include "StrictInspector.h"
+#include "StrictWarnings.h"
 
 #include <algorithm>
 
