@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view UnknownVersion = "neud\xE1no";
 
 ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator) {
-    StrictInspector inspector([&path](std::size_t lineNumber, const std::string& message) {
+    StrictWarnings inspector([&path](std::size_t lineNumber, const std::string& message) {
         print(stderr, path + ":" + std::to_string(lineNumber) + ": warning: " + message + "\n");
     });
     ReaderEvents events;

@@ -38,7 +38,7 @@ std::string textName(LineRule rule) {
 
 }  // namespace
 
-void StrictInspector::inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
+void StrictWarnings::inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
     checkBareLineFeeds(lineNumber, line);
     if (rule == LineRule::None) {
         checkNearMiss(lineNumber, line);
@@ -52,12 +52,12 @@ void StrictInspector::inspect(std::size_t lineNumber, std::string_view line, Lin
     if (info.kind == ValueKind::Text) checkCutText(lineNumber, line, info);
 }
 
-void StrictInspector::warn(std::size_t lineNumber, const std::string& message) {
+void StrictWarnings::warn(std::size_t lineNumber, const std::string& message) {
     ++count_;
     if (sink_) sink_(lineNumber, message);
 }
 
-void StrictInspector::checkNearMiss(std::size_t lineNumber, std::string_view line) {
+void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line) {
     const std::size_t start = std::min(line.size(), line.find_first_not_of(" \t"));
     const std::string_view rest = line.substr(start);
     for (const LineRuleInfo& rule : lineRules()) {
@@ -73,7 +73,7 @@ void StrictInspector::checkNearMiss(std::size_t lineNumber, std::string_view lin
     }
 }
 
-void StrictInspector::checkBareLineFeeds(std::size_t lineNumber, std::string_view line) {
+void StrictWarnings::checkBareLineFeeds(std::size_t lineNumber, std::string_view line) {
     // The reader ends lines at CR only, so a bare LF stays inside the line.
     const auto feeds = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\n'));
     if (feeds == 0 || line.find_first_not_of(" \t\n") == std::string_view::npos) return;
@@ -82,7 +82,7 @@ void StrictInspector::checkBareLineFeeds(std::size_t lineNumber, std::string_vie
                          "; tariff files end their lines with CR LF");
 }
 
-void StrictInspector::checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule) {
+void StrictWarnings::checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule) {
     const std::size_t length = line.size() >= rule.valueColumn ? line.size() - (rule.valueColumn - 1) : 0;
     if (length <= MaxTextLength) return;
     warn(lineNumber, "the " + textName(rule.rule) + " is " + std::to_string(length) + " bytes long; only its first " +

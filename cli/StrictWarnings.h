@@ -13,12 +13,12 @@ namespace hovorix::cli {
 // the file almost certainly meant something by it: field lines before the
 // first provider line, keywords with a leading blank or in the wrong case,
 // line ends of LF alone, and texts longer than the file keeps.
-class StrictInspector {
+class StrictWarnings {
 public:
     // Receives the 1-based line and a message in UTF-8.
     using Sink = std::function<void(std::size_t lineNumber, const std::string& message)>;
 
-    explicit StrictInspector(Sink sink) : sink_(std::move(sink)) {}
+    explicit StrictWarnings(Sink sink) : sink_(std::move(sink)) {}
 
     // Every line as the reader reports it, in order.
     void inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied);
