@@ -18,10 +18,15 @@ std::string quotedPart(const std::string& text) {
     return text.substr(0, MaxQuoted) + "\x85";
 }
 
+std::string conversionMessage(const std::string& text) {
+    return "'" + quotedPart(text) + "' is not a valid floating point value";
+}
+
 }  // namespace
 
 ConversionError::ConversionError(std::string text, std::size_t line)
-    : std::runtime_error("'" + quotedPart(text) + "' is not a valid floating point value"),
+    : std::runtime_error(conversionMessage(text)),
+      message_(conversionMessage(text)),
       text_(std::move(text)),
       line_(line) {}
 

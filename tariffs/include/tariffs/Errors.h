@@ -15,10 +15,14 @@ public:
     explicit ConversionError(std::string text, std::size_t line = 0);
 
     const std::string& text() const { return text_; }
+    // The whole message. what() ends at the first NUL byte, and a file may
+    // carry one inside the text the message quotes.
+    const std::string& message() const { return message_; }
     // 1-based line of the tariff file the text came from; 0 when not from a file.
     std::size_t line() const { return line_; }
 
 private:
+    std::string message_;
     std::string text_;
     std::size_t line_;
 };
