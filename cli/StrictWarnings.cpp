@@ -67,8 +67,10 @@ void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line
         if (caseDiffers) why += why.empty() ? "different case" : ", different case";
         std::string_view written = line.substr(0, start + rule.prefix.size());
         while (!written.empty() && written.back() == ' ' && rule.prefix.back() == ' ') written.remove_suffix(1);
-        warn(lineNumber, "line ignored: \"" + visibleText(written).toStdString() + "\" is not the keyword \"" +
-                             keyword(rule) + "\" (" + why + ")");
+        // A run of blanks may be megabytes long; the keyword's end tells enough.
+        std::string shown = visibleText(written.substr(written.size() - std::min(written.size(), MaxTextLength))).toStdString();
+        if (written.size() > MaxTextLength) shown = "\u2026" + shown;
+        warn(lineNumber, "line ignored: \"" + shown + "\" is not the keyword \"" + keyword(rule) + "\" (" + why + ")");
         return;
     }
 }

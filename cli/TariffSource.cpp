@@ -35,7 +35,7 @@ ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, Tariff
     } catch (const ConversionError& error) {
         const std::string where = path + ":" + std::to_string(error.line());
         // The error's own message quotes at most 255 bytes of a run-on number.
-        print(stderr, where + ": " + visibleText(error.what()).toStdString() + "\n");
+        print(stderr, where + ": " + visibleText(error.message()).toStdString() + "\n");
         explainSeparator(where, error.text(), decimalSeparator);
         return Failure;
     } catch (const ReadError& error) {

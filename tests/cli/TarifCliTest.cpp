@@ -3,37 +3,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
+
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    std::string out;  // UTF-8, as the terminal gets it
-    std::string err;
-};
-
-// Runs tarif-cli under the given locale, nothing else of the caller's
-// regional settings leaking in.
-Result run(const QStringList& arguments, const QString& locale = QStringLiteral("cs_CZ.UTF-8")) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LANGUAGE", "LC_NUMERIC", "LC_MESSAGES"}) environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARIF_CLI), arguments);
-    if (!process.waitForFinished(30000)) return {};
-    Result result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
+using clitest::Result;
+using clitest::run;
 
 std::string data(const std::string& name) { return std::string(HOVORIX_TEST_DATA) + "/" + name; }
 QString dataArg(const std::string& name) { return QString::fromStdString(data(name)); }
