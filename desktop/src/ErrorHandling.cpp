@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "desktop/Cp1250.h"
+#include "tariffs/Errors.h"
 
 namespace hovorix::desktop {
 
@@ -21,10 +22,20 @@ QString withFullStop(const QString& message) {
     return message;
 }
 
-QString messageOf(const std::exception& error) { return fromCp1250(error.what()); }
+QString messageOf(const std::exception& error) {
+    // A number from a file may hold a NUL byte, where what() would end.
+    if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+        return fromCp1250(conversion->message());
+    }
+    return fromCp1250(error.what());
+}
 
 QString conversionMessage(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    // As the core quotes a number from a file: a field may hold a pasted text
+    // of any length, and a message box should not grow with it.
+    constexpr qsizetype MaxQuoted = 255;
+    const QString quoted = text.size() <= MaxQuoted ? text : text.left(MaxQuoted) + QChar(u'\u2026');
+    return QStringLiteral("'%1' is not a valid floating point value").arg(quoted);
 }
 
 void showGeneralError(Prompter& prompter, QWidget* parent, const QString& message) {

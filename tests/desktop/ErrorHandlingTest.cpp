@@ -53,3 +53,24 @@ TEST(GeneralErrorHandler, AFatalErrorShowsItsBoxThenEndsTheProgram) {
     EXPECT_EQ(prompter.interactions()[0].text, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
     EXPECT_EQ(prompter.interactions()[1].kind, ScriptedPrompter::Kind::Exit);
 }
+
+TEST(GeneralErrorHandler, ConversionMessagesQuoteTheWholeTextUpToItsLimit) {
+    struct Case {
+        const char* what;
+        QString message;
+        QString expected;
+    };
+    const QString tail = QStringLiteral("' is not a valid floating point value");
+    const Case cases[] = {
+        {"a NUL byte from a file", messageOf(hovorix::ConversionError(std::string("1\0" "5", 3))),
+         QStringLiteral("'1") + QChar(0) + QStringLiteral("5") + tail},
+        {"a run-on number from a file", messageOf(hovorix::ConversionError(std::string(100000, '9'))),
+         QStringLiteral("'") + QString(255, u'9') + QChar(0x2026) + tail},
+        {"a text typed into a field", conversionMessage(QStringLiteral("12a")), QStringLiteral("'12a") + tail},
+        {"a long text pasted into a field", conversionMessage(QString(32767, u'x')),
+         QStringLiteral("'") + QString(255, u'x') + QChar(0x2026) + tail},
+        {"exactly as long as quoted in full", conversionMessage(QString(255, u'x')),
+         QStringLiteral("'") + QString(255, u'x') + tail},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.message, c.expected) << c.what;
+}

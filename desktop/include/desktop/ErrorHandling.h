@@ -23,7 +23,8 @@ QString withFullStop(const QString& message);
 // Windows-1250.
 QString messageOf(const std::exception& error);
 
-// The conversion message for a text that is not a number.
+// The conversion message for a text that is not a number; as the core does,
+// it quotes at most 255 characters of the text.
 QString conversionMessage(const QString& text);
 
 // The general error handler: the message, with the full-stop rule, in an

@@ -1,0 +1,42 @@
+#include "BadInputs.h"
+#include "CalculatorTesting.h"
+
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+using badinput::Outcome;
+using Kind = ScriptedPrompter::Kind;
+
+// The calculator started on every bad file: the message the catalogue's
+// outcome calls for and nothing else, a window with what could be read, and
+// fees for all of it once the user asks for them.
+TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
+    for (const badinput::Case& c : badinput::catalogue()) {
+        SCOPED_TRACE(c.name);
+        Workspace workspace;
+        badinput::materialise(c, workspace.path() / "tarif.ini");
+        const auto form = workspace.start();
+        const Outcome& expected = c.outcome;
+        for (const auto& interaction : workspace.prompter.interactions()) {
+            EXPECT_LE(interaction.text.size(), 300) << interaction.text.left(300).toStdString();
+        }
+        if (expected.kind == Outcome::Kind::CannotOpen) {
+            EXPECT_EQ(form, nullptr);
+            EXPECT_EQ(workspace.prompter.errors(), QStringList{utf8(CannotOpen)});
+            EXPECT_EQ(workspace.prompter.count(Kind::Exit), 1);
+            continue;
+        }
+        ASSERT_NE(form, nullptr);
+        const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
+        const QStringList message{hovorix::desktop::fromCp1250(expected.message) + u'.'};
+        EXPECT_EQ(workspace.prompter.errors(), malformed ? message : QStringList{});
+        EXPECT_EQ(workspace.prompter.interactions().size(), malformed ? 1u : 0u);
+        const QString version = hovorix::desktop::fromCp1250(expected.version.value_or("neud\xE1no"));
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(version));
+        EXPECT_EQ(shownBars(*form).size(), malformed ? 0u : expected.tariffs);
+
+        ASSERT_TRUE(showActive(*form));
+        clickTab(*form, 1);
+        EXPECT_EQ(shownBars(*form).size(), expected.tariffs);
+        EXPECT_EQ(workspace.prompter.interactions().size(), malformed ? 1u : 0u);
+    }
+}

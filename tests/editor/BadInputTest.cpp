@@ -1,0 +1,96 @@
+#include "BadInputs.h"
+#include "EditorTesting.h"
+
+using namespace editortest;
+using badinput::Outcome;
+using hovorix::desktop::ProgramExit;
+using hovorix::editor::TCenikarForm;
+
+namespace {
+
+QString messageOf(const Outcome& outcome) { return hovorix::desktop::fromCp1250(outcome.message) + u'.'; }
+
+void expectShortTexts(const ScriptedPrompter& prompter) {
+    for (const auto& interaction : prompter.interactions()) {
+        EXPECT_LE(interaction.text.size(), 300) << interaction.text.left(300).toStdString();
+    }
+}
+
+}  // namespace
+
+// Opening every bad file: the message the catalogue's outcome calls for, and
+// either the file's tariffs, which a save then keeps as read, or everything
+// as it was.
+TEST(BadInput, OpenShowsTheFileOrLeavesEverythingAsItWas) {
+    for (const badinput::Case& c : badinput::catalogue()) {
+        SCOPED_TRACE(c.name);
+        Editor editor(threeTariffs());
+        fs::create_directory(editor.folder / "jinde");
+        badinput::materialise(c, editor.folder / "jinde" / c.name);
+        const QString name = editor.folder.file("jinde/" + c.name);
+        editor.chooseFile(name);
+        editor.click("Button1");
+        expectShortTexts(editor.prompter);
+
+        const Outcome& expected = c.outcome;
+        if (expected.kind != Outcome::Kind::Reads) {
+            // A folder is no file to choose: the dialog goes into it.
+            const bool folder = expected.kind == Outcome::Kind::CannotOpen;
+            EXPECT_EQ(editor.prompter.errors(), folder ? QStringList{} : QStringList{messageOf(expected)});
+            EXPECT_EQ(editor.rows(), ThreeRows);
+            EXPECT_EQ(editor.form->fileName(), QStringLiteral("tarif.ini"));
+            EXPECT_EQ(editor.versionBox(), QStringLiteral("2.3"));
+            EXPECT_TRUE(editor.form->isSaved());
+            EXPECT_EQ(editor.bytes(), threeTariffs());
+            editor.expectScriptDone();
+            continue;
+        }
+        EXPECT_EQ(editor.prompter.errors(), QStringList{});
+        EXPECT_EQ(editor.rows().size(), static_cast<qsizetype>(expected.tariffs));
+        EXPECT_EQ(editor.form->fileName(), name);
+        EXPECT_EQ(editor.form->dataVersion(), expected.version.value_or("2.3"));
+        EXPECT_TRUE(editor.form->isSaved());
+        const hovorix::TariffList read = editor.form->tariffs();
+
+        // Saved and read again, the tariffs are what the window showed.
+        editor.click("Button2");
+        hovorix::TariffList again(hovorix::EditorDefaults);
+        std::string version;
+        hovorix::readTariffFile(fs::path(name.toStdString()), again, version, {.decimalSeparator = ','});
+        EXPECT_EQ(again, read);
+        EXPECT_EQ(version, editor.form->dataVersion());
+        editor.expectScriptDone();
+    }
+}
+
+// Starting on every bad file as "tarif.ini": what was read is listed, a
+// malformed number is shown, and a file that cannot be opened ends the
+// program before its window shows.
+TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
+    for (const badinput::Case& c : badinput::catalogue()) {
+        SCOPED_TRACE(c.name);
+        WorkFolder folder;
+        badinput::materialise(c, folder / "tarif.ini");
+        ScriptedPrompter prompter;
+        std::unique_ptr<TCenikarForm> form;
+        try {
+            form = std::make_unique<TCenikarForm>(prompter, czech());
+        } catch (const ProgramExit&) {
+        }
+        expectShortTexts(prompter);
+        const Outcome& expected = c.outcome;
+        if (expected.kind == Outcome::Kind::CannotOpen) {
+            EXPECT_EQ(form, nullptr);
+            EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
+            continue;
+        }
+        ASSERT_NE(form, nullptr);
+        const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
+        EXPECT_EQ(prompter.errors(), malformed ? QStringList{messageOf(expected)} : QStringList{});
+        EXPECT_EQ(form->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(),
+                  static_cast<int>(expected.tariffs));
+        EXPECT_EQ(form->dataVersion(), expected.version.value_or("1.0"));
+        EXPECT_EQ(form->isSaved(), !malformed);
+        EXPECT_TRUE(prompter.unexpected().isEmpty());
+    }
+}
