@@ -9,11 +9,29 @@
 
 namespace hovorix::desktop {
 
+QString messageBoxText(const QString& text) {
+    constexpr int LongestUnbroken = 40;
+    constexpr QChar ZeroWidthSpace(0x200B);
+    QString shown;
+    shown.reserve(text.size() + text.size() / LongestUnbroken);
+    int run = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > LongestUnbroken && !c.isLowSurrogate()) {
+            shown += ZeroWidthSpace;
+            run = 1;
+        }
+        shown += c;
+    }
+    return shown;
+}
+
 namespace {
 
 QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
-    QMessageBox box(icon, title, text, buttons, parent);
+    QMessageBox box(icon, title, messageBoxText(text), buttons, parent);
     box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -74,3 +74,23 @@ TEST(GeneralErrorHandler, ConversionMessagesQuoteTheWholeTextUpToItsLimit) {
     };
     for (const Case& c : cases) EXPECT_EQ(c.message, c.expected) << c.what;
 }
+
+TEST(MessageBoxText, BreaksOnlyWordsTooLongForTheScreen) {
+    const QChar zws(0x200B);
+    struct Case {
+        const char* what;
+        QString text;
+        QString shown;
+    };
+    const QString forty(40, u'9');
+    const Case cases[] = {
+        {"words of any usual length", QStringLiteral("Soubor tarif.ini byl změněn. Uložit ?"),
+         QStringLiteral("Soubor tarif.ini byl změněn. Uložit ?")},
+        {"a word of exactly the limit", forty + QStringLiteral(" x"), forty + QStringLiteral(" x")},
+        {"one over", forty + QStringLiteral("9 x"), forty + zws + QStringLiteral("9 x")},
+        {"a quoted run-on number", QStringLiteral("'") + QString(100, u'9') + QStringLiteral("' je"),
+         QStringLiteral("'") + QString(39, u'9') + zws + forty + zws + QString(21, u'9') + QStringLiteral("' je")},
+        {"blanks start a new count", forty + QStringLiteral(" ") + forty, forty + QStringLiteral(" ") + forty},
+    };
+    for (const Case& c : cases) EXPECT_EQ(messageBoxText(c.text), c.shown) << c.what;
+}

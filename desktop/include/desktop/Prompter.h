@@ -40,6 +40,12 @@ public:
     [[noreturn]] virtual void exitProgram(int status) = 0;
 };
 
+// The text as a message box shows it. A box breaks lines only between words,
+// so a word that runs on (a quoted number of 255 digits from a file) would
+// stretch it past the screen's edge and cut it off; such words get a
+// possible line break every so many characters, which shows as nothing.
+QString messageBoxText(const QString& text);
+
 // Message boxes, dialogs and the desktop as they really are.
 class QtPrompter : public Prompter {
 public:
