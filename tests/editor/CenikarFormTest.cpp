@@ -28,11 +28,19 @@ hovorix::TariffList readBack(const fs::path& file) {
     return list;
 }
 
-// A save whose writing fails the way a full disk does.
+// A save whose writing fails the way a full disk does, or whose last step,
+// putting the new file in place of the old one, fails.
 class FullDisk : public hovorix::SaveIo {
 public:
     long write(int, const char*, unsigned long) override {
         errno = ENOSPC;
+        return -1;
+    }
+};
+class FailingRename : public hovorix::SaveIo {
+public:
+    int rename(const char*, const char*) override {
+        errno = EBUSY;
         return -1;
     }
 };
@@ -433,6 +441,13 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
              e.click("Button2");
          },
          "Kritická chyba 28 - nelze zapsat soubor tarif.ini!", "tarif.ini"},
+        {"a failing rename",
+         [](Editor& e) {
+             static FailingRename io;
+             e.form->setSaveIo(io);
+             e.click("Button2");
+         },
+         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!", "tarif.ini"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -440,7 +455,9 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         editor.clickRow(0);
         editor.click("Dolu");
         const hovorix::TariffList changed = editor.form->tariffs();
+        const QStringList rows = editor.rows();
         c.act(editor);
+        EXPECT_EQ(editor.rows(), rows);
         EXPECT_EQ(editor.prompter.errors(),
                   QStringList{QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()))});
         EXPECT_EQ(editor.prompter.count(Kind::Exit), 0);
@@ -450,6 +467,8 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         EXPECT_EQ(editor.form->windowTitle(), QStringLiteral("Cenikar 1.0 - [tarif.ini]"));
         if (fs::is_regular_file(editor.folder / "tarif.ini")) {
             EXPECT_EQ(editor.bytes(), threeTariffs());
+            // Nothing left over from the save.
+            EXPECT_EQ(std::distance(fs::directory_iterator(editor.folder.path()), fs::directory_iterator()), 1);
         }
         editor.expectScriptDone();
     }

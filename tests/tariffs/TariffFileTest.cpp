@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,21 +27,6 @@ bool onlyFile(const fs::path& folder, const std::string& name) {
         if (entry.path().filename() != name) return false;
     }
     return entries == 1;
-}
-
-// Runs check in a child process without root's privileges, so permission
-// checks bite even when the tests run as root. Returns the child's verdict.
-bool asUnprivilegedUser(const fs::path& folder, const std::function<bool()>& check) {
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0) {
-            if (chown(folder.c_str(), 65534, 65534) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
-        }
-        _exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace
@@ -175,7 +159,7 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
         const fs::path target = folder / "tarif.ini";
         writeBytes(target, OldBytes);
         if (geteuid() == 0) {
-            ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
+            ASSERT_EQ(chown(target.c_str(), UnprivilegedUser, UnprivilegedUser), 0);
         }
         fs::permissions(target, c.file);
         fs::permissions(folder.path(), c.folder);

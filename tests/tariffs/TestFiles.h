@@ -1,7 +1,11 @@
 #pragma once
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -37,4 +41,26 @@ inline std::string readBytes(const std::filesystem::path& path) {
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+// The user whose rights the permission tests take: root may write anywhere.
+inline constexpr uid_t UnprivilegedUser = 65534;
+
+// Runs check in a child process without root's privileges, so permission
+// checks bite even when the tests run as root; the folder becomes that
+// user's. Returns the child's verdict.
+inline bool asUnprivilegedUser(const std::filesystem::path& folder, const std::function<bool()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0) {
+            if (chown(folder.c_str(), UnprivilegedUser, UnprivilegedUser) != 0 || setgid(UnprivilegedUser) != 0 ||
+                setuid(UnprivilegedUser) != 0) {
+                _exit(3);
+            }
+        }
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -1,0 +1,140 @@
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "EditorTesting.h"
+#include "tariffs/TariffWriter.h"
+
+using namespace editortest;
+
+namespace {
+
+// What must hold after a save that failed: the message, the program still
+// running, the list and its rows as they were, the changes still marked as
+// unsaved under the same name. Empty when all holds, else what does not.
+std::string whatWentWrong(const Editor& editor, const QString& message, const hovorix::TariffList& list,
+                          const QStringList& rows, const QString& name) {
+    std::string wrong;
+    auto expect = [&wrong](bool holds, const std::string& what) {
+        if (!holds) wrong += what + "; ";
+    };
+    expect(editor.prompter.errors() == QStringList{message},
+           "errors: " + editor.prompter.errors().join(QStringLiteral(" | ")).toStdString());
+    expect(editor.prompter.count(Kind::Exit) == 0, "the program ended");
+    expect(editor.prompter.unexpected().isEmpty() && editor.prompter.allAnswersUsed(), "the script went wrong");
+    expect(editor.form->tariffs() == list, "the list changed");
+    expect(editor.rows() == rows, "the rows changed");
+    expect(!editor.form->isSaved(), "marked as saved");
+    expect(editor.form->fileName() == name, "the name changed to " + editor.form->fileName().toStdString());
+    expect(editor.form->windowTitle() == QStringLiteral("Cenikar 1.0 - [%1]").arg(name), "the caption changed");
+    return wrong;
+}
+
+std::size_t entries(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+}  // namespace
+
+// The user may not write where the file is: the save is refused before
+// anything is written, the old file stays byte for byte, the window keeps
+// every change. Run as a user without root's rights, where root's would let
+// the save through.
+TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
+    struct Case {
+        const char* what;
+        fs::perms folder;
+        fs::perms file;
+        const char* saveAs;  // null: save under the current name
+        QString message;     // %1: the working folder
+    };
+    const auto perms = [](unsigned bits) { return static_cast<fs::perms>(bits); };
+    const Case cases[] = {
+        {"save in a read-only folder", perms(0555), perms(0644), nullptr,
+         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!"},
+        {"save over a read-only file", perms(0755), perms(0444), nullptr,
+         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!"},
+        {"save as into a read-only folder", perms(0555), perms(0644), "kopie.ini",
+         "Kritická chyba 13 - nelze otevřít soubor %1/kopie.ini!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor editor(threeTariffs());
+        editor.clickRow(0);
+        editor.click("Dolu");
+        const hovorix::TariffList list = editor.form->tariffs();
+        const QStringList rows = editor.rows();
+        const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
+        const fs::path file = editor.folder / "tarif.ini";
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(file.c_str(), UnprivilegedUser, UnprivilegedUser), 0);
+        }
+        fs::permissions(file, c.file);
+        fs::permissions(editor.folder.path(), c.folder);
+        if (c.saveAs) editor.chooseFile(editor.folder.file(c.saveAs));
+
+        const bool keptEverything = asUnprivilegedUser(editor.folder.path(), [&] {
+            editor.click(c.saveAs ? "Button3" : "Button2");
+            const std::string wrong = whatWentWrong(editor, message, list, rows, QStringLiteral("tarif.ini"));
+            if (!wrong.empty()) std::cerr << c.what << ": " << wrong << '\n';
+            return wrong.empty();
+        });
+        EXPECT_TRUE(keptEverything);
+        fs::permissions(editor.folder.path(), fs::perms::owner_all, fs::perm_options::add);
+        EXPECT_EQ(editor.bytes(), threeTariffs());
+        EXPECT_EQ(entries(editor.folder.path()), 1u);
+    }
+}
+
+// A real full disk: a small tmpfs holds the file, and a second copy of it
+// does not fit beside it. (Where no tmpfs can be mounted, a full disk that
+// the save's system calls report stands in; see the editor's save tests.)
+TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
+    Editor editor(threeTariffs());
+    const fs::path small = editor.folder / "maly";
+    fs::create_directory(small);
+    if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    }
+    struct Unmount {
+        const fs::path& path;
+        ~Unmount() { umount(path.c_str()); }
+    } unmount{small};
+
+    hovorix::TariffList many(hovorix::EditorDefaults);
+    for (int i = 0; i < 150; ++i) {
+        hovorix::Tarifs& t = many.append();
+        t.provider = i % 2 ? "EUROTEL" : "PAEGAS";
+        t.name = "Tarif " + std::to_string(i);
+        t.telephoneFee = 100 + i;
+        for (hovorix::ZoneRate& zone : t.zones) zone = {4.5 + i / 100.0, 10};
+    }
+    const std::string old = hovorix::writeTariffs(many, "7", ',', czech().stamp(saveMoment()));
+    ASSERT_GT(old.size(), 36u * 1024);
+    ASSERT_LT(old.size(), 60u * 1024);
+    writeBytes(small / "tarif.ini", old);
+    const QString name = editor.folder.file("maly/tarif.ini");
+    editor.chooseFile(name);
+    editor.click("Button1");
+    ASSERT_EQ(editor.rows().size(), 150);
+    editor.clickRow(0);
+    editor.click("Dolu");
+    const hovorix::TariffList list = editor.form->tariffs();
+    const QStringList rows = editor.rows();
+
+    editor.click("Button2");
+    const QString message = QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!").arg(name);
+    EXPECT_EQ(whatWentWrong(editor, message, list, rows, name), "");
+    EXPECT_EQ(readBytes(small / "tarif.ini"), old);
+    EXPECT_EQ(entries(small), 1u);
+
+    ASSERT_EQ(mount("tmpfs", small.c_str(), "tmpfs", MS_REMOUNT, "size=256k"), 0) << std::strerror(errno);
+    editor.click("Button2");
+    EXPECT_TRUE(editor.form->isSaved());
+    EXPECT_EQ(readBytes(small / "tarif.ini"),
+              hovorix::writeTariffs(list, "7", ',', czech().stamp(saveMoment())));
+    EXPECT_EQ(editor.prompter.errors().size(), 1);
+    editor.expectScriptDone();
+}
