@@ -23,7 +23,7 @@ TEST(Monkey, TheCalculatorTakesWhateverTheUserDoes) {
     const std::size_t tariffs = form.feeChart().series().bars().size();
     ASSERT_EQ(tariffs, 10u);
 
-    const int steps = monkey::stepCount(3000);
+    const int steps = monkey::stepCount(5000);
     for (int step = 0; step < steps; ++step) {
         hand.act(form);
         if (!form.isVisible()) {

@@ -32,7 +32,7 @@ TEST(Monkey, TheEditorTakesWhateverTheUserDoes) {
                                             "kopie",     "slozka",    "chybi/x.ini"};
 
     monkey::Hand hand(dice);
-    int budget = monkey::stepCount(3000);
+    int budget = monkey::stepCount(5000);
     int dialogs = 0;
     auto onDialog = [&](QDialog& dialog) -> int {
         ++dialogs;
