@@ -1,9 +1,12 @@
-// calculator_start [--bare]: in the current folder, starts the calculator as
-// its program does, or with --bare a plain window of the calculator's size,
-// shows it and quits the first time the event loop is idle once the window
-// has been painted.
+// calculator_start [--bare|--text]: in the current folder, starts the
+// calculator as its program does, or with --bare a plain window of the
+// calculator's size, or with --text such a window showing one line in the
+// program's font (which pays for starting the font system, as any window with
+// text does); shows it and quits the first time the event loop is idle once
+// the window has been painted.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +15,7 @@
 
 #include "calculator/TarifForm.h"
 #include "desktop/Application.h"
+#include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"
 
 namespace {
@@ -33,11 +37,16 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    const bool text = argc > 1 && std::strcmp(argv[1], "--text") == 0;
     hovorix::desktop::QtPrompter prompter;
     std::unique_ptr<QWidget> window;
-    if (bare) {
+    if (bare || text) {
         window = std::make_unique<QWidget>();
         window->resize(404, 387);
+        if (text) {
+            window->setFont(hovorix::desktop::programFont());
+            (new QLabel(QStringLiteral("Hovorix pro Windows"), window.get()))->move(8, 8);
+        }
     } else {
         hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), QStringLiteral("tarif"));
         window = std::make_unique<hovorix::calculator::TTarifForm>(prompter);
