@@ -457,20 +457,13 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         const hovorix::TariffList changed = editor.form->tariffs();
         const QStringList rows = editor.rows();
         c.act(editor);
-        EXPECT_EQ(editor.rows(), rows);
-        EXPECT_EQ(editor.prompter.errors(),
-                  QStringList{QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()))});
-        EXPECT_EQ(editor.prompter.count(Kind::Exit), 0);
-        EXPECT_EQ(editor.form->tariffs(), changed);
-        EXPECT_FALSE(editor.form->isSaved());
-        EXPECT_EQ(editor.form->fileName(), c.nameAfter);
-        EXPECT_EQ(editor.form->windowTitle(), QStringLiteral("Cenikar 1.0 - [tarif.ini]"));
+        const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
+        EXPECT_EQ(failedSaveProblems(editor, message, changed, rows, c.nameAfter), "");
         if (fs::is_regular_file(editor.folder / "tarif.ini")) {
             EXPECT_EQ(editor.bytes(), threeTariffs());
             // Nothing left over from the save.
             EXPECT_EQ(std::distance(fs::directory_iterator(editor.folder.path()), fs::directory_iterator()), 1);
         }
-        editor.expectScriptDone();
     }
 }
 

@@ -175,6 +175,27 @@ public:
     }
 };
 
+// What must hold after a save that failed: the message, the program still
+// running, the list and its rows as they were, the changes still marked as
+// unsaved under the same name. Empty when all holds, else what does not.
+inline std::string failedSaveProblems(const Editor& editor, const QString& message, const hovorix::TariffList& list,
+                          const QStringList& rows, const QString& name) {
+    std::string wrong;
+    auto expect = [&wrong](bool holds, const std::string& what) {
+        if (!holds) wrong += what + "; ";
+    };
+    expect(editor.prompter.errors() == QStringList{message},
+           "errors: " + editor.prompter.errors().join(QStringLiteral(" | ")).toStdString());
+    expect(editor.prompter.count(Kind::Exit) == 0, "the program ended");
+    expect(editor.prompter.unexpected().isEmpty() && editor.prompter.allAnswersUsed(), "the script went wrong");
+    expect(editor.form->tariffs() == list, "the list changed");
+    expect(editor.rows() == rows, "the rows changed");
+    expect(!editor.form->isSaved(), "marked as saved");
+    expect(editor.form->fileName() == name, "the name changed to " + editor.form->fileName().toStdString());
+    expect(editor.form->windowTitle() == QStringLiteral("Cenikar 1.0 - [%1]").arg(name), "the caption changed");
+    return wrong;
+}
+
 }  // namespace editortest
 
 // Readable QString output in failure messages.

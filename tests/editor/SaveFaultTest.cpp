@@ -11,27 +11,6 @@ using namespace editortest;
 
 namespace {
 
-// What must hold after a save that failed: the message, the program still
-// running, the list and its rows as they were, the changes still marked as
-// unsaved under the same name. Empty when all holds, else what does not.
-std::string whatWentWrong(const Editor& editor, const QString& message, const hovorix::TariffList& list,
-                          const QStringList& rows, const QString& name) {
-    std::string wrong;
-    auto expect = [&wrong](bool holds, const std::string& what) {
-        if (!holds) wrong += what + "; ";
-    };
-    expect(editor.prompter.errors() == QStringList{message},
-           "errors: " + editor.prompter.errors().join(QStringLiteral(" | ")).toStdString());
-    expect(editor.prompter.count(Kind::Exit) == 0, "the program ended");
-    expect(editor.prompter.unexpected().isEmpty() && editor.prompter.allAnswersUsed(), "the script went wrong");
-    expect(editor.form->tariffs() == list, "the list changed");
-    expect(editor.rows() == rows, "the rows changed");
-    expect(!editor.form->isSaved(), "marked as saved");
-    expect(editor.form->fileName() == name, "the name changed to " + editor.form->fileName().toStdString());
-    expect(editor.form->windowTitle() == QStringLiteral("Cenikar 1.0 - [%1]").arg(name), "the caption changed");
-    return wrong;
-}
-
 std::size_t entries(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
@@ -77,7 +56,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
 
         const bool keptEverything = asUnprivilegedUser(editor.folder.path(), [&] {
             editor.click(c.saveAs ? "Button3" : "Button2");
-            const std::string wrong = whatWentWrong(editor, message, list, rows, QStringLiteral("tarif.ini"));
+            const std::string wrong = failedSaveProblems(editor, message, list, rows, QStringLiteral("tarif.ini"));
             if (!wrong.empty()) std::cerr << c.what << ": " << wrong << '\n';
             return wrong.empty();
         });
@@ -123,10 +102,9 @@ TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     editor.click("Dolu");
     const hovorix::TariffList list = editor.form->tariffs();
     const QStringList rows = editor.rows();
-
     editor.click("Button2");
     const QString message = QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!").arg(name);
-    EXPECT_EQ(whatWentWrong(editor, message, list, rows, name), "");
+    EXPECT_EQ(failedSaveProblems(editor, message, list, rows, name), "");
     EXPECT_EQ(readBytes(small / "tarif.ini"), old);
     EXPECT_EQ(entries(small), 1u);
 
