@@ -87,6 +87,18 @@ const LineRuleInfo* findRule(std::string_view line) {
 
 }  // namespace
 
+namespace {
+[[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {
+    throw ConversionError(std::string(text), line);
+}
+}  // namespace
+
+inline double TariffReader::number(std::string_view text) const {
+    double value = 0;
+    if (!tryParseNumber(text, separator_, value)) malformed(text, lineNumber_);
+    return value;
+}
+
 TariffReader::TariffReader(TariffList& list, std::string& version, char decimalSeparator, const ReaderEvents& events)
     : list_(list), version_(version), separator_(decimalSeparator), events_(events) {}
 
@@ -98,11 +110,7 @@ void TariffReader::line(std::string_view text) {
     if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
 }
 
-double TariffReader::number(std::string_view text) const {
-    double value = 0;
-    if (!tryParseNumber(text, separator_, value)) throw ConversionError(std::string(text), lineNumber_);
-    return value;
-}
+
 
 bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     switch (info.rule) {
