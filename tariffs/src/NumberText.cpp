@@ -20,6 +20,9 @@ constexpr int HighestFixedExponent = 14;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 // A number already known to follow the grammar, in its parts.
 struct NumberParts {
     bool negative;
@@ -132,6 +135,34 @@ std::string formatNumber(double value, char decimalSeparator) {
 }
 
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value) {
+    // Prices as the writer puts them: digits and at most one separator, no
+    // blanks, sign or exponent. With at most 15 digits the digits and the
+    // power of ten are exact doubles, and one correctly rounded division
+    // gives the correctly rounded value.
+    if (text.size() <= 16) {
+        std::uint64_t digits = 0;
+        std::size_t count = 0;
+        std::size_t fraction = 0;
+        bool separator = false;
+        bool plain = true;
+        for (const char c : text) {
+            if (isDigit(c)) {
+                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+                ++count;
+                fraction += separator;
+            } else if (c == decimalSeparator && !separator) {
+                separator = true;
+            } else {
+                plain = false;
+                break;
+            }
+        }
+        if (plain && count > 0 && count <= 15) {
+            value = static_cast<double>(digits) / PowersOfTen[fraction];
+            return true;
+        }
+    }
+
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end && *p == ' ') ++p;
@@ -168,12 +199,8 @@ bool tryParseNumber(std::string_view text, char decimalSeparator, double& value)
     while (p < end && *p == ' ') ++p;
     if (p != end) return false;
 
-    // Prices are short decimals. With at most 15 digits the digits and the
-    // power of ten are exact doubles, and one correctly rounded division
-    // gives the correctly rounded value, with no detour through text.
+    // Short decimals with blanks or a sign: exact as above.
     if (exponentDigits.empty() && integerDigits.size() + fractionDigits.size() <= 15) {
-        static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
         const double magnitude = static_cast<double>(digits) / PowersOfTen[fractionDigits.size()];
         value = negative ? -magnitude : magnitude;
         return true;

@@ -41,38 +41,49 @@ private:
     int fd_;
 };
 
-// The whole file in one buffer, left uninitialised until read into.
-struct FileContent {
-    std::unique_ptr<char[]> bytes;
-    std::size_t size = 0;
-    std::string_view view() const { return {bytes.get(), size}; }
-};
-
-// Reads everything; on an input/output error returns the error code, with
-// what was read so far in content.
-int readAll(int fd, FileContent& content) {
-    struct stat info {};
-    std::size_t capacity = 1 << 16;
-    // One more byte than the file holds, so its end shows as a read of 0.
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        capacity = std::max(capacity, static_cast<std::size_t>(info.st_size) + 1);
-    }
-    content.bytes.reset(new char[capacity]);
+// Reads a file into the reader as its bytes arrive, a piece at a time: the
+// piece stays in the processor's cache, and a file of any size needs no more
+// memory than its longest line. Returns 0, or the error code of a failed
+// read; the lines that arrived whole before it have been read.
+int readLines(int fd, TariffReader& reader) {
+    constexpr char CR = '\r';
+    constexpr char LF = '\n';
+    constexpr char CtrlZ = '\x1a';
+    constexpr std::size_t Piece = 1 << 16;
+    std::unique_ptr<char[]> buffer(new char[2 * Piece]);
+    std::size_t capacity = 2 * Piece;
+    std::size_t used = 0;  // bytes of lines not yet complete
+    auto sink = [&reader](std::string_view line) { reader.line(line); };
     for (;;) {
-        if (content.size == capacity) {
+        if (capacity - used < Piece) {
+            // A line longer than a piece: room for more of it.
             std::unique_ptr<char[]> larger(new char[capacity * 2]);
-            std::memcpy(larger.get(), content.bytes.get(), content.size);
-            content.bytes = std::move(larger);
+            std::memcpy(larger.get(), buffer.get(), used);
+            buffer = std::move(larger);
             capacity *= 2;
         }
-        const ssize_t got = ::read(fd, content.bytes.get() + content.size, capacity - content.size);
-        if (got > 0) {
-            content.size += static_cast<std::size_t>(got);
-        } else if (got == 0) {
-            return 0;
-        } else if (errno != EINTR) {
+        const ssize_t got = ::read(fd, buffer.get() + used, capacity - used);
+        if (got < 0) {
+            if (errno == EINTR) continue;
             return errno;
         }
+        const std::string_view bytes(buffer.get(), used + static_cast<std::size_t>(got));
+        const std::string_view fresh = bytes.substr(used);
+        if (got == 0 || fresh.find(CtrlZ) != std::string_view::npos) {
+            forEachLine(bytes, sink);  // the last line needs no line end
+            return 0;
+        }
+        // Lines are complete up to the last CR that has a byte after it: that
+        // byte tells whether an LF belongs to the line end.
+        std::size_t cut = bytes.size() >= 2 ? bytes.rfind(CR, bytes.size() - 2) : std::string_view::npos;
+        if (cut == std::string_view::npos) {
+            used = bytes.size();
+            continue;
+        }
+        cut += bytes[cut + 1] == LF ? 2 : 1;
+        forEachLine(bytes.substr(0, cut), sink);
+        used = bytes.size() - cut;
+        std::memmove(buffer.get(), buffer.get() + cut, used);
     }
 }
 
@@ -137,18 +148,8 @@ void readTariffFile(const fs::path& path, TariffList& list, std::string& version
                     const ReaderEvents& events) {
     const Descriptor file(openForReading(path, options.createIfMissing));
     if (file.get() < 0) throw OpenError(path, errno);
-    FileContent content;
-    const int readFailure = readAll(file.get(), content);
-    if (readFailure == 0) {
-        readTariffs(content.view(), list, version, options.decimalSeparator, events);
-        return;
-    }
-    // The lines that arrived whole before the failure are read as usual.
-    const std::size_t lastLineEnd = content.view().find_last_of("\r\x1a");
-    const std::string_view whole =
-        lastLineEnd == std::string_view::npos ? std::string_view{} : content.view().substr(0, lastLineEnd + 1);
-    const std::size_t lines = readTariffs(whole, list, version, options.decimalSeparator, events);
-    throw ReadError(path, readFailure, lines + 1);
+    TariffReader reader(list, version, options.decimalSeparator, events);
+    if (const int failure = readLines(file.get(), reader)) throw ReadError(path, failure, reader.linesRead() + 1);
 }
 
 int SaveIo::openExclusive(const char* path, unsigned mode) {

@@ -85,74 +85,69 @@ const LineRuleInfo* findRule(std::string_view line) {
     return line.starts_with(rule.prefix) ? &rule : nullptr;
 }
 
-class Reader {
-public:
-    Reader(TariffList& list, std::string& version, char separator, const ReaderEvents& events)
-        : list_(list), version_(version), separator_(separator), events_(events) {}
-
-    void line(std::string_view text) {
-        ++lineNumber_;
-        const LineRuleInfo* info = findRule(text);
-        bool applied = false;
-        if (info) applied = apply(*info, text);
-        if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
-    }
-
-    std::size_t linesRead() const { return lineNumber_; }
-
-private:
-    double number(std::string_view text) const {
-        double value = 0;
-        if (!tryParseNumber(text, separator_, value)) throw ConversionError(std::string(text), lineNumber_);
-        return value;
-    }
-
-    bool apply(const LineRuleInfo& info, std::string_view text) {
-        switch (info.rule) {
-        case LineRule::Provider:
-            list_.append().provider = textFrom(text, info.valueColumn);
-            haveCurrent_ = true;
-            return true;
-        case LineRule::Version:
-            version_ = textFrom(text, info.valueColumn);
-            if (events_.onVersion) events_.onVersion(version_);
-            return true;
-        default:
-            break;
-        }
-        // Tariff lines before the first provider line have no tariff to set.
-        if (!haveCurrent_) return false;
-        Tarifs& tariff = list_.current();
-        switch (info.rule) {
-        case LineRule::TariffName: tariff.name = textFrom(text, info.valueColumn); break;
-        case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
-        case LineRule::FaxFee: tariff.faxFee = number(textFrom(text, info.valueColumn)); break;
-        case LineRule::DataFee: tariff.dataFee = number(textFrom(text, info.valueColumn)); break;
-        case LineRule::FirstFreeMinutes: tariff.firstFreeMinutes = number(textFrom(text, info.valueColumn)); break;
-        case LineRule::MinimumCharge: tariff.minimumCharge = number(textFrom(text, info.valueColumn)); break;
-        case LineRule::AllMinutesFree: tariff.allMinutesFree = true; break;
-        default: {
-            // A rate and its free minutes: the second number starts just after
-            // the single blank that ends the first.
-            ZoneRate& zone = tariff.zone(zoneOf(info.rule));
-            const std::string_view rate = tokenFrom(text, info.valueColumn);
-            zone.rate = number(rate);
-            zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
-            break;
-        }
-        }
-        return true;
-    }
-
-    TariffList& list_;
-    std::string& version_;
-    char separator_;
-    const ReaderEvents& events_;
-    std::size_t lineNumber_ = 0;
-    bool haveCurrent_ = false;
-};
-
 }  // namespace
+
+namespace {
+[[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {
+    throw ConversionError(std::string(text), line);
+}
+}  // namespace
+
+inline double TariffReader::number(std::string_view text) const {
+    double value = 0;
+    if (!tryParseNumber(text, separator_, value)) malformed(text, lineNumber_);
+    return value;
+}
+
+TariffReader::TariffReader(TariffList& list, std::string& version, char decimalSeparator, const ReaderEvents& events)
+    : list_(list), version_(version), separator_(decimalSeparator), events_(events) {}
+
+void TariffReader::line(std::string_view text) {
+    ++lineNumber_;
+    const LineRuleInfo* info = findRule(text);
+    bool applied = false;
+    if (info) applied = apply(*info, text);
+    if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
+}
+
+
+
+bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
+    switch (info.rule) {
+    case LineRule::Provider:
+        list_.append().provider = textFrom(text, info.valueColumn);
+        haveCurrent_ = true;
+        return true;
+    case LineRule::Version:
+        version_ = textFrom(text, info.valueColumn);
+        if (events_.onVersion) events_.onVersion(version_);
+        return true;
+    default:
+        break;
+    }
+    // Tariff lines before the first provider line have no tariff to set.
+    if (!haveCurrent_) return false;
+    Tarifs& tariff = list_.current();
+    switch (info.rule) {
+    case LineRule::TariffName: tariff.name = textFrom(text, info.valueColumn); break;
+    case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
+    case LineRule::FaxFee: tariff.faxFee = number(textFrom(text, info.valueColumn)); break;
+    case LineRule::DataFee: tariff.dataFee = number(textFrom(text, info.valueColumn)); break;
+    case LineRule::FirstFreeMinutes: tariff.firstFreeMinutes = number(textFrom(text, info.valueColumn)); break;
+    case LineRule::MinimumCharge: tariff.minimumCharge = number(textFrom(text, info.valueColumn)); break;
+    case LineRule::AllMinutesFree: tariff.allMinutesFree = true; break;
+    default: {
+        // A rate and its free minutes: the second number starts just after
+        // the single blank that ends the first.
+        ZoneRate& zone = tariff.zone(zoneOf(info.rule));
+        const std::string_view rate = tokenFrom(text, info.valueColumn);
+        zone.rate = number(rate);
+        zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
+        break;
+    }
+    }
+    return true;
+}
 
 const std::array<LineRuleInfo, 16>& lineRules() { return Rules; }
 
@@ -163,7 +158,7 @@ LineRule matchLineRule(std::string_view line) {
 
 std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version, char decimalSeparator,
                  const ReaderEvents& events) {
-    Reader reader(list, version, decimalSeparator, events);
+    TariffReader reader(list, version, decimalSeparator, events);
     forEachLine(content, [&reader](std::string_view line) { reader.line(line); });
     return reader.linesRead();
 }

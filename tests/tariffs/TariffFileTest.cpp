@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <random>
 
 #include "TestFiles.h"
 #include "tariffs/Errors.h"
@@ -269,4 +270,44 @@ TEST(SaveFile, AFullDiskLeavesTheOldFile) {
     }
     EXPECT_EQ(readBytes(target), OldBytes);
     EXPECT_TRUE(onlyFile(mountPoint, "tarif.ini"));
+}
+
+TEST(ReadTariffFile, ReadsPieceByPieceExactlyAsAWhole) {
+    // Line ends that fall across the pieces a file is read in, lines longer
+    // than a piece, and a Ctrl+Z far into the file.
+    std::mt19937 random(65536);
+    const char* const lines[] = {"provider P", "tarif T", "sazba JTS 1,5 2", "verze 3", "sluzba fax 12,25", ""};
+    for (int round = 0; round < 12; ++round) {
+        std::string content;
+        while (content.size() < 400000) {
+            const int kind = std::uniform_int_distribution<int>(0, 9)(random);
+            if (kind == 0) {
+                content += "tarif " + std::string(std::uniform_int_distribution<std::size_t>(1, 150000)(random), 'x');
+            } else if (kind == 1) {
+                content += "tarif a\nb";  // a bare LF is part of its line
+            } else {
+                content += lines[std::uniform_int_distribution<std::size_t>(0, 5)(random)];
+            }
+            content += std::uniform_int_distribution<int>(0, 2)(random) == 0 ? "\r" : "\r\n";
+        }
+        if (round % 3 == 0) content.insert(content.size() - 1000, "\x1a");
+
+        TemporaryFolder folder;
+        writeBytes(folder / "t.ini", content);
+        std::vector<std::string> fromFile;
+        std::vector<std::string> fromWhole;
+        TariffList fileList(CalculatorDefaults);
+        TariffList wholeList(CalculatorDefaults);
+        std::string fileVersion;
+        std::string wholeVersion;
+        ReaderEvents fileEvents;
+        fileEvents.onLine = [&](std::size_t, std::string_view line, LineRule, bool) { fromFile.emplace_back(line); };
+        ReaderEvents wholeEvents;
+        wholeEvents.onLine = [&](std::size_t, std::string_view line, LineRule, bool) { fromWhole.emplace_back(line); };
+        readTariffFile(folder / "t.ini", fileList, fileVersion, {}, fileEvents);
+        readTariffs(content, wholeList, wholeVersion, ',', wholeEvents);
+        ASSERT_TRUE(fromFile == fromWhole) << "round " << round;
+        ASSERT_TRUE(fileList == wholeList) << "round " << round;
+        EXPECT_EQ(fileVersion, wholeVersion);
+    }
 }

@@ -61,6 +61,29 @@ struct ReaderEvents {
     std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied)> onLine;
 };
 
+// Applies the lines of one tariff file, one at a time, to the list and the
+// data version: each provider line appends a tariff, the other tariff lines
+// set a field of the latest one, a "verze " line sets the version. A
+// malformed number throws ConversionError carrying its line number.
+class TariffReader {
+public:
+    TariffReader(TariffList& list, std::string& version, char decimalSeparator, const ReaderEvents& events = {});
+
+    void line(std::string_view text);
+    std::size_t linesRead() const { return lineNumber_; }
+
+private:
+    bool apply(const LineRuleInfo& info, std::string_view text);
+    double number(std::string_view text) const;
+
+    TariffList& list_;
+    std::string& version_;
+    char separator_;
+    ReaderEvents events_;
+    std::size_t lineNumber_ = 0;
+    bool haveCurrent_ = false;  // lines before the first provider line have no tariff
+};
+
 // Splits the content into lines the way the tariff file is read: CR ends a
 // line and one LF right after it is skipped, a bare LF is an ordinary
 // character, Ctrl+Z ends the file (the text before it on its line is still a
