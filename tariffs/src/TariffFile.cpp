@@ -123,9 +123,13 @@ fs::path resolveLinks(fs::path path) {
 std::string temporaryName(const fs::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
     static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string name = "." + target.filename().string() + ".";
+    // A hidden name beside the target: ".tarif.ini.k3x9q0ab.tmp".
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += '.';
     for (int i = 0; i < 8; ++i) name += Letters[random() % (sizeof Letters - 1)];
-    return name + ".tmp";
+    name += ".tmp";
+    return name;
 }
 
 }  // namespace
@@ -148,6 +152,15 @@ void readTariffFile(const fs::path& path, TariffList& list, std::string& version
                     const ReaderEvents& events) {
     const Descriptor file(openForReading(path, options.createIfMissing));
     if (file.get() < 0) throw OpenError(path, errno);
+    // A tariff takes a few hundred bytes of its file; room for one per 200
+    // bytes covers what the editor writes. Only the memory the tariffs fill
+    // is ever touched.
+    struct stat info {};
+    if (::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+        constexpr std::size_t BytesPerTariff = 200;
+        constexpr std::size_t MostReserved = 1'000'000;
+        list.reserve(list.count() + std::min(static_cast<std::size_t>(info.st_size) / BytesPerTariff, MostReserved));
+    }
     TariffReader reader(list, version, options.decimalSeparator, events);
     if (const int failure = readLines(file.get(), reader)) throw ReadError(path, failure, reader.linesRead() + 1);
 }

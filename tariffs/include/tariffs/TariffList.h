@@ -58,6 +58,10 @@ public:
     // Empties the list (before another file is opened).
     void clear() { tariffs_.clear(); }
 
+    // Makes room for that many tariffs in all, so a long file is read
+    // without moving every tariff each time the list outgrows its memory.
+    void reserve(std::size_t total) { tariffs_.reserve(total); }
+
     const std::vector<Tarifs>& tariffs() const { return tariffs_; }
 
     bool operator==(const TariffList& other) const { return tariffs_ == other.tariffs_; }
