@@ -1,5 +1,3 @@
-#include <sys/mount.h>
-
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -74,13 +72,8 @@ TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     Editor editor(threeTariffs());
     const fs::path small = editor.folder / "maly";
     fs::create_directory(small);
-    if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
-    }
-    struct Unmount {
-        const fs::path& path;
-        ~Unmount() { umount(path.c_str()); }
-    } unmount{small};
+    SmallTmpfs disk(small, "64k");
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(disk.error());
 
     hovorix::TariffList many(hovorix::EditorDefaults);
     for (int i = 0; i < 150; ++i) {
@@ -108,7 +101,7 @@ TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     EXPECT_EQ(readBytes(small / "tarif.ini"), old);
     EXPECT_EQ(entries(small), 1u);
 
-    ASSERT_EQ(mount("tmpfs", small.c_str(), "tmpfs", MS_REMOUNT, "size=256k"), 0) << std::strerror(errno);
+    ASSERT_TRUE(disk.resize("256k")) << std::strerror(errno);
     editor.click("Button2");
     EXPECT_TRUE(editor.form->isSaved());
     EXPECT_EQ(readBytes(small / "tarif.ini"),

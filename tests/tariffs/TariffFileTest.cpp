@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -251,13 +250,8 @@ TEST(SaveFile, AFullDiskLeavesTheOldFile) {
     TemporaryFolder folder;
     const fs::path mountPoint = folder / "small";
     fs::create_directory(mountPoint);
-    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
-    }
-    struct Unmount {
-        const fs::path& path;
-        ~Unmount() { umount(path.c_str()); }
-    } unmount{mountPoint};
+    const SmallTmpfs disk(mountPoint, "64k");
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(disk.error());
 
     const fs::path target = mountPoint / "tarif.ini";
     writeBytes(target, OldBytes);

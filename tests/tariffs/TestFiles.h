@@ -1,9 +1,11 @@
 #pragma once
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <cerrno>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -64,3 +66,31 @@ inline bool asUnprivilegedUser(const std::filesystem::path& folder, const std::f
     waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+// A small tmpfs mounted at a folder for as long as it lives, so a disk can
+// really fill up. Mounting needs root's rights; where it is refused,
+// mounted() is false and error() says why.
+class SmallTmpfs {
+public:
+    SmallTmpfs(const std::filesystem::path& at, const char* size) : path_(at) {
+        mounted_ = ::mount("tmpfs", path_.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
+        if (!mounted_) error_ = errno;
+    }
+    ~SmallTmpfs() {
+        if (mounted_) ::umount(path_.c_str());
+    }
+    SmallTmpfs(const SmallTmpfs&) = delete;
+    SmallTmpfs& operator=(const SmallTmpfs&) = delete;
+
+    bool mounted() const { return mounted_; }
+    int error() const { return error_; }
+    // Gives the mounted disk a new size, keeping what it holds.
+    bool resize(const char* size) {
+        return ::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT, (std::string("size=") + size).c_str()) == 0;
+    }
+
+private:
+    std::filesystem::path path_;
+    bool mounted_ = false;
+    int error_ = 0;
+};
