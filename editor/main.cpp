@@ -3,6 +3,7 @@
 #include "TCenikarForm.h"
 #include "desktop/Application.h"
 #include "desktop/Prompter.h"
+#include "desktop/UserData.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,6 +11,11 @@ int main(int argc, char* argv[]) {
                                        QStringLiteral("Cenikar"));
 
     hovorix::desktop::QtPrompter prompter;
+    if (const auto status = hovorix::desktop::applyCommandLine(
+            QCoreApplication::arguments(),
+            QStringLiteral("Cenikar, editor ceníku projektu Hovorix: upravuje soubor tarif.ini v aktuální složce."), prompter)) {
+        return *status;
+    }
     hovorix::editor::TCenikarForm form(prompter);
     form.createTariffDialog();
     form.show();

@@ -14,6 +14,10 @@ void setUpApplication(QApplication& application, const QString& title, const QSt
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(programFont());
     QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(HOVORIX_VERSION));
+    // Ties the windows to the program's desktop entry, whose icon and name a
+    // desktop shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HOVORIX_DESKTOP_ID_PREFIX) + name.toLower());
     setApplicationTitle(title);
 
     auto* qtTexts = new QTranslator(&application);
