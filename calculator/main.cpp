@@ -3,19 +3,21 @@
 #include "calculator/AboutBox.h"
 #include "calculator/TarifForm.h"
 #include "desktop/Application.h"
+#include "desktop/CommandLine.h"
 #include "desktop/Prompter.h"
-#include "desktop/UserData.h"
 
 int main(int argc, char* argv[]) {
+    const hovorix::desktop::ProgramInfo program{
+        QStringLiteral("tarif"),
+        QStringLiteral("Hovorix: měsíční poplatky všech tarifů ze souboru Tarif.ini v aktuální složce.")};
+    if (const auto status = hovorix::desktop::answerWithoutDisplay(argc, argv, program)) return *status;
+
     QApplication application(argc, argv);
-    hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), QStringLiteral("tarif"));
+    hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), program.name);
     QApplication::setWindowIcon(hovorix::calculator::telephonePicture(application.devicePixelRatio()));
 
     hovorix::desktop::QtPrompter prompter;
-    if (const auto status = hovorix::desktop::applyCommandLine(
-            QCoreApplication::arguments(),
-            QStringLiteral("Hovorix: měsíční poplatky všech tarifů ze souboru Tarif.ini v aktuální složce."),
-            prompter)) {
+    if (const auto status = hovorix::desktop::applyCommandLine(QCoreApplication::arguments(), program, prompter)) {
         return *status;
     }
     // Reads the tariff file; when there is none the program ends here,

@@ -1,6 +1,5 @@
 #include "desktop/UserData.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,7 +9,6 @@
 #include <filesystem>
 
 #include "desktop/ErrorHandling.h"
-#include "desktop/Prompter.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
 #include "tariffs/TariffWriter.h"
@@ -65,64 +63,6 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
                                 .arg(QDir::toNativeSeparators(target)));
     }
     return Seeding::Seeded;
-}
-
-CommandLine parseCommandLine(const QStringList& arguments, const QString& description, QString& out, QString& err) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(description);
-    // Qt's own help option speaks English; the programs speak Czech.
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Zobrazit tuto nápovědu."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption userData(
-        QStringLiteral("user-data"),
-        QStringLiteral("Pracovat ve složce uživatelských dat (%1) místo aktuální složky; "
-                       "při prvním spuštění do ní zapsat ukázkový ceník.")
-            .arg(QDir::toNativeSeparators(userDataFolder())));
-    parser.addOption(userData);
-
-    const QString program = arguments.isEmpty() ? QCoreApplication::applicationName() : arguments.constFirst();
-    const QString seeHelp = QStringLiteral("\nNápověda: %1 --help\n").arg(program);
-    CommandLine line;
-    if (!parser.parse(arguments)) {
-        err = parser.errorText() + seeHelp;
-        line.exitStatus = 2;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        err = QStringLiteral("Neočekávaný argument '%1'.").arg(parser.positionalArguments().constFirst()) + seeHelp;
-        line.exitStatus = 2;
-    } else if (parser.isSet(help)) {
-        out = parser.helpText();
-        line.exitStatus = 0;
-    } else if (parser.isSet(version)) {
-        out = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
-        line.exitStatus = 0;
-    }
-    line.userData = parser.isSet(userData);
-    return line;
-}
-
-std::optional<int> applyCommandLine(const QStringList& arguments, const QString& description, Prompter& prompter) {
-    QString out;
-    QString err;
-    const CommandLine line = parseCommandLine(arguments, description, out, err);
-    std::fputs(qUtf8Printable(out), stdout);
-    std::fputs(qUtf8Printable(err), stderr);
-    if (line.exitStatus) return line.exitStatus;
-
-    if (line.userData) {
-        const QString folder = userDataFolder();
-        try {
-            prepareUserDataFolder(folder, installedSampleFile(), RegionalSettings());
-        } catch (const UserDataError& error) {
-            fatalError(prompter, nullptr, error.message());
-        }
-        if (!QDir::setCurrent(folder)) {
-            fatalError(prompter, nullptr,
-                       QStringLiteral("Kritická chyba - nelze otevřít složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace hovorix::desktop

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "TestFiles.h"
+#include "desktop/CommandLine.h"
 #include "desktop/UserData.h"
 #include "tariffs/TariffFile.h"
 
@@ -123,18 +123,16 @@ TEST(CommandLine, EachProgramTakesHelpVersionAndTheUserDataFolder) {
         {{"tarif", "--user-data"}, std::nullopt, true, "", ""},
         {{"tarif", "--help"}, 0, false, "--user-data", ""},
         {{"tarif", "-h"}, 0, false, "Zobrazit tuto", ""},
-        {{"tarif", "--version"}, 0, false, "tarif 9.8.7", ""},
+        {{"tarif", "--version"}, 0, false, "tarif 1.0.2.13", ""},
         {{"tarif", "--bogus"}, 2, false, "", "--help"},
         {{"tarif", "tarif.ini"}, 2, false, "", "'tarif.ini'"},
         {{"tarif", "--user-data", "--help"}, 0, true, "--version", ""},
     };
-    QCoreApplication::setApplicationName(QStringLiteral("tarif"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         QString out;
         QString err;
-        const CommandLine line = parseCommandLine(c.arguments, QStringLiteral("Popis"), out, err);
+        const CommandLine line = parseCommandLine(c.arguments, ProgramInfo{QStringLiteral("tarif"), QStringLiteral("Popis")}, out, err);
         EXPECT_EQ(line.exitStatus, c.exitStatus);
         EXPECT_EQ(line.userData, c.userData);
         EXPECT_EQ(out.isEmpty(), *c.out == 0) << out.toStdString();

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-
-#include <optional>
 #include <stdexcept>
 
 #include "desktop/RegionalSettings.h"
 
 namespace hovorix::desktop {
-
-class Prompter;
 
 // Both programs read their tariff file from the current folder. Started from
 // the desktop menu, that folder is wherever the desktop chooses, so the menu
@@ -50,23 +45,5 @@ enum class Seeding {
 // which read numbers that way, can read it. Throws UserDataError when the
 // folder cannot be created or the copy cannot be written.
 Seeding prepareUserDataFolder(const QString& folder, const QString& sample, const RegionalSettings& settings);
-
-// What the command line asks of a program before its first window.
-struct CommandLine {
-    // Set when the program should end at once with this status: after
-    // --help or --version, or on a command line it does not understand.
-    std::optional<int> exitStatus;
-    bool userData = false;
-};
-
-// Parses the arguments both programs take: --help, --version and
-// --user-data. Help and errors go to the given streams' texts.
-CommandLine parseCommandLine(const QStringList& arguments, const QString& description, QString& out, QString& err);
-
-// Runs what the command line asks: prints help, version or errors, and with
-// --user-data prepares the per-user folder and makes it the current one; a
-// folder that cannot be prepared is a fatal error. Returns the status to end
-// with when the program should not go on.
-std::optional<int> applyCommandLine(const QStringList& arguments, const QString& description, Prompter& prompter);
 
 }  // namespace hovorix::desktop
