@@ -1,6 +1,8 @@
 #include "desktop/Application.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -21,6 +23,22 @@ void setUpApplication(QApplication& application, const QString& title, const QSt
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(qtTexts);
     }
+}
+
+QIcon programIcon(const QString& desktopId) {
+    QIcon icon;
+    const QString file = QStringLiteral("/apps/%1.png").arg(desktopId);
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (sizes.hasNext()) {
+        const QString path = sizes.next() + file;
+        if (QFileInfo::exists(path)) icon.addFile(path);
+    }
+    return icon;
+}
+
+void setDesktopId(const QString& desktopId) {
+    QGuiApplication::setDesktopFileName(desktopId);
+    QApplication::setWindowIcon(programIcon(desktopId));
 }
 
 }  // namespace hovorix::desktop

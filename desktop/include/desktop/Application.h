@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 class QApplication;
@@ -12,5 +13,16 @@ namespace hovorix::desktop {
 // controls), and Qt's own texts (file dialogs, message-box buttons) in Czech,
 // as the rest of the interface, whatever the system's language.
 void setUpApplication(QApplication& application, const QString& title, const QString& name);
+
+// The program's icon in every size that the build compiled into the program,
+// found as the resources ":/icons/<N>x<N>/apps/<desktopId>.png" (the layout of
+// the hicolor icon theme). desktopId is the name that the program's desktop
+// entry and its icon in the theme go by. Empty when the program has none.
+QIcon programIcon(const QString& desktopId);
+
+// Ties the running program to its desktop entry: Wayland compositors take the
+// entry's icon and name by this id, and windows without an icon of their own
+// (a message box before the main window is up) show the program's icon.
+void setDesktopId(const QString& desktopId);
 
 }  // namespace hovorix::desktop
