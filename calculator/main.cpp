@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "calculator/AboutBox.h"
 #include "calculator/TarifForm.h"
 #include "desktop/Application.h"
 #include "desktop/Prompter.h"
@@ -9,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), QStringLiteral("tarif"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.2.13"));
-    QApplication::setWindowIcon(hovorix::calculator::telephonePicture(application.devicePixelRatio()));
+    hovorix::desktop::setDesktopId(hovorix::calculator::DesktopId);
 
     hovorix::desktop::QtPrompter prompter;
     // Reads the tariff file; when there is none the program ends here,
