@@ -2,15 +2,22 @@
 
 #include "TCenikarForm.h"
 #include "desktop/Application.h"
+#include "desktop/CommandLine.h"
 #include "desktop/Prompter.h"
 
 int main(int argc, char* argv[]) {
+    const hovorix::desktop::ProgramInfo program{
+        QStringLiteral("Cenikar"),
+        QStringLiteral("Cenikar, editor ceníku projektu Hovorix: upravuje soubor tarif.ini v aktuální složce.")};
+    if (const auto status = hovorix::desktop::answerWithoutDisplay(argc, argv, program)) return *status;
+
     QApplication app(argc, argv);
-    hovorix::desktop::setUpApplication(app, QStringLiteral("Cenikar - editor ceníku projektu Hovorix"),
-                                       QStringLiteral("Cenikar"));
-    hovorix::desktop::setDesktopId(hovorix::editor::DesktopId);
+    hovorix::desktop::setUpApplication(app, QStringLiteral("Cenikar - editor ceníku projektu Hovorix"), program.name);
 
     hovorix::desktop::QtPrompter prompter;
+    if (const auto status = hovorix::desktop::applyCommandLine(QCoreApplication::arguments(), program, prompter)) {
+        return *status;
+    }
     hovorix::editor::TCenikarForm form(prompter);
     form.createTariffDialog();
     form.show();

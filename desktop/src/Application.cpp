@@ -16,6 +16,13 @@ void setUpApplication(QApplication& application, const QString& title, const QSt
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(programFont());
     QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(HOVORIX_VERSION));
+    // Ties the windows to the program's desktop entry, whose icon and name a
+    // desktop shows for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral(HOVORIX_DESKTOP_ID_PREFIX) + name.toLower());
+    // Windows without an icon of their own (a message box before the main
+    // window is up) show the program's icon.
+    QApplication::setWindowIcon(programIcon(QGuiApplication::desktopFileName()));
     setApplicationTitle(title);
 
     auto* qtTexts = new QTranslator(&application);
@@ -34,11 +41,6 @@ QIcon programIcon(const QString& desktopId) {
         if (QFileInfo::exists(path)) icon.addFile(path);
     }
     return icon;
-}
-
-void setDesktopId(const QString& desktopId) {
-    QGuiApplication::setDesktopFileName(desktopId);
-    QApplication::setWindowIcon(programIcon(desktopId));
 }
 
 }  // namespace hovorix::desktop

@@ -7,8 +7,8 @@ class QApplication;
 
 namespace hovorix::desktop {
 
-// What both programs set up before their first window: the program's title
-// and name, one style and font everywhere (the windows are laid out in fixed
+// What both programs set up before their first window: the program's title,
+// name, version, desktop entry and icon, one style and font everywhere (the windows are laid out in fixed
 // pixels, so a desktop's own style must not move captions out of their
 // controls), and Qt's own texts (file dialogs, message-box buttons) in Czech,
 // as the rest of the interface, whatever the system's language.
@@ -19,10 +19,5 @@ void setUpApplication(QApplication& application, const QString& title, const QSt
 // the hicolor icon theme). desktopId is the name that the program's desktop
 // entry and its icon in the theme go by. Empty when the program has none.
 QIcon programIcon(const QString& desktopId);
-
-// Ties the running program to its desktop entry: Wayland compositors take the
-// entry's icon and name by this id, and windows without an icon of their own
-// (a message box before the main window is up) show the program's icon.
-void setDesktopId(const QString& desktopId);
 
 }  // namespace hovorix::desktop

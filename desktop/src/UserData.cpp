@@ -1,0 +1,68 @@
+#include "desktop/UserData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "desktop/ErrorHandling.h"
+#include "tariffs/Errors.h"
+#include "tariffs/TariffFile.h"
+#include "tariffs/TariffWriter.h"
+
+namespace hovorix::desktop {
+
+namespace {
+
+std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(QFile::encodeName(name).toStdString()); }
+
+// The version a file without a version line is saved with, as the editor does.
+constexpr const char* UnsetVersion = "1.0";
+
+}  // namespace
+
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hovorix");
+}
+
+QString installedSampleFile() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(HOVORIX_SAMPLE_FROM_BINDIR));
+}
+
+UserDataError::UserDataError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+
+Seeding prepareUserDataFolder(const QString& folder, const QString& sample, const RegionalSettings& settings) {
+    if (!QDir().mkpath(folder)) {
+        throw UserDataError(QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
+    }
+    if (findCalculatorFile(pathOf(folder))) return Seeding::AlreadyThere;
+
+    // The sample is shipped with a decimal comma. A sample that is missing or
+    // unreadable leaves the folder as a new one: the calculator then says it
+    // has no tariff file and the editor starts an empty one.
+    TariffList list(EditorDefaults);
+    std::string version = UnsetVersion;
+    try {
+        readTariffFile(pathOf(sample), list, version, ReadFileOptions{',', false});
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: no sample tariff file copied from %s: %s\n",
+                     qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(sample),
+                     qUtf8Printable(messageOf(error)));
+        return Seeding::NoSample;
+    }
+
+    const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
+    try {
+        saveFile(pathOf(target), writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
+    } catch (const WriteError& error) {
+        throw UserDataError(QStringLiteral("Kritická chyba %1 - nelze zapsat soubor \"%2\"!")
+                                .arg(error.code())
+                                .arg(QDir::toNativeSeparators(target)));
+    }
+    return Seeding::Seeded;
+}
+
+}  // namespace hovorix::desktop
