@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include "calculator/AboutBox.h"
 #include "calculator/TarifForm.h"
 #include "desktop/Application.h"
 #include "desktop/CommandLine.h"
@@ -14,7 +13,6 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), program.name);
-    QApplication::setWindowIcon(hovorix::calculator::telephonePicture(application.devicePixelRatio()));
 
     hovorix::desktop::QtPrompter prompter;
     if (const auto status = hovorix::desktop::applyCommandLine(QCoreApplication::arguments(), program, prompter)) {

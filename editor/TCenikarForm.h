@@ -20,6 +20,9 @@ class TCenikarForm;
 
 namespace hovorix::editor {
 
+// The name that the editor's desktop entry and its icon go by.
+inline constexpr QLatin1String DesktopId{"org.example.hovorix.cenikar"};
+
 class TariffFileDialog;
 class TPoplatky;
 

@@ -87,33 +87,4 @@ QPixmap chartPicture(qreal devicePixelRatio) {
     return picture;
 }
 
-QPixmap telephonePicture(qreal devicePixelRatio) {
-    QPixmap picture = blankPicture(devicePixelRatio);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    // Antenna, body, display, and a keypad of three by three keys.
-    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(20, 2), QPointF(20, 6));
-
-    QLinearGradient body(QPointF(9, 0), QPointF(23, 0));
-    body.setColorAt(0, QColor(0x50, 0x60, 0x80));
-    body.setColorAt(1, QColor(0x20, 0x28, 0x40));
-    painter.setPen(QPen(QColor(0x10, 0x14, 0x20), 1));
-    painter.setBrush(body);
-    painter.drawRoundedRect(QRectF(8.5, 5.5, 15, 25), 3, 3);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xA8, 0xD8, 0x90));
-    painter.drawRect(QRectF(11, 8.5, 10, 7));
-
-    painter.setBrush(QColor(0xE8, 0xE8, 0xE8));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            painter.drawRect(QRectF(11 + column * 3.5, 18 + row * 3.5, 2.5, 2.5));
-        }
-    }
-    return picture;
-}
-
 }  // namespace hovorix::calculator

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "CalculatorTesting.h"
+#include "ProgramIconChecks.h"
 #include "calculator/AboutBox.h"
 
 using namespace hovorix::calculator;
@@ -125,4 +126,15 @@ TEST(Window, TheAboutBoxShowsItsPictures) {
         }
         EXPECT_GT(colours.size(), 4) << name;
     }
+}
+
+TEST(Window, TheWindowAndTheAboutBoxShowTheCalculatorsIcon) {
+    using namespace hovorix::iconchecks;
+    const QString id = DesktopId;
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    expectProgramIcon(form->windowIcon(), id);
+    // Right of the product title: the icon's own 32 px picture, not another size scaled.
+    EXPECT_EQ(comparable(child<QLabel>(*form, "Image2")->pixmap().toImage()), themeIcon(id, 32));
 }

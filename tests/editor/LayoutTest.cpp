@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "EditorTesting.h"
+#include "ProgramIconChecks.h"
 #include "TPoplatky.h"
 
 using namespace editortest;
@@ -88,4 +89,14 @@ TEST(EditorLayout, NoCaptionIsClippedInTheTariffDialog) {
         ASSERT_NE(label->buddy(), nullptr) << label->objectName().toStdString();
         EXPECT_LE(label->geometry().right(), label->buddy()->geometry().left()) << label->objectName().toStdString();
     }
+}
+
+TEST(EditorLayout, TheWindowAndItsTariffDialogShowTheEditorsIcon) {
+    using namespace hovorix::iconchecks;
+    const QString id = hovorix::editor::DesktopId;
+    Editor editor;
+    expectProgramIcon(editor.form->windowIcon(), id);
+    const auto* dialog = editor.form->findChild<hovorix::editor::TPoplatky*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(comparable(dialog->windowIcon().pixmap(QSize(32, 32), 1.0).toImage()), themeIcon(id, 32));
 }

@@ -46,6 +46,9 @@ for entry in "${entries[@]}"; do
   [ -x "$prefix/bin/$program" ] || fail "$id: Exec names $program, not installed in bin/"
   [ "$exec_line" = "$program --user-data" ] || fail "$id: the menu should start $program in the user's folder, not '$exec_line'"
   [ "$(key TryExec)" = "$program" ] || fail "$id: TryExec differs from Exec's program"
+  # The programs tell the desktop their entry by this name (Wayland matches
+  # windows to entries by it).
+  [ "$id" = "org.example.hovorix.${program,,}" ] || fail "$id: the entry of $program should be org.example.hovorix.${program,,}"
   [ -n "$(key 'Name\[cs\]')" ] && [ -n "$(key 'Comment\[cs\]')" ] && [ -n "$(key Name)" ] && [ -n "$(key Comment)" ] ||
     fail "$id: Name and Comment need Czech texts and an English fallback"
 

@@ -45,10 +45,8 @@ private:
     QColor brush_ = Qt::white;
 };
 
-// The two 32 x 32 pictures beside the product title, drawn here rather than
-// shipped as files: a bar chart of tariffs...
+// The 32 x 32 picture left of the product title, a bar chart of tariffs. The
+// one on the right is the program's icon.
 QPixmap chartPicture(qreal devicePixelRatio = 1.0);
-// ...and a mobile telephone, which is also the program's icon.
-QPixmap telephonePicture(qreal devicePixelRatio = 1.0);
 
 }  // namespace hovorix::calculator

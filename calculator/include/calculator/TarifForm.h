@@ -26,6 +26,9 @@ class FeeChart;
 
 namespace hovorix::calculator {
 
+// The name that the calculator's desktop entry and its icon go by.
+inline constexpr QLatin1String DesktopId{"org.example.hovorix.tarif"};
+
 class GroupFrameStyle;
 class MinuteSpinEdit;
 
