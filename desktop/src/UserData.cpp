@@ -38,7 +38,13 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     if (!QDir().mkpath(folder)) {
         throw UserDataError(QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
     }
-    if (findCalculatorFile(pathOf(folder))) return Seeding::AlreadyThere;
+    // The editor's own name is looked for as well: in a folder that may not
+    // be listed, only names asked for directly are found, and the user's
+    // file must never be written over.
+    const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
+    std::error_code ignored;
+    const bool editorFileThere = std::filesystem::exists(std::filesystem::symlink_status(pathOf(target), ignored));
+    if (editorFileThere || findCalculatorFile(pathOf(folder))) return Seeding::AlreadyThere;
 
     // The sample is shipped with a decimal comma. A sample that is missing or
     // unreadable leaves the folder as a new one: the calculator then says it
@@ -54,7 +60,6 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
         return Seeding::NoSample;
     }
 
-    const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
     try {
         saveFile(pathOf(target), writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
     } catch (const WriteError& error) {

@@ -71,6 +71,15 @@ TEST(UserDataFolder, AnyTariffFileTheCalculatorWouldReadIsKept) {
         EXPECT_EQ(readBytes(folder / name), "verze 7\r\n");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
     }
+
+    // A folder the user may enter and write but not list.
+    TemporaryFolder folder;
+    writeBytes(folder / "tarif.ini", "verze 7\r\n");
+    EXPECT_TRUE(asUnprivilegedUser(folder.path(), [&] {
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write | std::filesystem::perms::owner_exec);
+        return prepareUserDataFolder(qPath(folder.path()), HOVORIX_SAMPLE, RegionalSettings()) == Seeding::AlreadyThere &&
+               readBytes(folder / "tarif.ini") == "verze 7\r\n";
+    }));
 }
 
 TEST(UserDataFolder, WithoutAUsableSampleTheFolderStaysEmpty) {
