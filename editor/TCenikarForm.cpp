@@ -1,7 +1,6 @@
 #include "TCenikarForm.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -17,6 +16,7 @@
 #include "desktop/Application.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
+#include "desktop/FileNames.h"
 #include "desktop/ProgramFont.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffWriter.h"
@@ -26,8 +26,6 @@ namespace hovorix::editor {
 
 namespace {
 
-constexpr const char* StartFileName = "tarif.ini";
-constexpr const char* StartVersion = "1.0";
 
 // Rows as tight as the list of the original window, so six tariffs show at once.
 class CompactRows : public QStyledItemDelegate {
@@ -113,11 +111,11 @@ void TCenikarForm::handle(Handler&& handler) {
 }
 
 void TCenikarForm::FormCreate() {
-    version_ = StartVersion;
-    fileName_ = QString::fromLatin1(StartFileName);
+    version_ = EditorStartVersion;
+    fileName_ = QString::fromLatin1(EditorFileName.data(), EditorFileName.size());
     bool unreadable = false;
     try {
-        readTariffFile(pathOf(fileName_), list_, version_, readOptions());
+        readTariffFile(desktop::filePath(fileName_), list_, version_, readOptions());
         setCaption(fileName_);
         saved_ = true;
     } catch (const OpenError&) {
@@ -222,7 +220,7 @@ void TCenikarForm::Button1Click() {
     TariffList fresh(EditorDefaults);
     std::string version = version_;
     try {
-        readTariffFile(pathOf(name), fresh, version, readOptions());
+        readTariffFile(desktop::filePath(name), fresh, version, readOptions());
     } catch (const OpenError&) {
         prompter_.error(this, desktop::applicationTitle(), openFailure(name));
         return;
@@ -261,7 +259,7 @@ bool TCenikarForm::writeFile(const QString& name) {
     const std::string bytes =
         writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
     try {
-        saveFile(pathOf(name), bytes, *saveIo_);
+        saveFile(desktop::filePath(name), bytes, *saveIo_);
     } catch (const WriteError& error) {
         // The file on disk is untouched; the changes stay in the window.
         saved_ = false;
@@ -305,10 +303,6 @@ void TCenikarForm::setCaption(const QString& name) {
     // "[*]" in a window title is the modified mark; doubling it shows it as typed.
     caption.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(caption);
-}
-
-std::filesystem::path TCenikarForm::pathOf(const QString& name) const {
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
 ReadFileOptions TCenikarForm::readOptions() const {

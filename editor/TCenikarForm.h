@@ -4,7 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -93,7 +92,6 @@ private:
     // Writes the list under the name; on success the name becomes the current
     // one. A failure is shown and leaves the list and the name as they were.
     bool writeFile(const QString& name);
-    std::filesystem::path pathOf(const QString& name) const;
     ReadFileOptions readOptions() const;
     TPoplatky& tariffDialog();
 

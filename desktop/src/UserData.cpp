@@ -2,27 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
 
 #include "desktop/ErrorHandling.h"
+#include "desktop/FileNames.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
 #include "tariffs/TariffWriter.h"
 
 namespace hovorix::desktop {
-
-namespace {
-
-std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(QFile::encodeName(name).toStdString()); }
-
-// The version a file without a version line is saved with, as the editor does.
-constexpr const char* UnsetVersion = "1.0";
-
-}  // namespace
 
 QString userDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hovorix");
@@ -43,16 +34,16 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     // file must never be written over.
     const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
     std::error_code ignored;
-    const bool editorFileThere = std::filesystem::exists(std::filesystem::symlink_status(pathOf(target), ignored));
-    if (editorFileThere || findCalculatorFile(pathOf(folder))) return Seeding::AlreadyThere;
+    const bool editorFileThere = std::filesystem::exists(std::filesystem::symlink_status(filePath(target), ignored));
+    if (editorFileThere || findCalculatorFile(filePath(folder))) return Seeding::AlreadyThere;
 
     // The sample is shipped with a decimal comma. A sample that is missing or
     // unreadable leaves the folder as a new one: the calculator then says it
     // has no tariff file and the editor starts an empty one.
     TariffList list(EditorDefaults);
-    std::string version = UnsetVersion;
+    std::string version(EditorStartVersion);
     try {
-        readTariffFile(pathOf(sample), list, version, ReadFileOptions{',', false});
+        readTariffFile(filePath(sample), list, version, ReadFileOptions{',', false});
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: no sample tariff file copied from %s: %s\n",
                      qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(sample),
@@ -61,7 +52,7 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     }
 
     try {
-        saveFile(pathOf(target), writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
+        saveFile(filePath(target), writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
     } catch (const WriteError& error) {
         throw UserDataError(QStringLiteral("Kritická chyba %1 - nelze zapsat soubor \"%2\"!")
                                 .arg(error.code())

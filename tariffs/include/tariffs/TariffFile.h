@@ -17,6 +17,9 @@ std::optional<std::filesystem::path> findCalculatorFile(const std::filesystem::p
 
 inline constexpr std::string_view CalculatorFileName = "Tarif.ini";
 inline constexpr std::string_view EditorFileName = "tarif.ini";
+// The data version of a list until a file or the user sets one; a file
+// without a "verze " line is saved with it.
+inline constexpr std::string_view EditorStartVersion = "1.0";
 
 struct ReadFileOptions {
     char decimalSeparator = ',';

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <filesystem>
+
+namespace hovorix::desktop {
+
+// A file name from the window as the core's file functions take it, in the
+// file system's own encoding.
+inline std::filesystem::path filePath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+}  // namespace hovorix::desktop
