@@ -1,5 +1,6 @@
 #include "calculator/MinuteSpinEdit.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -148,12 +149,18 @@ void MinuteSpinEdit::mousePressEvent(QMouseEvent* event) {
     pressed_ = button;
     overPressed_ = true;
     // Taking the focus may run another field's exit rule, whose message box
-    // then swallows the rest of this press.
+    // then swallows the rest of this press, its release included: the focus
+    // moves on press before the press reaches the field.
     setFocus(Qt::MouseFocusReason);
-    if (pressed_ == QStyle::SC_None) return;
+    if (pressed_ == QStyle::SC_None || !leftButtonHeld()) {
+        stopStepping();
+        return;
+    }
     repeat_.start(InitialRepeatDelay);
     update();
 }
+
+bool MinuteSpinEdit::leftButtonHeld() { return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton); }
 
 void MinuteSpinEdit::mouseMoveEvent(QMouseEvent* event) {
     if (pressed_ != QStyle::SC_None) {
@@ -179,6 +186,12 @@ void MinuteSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MinuteSpinEdit::repeatStep() {
+    // The release may have gone elsewhere: to a message box, to another
+    // window, or nowhere while a box held the mouse.
+    if (!leftButtonHeld()) {
+        stopStepping();
+        return;
+    }
     repeat_.setInterval(RepeatInterval);
     if (overPressed_) stepBy(pressedDirection());
 }

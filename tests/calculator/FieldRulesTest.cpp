@@ -282,3 +282,21 @@ TEST(ExitRule, RunsOnlyWhenTheFocusMovesWithinTheWindow) {
     QTest::keyClick(jts, Qt::Key_Tab);
     EXPECT_EQ(started.workspace.prompter.errors(), QStringList{QStringLiteral("'-' is not a valid floating point value.")});
 }
+
+// A conversion message that comes up while the focus moves on takes the
+// window's activation and the mouse for as long as it is shown.
+TEST(MessageInTheWay, TheClickOnAStepButtonEndsWithTheMessage) {
+    Started started(ZoneTariff);
+    MinuteSpinEdit* offPeak = started.field("JTSMimo");
+    offPeak->setText(QStringLiteral("5"));
+    MinuteSpinEdit* peak = started.enter("JTS");
+    retype(peak, QStringLiteral("-"));
+
+    const QPoint up = buttonCentre(offPeak, QStyle::SC_SpinBoxUp);
+    started.workspace.prompter.whileErrorShows([&] { QTest::mouseRelease(offPeak, Qt::LeftButton, {}, up); });
+    QTest::mousePress(offPeak, Qt::LeftButton, {}, up);
+    ASSERT_EQ(started.workspace.prompter.errors().size(), 1);
+
+    QTest::qWait(MinuteSpinEdit::InitialRepeatDelay + 3 * MinuteSpinEdit::RepeatInterval);
+    EXPECT_EQ(offPeak->text(), QStringLiteral("5")) << "the button went on stepping with nothing held";
+}

@@ -1,5 +1,4 @@
 #include <QElapsedTimer>
-#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -30,15 +29,6 @@ struct Fields {
     MinuteSpinEdit* first = new MinuteSpinEdit(&window);
     MinuteSpinEdit* second = new MinuteSpinEdit(&window);
 };
-
-QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
-    QStyleOptionSpinBox option;
-    option.initFrom(field);
-    option.subControls = QStyle::SC_All;
-    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    option.frame = true;
-    return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
-}
 
 }  // namespace
 

@@ -72,6 +72,7 @@ private:
     void refuseKey();
     QStyle::SubControl buttonAt(const QPoint& position) const;
     int pressedDirection() const { return pressed_ == QStyle::SC_SpinBoxUp ? 1 : -1; }
+    static bool leftButtonHeld();
     void repeatStep();
     void stopStepping();
 
