@@ -128,6 +128,14 @@ void MinuteSpinEdit::focusOutEvent(QFocusEvent* event) {
     const bool leftTheField =
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (leftTheField) emit exited();
+    // A message box from the exit rule takes the activation while the focus
+    // is on its way, and the field it goes to then gets it back as the
+    // window's, not from the keyboard: select its text for the keyboard now.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+        auto* next = qobject_cast<MinuteSpinEdit*>(window()->focusWidget());
+        if (next != nullptr && next != this) next->selectAll();
+    }
     QAbstractSpinBox::focusOutEvent(event);
 }
 

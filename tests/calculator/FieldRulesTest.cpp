@@ -300,3 +300,23 @@ TEST(MessageInTheWay, TheClickOnAStepButtonEndsWithTheMessage) {
     QTest::qWait(MinuteSpinEdit::InitialRepeatDelay + 3 * MinuteSpinEdit::RepeatInterval);
     EXPECT_EQ(offPeak->text(), QStringLiteral("5")) << "the button went on stepping with nothing held";
 }
+
+TEST(MessageInTheWay, TheFieldTabbedIntoStillHasItsTextSelected) {
+    Started started(ZoneTariff);
+    started.field("JTSMimo")->setText(QStringLiteral("123"));
+    MinuteSpinEdit* peak = started.enter("JTS");
+    retype(peak, QStringLiteral("-"));
+
+    QWidget message;
+    started.workspace.prompter.whileErrorShows([&] {
+        EXPECT_TRUE(showActive(message));
+        message.hide();
+    });
+    QTest::keyClick(peak, Qt::Key_Tab);
+    ASSERT_EQ(started.workspace.prompter.errors().size(), 1);
+    ASSERT_TRUE(showActive(*started.form));
+    MinuteSpinEdit* offPeak = started.field("JTSMimo");
+    ASSERT_TRUE(offPeak->hasFocus());
+    type(offPeak, QStringLiteral("4"));
+    EXPECT_EQ(offPeak->text(), QStringLiteral("4"));
+}
