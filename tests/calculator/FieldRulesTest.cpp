@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -319,4 +320,29 @@ TEST(MessageInTheWay, TheFieldTabbedIntoStillHasItsTextSelected) {
     ASSERT_TRUE(offPeak->hasFocus());
     type(offPeak, QStringLiteral("4"));
     EXPECT_EQ(offPeak->text(), QStringLiteral("4"));
+}
+
+TEST(PageChange, EveryRouteToTheResultsPageRunsTheRule) {
+    const struct {
+        const char* route;
+        void (*change)(PageControl&);
+    } cases[] = {
+        {"the tab's accessible action",
+         [](PageControl& pages) {
+             QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pages.tabBar())->child(1);
+             ASSERT_NE(tab, nullptr);
+             ASSERT_NE(tab->actionInterface(), nullptr);
+             tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+        {"the page control's current index", [](PageControl& pages) { pages.setCurrentIndex(1); }},
+        {"the tab bar's current index", [](PageControl& pages) { pages.tabBar()->setCurrentIndex(1); }},
+    };
+    for (const auto& c : cases) {
+        Started started(FeeTariff);
+        child<QCheckBox>(*started.form, "Fax")->setChecked(true);
+        auto* pages = child<PageControl>(*started.form, "PageControl1");
+        c.change(*pages);
+        EXPECT_EQ(pages->currentIndex(), 1) << c.route;
+        EXPECT_EQ(started.cost(), 150) << c.route;
+    }
 }
