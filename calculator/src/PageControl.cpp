@@ -36,16 +36,16 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
     setTabBar(tabs);
 
     // Shortcuts rather than key handling, so no control inside can keep the
-    // keys to itself. Both go round; with two pages each goes to the other.
-    auto* next = new QShortcut(this);
-    next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    auto* previous = new QShortcut(this);
-    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                       QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
-    for (QShortcut* shortcut : {next, previous}) {
+    // keys to itself. One key sequence each: a key that two registrations
+    // match (X11 reports Ctrl+Shift+Tab as Ctrl+Shift+Backtab and as
+    // Ctrl+Backtab) is ambiguous and does nothing. Qt tries Ctrl+Shift+Tab
+    // for a Backtab that nothing else takes.
+    const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}};
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        const int step = shortcut == next ? 1 : -1;
-        connect(shortcut, &QShortcut::activated, this, [this, step] {
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
             if (count() > 1) setCurrentIndex((currentIndex() + step + count()) % count());
         });
     }
