@@ -63,6 +63,29 @@ bool MinuteSpinEdit::acceptsTyped(const QString& text) const {
     });
 }
 
+// With Ctrl, Alt or the Super key held a key is a command, never typing: the
+// window's shortcuts (Alt+F, Ctrl+Tab) take theirs before the field sees
+// them, the editing commands go on to the field, and whatever else would
+// type a character is refused. Shift, AltGr and the keypad type as they are,
+// since the Czech layout types its digits with Shift.
+bool MinuteSpinEdit::isCommand(const QKeyEvent& event) {
+    return event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+bool MinuteSpinEdit::typesText(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
+bool MinuteSpinEdit::isEditingCommand(const QKeyEvent& event) {
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+          QKeySequence::SelectAll, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine}) {
+        if (event.matches(key)) return true;
+    }
+    return false;
+}
+
 void MinuteSpinEdit::refuseKey() {
     if (prompter_ != nullptr) prompter_->beep();
 }
@@ -101,9 +124,8 @@ void MinuteSpinEdit::keyPressEvent(QKeyEvent* event) {
         return;
     default: break;
     }
-    // Shortcuts (clipboard, undo, page switching) are not typing.
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!shortcut && !event->text().isEmpty() && !acceptsTyped(event->text())) {
+    if (isCommand(*event) ? typesText(event->text()) && !isEditingCommand(*event)
+                          : !event->text().isEmpty() && !acceptsTyped(event->text())) {
         refuseKey();
         event->accept();
         return;

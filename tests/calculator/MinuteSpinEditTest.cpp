@@ -92,6 +92,13 @@ TEST(MinuteSpinEdit, KeysStepTheValueAsReadAndEnterBeeps) {
         {"5", Qt::Key_Return, {}, "5", 1},
         {"5", Qt::Key_Enter, Qt::KeypadModifier, "5", 1},
         {"5", Qt::Key_Backspace, {}, "", 0},
+        // With Alt, Super or Ctrl a key is a command, never typing; Shift
+        // and the keypad type, as the Czech layout types digits with Shift.
+        {"5", Qt::Key_A, Qt::AltModifier, "5", 1},
+        {"5", Qt::Key_A, Qt::MetaModifier, "5", 1},
+        {"5", Qt::Key_1, Qt::ControlModifier, "5", 1},
+        {"5", Qt::Key_2, Qt::ShiftModifier, "2", 0},
+        {"5", Qt::Key_3, Qt::KeypadModifier, "3", 0},
     };
     for (const auto& c : cases) {
         Fields fields;
