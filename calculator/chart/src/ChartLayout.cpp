@@ -76,7 +76,7 @@ double TextWidths::number(const QString& text) {
     return width;
 }
 
-ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series)
+ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series, double scrollBarWidth)
     : series_(&series), size_(size), font_(widths.font()), metrics_(widths.metrics()) {
     const double width = size.width();
     const double height = size.height();
@@ -94,13 +94,21 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
     const double bottom = height - (TickLength + 1 + line);
     const double shorter = std::max(0.0, std::min(width - left, bottom));
     depth_ = std::round(shorter * DepthShare * 0.5 / std::numbers::sqrt2);
+    const double frontHeight = std::max(1.0, bottom - depth_);
 
-    following_.category = {-0.5, std::max(1, series.count()) - 0.5};
+    // A mark's box is a line and two pixels high; one more keeps
+    // neighbouring marks apart.
+    minimumSlot_ = line + 3;
+    shownBars_ = std::max(1, static_cast<int>(std::floor(frontHeight / minimumSlot_)));
+    scrolls_ = series.count() > shownBars_;
+    const double plotRight = width - (scrolls_ ? scrollBarWidth : 0);
+    following_.category = {-0.5, (scrolls_ ? shownBars_ : std::max(1, series.count())) - 0.5};
+
     // The last cost label is centred on the plot's right edge; when half of it
     // is wider than the depth beside it, the plot gives way.
     double rightRoom = 0;
     for (int pass = 0; pass < 2; ++pass) {
-        front_ = QRectF(left, depth_, std::max(1.0, width - left - depth_ - rightRoom), std::max(1.0, bottom - depth_));
+        front_ = QRectF(left, depth_, std::max(1.0, plotRight - left - depth_ - rightRoom), frontHeight);
         following_.value = followingCosts(front_.width());
         const TickSet ticks = costTicks(following_.value, front_.width(), metrics_, series.locale());
         if (ticks.ticks.empty()) break;
@@ -109,8 +117,18 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
         if (needed <= rightRoom) break;
         rightRoom = needed;
     }
+    scrollBar_ = scrolls_ ? QRectF(plotRight, 0, scrollBarWidth, front_.bottom() + 1) : QRectF();
     setView(following_);
 }
+
+ViewRanges ChartLayout::followingFrom(int top) const {
+    const double shift = std::clamp(top, 0, lastTop());
+    ViewRanges ranges = following_;
+    ranges.category = {ranges.category.min + shift, ranges.category.max + shift};
+    return ranges;
+}
+
+int ChartLayout::lastTop() const { return scrolls_ ? series_->count() - shownBars_ : 0; }
 
 double ChartLayout::markGap() const {
     // Clear of the bar's end face, which rises to the right by the depth but
@@ -163,8 +181,10 @@ void ChartLayout::setView(const ViewRanges& ranges) {
     labelEvery_ = slot > 0 ? std::max(1, static_cast<int>(std::ceil((metrics_.height() + 1) / slot))) : 1;
     labelEvery_ = std::min(labelEvery_, 1 << 20);
     const int count = series_ ? series_->count() : 0;
-    const double first = std::max(0.0, std::floor(ranges.category.min + 0.5 - BarThickness / 2));
-    const double last = std::min(count - 1.0, std::ceil(ranges.category.max - 0.5 + BarThickness / 2));
+    // Bars whose front face reaches into the plot; one scrolled just out of
+    // it would otherwise show its top and its mark in the walls' band.
+    const double first = std::max(0.0, std::ceil(ranges.category.min - BarThickness / 2));
+    const double last = std::min(count - 1.0, std::floor(ranges.category.max + BarThickness / 2));
     firstVisible_ = static_cast<int>(std::min(first, count + 0.0));
     lastVisible_ = last < first ? firstVisible_ - 1 : static_cast<int>(last);
 }
