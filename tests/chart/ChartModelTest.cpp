@@ -6,6 +6,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/ChartText.h"
 #include "chart/ChartView.h"
+#include "desktop/ProgramFont.h"
 
 using namespace hovorix;
 using namespace hovorix::chart;
@@ -254,6 +255,33 @@ private slots:
             QVERIFY2(mark.left() >= layout.front().left() - 0.5 && mark.right() <= layout.front().right() + 0.5,
                      qPrintable(QStringLiteral("mark %1 at %2..%3").arg(i).arg(mark.left()).arg(mark.right())));
             QVERIFY(!mark.intersects(layout.barFront(i)));
+        }
+    }
+
+    void theCostAxisLabelsBothEndsWithinTheChart_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::newRow("sample, 100 minutes at peak")
+            << QList<double>{1080, 751, 990, 1190, 1280, 1150, 796, 1290, 1300, 1250};
+        QTest::newRow("no tariffs") << QList<double>{};
+        QTest::newRow("huge") << QList<double>{1e300, 2.5e299};
+    }
+    void theCostAxisLabelsBothEndsWithinTheChart() {
+        QFETCH(QList<double>, values);
+        BarSeries series;
+        series.setLocale(Czech);
+        for (double v : values) series.AddBar(v, "EUROTEL-Pøedplaený Kredit", AutomaticColour);
+        TextWidths widths(desktop::programFont());
+        const QSizeF size(393, 353);
+        const ChartLayout layout(size, widths, series);
+        const std::vector<Tick>& ticks = layout.ticks().ticks;
+        QVERIFY(ticks.size() >= 2);
+        QCOMPARE(ticks.front().value, layout.following().value.min);
+        QCOMPARE(ticks.back().value, layout.following().value.max);
+        for (const Tick& tick : ticks) {
+            const double x = layout.mapping().x(tick.value);
+            const double half = widths.metrics().horizontalAdvance(tick.text) / 2;
+            // A pixel to spare: the tick line lands on a whole pixel.
+            QVERIFY2(x - half >= 1 && x + half <= size.width() - 1, qPrintable(tick.text));
         }
     }
 

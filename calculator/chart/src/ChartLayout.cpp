@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "chart/ChartText.h"
+#include "desktop/NumberText.h"
 
 namespace hovorix::chart {
 
@@ -25,9 +26,10 @@ TickSet costTicks(const AxisRange& range, double pixels, const QFontMetricsF& me
     const double span = range.span();
     if (!(span > 0) || !std::isfinite(span) || !(pixels > 0)) return set;
 
+    const bool exponentForm = std::max(std::abs(range.min), std::abs(range.max)) >= desktop::ExponentFormFrom;
     auto widest = [&](double step) {
-        return std::max(metrics.horizontalAdvance(tickText(range.min, step, locale)),
-                        metrics.horizontalAdvance(tickText(range.max, step, locale)));
+        return std::max(metrics.horizontalAdvance(tickText(range.min, step, locale, exponentForm)),
+                        metrics.horizontalAdvance(tickText(range.max, step, locale, exponentForm)));
     };
     // Start from a step finer than any that could fit and take the first
     // whose labels stand apart.
@@ -51,7 +53,7 @@ TickSet costTicks(const AxisRange& range, double pixels, const QFontMetricsF& me
     for (double k = first; set.ticks.size() < MaxTicks; k += 1) {
         const double value = k * step;
         if (value > range.max + step * 1e-9) break;
-        set.ticks.push_back({value, tickText(value, step, locale)});
+        set.ticks.push_back({value, tickText(value, step, locale, exponentForm)});
     }
     return set;
 }
@@ -104,18 +106,26 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
     const double plotRight = width - (scrolls_ ? scrollBarWidth : 0);
     following_.category = {-0.5, (scrolls_ ? shownBars_ : std::max(1, series.count())) - 0.5};
 
-    // The last cost label is centred on the plot's right edge; when half of it
-    // is wider than the depth beside it, the plot gives way.
+    // The first and last cost labels stand centred on the plot's edges; the
+    // plot gives way until both fit within the chart, a pixel to spare for
+    // the tick lines that land on whole pixels. Its width decides the ticks,
+    // so a few rounds settle it.
+    double leftRoom = 0;
     double rightRoom = 0;
-    for (int pass = 0; pass < 2; ++pass) {
-        front_ = QRectF(left, depth_, std::max(1.0, plotRight - left - depth_ - rightRoom), frontHeight);
+    for (int round = 0; round < 6; ++round) {
+        front_ = QRectF(left + leftRoom, depth_, std::max(1.0, plotRight - left - leftRoom - depth_ - rightRoom),
+                        frontHeight);
         following_.value = followingCosts(front_.width());
         const TickSet ticks = costTicks(following_.value, front_.width(), metrics_, series.locale());
         if (ticks.ticks.empty()) break;
-        const double half = metrics_.horizontalAdvance(ticks.ticks.back().text) / 2;
-        const double needed = std::max(0.0, std::ceil(half - depth_));
-        if (needed <= rightRoom) break;
-        rightRoom = needed;
+        const PlotMapping mapping(front_, following_);
+        const double leftOver =
+            metrics_.horizontalAdvance(ticks.ticks.front().text) / 2 + 1 - mapping.x(ticks.ticks.front().value);
+        const double rightOver =
+            mapping.x(ticks.ticks.back().value) + metrics_.horizontalAdvance(ticks.ticks.back().text) / 2 + 1 - width;
+        if (!(leftOver > 0) && !(rightOver > 0)) break;
+        if (leftOver > 0) leftRoom += std::ceil(leftOver);
+        if (rightOver > 0) rightRoom += std::ceil(rightOver);
     }
     scrollBar_ = scrolls_ ? QRectF(plotRight, 0, scrollBarWidth, front_.bottom() + 1) : QRectF();
     setView(following_);
