@@ -120,6 +120,21 @@ private slots:
         }
     }
 
+    void anEndlessCostRunsToThePlotsEdgeInItsColour() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        chart.Series1().AddBar(300, "T-0", AutomaticColour);
+        chart.Series1().AddBar(qInf(), "T-1", AutomaticColour);
+        chart.Series1().AddBar(1e300, "T-2", AutomaticColour);
+        const QImage image = render(chart, 1);
+        const QRectF bar = chart.barRect(1);
+        QCOMPARE(bar.right(), chart.plotArea().right());
+        const QColor end = pixel(image, {bar.right() - 2, bar.center().y()});
+        QVERIFY2(near(end, QColor::fromRgb(0x008000), 40), qPrintable(describe(end)));
+        QCOMPARE(chart.barText(1), QString::fromUtf8("T-1: ∞"));
+        QCOMPARE(chart.barText(2), QStringLiteral("T-2: 1E300"));
+    }
+
     void anEmptyChartShowsItsWallsOnThePanelColour() {
         ShownChart shown;
         FeeChart& chart = shown.chart;

@@ -140,6 +140,8 @@ ViewRanges ChartLayout::followingFrom(int top) const {
 
 int ChartLayout::lastTop() const { return scrolls_ ? series_->count() - shownBars_ : 0; }
 
+double ChartLayout::endless(double value) const { return value < 0 ? front_.left() : front_.right(); }
+
 double ChartLayout::markGap() const {
     // Clear of the bar's end face, which rises to the right by the depth but
     // only as far as the bar is thick.
@@ -204,7 +206,7 @@ QRectF ChartLayout::barFront(int index) const {
     const double half = barThickness() / 2;
     const double centre = mapping_.y(bar.position);
     const double base = mapping_.x(0);
-    const double end = mapping_.x(bar.value);
+    const double end = std::isinf(bar.value) ? endless(bar.value) : mapping_.x(bar.value);
     return QRectF(QPointF(std::min(base, end), centre - half), QPointF(std::max(base, end), centre + half));
 }
 
@@ -224,8 +226,14 @@ QRectF ChartLayout::markRect(int index) const {
     const double width = markWidth(index);
     const double height = metrics_.height() + 2;
     const double centre = mapping_.y(bar.position);
-    const double end = mapping_.x(bar.value);
-    const double left = bar.value < 0 ? end - markGap() - width : end + markGap();
+    double left = 0;
+    if (std::isinf(bar.value)) {
+        // No room beyond an endless bar: the mark stands on its end.
+        left = bar.value < 0 ? endless(bar.value) + MarkPadding : endless(bar.value) - MarkPadding - width;
+    } else {
+        const double end = mapping_.x(bar.value);
+        left = bar.value < 0 ? end - markGap() - width : end + markGap();
+    }
     return QRectF(left, centre - height / 2, width, height);
 }
 

@@ -79,8 +79,9 @@ void paintBar(QPainter& p, const ChartLayout& layout, const Bar& bar, const QRec
     const double bottom = std::min(face.bottom(), f.bottom());
     if (right < left || bottom <= top) return;
 
+    // An endless cost's bar ends at the plot's edge in its full colour.
     const double base = map.x(0);
-    const double end = map.x(bar.value);
+    const double end = bar.value < 0 ? face.left() : face.right();
     const QColor white(Qt::white);
     auto gradient = [&](const QColor& colour) {
         QLinearGradient g(QPointF(std::clamp(base, -1e6, 1e6), 0), QPointF(std::clamp(end, -1e6, 1e6), 0));

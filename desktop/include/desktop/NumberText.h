@@ -22,6 +22,8 @@ inline constexpr double ExponentFormFrom = 1e15;
 // reader of the number expects), the integer part grouped by threes with the
 // locale's group separator, the locale's decimal separator and always two
 // decimals. Without grouping it is the amount a spreadsheet reads as a number.
+// Amounts from ExponentFormFrom on are in exponent form, an endless one is
+// "∞" (with its sign when negative).
 QString formatMark(double value, const QLocale& locale, bool grouped = true);
 
 }  // namespace hovorix::desktop

@@ -130,6 +130,8 @@ public:
 private:
     double markWidth(int index) const { return markWidths_[static_cast<std::size_t>(index)]; }
     double markGap() const;
+    // Where an endless cost's bar ends: at the plot's edge.
+    double endless(double value) const;
     AxisRange followingCosts(double pixels) const;
 
     const BarSeries* series_ = nullptr;
