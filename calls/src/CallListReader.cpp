@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -390,26 +391,49 @@ char CallListReader::chooseSeparator(std::string_view first, bool whole) {
     noHeader();
 }
 
+// What a byte may be, as bits, so a block is classified in one branch-free
+// pass and searched again only when something is wrong with it.
+enum ByteClass : std::uint8_t {
+    Upper = 1,     // above 127: UTF-8 or Windows-1250 text
+    Control = 2,   // a control character other than tab, CR and LF
+    Undefined = 4, // no character in Windows-1250
+};
+
+const std::array<std::uint8_t, 256> ByteClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (std::size_t b = 0; b < 0x20; ++b) {
+        if (b != '\t' && b != '\n' && b != '\r') classes[b] = Control;
+    }
+    for (std::size_t b = 0x80; b < 0x100; ++b) {
+        classes[b] = Upper | (cp1250::defines(static_cast<unsigned char>(b)) ? 0 : Undefined);
+    }
+    return classes;
+}();
+
 // Checks a block before it is read: text only, in the file's encoding.
 // line is the line the block begins on.
 void CallListReader::check(std::string_view block, std::size_t line) {
     const auto lineAt = [&](std::size_t offset) {
         return line + static_cast<std::size_t>(std::count(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(offset), lineBreak_));
     };
-    bool nonAscii = false;
-    for (std::size_t i = 0; i < block.size(); ++i) {
-        const auto b = static_cast<unsigned char>(block[i]);
-        if (b >= 0x80) {
-            nonAscii = true;
-        } else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') {
-            fail(Problem::Binary,
-                 b == 0 ? std::string("Soubor obsahuje znak NUL; není to text CSV, ale binární soubor.")
-                        : "Soubor obsahuje řídicí znak (kód " + std::to_string(b) + "); není to text CSV.",
-                 lineAt(i));
-        }
+    const auto firstOf = [&](std::uint8_t byteClass) {
+        return static_cast<std::size_t>(std::find_if(block.begin(), block.end(), [byteClass](char c) {
+                                            return ByteClasses[static_cast<unsigned char>(c)] & byteClass;
+                                        }) - block.begin());
+    };
+    std::uint8_t found = 0;
+    for (const char c : block) found |= ByteClasses[static_cast<unsigned char>(c)];
+    if (found & Control) {
+        const std::size_t at = firstOf(Control);
+        const auto b = static_cast<unsigned>(static_cast<unsigned char>(block[at]));
+        fail(Problem::Binary,
+             b == 0 ? std::string("Soubor obsahuje znak NUL; není to text CSV, ale binární soubor.")
+                    : "Soubor obsahuje řídicí znak (kód " + std::to_string(b) + "); není to text CSV.",
+             lineAt(at));
     }
-    if (tally_.encoding != Encoding::Windows1250) {
-        const std::size_t bad = nonAscii ? utf8_.check(block) : (utf8_.complete() ? std::string_view::npos : utf8_.check(block));
+    const bool upper = found & Upper;
+    if (tally_.encoding != Encoding::Windows1250 && (upper || !utf8_.complete())) {
+        const std::size_t bad = utf8_.check(block);
         if (bad != std::string_view::npos) {
             if (settled_) {
                 fail(Problem::BadEncoding,
@@ -422,20 +446,16 @@ void CallListReader::check(std::string_view block, std::size_t line) {
             settled_ = true;
         }
     }
-    if (tally_.encoding == Encoding::Windows1250 && nonAscii) {
-        for (std::size_t i = 0; i < block.size(); ++i) {
-            const auto b = static_cast<unsigned char>(block[i]);
-            if (!cp1250::defines(b)) {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "0x%02X", b);
-                fail(Problem::BadEncoding,
-                     std::string("Soubor obsahuje bajt ") + hex +
-                         ", který kódování Windows-1250 nezná, a není ani v UTF-8; není to text výpisu.",
-                     lineAt(i));
-            }
-        }
+    if (tally_.encoding == Encoding::Windows1250 && (found & Undefined)) {
+        const std::size_t at = firstOf(Undefined);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(block[at])));
+        fail(Problem::BadEncoding,
+             std::string("Soubor obsahuje bajt ") + hex +
+                 ", který kódování Windows-1250 nezná, a není ani v UTF-8; není to text výpisu.",
+             lineAt(at));
     }
-    if (nonAscii && tally_.encoding != Encoding::Windows1250) nonAsciiRead_ = true;
+    if (upper && tally_.encoding != Encoding::Windows1250) nonAsciiRead_ = true;
 }
 
 void CallListReader::record(std::size_t line, std::span<const std::string_view> fields) {
