@@ -181,6 +181,7 @@ TEST(CallList, BadInput) {
         {h + ok + "1.3.2000;10:00;602123456;60;\n", Problem::FieldCount, 3},
         {h + "1.3.2000;10:00;\"602 123 456;60\n1.3.2000;11:00;\"602 111 222\";30\n", Problem::UnclosedQuote, 2},
         {h + ok + "1.3.2000;10:00;\"602;60\n", Problem::UnclosedQuote, 3},
+        {h + "1.3.2000;10:00;\"602;60\n" + std::string(70000, '\n') + ok, Problem::UnclosedQuote, 2},
         {h + "1.3.2000;10:00;60\"2;60\n", Problem::BadQuote, 2},
         {h + ok + "1.3.2000;10:00;\"602\"1;60\n", Problem::BadQuote, 3},
         {h + std::string(100000, '1') + "\n", Problem::LineTooLong, 2},
