@@ -66,6 +66,19 @@ TEST(CallList, EncodingsSeparatorsAndQuoting) {
     }
 }
 
+TEST(CallList, ColumnNamesInCzechAndEnglish) {
+    const char* const lists[] = {
+        "DATUM;CAS;VOLANE CISLO;DELKA HOVORU (s)\n1.3.2000;10:00;602123456;60\n",
+        "Date,Time,Number,Duration\n2000-03-01,10:00:00,602123456,60\n",
+        "Začátek;Číslo:;Trvání\n2000-03-01T10:00:00;602123456;1:00\n",
+        "Datum a čas;Volané číslo;Délka\n1. 3. 2000 10:00;602123456;0:01:00\n",
+        "Datum;Číslo;Délka\n01.03.2000 10:00:00;602123456;60\n",  // the time in the date column
+    };
+    for (const char* list : lists) {
+        EXPECT_EQ(summarise(read(list), {}).zone(Zone::EUROTEL), (Figures{1, 60, 30})) << list;
+    }
+}
+
 TEST(CallList, TheDirectionOrKindColumn) {
     const CallTally tally = read(
         "Datum;Čas;Číslo;Směr;Typ;Délka\n"
@@ -161,6 +174,7 @@ TEST(CallList, CountsBeyondAMinuteFieldAreRefused) {
 TEST(CallList, BadInput) {
     const std::string h = "Datum;Čas;Číslo;Délka\n";
     const std::string ok = "1.3.2000;10:00;602123456;60\n";
+    const std::string h5 = "Datum;Čas;Číslo;Délka;Poznámka\n", ok5 = "1.3.2000;10:00;602123456;60;\n";
     struct Case {
         std::string content;
         Problem problem;
@@ -185,6 +199,9 @@ TEST(CallList, BadInput) {
         {h + "1.3.2000;10:00;60\"2;60\n", Problem::BadQuote, 2},
         {h + ok + "1.3.2000;10:00;\"602\"1;60\n", Problem::BadQuote, 3},
         {h + std::string(100000, '1') + "\n", Problem::LineTooLong, 2},
+        // A row is reported at the line it starts on, when quoted fields run over lines.
+        {h5 + "1.3.2000;10:00;602123456;60;\"a\nb\"\n31.2.2000;10:00;602123456;60;x\n", Problem::BadDate, 4},
+        {h5 + ok5 + "\"31.2.2000\n\";10:00;602123456;60;x\n", Problem::BadDate, 3},
         {h + "31.2.2000;10:00;602123456;60\n", Problem::BadDate, 2},
         {h + "2/3/2000;10:00;602123456;60\n", Problem::BadDate, 2},
         {h + "1.3.2000;25:00;602123456;60\n", Problem::BadTime, 2},
