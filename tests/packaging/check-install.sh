@@ -89,6 +89,7 @@ done
 [ -x "$prefix/bin/tarif-cli" ] || fail "tarif-cli not installed"
 [ -s "$share/man/man1/tarif-cli.1.gz" ] || fail "tarif-cli: no manual page"
 cmp -s "$share/hovorix/tarif.ini" "$source/data/tarif.ini" || fail "the installed sample differs from data/tarif.ini"
+cmp -s "$share/hovorix/predvolby.txt" "$source/data/predvolby.txt" || fail "the prefix table is not installed beside the sample"
 [ -s "$share/doc/hovorix/copyright" ] || fail "no copyright file"
 
 # The installed calculator, started as the menu starts it by a user with a

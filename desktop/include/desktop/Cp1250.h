@@ -8,9 +8,8 @@
 namespace hovorix::desktop {
 
 // Tariff texts are Windows-1250 bytes; they become QString only where a
-// widget shows them and go back where a widget hands them over. All 256 byte
-// values round-trip; the five bytes the code page leaves undefined stand for
-// the control characters of the same number, as Windows reads them.
+// widget shows them and go back where a widget hands them over. The code page
+// itself is the core's (tariffs/Cp1250.h): all 256 byte values round-trip.
 QString fromCp1250(std::string_view bytes);
 
 // Characters the code page cannot hold become "?".

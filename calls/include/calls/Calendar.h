@@ -1,0 +1,65 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "tariffs/Tarifs.h"
+
+namespace hovorix::calls {
+
+// The three networks whose minutes the calculator prices.
+enum class PricedNetwork { Jts, Paegas, Eurotel };
+
+// Where in the day a call starts. Edges belong to the later part: 7:00:00 is
+// day, 19:00:00 evening, 22:00:00 night.
+enum class TimeOfDay {
+    Day,      // 7:00 to 19:00
+    Evening,  // 19:00 to 22:00
+    Night,    // 22:00 to 7:00
+};
+
+// What kind of day a call starts on. A public holiday that falls on Saturday
+// or Sunday is a weekend day anyway; one on a working day is kept apart, so
+// the user can count it either way without reading the list again.
+enum class DayKind { WorkingDay, Weekend, HolidayOnWorkingDay };
+
+inline constexpr int TimeOfDayCount = 3;
+inline constexpr int DayKindCount = 3;
+
+// Czech public holidays: 1 January, Easter Monday, 1 May, 8 May, 5 and 6
+// July, 28 September, 28 October, 17 November, 24 to 26 December, and Good
+// Friday from 2016 on.
+bool isPublicHoliday(std::chrono::year_month_day date);
+
+// Easter Sunday of a Gregorian year.
+std::chrono::year_month_day easterSunday(std::chrono::year year);
+
+DayKind dayKind(std::chrono::year_month_day date);
+
+// secondOfDay counts from midnight, 0 to 86399.
+TimeOfDay timeOfDay(std::uint32_t secondOfDay);
+
+// The zone a call falls into. The fixed network has peak on working days
+// 7-19, off-peak on working days 19-22 and at weekends 7-22, and night 22-7
+// every day; the mobile networks have peak on working days 7-19 and off-peak
+// otherwise. holidaysAsWeekend counts a holiday on a working day as a weekend
+// day.
+Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
+
+// Dates and times as call lists write them; nullopt for anything else.
+// Dates: d.m.yyyy (blanks after the dots allowed) and yyyy-mm-dd, years from
+// 1900, only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59,
+// as seconds from midnight.
+std::optional<std::chrono::year_month_day> parseDate(std::string_view text);
+std::optional<std::uint32_t> parseTime(std::string_view text);
+
+// A call's duration: whole seconds (75), m:ss (1:15) or h:mm:ss (0:01:15),
+// in seconds; minutes and hours may run past 59 and 23. No upper limit here:
+// the reader refuses calls longer than MaxCallSeconds.
+std::optional<std::uint64_t> parseDuration(std::string_view text);
+
+inline constexpr std::uint64_t MaxCallSeconds = 24 * 3600;
+
+}  // namespace hovorix::calls

@@ -1,0 +1,176 @@
+#pragma once
+
+// Minutes from the user's own call list: read an itemised bill (CSV), sort
+// every call into its network and time band, and turn the durations into the
+// seven monthly minute counts of the usage profile.
+//
+//   const PrefixTable& prefixes = ...;        // Prefixes.h
+//   CallTally tally = readCallList(path, prefixes, progress);   // slow, once
+//   CallSummary summary = summarise(tally, options);            // instant, on every change
+//   UsageProfile usage = usageFrom(summary);                    // "fill the fields"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calls/Calendar.h"
+#include "calls/CallListError.h"
+#include "calls/Prefixes.h"
+#include "fees/UsageProfile.h"
+
+namespace hovorix::calls {
+
+// How a call's duration is charged.
+enum class Rounding : std::uint8_t {
+    Exact,         // to the second
+    PerMinute,     // 60/60: every started minute
+    PerHalfMinute, // 30/30: every started half minute
+    FirstMinute,   // 60/1: the first minute whole, then per second
+};
+inline constexpr std::size_t RoundingCount = 4;
+
+// "exact", "60/60", "30/30", "60/1"
+std::string_view roundingName(Rounding rounding);
+std::optional<Rounding> roundingNamed(std::string_view name);
+
+// The charged seconds of a call of the given length. A call of 0 seconds
+// started no minute and costs nothing under every rounding.
+std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding);
+
+// Why an outgoing call is not in the seven zones, in the order the summary
+// lists them.
+enum class NotCounted : std::uint8_t {
+    OtherNetwork,  // a mobile network the calculator does not price (Oskar)
+    Abroad,
+    Free,          // 800 numbers
+    SharedCost,    // 84 numbers
+    Premium,       // 90 numbers
+    Services,      // 1xx: emergency, directory and other services
+    Unknown,       // no prefix matches
+    NotOutgoingVoice,  // incoming calls, SMS, MMS, data: rows the direction or kind column leaves out
+};
+inline constexpr std::size_t NotCountedCount = 8;
+
+// The group's Czech name for the summary, e.g. "do zahraničí".
+std::string_view notCountedText(NotCounted reason);
+
+// Calls and their durations summed under each rounding at once, so the user
+// can change the rounding without reading the list again.
+struct Durations {
+    std::uint64_t calls = 0;
+    std::array<std::uint64_t, RoundingCount> seconds{};  // indexed by Rounding
+
+    void add(std::uint32_t callSeconds);
+    Durations& operator+=(const Durations& other);
+    bool operator==(const Durations&) const = default;
+};
+
+enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250 };
+
+// "UTF-8", "UTF-8 s BOM", "Windows-1250"
+std::string_view encodingText(Encoding encoding);
+
+// Everything the summary needs from a call list, in a few hundred bytes
+// whatever the list's length.
+struct CallTally {
+    // Counted calls by network, time of day and kind of day.
+    std::array<std::array<std::array<Durations, DayKindCount>, TimeOfDayCount>, 3> priced{};
+    std::array<Durations, NotCountedCount> notCounted{};
+    // Counted calls that started on a public holiday, whatever the day of the week.
+    std::uint64_t holidayCalls = 0;
+    // The earliest and latest date of all rows, as days since 1970-01-01.
+    std::int32_t firstDay = 0;
+    std::int32_t lastDay = 0;
+
+    Encoding encoding = Encoding::Utf8;
+    char separator = ';';
+    std::size_t headerLine = 0;
+    std::size_t rows = 0;  // rows after the header that were read as calls or left out
+
+    Durations& bucket(PricedNetwork network, TimeOfDay time, DayKind day) {
+        return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+    }
+    const Durations& bucket(PricedNetwork network, TimeOfDay time, DayKind day) const {
+        return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+    }
+};
+
+// Told how far reading has come (bytes of the file, its size); returns false
+// to cancel, upon which the reading throws ReadCancelled.
+using Progress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
+
+// Reads a call list in bounded memory, however large the file. Throws
+// CallListError for anything the list cannot be used for, with the line,
+// and ReadCancelled when progress returns false.
+CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress = {});
+// The same for a call list already in memory.
+CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress = {});
+
+// The header row is looked for within the first so many lines.
+inline constexpr std::size_t HeaderSearchLines = 20;
+
+// The user's choices that change the figures.
+struct SummaryOptions {
+    Rounding rounding = Rounding::Exact;
+    bool holidaysAsWeekend = false;
+    // D, the days the figures are spread over; nullopt: the days the list spans.
+    std::optional<std::int32_t> days;
+};
+
+struct Figures {
+    std::uint64_t calls = 0;
+    std::uint64_t seconds = 0;         // after rounding
+    std::int64_t monthlyMinutes = 0;   // round(seconds x 30 / (60 x D))
+
+    bool operator==(const Figures&) const = default;
+};
+
+// Below this many days the monthly figures are a guess: warn.
+inline constexpr std::int32_t ShortPeriodDays = 7;
+
+struct CallSummary {
+    std::array<Figures, ZoneCount> zones{};            // indexed by Zone
+    std::array<Figures, NotCountedCount> notCounted{}; // indexed by NotCounted
+    std::uint64_t holidayCalls = 0;
+    std::chrono::year_month_day firstDate;
+    std::chrono::year_month_day lastDate;
+    std::int32_t spanDays = 0;  // first to last date, both included
+    std::int32_t days = 0;      // D: spanDays, or the number the user gave
+
+    const Figures& zone(Zone z) const { return zones[static_cast<std::size_t>(z)]; }
+    const Figures& notCountedFor(NotCounted reason) const { return notCounted[static_cast<std::size_t>(reason)]; }
+    bool shortPeriod() const { return days < ShortPeriodDays; }
+};
+
+// Throws std::invalid_argument when the given days are below 1.
+CallSummary summarise(const CallTally& tally, const SummaryOptions& options);
+
+// round(seconds x 30 / (60 x days)), halves rounded up, exactly.
+std::int64_t monthlyMinutes(std::uint64_t seconds, std::int32_t days);
+
+// The warning to show when D is below a week: "Počet dní D = 3 je kratší než
+// týden; ...". Empty otherwise.
+std::string shortPeriodWarning(const CallSummary& summary);
+
+// A monthly count beyond what a minute field holds (2147483647).
+class MinutesOutOfRange : public std::runtime_error {
+public:
+    MinutesOutOfRange(Zone zone, std::int64_t minutes);
+    Zone zone() const { return zone_; }
+    std::int64_t minutes() const { return minutes_; }
+
+private:
+    Zone zone_;
+    std::int64_t minutes_;
+};
+
+// The seven monthly counts as a monthly usage profile (no fax, no data).
+// Throws MinutesOutOfRange rather than let a count wrap.
+UsageProfile usageFrom(const CallSummary& summary);
+
+}  // namespace hovorix::calls

@@ -1,0 +1,688 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "CsvRecords.h"
+#include "Text.h"
+#include "calls/CallList.h"
+#include "tariffs/Cp1250.h"
+
+namespace hovorix::calls {
+
+using namespace std::chrono;
+
+namespace {
+
+// ---------------------------------------------------------------- sources
+
+// The bytes of a call list, a block at a time; a file or memory.
+class Source {
+public:
+    virtual ~Source() = default;
+    // The next block; empty at the end.
+    virtual std::string_view next() = 0;
+    virtual void rewind() = 0;
+    virtual std::uint64_t size() const = 0;
+};
+
+class MemorySource : public Source {
+public:
+    explicit MemorySource(std::string_view content) : content_(content) {}
+    std::string_view next() override {
+        const std::string_view block = content_.substr(position_, BlockSize);
+        position_ += block.size();
+        return block;
+    }
+    void rewind() override { position_ = 0; }
+    std::uint64_t size() const override { return content_.size(); }
+
+    // Blocks as small as a file's would be, so both take the same paths.
+    static constexpr std::size_t BlockSize = 1 << 20;
+
+private:
+    std::string_view content_;
+    std::size_t position_ = 0;
+};
+
+std::string systemReason(int code) {
+    switch (code) {
+    case ENOENT: return "soubor neexistuje";
+    case EACCES:
+    case EPERM: return "chybí právo soubor číst";
+    case EISDIR: return "je to složka, ne soubor";
+    default: return std::generic_category().message(code);
+    }
+}
+
+class FileSource : public Source {
+public:
+    explicit FileSource(const std::filesystem::path& path) : buffer_(MemorySource::BlockSize) {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) fail(Problem::OpenFailed, "Soubor nelze otevřít: ");
+        struct stat info {};
+        if (::fstat(fd_, &info) == 0) {
+            if (S_ISDIR(info.st_mode)) {
+                ::close(fd_);
+                throw CallListError(Problem::OpenFailed, "Soubor nelze otevřít: " + systemReason(EISDIR) + ".", 0);
+            }
+            size_ = static_cast<std::uint64_t>(info.st_size);
+        }
+    }
+    ~FileSource() override { ::close(fd_); }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::string_view next() override {
+        std::size_t filled = 0;
+        while (filled < buffer_.size()) {
+            const ssize_t got = ::read(fd_, buffer_.data() + filled, buffer_.size() - filled);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) fail(Problem::ReadFailed, "Soubor nelze přečíst: ");
+            if (got == 0) break;
+            filled += static_cast<std::size_t>(got);
+        }
+        return {buffer_.data(), filled};
+    }
+    void rewind() override {
+        if (::lseek(fd_, 0, SEEK_SET) != 0) fail(Problem::ReadFailed, "Soubor nelze přečíst znovu od začátku: ");
+    }
+    std::uint64_t size() const override { return size_; }
+
+private:
+    [[noreturn]] static void fail(Problem problem, const std::string& what) {
+        throw CallListError(problem, what + systemReason(errno) + ".", 0);
+    }
+
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    std::vector<char> buffer_;
+};
+
+// A list first read as UTF-8 turned out not to be; everything read must be
+// read again as Windows-1250.
+struct ReadAgainAsWindows1250 {
+    std::size_t line;  // where UTF-8 broke
+};
+
+// Ends the search for the header: found, or not within the lines it may be on.
+struct StopLooking {};
+
+[[noreturn]] void noHeader() {
+    throw CallListError(Problem::NoHeader,
+                        "V prvních " + std::to_string(HeaderSearchLines) +
+                            " řádcích není záhlaví se jmény sloupců (datum, čas, volané číslo, délka).",
+                        0);
+}
+
+// ---------------------------------------------------------------- columns
+
+enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
+
+struct ColumnName {
+    std::string_view folded;
+    Column column;
+};
+
+constexpr ColumnName ColumnNames[] = {
+    {"datum", Column::Date},
+    {"date", Column::Date},
+    {"cas", Column::Time},
+    {"cas uskutecneni hovoru", Column::Time},
+    {"time", Column::Time},
+    {"datum a cas", Column::DateTime},
+    {"zacatek", Column::DateTime},
+    {"start", Column::DateTime},
+    {"volane cislo", Column::Number},
+    {"cislo", Column::Number},
+    {"number", Column::Number},
+    {"delka", Column::Duration},
+    {"delka hovoru", Column::Duration},
+    {"trvani", Column::Duration},
+    {"duration", Column::Duration},
+    {"smer", Column::Kind},
+    {"typ", Column::Kind},
+    {"sluzba", Column::Kind},
+    {"type", Column::Kind},
+};
+
+// What a header cell names. A note in brackets after the name and a colon
+// are not part of it: "Délka (s)", "Číslo:".
+std::optional<Column> columnOf(std::string_view cell, Encoding encoding) {
+    std::string name = text::fold(cell, encoding);
+    if (!name.empty() && (name.back() == ')' || name.back() == ']')) {
+        const std::size_t open = name.find_last_of(name.back() == ')' ? '(' : '[');
+        if (open != std::string::npos) name.erase(open);
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
+    for (const ColumnName& known : ColumnNames) {
+        if (known.folded == name) return known.column;
+    }
+    return std::nullopt;
+}
+
+// A row is taken for the header when it names at least this many columns;
+// a single match may be a line like "Číslo;604 123 456" above the table.
+constexpr std::size_t HeaderMinimum = 2;
+
+std::size_t knownColumns(std::span<const std::string_view> fields, Encoding encoding) {
+    return static_cast<std::size_t>(
+        std::count_if(fields.begin(), fields.end(), [encoding](std::string_view f) { return columnOf(f, encoding).has_value(); }));
+}
+
+struct Layout {
+    std::size_t fieldCount = 0;
+    std::optional<std::size_t> date, time, dateTime, number, duration;
+    std::vector<std::size_t> kinds;
+    std::vector<std::string> header;  // the raw cells, to skip a repeated header
+};
+
+const char* columnDescription(Column column) {
+    switch (column) {
+    case Column::Date: return "s datem hovoru (datum, date)";
+    case Column::Time: return "s časem hovoru (čas, čas uskutečnění hovoru, time)";
+    case Column::DateTime: return "s datem a časem (datum a čas, začátek, start)";
+    case Column::Number: return "s volaným číslem (volané číslo, číslo, number)";
+    case Column::Duration: return "s délkou hovoru (délka, délka hovoru, trvání, duration)";
+    case Column::Kind: break;
+    }
+    return "se směrem nebo typem (směr, typ, služba, type)";
+}
+
+Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding) {
+    Layout layout;
+    layout.fieldCount = fields.size();
+    layout.header.assign(fields.begin(), fields.end());
+    const auto duplicate = [&](std::size_t first, std::size_t second, const char* meaning) {
+        throw CallListError(Problem::DuplicateColumn,
+                            "Sloupce „" + text::quoted(fields[first], encoding) + "“ a „" +
+                                text::quoted(fields[second], encoding) + "“ oba udávají " + meaning +
+                                "; výpis smí mít jen jeden takový sloupec.",
+                            line);
+    };
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto column = columnOf(fields[i], encoding);
+        if (!column) continue;
+        const auto place = [&](std::optional<std::size_t>& slot, const char* meaning) {
+            if (slot) duplicate(*slot, i, meaning);
+            slot = i;
+        };
+        switch (*column) {
+        case Column::Date: place(layout.date, "datum"); break;
+        case Column::Time: place(layout.time, "čas"); break;
+        case Column::DateTime: place(layout.dateTime, "datum a čas"); break;
+        case Column::Number: place(layout.number, "volané číslo"); break;
+        case Column::Duration: place(layout.duration, "délku hovoru"); break;
+        case Column::Kind: layout.kinds.push_back(i); break;
+        }
+    }
+    if (layout.dateTime && layout.date) duplicate(std::min(*layout.date, *layout.dateTime), std::max(*layout.date, *layout.dateTime), "datum");
+    if (layout.dateTime && layout.time) duplicate(std::min(*layout.time, *layout.dateTime), std::max(*layout.time, *layout.dateTime), "čas");
+    const auto missing = [line](Column column) {
+        throw CallListError(Problem::MissingColumn,
+                            std::string("V záhlaví chybí sloupec ") + columnDescription(column) + ".", line);
+    };
+    if (!layout.date && !layout.dateTime) missing(layout.time ? Column::Date : Column::DateTime);
+    if (!layout.number) missing(Column::Number);
+    if (!layout.duration) missing(Column::Duration);
+    return layout;
+}
+
+// ---------------------------------------------------------------- values
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// A row that says it is not an outgoing voice call.
+bool outgoingVoice(std::string_view value, Encoding encoding) {
+    const std::string folded = text::fold(value, encoding);
+    static constexpr std::string_view Excluded[] = {"prichozi", "incoming", "sms", "mms", "data", "gprs", "internet"};
+    static constexpr std::string_view Voice[] = {"odchozi", "hovor", "volani", "outgoing", "call", "voice"};
+    const auto contains = [&folded](std::string_view word) { return folded.find(word) != std::string::npos; };
+    return std::none_of(std::begin(Excluded), std::end(Excluded), contains) &&
+           std::any_of(std::begin(Voice), std::end(Voice), contains);
+}
+
+// The date and, where the value gives one, the time of a date-and-time
+// value: a date, then blanks or a "T", then a time.
+struct DateAndTime {
+    std::optional<year_month_day> date;
+    std::optional<std::uint32_t> time;
+    bool hasTime = false;
+};
+
+DateAndTime splitDateTime(std::string_view value) {
+    DateAndTime result;
+    const std::size_t cut = value.find_last_of(" T");
+    if (cut != std::string_view::npos && value.find(':', cut) != std::string_view::npos) {
+        result.hasTime = true;
+        result.time = parseTime(value.substr(cut + 1));
+        value = trimmed(value.substr(0, cut));
+    }
+    result.date = parseDate(value);
+    return result;
+}
+
+std::string fieldsText(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " pole" : n >= 2 && n <= 4 ? " pole" : " polí");
+}
+
+// ---------------------------------------------------------------- the list
+
+class CallListReader {
+public:
+    CallListReader(Source& source, const PrefixTable& prefixes, const Progress& progress, bool windows1250)
+        : source_(source), prefixes_(prefixes), progress_(progress), windows1250_(windows1250) {}
+
+    CallTally read();
+
+private:
+    void start(std::string_view first);
+    char chooseSeparator(std::string_view first, bool whole);
+    void check(std::string_view block, std::size_t line);
+    void record(std::size_t line, std::span<const std::string_view> fields);
+    void row(std::size_t line, std::span<const std::string_view> fields);
+    void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
+    std::uint32_t durationOf(std::string_view value, std::size_t line) const;
+    Destination destinationOf(std::string_view value, std::size_t line) const;
+    [[noreturn]] void fail(Problem problem, const std::string& message, std::size_t line) const {
+        throw CallListError(problem, message, line);
+    }
+    std::string quote(std::string_view value) const { return "„" + text::quoted(value, tally_.encoding) + "“"; }
+
+    Source& source_;
+    const PrefixTable& prefixes_;
+    const Progress& progress_;
+    bool windows1250_;
+    bool settled_ = false;       // the encoding is known, not only supposed
+    bool nonAsciiRead_ = false;  // bytes above 127 were read as UTF-8
+    text::Utf8Validator utf8_;
+    char lineBreak_ = '\n';
+    CallTally tally_;
+    std::optional<Layout> layout_;
+    bool anyRow_ = false;
+
+    // The last date and kind seen, as rows of a day and of a kind come together.
+    std::string lastDate_;
+    std::int32_t lastDay_ = 0;
+    DayKind lastDayKind_ = DayKind::WorkingDay;
+    bool lastHoliday_ = false;
+    std::string lastKind_;
+    bool lastKindVoice_ = true;
+};
+
+void CallListReader::start(std::string_view first) {
+    if (first.empty()) fail(Problem::Empty, "Soubor je prázdný.", 0);
+    if (first.starts_with("PK\x03\x04") || first.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+        fail(Problem::Workbook,
+             "Soubor je sešit tabulkového procesoru (XLSX, XLS nebo ODS), ne text CSV. "
+             "Uložte výpis v tabulkovém procesoru jako CSV.",
+             0);
+    }
+    if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {
+        fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.", 0);
+    }
+    if (windows1250_) {
+        tally_.encoding = Encoding::Windows1250;
+        settled_ = true;
+    } else if (first.starts_with("\xEF\xBB\xBF")) {
+        tally_.encoding = Encoding::Utf8WithBom;
+        settled_ = true;
+    }
+    if (std::memchr(first.data(), '\n', first.size()) == nullptr && std::memchr(first.data(), '\r', first.size())) {
+        lineBreak_ = '\r';
+    }
+}
+
+// The separator under which the first lines hold a header: the one naming
+// the most columns, on a tie the first of ";", tab and ",". A header within
+// the first lines under none of them is an error: the quoting error of the
+// separator that read furthest, or no header.
+char CallListReader::chooseSeparator(std::string_view first, bool whole) {
+    if (tally_.encoding == Encoding::Utf8WithBom) first.remove_prefix(3);
+    struct Candidate {
+        char separator;
+        std::size_t score = 0;
+        std::optional<CallListError> error;
+    };
+    Candidate candidates[] = {{';', 0, {}}, {'\t', 0, {}}, {',', 0, {}}};
+    for (Candidate& c : candidates) {
+        CsvRecords records(c.separator, lineBreak_, [&](std::size_t line, std::span<const std::string_view> fields) {
+            if (line > HeaderSearchLines) throw StopLooking{};
+            const std::size_t known = knownColumns(fields, tally_.encoding);
+            if (known >= HeaderMinimum) {
+                c.score = known;
+                throw StopLooking{};
+            }
+        });
+        try {
+            records.feed(first);
+            if (whole) records.finish();
+        } catch (const StopLooking&) {
+        } catch (const CallListError& error) {
+            c.error = error;
+        }
+    }
+    const Candidate* best = nullptr;
+    for (const Candidate& c : candidates) {
+        if (c.score > 0 && (!best || c.score > best->score)) best = &c;
+    }
+    if (best) return best->separator;
+    const Candidate* furthest = nullptr;
+    for (const Candidate& c : candidates) {
+        if (c.error && c.error->line() > 0 && c.error->line() <= HeaderSearchLines &&
+            (!furthest || c.error->line() > furthest->error->line())) {
+            furthest = &c;
+        }
+    }
+    if (furthest) throw *furthest->error;
+    noHeader();
+}
+
+// What a byte may be, as bits, so a block is classified in one branch-free
+// pass and searched again only when something is wrong with it.
+enum ByteClass : std::uint8_t {
+    Upper = 1,     // above 127: UTF-8 or Windows-1250 text
+    Control = 2,   // a control character other than tab, CR and LF
+    Undefined = 4, // no character in Windows-1250
+};
+
+const std::array<std::uint8_t, 256> ByteClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (std::size_t b = 0; b < 0x20; ++b) {
+        if (b != '\t' && b != '\n' && b != '\r') classes[b] = Control;
+    }
+    for (std::size_t b = 0x80; b < 0x100; ++b) {
+        classes[b] = Upper | (cp1250::defines(static_cast<unsigned char>(b)) ? 0 : Undefined);
+    }
+    return classes;
+}();
+
+// Checks a block before it is read: text only, in the file's encoding.
+// line is the line the block begins on.
+void CallListReader::check(std::string_view block, std::size_t line) {
+    const auto lineAt = [&](std::size_t offset) {
+        return line + static_cast<std::size_t>(std::count(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(offset), lineBreak_));
+    };
+    const auto firstOf = [&](std::uint8_t byteClass) {
+        return static_cast<std::size_t>(std::find_if(block.begin(), block.end(), [byteClass](char c) {
+                                            return ByteClasses[static_cast<unsigned char>(c)] & byteClass;
+                                        }) - block.begin());
+    };
+    std::uint8_t found = 0;
+    for (const char c : block) found |= ByteClasses[static_cast<unsigned char>(c)];
+    if (found & Control) {
+        const std::size_t at = firstOf(Control);
+        const auto b = static_cast<unsigned>(static_cast<unsigned char>(block[at]));
+        fail(Problem::Binary,
+             b == 0 ? std::string("Soubor obsahuje znak NUL; není to text CSV, ale binární soubor.")
+                    : "Soubor obsahuje řídicí znak (kód " + std::to_string(b) + "); není to text CSV.",
+             lineAt(at));
+    }
+    const bool upper = found & Upper;
+    if (tally_.encoding != Encoding::Windows1250 && (upper || !utf8_.complete())) {
+        const std::size_t bad = utf8_.check(block);
+        if (bad != std::string_view::npos) {
+            if (settled_) {
+                fail(Problem::BadEncoding,
+                     "Soubor začíná značkou kódování UTF-8 (BOM), ale na tomto řádku není platné UTF-8.", lineAt(bad));
+            }
+            // Everything before was read as UTF-8: again as Windows-1250,
+            // unless all of it was plain ASCII, which reads the same.
+            if (nonAsciiRead_) throw ReadAgainAsWindows1250{lineAt(bad)};
+            tally_.encoding = Encoding::Windows1250;
+            settled_ = true;
+        }
+    }
+    if (tally_.encoding == Encoding::Windows1250 && (found & Undefined)) {
+        const std::size_t at = firstOf(Undefined);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(block[at])));
+        fail(Problem::BadEncoding,
+             std::string("Soubor obsahuje bajt ") + hex +
+                 ", který kódování Windows-1250 nezná, a není ani v UTF-8; není to text výpisu.",
+             lineAt(at));
+    }
+    if (upper && tally_.encoding != Encoding::Windows1250) nonAsciiRead_ = true;
+}
+
+void CallListReader::record(std::size_t line, std::span<const std::string_view> fields) {
+    const bool empty = std::all_of(fields.begin(), fields.end(), [](std::string_view f) { return trimmed(f).empty(); });
+    if (!layout_) {
+        if (line > HeaderSearchLines) noHeader();
+        if (empty || knownColumns(fields, tally_.encoding) < HeaderMinimum) return;
+        layout_ = makeLayout(fields, line, tally_.encoding);
+        tally_.headerLine = line;
+        return;
+    }
+    if (empty) return;
+    if (fields.size() != layout_->fieldCount) {
+        fail(Problem::FieldCount,
+             "Řádek má " + fieldsText(fields.size()) + ", ale záhlaví na řádku " + std::to_string(tally_.headerLine) +
+                 " má " + fieldsText(layout_->fieldCount) + ".",
+             line);
+    }
+    if (std::equal(fields.begin(), fields.end(), layout_->header.begin())) return;  // the header again, as on a new page
+    row(line, fields);
+}
+
+void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
+    value = trimmed(value);
+    if (value.empty()) fail(Problem::BadDate, "Chybí datum hovoru.", line);
+    if (timeColumn && value == lastDate_) return;
+    const DateAndTime parsed = splitDateTime(value);
+    if (!parsed.date) {
+        if (value.find('/') != std::string_view::npos) {
+            fail(Problem::BadDate,
+                 "Datum " + quote(value) +
+                     " je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 nebo "
+                     "2000-03-02.",
+                 line);
+        }
+        fail(Problem::BadDate,
+             "Datum " + quote(value) + " neexistuje nebo není zapsáno jako 1.3.2000 či 2000-03-01.", line);
+    }
+    if (parsed.hasTime && !parsed.time) {
+        fail(Problem::BadTime, "Čas v " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
+    }
+    if (timeColumn) {
+        // Spreadsheets add midnight to a date; any other time beside a time
+        // column leaves the call's start in doubt.
+        if (parsed.hasTime && *parsed.time != 0 && *parsed.time != time) {
+            fail(Problem::BadDate,
+                 "Datum " + quote(value) + " udává i čas, jiný než sloupec s časem; není jasné, kdy hovor začal.", line);
+        }
+    } else if (!parsed.hasTime) {
+        fail(Problem::BadTime, "Chybí čas hovoru: výpis nemá sloupec s časem a datum " + quote(value) + " ho neudává.",
+             line);
+    } else {
+        time = *parsed.time;
+    }
+    const year_month_day date = *parsed.date;
+    lastDay_ = static_cast<std::int32_t>(sys_days{date}.time_since_epoch().count());
+    lastDayKind_ = dayKind(date);
+    lastHoliday_ = isPublicHoliday(date);
+    // Only a plain date may be taken again from the last row's.
+    if (timeColumn && !parsed.hasTime) lastDate_ = value; else lastDate_.clear();
+}
+
+std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
+    value = trimmed(value);
+    if (value.empty()) fail(Problem::BadDuration, "Chybí délka hovoru.", line);
+    const std::optional<std::uint64_t> seconds = parseDuration(value);
+    if (seconds && *seconds > MaxCallSeconds) {
+        fail(Problem::DurationTooLong, "Délka hovoru " + quote(value) + " přesahuje 24 hodin.", line);
+    }
+    if (seconds) return static_cast<std::uint32_t>(*seconds);
+    if (value.front() == '-') fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " je záporná.", line);
+    if (value.find_first_of(",.") != std::string_view::npos) {
+        fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " není celý počet sekund.", line);
+    }
+    fail(Problem::BadDuration,
+         quote(value) + " není délka hovoru; délka se píše v sekundách (75), jako m:ss (1:15) nebo h:mm:ss (0:01:15).",
+         line);
+}
+
+Destination CallListReader::destinationOf(std::string_view value, std::size_t line) const {
+    const auto sorted = classifyNumber(value, prefixes_);
+    if (const auto* destination = std::get_if<Destination>(&sorted)) return *destination;
+    switch (std::get<NumberFault>(sorted)) {
+    case NumberFault::Empty: fail(Problem::MissingNumber, "Chybí volané číslo.", line);
+    case NumberFault::Exponent:
+        fail(Problem::NumberExponent,
+             "Volané číslo " + quote(trimmed(value)) +
+                 " převedl tabulkový procesor na číslo s exponentem a jeho číslice ztratil. Uložte výpis znovu z "
+                 "původního souboru, nebo sloupci s čísly nastavte formát text.",
+             line);
+    case NumberFault::NotANumber: break;
+    }
+    fail(Problem::BadNumber, "Volané číslo " + quote(trimmed(value)) + " obsahuje písmena nebo jiné znaky než číslice.",
+         line);
+}
+
+void CallListReader::row(std::size_t line, std::span<const std::string_view> fields) {
+    const Layout& layout = *layout_;
+    ++tally_.rows;
+    std::uint32_t time = 0;
+    if (layout.time) {
+        const std::string_view value = trimmed(fields[*layout.time]);
+        if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
+        const auto parsed = parseTime(value);
+        if (!parsed) fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
+        time = *parsed;
+    }
+    dayOf(fields[layout.dateTime ? *layout.dateTime : *layout.date], line, layout.time.has_value(), time);
+    if (!anyRow_) {
+        tally_.firstDay = tally_.lastDay = lastDay_;
+        anyRow_ = true;
+    }
+    tally_.firstDay = std::min(tally_.firstDay, lastDay_);
+    tally_.lastDay = std::max(tally_.lastDay, lastDay_);
+
+    for (const std::size_t k : layout.kinds) {
+        const std::string_view kind = trimmed(fields[k]);
+        if (kind.empty()) continue;
+        if (kind != lastKind_) {
+            lastKind_ = kind;
+            lastKindVoice_ = outgoingVoice(kind, tally_.encoding);
+        }
+        if (!lastKindVoice_) {
+            // An SMS or a data session may give anything here: its length
+            // counts where it reads as one.
+            const auto seconds = parseDuration(trimmed(fields[*layout.duration]));
+            tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(
+                seconds && *seconds <= MaxCallSeconds ? static_cast<std::uint32_t>(*seconds) : 0);
+            return;
+        }
+    }
+    const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
+    const Destination destination = destinationOf(fields[*layout.number], line);
+    const auto notCounted = [&](NotCounted reason) { tally_.notCounted[static_cast<std::size_t>(reason)].add(seconds); };
+    switch (destination.kind) {
+    case Destination::Kind::Abroad: return notCounted(NotCounted::Abroad);
+    case Destination::Kind::Unknown: return notCounted(NotCounted::Unknown);
+    case Destination::Kind::Network: break;
+    }
+    switch (destination.network) {
+    case Network::Jts:
+    case Network::Paegas:
+    case Network::Eurotel:
+        tally_.bucket(static_cast<PricedNetwork>(destination.network), timeOfDay(time), lastDayKind_).add(seconds);
+        if (lastHoliday_) ++tally_.holidayCalls;
+        return;
+    case Network::Oskar: return notCounted(NotCounted::OtherNetwork);
+    case Network::Zdarma: return notCounted(NotCounted::Free);
+    case Network::Sdilene: return notCounted(NotCounted::SharedCost);
+    case Network::Premium: return notCounted(NotCounted::Premium);
+    case Network::Sluzby: return notCounted(NotCounted::Services);
+    }
+}
+
+CallTally CallListReader::read() {
+    const std::uint64_t total = source_.size();
+    std::string_view block = source_.next();
+    start(block);
+    // A UTF-8 start that does not hold settles the encoding before anything is read.
+    check(block, 1);
+    tally_.separator = chooseSeparator(block, block.size() < MemorySource::BlockSize);
+    CsvRecords records(tally_.separator, lineBreak_,
+                       [this](std::size_t line, std::span<const std::string_view> fields) { record(line, fields); });
+    std::uint64_t done = 0;
+    bool first = true;
+    while (!block.empty()) {
+        if (!first) check(block, records.line());
+        records.feed(first && tally_.encoding == Encoding::Utf8WithBom ? block.substr(3) : block);
+        first = false;
+        done += block.size();
+        if (progress_ && !progress_(done, std::max(total, done))) throw ReadCancelled();
+        block = source_.next();
+    }
+    if (!utf8_.complete() && tally_.encoding != Encoding::Windows1250) {
+        if (settled_) {
+            fail(Problem::BadEncoding, "Soubor začíná značkou kódování UTF-8 (BOM), ale končí neúplným znakem UTF-8.",
+                 records.line());
+        }
+        throw ReadAgainAsWindows1250{records.line()};
+    }
+    records.finish();
+    if (!layout_) noHeader();
+    std::uint64_t outgoing = 0;
+    for (const auto& byTime : tally_.priced) {
+        for (const auto& byDay : byTime) {
+            for (const Durations& d : byDay) outgoing += d.calls;
+        }
+    }
+    for (std::size_t i = 0; i < NotCountedCount; ++i) {
+        if (static_cast<NotCounted>(i) != NotCounted::NotOutgoingVoice) outgoing += tally_.notCounted[i].calls;
+    }
+    if (outgoing == 0) fail(Problem::NoOutgoingCall, "Ve výpisu není žádný odchozí hovor.", 0);
+    return tally_;
+}
+
+CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& progress) {
+    try {
+        return CallListReader(source, prefixes, progress, false).read();
+    } catch (const ReadAgainAsWindows1250& utf8Broke) {
+        source.rewind();
+        try {
+            return CallListReader(source, prefixes, progress, true).read();
+        } catch (const CallListError& error) {
+            // A header that reads as UTF-8 but not as Windows-1250: a UTF-8
+            // list with a stray byte, which is the better thing to say.
+            if (error.problem() != Problem::NoHeader) throw;
+            throw CallListError(Problem::BadEncoding,
+                                "Soubor je v kódování UTF-8, ale na tomto řádku obsahuje bajty, které v UTF-8 nejsou; "
+                                "uložte výpis celý v jednom kódování.",
+                                utf8Broke.line);
+        }
+    }
+}
+
+}  // namespace
+
+CallListError::CallListError(Problem problem, std::string message, std::size_t line)
+    : std::runtime_error(std::move(message)), problem_(problem), line_(line) {}
+
+CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress) {
+    FileSource source(file);
+    return readFrom(source, prefixes, progress);
+}
+
+CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress) {
+    MemorySource source(content);
+    return readFrom(source, prefixes, progress);
+}
+
+}  // namespace hovorix::calls

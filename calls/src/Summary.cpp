@@ -1,0 +1,143 @@
+#include "calls/CallList.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace hovorix::calls {
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr std::array<std::string_view, RoundingCount> RoundingNames = {"exact", "60/60", "30/30", "60/1"};
+
+constexpr std::array<std::string_view, NotCountedCount> NotCountedTexts = {
+    "jiná síť (Oskar)",
+    "do zahraničí",
+    "bezplatná čísla",
+    "čísla se sdílenými náklady",
+    "prémiová čísla",
+    "služby",
+    "neznámá čísla",
+    "příchozí hovory, SMS, data a jiné",
+};
+
+std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) { return (std::uint64_t{seconds} + unit - 1) / unit * unit; }
+
+// Digits in groups of three, as Czech writes large numbers.
+std::string grouped(std::int64_t value) {
+    std::string digits = std::to_string(value);
+    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3) {
+        digits.insert(static_cast<std::size_t>(i), " ");
+    }
+    return digits;
+}
+
+}  // namespace
+
+std::string_view roundingName(Rounding rounding) { return RoundingNames[static_cast<std::size_t>(rounding)]; }
+
+std::optional<Rounding> roundingNamed(std::string_view name) {
+    for (std::size_t i = 0; i < RoundingNames.size(); ++i) {
+        if (RoundingNames[i] == name) return static_cast<Rounding>(i);
+    }
+    return std::nullopt;
+}
+
+std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding) {
+    if (seconds == 0) return 0;
+    switch (rounding) {
+    case Rounding::Exact: return seconds;
+    case Rounding::PerMinute: return static_cast<std::uint32_t>(roundedUp(seconds, 60));
+    case Rounding::PerHalfMinute: return static_cast<std::uint32_t>(roundedUp(seconds, 30));
+    case Rounding::FirstMinute: break;
+    }
+    return std::max<std::uint32_t>(seconds, 60);
+}
+
+std::string_view notCountedText(NotCounted reason) { return NotCountedTexts[static_cast<std::size_t>(reason)]; }
+
+std::string_view encodingText(Encoding encoding) {
+    switch (encoding) {
+    case Encoding::Utf8: return "UTF-8";
+    case Encoding::Utf8WithBom: return "UTF-8 s BOM";
+    case Encoding::Windows1250: break;
+    }
+    return "Windows-1250";
+}
+
+void Durations::add(std::uint32_t callSeconds) {
+    ++calls;
+    for (std::size_t r = 0; r < RoundingCount; ++r) seconds[r] += chargedSeconds(callSeconds, static_cast<Rounding>(r));
+}
+
+Durations& Durations::operator+=(const Durations& other) {
+    calls += other.calls;
+    for (std::size_t r = 0; r < RoundingCount; ++r) seconds[r] += other.seconds[r];
+    return *this;
+}
+
+std::int64_t monthlyMinutes(std::uint64_t seconds, std::int32_t days) {
+    // seconds x 30 / (60 x D) = seconds / (2 D); rounding half up is
+    // floor((seconds + D) / (2 D)), exact in integers.
+    const auto d = static_cast<std::uint64_t>(days);
+    const std::uint64_t minutes = seconds / (2 * d) + ((seconds % (2 * d)) >= d ? 1 : 0);
+    return minutes > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())
+               ? std::numeric_limits<std::int64_t>::max()
+               : static_cast<std::int64_t>(minutes);
+}
+
+CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
+    if (options.days && *options.days < 1) throw std::invalid_argument("the days of a call list must be at least 1");
+    CallSummary summary;
+    summary.firstDate = year_month_day{sys_days{days{tally.firstDay}}};
+    summary.lastDate = year_month_day{sys_days{days{tally.lastDay}}};
+    summary.spanDays = tally.lastDay - tally.firstDay + 1;
+    summary.days = options.days.value_or(summary.spanDays);
+    summary.holidayCalls = tally.holidayCalls;
+
+    const auto r = static_cast<std::size_t>(options.rounding);
+    const auto addTo = [&](Figures& figures, const Durations& durations) {
+        figures.calls += durations.calls;
+        figures.seconds += durations.seconds[r];
+    };
+    for (std::size_t n = 0; n < tally.priced.size(); ++n) {
+        for (std::size_t t = 0; t < TimeOfDayCount; ++t) {
+            for (std::size_t k = 0; k < DayKindCount; ++k) {
+                const Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
+                                         static_cast<DayKind>(k), options.holidaysAsWeekend);
+                addTo(summary.zones[static_cast<std::size_t>(zone)], tally.priced[n][t][k]);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < NotCountedCount; ++i) addTo(summary.notCounted[i], tally.notCounted[i]);
+    for (Figures& f : summary.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
+    for (Figures& f : summary.notCounted) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
+    return summary;
+}
+
+std::string shortPeriodWarning(const CallSummary& summary) {
+    if (!summary.shortPeriod()) return {};
+    return "Počet dní D = " + std::to_string(summary.days) +
+           " je kratší než týden; minuty za měsíc proto nemusí odpovídat běžnému měsíci.";
+}
+
+MinutesOutOfRange::MinutesOutOfRange(Zone zone, std::int64_t minutes)
+    : std::runtime_error("Měsíční minuty v pásmu " + std::string(zoneName(zone)) + " (" + grouped(minutes) +
+                         ") přesahují největší počet, který lze zadat (" +
+                         grouped(std::numeric_limits<std::int32_t>::max()) + ")."),
+      zone_(zone),
+      minutes_(minutes) {}
+
+UsageProfile usageFrom(const CallSummary& summary) {
+    UsageProfile usage;
+    usage.periodFactor = PerMonthFactor;
+    for (const Zone zone : AllZones) {
+        const std::int64_t minutes = summary.zone(zone).monthlyMinutes;
+        if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
+        usage.count(zone) = static_cast<std::int32_t>(minutes);
+    }
+    return usage;
+}
+
+}  // namespace hovorix::calls

@@ -1,0 +1,37 @@
+#pragma once
+
+// Text of a call list in its own encoding: checking UTF-8, folding names for
+// comparison, and quoting a value in a message.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "calls/CallList.h"
+
+namespace hovorix::calls::text {
+
+// Checks UTF-8 block by block; a sequence may run across blocks.
+class Utf8Validator {
+public:
+    // The offset of the first byte that breaks UTF-8, or npos.
+    std::size_t check(std::string_view block);
+    // False while a sequence is begun and not ended (at the end of a file: broken).
+    bool complete() const { return needed_ == 0; }
+
+private:
+    int needed_ = 0;
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+};
+
+// Lower case without accents, blanks trimmed and runs of them made one
+// space: "  Volané  ČÍSLO " -> "volane cislo". Characters outside the Latin
+// letters become "?".
+std::string fold(std::string_view raw, Encoding encoding);
+
+// A value for a message: UTF-8, control characters shown as "?", cut after
+// 40 characters.
+std::string quoted(std::string_view raw, Encoding encoding);
+
+}  // namespace hovorix::calls::text

@@ -1,0 +1,69 @@
+// Arbitrary bytes as a call list: the reader must never crash, must report a
+// fault at a line the input has, and what it counts must add up under every
+// rounding and option.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "calls/CallList.h"
+
+namespace {
+
+using namespace hovorix;
+using namespace hovorix::calls;
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+void checkTally(const CallTally& tally) {
+    std::uint64_t priced = 0;
+    for (const auto& byTime : tally.priced) {
+        for (const auto& byDay : byTime) {
+            for (const Durations& d : byDay) priced += d.calls;
+        }
+    }
+    std::uint64_t all = priced;
+    for (const Durations& d : tally.notCounted) all += d.calls;
+    check(all == tally.rows);
+    check(tally.holidayCalls <= priced);
+    check(tally.firstDay <= tally.lastDay);
+    for (const bool holidays : {false, true}) {
+        std::uint64_t previous = 0;
+        // Exact seconds, then 60/1, 30/30 and 60/60 never charge less.
+        for (const Rounding r : {Rounding::Exact, Rounding::FirstMinute, Rounding::PerMinute}) {
+            const CallSummary summary = summarise(tally, {r, holidays, std::nullopt});
+            std::uint64_t calls = 0, seconds = 0;
+            for (const Figures& f : summary.zones) {
+                calls += f.calls;
+                seconds += f.seconds;
+                check(f.monthlyMinutes >= 0);
+            }
+            check(calls == priced);
+            check(seconds >= previous);
+            previous = seconds;
+            try {
+                usageFrom(summary);
+            } catch (const MinutesOutOfRange&) {
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view content(reinterpret_cast<const char*>(data), size);
+    const std::size_t lines =
+        1 + static_cast<std::size_t>(std::max(std::count(content.begin(), content.end(), '\n'),
+                                              std::count(content.begin(), content.end(), '\r')));
+    try {
+        checkTally(parseCallList(content, defaultPrefixTable()));
+    } catch (const CallListError& error) {
+        check(error.line() <= lines);
+        check(std::string_view(error.what()).size() > 0);
+    }
+    return 0;
+}
