@@ -178,9 +178,9 @@ void MinuteSpinEdit::mousePressEvent(QMouseEvent* event) {
     event->accept();
     pressed_ = button;
     overPressed_ = true;
-    // Taking the focus may run another field's exit rule, whose message box
-    // then swallows the rest of this press, its release included: the focus
-    // moves on press before the press reaches the field.
+    // Taking the focus (which the press has given already, before the field
+    // sees it) may run another field's exit rule, whose message box then
+    // takes the rest of the click, its release included.
     setFocus(Qt::MouseFocusReason);
     if (pressed_ == QStyle::SC_None || !leftButtonHeld()) {
         stopStepping();
