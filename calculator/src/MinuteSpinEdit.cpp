@@ -1,5 +1,6 @@
 #include "calculator/MinuteSpinEdit.h"
 
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -62,6 +63,29 @@ bool MinuteSpinEdit::acceptsTyped(const QString& text) const {
     });
 }
 
+// With Ctrl, Alt or the Super key held a key is a command, never typing: the
+// window's shortcuts (Alt+F, Ctrl+Tab) take theirs before the field sees
+// them, the editing commands go on to the field, and whatever else would
+// type a character is refused. Shift, AltGr and the keypad type as they are,
+// since the Czech layout types its digits with Shift.
+bool MinuteSpinEdit::isCommand(const QKeyEvent& event) {
+    return event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+bool MinuteSpinEdit::typesText(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
+bool MinuteSpinEdit::isEditingCommand(const QKeyEvent& event) {
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+          QKeySequence::SelectAll, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine}) {
+        if (event.matches(key)) return true;
+    }
+    return false;
+}
+
 void MinuteSpinEdit::refuseKey() {
     if (prompter_ != nullptr) prompter_->beep();
 }
@@ -100,9 +124,8 @@ void MinuteSpinEdit::keyPressEvent(QKeyEvent* event) {
         return;
     default: break;
     }
-    // Shortcuts (clipboard, undo, page switching) are not typing.
-    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!shortcut && !event->text().isEmpty() && !acceptsTyped(event->text())) {
+    if (isCommand(*event) ? typesText(event->text()) && !isEditingCommand(*event)
+                          : !event->text().isEmpty() && !acceptsTyped(event->text())) {
         refuseKey();
         event->accept();
         return;
@@ -127,6 +150,14 @@ void MinuteSpinEdit::focusOutEvent(QFocusEvent* event) {
     const bool leftTheField =
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (leftTheField) emit exited();
+    // A message box from the exit rule takes the activation while the focus
+    // is on its way, and the field it goes to then gets it back as the
+    // window's, not from the keyboard: select its text for the keyboard now.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+        auto* next = qobject_cast<MinuteSpinEdit*>(window()->focusWidget());
+        if (next != nullptr && next != this) next->selectAll();
+    }
     QAbstractSpinBox::focusOutEvent(event);
 }
 
@@ -147,13 +178,19 @@ void MinuteSpinEdit::mousePressEvent(QMouseEvent* event) {
     event->accept();
     pressed_ = button;
     overPressed_ = true;
-    // Taking the focus may run another field's exit rule, whose message box
-    // then swallows the rest of this press.
+    // Taking the focus (which the press has given already, before the field
+    // sees it) may run another field's exit rule, whose message box then
+    // takes the rest of the click, its release included.
     setFocus(Qt::MouseFocusReason);
-    if (pressed_ == QStyle::SC_None) return;
+    if (pressed_ == QStyle::SC_None || !leftButtonHeld()) {
+        stopStepping();
+        return;
+    }
     repeat_.start(InitialRepeatDelay);
     update();
 }
+
+bool MinuteSpinEdit::leftButtonHeld() { return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton); }
 
 void MinuteSpinEdit::mouseMoveEvent(QMouseEvent* event) {
     if (pressed_ != QStyle::SC_None) {
@@ -179,6 +216,12 @@ void MinuteSpinEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MinuteSpinEdit::repeatStep() {
+    // The release may have gone elsewhere: to a message box, to another
+    // window, or nowhere while a box held the mouse.
+    if (!leftButtonHeld()) {
+        stopStepping();
+        return;
+    }
     repeat_.setInterval(RepeatInterval);
     if (overPressed_) stepBy(pressedDirection());
 }

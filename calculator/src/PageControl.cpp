@@ -1,85 +1,65 @@
 #include "calculator/PageControl.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QTabBar>
 #include <QWheelEvent>
+
+#include <utility>
 
 namespace hovorix::calculator {
 
 namespace {
 
-// The tabs of a PageControl: every way they change the page passes
-// through aboutToSelect first.
+// The tabs of a PageControl; only the wheel is taken from them.
 class PageTabs : public QTabBar {
     Q_OBJECT
 
 public:
     using QTabBar::QTabBar;
 
-signals:
-    void aboutToSelect(int index);
-
 protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) announce(tabAt(event->position().toPoint()));
-        QTabBar::mousePressEvent(event);
-    }
-
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-            // The arrows move to the nearest enabled tab, without going round.
-            const bool back = (event->key() == Qt::Key_Left) != isRightToLeft();
-            for (int i = currentIndex() + (back ? -1 : 1); i >= 0 && i < count(); i += back ? -1 : 1) {
-                if (isTabEnabled(i)) {
-                    announce(i);
-                    break;
-                }
-            }
-        }
-        QTabBar::keyPressEvent(event);
-    }
-
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
-
-private:
-    void announce(int index) {
-        if (index >= 0 && index != currentIndex() && isTabEnabled(index)) emit aboutToSelect(index);
-    }
 };
 
 }  // namespace
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
+    // Every change of page, whatever starts it, is a change of the tab bar's
+    // current index. Connected before the tab widget connects its own page
+    // switch, so changing() goes out while the page being left still shows.
     auto* tabs = new PageTabs(this);
+    pageChange_ = connect(tabs, &QTabBar::currentChanged, this, [this](int index) {
+        const int left = std::exchange(shown_, index);
+        if (left >= 0 && index >= 0) emit changing();
+    });
     setTabBar(tabs);
-    connect(tabs, &PageTabs::aboutToSelect, this, &PageControl::changing);
 
     // Shortcuts rather than key handling, so no control inside can keep the
-    // keys to itself. Both go round; with two pages each goes to the other.
-    auto* next = new QShortcut(this);
-    next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    auto* previous = new QShortcut(this);
-    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                       QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
-    for (QShortcut* shortcut : {next, previous}) {
+    // keys to itself. One key sequence each: a key that two registrations
+    // match (X11 reports Ctrl+Shift+Tab as Ctrl+Shift+Backtab and as
+    // Ctrl+Backtab) is ambiguous and does nothing. Qt tries Ctrl+Shift+Tab
+    // for a Backtab that nothing else takes.
+    const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1}};
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        const int step = shortcut == next ? 1 : -1;
-        connect(shortcut, &QShortcut::activated, this, [this, step] {
-            if (count() > 1) changePage((currentIndex() + step + count()) % count());
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            if (count() > 1) setCurrentIndex((currentIndex() + step + count()) % count());
         });
     }
 }
 
-void PageControl::changePage(int index) {
-    if (index < 0 || index >= count() || index == currentIndex()) return;
-    emit changing();
-    setCurrentIndex(index);
+PageControl::~PageControl() {
+    // Taking the pages down changes the current tab; that is no change of
+    // page for anybody to act on.
+    disconnect(pageChange_);
 }
 
 void PageControl::keyPressEvent(QKeyEvent* event) {
-    // Qt's own page keys would switch without the announcement.
+    // The window's page keys are the two shortcuts above; Qt's own
+    // (Ctrl+Page Up and Down, from some controls only) stay unused.
     event->ignore();
 }
 

@@ -32,9 +32,9 @@ namespace {
 constexpr char VersionNotGiven[] = "neud\xE1no";
 
 // Where the about box's links lead.
-constexpr char WebPage[] = "https://example.org/hovorix";
+constexpr char WebPage[] = "https://www.example.org/hovorix";
 constexpr char EmailAddress[] = "mailto:hovorix@example.org";
-constexpr char CommunityPage[] = "https://example.org/hovorix/komunita";
+constexpr char CommunityPage[] = "https://www.example.org/hovorix/komunita";
 
 enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "desktop/RegionalSettings.h"
 #include "tariffs/NumberText.h"
 
 namespace hovorix::desktop {
@@ -37,6 +38,7 @@ bool tryParseNumber(const QString& text, char decimalSeparator, double& value) {
 }
 
 QString formatMark(double value, const QLocale& locale, bool grouped) {
+    if (std::isinf(value)) return value < 0 ? locale.negativeSign() + QChar(0x221E) : QString(QChar(0x221E));
     if (!std::isfinite(value)) return locale.toString(value);
 
     // The shortest fixed text of a double has at most 309 integer digits or
@@ -54,6 +56,9 @@ QString formatMark(double value, const QLocale& locale, bool grouped) {
     if (roundUp) incrementDigits(hundredths);
     whole = hundredths.substr(0, hundredths.size() - 2);
     fraction = hundredths.substr(hundredths.size() - 2);
+    // Beyond 15 digits the hundredths, and soon the units, would be digits
+    // of the binary value that no price ever had.
+    if (whole.size() > 15) return formatNumber(value, RegionalSettings(locale).decimalSeparator());
 
     QString mark;
     if (value < 0 && hundredths.find_first_not_of('0') != std::string::npos) mark += locale.negativeSign();

@@ -29,11 +29,21 @@ QString messageBoxText(const QString& text) {
 
 namespace {
 
+// A window manager hands the activation back to the window a box came from
+// once the box closes; without one (a kiosk, a bare X server) that window
+// stays inactive, and neither the keyboard's focus nor a screen reader
+// would find the control the user was on.
+void giveActivationBack(QWidget* parent) {
+    if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+}
+
 QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
     QMessageBox box(icon, title, messageBoxText(text), buttons, parent);
     box.setEscapeButton(escape);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    giveActivationBack(parent);
+    return answer;
 }
 
 }  // namespace
@@ -58,7 +68,11 @@ void QtPrompter::error(QWidget* parent, const QString& title, const QString& tex
     ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-int QtPrompter::exec(QDialog& dialog) { return dialog.exec(); }
+int QtPrompter::exec(QDialog& dialog) {
+    const int result = dialog.exec();
+    giveActivationBack(dialog.parentWidget());
+    return result;
+}
 
 void QtPrompter::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
 

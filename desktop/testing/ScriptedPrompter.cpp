@@ -25,6 +25,10 @@ Prompter::Answer ScriptedPrompter::inform(QWidget*, const QString& title, const 
 
 void ScriptedPrompter::error(QWidget*, const QString& title, const QString& text) {
     interactions_.push_back({Kind::Error, title, text});
+    if (duringErrors_.empty()) return;
+    const auto action = std::move(duringErrors_.front());
+    duringErrors_.pop_front();
+    action();
 }
 
 int ScriptedPrompter::exec(QDialog& dialog) {
@@ -62,6 +66,7 @@ int ScriptedPrompter::count(Kind kind) const { return static_cast<int>(texts(kin
 void ScriptedPrompter::clear() {
     answers_.clear();
     dialogs_.clear();
+    duringErrors_.clear();
     interactions_.clear();
     unexpected_.clear();
 }

@@ -36,6 +36,9 @@ public:
     void answer(Answer answer) { answers_.push_back(answer); }
     // Handles the next dialog: may fill it in, and returns its result code.
     void onDialog(std::function<int(QDialog&)> handler) { dialogs_.push_back(std::move(handler)); }
+    // What the user does while the next error box is up (the box takes
+    // the mouse release that ends a click, say).
+    void whileErrorShows(std::function<void()> action) { duringErrors_.push_back(std::move(action)); }
 
     Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
     Answer inform(QWidget* parent, const QString& title, const QString& text) override;
@@ -54,7 +57,7 @@ public:
 
     // Prompts that came without a scripted answer.
     const QStringList& unexpected() const { return unexpected_; }
-    bool allAnswersUsed() const { return answers_.empty() && dialogs_.empty(); }
+    bool allAnswersUsed() const { return answers_.empty() && dialogs_.empty() && duringErrors_.empty(); }
 
     void clear();
 
@@ -63,6 +66,7 @@ private:
 
     std::deque<Answer> answers_;
     std::deque<std::function<int(QDialog&)>> dialogs_;
+    std::deque<std::function<void()>> duringErrors_;
     std::vector<Interaction> interactions_;
     QStringList unexpected_;
 };

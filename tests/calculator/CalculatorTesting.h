@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +94,16 @@ inline QTabBar* pageTabs(const QWidget& form) { return child<PageControl>(form, 
 inline void clickTab(const QWidget& form, int index) {
     QTabBar* tabs = pageTabs(form);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+// Where the field's step button (up or down) is.
+inline QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
+    QStyleOptionSpinBox option;
+    option.initFrom(field);
+    option.subControls = QStyle::SC_All;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    option.frame = true;
+    return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
 }
 
 // Replaces what the field holds through the clipboard, which lets any text in.

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -281,4 +282,67 @@ TEST(ExitRule, RunsOnlyWhenTheFocusMovesWithinTheWindow) {
 
     QTest::keyClick(jts, Qt::Key_Tab);
     EXPECT_EQ(started.workspace.prompter.errors(), QStringList{QStringLiteral("'-' is not a valid floating point value.")});
+}
+
+// A conversion message that comes up while the focus moves on takes the
+// window's activation and the mouse for as long as it is shown.
+TEST(MessageInTheWay, TheClickOnAStepButtonEndsWithTheMessage) {
+    Started started(ZoneTariff);
+    MinuteSpinEdit* offPeak = started.field("JTSMimo");
+    offPeak->setText(QStringLiteral("5"));
+    MinuteSpinEdit* peak = started.enter("JTS");
+    retype(peak, QStringLiteral("-"));
+
+    const QPoint up = buttonCentre(offPeak, QStyle::SC_SpinBoxUp);
+    started.workspace.prompter.whileErrorShows([&] { QTest::mouseRelease(offPeak, Qt::LeftButton, {}, up); });
+    QTest::mousePress(offPeak, Qt::LeftButton, {}, up);
+    ASSERT_EQ(started.workspace.prompter.errors().size(), 1);
+
+    QTest::qWait(MinuteSpinEdit::InitialRepeatDelay + 3 * MinuteSpinEdit::RepeatInterval);
+    EXPECT_EQ(offPeak->text(), QStringLiteral("5")) << "the button went on stepping with nothing held";
+}
+
+TEST(MessageInTheWay, TheFieldTabbedIntoStillHasItsTextSelected) {
+    Started started(ZoneTariff);
+    started.field("JTSMimo")->setText(QStringLiteral("123"));
+    MinuteSpinEdit* peak = started.enter("JTS");
+    retype(peak, QStringLiteral("-"));
+
+    QWidget message;
+    started.workspace.prompter.whileErrorShows([&] {
+        EXPECT_TRUE(showActive(message));
+        message.hide();
+    });
+    QTest::keyClick(peak, Qt::Key_Tab);
+    ASSERT_EQ(started.workspace.prompter.errors().size(), 1);
+    ASSERT_TRUE(showActive(*started.form));
+    MinuteSpinEdit* offPeak = started.field("JTSMimo");
+    ASSERT_TRUE(offPeak->hasFocus());
+    type(offPeak, QStringLiteral("4"));
+    EXPECT_EQ(offPeak->text(), QStringLiteral("4"));
+}
+
+TEST(PageChange, EveryRouteToTheResultsPageRunsTheRule) {
+    const struct {
+        const char* route;
+        void (*change)(PageControl&);
+    } cases[] = {
+        {"the tab's accessible action",
+         [](PageControl& pages) {
+             QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pages.tabBar())->child(1);
+             ASSERT_NE(tab, nullptr);
+             ASSERT_NE(tab->actionInterface(), nullptr);
+             tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+        {"the page control's current index", [](PageControl& pages) { pages.setCurrentIndex(1); }},
+        {"the tab bar's current index", [](PageControl& pages) { pages.tabBar()->setCurrentIndex(1); }},
+    };
+    for (const auto& c : cases) {
+        Started started(FeeTariff);
+        child<QCheckBox>(*started.form, "Fax")->setChecked(true);
+        auto* pages = child<PageControl>(*started.form, "PageControl1");
+        c.change(*pages);
+        EXPECT_EQ(pages->currentIndex(), 1) << c.route;
+        EXPECT_EQ(started.cost(), 150) << c.route;
+    }
 }

@@ -1,5 +1,4 @@
 #include <QElapsedTimer>
-#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -30,15 +29,6 @@ struct Fields {
     MinuteSpinEdit* first = new MinuteSpinEdit(&window);
     MinuteSpinEdit* second = new MinuteSpinEdit(&window);
 };
-
-QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
-    QStyleOptionSpinBox option;
-    option.initFrom(field);
-    option.subControls = QStyle::SC_All;
-    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    option.frame = true;
-    return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
-}
 
 }  // namespace
 
@@ -102,6 +92,13 @@ TEST(MinuteSpinEdit, KeysStepTheValueAsReadAndEnterBeeps) {
         {"5", Qt::Key_Return, {}, "5", 1},
         {"5", Qt::Key_Enter, Qt::KeypadModifier, "5", 1},
         {"5", Qt::Key_Backspace, {}, "", 0},
+        // With Alt, Super or Ctrl a key is a command, never typing; Shift
+        // and the keypad type, as the Czech layout types digits with Shift.
+        {"5", Qt::Key_A, Qt::AltModifier, "5", 1},
+        {"5", Qt::Key_A, Qt::MetaModifier, "5", 1},
+        {"5", Qt::Key_1, Qt::ControlModifier, "5", 1},
+        {"5", Qt::Key_2, Qt::ShiftModifier, "2", 0},
+        {"5", Qt::Key_3, Qt::KeypadModifier, "3", 0},
     };
     for (const auto& c : cases) {
         Fields fields;

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QUrl>
 
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
@@ -90,8 +91,8 @@ TEST(Window, TheAboutBoxLinksOpenTheirTargetsAndTheLogoDotDoesNothing) {
         const char* target;  // empty: the click opens nothing
     } cases[] = {
         {"Label14", "mailto:hovorix@example.org"},
-        {"Label15", "https://example.org/hovorix"},
-        {"Label17", "https://example.org/hovorix/komunita"},
+        {"Label15", "https://www.example.org/hovorix"},
+        {"Label17", "https://www.example.org/hovorix/komunita"},
         {"Shape1", ""},
         {"Label11", ""},
     };
@@ -106,6 +107,13 @@ TEST(Window, TheAboutBoxLinksOpenTheirTargetsAndTheLogoDotDoesNothing) {
         EXPECT_EQ(workspace.prompter.interactions().size(), static_cast<std::size_t>(expected.size())) << c.control;
         if (*c.target) {
             EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor) << c.control;
+            // The address the link names, in its caption or else in its
+            // hint, is exactly where the click leads.
+            const QString caption = qobject_cast<QLabel*>(control)->text();
+            const QString shown = caption.contains(u'.') ? caption : control->toolTip();
+            const QUrl url(utf8(c.target));
+            const QString opened = url.scheme() == QStringLiteral("mailto") ? url.path() : url.host() + url.path();
+            EXPECT_EQ(shown.section(u' ', -1), opened) << c.control;
         }
     }
 }

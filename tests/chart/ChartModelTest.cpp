@@ -6,6 +6,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/ChartText.h"
 #include "chart/ChartView.h"
+#include "desktop/ProgramFont.h"
 
 using namespace hovorix;
 using namespace hovorix::chart;
@@ -257,6 +258,33 @@ private slots:
         }
     }
 
+    void theCostAxisLabelsBothEndsWithinTheChart_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::newRow("sample, 100 minutes at peak")
+            << QList<double>{1080, 751, 990, 1190, 1280, 1150, 796, 1290, 1300, 1250};
+        QTest::newRow("no tariffs") << QList<double>{};
+        QTest::newRow("huge") << QList<double>{1e300, 2.5e299};
+    }
+    void theCostAxisLabelsBothEndsWithinTheChart() {
+        QFETCH(QList<double>, values);
+        BarSeries series;
+        series.setLocale(Czech);
+        for (double v : values) series.AddBar(v, "EUROTEL-Pøedplaený Kredit", AutomaticColour);
+        TextWidths widths(desktop::programFont());
+        const QSizeF size(393, 353);
+        const ChartLayout layout(size, widths, series);
+        const std::vector<Tick>& ticks = layout.ticks().ticks;
+        QVERIFY(ticks.size() >= 2);
+        QCOMPARE(ticks.front().value, layout.following().value.min);
+        QCOMPARE(ticks.back().value, layout.following().value.max);
+        for (const Tick& tick : ticks) {
+            const double x = layout.mapping().x(tick.value);
+            const double half = widths.metrics().horizontalAdvance(tick.text) / 2;
+            // A pixel to spare: the tick line lands on a whole pixel.
+            QVERIFY2(x - half >= 1 && x + half <= size.width() - 1, qPrintable(tick.text));
+        }
+    }
+
     void longLabelsAreElidedWithinTheirColumn() {
         BarSeries series;
         series.AddBar(100, "EUROTEL-Ekonom", AutomaticColour);
@@ -271,27 +299,36 @@ private slots:
         QVERIFY(layout.labelRect(1).right() < layout.front().left());
     }
 
-    void crowdedBarsLabelEveryFewSoLabelsNeverOverlap_data() {
+    void crowdedBarsScrollAndEveryOneKeepsItsLabel_data() {
         QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("all");
-        QTest::newRow("ten") << 10 << true;
-        QTest::newRow("forty") << 40 << false;
-        QTest::newRow("thousand") << 1000 << false;
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("ten") << 10 << false;
+        QTest::newRow("forty") << 40 << true;
+        QTest::newRow("thousand") << 1000 << true;
     }
-    void crowdedBarsLabelEveryFewSoLabelsNeverOverlap() {
+    void crowdedBarsScrollAndEveryOneKeepsItsLabel() {
         QFETCH(int, count);
-        QFETCH(bool, all);
+        QFETCH(bool, scrolls);
         BarSeries series;
         for (int i = 0; i < count; ++i) series.AddBar(i, "P-T", AutomaticColour);
         TextWidths widths{QFont()};
-        ChartLayout layout(QSizeF(393, 353), widths, series);
-        QCOMPARE(layout.labelEvery() == 1, all);
-        QVERIFY(layout.isLabelled(0));
+        constexpr double ScrollBar = 15;
+        ChartLayout layout(QSizeF(393, 353), widths, series, ScrollBar);
+        QCOMPARE(layout.scrolls(), scrolls);
+        QCOMPARE(layout.labelEvery(), 1);
+        QVERIFY(layout.labelRect(1).top() - layout.labelRect(0).top() >= widths.metrics().height() + 1);
         QCOMPARE(layout.firstVisible(), 0);
+        QVERIFY(layout.lastVisible() < std::min(count, layout.shownBars() + 1));
+        if (scrolls) {
+            QVERIFY(layout.scrollBarRect().left() >= layout.front().right() + layout.depth());
+            QCOMPARE(layout.scrollBarRect().right(), 393.0);
+            QVERIFY(layout.scrollBarRect().bottom() <= layout.front().bottom() + 1);
+        }
+        // Scrolled to the end, the last bar stands at the bottom of the plot.
+        layout.setView(layout.followingFrom(count));
         QCOMPARE(layout.lastVisible(), count - 1);
-        const double apart = layout.labelRect(layout.labelEvery()).top() - layout.labelRect(0).top();
-        QVERIFY(apart >= widths.metrics().height());
-        // Zoomed in on ten bars, every one is labelled and only those near the view are painted.
+        QVERIFY(layout.barFront(count - 1).bottom() <= layout.front().bottom());
+        // Zoomed in on ten bars, only those near the view are painted.
         layout.setView({layout.following().value, {99.5, 109.5}});
         if (count == 1000) {
             QCOMPARE(layout.labelEvery(), 1);

@@ -4,8 +4,10 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <vector>
@@ -116,6 +118,21 @@ private slots:
             QVERIFY(bar.top() > above.bottom());
             QVERIFY(std::abs(bar.width() / chart.barRect(0).width() - costs[i] / costs[0]) < 0.01);
         }
+    }
+
+    void anEndlessCostRunsToThePlotsEdgeInItsColour() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        chart.Series1().AddBar(300, "T-0", AutomaticColour);
+        chart.Series1().AddBar(qInf(), "T-1", AutomaticColour);
+        chart.Series1().AddBar(1e300, "T-2", AutomaticColour);
+        const QImage image = render(chart, 1);
+        const QRectF bar = chart.barRect(1);
+        QCOMPARE(bar.right(), chart.plotArea().right());
+        const QColor end = pixel(image, {bar.right() - 2, bar.center().y()});
+        QVERIFY2(near(end, QColor::fromRgb(0x008000), 40), qPrintable(describe(end)));
+        QCOMPARE(chart.barText(1), QString::fromUtf8("T-1: ∞"));
+        QCOMPARE(chart.barText(2), QStringLiteral("T-2: 1E300"));
     }
 
     void anEmptyChartShowsItsWallsOnThePanelColour() {
@@ -402,6 +419,41 @@ private slots:
         QTest::keyClick(&chart, Qt::Key_End);
         const ViewRanges view = chart.visibleRanges();
         QVERIFY(view.category.min <= 29 && view.category.max >= 29);
+    }
+
+    void barsThatDoNotFitALineApartScrollUnderTheCostAxis() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        for (int i = 0; i < 40; ++i) chart.Series1().AddBar(10.0 * (i + 1), "T-" + std::to_string(i), AutomaticColour);
+        chart.activateWindow();
+        chart.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&chart));
+        QCoreApplication::processEvents();
+        const QRectF plot = chart.plotArea();
+        auto inView = [&](int index) { return plot.contains(chart.barRect(index)); };
+        QVERIFY(chart.barRect(1).center().y() - chart.barRect(0).center().y() > chart.fontMetrics().height());
+        QVERIFY(inView(0) && !inView(39));
+        const auto* scrollBar = chart.findChild<QScrollBar*>();
+        QVERIFY(scrollBar && scrollBar->isVisible() && scrollBar->maximum() > 0);
+        const double span = chart.visibleRanges().category.span();
+
+        // The wheel scrolls by a list's lines, the keyboard walk to the bar.
+        QWheelEvent wheel(plot.center(), chart.mapToGlobal(plot.center()), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&chart, &wheel);
+        QCOMPARE(chart.visibleRanges().category.min, QApplication::wheelScrollLines() - 0.5);
+        QTest::keyClick(&chart, Qt::Key_End);
+        QVERIFY(inView(39) && !inView(0));
+        QCOMPARE(scrollBar->value(), scrollBar->maximum());
+
+        // Zooming in there and back out stays with the bars scrolled to.
+        const QPoint from = plot.topLeft().toPoint() + QPoint(10, 2);
+        leftDrag(&chart, from, from + QPoint(200, 60));
+        QTRY_VERIFY(!chart.isZoomAnimating());
+        leftDrag(&chart, from + QPoint(200, 60), from);
+        QVERIFY(chart.followsBars());
+        QVERIFY(inView(39));
+        QCOMPARE(chart.visibleRanges().category.span(), span);
     }
 };
 

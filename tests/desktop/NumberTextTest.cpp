@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <limits>
+
 #include "desktop/NumberText.h"
 
 using namespace hovorix::desktop;
@@ -26,7 +28,13 @@ TEST(CostMark, HundredthsGroupedWithTheLocalesSeparators) {
         {123456.78, "123\u00a0456,78", "123,456.78"},
         {-1225.5, "-1\u00a0225,50", "-1,225.50"},
         {-0.001, "0,00", "0.00"},         // nothing left to be negative
-        {1e20, "100\u00a0000\u00a0000\u00a0000\u00a0000\u00a0000\u00a0000,00", "100,000,000,000,000,000,000.00"},
+        {999999999999999.9, "999\u00a0999\u00a0999\u00a0999\u00a0999,90", "999,999,999,999,999.90"},
+        // Beyond 15 digits as the tariff file writes the number, never the
+        // binary value's digits.
+        {1e20, "1E20", "1E20"},
+        {1e300, "1E300", "1E300"},
+        {-2.5e17, "-2,5E17", "-2.5E17"},
+        {std::numeric_limits<double>::infinity(), "\u221e", "\u221e"},
         {5e-324, "0,00", "0.00"},
     };
     const QLocale czech(QLocale::Czech, QLocale::Czechia);

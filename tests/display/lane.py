@@ -119,13 +119,29 @@ def type_text(text, delay=40):
     xdotool("type", "--delay", delay, text)
 
 
+def pointer():
+    """Where the pointer is: (x, y)."""
+    out = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True,
+                         timeout=TIMEOUT).stdout
+    values = dict(line.split("=", 1) for line in out.split())
+    return int(values["X"]), int(values["Y"])
+
+
+def move_to(x, y):
+    # --sync waits for the pointer to move, which it never does when it is
+    # there already.
+    if pointer() != (x, y):
+        xdotool("mousemove", "--sync", x, y)
+
+
 def click_at(x, y, button=1):
-    xdotool("mousemove", "--sync", x, y, "click", button)
+    move_to(x, y)
+    xdotool("click", button)
 
 
 def park_pointer():
     """Moves the pointer to the screen's corner, away from tooltips."""
-    xdotool("mousemove", "--sync", 0, 0)
+    move_to(0, 0)
 
 
 def extents(accessible):

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "chart/ChartText.h"
+#include "desktop/NumberText.h"
 
 namespace hovorix::chart {
 
@@ -25,9 +26,10 @@ TickSet costTicks(const AxisRange& range, double pixels, const QFontMetricsF& me
     const double span = range.span();
     if (!(span > 0) || !std::isfinite(span) || !(pixels > 0)) return set;
 
+    const bool exponentForm = std::max(std::abs(range.min), std::abs(range.max)) >= desktop::ExponentFormFrom;
     auto widest = [&](double step) {
-        return std::max(metrics.horizontalAdvance(tickText(range.min, step, locale)),
-                        metrics.horizontalAdvance(tickText(range.max, step, locale)));
+        return std::max(metrics.horizontalAdvance(tickText(range.min, step, locale, exponentForm)),
+                        metrics.horizontalAdvance(tickText(range.max, step, locale, exponentForm)));
     };
     // Start from a step finer than any that could fit and take the first
     // whose labels stand apart.
@@ -51,7 +53,7 @@ TickSet costTicks(const AxisRange& range, double pixels, const QFontMetricsF& me
     for (double k = first; set.ticks.size() < MaxTicks; k += 1) {
         const double value = k * step;
         if (value > range.max + step * 1e-9) break;
-        set.ticks.push_back({value, tickText(value, step, locale)});
+        set.ticks.push_back({value, tickText(value, step, locale, exponentForm)});
     }
     return set;
 }
@@ -76,7 +78,7 @@ double TextWidths::number(const QString& text) {
     return width;
 }
 
-ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series)
+ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series, double scrollBarWidth)
     : series_(&series), size_(size), font_(widths.font()), metrics_(widths.metrics()) {
     const double width = size.width();
     const double height = size.height();
@@ -94,23 +96,51 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
     const double bottom = height - (TickLength + 1 + line);
     const double shorter = std::max(0.0, std::min(width - left, bottom));
     depth_ = std::round(shorter * DepthShare * 0.5 / std::numbers::sqrt2);
+    const double frontHeight = std::max(1.0, bottom - depth_);
 
-    following_.category = {-0.5, std::max(1, series.count()) - 0.5};
-    // The last cost label is centred on the plot's right edge; when half of it
-    // is wider than the depth beside it, the plot gives way.
+    // A mark's box is a line and two pixels high; one more keeps
+    // neighbouring marks apart.
+    minimumSlot_ = line + 3;
+    shownBars_ = std::max(1, static_cast<int>(std::floor(frontHeight / minimumSlot_)));
+    scrolls_ = series.count() > shownBars_;
+    const double plotRight = width - (scrolls_ ? scrollBarWidth : 0);
+    following_.category = {-0.5, (scrolls_ ? shownBars_ : std::max(1, series.count())) - 0.5};
+
+    // The first and last cost labels stand centred on the plot's edges; the
+    // plot gives way until both fit within the chart, a pixel to spare for
+    // the tick lines that land on whole pixels. Its width decides the ticks,
+    // so a few rounds settle it.
+    double leftRoom = 0;
     double rightRoom = 0;
-    for (int pass = 0; pass < 2; ++pass) {
-        front_ = QRectF(left, depth_, std::max(1.0, width - left - depth_ - rightRoom), std::max(1.0, bottom - depth_));
+    for (int round = 0; round < 6; ++round) {
+        front_ = QRectF(left + leftRoom, depth_, std::max(1.0, plotRight - left - leftRoom - depth_ - rightRoom),
+                        frontHeight);
         following_.value = followingCosts(front_.width());
         const TickSet ticks = costTicks(following_.value, front_.width(), metrics_, series.locale());
         if (ticks.ticks.empty()) break;
-        const double half = metrics_.horizontalAdvance(ticks.ticks.back().text) / 2;
-        const double needed = std::max(0.0, std::ceil(half - depth_));
-        if (needed <= rightRoom) break;
-        rightRoom = needed;
+        const PlotMapping mapping(front_, following_);
+        const double leftOver =
+            metrics_.horizontalAdvance(ticks.ticks.front().text) / 2 + 1 - mapping.x(ticks.ticks.front().value);
+        const double rightOver =
+            mapping.x(ticks.ticks.back().value) + metrics_.horizontalAdvance(ticks.ticks.back().text) / 2 + 1 - width;
+        if (!(leftOver > 0) && !(rightOver > 0)) break;
+        if (leftOver > 0) leftRoom += std::ceil(leftOver);
+        if (rightOver > 0) rightRoom += std::ceil(rightOver);
     }
+    scrollBar_ = scrolls_ ? QRectF(plotRight, 0, scrollBarWidth, front_.bottom() + 1) : QRectF();
     setView(following_);
 }
+
+ViewRanges ChartLayout::followingFrom(int top) const {
+    const double shift = std::clamp(top, 0, lastTop());
+    ViewRanges ranges = following_;
+    ranges.category = {ranges.category.min + shift, ranges.category.max + shift};
+    return ranges;
+}
+
+int ChartLayout::lastTop() const { return scrolls_ ? series_->count() - shownBars_ : 0; }
+
+double ChartLayout::endless(double value) const { return value < 0 ? front_.left() : front_.right(); }
 
 double ChartLayout::markGap() const {
     // Clear of the bar's end face, which rises to the right by the depth but
@@ -163,8 +193,10 @@ void ChartLayout::setView(const ViewRanges& ranges) {
     labelEvery_ = slot > 0 ? std::max(1, static_cast<int>(std::ceil((metrics_.height() + 1) / slot))) : 1;
     labelEvery_ = std::min(labelEvery_, 1 << 20);
     const int count = series_ ? series_->count() : 0;
-    const double first = std::max(0.0, std::floor(ranges.category.min + 0.5 - BarThickness / 2));
-    const double last = std::min(count - 1.0, std::ceil(ranges.category.max - 0.5 + BarThickness / 2));
+    // Bars whose front face reaches into the plot; one scrolled just out of
+    // it would otherwise show its top and its mark in the walls' band.
+    const double first = std::max(0.0, std::ceil(ranges.category.min - BarThickness / 2));
+    const double last = std::min(count - 1.0, std::floor(ranges.category.max + BarThickness / 2));
     firstVisible_ = static_cast<int>(std::min(first, count + 0.0));
     lastVisible_ = last < first ? firstVisible_ - 1 : static_cast<int>(last);
 }
@@ -174,7 +206,7 @@ QRectF ChartLayout::barFront(int index) const {
     const double half = barThickness() / 2;
     const double centre = mapping_.y(bar.position);
     const double base = mapping_.x(0);
-    const double end = mapping_.x(bar.value);
+    const double end = std::isinf(bar.value) ? endless(bar.value) : mapping_.x(bar.value);
     return QRectF(QPointF(std::min(base, end), centre - half), QPointF(std::max(base, end), centre + half));
 }
 
@@ -194,8 +226,14 @@ QRectF ChartLayout::markRect(int index) const {
     const double width = markWidth(index);
     const double height = metrics_.height() + 2;
     const double centre = mapping_.y(bar.position);
-    const double end = mapping_.x(bar.value);
-    const double left = bar.value < 0 ? end - markGap() - width : end + markGap();
+    double left = 0;
+    if (std::isinf(bar.value)) {
+        // No room beyond an endless bar: the mark stands on its end.
+        left = bar.value < 0 ? endless(bar.value) + MarkPadding : endless(bar.value) - MarkPadding - width;
+    } else {
+        const double end = mapping_.x(bar.value);
+        left = bar.value < 0 ? end - markGap() - width : end + markGap();
+    }
     return QRectF(left, centre - height / 2, width, height);
 }
 

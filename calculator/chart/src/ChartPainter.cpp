@@ -60,10 +60,12 @@ void paintCostAxis(QPainter& p, const ChartLayout& layout, const QPalette& palet
         p.drawLine(QPointF(x, f.bottom()), QPointF(x + d, f.bottom() - d));
         p.setPen(QPen(palette.color(QPalette::WindowText), 1));
         p.drawLine(QPointF(x, f.bottom()), QPointF(x, f.bottom() + ChartLayout::TickLength));
+        // Centred under its tick; the layout leaves room for the end labels,
+        // and a label is moved in rather than dropped should it still not fit.
         const double width = layout.metrics().horizontalAdvance(tick.text);
-        const QRectF text(x - width / 2, f.bottom() + ChartLayout::TickLength + 1, width, line);
-        if (text.left() < 0 || text.right() > layout.size().width()) continue;
-        p.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, tick.text);
+        const double left = std::clamp(x - width / 2, 0.0, std::max(0.0, layout.size().width() - width));
+        p.drawText(QRectF(left, f.bottom() + ChartLayout::TickLength + 1, width, line),
+                   Qt::AlignCenter | Qt::TextSingleLine, tick.text);
     }
 }
 
@@ -77,8 +79,9 @@ void paintBar(QPainter& p, const ChartLayout& layout, const Bar& bar, const QRec
     const double bottom = std::min(face.bottom(), f.bottom());
     if (right < left || bottom <= top) return;
 
+    // An endless cost's bar ends at the plot's edge in its full colour.
     const double base = map.x(0);
-    const double end = map.x(bar.value);
+    const double end = bar.value < 0 ? face.left() : face.right();
     const QColor white(Qt::white);
     auto gradient = [&](const QColor& colour) {
         QLinearGradient g(QPointF(std::clamp(base, -1e6, 1e6), 0), QPointF(std::clamp(end, -1e6, 1e6), 0));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "desktop/NumberText.h"
+#include "desktop/RegionalSettings.h"
 
 namespace hovorix::chart {
 
@@ -32,7 +33,11 @@ QString markText(double value, const QLocale& locale) { return desktop::formatMa
 
 QString plainAmount(double value, const QLocale& locale) { return desktop::formatMark(value, locale, false); }
 
-QString tickText(double value, double step, const QLocale& locale) {
+QString tickText(double value, double step, const QLocale& locale, bool exponentForm) {
+    if (exponentForm) {
+        // Fifteen significant digits leave out the noise of k times the step.
+        return desktop::formatNumber(value, desktop::RegionalSettings(locale).decimalSeparator());
+    }
     int decimals = 0;
     if (std::isfinite(step) && step > 0) {
         // The fewest decimals that write the step exactly (2.5 needs one).

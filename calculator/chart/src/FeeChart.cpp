@@ -1,15 +1,20 @@
 #include "chart/FeeChart.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ChartPainter.h"
 #include "FeeChartAccessible.h"
@@ -40,6 +45,10 @@ FeeChart::FeeChart(QWidget* parent) : QWidget(parent), series_([this] { barsChan
     series_.setLocale(desktop::RegionalSettings{}.locale());
     zoomTimer_.setInterval(ZoomFrameMilliseconds);
     connect(&zoomTimer_, &QTimer::timeout, this, &FeeChart::nextZoomFrame);
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setFocusPolicy(Qt::NoFocus);
+    scrollBar_->hide();
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &FeeChart::scrollTo);
 }
 
 FeeChart::~FeeChart() = default;
@@ -65,11 +74,12 @@ QSize FeeChart::minimumSizeHint() const { return {120, 90}; }
 const ChartLayout& FeeChart::layout() const {
     if (!layout_) {
         if (!widths_) widths_ = std::make_unique<TextWidths>(font());
-        layout_ = std::make_unique<ChartLayout>(QSizeF(size()), *widths_, series_);
+        const double scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBar_);
+        layout_ = std::make_unique<ChartLayout>(QSizeF(size()), *widths_, series_, scrollBarWidth);
         viewDirty_ = true;
     }
     if (viewDirty_) {
-        layout_->setView(view_.current(layout_->following()));
+        layout_->setView(view_.current(layout_->followingFrom(scrollTop_)));
         viewDirty_ = false;
     }
     return *layout_;
@@ -78,6 +88,8 @@ const ChartLayout& FeeChart::layout() const {
 void FeeChart::invalidateLayout() {
     layout_.reset();
     update();
+    // Once per fee run, not once per bar.
+    syncScrollBarLater();
 }
 
 void FeeChart::barsChanged() {
@@ -103,8 +115,12 @@ int FeeChart::barAt(const QPointF& point) const { return layout().barAt(point); 
 
 void FeeChart::showView(const ViewRanges& ranges) {
     view_.fix(ranges);
+    // Wherever the view went, unzooming comes back to the bars it shows.
+    const double top = std::round(ranges.category.min + 0.5);
+    scrollTop_ = std::isfinite(top) ? static_cast<int>(std::clamp(top, 0.0, layout().lastTop() + 0.0)) : 0;
     viewDirty_ = true;
     update();
+    syncScrollBar();
 }
 
 void FeeChart::restoreView() {
@@ -113,6 +129,57 @@ void FeeChart::restoreView() {
     view_.follow();
     viewDirty_ = true;
     update();
+    syncScrollBar();
+}
+
+void FeeChart::scrollTo(int top) {
+    if (view_.followsBars()) {
+        scrollTop_ = std::clamp(top, 0, layout().lastTop());
+        viewDirty_ = true;
+        update();
+        syncScrollBar();
+        return;
+    }
+    // A zoomed or scrolled view moves as a whole, its first bar to top.
+    finishZoomAnimation();
+    ViewRanges ranges = visibleRanges();
+    const double span = ranges.category.span();
+    ranges.category = {top - 0.5, top - 0.5 + span};
+    showView(ranges);
+}
+
+void FeeChart::syncScrollBarLater() {
+    if (scrollBarPending_) return;
+    scrollBarPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        scrollBarPending_ = false;
+        syncScrollBar();
+    });
+}
+
+void FeeChart::syncScrollBar() {
+    const ChartLayout& l = layout();
+    if (!l.scrolls()) {
+        scrollBar_->hide();
+        return;
+    }
+    const QSignalBlocker quiet(scrollBar_);
+    scrollTop_ = std::clamp(scrollTop_, 0, l.lastTop());
+    if (view_.followsBars()) {
+        scrollBar_->setRange(0, l.lastTop());
+        scrollBar_->setPageStep(l.shownBars());
+        scrollBar_->setValue(scrollTop_);
+    } else {
+        const AxisRange shown = visibleRanges().category;
+        const double last = std::ceil(series_.count() - shown.span());
+        const int maximum = std::isfinite(last) ? static_cast<int>(std::clamp(last, 0.0, series_.count() + 0.0)) : 0;
+        const double top = std::round(shown.min + 0.5);
+        scrollBar_->setRange(0, maximum);
+        scrollBar_->setPageStep(std::max(1, static_cast<int>(std::min(shown.span(), series_.count() + 0.0))));
+        scrollBar_->setValue(std::isfinite(top) ? static_cast<int>(std::clamp(top, 0.0, maximum + 0.0)) : 0);
+    }
+    scrollBar_->setGeometry(l.scrollBarRect().toAlignedRect());
+    scrollBar_->show();
 }
 
 void FeeChart::nextZoomFrame() {
@@ -206,7 +273,15 @@ void FeeChart::setCurrentBar(int index) {
 }
 
 void FeeChart::bringIntoView(int index) {
-    if (view_.followsBars()) return;
+    if (view_.followsBars()) {
+        const int shown = layout().shownBars();
+        if (index < scrollTop_) {
+            scrollTo(index);
+        } else if (index >= scrollTop_ + shown) {
+            scrollTo(index - shown + 1);
+        }
+        return;
+    }
     ViewRanges ranges = visibleRanges();
     const double position = series_.bars()[static_cast<std::size_t>(index)].position;
     const double span = ranges.category.span();
@@ -333,6 +408,20 @@ void FeeChart::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void FeeChart::wheelEvent(QWheelEvent* event) {
+    if (!layout().scrolls()) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // A notch of the wheel scrolls as many bars as a list scrolls lines;
+    // fine-grained wheels add up to notches.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRemainder_ %= QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0) scrollBar_->setValue(scrollBar_->value() - notches * QApplication::wheelScrollLines());
+    event->accept();
+}
+
 // --- painting and events ---------------------------------------------------------
 
 void FeeChart::paintEvent(QPaintEvent*) {
@@ -343,6 +432,11 @@ void FeeChart::paintEvent(QPaintEvent*) {
     state.hasFocus = hasFocus();
     if (drag_ == Drag::Zoom) state.zoomRectangle = QRectF(dragFrom_, dragTo_);
     paintChart(painter, layout(), series_, state);
+}
+
+void FeeChart::showEvent(QShowEvent* event) {
+    syncScrollBar();
+    QWidget::showEvent(event);
 }
 
 void FeeChart::resizeEvent(QResizeEvent* event) {

@@ -91,7 +91,11 @@ void BarAccessible::setText(QAccessible::Text, const QString&) {}
 
 QRect BarAccessible::rect() const {
     if (!isValid()) return {};
-    const QRect local = chart_->barRect(index_).intersected(chart_->plotArea()).toAlignedRect();
+    // A bar scrolled out of the plot tells where it lies, as a list's
+    // hidden rows do; its state says it is off screen.
+    const QRectF bar = chart_->barRect(index_);
+    const QRectF shown = bar.intersected(chart_->plotArea());
+    const QRect local = (shown.isEmpty() ? bar : shown).toAlignedRect();
     return QRect(chart_->mapToGlobal(local.topLeft()), local.size());
 }
 

@@ -69,9 +69,13 @@ protected:
 
 private:
     bool acceptsTyped(const QString& text) const;
+    static bool isCommand(const QKeyEvent& event);
+    static bool typesText(const QString& text);
+    static bool isEditingCommand(const QKeyEvent& event);
     void refuseKey();
     QStyle::SubControl buttonAt(const QPoint& position) const;
     int pressedDirection() const { return pressed_ == QStyle::SC_SpinBoxUp ? 1 : -1; }
+    static bool leftButtonHeld();
     void repeatStep();
     void stopStepping();
 

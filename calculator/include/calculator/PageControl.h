@@ -5,18 +5,17 @@
 namespace hovorix::calculator {
 
 // A tab widget that announces a change of page before it happens, while the
-// page being left is still the current one, whichever way the user switches:
-// a click on a tab, the arrow keys on the tabs, or Ctrl+Tab and Ctrl+Shift+Tab
-// from anywhere inside it (these two go round, so with two pages each goes to
-// the other one). The mouse wheel does not switch pages.
+// page being left is still the one shown, whichever way the page changes: a
+// click on a tab, the arrow keys on the tabs, Ctrl+Tab and Ctrl+Shift+Tab from
+// anywhere inside it (these two go round, so with two pages each goes to the
+// other one), a screen reader pressing a tab, or setCurrentIndex from code.
+// The mouse wheel does not switch pages.
 class PageControl : public QTabWidget {
     Q_OBJECT
 
 public:
     explicit PageControl(QWidget* parent = nullptr);
-
-    // Switches to the page at index as the user does: changing() first.
-    void changePage(int index);
+    ~PageControl() override;
 
 signals:
     // The current page is about to change to another one.
@@ -24,6 +23,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The page shown, -1 before the first; the tab bar's index runs ahead of
+    // it for as long as changing() is out.
+    int shown_ = -1;
+    QMetaObject::Connection pageChange_;
 };
 
 }  // namespace hovorix::calculator

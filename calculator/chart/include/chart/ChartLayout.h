@@ -67,11 +67,28 @@ public:
     static constexpr double LabelColumnShare = 0.4;
 
     ChartLayout() = default;
-    ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series);
+    // scrollBarWidth: the room the vertical scroll bar takes at the right
+    // when the bars need one.
+    ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries& series, double scrollBarWidth = 0);
 
-    // The ranges in which every bar and its mark fit, with the first tariff at the top.
+    // The ranges in which every bar's cost and mark fit, with the first
+    // tariff at the top; as many bars as fit at a line of text each.
     const ViewRanges& following() const { return following_; }
+    // The same with the bar at top (kept within the bars) at the top.
+    ViewRanges followingFrom(int top) const;
     void setView(const ViewRanges& ranges);
+
+    // Bars stand at least a line of text apart, so every one keeps its
+    // label and its mark; when they do not all fit so, the bars scroll.
+    double minimumSlot() const { return minimumSlot_; }
+    bool scrolls() const { return scrolls_; }
+    // How many bars the plot shows while it follows the bars.
+    int shownBars() const { return shownBars_; }
+    // The highest first bar shown; 0 when nothing scrolls.
+    int lastTop() const;
+    // Where the scroll bar stands: right of the plot and its walls, down to
+    // the cost axis, which stays in sight.
+    const QRectF& scrollBarRect() const { return scrollBar_; }
 
     const QSizeF& size() const { return size_; }
     const QFont& font() const { return font_; }
@@ -88,9 +105,9 @@ public:
 
     const TickSet& ticks() const { return ticks_; }
 
-    // When the bars stand closer than a line of text, only every n-th bar
-    // gets its label and mark, counted from the first, so scrolling keeps
-    // the same bars labelled.
+    // When the bars stand closer than a line of text (a view fixed at a
+    // larger size), only every n-th bar gets its label and mark, counted
+    // from the first, so scrolling keeps the same bars labelled.
     int labelEvery() const { return labelEvery_; }
     bool isLabelled(int index) const { return index % labelEvery_ == 0; }
 
@@ -113,6 +130,8 @@ public:
 private:
     double markWidth(int index) const { return markWidths_[static_cast<std::size_t>(index)]; }
     double markGap() const;
+    // Where an endless cost's bar ends: at the plot's edge.
+    double endless(double value) const;
     AxisRange followingCosts(double pixels) const;
 
     const BarSeries* series_ = nullptr;
@@ -122,6 +141,10 @@ private:
     QRectF front_;
     double depth_ = 0;
     double labelColumn_ = 0;
+    double minimumSlot_ = 1;
+    int shownBars_ = 1;
+    bool scrolls_ = false;
+    QRectF scrollBar_;
     ViewRanges following_;
     PlotMapping mapping_;
     TickSet ticks_;

@@ -22,7 +22,8 @@ QString markText(double value, const QLocale& locale);
 QString plainAmount(double value, const QLocale& locale);
 
 // A label of the cost axis whose ticks lie step apart: grouped like the marks,
-// with just as many decimals as the step needs.
-QString tickText(double value, double step, const QLocale& locale);
+// with just as many decimals as the step needs. An axis that reaches the
+// amounts that marks write in exponent form writes all its labels so.
+QString tickText(double value, double step, const QLocale& locale, bool exponentForm = false);
 
 }  // namespace hovorix::chart

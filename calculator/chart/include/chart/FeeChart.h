@@ -15,14 +15,18 @@
 #include "fees/ComputeFees.h"
 #include "fees/MonthlyCost.h"
 
+class QScrollBar;
+
 namespace hovorix::chart {
 
 // The fee chart `Graf` of the calculator's results page: one horizontal bar
 // per tariff in file order, each marked with its monthly cost, drawn in three
-// dimensions. A left drag down and to the right zooms, one in any other
-// direction restores the view; a right drag scrolls. With the focus, Up and
-// Down walk through the bars showing each tariff's cost breakdown, and Ctrl+C
-// copies the results for a spreadsheet.
+// dimensions. Bars stand at least a line of text apart; when they do not all
+// fit so, the plot scrolls through them (scroll bar, wheel) under a cost
+// axis that stays in sight. A left drag down and to the right zooms, one in
+// any other direction restores the view at the bars scrolled to; a right drag
+// scrolls. With the focus, Up and Down walk through the bars showing each
+// tariff's cost breakdown, and Ctrl+C copies the results for a spreadsheet.
 class FeeChart : public QWidget {
     Q_OBJECT
 
@@ -50,8 +54,10 @@ public:
     ViewRanges visibleRanges() const;
     bool followsBars() const { return view_.followsBars(); }
     bool isZoomAnimating() const { return !zoomFrames_.empty(); }
-    // Back to the axes that follow the bars.
+    // Back to the axes that follow the bars, from the bar scrolled to.
     void restoreView();
+    // The first bar shown while the view follows the bars.
+    int scrollTop() const { return scrollTop_; }
 
     // Geometry in widget coordinates, for hit tests and for the accessibility tree.
     QRectF plotArea() const;
@@ -87,7 +93,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -98,6 +106,10 @@ private:
     void barsChanged();
     void invalidateLayout();
     void showView(const ViewRanges& ranges);
+    void scrollTo(int top);
+    // The scroll bar shows where the view stands among the bars.
+    void syncScrollBar();
+    void syncScrollBarLater();
     void nextZoomFrame();
     void finishZoomAnimation();
     void bringIntoView(int index);
@@ -115,6 +127,10 @@ private:
     QPointF dragTo_;
     int currentBar_ = -1;
     bool accessibilityPending_ = false;
+    QScrollBar* scrollBar_ = nullptr;
+    int scrollTop_ = 0;
+    bool scrollBarPending_ = false;
+    int wheelRemainder_ = 0;
 
     mutable std::unique_ptr<TextWidths> widths_;
     mutable std::unique_ptr<ChartLayout> layout_;
