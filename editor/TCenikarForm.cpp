@@ -178,7 +178,8 @@ void TCenikarForm::SmazClick() {
     const Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
     const QString question =
         QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffLabel(tariff)));
-    if (prompter_.confirm(this, desktop::applicationTitle(), question) == desktop::Prompter::Answer::Yes) {
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
+        desktop::Prompter::Answer::Yes) {
         list_.removeAt(static_cast<std::size_t>(row));
         saved_ = false;
     }

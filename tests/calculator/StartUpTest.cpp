@@ -86,6 +86,7 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
     for (const auto& c : cases) {
         Workspace workspace;
         c.prepare(workspace);
+        workspace.prompter.expectError(utf8(CannotOpen));
         EXPECT_EQ(workspace.start(), nullptr) << c.what;
         const auto& interactions = workspace.prompter.interactions();
         ASSERT_EQ(interactions.size(), 2u) << c.what;
@@ -114,9 +115,9 @@ TEST(StartUp, AMalformedNumberIsShownAndTheWindowOpensWithTheTariffsReadSoFar) {
         workspace.write("tarif.ini", tariffFile({"verze 7", "provider A", "tarif One", "sluzba telefon 100",
                                                  "provider B", "tarif Two", "sluzba telefon 60", c.badLine,
                                                  "sluzba data 5", "verze 8", "provider C", "tarif Three"}));
+        workspace.prompter.expectError(utf8(c.message));
         const auto form = workspace.start(c.locale);
         ASSERT_NE(form, nullptr) << c.badLine;
-        EXPECT_EQ(workspace.prompter.errors(), QStringList{utf8(c.message)});
         EXPECT_EQ(workspace.prompter.interactions().size(), 1u);
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Hovorix pro Windows 1.1 [data 7]"));
         EXPECT_TRUE(shownBars(*form).empty()) << "no fee run after the error";

@@ -75,7 +75,9 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Editor editor(c.file);
+        Editor editor(c.file, [&c](ScriptedPrompter& p) {
+            for (const QString& error : c.errors) p.expectError(error);
+        });
         EXPECT_EQ(editor.rows(), c.rows);
         EXPECT_EQ(editor.form->tariffs().count(), static_cast<std::size_t>(c.rows.size()));
         EXPECT_EQ(editor.versionBox(), c.versionBox);
@@ -106,6 +108,7 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         WorkFolder folder;
         c.prepare(folder.path());
         ScriptedPrompter prompter;
+        prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!"));
         EXPECT_THROW(TCenikarForm(prompter, czech()), ProgramExit);
         EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
         EXPECT_EQ(prompter.count(Kind::Exit), 1);
@@ -456,8 +459,9 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         editor.click("Dolu");
         const hovorix::TariffList changed = editor.form->tariffs();
         const QStringList rows = editor.rows();
-        c.act(editor);
         const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
+        editor.prompter.expectError(message);
+        c.act(editor);
         EXPECT_EQ(failedSaveProblems(editor, message, changed, rows, c.nameAfter), "");
         if (fs::is_regular_file(editor.folder / "tarif.ini")) {
             EXPECT_EQ(editor.bytes(), threeTariffs());
@@ -474,6 +478,7 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     editor.clickRow(0);
     editor.click("Dolu");
     editor.prompter.answer(Answer::Yes);
+    editor.prompter.expectError();
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
     EXPECT_EQ(editor.prompter.errors(), QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!")});
@@ -608,9 +613,9 @@ TEST(EditorOpen, AFileThatFailsLeavesEverythingAsItWas) {
         const QString name = editor.folder.file(c.name);
         editor.prompter.answer(Answer::No);
         editor.chooseFile(name);
+        editor.prompter.expectError(QString(c.error).replace("%1", name));
         editor.click("Button1");
 
-        EXPECT_EQ(editor.prompter.errors(), QStringList{QString(c.error).replace("%1", name)});
         EXPECT_EQ(editor.prompter.count(Kind::Exit), 0);
         EXPECT_EQ(editor.form->tariffs(), list);
         EXPECT_EQ(editor.rows(), rows);
@@ -666,10 +671,11 @@ TEST(EditorFileDialogs, RefuseWhatTheEditorCouldNotUse) {
         auto* dialog = editor.form->findChild<hovorix::editor::TariffFileDialog*>(QString::fromLatin1(c.dialog));
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(editor.folder.file(c.name));
+        const QString folder = QString::fromStdString(editor.folder.path().string());
+        if (!c.accepted) editor.prompter.expectError(c.refusal.arg(folder));
         dialog->setResult(QDialog::Rejected);
         dialog->accept();
         EXPECT_EQ(dialog->result() == QDialog::Accepted, c.accepted);
-        const QString folder = QString::fromStdString(editor.folder.path().string());
         EXPECT_EQ(editor.prompter.errors(), c.accepted ? QStringList{} : QStringList{c.refusal.arg(folder)});
         if (!c.accepted) {
             EXPECT_EQ(editor.prompter.interactions().front().title, dialog->windowTitle());
