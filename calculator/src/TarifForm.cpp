@@ -131,7 +131,7 @@ void TTarifForm::FormCreate() {
 }
 
 bool TTarifForm::readTariffFile() {
-    const std::optional<std::filesystem::path> path = findCalculatorFile(folder_);
+    const std::optional<std::filesystem::path> path = findTariffFile(folder_);
     if (!path) return false;
     ReaderEvents events;
     events.onVersion = [this](std::string_view version) {
