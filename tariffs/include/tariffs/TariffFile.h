@@ -52,7 +52,8 @@ struct FileShape {
 };
 
 // Opens the file as readTariffFile does (creating it where asked) and looks
-// at all of it. Throws OpenError and ReadError as readTariffFile does.
+// at all of it. Throws OpenError as readTariffFile does; an input/output
+// error ends the look quietly, since the reading reports it.
 FileShape examineTariffFile(const std::filesystem::path& path, const ReadFileOptions& options);
 
 // Reads a tariff file into the list (appending) and the data version.
