@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 #include "EditorTesting.h"
@@ -62,15 +64,18 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
         {"no file yet", std::nullopt, {}, "1.0", caption, true, {}},
         {"a version line", threeTariffs(), ThreeRows, "2.3", caption, true, {}},
         {"no version line", tariffFile({"provider EUROTEL", "tarif Go"}), {"EUROTEL-Go"}, "1.0", caption, true, {}},
-        // The list box shows what was read before the bad line; nothing says
-        // the window holds the file.
+        // Shown as the file has it, so nothing counts as changed.
+        {"a version with a line break", tariffFile({"verze 1.0\nabc"}), {}, "1.0\nabc", caption, true, {}},
+        // The list box shows what was read before the bad line; the caption
+        // does not say the window holds the file, and with nothing changed by
+        // the user there is nothing to save.
         {"a malformed number",
          tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "provider PAEGAS", "tarif Go",
                      "sazba JTS 1.2 30", "provider PAEGAS", "tarif Profi"}),
          {"EUROTEL-Ekonom", "PAEGAS-Go"},
          "2.3",
          "Cenikar 1.0",
-         false,
+         true,
          {"'1.2' is not a valid floating point value."}},
     };
     for (const Case& c : cases) {
@@ -102,6 +107,7 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); }},
         {"a link into a missing folder",
          [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); }},
+        {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
