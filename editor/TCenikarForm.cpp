@@ -1,12 +1,17 @@
 #include "TCenikarForm.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QPointer>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -37,6 +42,38 @@ public:
         const QSize natural = QStyledItemDelegate::sizeHint(option, index);
         return {natural.width(), std::max(13, option.fontMetrics.height())};
     }
+};
+
+// Qt shows no tool tip for a disabled control, and the red arrows are
+// disabled until a row is selected: they show their hints all the same,
+// after the usual pause of the pointer over them.
+class HintWhileDisabled : public QObject {
+public:
+    explicit HintWhileDisabled(QObject* parent) : QObject(parent) {
+        wake_.setSingleShot(true);
+        connect(&wake_, &QTimer::timeout, this, [this] {
+            if (over_ && over_->underMouse() && !over_->isEnabled()) {
+                QToolTip::showText(QCursor::pos(), over_->toolTip(), over_, over_->rect());
+            }
+        });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (!control || control->isEnabled()) return false;
+        if (event->type() == QEvent::MouseMove && !QToolTip::isVisible()) {
+            over_ = control;
+            wake_.start(control->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, control));
+        } else if (event->type() == QEvent::Leave) {
+            wake_.stop();
+            QToolTip::hideText();
+        }
+        return false;
+    }
+
+private:
+    QTimer wake_;
+    QPointer<QWidget> over_;
 };
 
 QString openFailure(const QString& name) {
@@ -88,6 +125,12 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
 
     ui->Nahoru->setIcon(arrowGlyph(ArrowDirection::Up));
     ui->Dolu->setIcon(arrowGlyph(ArrowDirection::Down));
+    auto* hints = new HintWhileDisabled(this);
+    for (QToolButton* arrow : {ui->Nahoru, ui->Dolu}) {
+        arrow->installEventFilter(hints);
+        // A disabled control gets no mouse moves unless it asks for them.
+        arrow->setMouseTracking(true);
+    }
     ui->ListBox1->setItemDelegate(new CompactRows(ui->ListBox1));
     keepToFileText(*ui->verze1, prompter_);
 

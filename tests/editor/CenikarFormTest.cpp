@@ -728,3 +728,4 @@ TEST(EditorMoveButtons, ShowARedArrowGreyedWhileDisabled) {
         }
     }
 }
+
