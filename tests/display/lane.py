@@ -20,6 +20,7 @@ unexpected failure takes a screenshot of the whole screen first.
 
 import atexit
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -119,13 +120,24 @@ def type_text(text, delay=40):
     xdotool("type", "--delay", delay, text)
 
 
+def pointer_to(x, y):
+    """Moves the pointer there and waits until it is there. xdotool's own
+    wait never ends for a move to where the pointer already is."""
+    where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True,
+                           timeout=TIMEOUT).stdout
+    location = dict(line.split("=", 1) for line in where.split())
+    if (int(location["X"]), int(location["Y"])) != (int(x), int(y)):
+        xdotool("mousemove", "--sync", x, y)
+
+
 def click_at(x, y, button=1):
-    xdotool("mousemove", "--sync", x, y, "click", button)
+    pointer_to(x, y)
+    xdotool("click", button)
 
 
 def park_pointer():
     """Moves the pointer to the screen's corner, away from tooltips."""
-    xdotool("mousemove", "--sync", 0, 0)
+    pointer_to(0, 0)
 
 
 def extents(accessible):
@@ -297,12 +309,17 @@ class Program:
         return None
 
     def x_window(self, title_regex, timeout=TIMEOUT):
-        """The X11 id of the program's visible window whose title matches."""
+        """The X11 id of the program's visible window whose title matches.
+        xdotool's name search also matches a window by other names than its
+        title, so each window it finds is checked by its title here."""
         def probe():
             result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid),
                                      "--name", title_regex], capture_output=True, text=True)
-            ids = result.stdout.split()
-            return ids[0] if ids else None
+            for wid in result.stdout.split():
+                title = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout
+                if re.search(title_regex, title.rstrip("\n")):
+                    return wid
+            return None
         return wait_for(f"the X window '{title_regex}' of {self.name}", probe, timeout)
 
     def focus(self, title_regex):
