@@ -1,6 +1,9 @@
 #include "FileTextValidator.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+
+#include <algorithm>
 
 #include "desktop/Cp1250.h"
 #include "desktop/Prompter.h"
@@ -17,21 +20,52 @@ bool FileTextValidator::fits(QChar c) {
 }
 
 QValidator::State FileTextValidator::validate(QString& input, int& pos) const {
-    qsizetype kept = 0;
+    if (filling_) {
+        held_ = input;
+        return Acceptable;
+    }
+    // What the edit brought in lies between the part it kept at the start
+    // and the part it kept at the end.
+    const qsizetype shorter = std::min(input.size(), held_.size());
+    qsizetype head = 0;
+    while (head < shorter && input[head] == held_[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && input[input.size() - 1 - tail] == held_[held_.size() - 1 - tail]) ++tail;
+
+    qsizetype kept = head;
     int cursor = pos;
-    for (qsizetype i = 0; i < input.size(); ++i) {
+    for (qsizetype i = head; i < input.size() - tail; ++i) {
         if (fits(input[i])) {
             input[kept++] = input[i];
         } else if (i < pos) {
             --cursor;
         }
     }
-    if (kept < input.size()) {
-        input.truncate(kept);
+    if (kept < input.size() - tail) {
+        input.remove(kept, input.size() - tail - kept);
         pos = cursor;
         if (onRefused_) onRefused_();
     }
+    held_ = input;
     return Acceptable;
+}
+
+void FileTextValidator::fillWith(QLineEdit& field, const std::function<void()>& set) {
+    auto* validator = field.findChild<FileTextValidator*>(QString(), Qt::FindDirectChildrenOnly);
+    if (validator) validator->filling_ = true;
+    set();
+    if (validator) validator->filling_ = false;
+}
+
+void FileTextValidator::fill(QLineEdit& field, const QString& text) {
+    fillWith(field, [&] { field.setText(text); });
+}
+
+void FileTextValidator::fill(QComboBox& box, const QString& text) {
+    fillWith(*box.lineEdit(), [&] {
+        box.setCurrentIndex(box.findText(text));
+        box.setEditText(text);
+    });
 }
 
 void keepToFileText(QLineEdit& field, desktop::Prompter& prompter) {

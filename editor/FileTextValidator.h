@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLineEdit;
 
 namespace hovorix::desktop {
@@ -12,9 +13,12 @@ class Prompter;
 
 namespace hovorix::editor {
 
-// Keeps a text field to what one line of the tariff file can hold: characters
-// of the Windows-1250 code page, without line breaks or Ctrl+Z. Anything else
-// is dropped, typed or pasted alike, and each refusal is reported.
+// Keeps what the user types or pastes into a text field to what one line of
+// the tariff file can hold: characters of the Windows-1250 code page,
+// without line breaks or Ctrl+Z. Anything else is dropped, and each refusal
+// is reported. What the program fills in from a file stays exactly as the
+// file has it, control characters included, also while the user edits
+// around it: only the characters an edit brings in are looked at.
 class FileTextValidator : public QValidator {
     Q_OBJECT
 public:
@@ -24,8 +28,18 @@ public:
 
     static bool fits(QChar c);
 
+    // The field shows text as the program has it, unfiltered.
+    static void fill(QLineEdit& field, const QString& text);
+    static void fill(QComboBox& box, const QString& text);
+
 private:
+    // Runs what sets the field's text with the filter off.
+    static void fillWith(QLineEdit& field, const std::function<void()>& set);
+
     std::function<void()> onRefused_;
+    // The field's text after the last change, which the next one is compared with.
+    mutable QString held_;
+    bool filling_ = false;
 };
 
 // Texts longer than this are cut by the reader, so the fields take no more.

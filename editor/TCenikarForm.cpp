@@ -1,11 +1,17 @@
 #include "TCenikarForm.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QPointer>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -18,6 +24,7 @@
 #include "desktop/ErrorHandling.h"
 #include "desktop/FileNames.h"
 #include "desktop/ProgramFont.h"
+#include "desktop/WheelGuard.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffWriter.h"
 #include "ui_TCenikarForm.h"
@@ -37,8 +44,57 @@ public:
     }
 };
 
+// Qt shows no tool tip for a disabled control, and the red arrows are
+// disabled until a row is selected: they show their hints all the same,
+// after the usual pause of the pointer over them.
+class HintWhileDisabled : public QObject {
+public:
+    explicit HintWhileDisabled(QObject* parent) : QObject(parent) {
+        wake_.setSingleShot(true);
+        connect(&wake_, &QTimer::timeout, this, [this] {
+            if (over_ && over_->underMouse() && !over_->isEnabled()) {
+                QToolTip::showText(QCursor::pos(), over_->toolTip(), over_, over_->rect());
+            }
+        });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (!control || control->isEnabled()) return false;
+        if (event->type() == QEvent::MouseMove && !QToolTip::isVisible()) {
+            over_ = control;
+            wake_.start(control->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, control));
+        } else if (event->type() == QEvent::Leave) {
+            wake_.stop();
+            QToolTip::hideText();
+        }
+        return false;
+    }
+
+private:
+    QTimer wake_;
+    QPointer<QWidget> over_;
+};
+
 QString openFailure(const QString& name) {
     return QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name);
+}
+
+// What a save over a file that stopped being read at an error would lose.
+QString lossAt(const std::exception& error, const FileShape& shape, bool lfEndsLines) {
+    if (const auto* bad = dynamic_cast<const ConversionError*>(&error)) {
+        const std::size_t line = bad->line();
+        const std::size_t last = std::max(shape.lines(lfEndsLines), line);
+        if (line == last) {
+            return QStringLiteral("byl načten jen po řádek %1; uložením se ztratí řádek %1.").arg(line);
+        }
+        return QStringLiteral("byl načten jen po řádek %1; uložením se ztratí řádky %1 až %2.").arg(line).arg(last);
+    }
+    if (const auto* failed = dynamic_cast<const ReadError*>(&error)) {
+        return QStringLiteral("byl načten jen po řádek %1; uložením se ztratí zbytek souboru od řádku %1.")
+            .arg(failed->line());
+    }
+    return QStringLiteral("nebyl načten celý; uložením se ztratí vše, co z něj nebylo načteno.");
 }
 
 QString saveFailure(const WriteError& error, const QString& name) {
@@ -58,6 +114,7 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
       clock_([] { return QDateTime::currentDateTime(); }),
       saveIo_(&systemSaveIo()),
       list_(EditorDefaults) {
+    desktop::guardInputsFromStrayWheel();
     setFont(desktop::programFont());
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -68,6 +125,12 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
 
     ui->Nahoru->setIcon(arrowGlyph(ArrowDirection::Up));
     ui->Dolu->setIcon(arrowGlyph(ArrowDirection::Down));
+    auto* hints = new HintWhileDisabled(this);
+    for (QToolButton* arrow : {ui->Nahoru, ui->Dolu}) {
+        arrow->installEventFilter(hints);
+        // A disabled control gets no mouse moves unless it asks for them.
+        arrow->setMouseTracking(true);
+    }
     ui->ListBox1->setItemDelegate(new CompactRows(ui->ListBox1));
     keepToFileText(*ui->verze1, prompter_);
 
@@ -112,22 +175,66 @@ void TCenikarForm::handle(Handler&& handler) {
 
 void TCenikarForm::FormCreate() {
     version_ = EditorStartVersion;
-    fileName_ = QString::fromLatin1(EditorFileName.data(), EditorFileName.size());
-    bool unreadable = false;
+    // The file the calculator reads, whatever the letter case of its name;
+    // a new "tarif.ini" only where there is none.
+    const std::optional<std::filesystem::path> found = findTariffFile(".");
+    fileName_ = found ? QFile::decodeName(found->filename().c_str())
+                      : QString::fromLatin1(EditorFileName.data(), EditorFileName.size());
+    ReadPlan plan;
     try {
-        readTariffFile(desktop::filePath(fileName_), list_, version_, readOptions());
+        plan = planRead(fileName_);
+        readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options);
         setCaption(fileName_);
-        saved_ = true;
     } catch (const OpenError&) {
-        unreadable = true;
+        desktop::fatalError(prompter_, this, openFailure(fileName_));
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
-        // shown, the caption and the saved flag stay as they were.
+        // shown, and the window remembers that it holds only part of the file.
         desktop::showGeneralError(prompter_, this, desktop::messageOf(error));
+        if (!plan.loss) plan.loss = lossAt(error, plan.shape, plan.options.lfEndsLines);
     }
-    if (unreadable) desktop::fatalError(prompter_, this, openFailure(fileName_));
+    // Nothing of the user's is unsaved yet; a partly read file is kept safe
+    // by the question before a save over it.
+    saved_ = true;
+    rememberRead(fileName_, plan.loss);
     refreshList();
     showVersion();
+}
+
+TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
+    ReadPlan plan{readOptions(), {}, {}};
+    plan.shape = examineTariffFile(desktop::filePath(name), plan.options);
+    if (plan.shape.holdsNul) {
+        prompter_.warning(this, desktop::applicationTitle(),
+                          QStringLiteral("Soubor %1 obsahuje nulové bajty, není to tedy textový soubor ceníku. "
+                                         "Načte se z něj jen to, co lze číst jako text, a uložit přes něj "
+                                         "půjde až po potvrzení.")
+                              .arg(name));
+        plan.loss = QStringLiteral("obsahuje nulové bajty a nebyl načten celý; uložením se ztratí vše, co z něj "
+                                   "nebylo načteno.");
+    } else if (plan.shape.lfEnded) {
+        const QString question =
+            QStringLiteral("Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
+                           "jediným řádkem.\n\nNačíst ho s LF jako koncem řádku? Při uložení dostane konce "
+                           "řádků CR LF.")
+                .arg(name);
+        if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
+            desktop::Prompter::Answer::Yes) {
+            plan.options.lfEndsLines = true;
+        } else {
+            plan.loss = QStringLiteral("byl načten jako jediný řádek, protože má konce řádků jen LF; uložením "
+                                       "se ztratí jeho obsah.");
+        }
+    }
+    return plan;
+}
+
+void TCenikarForm::rememberRead(const QString& name, const std::optional<QString>& loss) {
+    if (loss) {
+        partial_ = PartialRead{desktop::filePath(name), *loss};
+    } else {
+        partial_.reset();
+    }
 }
 
 void TCenikarForm::ListBox1Click() {
@@ -178,7 +285,8 @@ void TCenikarForm::SmazClick() {
     const Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
     const QString question =
         QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffLabel(tariff)));
-    if (prompter_.confirm(this, desktop::applicationTitle(), question) == desktop::Prompter::Answer::Yes) {
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
+        desktop::Prompter::Answer::Yes) {
         list_.removeAt(static_cast<std::size_t>(row));
         saved_ = false;
     }
@@ -219,8 +327,10 @@ void TCenikarForm::Button1Click() {
     // Read into a fresh list, so a file that fails leaves the open one as it was.
     TariffList fresh(EditorDefaults);
     std::string version = version_;
+    ReadPlan plan;
     try {
-        readTariffFile(desktop::filePath(name), fresh, version, readOptions());
+        plan = planRead(name);
+        readTariffFile(desktop::filePath(name), fresh, version, plan.options);
     } catch (const OpenError&) {
         prompter_.error(this, desktop::applicationTitle(), openFailure(name));
         return;
@@ -229,6 +339,7 @@ void TCenikarForm::Button1Click() {
     version_ = std::move(version);
     fileName_ = name;
     saved_ = true;
+    rememberRead(fileName_, plan.loss);
     setCaption(fileName_);
     refreshList();
     showVersion();
@@ -256,6 +367,14 @@ bool TCenikarForm::settleUnsavedChanges() {
 }
 
 bool TCenikarForm::writeFile(const QString& name) {
+    std::error_code ignored;
+    if (partial_ && std::filesystem::equivalent(partial_->file, desktop::filePath(name), ignored)) {
+        const QString question = QStringLiteral("Soubor %1 %2 Přesto uložit?").arg(name, partial_->loss);
+        if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::No) !=
+            desktop::Prompter::Answer::Yes) {
+            return false;
+        }
+    }
     const std::string bytes =
         writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
     try {
@@ -268,6 +387,7 @@ bool TCenikarForm::writeFile(const QString& name) {
     }
     fileName_ = name;
     saved_ = true;
+    partial_.reset();
     setCaption(fileName_);
     return true;
 }
@@ -296,7 +416,7 @@ int TCenikarForm::selectedRow() const {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void TCenikarForm::showVersion() { ui->verze1->setText(desktop::fromCp1250(version_)); }
+void TCenikarForm::showVersion() { FileTextValidator::fill(*ui->verze1, desktop::fromCp1250(version_)); }
 
 void TCenikarForm::setCaption(const QString& name) {
     QString caption = QStringLiteral("Cenikar 1.0 - [%1]").arg(name);
@@ -306,7 +426,7 @@ void TCenikarForm::setCaption(const QString& name) {
 }
 
 ReadFileOptions TCenikarForm::readOptions() const {
-    return {.decimalSeparator = settings_.decimalSeparator(), .createIfMissing = true};
+    return {.decimalSeparator = settings_.decimalSeparator(), .createIfMissing = true, .regularFileOnly = true};
 }
 
 void TCenikarForm::closeEvent(QCloseEvent* event) {

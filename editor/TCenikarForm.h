@@ -4,8 +4,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "desktop/Prompter.h"
@@ -49,8 +51,11 @@ public:
     const std::string& dataVersion() const { return version_; }
     // The name the last read or write used, as shown in the caption.
     const QString& fileName() const { return fileName_; }
-    // Whether the list and the version equal the file last read or written.
+    // Whether the user has changed nothing since the file was last read or
+    // written.
     bool isSaved() const { return saved_; }
+    // Whether the window holds only part of its file (see PartialRead).
+    bool isPartlyRead() const { return partial_.has_value(); }
 
     // The moment a save puts into the file's header line.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -90,9 +95,24 @@ private:
     // save failed.
     bool settleUnsavedChanges();
     // Writes the list under the name; on success the name becomes the current
-    // one. A failure is shown and leaves the list and the name as they were.
+    // one. A failure is shown and leaves the list and the name as they were;
+    // so does a refusal to write over a file that was read only in part.
     bool writeFile(const QString& name);
     ReadFileOptions readOptions() const;
+
+    // How a file is to be read, settled with the user before it is read.
+    struct ReadPlan {
+        ReadFileOptions options;
+        FileShape shape;
+        // What a save over it would lose, when it cannot be read in full.
+        std::optional<QString> loss;
+    };
+    // Looks at the file and says what is wrong with it: NUL bytes, or lines
+    // that end in LF alone, which the user may have read with LF as the line
+    // end. Throws OpenError.
+    ReadPlan planRead(const QString& name);
+    // Remembers the file as read only in part, or as read in full.
+    void rememberRead(const QString& name, const std::optional<QString>& loss);
     TPoplatky& tariffDialog();
 
     std::unique_ptr<Ui::TCenikarForm> ui;
@@ -105,6 +125,16 @@ private:
     std::string version_;
     QString fileName_;
     bool saved_ = false;
+
+    // The file the window holds only part of: a read that stopped at a bad
+    // line, a file of NUL bytes, or one whose LF line ends the user kept. A
+    // save over that file, under any name that leads to it, first says what
+    // it would lose and takes "Ne" for an answer unless told otherwise.
+    struct PartialRead {
+        std::filesystem::path file;
+        QString loss;
+    };
+    std::optional<PartialRead> partial_;
 
     TariffFileDialog* OpenDialog1;
     TariffFileDialog* SaveDialog1;

@@ -80,13 +80,14 @@ TPoplatky::~TPoplatky() = default;
 
 void TPoplatky::fill(const Tarifs& tariff) {
     setWindowTitle(QStringLiteral("Podrobné informace"));
-    const QString provider = desktop::fromCp1250(tariff.provider);
-    ui->Oper->setCurrentIndex(ui->Oper->findText(provider));
-    ui->Oper->setEditText(provider);
-    ui->Nazev->setText(desktop::fromCp1250(tariff.name));
+    // The texts exactly as the tariff holds them.
+    FileTextValidator::fill(*ui->Oper, desktop::fromCp1250(tariff.provider));
+    FileTextValidator::fill(*ui->Nazev, desktop::fromCp1250(tariff.name));
     for (const auto& [field, number] : numberFields(*ui, tariff)) {
         field->setText(desktop::formatNumber(*number, decimalSeparator_));
     }
+    // A long value shows its start, not its end.
+    for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
     ui->VsechnyMin->setChecked(tariff.allMinutesFree);
     ui->Oper->setFocus();
 }

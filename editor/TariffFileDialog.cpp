@@ -15,7 +15,16 @@ TariffFileDialog::TariffFileDialog(Purpose purpose, const QString& title, deskto
     // Opening a name that does not exist yet starts a new tariff file.
     setFileMode(QFileDialog::AnyFile);
     setNameFilters({QStringLiteral("INI soubory (*.ini)"), QStringLiteral("Všechny soubory (*)")});
-    setDefaultSuffix(QStringLiteral("ini"));
+    // Qt's dialog would add the extension to an existing name too; opening
+    // adds it itself, only to a new name.
+    if (purpose == Purpose::Save) setDefaultSuffix(QStringLiteral("ini"));
+}
+
+QString TariffFileDialog::withExtension(const QString& selected) const {
+    if (purpose_ != Purpose::Open) return selected;
+    const QFileInfo typed(selected);
+    if (typed.exists() || typed.isSymLink() || typed.fileName().contains(u'.')) return selected;
+    return selected + QStringLiteral(".ini");
 }
 
 QString TariffFileDialog::chosenFile() const {
@@ -23,7 +32,7 @@ QString TariffFileDialog::chosenFile() const {
     if (files.isEmpty()) return {};
     // With nothing typed the dialog answers with its folder, which is no file.
     if (QFileInfo(files.first()).isDir()) return {};
-    return files.first();
+    return withExtension(files.first());
 }
 
 bool TariffFileDialog::isReadOnly(const QString& file) {
@@ -35,7 +44,7 @@ bool TariffFileDialog::isReadOnly(const QString& file) {
 void TariffFileDialog::accept() {
     const QStringList files = selectedFiles();
     if (!files.isEmpty()) {
-        const QFileInfo chosen(files.first());
+        const QFileInfo chosen(withExtension(files.first()));
         if (!chosen.isDir()) {
             const QString folder = QDir::toNativeSeparators(chosen.absolutePath());
             if (!QFileInfo(chosen.absolutePath()).isDir()) {

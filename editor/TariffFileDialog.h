@@ -12,7 +12,8 @@ namespace hovorix::editor {
 // an extension gets ".ini", the folder of the chosen name must exist, and a
 // dialog for opening refuses read-only files, since the editor saves back to
 // the file it opened. The dialog stays open after a refusal, as it does when
-// it asks before overwriting.
+// it asks before overwriting. For opening, a typed name that exists is taken
+// as typed ("zaloha" opens the file zaloha); only a new name gets ".ini".
 class TariffFileDialog : public QFileDialog {
     Q_OBJECT
 public:
@@ -30,6 +31,10 @@ public:
     static bool isReadOnly(const QString& file);
 
 private:
+    // The name as the dialog returns it, with the default extension where it
+    // belongs.
+    QString withExtension(const QString& selected) const;
+
     Purpose purpose_;
     desktop::Prompter& prompter_;
 };

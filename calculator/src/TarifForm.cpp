@@ -1,5 +1,6 @@
 #include "calculator/TarifForm.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QScreen>
 #include <QUrl>
@@ -20,6 +21,7 @@
 #include "desktop/NumberText.h"
 #include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"
+#include "desktop/WheelGuard.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
 #include "ui_TarifForm.h"
@@ -49,6 +51,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       settings_(std::move(settings)),
       tariffs_(CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
+    desktop::guardInputsFromStrayWheel();
     ui->setupUi(this);
     Series1_ = &ui->Graf->Series1();
     ui->Graf->setRegionalSettings(settings_);
@@ -131,19 +134,37 @@ void TTarifForm::FormCreate() {
 }
 
 bool TTarifForm::readTariffFile() {
-    const std::optional<std::filesystem::path> path = findCalculatorFile(folder_);
+    const std::optional<std::filesystem::path> path = findTariffFile(folder_);
     if (!path) return false;
     ReaderEvents events;
     events.onVersion = [this](std::string_view version) {
         version_ = version;
         showCaption();
     };
+    // Only a regular file: a pipe of that name must not make the start wait.
+    const ReadFileOptions options{.decimalSeparator = settings_.decimalSeparator(), .regularFileOnly = true};
     try {
-        hovorix::readTariffFile(*path, tariffs_, version_, {settings_.decimalSeparator(), false}, events);
+        warnAboutShape(QFile::decodeName(path->filename().c_str()), examineTariffFile(*path, options));
+        hovorix::readTariffFile(*path, tariffs_, version_, options, events);
     } catch (const OpenError&) {
         return false;
     }
     return true;
+}
+
+void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
+    // Said once, before the window shows; the file is then read by the
+    // format's rule as always, since published files rely on it.
+    QString text;
+    if (shape.holdsNul) {
+        text = QStringLiteral("Soubor %1 obsahuje nulové bajty, není to tedy textový soubor ceníku. Tarify z něj "
+                              "nemusí být načteny správně.");
+    } else if (shape.lfEnded) {
+        text = QStringLiteral("Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
+                              "jediným řádkem a jeho tarify se nezobrazí. Otevřete ho v programu Cenikar "
+                              "a uložte, tím se převede.");
+    }
+    if (!text.isEmpty()) prompter_.warning(nullptr, desktop::applicationTitle(), text.arg(name));
 }
 
 void TTarifForm::showCaption() {

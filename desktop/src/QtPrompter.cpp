@@ -38,9 +38,11 @@ void giveActivationBack(QWidget* parent) {
 }
 
 QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     QMessageBox box(icon, title, messageBoxText(text), buttons, parent);
     box.setEscapeButton(escape);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     giveActivationBack(parent);
     return answer;
@@ -48,9 +50,10 @@ QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const Q
 
 }  // namespace
 
-Prompter::Answer QtPrompter::confirm(QWidget* parent, const QString& title, const QString& text) {
-    return ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-                   QMessageBox::Yes
+Prompter::Answer QtPrompter::confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) {
+    const auto defaultButton = defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes;
+    return ask(parent, QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+               defaultButton) == QMessageBox::Yes
                ? Answer::Yes
                : Answer::No;
 }
@@ -66,6 +69,10 @@ Prompter::Answer QtPrompter::inform(QWidget* parent, const QString& title, const
 
 void QtPrompter::error(QWidget* parent, const QString& title, const QString& text) {
     ask(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtPrompter::warning(QWidget* parent, const QString& title, const QString& text) {
+    ask(parent, QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 int QtPrompter::exec(QDialog& dialog) {

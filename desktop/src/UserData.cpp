@@ -29,13 +29,10 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     if (!QDir().mkpath(folder)) {
         throw UserDataError(QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
     }
-    // The editor's own name is looked for as well: in a folder that may not
-    // be listed, only names asked for directly are found, and the user's
-    // file must never be written over.
+    // Whatever tariff file the programs would use is the user's and is never
+    // written over, also in a folder that may not be listed.
+    if (findTariffFile(filePath(folder))) return Seeding::AlreadyThere;
     const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
-    std::error_code ignored;
-    const bool editorFileThere = std::filesystem::exists(std::filesystem::symlink_status(filePath(target), ignored));
-    if (editorFileThere || findCalculatorFile(filePath(folder))) return Seeding::AlreadyThere;
 
     // The sample is shipped with a decimal comma. A sample that is missing or
     // unreadable leaves the folder as a new one: the calculator then says it

@@ -2,10 +2,41 @@
 
 #include <QDialog>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace hovorix::desktop {
 
-Prompter::Answer ScriptedPrompter::next(Kind kind, const QString& title, const QString& text, Answer dismissed) {
-    interactions_.push_back({kind, title, text});
+namespace {
+ScriptedPrompter::ProblemReporter reporter = nullptr;
+}  // namespace
+
+void ScriptedPrompter::setProblemReporter(ProblemReporter r) { reporter = r; }
+
+ScriptedPrompter::~ScriptedPrompter() {
+    const QString wrong = problems();
+    if (wrong.isEmpty()) return;
+    if (reporter) {
+        reporter(wrong);
+        return;
+    }
+    std::fprintf(stderr, "the prompts went off the script: %s\n", qUtf8Printable(wrong));
+    std::abort();
+}
+
+QString ScriptedPrompter::problems() const {
+    QStringList wrong;
+    for (const QString& text : unexpected_) wrong << QStringLiteral("unscripted \"%1\"").arg(text);
+    if (!answers_.empty()) wrong << QStringLiteral("%1 answers never asked for").arg(answers_.size());
+    if (!dialogs_.empty()) wrong << QStringLiteral("%1 dialogs never shown").arg(dialogs_.size());
+    for (const Notice& n : notices_) wrong << QStringLiteral("message box never shown: \"%1\"").arg(n.text);
+    if (!duringErrors_.empty()) wrong << QStringLiteral("%1 actions for error boxes never shown").arg(duringErrors_.size());
+    return wrong.join(QStringLiteral("; "));
+}
+
+Prompter::Answer ScriptedPrompter::next(Kind kind, const QString& title, const QString& text, Answer dismissed,
+                                        Answer defaultAnswer) {
+    interactions_.push_back({kind, title, text, defaultAnswer});
     if (answers_.empty()) {
         unexpected_ << text;
         return dismissed;
@@ -15,20 +46,34 @@ Prompter::Answer ScriptedPrompter::next(Kind kind, const QString& title, const Q
     return answer;
 }
 
-Prompter::Answer ScriptedPrompter::confirm(QWidget*, const QString& title, const QString& text) {
-    return next(Kind::Confirm, title, text, Answer::No);
+void ScriptedPrompter::notice(Kind kind, const QString& title, const QString& text) {
+    interactions_.push_back({kind, title, text});
+    if (notices_.empty() || notices_.front().kind != kind ||
+        (!notices_.front().text.isEmpty() && notices_.front().text != text)) {
+        unexpected_ << text;
+        return;
+    }
+    notices_.pop_front();
+}
+
+Prompter::Answer ScriptedPrompter::confirm(QWidget*, const QString& title, const QString& text, Answer defaultAnswer) {
+    return next(Kind::Confirm, title, text, Answer::No, defaultAnswer);
 }
 
 Prompter::Answer ScriptedPrompter::inform(QWidget*, const QString& title, const QString& text) {
-    return next(Kind::Inform, title, text, Answer::Cancel);
+    return next(Kind::Inform, title, text, Answer::Cancel, Answer::Yes);
 }
 
 void ScriptedPrompter::error(QWidget*, const QString& title, const QString& text) {
-    interactions_.push_back({Kind::Error, title, text});
+    notice(Kind::Error, title, text);
     if (duringErrors_.empty()) return;
     const auto action = std::move(duringErrors_.front());
     duringErrors_.pop_front();
     action();
+}
+
+void ScriptedPrompter::warning(QWidget*, const QString& title, const QString& text) {
+    notice(Kind::Warning, title, text);
 }
 
 int ScriptedPrompter::exec(QDialog& dialog) {
@@ -67,6 +112,7 @@ void ScriptedPrompter::clear() {
     answers_.clear();
     dialogs_.clear();
     duringErrors_.clear();
+    notices_.clear();
     interactions_.clear();
     unexpected_.clear();
 }

@@ -41,11 +41,22 @@ private:
     int fd_;
 };
 
+// LF alone ends a line too: each LF that does not follow a CR becomes a CR,
+// which the line rule ends a line at. lastByte is the byte before the piece,
+// as the file holds it.
+void lfToCr(char* piece, std::size_t size, char& lastByte) {
+    for (std::size_t i = 0; i < size; ++i) {
+        const char byte = piece[i];
+        if (byte == '\n' && lastByte != '\r') piece[i] = '\r';
+        lastByte = byte;
+    }
+}
+
 // Reads a file into the reader as its bytes arrive, a piece at a time: the
 // piece stays in the processor's cache, and a file of any size needs no more
 // memory than its longest line. Returns 0, or the error code of a failed
 // read; the lines that arrived whole before it have been read.
-int readLines(int fd, TariffReader& reader) {
+int readLines(int fd, TariffReader& reader, bool lfEndsLines) {
     constexpr char CR = '\r';
     constexpr char LF = '\n';
     constexpr char CtrlZ = '\x1a';
@@ -54,6 +65,7 @@ int readLines(int fd, TariffReader& reader) {
     std::size_t capacity = 2 * Piece;
     std::size_t used = 0;  // bytes of lines not yet complete
     auto sink = [&reader](std::string_view line) { reader.line(line); };
+    char lastByte = '\0';
     for (;;) {
         if (capacity - used < Piece) {
             // A line longer than a piece: room for more of it.
@@ -67,6 +79,7 @@ int readLines(int fd, TariffReader& reader) {
             if (errno == EINTR) continue;
             return errno;
         }
+        if (lfEndsLines) lfToCr(buffer.get() + used, static_cast<std::size_t>(got), lastByte);
         const std::string_view bytes(buffer.get(), used + static_cast<std::size_t>(got));
         const std::string_view fresh = bytes.substr(used);
         if (got == 0 || fresh.find(CtrlZ) != std::string_view::npos) {
@@ -87,10 +100,11 @@ int readLines(int fd, TariffReader& reader) {
     }
 }
 
-int openForReading(const fs::path& path, bool createIfMissing) {
-    int flags = O_RDONLY | O_CLOEXEC;
+int openForReading(const fs::path& path, const ReadFileOptions& options) {
+    // Without waiting: opening a pipe for reading would wait for a writer.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | (options.regularFileOnly ? O_NONBLOCK : 0);
     int fd = ::open(path.c_str(), flags);
-    if (fd < 0 && errno == ENOENT && createIfMissing) {
+    if (fd < 0 && errno == ENOENT && options.createIfMissing) {
         // A missing file is created empty, as a new tariff file.
         const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST) return -1;
@@ -99,11 +113,21 @@ int openForReading(const fs::path& path, bool createIfMissing) {
     }
     if (fd < 0) return -1;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    int refused = 0;
+    if (::fstat(fd, &info) != 0) {
+        refused = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        refused = EISDIR;
+    } else if (options.regularFileOnly && !S_ISREG(info.st_mode)) {
+        refused = EINVAL;
+    }
+    if (refused) {
         ::close(fd);
-        errno = EISDIR;
+        errno = refused;
         return -1;
     }
+    // A regular file never makes a read wait; the flag goes with the pipes.
+    if (options.regularFileOnly) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -134,10 +158,12 @@ std::string temporaryName(const fs::path& target) {
 
 }  // namespace
 
-std::optional<fs::path> findCalculatorFile(const fs::path& folder) {
+std::optional<fs::path> findTariffFile(const fs::path& folder) {
     std::error_code error;
-    const fs::path exact = folder / CalculatorFileName;
-    if (fs::exists(fs::symlink_status(exact, error))) return exact;
+    for (const std::string_view name : {CalculatorFileName, EditorFileName}) {
+        const fs::path direct = folder / name;
+        if (fs::exists(fs::symlink_status(direct, error))) return direct;
+    }
     std::optional<fs::path> found;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
@@ -148,9 +174,59 @@ std::optional<fs::path> findCalculatorFile(const fs::path& folder) {
     return found;
 }
 
+FileShape examineTariffFile(const fs::path& path, const ReadFileOptions& options) {
+    const Descriptor file(openForReading(path, options));
+    if (file.get() < 0) throw OpenError(path, errno);
+    FileShape shape;
+    bool sawLf = false;
+    bool sawCrLf = false;
+    char last = '\0';         // the byte before, as the file holds it
+    bool lineOpen = false;    // bytes since the last line end
+    bool lfLineOpen = false;  // the same where LF ends lines too
+    std::size_t lines = 0;    // ends of lines by the rule and with LF
+    std::size_t lfLines = 0;
+    std::unique_ptr<char[]> buffer(new char[1 << 16]);
+    for (bool ended = false; !ended;) {
+        const ssize_t got = ::read(file.get(), buffer.get(), 1 << 16);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;  // the read itself reports an error
+        for (ssize_t i = 0; i < got; ++i) {
+            const char byte = buffer[static_cast<std::size_t>(i)];
+            switch (byte) {
+            case '\x1a': ended = true; break;
+            case '\0':
+                shape.holdsNul = true;
+                lineOpen = lfLineOpen = true;
+                break;
+            case '\r':
+                ++lines, ++lfLines;
+                lineOpen = lfLineOpen = false;
+                break;
+            case '\n':
+                sawLf = true;
+                if (last == '\r') {
+                    sawCrLf = true;
+                    break;
+                }
+                lineOpen = true;
+                ++lfLines;
+                lfLineOpen = false;
+                break;
+            default: lineOpen = lfLineOpen = true;
+            }
+            if (ended) break;
+            last = byte;
+        }
+    }
+    shape.lfEnded = sawLf && !sawCrLf;
+    shape.linesByRule = lines + (lineOpen ? 1 : 0);
+    shape.linesWithLf = lfLines + (lfLineOpen ? 1 : 0);
+    return shape;
+}
+
 void readTariffFile(const fs::path& path, TariffList& list, std::string& version, const ReadFileOptions& options,
                     const ReaderEvents& events) {
-    const Descriptor file(openForReading(path, options.createIfMissing));
+    const Descriptor file(openForReading(path, options));
     if (file.get() < 0) throw OpenError(path, errno);
     // A tariff takes a few hundred bytes of its file; room for one per 200
     // bytes covers what the editor writes. Only the memory the tariffs fill
@@ -162,15 +238,22 @@ void readTariffFile(const fs::path& path, TariffList& list, std::string& version
         list.reserve(list.count() + std::min(static_cast<std::size_t>(info.st_size) / BytesPerTariff, MostReserved));
     }
     TariffReader reader(list, version, options.decimalSeparator, events);
-    if (const int failure = readLines(file.get(), reader)) throw ReadError(path, failure, reader.linesRead() + 1);
+    if (const int failure = readLines(file.get(), reader, options.lfEndsLines)) {
+        throw ReadError(path, failure, reader.linesRead() + 1);
+    }
 }
 
 int SaveIo::openExclusive(const char* path, unsigned mode) {
     return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
 }
+int SaveIo::openExisting(const char* path) { return ::open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); }
 long SaveIo::write(int fd, const char* data, unsigned long size) { return ::write(fd, data, size); }
+int SaveIo::ftruncate(int fd, long size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
 int SaveIo::fsync(int fd) { return ::fsync(fd); }
 int SaveIo::fchmod(int fd, unsigned mode) { return ::fchmod(fd, static_cast<mode_t>(mode)); }
+int SaveIo::fchown(int fd, unsigned owner, unsigned group) {
+    return ::fchown(fd, static_cast<uid_t>(owner), static_cast<gid_t>(group));
+}
 int SaveIo::close(int fd) { return ::close(fd); }
 int SaveIo::rename(const char* from, const char* to) { return ::rename(from, to); }
 int SaveIo::unlink(const char* path) { return ::unlink(path); }
@@ -180,17 +263,63 @@ SaveIo& systemSaveIo() {
     return io;
 }
 
+namespace {
+
+// Writes all the bytes; 0, or the error code.
+int writeAll(SaveIo& io, int fd, std::string_view bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const long written = io.write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (written == 0) return EIO;
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// Writes the bytes over the existing file itself, which keeps its place in
+// every folder that links it, its owner, group and permissions. The old
+// content is overwritten before the rest is cut off, so the file is never
+// seen empty; flushed to disk before it counts as saved.
+void rewriteInPlace(const fs::path& path, const fs::path& target, std::string_view bytes, SaveIo& io) {
+    using Stage = WriteError::Stage;
+    const int fd = io.openExisting(target.c_str());
+    if (fd < 0) throw WriteError(path, errno, Stage::Create);
+    auto fail = [&](int code) {
+        io.close(fd);
+        throw WriteError(path, code, Stage::Write);
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) fail(errno);
+    if (!S_ISREG(info.st_mode)) fail(EINVAL);  // no longer the file that was looked at
+    if (const int code = writeAll(io, fd, bytes)) fail(code);
+    if (io.ftruncate(fd, static_cast<long>(bytes.size())) != 0) fail(errno);
+    if (io.fsync(fd) != 0) fail(errno);
+    if (io.close(fd) != 0) throw WriteError(path, errno, Stage::Write);
+}
+
+}  // namespace
+
 void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
     using Stage = WriteError::Stage;
     const fs::path target = resolveLinks(path);
 
-    // What stands there now decides the permission bits of the new file, and
-    // whether we may replace it at all.
+    // What stands there now decides the permission bits, owner and group of
+    // the new file, and whether we may replace it at all.
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISDIR(existing.st_mode)) throw WriteError(path, EISDIR, Stage::Create);
+        // A pipe would make the save wait, and a device is no tariff file.
+        if (!S_ISREG(existing.st_mode)) throw WriteError(path, EINVAL, Stage::Create);
         if (::access(target.c_str(), W_OK) != 0) throw WriteError(path, errno, Stage::Create);
+        // A new file would leave the other links with the old content.
+        if (existing.st_nlink > 1) return rewriteInPlace(path, target, bytes, io);
     }
 
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -201,27 +330,40 @@ void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
         fd = io.openExclusive(temporary.c_str(), 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) throw WriteError(path, errno, Stage::Create);
+    if (fd < 0) {
+        const int code = errno;
+        // A folder the user may not write, holding a file he may: the file
+        // itself is all he can change. A full disk or anything else is
+        // reported, never worked around.
+        if (exists && (code == EACCES || code == EPERM)) return rewriteInPlace(path, target, bytes, io);
+        throw WriteError(path, code, Stage::Create);
+    }
 
+    auto discard = [&] {
+        io.close(fd);
+        io.unlink(temporary.c_str());
+    };
     auto fail = [&](int code, bool open) {
         if (open) io.close(fd);
         io.unlink(temporary.c_str());
         throw WriteError(path, code, Stage::Write);
     };
 
-    if (exists && io.fchmod(fd, existing.st_mode & 07777) != 0) fail(errno, true);
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const long written = io.write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            fail(errno, true);
+    if (exists) {
+        // The file stays its owner's: a save by root or by a member of its
+        // group must not take it away from him. Where that cannot be kept,
+        // the file itself is written.
+        struct stat created {};
+        if (::fstat(fd, &created) != 0) fail(errno, true);
+        if ((created.st_uid != existing.st_uid || created.st_gid != existing.st_gid) &&
+            io.fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+            if (errno != EPERM) fail(errno, true);
+            discard();
+            return rewriteInPlace(path, target, bytes, io);
         }
-        if (written == 0) fail(EIO, true);
-        data += written;
-        left -= static_cast<std::size_t>(written);
+        if (io.fchmod(fd, existing.st_mode & 07777) != 0) fail(errno, true);
     }
+    if (const int code = writeAll(io, fd, bytes)) fail(code, true);
     if (io.fsync(fd) != 0) fail(errno, true);
     if (io.close(fd) != 0) fail(errno, false);
     if (io.rename(temporary.c_str(), target.c_str()) != 0) fail(errno, false);

@@ -91,6 +91,7 @@ TEST(ExitRule, EmptyAndNegativeEntriesBecomeZeroAndOtherNumbersStay) {
         MinuteSpinEdit* jts = started.enter("JTS");
         c.pasted ? paste(jts, utf8(c.entered)) : retype(jts, utf8(c.entered));
         ASSERT_EQ(jts->text(), utf8(c.entered)) << c.entered;
+        if (*c.message) started.workspace.prompter.expectError(utf8(c.message));
         QTest::keyClick(jts, Qt::Key_Tab);
         EXPECT_FALSE(jts->hasFocus());
 
@@ -153,6 +154,7 @@ TEST(PageChange, TheRuleAndTheFeeRunComeBeforeTheFocusedFieldsExitRule) {
         retype(offPeak, QStringLiteral("10"));
         MinuteSpinEdit* peak = started.enter("JTS");
         retype(peak, utf8(c.peak));
+        for (int i = 0; i < c.messages; ++i) started.workspace.prompter.expectError();
 
         switch (c.how) {
         case Switch::ClickTab: clickTab(*started.form, 1); break;
@@ -280,6 +282,7 @@ TEST(ExitRule, RunsOnlyWhenTheFocusMovesWithinTheWindow) {
     EXPECT_TRUE(jts->hasFocus());
     EXPECT_TRUE(started.workspace.prompter.interactions().empty());
 
+    started.workspace.prompter.expectError();
     QTest::keyClick(jts, Qt::Key_Tab);
     EXPECT_EQ(started.workspace.prompter.errors(), QStringList{QStringLiteral("'-' is not a valid floating point value.")});
 }

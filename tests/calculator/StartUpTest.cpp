@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QFile>
 
+#include <sys/stat.h>
+
 #include "CalculatorTesting.h"
 
 using namespace hovorix::calculator;
@@ -82,10 +84,13 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
         {"no file", [](const Workspace&) {}},
         {"another name", [](const Workspace& w) { w.write("tarif.ini.bak", tariffFile({"provider A"})); }},
         {"a folder of that name", [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); }},
+        // Refused at once: reading a pipe would wait for a writer for ever.
+        {"a pipe of that name", [](const Workspace& w) { ASSERT_EQ(mkfifo((w.path() / "Tarif.ini").c_str(), 0644), 0); }},
     };
     for (const auto& c : cases) {
         Workspace workspace;
         c.prepare(workspace);
+        workspace.prompter.expectError(utf8(CannotOpen));
         EXPECT_EQ(workspace.start(), nullptr) << c.what;
         const auto& interactions = workspace.prompter.interactions();
         ASSERT_EQ(interactions.size(), 2u) << c.what;
@@ -95,6 +100,36 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
         EXPECT_EQ(interactions[1].kind, Kind::Exit);
         EXPECT_NE(interactions[1].text, QStringLiteral("0"));
         for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible()) << c.what;
+    }
+}
+
+// Lines ended by LF alone, or NUL bytes, hide a file's tariffs: the user is
+// told once, and the file is read by the format's rule all the same.
+TEST(StartUp, SaysOnceWhenTheFilesBytesHideItsTariffs) {
+    const struct {
+        const char* name;
+        std::string content;
+        const char* warning;
+        std::size_t bars;
+    } cases[] = {
+        {"TARIF.INI", "provider A\ntarif One\nsluzba telefon 100\n",
+         "Soubor TARIF.INI má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý jediným řádkem "
+         "a jeho tarify se nezobrazí. Otevřete ho v programu Cenikar a uložte, tím se převede.",
+         1},
+        {"tarif.ini", tariffFile({"provider A", std::string_view("tarif \0ne", 9), "provider B"}),
+         "Soubor tarif.ini obsahuje nulové bajty, není to tedy textový soubor ceníku. Tarify z něj nemusí být "
+         "načteny správně.",
+         2},
+    };
+    for (const auto& c : cases) {
+        Workspace workspace;
+        workspace.write(c.name, c.content);
+        workspace.prompter.expectWarning(utf8(c.warning));
+        const auto form = workspace.start();
+        ASSERT_NE(form, nullptr) << c.name;
+        EXPECT_EQ(workspace.prompter.interactions().size(), 1u) << c.name;
+        EXPECT_EQ(workspace.prompter.interactions().front().title, QStringLiteral("Hovorix pro Windows"));
+        EXPECT_EQ(shownBars(*form).size(), c.bars) << c.name;
     }
 }
 
@@ -114,9 +149,9 @@ TEST(StartUp, AMalformedNumberIsShownAndTheWindowOpensWithTheTariffsReadSoFar) {
         workspace.write("tarif.ini", tariffFile({"verze 7", "provider A", "tarif One", "sluzba telefon 100",
                                                  "provider B", "tarif Two", "sluzba telefon 60", c.badLine,
                                                  "sluzba data 5", "verze 8", "provider C", "tarif Three"}));
+        workspace.prompter.expectError(utf8(c.message));
         const auto form = workspace.start(c.locale);
         ASSERT_NE(form, nullptr) << c.badLine;
-        EXPECT_EQ(workspace.prompter.errors(), QStringList{utf8(c.message)});
         EXPECT_EQ(workspace.prompter.interactions().size(), 1u);
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Hovorix pro Windows 1.1 [data 7]"));
         EXPECT_TRUE(shownBars(*form).empty()) << "no fee run after the error";

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
@@ -145,4 +146,23 @@ TEST(Window, TheWindowAndTheAboutBoxShowTheCalculatorsIcon) {
     expectProgramIcon(form->windowIcon(), id);
     // Right of the product title: the icon's own 32 px picture, not another size scaled.
     EXPECT_EQ(comparable(child<QLabel>(*form, "Image2")->pixmap().toImage()), themeIcon(id, 32));
+}
+
+// A wheel turn over the period list or a minute field that does not have the
+// keyboard focus changes nothing.
+TEST(Window, TheWheelChangesNoControlWithoutTheFocus) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    for (const char* name : {"Ostatni", "JTS"}) {
+        SCOPED_TRACE(name);
+        auto* control = child<QWidget>(*form, name);
+        ASSERT_FALSE(control->hasFocus());
+        const QPointF at(control->rect().center());
+        QWheelEvent up(at, control->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &up);
+    }
+    EXPECT_EQ(child<QComboBox>(*form, "Ostatni")->currentIndex(), 2);
+    EXPECT_EQ(child(*form, "JTS")->text(), QStringLiteral("0"));
 }

@@ -56,6 +56,11 @@ Outcome malformed(std::size_t tariffs, std::optional<std::string> version, std::
     return outcome;
 }
 
+Outcome noticed(Outcome outcome, Outcome::Notice notice) {
+    outcome.notice = notice;
+    return outcome;
+}
+
 Outcome cannotOpen(int code) {
     Outcome outcome;
     outcome.kind = Outcome::Kind::CannotOpen;
@@ -67,9 +72,10 @@ std::vector<Case> makeCatalogue() {
     using Source = Case::Source;
     return {
         // Lines ended by LF alone: the whole file is one line, a provider line.
-        {"lf-only.ini", reads(1)},
-        {"garbage.bin", reads(0)},
-        {"nul-bytes.ini", malformed(1, std::string("1\0 2", 4), 4, std::string("1\0" "5", 3))},
+        {"lf-only.ini", noticed(reads(1), Outcome::Notice::LfEnded)},
+        {"garbage.bin", noticed(reads(0), Outcome::Notice::NulBytes)},
+        {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4, std::string("1\0" "5", 3)),
+                                  Outcome::Notice::NulBytes)},
         {"exponent-overflow.ini", malformed(1, "1E999", 4, "1E999")},
         {"lone-minus.ini", malformed(1, "2", 4, "-")},
         {"lone-plus.ini", malformed(1, std::nullopt, 3, "+")},

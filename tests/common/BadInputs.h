@@ -32,6 +32,8 @@ struct Outcome {
     std::string message;
     // A file that cannot be opened: the system's error code.
     int code = 0;
+    // What the windowed programs say about the file before they read it.
+    enum class Notice { None, LfEnded, NulBytes } notice = Notice::None;
 };
 
 struct Case {

@@ -57,13 +57,22 @@ public:
     using DialogHandler = std::function<int(QDialog&)>;
     Prompter(Dice& dice, DialogHandler dialogs) : dice_(dice), dialogs_(std::move(dialogs)) {}
 
-    Answer confirm(QWidget* parent, const QString& title, const QString& text) override {
+    Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) override {
         answer(dice_.chance(0.5) ? Answer::Yes : Answer::No);
-        return ScriptedPrompter::confirm(parent, title, text);
+        return ScriptedPrompter::confirm(parent, title, text, defaultAnswer);
     }
     Answer inform(QWidget* parent, const QString& title, const QString& text) override {
         answer(dice_.pick(std::vector<Answer>{Answer::Yes, Answer::No, Answer::Cancel}));
         return ScriptedPrompter::inform(parent, title, text);
+    }
+    // The monkey brings about error boxes and warnings as a user does.
+    void error(QWidget* parent, const QString& title, const QString& text) override {
+        expectError();
+        ScriptedPrompter::error(parent, title, text);
+    }
+    void warning(QWidget* parent, const QString& title, const QString& text) override {
+        expectWarning();
+        ScriptedPrompter::warning(parent, title, text);
     }
     int exec(QDialog& dialog) override {
         onDialog(dialogs_);

@@ -30,6 +30,8 @@ TEST(GeneralErrorHandler, AddsAFullStopAfterCharactersAboveThePoint) {
 TEST(GeneralErrorHandler, HandlersThatFailShowTheirMessageAndTheProgramGoesOn) {
     setApplicationTitle(QStringLiteral("Hovorix pro Windows"));
     ScriptedPrompter prompter;
+    prompter.expectError();
+    prompter.expectError();
     EXPECT_TRUE(runHandler(prompter, nullptr, [] {}));
     EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("1,2,3"); }));
     EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("\x9Alicht"); }));
@@ -42,6 +44,7 @@ TEST(GeneralErrorHandler, HandlersThatFailShowTheirMessageAndTheProgramGoesOn) {
 
 TEST(GeneralErrorHandler, AFatalErrorShowsItsBoxThenEndsTheProgram) {
     ScriptedPrompter prompter;
+    prompter.expectError();
     try {
         fatalError(prompter, nullptr, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
         ADD_FAILURE() << "the program went on";

@@ -47,7 +47,7 @@ TEST(UserDataFolder, TheFirstStartGetsTheSampleInTheUsersOwnNumberFormat) {
         EXPECT_EQ(prepareUserDataFolder(qPath(folder), HOVORIX_SAMPLE, RegionalSettings(c.locale)), Seeding::Seeded);
 
         // Written as "tarif.ini", which both programs find.
-        const auto found = findCalculatorFile(folder);
+        const auto found = findTariffFile(folder);
         ASSERT_TRUE(found);
         EXPECT_EQ(found->filename(), "tarif.ini");
         const ReadBack copy = readWith(*found, c.separator);

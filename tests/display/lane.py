@@ -20,6 +20,7 @@ unexpected failure takes a screenshot of the whole screen first.
 
 import atexit
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -130,7 +131,7 @@ def pointer():
 def move_to(x, y):
     # --sync waits for the pointer to move, which it never does when it is
     # there already.
-    if pointer() != (x, y):
+    if pointer() != (int(x), int(y)):
         xdotool("mousemove", "--sync", x, y)
 
 
@@ -313,12 +314,17 @@ class Program:
         return None
 
     def x_window(self, title_regex, timeout=TIMEOUT):
-        """The X11 id of the program's visible window whose title matches."""
+        """The X11 id of the program's visible window whose title matches.
+        xdotool's name search also matches a window by other names than its
+        title, so each window it finds is checked by its title here."""
         def probe():
             result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid),
                                      "--name", title_regex], capture_output=True, text=True)
-            ids = result.stdout.split()
-            return ids[0] if ids else None
+            for wid in result.stdout.split():
+                title = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout
+                if re.search(title_regex, title.rstrip("\n")):
+                    return wid
+            return None
         return wait_for(f"the X window '{title_regex}' of {self.name}", probe, timeout)
 
     def focus(self, title_regex):

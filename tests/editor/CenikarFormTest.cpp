@@ -1,6 +1,8 @@
 #include <QImage>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 #include "EditorTesting.h"
@@ -62,20 +64,25 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
         {"no file yet", std::nullopt, {}, "1.0", caption, true, {}},
         {"a version line", threeTariffs(), ThreeRows, "2.3", caption, true, {}},
         {"no version line", tariffFile({"provider EUROTEL", "tarif Go"}), {"EUROTEL-Go"}, "1.0", caption, true, {}},
-        // The list box shows what was read before the bad line; nothing says
-        // the window holds the file.
+        // Shown as the file has it, so nothing counts as changed.
+        {"a version with a line break", tariffFile({"verze 1.0\nabc"}), {}, "1.0\nabc", caption, true, {}},
+        // The list box shows what was read before the bad line; the caption
+        // does not say the window holds the file, and with nothing changed by
+        // the user there is nothing to save.
         {"a malformed number",
          tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "provider PAEGAS", "tarif Go",
                      "sazba JTS 1.2 30", "provider PAEGAS", "tarif Profi"}),
          {"EUROTEL-Ekonom", "PAEGAS-Go"},
          "2.3",
          "Cenikar 1.0",
-         false,
+         true,
          {"'1.2' is not a valid floating point value."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Editor editor(c.file);
+        Editor editor(c.file, [&c](ScriptedPrompter& p) {
+            for (const QString& error : c.errors) p.expectError(error);
+        });
         EXPECT_EQ(editor.rows(), c.rows);
         EXPECT_EQ(editor.form->tariffs().count(), static_cast<std::size_t>(c.rows.size()));
         EXPECT_EQ(editor.versionBox(), c.versionBox);
@@ -100,12 +107,14 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); }},
         {"a link into a missing folder",
          [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); }},
+        {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WorkFolder folder;
         c.prepare(folder.path());
         ScriptedPrompter prompter;
+        prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!"));
         EXPECT_THROW(TCenikarForm(prompter, czech()), ProgramExit);
         EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
         EXPECT_EQ(prompter.count(Kind::Exit), 1);
@@ -456,8 +465,9 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         editor.click("Dolu");
         const hovorix::TariffList changed = editor.form->tariffs();
         const QStringList rows = editor.rows();
-        c.act(editor);
         const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
+        editor.prompter.expectError(message);
+        c.act(editor);
         EXPECT_EQ(failedSaveProblems(editor, message, changed, rows, c.nameAfter), "");
         if (fs::is_regular_file(editor.folder / "tarif.ini")) {
             EXPECT_EQ(editor.bytes(), threeTariffs());
@@ -474,6 +484,7 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     editor.clickRow(0);
     editor.click("Dolu");
     editor.prompter.answer(Answer::Yes);
+    editor.prompter.expectError();
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
     EXPECT_EQ(editor.prompter.errors(), QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!")});
@@ -608,9 +619,9 @@ TEST(EditorOpen, AFileThatFailsLeavesEverythingAsItWas) {
         const QString name = editor.folder.file(c.name);
         editor.prompter.answer(Answer::No);
         editor.chooseFile(name);
+        editor.prompter.expectError(QString(c.error).replace("%1", name));
         editor.click("Button1");
 
-        EXPECT_EQ(editor.prompter.errors(), QStringList{QString(c.error).replace("%1", name)});
         EXPECT_EQ(editor.prompter.count(Kind::Exit), 0);
         EXPECT_EQ(editor.form->tariffs(), list);
         EXPECT_EQ(editor.rows(), rows);
@@ -666,10 +677,11 @@ TEST(EditorFileDialogs, RefuseWhatTheEditorCouldNotUse) {
         auto* dialog = editor.form->findChild<hovorix::editor::TariffFileDialog*>(QString::fromLatin1(c.dialog));
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(editor.folder.file(c.name));
+        const QString folder = QString::fromStdString(editor.folder.path().string());
+        if (!c.accepted) editor.prompter.expectError(c.refusal.arg(folder));
         dialog->setResult(QDialog::Rejected);
         dialog->accept();
         EXPECT_EQ(dialog->result() == QDialog::Accepted, c.accepted);
-        const QString folder = QString::fromStdString(editor.folder.path().string());
         EXPECT_EQ(editor.prompter.errors(), c.accepted ? QStringList{} : QStringList{c.refusal.arg(folder)});
         if (!c.accepted) {
             EXPECT_EQ(editor.prompter.interactions().front().title, dialog->windowTitle());
@@ -716,3 +728,4 @@ TEST(EditorMoveButtons, ShowARedArrowGreyedWhileDisabled) {
         }
     }
 }
+

@@ -105,9 +105,12 @@ inline int clickStorno(QDialog& dialog) {
 // The editor started in a fresh working folder, with scripted prompts.
 class Editor {
 public:
-    // startFile: the bytes of "tarif.ini" there at start-up; none: no such file.
-    explicit Editor(std::optional<std::string> startFile = std::nullopt) {
+    // startFile: the bytes of "tarif.ini" there at start-up; none: no such
+    // file. atStart scripts what the start-up asks and shows.
+    explicit Editor(std::optional<std::string> startFile = std::nullopt,
+                    const std::function<void(ScriptedPrompter&)>& atStart = {}) {
         if (startFile) writeBytes(folder / "tarif.ini", *startFile);
+        if (atStart) atStart(prompter);
         form = std::make_unique<hovorix::editor::TCenikarForm>(prompter, czech());
         form->setClock(saveMoment);
         form->createTariffDialog();

@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "EditorTesting.h"
 #include "desktop/NumberText.h"
@@ -146,6 +149,74 @@ TEST(TariffDialogFill, ShowsEveryFieldOfTheTariff) {
     }
 }
 
+// Texts come into the fields exactly as the file has them, control
+// characters included, so an OK without an edit changes nothing; only what
+// the user adds is filtered.
+TEST(TariffDialogFill, TextsFromTheFileStayAsTheyAre) {
+    Dialog d;
+    Tarifs tariff = everyFieldDistinct();
+    tariff.provider = "PAEGAS\nX";
+    tariff.name = "Go\x01\tZ\x1b";
+    d.dialog.fill(tariff);
+    Tarifs back;
+    d.dialog.writeBack(back);
+    EXPECT_EQ(back, tariff);
+
+    QLineEdit* provider = child<QComboBox>(d.dialog, "Oper")->lineEdit();
+    provider->end(false);
+    QApplication::clipboard()->setText(QStringLiteral("!\n?"));
+    QTest::keySequence(provider, QKeySequence::Paste);
+    EXPECT_EQ(provider->text(), QStringLiteral("PAEGAS\nX!?"));
+    EXPECT_EQ(d.prompter.beeps(), 1);
+}
+
+// A long value shows its start, not its end, when the dialog is filled.
+TEST(TariffDialogFill, LongValuesShowTheirStart) {
+    Dialog d;
+    Tarifs tariff;
+    tariff.provider = std::string(200, 'P');
+    tariff.name = std::string(255, 'N');
+    tariff.telephoneFee = 1.0 / 3;
+    tariff.minimumCharge = 1.79769313486231E308;
+    d.dialog.show();
+    d.dialog.fill(tariff);
+    for (const char* name : {"Nazev", "Phone", "Minimum"}) EXPECT_EQ(d.field(name)->cursorPosition(), 0) << name;
+    EXPECT_EQ(child<QComboBox>(d.dialog, "Oper")->lineEdit()->cursorPosition(), 0);
+}
+
+// The wheel changes no data in a control that did not have the keyboard
+// focus; lists still scroll.
+TEST(EditorWheel, TurnsChangeOnlyTheControlThatHasTheFocus) {
+    Editor editor(readBytes(HOVORIX_SAMPLE));
+    // A turn away from the user: down a list, up the items of a box.
+    auto turn = [](QWidget* target, int delta = 120) {
+        const QPointF at(target->rect().center());
+        QWheelEvent wheel(at, target->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+    };
+    QListWidget* list = editor.list();
+    turn(list->viewport(), -120);
+    EXPECT_GT(list->verticalScrollBar()->value(), 0) << "the list did not scroll";
+
+    editor.clickRow(0);
+    editor.onTariffDialog([&turn](TPoplatky& d) {
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* oper = child<QComboBox>(d, "Oper");
+        oper->setEditText(QStringLiteral("Oskar"));
+        child(d, "Nazev")->setFocus();
+        turn(oper);
+        EXPECT_EQ(oper->currentText(), QStringLiteral("Oskar"));
+        oper->setFocus();
+        turn(oper);
+        EXPECT_NE(oper->currentText(), QStringLiteral("Oskar")) << "the focused box took no turn";
+        return clickStorno(d);
+    });
+    editor.click("Uprav");
+}
+
 TEST(TariffDialogFill, WritesBackEveryFieldIntoItsOwnPlace) {
     for (std::size_t changed = 0; changed < std::size(NumberFields); ++changed) {
         const NumberField& f = NumberFields[changed];
@@ -181,9 +252,8 @@ TEST(TariffDialogOk, WaitsUntilEveryNumberIsValid) {
         for (const auto& [name, text] : c.bad) {
             if (std::string_view(name) == c.reported) reportedText = QString::fromLatin1(text);
         }
+        d.prompter.expectError(QStringLiteral("'%1' is not a valid floating point value.").arg(reportedText));
         EXPECT_EQ(clickOk(d.dialog), Rejected);
-        EXPECT_EQ(d.prompter.errors(),
-                  QStringList{QStringLiteral("'%1' is not a valid floating point value.").arg(reportedText)});
         EXPECT_EQ(d.dialog.focusWidget(), d.field(c.reported));
         EXPECT_EQ(d.field(c.reported)->selectedText(), reportedText);
         // Mended, the same OK goes through.
@@ -288,6 +358,7 @@ TEST(EditorAdd, AppendsOnOkAndDropsOnCancel) {
         const char* what;
         int (*user)(TPoplatky&);
         bool added;
+        QString error = {};  // the error box on the way
     };
     const Case cases[] = {
         {"OK unchanged", [](TPoplatky& d) { return clickOk(d); }, true},
@@ -305,7 +376,7 @@ TEST(EditorAdd, AppendsOnOkAndDropsOnCancel) {
              EXPECT_EQ(clickOk(d), Rejected);
              return clickStorno(d);
          },
-         false},
+         false, "'' is not a valid floating point value."},
     };
     for (const bool savedBefore : {true, false}) {
         for (const Case& c : cases) {
@@ -325,6 +396,7 @@ TEST(EditorAdd, AppendsOnOkAndDropsOnCancel) {
                 EXPECT_FALSE(child<QCheckBox>(d, "VsechnyMin")->isChecked());
                 return c.user(d);
             });
+            if (!c.error.isEmpty()) editor.prompter.expectError(c.error);
             editor.click("Pridej");
 
             hovorix::TariffList expected = before;

@@ -31,7 +31,7 @@ bool onlyFile(const fs::path& folder, const std::string& name) {
 
 }  // namespace
 
-TEST(CalculatorFile, IsFoundWhateverTheCaseOfItsName) {
+TEST(TariffFileOfAFolder, IsFoundWhateverTheCaseOfItsName) {
     struct Case {
         std::vector<std::string> present;
         const char* found;  // nullptr: none
@@ -40,15 +40,16 @@ TEST(CalculatorFile, IsFoundWhateverTheCaseOfItsName) {
         {{"Tarif.ini"}, "Tarif.ini"},
         {{"tarif.ini"}, "tarif.ini"},
         {{"TARIF.INI"}, "TARIF.INI"},
-        {{"tarif.ini", "Tarif.ini"}, "Tarif.ini"},  // the exact name first
-        {{"TARIF.INI", "tarif.ini"}, "TARIF.INI"},  // then the first in name order
+        {{"tarif.ini", "Tarif.ini"}, "Tarif.ini"},  // the calculator's name first
+        {{"TARIF.INI", "tarif.ini"}, "tarif.ini"},  // then the editor's
+        {{"tarif.INI", "TARIF.INI"}, "TARIF.INI"},  // then the first in byte order
         {{"tarif.ini.bak", "xtarif.ini"}, nullptr},
         {{}, nullptr},
     };
     for (const Case& c : cases) {
         TemporaryFolder folder;
         for (const std::string& name : c.present) writeBytes(folder / name, "");
-        const auto found = findCalculatorFile(folder.path());
+        const auto found = findTariffFile(folder.path());
         if (c.found) {
             ASSERT_TRUE(found.has_value());
             EXPECT_EQ(found->filename(), c.found);
@@ -144,6 +145,88 @@ TEST(SaveFile, ATargetThatIsAFolderIsRefused) {
     EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
 }
 
+// A pipe or a device is neither read by the windowed programs nor saved over:
+// opening a pipe would wait for a writer, and a save would replace a device
+// with a file. The command line goes on reading pipes.
+TEST(TariffFileIo, OnlyRegularFilesWhereAsked) {
+    TemporaryFolder folder;
+    const fs::path pipe = folder / "x.ini";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    for (const fs::path& path : {pipe, fs::path("/dev/null")}) {
+        SCOPED_TRACE(path);
+        TariffList list(EditorDefaults);
+        std::string version;
+        try {
+            readTariffFile(path, list, version, {.createIfMissing = true, .regularFileOnly = true});
+            ADD_FAILURE() << "read";
+        } catch (const OpenError& e) {
+            EXPECT_EQ(e.code(), EINVAL);
+        }
+        EXPECT_THROW(examineTariffFile(path, {.regularFileOnly = true}), OpenError);
+        try {
+            saveFile(path, "new");
+            ADD_FAILURE() << "saved";
+        } catch (const WriteError& e) {
+            EXPECT_EQ(e.code(), EINVAL);
+        }
+    }
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+}
+
+TEST(ExamineTariffFile, TellsLineEndsNulBytesAndLines) {
+    struct Case {
+        std::string bytes;
+        bool lfEnded;
+        bool holdsNul;
+        std::size_t linesByRule;
+        std::size_t linesWithLf;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\n", false, false, 2, 2},
+        {"a\nb\n\nc", true, false, 1, 4},
+        {"a\r\nb\nc", false, false, 2, 3},  // a bare LF in a CR LF file is data
+        {"a\rb\r", false, false, 2, 2},
+        {std::string("a\0b\r\n", 5), false, true, 1, 1},
+        {"a\nb\x1a\r\nc\r\n", true, false, 1, 2},  // nothing after Ctrl+Z counts
+        {"", false, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.bytes));
+        TemporaryFolder folder;
+        writeBytes(folder / "t.ini", c.bytes);
+        const FileShape shape = examineTariffFile(folder / "t.ini", {});
+        EXPECT_EQ(shape.lfEnded, c.lfEnded);
+        EXPECT_EQ(shape.holdsNul, c.holdsNul);
+        EXPECT_EQ(shape.linesByRule, c.linesByRule);
+        EXPECT_EQ(shape.linesWithLf, c.linesWithLf);
+    }
+}
+
+TEST(ReadTariffFile, LfAsLineEndReadsAnLfEndedFileInFull) {
+    std::string lfOnly = readBytes(HOVORIX_SAMPLE);
+    std::erase(lfOnly, '\r');
+    TemporaryFolder folder;
+    writeBytes(folder / "lf.ini", lfOnly);
+    TariffList asSample(EditorDefaults);
+    TariffList asLf(EditorDefaults);
+    std::string sampleVersion;
+    std::string lfVersion;
+    readTariffFile(HOVORIX_SAMPLE, asSample, sampleVersion, {});
+    readTariffFile(folder / "lf.ini", asLf, lfVersion, {.lfEndsLines = true});
+    EXPECT_EQ(asLf, asSample);
+    EXPECT_EQ(lfVersion, sampleVersion);
+
+    // A malformed number is reported at its line as LF counts it.
+    writeBytes(folder / "bad.ini", "provider A\n\nsazba JTS 1.2 3\nprovider B\n");
+    try {
+        readTariffFile(folder / "bad.ini", asLf, lfVersion, {.lfEndsLines = true});
+        ADD_FAILURE() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.line(), 3u);
+    }
+}
+
 TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
     struct Case {
         const char* what;
@@ -151,8 +234,8 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
         fs::perms file;
     };
     const Case cases[] = {
-        {"read-only folder", static_cast<fs::perms>(0555), static_cast<fs::perms>(0644)},
         {"read-only file", static_cast<fs::perms>(0755), static_cast<fs::perms>(0444)},
+        {"read-only file in a read-only folder", static_cast<fs::perms>(0555), static_cast<fs::perms>(0444)},
     };
     for (const Case& c : cases) {
         TemporaryFolder folder;
@@ -183,7 +266,7 @@ namespace {
 // Fails one chosen call the way the system would.
 class FailingIo : public SaveIo {
 public:
-    enum class Call { Open, Write, Fsync, Chmod, Close, Rename };
+    enum class Call { Open, Write, Fsync, Chmod, Chown, Close, Rename, None };
     FailingIo(Call call, int code) : call_(call), code_(code) {}
 
     int openExclusive(const char* path, unsigned mode) override {
@@ -196,6 +279,9 @@ public:
     }
     int fsync(int fd) override { return call_ == Call::Fsync ? fail() : SaveIo::fsync(fd); }
     int fchmod(int fd, unsigned mode) override { return call_ == Call::Chmod ? fail() : SaveIo::fchmod(fd, mode); }
+    int fchown(int fd, unsigned owner, unsigned group) override {
+        return call_ == Call::Chown ? fail() : SaveIo::fchown(fd, owner, group);
+    }
     int close(int fd) override {
         if (call_ != Call::Close) return SaveIo::close(fd);
         SaveIo::close(fd);
@@ -243,6 +329,69 @@ TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
         }
         EXPECT_EQ(readBytes(target), OldBytes);
         EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
+    }
+}
+
+// Where a new file in place of the old one would harm, the old file itself
+// is written: it keeps its inode, so every hard link, its owner and group.
+// The owner and group are kept on the usual way too.
+TEST(SaveFile, RewritesTheFileItselfWhereAReplacementWouldHarm) {
+    using Call = FailingIo::Call;
+    struct Case {
+        const char* what;
+        Call call;
+        int code;
+        bool unprivileged;  // saved by another user than root, who owns the file
+        bool linked;        // a second hard link "kopie.ini"
+        bool inPlace;
+        int failure;        // the WriteError's code; 0: saved
+    };
+    const Case cases[] = {
+        {"a folder the user may not write", Call::None, 0, true, false, true, 0},
+        {"a folder refusing new files", Call::Open, EPERM, false, false, true, 0},
+        {"a second hard link", Call::None, 0, false, true, true, 0},
+        {"an owner that cannot be kept", Call::Chown, EPERM, false, false, true, 0},
+        {"another user's file saved by root", Call::None, 0, false, false, false, 0},
+        {"a full disk while writing in place", Call::Write, ENOSPC, false, true, true, ENOSPC},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Only root can give the file to another user than the one who saves it.
+        if (c.call == Call::Chown && geteuid() != 0) continue;
+        TemporaryFolder folder;
+        const fs::path target = folder / "tarif.ini";
+        writeBytes(target, OldBytes);
+        if (c.linked) fs::create_hard_link(target, folder / "kopie.ini");
+        // The file belongs to someone else than the one who saves it.
+        if (geteuid() == 0) {
+            ASSERT_EQ(chown(target.c_str(), UnprivilegedUser, UnprivilegedUser), 0);
+        }
+        struct stat before {};
+        ASSERT_EQ(stat(target.c_str(), &before), 0);
+        if (c.unprivileged) fs::permissions(folder.path(), static_cast<fs::perms>(0555));
+
+        auto save = [&] {
+            FailingIo io(c.call, c.code);
+            try {
+                saveFile(target, "new", io);
+            } catch (const WriteError& e) {
+                return e.code() == c.failure && e.stage() == WriteError::Stage::Write;
+            }
+            return c.failure == 0;
+        };
+        EXPECT_TRUE(c.unprivileged ? asUnprivilegedUser(folder.path(), save) : save());
+        fs::permissions(folder.path(), fs::perms::owner_all, fs::perm_options::add);
+        struct stat after {};
+        ASSERT_EQ(stat(target.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (c.failure == 0) {
+            EXPECT_EQ(readBytes(target), "new");
+            EXPECT_TRUE(!c.linked || readBytes(folder / "kopie.ini") == "new");
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), c.linked ? 2 : 1);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "desktop/RegionalSettings.h"
 #include "fees/ComputeFees.h"
 #include "fees/UsageProfile.h"
+#include "tariffs/TariffFile.h"
 #include "tariffs/TariffList.h"
 
 namespace Ui {
@@ -74,6 +75,9 @@ private:
 
     // Reads the tariff file into the list; false when it cannot be opened.
     bool readTariffFile();
+    // Tells the user when the file's bytes hide its tariffs: lines ended by
+    // LF alone, or NUL bytes.
+    void warnAboutShape(const QString& name, const FileShape& shape);
     void showCaption();
     // What every minute field does when the focus leaves it.
     void applyExitRule(MinuteSpinEdit& field);

@@ -19,12 +19,15 @@ public:
 
     virtual ~Prompter() = default;
 
-    // Confirmation: Yes and No. Dismissing the box answers No.
-    virtual Answer confirm(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Confirmation: Yes and No, defaultAnswer on Enter. Dismissing the box
+    // answers No.
+    virtual Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) = 0;
     // Information: Yes, No and Cancel. Dismissing the box answers Cancel.
     virtual Answer inform(QWidget* parent, const QString& title, const QString& text) = 0;
     // Error: an error icon and OK.
     virtual void error(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Warning: a warning icon and OK; the program goes on as the text says.
+    virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
 
     // Shows a dialog modally (a file dialog, the tariff dialog) and returns
     // its result code (QDialog::Accepted or QDialog::Rejected).
@@ -49,9 +52,10 @@ QString messageBoxText(const QString& text);
 // Message boxes, dialogs and the desktop as they really are.
 class QtPrompter : public Prompter {
 public:
-    Answer confirm(QWidget* parent, const QString& title, const QString& text) override;
+    Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) override;
     Answer inform(QWidget* parent, const QString& title, const QString& text) override;
     void error(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
     int exec(QDialog& dialog) override;
     void openUrl(const QUrl& url) override;
     void beep() override;
