@@ -13,7 +13,7 @@
 #include <cstring>
 #include <memory>
 
-#include "calculator/TarifForm.h"
+#include "calculator/TTarifForm.h"
 #include "desktop/Application.h"
 #include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"

@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "SampleTariffs.h"
-#include "ScriptedPrompter.h"
-#include "TCenikarForm.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ProgramFont.h"
+#include "desktop/testing/ScriptedPrompter.h"
+#include "editor/TCenikarForm.h"
 #include "tariffs/TariffWriter.h"
 
 using namespace hovorix;

@@ -1,4 +1,4 @@
-#include "calculator/GroupFrameStyle.h"
+#include "GroupFrameStyle.h"
 
 #include <QPainter>
 #include <QStyleFactory>

@@ -19,13 +19,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ScriptedPrompter.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
-#include "calculator/TarifForm.h"
+#include "calculator/TTarifForm.h"
 #include "chart/FeeChart.h"
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
+#include "desktop/testing/ScriptedPrompter.h"
 
 // Failure messages show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

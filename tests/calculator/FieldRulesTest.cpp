@@ -297,6 +297,7 @@ TEST(MessageInTheWay, TheClickOnAStepButtonEndsWithTheMessage) {
     retype(peak, QStringLiteral("-"));
 
     const QPoint up = buttonCentre(offPeak, QStyle::SC_SpinBoxUp);
+    started.workspace.prompter.expectError();
     started.workspace.prompter.whileErrorShows([&] { QTest::mouseRelease(offPeak, Qt::LeftButton, {}, up); });
     QTest::mousePress(offPeak, Qt::LeftButton, {}, up);
     ASSERT_EQ(started.workspace.prompter.errors().size(), 1);
@@ -312,6 +313,7 @@ TEST(MessageInTheWay, TheFieldTabbedIntoStillHasItsTextSelected) {
     retype(peak, QStringLiteral("-"));
 
     QWidget message;
+    started.workspace.prompter.expectError();
     started.workspace.prompter.whileErrorShows([&] {
         EXPECT_TRUE(showActive(message));
         message.hide();

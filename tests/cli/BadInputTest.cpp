@@ -6,7 +6,7 @@
 
 #include "BadInputs.h"
 #include "CliProcess.h"
-#include "Output.h"
+#include "cli/Output.h"
 
 using badinput::Outcome;
 

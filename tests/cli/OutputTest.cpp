@@ -8,7 +8,7 @@
 #include <limits>
 #include <random>
 
-#include "Output.h"
+#include "cli/Output.h"
 
 using namespace hovorix::cli;
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "ScriptedPrompter.h"
+#include "desktop/testing/ScriptedPrompter.h"
 
 // A monkey at the keyboard and the mouse: random but repeatable key presses,
 // clicks, double clicks, drags and wheel turns on a window, with every prompt

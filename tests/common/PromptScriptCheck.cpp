@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ScriptedPrompter.h"
+#include "desktop/testing/ScriptedPrompter.h"
 
 // Compiled into every GUI test program: a scripted prompter that ends off its
 // script (a message box, question or dialog the test did not script, or an

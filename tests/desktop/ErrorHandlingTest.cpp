@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "ScriptedPrompter.h"
 #include "desktop/ErrorHandling.h"
+#include "desktop/testing/ScriptedPrompter.h"
 #include "tariffs/Errors.h"
 
 using namespace hovorix::desktop;

@@ -6,7 +6,7 @@
 #include <cerrno>
 
 #include "EditorTesting.h"
-#include "TariffFileDialog.h"
+#include "editor/TariffFileDialog.h"
 #include "tariffs/TariffReader.h"
 #include "tariffs/TariffWriter.h"
 

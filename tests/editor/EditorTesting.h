@@ -16,12 +16,12 @@
 #include <optional>
 #include <string>
 
-#include "ScriptedPrompter.h"
-#include "TCenikarForm.h"
-#include "TPoplatky.h"
 #include "TestFiles.h"
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
+#include "desktop/testing/ScriptedPrompter.h"
+#include "editor/TCenikarForm.h"
+#include "editor/TPoplatky.h"
 
 namespace editortest {
 

@@ -7,7 +7,7 @@
 
 #include "EditorTesting.h"
 #include "ProgramIconChecks.h"
-#include "TPoplatky.h"
+#include "editor/TPoplatky.h"
 
 using namespace editortest;
 

@@ -1,4 +1,4 @@
-#include "TariffFileDialog.h"
+#include "editor/TariffFileDialog.h"
 
 #include <QDir>
 #include <QFileInfo>

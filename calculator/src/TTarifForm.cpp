@@ -1,4 +1,4 @@
-#include "calculator/TarifForm.h"
+#include "calculator/TTarifForm.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -10,8 +10,8 @@
 #include <optional>
 #include <utility>
 
+#include "GroupFrameStyle.h"
 #include "calculator/AboutBox.h"
-#include "calculator/GroupFrameStyle.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "chart/FeeChart.h"
@@ -24,7 +24,7 @@
 #include "desktop/WheelGuard.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
-#include "ui_TarifForm.h"
+#include "ui_TTarifForm.h"
 
 namespace hovorix::calculator {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Output.h"
+#include "cli/Output.h"
 
 namespace hovorix::cli {
 

@@ -1,8 +1,8 @@
-#include "TariffSource.h"
+#include "cli/TariffSource.h"
 
 #include <cstring>
 
-#include "Output.h"
+#include "cli/Output.h"
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
 #include "tariffs/TariffFile.h"

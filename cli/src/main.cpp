@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "Commands.h"
+#include "cli/Commands.h"
 #include "desktop/RegionalSettings.h"
 
 using namespace hovorix;

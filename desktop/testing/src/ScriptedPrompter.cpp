@@ -1,4 +1,4 @@
-#include "ScriptedPrompter.h"
+#include "desktop/testing/ScriptedPrompter.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "TCenikarForm.h"
 #include "desktop/Application.h"
 #include "desktop/CommandLine.h"
 #include "desktop/Prompter.h"
+#include "editor/TCenikarForm.h"
 
 int main(int argc, char* argv[]) {
     const hovorix::desktop::ProgramInfo program{

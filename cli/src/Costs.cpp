@@ -2,8 +2,8 @@
 #include <cmath>
 #include <vector>
 
-#include "Commands.h"
-#include "Output.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
 #include "desktop/NumberText.h"
 #include "fees/MonthlyCost.h"
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "calculator/TarifForm.h"
+#include "calculator/TTarifForm.h"
 #include "desktop/Application.h"
 #include "desktop/CommandLine.h"
 #include "desktop/Prompter.h"

@@ -1,4 +1,4 @@
-#include "TPoplatky.h"
+#include "editor/TPoplatky.h"
 
 #include <QKeyEvent>
 #include <QScreen>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "TariffSource.h"
+#include "cli/TariffSource.h"
 #include "fees/UsageProfile.h"
 
 namespace hovorix::cli {

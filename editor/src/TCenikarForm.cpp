@@ -1,4 +1,4 @@
-#include "TCenikarForm.h"
+#include "editor/TCenikarForm.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -17,14 +17,14 @@
 
 #include "ArrowGlyph.h"
 #include "FileTextValidator.h"
-#include "TPoplatky.h"
-#include "TariffFileDialog.h"
 #include "desktop/Application.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/FileNames.h"
 #include "desktop/ProgramFont.h"
 #include "desktop/WheelGuard.h"
+#include "editor/TPoplatky.h"
+#include "editor/TariffFileDialog.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffWriter.h"
 #include "ui_TCenikarForm.h"

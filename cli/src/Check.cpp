@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "Commands.h"
-#include "Output.h"
 #include "StrictWarnings.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
 
 namespace hovorix::cli {
 
