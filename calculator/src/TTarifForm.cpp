@@ -15,7 +15,6 @@
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "chart/FeeChart.h"
-#include "desktop/Application.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/NumberText.h"
@@ -66,8 +65,8 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     QFont partner = desktop::titleFont(20);
     partner.setUnderline(true);
     ui->Label17->setFont(partner);
-    setWindowIcon(desktop::programIcon(DesktopId));
     ui->Image1->setPixmap(chartPicture(devicePixelRatioF()));
+    // The program's icon, which the application set-up gives every window.
     ui->Image2->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
     for (QGroupBox* group : {ui->GroupBox1, ui->GroupBox2, ui->GroupBox3, ui->GroupBox4, ui->GroupBox5}) {
         group->setStyle(groupStyle_.get());

@@ -17,7 +17,6 @@
 
 #include "ArrowGlyph.h"
 #include "FileTextValidator.h"
-#include "desktop/Application.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/FileNames.h"
@@ -120,8 +119,6 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
-    // The editor's own icon, which its dialogs show too.
-    setWindowIcon(desktop::programIcon(DesktopId));
 
     ui->Nahoru->setIcon(arrowGlyph(ArrowDirection::Up));
     ui->Dolu->setIcon(arrowGlyph(ArrowDirection::Down));

@@ -1,5 +1,10 @@
 #include "tariffs/TariffReader.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
 
@@ -7,24 +12,86 @@ namespace hovorix {
 
 namespace {
 
-constexpr std::array<LineRuleInfo, 16> Rules = {{
-    {LineRule::Provider, "provider", 10, ValueKind::Text},
-    {LineRule::TelephoneFee, "sluzba telefon", 16, ValueKind::Number},
-    {LineRule::TariffName, "tarif", 7, ValueKind::Text},
-    {LineRule::FaxFee, "sluzba fax", 12, ValueKind::Number},
-    {LineRule::DataFee, "sluzba data", 13, ValueKind::Number},
-    {LineRule::FirstFreeMinutes, "prvniminzdarma", 16, ValueKind::Number},
-    {LineRule::RateJTS, "sazba JTS ", 11, ValueKind::NumberPair},
-    {LineRule::RatePAEGAS, "sazba PAEGAS ", 14, ValueKind::NumberPair},
-    {LineRule::RateEUROTEL, "sazba EUROTEL ", 15, ValueKind::NumberPair},
-    {LineRule::RateJTSMimo, "sazba JTS-mimo", 16, ValueKind::NumberPair},
-    {LineRule::RatePAEGASMimo, "sazba PAEGAS-mimo", 19, ValueKind::NumberPair},
-    {LineRule::RateEUROTELMimo, "sazba EUROTEL-mimo", 20, ValueKind::NumberPair},
-    {LineRule::RateJTSNoc, "sazba JTS-noc", 15, ValueKind::NumberPair},
-    {LineRule::MinimumCharge, "minimalne", 11, ValueKind::Number},
-    {LineRule::AllMinutesFree, "vsechnyminzdarma", 0, ValueKind::None},
-    {LineRule::Version, "verze ", 7, ValueKind::Text},
-}};
+// A rule from its compared text, blanks included. The value starts one
+// character after the compared text, or right after it where the text ends in
+// its separating blank.
+constexpr LineRuleInfo rule(LineRule sets, std::string_view prefix, ValueKind kind) {
+    const std::size_t valueColumn = kind == ValueKind::None ? 0 : prefix.size() + (prefix.ends_with(' ') ? 1 : 2);
+    return {sets, prefix, valueColumn, kind};
+}
+
+// The only place that knows the keywords; their order does not matter.
+constexpr std::array Rules = {
+    rule(LineRule::Provider, "provider", ValueKind::Text),
+    rule(LineRule::TelephoneFee, "sluzba telefon", ValueKind::Number),
+    rule(LineRule::TariffName, "tarif", ValueKind::Text),
+    rule(LineRule::FaxFee, "sluzba fax", ValueKind::Number),
+    rule(LineRule::DataFee, "sluzba data", ValueKind::Number),
+    rule(LineRule::FirstFreeMinutes, "prvniminzdarma", ValueKind::Number),
+    rule(LineRule::RateJTS, "sazba JTS ", ValueKind::NumberPair),
+    rule(LineRule::RatePAEGAS, "sazba PAEGAS ", ValueKind::NumberPair),
+    rule(LineRule::RateEUROTEL, "sazba EUROTEL ", ValueKind::NumberPair),
+    rule(LineRule::RateJTSMimo, "sazba JTS-mimo", ValueKind::NumberPair),
+    rule(LineRule::RatePAEGASMimo, "sazba PAEGAS-mimo", ValueKind::NumberPair),
+    rule(LineRule::RateEUROTELMimo, "sazba EUROTEL-mimo", ValueKind::NumberPair),
+    rule(LineRule::RateJTSNoc, "sazba JTS-noc", ValueKind::NumberPair),
+    rule(LineRule::MinimumCharge, "minimalne", ValueKind::Number),
+    rule(LineRule::AllMinutesFree, "vsechnyminzdarma", ValueKind::None),
+    rule(LineRule::Version, "verze ", ValueKind::Text),
+};
+
+// How many first characters of a line tell the rules apart: one more than
+// the longest start that two compared texts share. No compared text may start
+// another (such a table does not compile), so at most one rule matches a line
+// and the order of the table does not matter.
+constexpr std::size_t Telling = [] {
+    std::size_t telling = 0;
+    for (std::size_t i = 0; i < Rules.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const std::string_view a = Rules[i].prefix;
+            const std::string_view b = Rules[j].prefix;
+            const auto shared =
+                static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+            if (shared == std::min(a.size(), b.size())) throw "one compared text starts another";
+            telling = std::max(telling, shared + 1);
+        }
+    }
+    return telling;
+}();
+
+// For each of those positions and each character there, the rules (one bit
+// each) whose compared text has that character there or has already ended.
+using RuleSet = std::uint32_t;
+static_assert(Rules.size() <= 32);
+constexpr auto Allowed = [] {
+    std::array<std::array<RuleSet, 256>, Telling> allowed{};
+    for (std::size_t position = 0; position < Telling; ++position) {
+        for (std::size_t i = 0; i < Rules.size(); ++i) {
+            const std::string_view prefix = Rules[i].prefix;
+            for (std::size_t c = 0; c < 256; ++c) {
+                if (position >= prefix.size() || static_cast<unsigned char>(prefix[position]) == c) {
+                    allowed[position][c] |= RuleSet{1} << i;
+                }
+            }
+        }
+    }
+    return allowed;
+}();
+
+// The rule whose compared text starts the line. A rule that does is allowed by
+// each of the line's first characters, and is then the only one left: any
+// other differs from it at one of them. So the first rule left is compared in
+// full.
+const LineRuleInfo* findRule(std::string_view line) {
+    RuleSet candidates = ~RuleSet{0};
+    const std::size_t telling = std::min(line.size(), Telling);
+    for (std::size_t position = 0; position < telling; ++position) {
+        candidates &= Allowed[position][static_cast<unsigned char>(line[position])];
+    }
+    if (candidates == 0) return nullptr;
+    const LineRuleInfo& rule = Rules[static_cast<std::size_t>(std::countr_zero(candidates))];
+    return line.starts_with(rule.prefix) ? &rule : nullptr;
+}
 
 // The characters from the 1-based column to the end of the line, at most 255:
 // the file keeps no longer texts.
@@ -52,42 +119,6 @@ Zone zoneOf(LineRule rule) {
     }
 }
 
-char at(std::string_view line, std::size_t index) { return index < line.size() ? line[index] : '\0'; }
-
-// The rule whose compared text starts the line. The compared texts exclude one
-// another, so at most one can match; a few characters at the places where the
-// texts differ pick the only candidate, which is then compared in full.
-const LineRuleInfo* findRule(std::string_view line) {
-    int candidate = -1;
-    switch (at(line, 0)) {
-    case 'p': candidate = at(line, 2) == 'o' ? 0 : 5; break;  // provider, prvniminzdarma
-    case 's':
-        if (at(line, 1) == 'l') {  // sluzba telefon, fax, data
-            switch (at(line, 7)) {
-            case 't': candidate = 1; break;
-            case 'f': candidate = 3; break;
-            case 'd': candidate = 4; break;
-            }
-        } else {  // sazba <zone>: the zone's name, then a blank or its band
-            switch (at(line, 6)) {
-            case 'J': candidate = at(line, 9) == ' ' ? 6 : at(line, 10) == 'm' ? 9 : 12; break;
-            case 'P': candidate = at(line, 12) == ' ' ? 7 : 10; break;
-            case 'E': candidate = at(line, 13) == ' ' ? 8 : 11; break;
-            }
-        }
-        break;
-    case 't': candidate = 2; break;                           // tarif
-    case 'm': candidate = 13; break;                          // minimalne
-    case 'v': candidate = at(line, 1) == 's' ? 14 : 15; break;  // vsechnyminzdarma, verze
-    }
-    if (candidate < 0) return nullptr;
-    const LineRuleInfo& rule = Rules[static_cast<std::size_t>(candidate)];
-    return line.starts_with(rule.prefix) ? &rule : nullptr;
-}
-
-}  // namespace
-
-namespace {
 [[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {
     throw ConversionError(std::string(text), line);
 }
@@ -109,8 +140,6 @@ void TariffReader::line(std::string_view text) {
     if (info) applied = apply(*info, text);
     if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
 }
-
-
 
 bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     switch (info.rule) {
@@ -149,7 +178,7 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     return true;
 }
 
-const std::array<LineRuleInfo, 16>& lineRules() { return Rules; }
+std::span<const LineRuleInfo> lineRules() { return Rules; }
 
 LineRule matchLineRule(std::string_view line) {
     const LineRuleInfo* info = findRule(line);

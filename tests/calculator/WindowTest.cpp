@@ -5,6 +5,10 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
 #include "calculator/AboutBox.h"
@@ -23,6 +27,13 @@ std::unique_ptr<TTarifForm> startShown(Workspace& workspace) {
         EXPECT_TRUE(showActive(*form));
     }
     return form;
+}
+
+// Whether one of Qt's image format plugins (gif, ico, jpeg, ...) is loaded.
+bool imageFormatPluginLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    const std::string loaded((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    return loaded.find("/imageformats/") != std::string::npos;
 }
 
 }  // namespace
@@ -143,6 +154,10 @@ TEST(Window, TheWindowAndTheAboutBoxShowTheCalculatorsIcon) {
     Workspace workspace;
     const auto form = startShown(workspace);
     ASSERT_NE(form, nullptr);
+    // Its pictures are read as the PNG files they are, without loading a
+    // plugin for every other image format to find that out.
+    for (const QSize& size : form->windowIcon().availableSizes()) form->windowIcon().pixmap(size, 1.0);
+    EXPECT_FALSE(imageFormatPluginLoaded());
     expectProgramIcon(form->windowIcon(), id);
     // Right of the product title: the icon's own 32 px picture, not another size scaled.
     EXPECT_EQ(comparable(child<QLabel>(*form, "Image2")->pixmap().toImage()), themeIcon(id, 32));

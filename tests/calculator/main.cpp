@@ -2,17 +2,14 @@
 
 #include <QApplication>
 
-#include "desktop/ErrorHandling.h"
-#include "desktop/ProgramFont.h"
+#include "desktop/Application.h"
 
 // The window tests need a QApplication set up as the program sets it up;
 // without a display they run offscreen.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(hovorix::desktop::programFont());
-    hovorix::desktop::setApplicationTitle(QStringLiteral("Hovorix pro Windows"));
+    hovorix::desktop::setUpApplication(application, QStringLiteral("Hovorix pro Windows"), QStringLiteral("tarif"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

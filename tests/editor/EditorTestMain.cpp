@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "desktop/ErrorHandling.h"
-#include "desktop/ProgramFont.h"
+#include "desktop/Application.h"
 
 int main(int argc, char* argv[]) {
     // The windows never need a screen here, not even while the tests are listed.
@@ -12,9 +11,9 @@ int main(int argc, char* argv[]) {
     // File dialogs keep their history in the user's settings; keep ours apart.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    // As the program does: the font the fixed layouts are made for.
-    QApplication::setFont(hovorix::desktop::programFont());
-    hovorix::desktop::setApplicationTitle(QStringLiteral("Cenikar"));
+    // As the program does (the font the fixed layouts are made for, the icon),
+    // under a short title for the messages.
+    hovorix::desktop::setUpApplication(app, QStringLiteral("Cenikar"), QStringLiteral("Cenikar"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

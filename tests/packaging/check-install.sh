@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks it as a desktop would see
 # it: every file the desktop entries and the AppStream metadata name is where
-# they say, both pass the freedesktop validators without a remark, and the
-# installed programs find the installed sample tariff file.
+# they say, and the installed programs find the installed sample tariff file.
+# (The freedesktop validators check both files in tests of their own.)
 set -euo pipefail
 build=$1
 source=$2
@@ -38,9 +38,6 @@ for entry in "${entries[@]}"; do
   id=$(basename "$entry" .desktop)
   key() { sed -n "s/^$1=//p" "$entry" | head -n 1; }
 
-  remarks=$(desktop-file-validate "$entry" 2>&1) || fail "$id: desktop-file-validate failed"
-  [ -z "$remarks" ] || fail "$id: desktop-file-validate says: $remarks"
-
   exec_line=$(key Exec)
   program=${exec_line%% *}
   [ -x "$prefix/bin/$program" ] || fail "$id: Exec names $program, not installed in bin/"
@@ -67,7 +64,6 @@ for entry in "${entries[@]}"; do
 
   metainfo=$share/metainfo/$id.metainfo.xml
   if [ -f "$metainfo" ]; then
-    appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null || fail "$id: appstreamcli validate failed"
     grep -q "<id>$id</id>" "$metainfo" || fail "$id: metainfo has another id"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "$id: metainfo launches another entry"
     grep -q "<binary>$program</binary>" "$metainfo" || fail "$id: metainfo provides another program"

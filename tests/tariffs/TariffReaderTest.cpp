@@ -219,3 +219,10 @@ TEST(TariffReader, LineRulesMatchOnlyTheirExactPrefix) {
     };
     for (const Case& c : cases) EXPECT_EQ(matchLineRule(c.line), c.rule) << c.line;
 }
+
+TEST(TariffReader, EveryRuleIsFoundByItsOwnKeyword) {
+    // Whatever the order of the rule table, no rule's lines go unread.
+    for (const LineRuleInfo& info : lineRules()) {
+        EXPECT_EQ(matchLineRule(std::string(info.prefix) + "1 2"), info.rule) << info.prefix;
+    }
+}

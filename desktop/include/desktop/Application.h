@@ -17,8 +17,9 @@ void setUpApplication(QApplication& application, const QString& title, const QSt
 
 // The program's icon in every size that the build compiled into the program,
 // found as the resources ":/icons/<N>x<N>/apps/<desktopId>.png" (the layout of
-// the hicolor icon theme). desktopId is the name that the program's desktop
-// entry and its icon in the theme go by. Empty when the program has none.
+// the hicolor icon theme); each size is read when it is first shown.
+// desktopId is the name that the program's desktop entry and its icon in the
+// theme go by. Empty when the program has none.
 QIcon programIcon(const QString& desktopId);
 
 }  // namespace hovorix::desktop

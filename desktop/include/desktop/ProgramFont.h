@@ -5,9 +5,9 @@
 namespace hovorix::desktop {
 
 // The windows are laid out in fixed pixel geometry for an 8-point sans-serif
-// font; these families have the metrics that fit it, in order of preference.
+// font; the first installed of a few families with the metrics that fit it.
 QFont programFont();
-// The serif face of the calculator's product title.
+// The serif face of the calculator's product title, chosen the same way.
 QFont titleFont(int pixelSize);
 
 }  // namespace hovorix::desktop

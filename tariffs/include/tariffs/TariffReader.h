@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstring>
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,8 +43,8 @@ struct LineRuleInfo {
     ValueKind kind;
 };
 
-// The rules in the order the reader tests them.
-const std::array<LineRuleInfo, 16>& lineRules();
+// Every rule of the reader, each once.
+std::span<const LineRuleInfo> lineRules();
 
 // The rule whose compared text starts the line, or None.
 LineRule matchLineRule(std::string_view line);
