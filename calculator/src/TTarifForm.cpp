@@ -85,15 +85,17 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
         {ui->JTS, &TTarifForm::JTSChange},         {ui->JTSMimo, &TTarifForm::JTSMimoChange},
         {ui->JTSNoc, &TTarifForm::JTSNocChange},
     };
-    for (const auto& [field, handler] : fields) {
+    // What a handler raises goes to the general error handler, over this window.
+    const auto handler = [this](void (TTarifForm::*member)()) { return desktop::guarded(prompter_, this, member); };
+    for (const auto& [field, onExit] : fields) {
         field->setPrompter(&prompter_);
         field->setDecimalSeparator(QChar::fromLatin1(settings_.decimalSeparator()));
-        connect(field, &MinuteSpinEdit::exited, this, handler);
+        connect(field, &MinuteSpinEdit::exited, this, handler(onExit));
     }
-    connect(ui->PageControl1, &PageControl::changing, this, &TTarifForm::PageControl1Changing);
-    connect(ui->Label15, &LinkLabel::clicked, this, &TTarifForm::Label15Click);
-    connect(ui->Label14, &LinkLabel::clicked, this, &TTarifForm::Label14Click);
-    connect(ui->Label17, &LinkLabel::clicked, this, &TTarifForm::Label17Click);
+    connect(ui->PageControl1, &PageControl::changing, this, handler(&TTarifForm::PageControl1Changing));
+    connect(ui->Label15, &LinkLabel::clicked, this, handler(&TTarifForm::Label15Click));
+    connect(ui->Label14, &LinkLabel::clicked, this, handler(&TTarifForm::Label14Click));
+    connect(ui->Label17, &LinkLabel::clicked, this, handler(&TTarifForm::Label17Click));
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
@@ -194,27 +196,23 @@ void TTarifForm::ComputeFees() {
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
 
 void TTarifForm::PageControl1Changing() {
-    desktop::runHandler(prompter_, this, [this] {
-        for (MinuteSpinEdit* field :
-             {ui->Pekac, ui->PekacMimo, ui->Eurotel, ui->EurotelMimo, ui->JTS, ui->JTSMimo, ui->JTSNoc}) {
-            if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
-        }
-        if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
-    });
+    for (MinuteSpinEdit* field :
+         {ui->Pekac, ui->PekacMimo, ui->Eurotel, ui->EurotelMimo, ui->JTS, ui->JTSMimo, ui->JTSNoc}) {
+        if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
+    }
+    if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
 }
 
 void TTarifForm::applyExitRule(MinuteSpinEdit& field) {
-    desktop::runHandler(prompter_, this, [&] {
-        if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
-        // A fraction stays as it is (the fee run reads it as 0); only a
-        // negative entry is put back to 0.
-        double number = 0;
-        if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
-            desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
-            return;
-        }
-        if (number < 0) field.setText(QStringLiteral("0"));
-    });
+    if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
+    // A fraction stays as it is (the fee run reads it as 0); only a negative
+    // entry is put back to 0.
+    double number = 0;
+    if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
+        desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
+        return;
+    }
+    if (number < 0) field.setText(QStringLiteral("0"));
 }
 
 void TTarifForm::PekacChange() { applyExitRule(*ui->Pekac); }
