@@ -42,6 +42,16 @@ enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 
 }  // namespace
 
+const TTarifForm::MinuteField TTarifForm::MinuteFields[ZoneCount] = {
+    {&Ui::TTarifForm::JTS, Zone::JTS, &TTarifForm::JTSChange},
+    {&Ui::TTarifForm::JTSMimo, Zone::JTSMimo, &TTarifForm::JTSMimoChange},
+    {&Ui::TTarifForm::JTSNoc, Zone::JTSNoc, &TTarifForm::JTSNocChange},
+    {&Ui::TTarifForm::Pekac, Zone::PAEGAS, &TTarifForm::PekacChange},
+    {&Ui::TTarifForm::PekacMimo, Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
+    {&Ui::TTarifForm::Eurotel, Zone::EUROTEL, &TTarifForm::EurotelChange},
+    {&Ui::TTarifForm::EurotelMimo, Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+};
+
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
                        QWidget* parent)
     : QWidget(parent),
@@ -79,18 +89,13 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     setFixedSize(size());
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
-    const std::pair<MinuteSpinEdit*, void (TTarifForm::*)()> fields[] = {
-        {ui->Pekac, &TTarifForm::PekacChange},     {ui->PekacMimo, &TTarifForm::PekacMimoChange},
-        {ui->Eurotel, &TTarifForm::EurotelChange}, {ui->EurotelMimo, &TTarifForm::EurotelMimoChange},
-        {ui->JTS, &TTarifForm::JTSChange},         {ui->JTSMimo, &TTarifForm::JTSMimoChange},
-        {ui->JTSNoc, &TTarifForm::JTSNocChange},
-    };
     // What a handler raises goes to the general error handler, over this window.
     const auto handler = [this](void (TTarifForm::*member)()) { return desktop::guarded(prompter_, this, member); };
-    for (const auto& [field, onExit] : fields) {
+    for (const MinuteField& minutes : MinuteFields) {
+        MinuteSpinEdit* field = ui.get()->*minutes.field;
         field->setPrompter(&prompter_);
         field->setDecimalSeparator(QChar::fromLatin1(settings_.decimalSeparator()));
-        connect(field, &MinuteSpinEdit::exited, this, handler(onExit));
+        connect(field, &MinuteSpinEdit::exited, this, handler(minutes.onExit));
     }
     connect(ui->PageControl1, &PageControl::changing, this, handler(&TTarifForm::PageControl1Changing));
     connect(ui->Label15, &LinkLabel::clicked, this, handler(&TTarifForm::Label15Click));
@@ -175,13 +180,7 @@ void TTarifForm::showCaption() {
 
 UsageProfile TTarifForm::usageProfile() const {
     UsageProfile usage;
-    usage.count(Zone::JTS) = ui->JTS->value();
-    usage.count(Zone::JTSMimo) = ui->JTSMimo->value();
-    usage.count(Zone::JTSNoc) = ui->JTSNoc->value();
-    usage.count(Zone::PAEGAS) = ui->Pekac->value();
-    usage.count(Zone::PAEGASMimo) = ui->PekacMimo->value();
-    usage.count(Zone::EUROTEL) = ui->Eurotel->value();
-    usage.count(Zone::EUROTELMimo) = ui->EurotelMimo->value();
+    for (const MinuteField& minutes : MinuteFields) usage.count(minutes.zone) = (ui.get()->*minutes.field)->value();
     usage.fax = ui->Fax->isChecked();
     usage.data = ui->Data->isChecked();
     usage.periodFactor = periodFactorForIndex(ui->Ostatni->currentIndex());
@@ -196,8 +195,8 @@ void TTarifForm::ComputeFees() {
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
 
 void TTarifForm::PageControl1Changing() {
-    for (MinuteSpinEdit* field :
-         {ui->Pekac, ui->PekacMimo, ui->Eurotel, ui->EurotelMimo, ui->JTS, ui->JTSMimo, ui->JTSNoc}) {
+    for (const MinuteField& minutes : MinuteFields) {
+        MinuteSpinEdit* field = ui.get()->*minutes.field;
         if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
     }
     if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
