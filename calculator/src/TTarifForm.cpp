@@ -22,6 +22,7 @@
 #include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"
 #include "desktop/WheelGuard.h"
+#include "hovorix/Version.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
 #include "ui_TTarifForm.h"
@@ -175,7 +176,8 @@ void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
 }
 
 void TTarifForm::showCaption() {
-    setWindowTitle(QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(desktop::fromCp1250(version_)));
+    setWindowTitle(QStringLiteral("Hovorix pro Windows " HOVORIX_CALCULATOR_VERSION " [data %1]")
+                       .arg(desktop::fromCp1250(version_)));
 }
 
 UsageProfile TTarifForm::usageProfile() const {

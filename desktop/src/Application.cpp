@@ -9,6 +9,7 @@
 
 #include "desktop/ErrorHandling.h"
 #include "desktop/ProgramFont.h"
+#include "hovorix/Version.h"
 
 namespace hovorix::desktop {
 

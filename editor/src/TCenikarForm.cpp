@@ -25,6 +25,7 @@
 #include "desktop/WheelGuard.h"
 #include "editor/TPoplatky.h"
 #include "editor/TariffFileDialog.h"
+#include "hovorix/Version.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffWriter.h"
 #include "ui_TCenikarForm.h"
@@ -117,6 +118,8 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     desktop::guardInputsFromStrayWheel();
     setFont(desktop::programFont());
     ui->setupUi(this);
+    // The caption until a file is read in full, which names it.
+    setWindowTitle(QStringLiteral("Cenikar " HOVORIX_EDITOR_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
@@ -415,7 +418,7 @@ int TCenikarForm::selectedRow() const {
 void TCenikarForm::showVersion() { FileTextValidator::fill(*ui->verze1, desktop::fromCp1250(version_)); }
 
 void TCenikarForm::setCaption(const QString& name) {
-    QString caption = QStringLiteral("Cenikar 1.0 - [%1]").arg(name);
+    QString caption = QStringLiteral("Cenikar " HOVORIX_EDITOR_VERSION " - [%1]").arg(name);
     // "[*]" in a window title is the modified mark; doubling it shows it as typed.
     caption.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(caption);
