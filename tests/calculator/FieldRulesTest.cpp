@@ -323,7 +323,7 @@ TEST(MessageInTheWay, TheFieldTabbedIntoStillHasItsTextSelected) {
     ASSERT_TRUE(showActive(*started.form));
     MinuteSpinEdit* offPeak = started.field("JTSMimo");
     ASSERT_TRUE(offPeak->hasFocus());
-    type(offPeak, QStringLiteral("4"));
+    typeKeys(offPeak, QStringLiteral("4"));
     EXPECT_EQ(offPeak->text(), QStringLiteral("4"));
 }
 

@@ -63,7 +63,7 @@ TEST(MinuteSpinEdit, TypingTakesDigitsSignsAndTheLocalesSeparatorAndBeepsAtAnyth
     for (const auto& c : cases) {
         Fields fields(c.separator);
         fields.first->selectAll();
-        type(fields.first, utf8(c.typed));
+        typeKeys(fields.first, utf8(c.typed));
         EXPECT_EQ(fields.first->text(), utf8(c.shown)) << c.typed;
         EXPECT_EQ(fields.prompter.beeps(), c.beeps) << c.typed;
     }

@@ -38,6 +38,18 @@ SHOTS = os.environ.get("HOVORIX_SHOTS", "/tmp/hovorix-display-shots")
 SCRATCH = os.environ.get("HOVORIX_SCRATCH", "/tmp")
 TIMEOUT = 15.0
 
+
+def _version_text(name):
+    """A version text as users see it, from where the tests keep each once."""
+    with open(os.path.join(SOURCE, "tests", "common", "Versions.h"), encoding="utf-8") as f:
+        return re.search(rf'\b{name}\[\] = "([^"]*)"', f.read()).group(1)
+
+
+# The calculator's caption before its data version, the editor's before its
+# file name.
+CALCULATOR_CAPTION = _version_text("CalculatorCaption")
+EDITOR_CAPTION = _version_text("EditorCaption")
+
 _programs = []
 
 

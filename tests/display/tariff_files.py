@@ -9,6 +9,7 @@ tarif-cli checks the file."""
 import os
 import pwd
 import shutil
+import re
 import sys
 import time
 
@@ -88,14 +89,14 @@ folder = lane.folder("partly-read", files={"tarif.ini": partial})
 for save in (False, True):
     editor = lane.start("Cenikar", folder)
     answer_with_enter(editor, message_box(editor, "'2.9' is not a valid floating point value."), EDITOR_BOX)
-    editor.window("Cenikar 1.0")
+    editor.window(lane.EDITOR_CAPTION)
     if save:
         click_button(editor, "Ulož soubor")
         question = message_box(editor, "Soubor tarif.ini byl načten jen po řádek 30; uložením se ztratí "
                                        "řádky 30 až 166. Přesto uložit?")
         lane.shot("partly-read-save-question")
         answer_with_enter(editor, question, EDITOR_BOX)
-    close(editor, "^Cenikar 1.0$")
+    close(editor, f"^{re.escape(lane.EDITOR_CAPTION)}$")
     lane.check(bytes_of(folder) == partial, f"the partly read file changed (save: {save})")
 check_file(folder, "tarif.ini:30: '2.9' is not a valid floating point value")
 
@@ -109,38 +110,38 @@ warning = message_box(tarif, "Soubor tarif.ini má konce řádků jen LF (bez CR
                              "a uložte, tím se převede.")
 lane.shot("lf-only-calculator-warning")
 answer_with_enter(tarif, warning, "^Hovorix pro Windows$")
-tarif.window("Hovorix pro Windows 1.1 [data neudáno]")
-close(tarif, "^Hovorix pro Windows 1.1")
+tarif.window(f"{lane.CALCULATOR_CAPTION} [data neudáno]")
+close(tarif, f"^{re.escape(lane.CALCULATOR_CAPTION)}")
 editor = lane.start("Cenikar", folder)
 offer = message_box(editor, "Soubor tarif.ini má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
                             "jediným řádkem.\n\nNačíst ho s LF jako koncem řádku? Při uložení dostane konce "
                             "řádků CR LF.")
 lane.shot("lf-only-editor-offer")
 answer_with_enter(editor, offer, EDITOR_BOX)
-editor.window("Cenikar 1.0 - [tarif.ini]")
+editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 rows = editor.find_all("list item", within=editor.find("list", "Uložené tarify:"))
 lane.check(len(rows) == 10, f"the converted file shows {len(rows)} tariffs, not 10")
 click_button(editor, "Ulož soubor")
 lane.wait_for("the save", lambda: b"\r\n" in bytes_of(folder))
-close(editor, "^Cenikar 1.0")
+close(editor, f"^{re.escape(lane.EDITOR_CAPTION)}")
 check_file(folder, "10 tariffs, data version 2000.11")
 
 # 3. A folder holding only TARIF.INI: the editor works on that file, and the
 #    calculator sees what it saved.
 folder = lane.folder("upper-case", files={"TARIF.INI": SAMPLE})
 editor = lane.start("Cenikar", folder)
-editor.window("Cenikar 1.0 - [TARIF.INI]")
-editor.focus(r"^Cenikar 1\.0 - \[TARIF\.INI\]$")
+editor.window(f"{lane.EDITOR_CAPTION} - [TARIF.INI]")
+editor.focus(f"^{re.escape(lane.EDITOR_CAPTION)} - \\[TARIF\\.INI\\]$")
 editor.click(editor.find("text", "Číslo verze souboru:"))
 lane.key("ctrl+a")
 lane.type_text("2025.1")
 click_button(editor, "Ulož soubor")
 lane.wait_for("the save", lambda: b"verze 2025.1\r\n" in bytes_of(folder, "TARIF.INI"))
-close(editor, "^Cenikar 1.0")
+close(editor, f"^{re.escape(lane.EDITOR_CAPTION)}")
 lane.check(os.listdir(folder) == ["TARIF.INI"], f"the folder holds {sorted(os.listdir(folder))}")
 tarif = lane.start("tarif", folder)
-tarif.window("Hovorix pro Windows 1.1 [data 2025.1]")
-close(tarif, "^Hovorix pro Windows 1.1")
+tarif.window(f"{lane.CALCULATOR_CAPTION} [data 2025.1]")
+close(tarif, f"^{re.escape(lane.CALCULATOR_CAPTION)}")
 check_file(folder, "10 tariffs, data version 2025.1", "TARIF.INI")
 
 # 9 and 11 (faults that only a real display shows). A wheel turn over the
@@ -148,7 +149,7 @@ check_file(folder, "10 tariffs, data version 2025.1", "TARIF.INI")
 # hint.
 folder = lane.folder("sample", sample=True)
 editor = lane.start("Cenikar", folder)
-editor.window("Cenikar 1.0 - [tarif.ini]")
+editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 x, y = lane.centre(editor.find("push button", "Posune označený tarif nahoru"))
 lane.move_to(x - 3, y - 3)
 lane.move_to(x, y)
@@ -171,7 +172,7 @@ for button in (4, 4, 5, 5, 5):
 lane.settle()
 lane.check(provider.name == "Oskar", f"a wheel turn made the provider {provider.name!r}")
 click_button(editor, "Storno")
-close(editor, "^Cenikar 1.0")
+close(editor, f"^{re.escape(lane.EDITOR_CAPTION)}")
 
 # 6. An unprivileged user's file in a folder he may not write: the save
 #    writes the file itself. The process belongs to another user, so it is
@@ -187,7 +188,7 @@ runtime = os.path.join(lane.SCRATCH, "runtime-nobody")
 os.makedirs(runtime, mode=0o700, exist_ok=True)
 shutil.chown(runtime, user.pw_uid, user.pw_gid)
 editor = lane.start("Cenikar", folder, user=str(user.pw_uid), env={"XDG_RUNTIME_DIR": runtime})
-window = editor.focus(r"^Cenikar 1\.0 - \[tarif\.ini\]$")
+window = editor.focus(f"^{re.escape(lane.EDITOR_CAPTION)} - \\[tarif\\.ini\\]$")
 geometry = dict(line.split("=") for line in
                 lane.subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
                                     capture_output=True, text=True).stdout.split())
