@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <ostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,7 @@ namespace hovorix::calculator::testing {
 
 using desktop::ScriptedPrompter;
 using guitest::czech;
+using guitest::expire;
 using guitest::tariffFile;
 using guitest::typeKeys;
 
@@ -103,6 +105,13 @@ inline QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
     option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
     option.frame = true;
     return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
+}
+
+// What repeats a held step button; tests drive it with expire().
+inline QTimer& repeatTimer(MinuteSpinEdit* field) {
+    auto* timer = field->findChild<QTimer*>(QStringLiteral("repeatTimer"));
+    if (!timer) throw std::logic_error("the field has no repeat timer");
+    return *timer;
 }
 
 // Replaces what the field holds through the clipboard, which lets any text in.

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the window tests of both programs share: the Czech regional settings,
-// tariff files as the programs read them, typing key by key, and the check
-// that no caption is cut off by its control.
+// What the window tests share: the Czech regional settings, tariff files as
+// the programs read them, typing key by key, timers driven by hand, and the
+// check that no caption is cut off by its control.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 
 #include <initializer_list>
 #include <ostream>
@@ -57,6 +59,17 @@ inline void typeKeys(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, typed, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, typed, Qt::NoModifier);
     }
+}
+
+// The timer's interval has passed: it fires now, as the event loop would
+// fire it then. What a timer paces is tested so, never by waiting, so a slow
+// or loaded machine cannot change what a test sees. False when the timer was
+// not running.
+inline bool expire(QTimer& timer) {
+    if (!timer.isActive()) return false;
+    QTimerEvent event(timer.timerId());
+    QCoreApplication::sendEvent(&timer, &event);
+    return true;
 }
 
 struct CaptionFit {
