@@ -117,6 +117,19 @@ def tarif_cli(*args, check_status=True):
     return result.stdout
 
 
+def file_bytes(folder, name="tarif.ini"):
+    with open(os.path.join(folder, name), "rb") as f:
+        return f.read()
+
+
+def check_file(folder, expected, name="tarif.ini"):
+    """tarif-cli check on the file says this, as a report or as an error."""
+    result = subprocess.run([os.path.join(BIN, "tarif-cli"), "check", name], cwd=folder, capture_output=True,
+                            text=True, timeout=TIMEOUT)
+    said = result.stdout + result.stderr
+    check(expected in said, f"tarif-cli check: {said.strip()!r}, not {expected!r}")
+
+
 # --- X11 input -------------------------------------------------------------------------
 
 def xdotool(*args):

@@ -75,7 +75,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
 // A real full disk: a small tmpfs holds the file, and a second copy of it
 // does not fit beside it. (Where no tmpfs can be mounted, a full disk that
 // the save's system calls report stands in; see the editor's save tests.)
-TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
+TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     Editor editor(threeTariffs());
     const fs::path small = editor.folder / "maly";
     fs::create_directory(small);
