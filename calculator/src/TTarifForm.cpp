@@ -10,8 +10,9 @@
 #include <optional>
 #include <utility>
 
+#include "ChartPicture.h"
 #include "GroupFrameStyle.h"
-#include "calculator/AboutBox.h"
+#include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "chart/FeeChart.h"

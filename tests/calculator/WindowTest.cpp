@@ -7,7 +7,6 @@
 
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
-#include "calculator/AboutBox.h"
 
 using namespace hovorix::calculator;
 using namespace hovorix::calculator::testing;
