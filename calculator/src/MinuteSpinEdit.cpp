@@ -16,6 +16,9 @@ namespace hovorix::calculator {
 
 MinuteSpinEdit::MinuteSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setText(QStringLiteral("0"));
+    // A child by name, so a test can drive the repeat instead of waiting.
+    repeat_.setParent(this);
+    repeat_.setObjectName(QStringLiteral("repeatTimer"));
     repeat_.setTimerType(Qt::PreciseTimer);
     connect(&repeat_, &QTimer::timeout, this, &MinuteSpinEdit::repeatStep);
 }

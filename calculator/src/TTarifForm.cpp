@@ -10,8 +10,9 @@
 #include <optional>
 #include <utility>
 
+#include "ChartPicture.h"
 #include "GroupFrameStyle.h"
-#include "calculator/AboutBox.h"
+#include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "chart/FeeChart.h"
@@ -21,6 +22,7 @@
 #include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"
 #include "desktop/WheelGuard.h"
+#include "hovorix/Version.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
 #include "ui_TTarifForm.h"
@@ -40,6 +42,16 @@ constexpr char CommunityPage[] = "https://www.example.org/hovorix/komunita";
 enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 
 }  // namespace
+
+const TTarifForm::MinuteField TTarifForm::MinuteFields[ZoneCount] = {
+    {&Ui::TTarifForm::JTS, Zone::JTS, &TTarifForm::JTSChange},
+    {&Ui::TTarifForm::JTSMimo, Zone::JTSMimo, &TTarifForm::JTSMimoChange},
+    {&Ui::TTarifForm::JTSNoc, Zone::JTSNoc, &TTarifForm::JTSNocChange},
+    {&Ui::TTarifForm::Pekac, Zone::PAEGAS, &TTarifForm::PekacChange},
+    {&Ui::TTarifForm::PekacMimo, Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
+    {&Ui::TTarifForm::Eurotel, Zone::EUROTEL, &TTarifForm::EurotelChange},
+    {&Ui::TTarifForm::EurotelMimo, Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+};
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
                        QWidget* parent)
@@ -78,21 +90,18 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     setFixedSize(size());
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
-    const std::pair<MinuteSpinEdit*, void (TTarifForm::*)()> fields[] = {
-        {ui->Pekac, &TTarifForm::PekacChange},     {ui->PekacMimo, &TTarifForm::PekacMimoChange},
-        {ui->Eurotel, &TTarifForm::EurotelChange}, {ui->EurotelMimo, &TTarifForm::EurotelMimoChange},
-        {ui->JTS, &TTarifForm::JTSChange},         {ui->JTSMimo, &TTarifForm::JTSMimoChange},
-        {ui->JTSNoc, &TTarifForm::JTSNocChange},
-    };
-    for (const auto& [field, handler] : fields) {
+    // What a handler raises goes to the general error handler, over this window.
+    const auto handler = [this](void (TTarifForm::*member)()) { return desktop::guarded(prompter_, this, member); };
+    for (const MinuteField& minutes : MinuteFields) {
+        MinuteSpinEdit* field = ui.get()->*minutes.field;
         field->setPrompter(&prompter_);
         field->setDecimalSeparator(QChar::fromLatin1(settings_.decimalSeparator()));
-        connect(field, &MinuteSpinEdit::exited, this, handler);
+        connect(field, &MinuteSpinEdit::exited, this, handler(minutes.onExit));
     }
-    connect(ui->PageControl1, &PageControl::changing, this, &TTarifForm::PageControl1Changing);
-    connect(ui->Label15, &LinkLabel::clicked, this, &TTarifForm::Label15Click);
-    connect(ui->Label14, &LinkLabel::clicked, this, &TTarifForm::Label14Click);
-    connect(ui->Label17, &LinkLabel::clicked, this, &TTarifForm::Label17Click);
+    connect(ui->PageControl1, &PageControl::changing, this, handler(&TTarifForm::PageControl1Changing));
+    connect(ui->Label15, &LinkLabel::clicked, this, handler(&TTarifForm::Label15Click));
+    connect(ui->Label14, &LinkLabel::clicked, this, handler(&TTarifForm::Label14Click));
+    connect(ui->Label17, &LinkLabel::clicked, this, handler(&TTarifForm::Label17Click));
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
@@ -167,18 +176,13 @@ void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
 }
 
 void TTarifForm::showCaption() {
-    setWindowTitle(QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(desktop::fromCp1250(version_)));
+    setWindowTitle(QStringLiteral("Hovorix pro Windows " HOVORIX_CALCULATOR_VERSION " [data %1]")
+                       .arg(desktop::fromCp1250(version_)));
 }
 
 UsageProfile TTarifForm::usageProfile() const {
     UsageProfile usage;
-    usage.count(Zone::JTS) = ui->JTS->value();
-    usage.count(Zone::JTSMimo) = ui->JTSMimo->value();
-    usage.count(Zone::JTSNoc) = ui->JTSNoc->value();
-    usage.count(Zone::PAEGAS) = ui->Pekac->value();
-    usage.count(Zone::PAEGASMimo) = ui->PekacMimo->value();
-    usage.count(Zone::EUROTEL) = ui->Eurotel->value();
-    usage.count(Zone::EUROTELMimo) = ui->EurotelMimo->value();
+    for (const MinuteField& minutes : MinuteFields) usage.count(minutes.zone) = (ui.get()->*minutes.field)->value();
     usage.fax = ui->Fax->isChecked();
     usage.data = ui->Data->isChecked();
     usage.periodFactor = periodFactorForIndex(ui->Ostatni->currentIndex());
@@ -193,27 +197,23 @@ void TTarifForm::ComputeFees() {
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
 
 void TTarifForm::PageControl1Changing() {
-    desktop::runHandler(prompter_, this, [this] {
-        for (MinuteSpinEdit* field :
-             {ui->Pekac, ui->PekacMimo, ui->Eurotel, ui->EurotelMimo, ui->JTS, ui->JTSMimo, ui->JTSNoc}) {
-            if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
-        }
-        if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
-    });
+    for (const MinuteField& minutes : MinuteFields) {
+        MinuteSpinEdit* field = ui.get()->*minutes.field;
+        if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
+    }
+    if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
 }
 
 void TTarifForm::applyExitRule(MinuteSpinEdit& field) {
-    desktop::runHandler(prompter_, this, [&] {
-        if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
-        // A fraction stays as it is (the fee run reads it as 0); only a
-        // negative entry is put back to 0.
-        double number = 0;
-        if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
-            desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
-            return;
-        }
-        if (number < 0) field.setText(QStringLiteral("0"));
-    });
+    if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
+    // A fraction stays as it is (the fee run reads it as 0); only a negative
+    // entry is put back to 0.
+    double number = 0;
+    if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
+        desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
+        return;
+    }
+    if (number < 0) field.setText(QStringLiteral("0"));
 }
 
 void TTarifForm::PekacChange() { applyExitRule(*ui->Pekac); }

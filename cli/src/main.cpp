@@ -15,6 +15,7 @@
 
 #include "cli/Commands.h"
 #include "desktop/RegionalSettings.h"
+#include "hovorix/Version.h"
 
 using namespace hovorix;
 using namespace hovorix::cli;

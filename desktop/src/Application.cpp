@@ -17,6 +17,7 @@
 
 #include "desktop/ErrorHandling.h"
 #include "desktop/ProgramFont.h"
+#include "hovorix/Version.h"
 
 namespace hovorix::desktop {
 

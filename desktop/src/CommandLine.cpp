@@ -8,6 +8,7 @@
 #include "desktop/ErrorHandling.h"
 #include "desktop/RegionalSettings.h"
 #include "desktop/UserData.h"
+#include "hovorix/Version.h"
 
 namespace hovorix::desktop {
 

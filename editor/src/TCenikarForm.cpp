@@ -24,6 +24,7 @@
 #include "desktop/WheelGuard.h"
 #include "editor/TPoplatky.h"
 #include "editor/TariffFileDialog.h"
+#include "hovorix/Version.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffWriter.h"
 #include "ui_TCenikarForm.h"
@@ -116,6 +117,8 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     desktop::guardInputsFromStrayWheel();
     setFont(desktop::programFont());
     ui->setupUi(this);
+    // The caption until a file is read in full, which names it.
+    setWindowTitle(QStringLiteral("Cenikar " HOVORIX_EDITOR_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
@@ -138,18 +141,19 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
                                        QStringLiteral("Vyberte jméno konfiguračního souboru"), prompter_, this);
     SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
 
-    connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this, [this] { handle([this] { ListBox1Click(); }); });
-    connect(ui->Uprav, &QPushButton::clicked, this, [this] { handle([this] { UpravClick(); }); });
-    connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, [this] { handle([this] { UpravClick(); }); });
-    connect(ui->Pridej, &QPushButton::clicked, this, [this] { handle([this] { PridejClick(); }); });
-    connect(ui->Smaz, &QPushButton::clicked, this, [this] { handle([this] { SmazClick(); }); });
-    connect(ui->Nahoru, &QToolButton::clicked, this, [this] { handle([this] { NahoruClick(); }); });
-    connect(ui->Dolu, &QToolButton::clicked, this, [this] { handle([this] { DoluClick(); }); });
-    connect(ui->verze1, &QLineEdit::textChanged, this,
-            [this](const QString& text) { handle([this, &text] { verze1Change(text); }); });
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { handle([this] { Button1Click(); }); });
-    connect(ui->Button2, &QPushButton::clicked, this, [this] { handle([this] { Button2Click(); }); });
-    connect(ui->Button3, &QPushButton::clicked, this, [this] { handle([this] { Button3Click(); }); });
+    // What a handler raises goes to the general error handler, over this window.
+    const auto handler = [this](auto member) { return desktop::guarded(prompter_, this, member); };
+    connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this, handler(&TCenikarForm::ListBox1Click));
+    connect(ui->Uprav, &QPushButton::clicked, this, handler(&TCenikarForm::UpravClick));
+    connect(ui->ListBox1, &QListWidget::itemDoubleClicked, this, handler(&TCenikarForm::UpravClick));
+    connect(ui->Pridej, &QPushButton::clicked, this, handler(&TCenikarForm::PridejClick));
+    connect(ui->Smaz, &QPushButton::clicked, this, handler(&TCenikarForm::SmazClick));
+    connect(ui->Nahoru, &QToolButton::clicked, this, handler(&TCenikarForm::NahoruClick));
+    connect(ui->Dolu, &QToolButton::clicked, this, handler(&TCenikarForm::DoluClick));
+    connect(ui->verze1, &QLineEdit::textChanged, this, handler(&TCenikarForm::verze1Change));
+    connect(ui->Button1, &QPushButton::clicked, this, handler(&TCenikarForm::Button1Click));
+    connect(ui->Button2, &QPushButton::clicked, this, handler(&TCenikarForm::Button2Click));
+    connect(ui->Button3, &QPushButton::clicked, this, handler(&TCenikarForm::Button3Click));
 
     FormCreate();
 }
@@ -163,11 +167,6 @@ void TCenikarForm::createTariffDialog() {
 TPoplatky& TCenikarForm::tariffDialog() {
     createTariffDialog();
     return *Poplatky;
-}
-
-template <typename Handler>
-void TCenikarForm::handle(Handler&& handler) {
-    desktop::runHandler(prompter_, this, std::forward<Handler>(handler));
 }
 
 void TCenikarForm::FormCreate() {
@@ -416,7 +415,7 @@ int TCenikarForm::selectedRow() const {
 void TCenikarForm::showVersion() { FileTextValidator::fill(*ui->verze1, desktop::fromCp1250(version_)); }
 
 void TCenikarForm::setCaption(const QString& name) {
-    QString caption = QStringLiteral("Cenikar 1.0 - [%1]").arg(name);
+    QString caption = QStringLiteral("Cenikar " HOVORIX_EDITOR_VERSION " - [%1]").arg(name);
     // "[*]" in a window title is the modified mark; doubling it shows it as typed.
     caption.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(caption);
@@ -427,8 +426,9 @@ ReadFileOptions TCenikarForm::readOptions() const {
 }
 
 void TCenikarForm::closeEvent(QCloseEvent* event) {
+    // The close box's handler, under the general error handler as every other.
     bool mayClose = false;
-    handle([this, &mayClose] { mayClose = FormCloseQuery(); });
+    desktop::runHandler(prompter_, this, [this, &mayClose] { mayClose = FormCloseQuery(); });
     event->setAccepted(mayClose);
 }
 

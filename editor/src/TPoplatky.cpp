@@ -72,7 +72,7 @@ TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ui->Button1, &QPushButton::clicked, this, desktop::guarded(prompter_, this, &TPoplatky::Button1Click));
     connect(ui->Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 

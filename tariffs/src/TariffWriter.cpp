@@ -1,5 +1,6 @@
 #include "tariffs/TariffWriter.h"
 
+#include "hovorix/Version.h"
 #include "tariffs/NumberText.h"
 
 namespace hovorix {
@@ -7,8 +8,8 @@ namespace hovorix {
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
-// "// Generováno z Cenikar 1.0 dne " in Windows-1250.
-constexpr std::string_view HeaderStart = "// Generov\xE1no z Cenikar 1.0 dne ";
+// "// Generováno z Cenikar 1.0 dne " in Windows-1250, with the editor's version.
+constexpr std::string_view HeaderStart = "// Generov\xE1no z Cenikar " HOVORIX_EDITOR_VERSION " dne ";
 // "// Hovorix: ceník mobilních tarifů pro kalkulačku tarif; upravujte jej v programu Cenikar"
 constexpr std::string_view NoticeLine =
     "// Hovorix: cen\xEDk mobiln\xED" "ch tarif\xF9 pro kalkula\xE8ku tarif; upravujte jej v programu Cenikar";

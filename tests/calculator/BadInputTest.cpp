@@ -37,7 +37,7 @@ TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
         EXPECT_EQ(workspace.prompter.errors(), malformed ? message : QStringList{});
         EXPECT_EQ(workspace.prompter.interactions().size(), prompts);
         const QString version = hovorix::desktop::fromCp1250(expected.version.value_or("neud\xE1no"));
-        EXPECT_EQ(form->windowTitle(), QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(version));
+        EXPECT_EQ(form->windowTitle(), caption(version));
         EXPECT_EQ(shownBars(*form).size(), malformed ? 0u : expected.tariffs);
 
         ASSERT_TRUE(showActive(*form));

@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <ostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,25 +27,25 @@
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
 #include "desktop/testing/ScriptedPrompter.h"
-
-// Failure messages show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "GuiTesting.h"
+#include "Versions.h"
 
 namespace hovorix::calculator::testing {
 
 using desktop::ScriptedPrompter;
+using guitest::czech;
+using guitest::expire;
+using guitest::tariffFile;
+using guitest::typeKeys;
 
-// Regional settings with a decimal comma, and with a decimal point.
-inline QLocale czech() { return QLocale(QLocale::Czech, QLocale::Czechia); }
+// Regional settings with a decimal point.
 inline QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
 
 inline constexpr char CannotOpen[] = "Kritická chyba - nelze otevřít soubor \"tarif.ini\"!";
 
-// The lines of a tariff file (Windows-1250), each ended with CR LF.
-inline std::string tariffFile(std::initializer_list<std::string_view> lines) {
-    std::string bytes;
-    for (std::string_view line : lines) bytes.append(line).append("\r\n");
-    return bytes;
+// The calculator's caption with this data version.
+inline QString caption(const QString& dataVersion) {
+    return QStringLiteral("%1 [data %2]").arg(QString::fromUtf8(versions::CalculatorCaption), dataVersion);
 }
 
 // A working folder for one start of the calculator, with its prompts.
@@ -106,6 +107,13 @@ inline QPoint buttonCentre(MinuteSpinEdit* field, QStyle::SubControl button) {
     return field->style()->subControlRect(QStyle::CC_SpinBox, &option, button, field).center();
 }
 
+// What repeats a held step button; tests drive it with expire().
+inline QTimer& repeatTimer(MinuteSpinEdit* field) {
+    auto* timer = field->findChild<QTimer*>(QStringLiteral("repeatTimer"));
+    if (!timer) throw std::logic_error("the field has no repeat timer");
+    return *timer;
+}
+
 // Replaces what the field holds through the clipboard, which lets any text in.
 inline void paste(MinuteSpinEdit* field, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
@@ -113,22 +121,11 @@ inline void paste(MinuteSpinEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
-// Types the text key by key, letters outside ASCII included.
-inline void type(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(widget, static_cast<char>(c.unicode()));
-        } else {
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
-        }
-    }
-}
-
 // Replaces what the field holds by typing.
 inline void retype(MinuteSpinEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, text);
+    typeKeys(field, text);
 }
 
 struct ShownBar {

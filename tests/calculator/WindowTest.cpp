@@ -11,7 +11,6 @@
 
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
-#include "calculator/AboutBox.h"
 
 using namespace hovorix::calculator;
 using namespace hovorix::calculator::testing;
@@ -61,40 +60,14 @@ TEST(Window, NoCaptionIsClippedByItsControl) {
     const auto form = startShown(workspace);
     ASSERT_NE(form, nullptr);
 
-    int checked = 0;
-    for (QLabel* label : form->findChildren<QLabel*>()) {
-        if (label->text().isEmpty()) continue;
-        ++checked;
-        const QSize needed = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
-                                               : label->sizeHint();
-        EXPECT_LE(needed.width(), label->width()) << label->objectName().toStdString();
-        EXPECT_LE(needed.height(), label->height()) << label->objectName().toStdString();
-        if (label->wordWrap()) {
-            // No single word may be wider than the label.
-            for (const QString& word : label->text().split(u' ')) {
-                EXPECT_LE(label->fontMetrics().horizontalAdvance(word), label->width()) << word.toStdString();
-            }
-        }
-    }
-    for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
-        ++checked;
-        EXPECT_LE(box->sizeHint().width(), box->width()) << box->objectName().toStdString();
-        EXPECT_LE(box->sizeHint().height(), box->height()) << box->objectName().toStdString();
-    }
-    for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
-        ++checked;
-        EXPECT_LE(group->minimumSizeHint().width(), group->width()) << group->objectName().toStdString();
-    }
-    for (QComboBox* combo : form->findChildren<QComboBox*>()) {
-        ++checked;
-        EXPECT_LE(combo->sizeHint().width(), combo->width()) << combo->objectName().toStdString();
-    }
+    const guitest::CaptionFit fit = guitest::captionFit(*form);
+    EXPECT_EQ(fit.clipped, QStringList{});
     // Every control lies inside its parent.
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(form.get()) || widget->parentWidget() == nullptr || widget->isWindow()) continue;
         EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << widget->objectName().toStdString();
     }
-    EXPECT_EQ(checked, 18 + 2 + 5 + 1);  // labels with text, check boxes, groups, the period list
+    EXPECT_EQ(fit.checked, 18 + 2 + 5 + 1);  // labels with text, check boxes, groups, the period list
 }
 
 TEST(Window, TheAboutBoxLinksOpenTheirTargetsAndTheLogoDotDoesNothing) {

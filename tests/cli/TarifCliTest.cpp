@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CliProcess.h"
+#include "Versions.h"
 
 namespace {
 
@@ -356,7 +357,7 @@ TEST(TarifCliArguments, WrongArgumentsExitTwoWithAMessage) {
 TEST(TarifCliArguments, HelpAndVersion) {
     const Result version = run({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "tarif-cli 1.0.2.13\n");
+    EXPECT_EQ(version.out, std::string("tarif-cli ") + versions::Package + "\n");
 
     struct Case {
         QStringList arguments;

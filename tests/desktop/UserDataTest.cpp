@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestFiles.h"
+#include "Versions.h"
 #include "desktop/CommandLine.h"
 #include "desktop/UserData.h"
 #include "tariffs/TariffFile.h"
@@ -127,12 +128,13 @@ TEST(CommandLine, EachProgramTakesHelpVersionAndTheUserDataFolder) {
         const char* out;  // a piece of what is printed, or ""
         const char* err;
     };
+    const std::string version = std::string("tarif ") + versions::Package;
     const Case cases[] = {
         {{"tarif"}, std::nullopt, false, "", ""},
         {{"tarif", "--user-data"}, std::nullopt, true, "", ""},
         {{"tarif", "--help"}, 0, false, "--user-data", ""},
         {{"tarif", "-h"}, 0, false, "Zobrazit tuto", ""},
-        {{"tarif", "--version"}, 0, false, "tarif 1.0.2.13", ""},
+        {{"tarif", "--version"}, 0, false, version.c_str(), ""},
         {{"tarif", "--bogus"}, 2, false, "", "--help"},
         {{"tarif", "tarif.ini"}, 2, false, "", "'tarif.ini'"},
         {{"tarif", "--user-data", "--help"}, 0, true, "--version", ""},

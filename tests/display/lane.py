@@ -38,6 +38,18 @@ SHOTS = os.environ.get("HOVORIX_SHOTS", "/tmp/hovorix-display-shots")
 SCRATCH = os.environ.get("HOVORIX_SCRATCH", "/tmp")
 TIMEOUT = 15.0
 
+
+def _version_text(name):
+    """A version text as users see it, from where the tests keep each once."""
+    with open(os.path.join(SOURCE, "tests", "common", "Versions.h"), encoding="utf-8") as f:
+        return re.search(rf'\b{name}\[\] = "([^"]*)"', f.read()).group(1)
+
+
+# The calculator's caption before its data version, the editor's before its
+# file name.
+CALCULATOR_CAPTION = _version_text("CalculatorCaption")
+EDITOR_CAPTION = _version_text("EditorCaption")
+
 _programs = []
 
 
@@ -103,6 +115,19 @@ def tarif_cli(*args, check_status=True):
     if check_status and result.returncode != 0:
         fail(f"tarif-cli {' '.join(args)} exited {result.returncode}: {result.stderr.strip()}")
     return result.stdout
+
+
+def file_bytes(folder, name="tarif.ini"):
+    with open(os.path.join(folder, name), "rb") as f:
+        return f.read()
+
+
+def check_file(folder, expected, name="tarif.ini"):
+    """tarif-cli check on the file says this, as a report or as an error."""
+    result = subprocess.run([os.path.join(BIN, "tarif-cli"), "check", name], cwd=folder, capture_output=True,
+                            text=True, timeout=TIMEOUT)
+    said = result.stdout + result.stderr
+    check(expected in said, f"tarif-cli check: {said.strip()!r}, not {expected!r}")
 
 
 # --- X11 input -------------------------------------------------------------------------

@@ -15,7 +15,7 @@ lane.park_pointer()
 
 # Cenikar: add a tariff and save the file.
 editor = lane.start("Cenikar", folder)
-editor.window("Cenikar 1.0 - [tarif.ini]")
+editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 editor.focus("^Cenikar")
 editor.click(editor.find("push button", "Přidej..."))
 dialog = editor.window("Podrobné informace")

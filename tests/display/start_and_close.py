@@ -8,12 +8,12 @@ folder = lane.folder("sample", sample=True)
 lane.park_pointer()
 
 tarif = lane.start("tarif", folder)
-tarif.window("Hovorix pro Windows 1.1 [data 2000.11]")
+tarif.window(f"{lane.CALCULATOR_CAPTION} [data 2000.11]")
 bars = tarif.find_all("list item", within=tarif.find("chart", "Poplatky"))
 lane.check(len(bars) == 10, f"the chart shows {len(bars)} bars to a screen reader, not the sample's 10")
 
 editor = lane.start("Cenikar", folder)
-editor.window("Cenikar 1.0 - [tarif.ini]")
+editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 lane.shot("both-programs")
 
 for program, title in ((tarif, "^Hovorix pro Windows"), (editor, "^Cenikar")):

@@ -94,7 +94,7 @@ TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
         if (malformed) prompter.expectError(messageOf(expected));
         std::unique_ptr<TCenikarForm> form;
         try {
-            form = std::make_unique<TCenikarForm>(prompter, czech());
+            form = std::make_unique<TCenikarForm>(prompter, czechSettings());
         } catch (const ProgramExit&) {
         }
         expectShortTexts(prompter);

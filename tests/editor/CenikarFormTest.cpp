@@ -20,7 +20,7 @@ const QString Changed = QStringLiteral("Soubor tarif.ini byl změněn. Uložit ?
 
 // The bytes a save of the form's list must produce at the tests' moment.
 std::string writerBytes(const TCenikarForm& form) {
-    return hovorix::writeTariffs(form.tariffs(), form.dataVersion(), ',', czech().stamp(saveMoment()));
+    return hovorix::writeTariffs(form.tariffs(), form.dataVersion(), ',', czechSettings().stamp(saveMoment()));
 }
 
 hovorix::TariffList readBack(const fs::path& file) {
@@ -59,13 +59,14 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
         bool saved;
         QStringList errors;
     };
-    const QString caption = QStringLiteral("Cenikar 1.0 - [tarif.ini]");
+    const QString named = caption(QStringLiteral("tarif.ini"));
+    const QString unnamed = QString::fromUtf8(versions::EditorCaption);
     const Case cases[] = {
-        {"no file yet", std::nullopt, {}, "1.0", caption, true, {}},
-        {"a version line", threeTariffs(), ThreeRows, "2.3", caption, true, {}},
-        {"no version line", tariffFile({"provider EUROTEL", "tarif Go"}), {"EUROTEL-Go"}, "1.0", caption, true, {}},
+        {"no file yet", std::nullopt, {}, "1.0", named, true, {}},
+        {"a version line", threeTariffs(), ThreeRows, "2.3", named, true, {}},
+        {"no version line", tariffFile({"provider EUROTEL", "tarif Go"}), {"EUROTEL-Go"}, "1.0", named, true, {}},
         // Shown as the file has it, so nothing counts as changed.
-        {"a version with a line break", tariffFile({"verze 1.0\nabc"}), {}, "1.0\nabc", caption, true, {}},
+        {"a version with a line break", tariffFile({"verze 1.0\nabc"}), {}, "1.0\nabc", named, true, {}},
         // The list box shows what was read before the bad line; the caption
         // does not say the window holds the file, and with nothing changed by
         // the user there is nothing to save.
@@ -74,7 +75,7 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
                      "sazba JTS 1.2 30", "provider PAEGAS", "tarif Profi"}),
          {"EUROTEL-Ekonom", "PAEGAS-Go"},
          "2.3",
-         "Cenikar 1.0",
+         unnamed,
          true,
          {"'1.2' is not a valid floating point value."}},
     };
@@ -115,7 +116,7 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         c.prepare(folder.path());
         ScriptedPrompter prompter;
         prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!"));
-        EXPECT_THROW(TCenikarForm(prompter, czech()), ProgramExit);
+        EXPECT_THROW(TCenikarForm(prompter, czechSettings()), ProgramExit);
         EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
         EXPECT_EQ(prompter.count(Kind::Exit), 1);
     }
@@ -353,10 +354,10 @@ TEST(EditorSave, WritesExactlyTheWritersBytes) {
     editor.click("Button2");
     const std::string saved = editor.bytes();
     EXPECT_EQ(saved, writerBytes(*editor.form));
-    EXPECT_EQ(saved.substr(0, saved.find("\r\n")), "// Generov\xE1no z Cenikar 1.0 dne 24.12.24 ve 18:30:05");
+    EXPECT_EQ(saved.substr(0, saved.find("\r\n")), std::string("// Generov\xE1no z ") + versions::EditorCaption + " dne 24.12.24 ve 18:30:05");
     EXPECT_EQ(readBack(editor.folder / "tarif.ini"), editor.form->tariffs());
     EXPECT_TRUE(editor.form->isSaved());
-    EXPECT_EQ(editor.form->windowTitle(), QStringLiteral("Cenikar 1.0 - [tarif.ini]"));
+    EXPECT_EQ(editor.form->windowTitle(), caption(QStringLiteral("tarif.ini")));
     // Only the file itself: nothing left over from the save.
     EXPECT_EQ(std::distance(fs::directory_iterator(editor.folder.path()), fs::directory_iterator()), 1);
     editor.expectScriptDone();
@@ -384,7 +385,7 @@ TEST(EditorSaveAs, WritesUnderTheChosenNameWhichThenStays) {
         EXPECT_EQ(editor.bytes(c.written), writerBytes(*editor.form));
         EXPECT_EQ(editor.bytes(), threeTariffs());
         EXPECT_EQ(editor.form->fileName(), name);
-        EXPECT_EQ(editor.form->windowTitle(), QStringLiteral("Cenikar 1.0 - [%1]").arg(name));
+        EXPECT_EQ(editor.form->windowTitle(), caption(name));
         EXPECT_TRUE(editor.form->isSaved());
 
         // Save goes on to write under the new name.
@@ -527,7 +528,7 @@ TEST(EditorOpen, ReadsTheChosenFileInPlaceOfTheList) {
         EXPECT_EQ(editor.form->tariffs().count(), static_cast<std::size_t>(editor.rows().size()));
         EXPECT_EQ(editor.versionBox(), c.versionBox);
         EXPECT_EQ(editor.form->fileName(), name);
-        EXPECT_EQ(editor.form->windowTitle(), QStringLiteral("Cenikar 1.0 - [%1]").arg(name));
+        EXPECT_EQ(editor.form->windowTitle(), caption(name));
         EXPECT_TRUE(editor.form->isSaved());
         EXPECT_EQ(editor.bytes("jinde/cenik.ini"), c.file.value_or(std::string()));
         EXPECT_EQ(editor.bytes(), threeTariffs());

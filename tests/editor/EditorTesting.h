@@ -16,7 +16,9 @@
 #include <optional>
 #include <string>
 
+#include "GuiTesting.h"
 #include "TestFiles.h"
+#include "Versions.h"
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
 #include "desktop/testing/ScriptedPrompter.h"
@@ -29,9 +31,17 @@ namespace fs = std::filesystem;
 using hovorix::desktop::ScriptedPrompter;
 using Answer = hovorix::desktop::Prompter::Answer;
 using Kind = ScriptedPrompter::Kind;
+using guitest::tariffFile;
+using guitest::typeKeys;
 
-inline hovorix::desktop::RegionalSettings czech() {
-    return hovorix::desktop::RegionalSettings(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+// The Czech regional settings, as the editor takes them.
+inline hovorix::desktop::RegionalSettings czechSettings() {
+    return hovorix::desktop::RegionalSettings(guitest::czech());
+}
+
+// The editor's caption with this file name.
+inline QString caption(const QString& fileName) {
+    return QStringLiteral("%1 - [%2]").arg(QString::fromUtf8(versions::EditorCaption), fileName);
 }
 
 // The moment every save in these tests stamps into the header line.
@@ -52,13 +62,6 @@ private:
     fs::path previous_;
 };
 
-// Lines written in UTF-8 here, as the file holds them: Windows-1250, CR LF.
-inline std::string tariffFile(std::initializer_list<const char*> lines) {
-    std::string bytes;
-    for (const char* line : lines) bytes += hovorix::desktop::toCp1250(QString::fromUtf8(line)) + "\r\n";
-    return bytes;
-}
-
 // Three tariffs, two of them named alike, and a data version.
 inline std::string threeTariffs() {
     return tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sluzba telefon 300", "sazba JTS 4,5 10",
@@ -67,20 +70,6 @@ inline std::string threeTariffs() {
 }
 inline const QStringList ThreeRows{QStringLiteral("EUROTEL-Ekonom"), QStringLiteral("PAEGAS-Ekonom"),
                                    QStringLiteral("PAEGAS-Večerní")};
-
-// Types the text key by key, letters beyond ASCII as a keyboard layout sends them.
-inline void typeKeys(QWidget* widget, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.unicode() < 0x80 && c.unicode() >= 0x20) {
-            QTest::keyClick(widget, c.toLatin1());
-            continue;
-        }
-        const QString typed = c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i++, 2) : QString(c);
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, typed, Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, typed, Qt::NoModifier);
-    }
-}
 
 template <typename T = QLineEdit>
 T* child(const QWidget& parent, const char* name) {
@@ -111,7 +100,7 @@ public:
                     const std::function<void(ScriptedPrompter&)>& atStart = {}) {
         if (startFile) writeBytes(folder / "tarif.ini", *startFile);
         if (atStart) atStart(prompter);
-        form = std::make_unique<hovorix::editor::TCenikarForm>(prompter, czech());
+        form = std::make_unique<hovorix::editor::TCenikarForm>(prompter, czechSettings());
         form->setClock(saveMoment);
         form->createTariffDialog();
         form->show();
@@ -195,16 +184,8 @@ inline std::string failedSaveProblems(const Editor& editor, const QString& messa
     expect(editor.rows() == rows, "the rows changed");
     expect(!editor.form->isSaved(), "marked as saved");
     expect(editor.form->fileName() == name, "the name changed to " + editor.form->fileName().toStdString());
-    expect(editor.form->windowTitle() == QStringLiteral("Cenikar 1.0 - [%1]").arg(name), "the caption changed");
+    expect(editor.form->windowTitle() == caption(name), "the caption changed");
     return wrong;
 }
 
 }  // namespace editortest
-
-// Readable QString output in failure messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
-QT_END_NAMESPACE

@@ -59,7 +59,7 @@ TEST(Monkey, TheEditorTakesWhateverTheUserDoes) {
     };
     monkey::Prompter prompter(dice, onDialog);
     const monkey::QtMessages qtMessages;
-    hovorix::editor::TCenikarForm form(prompter, czech());
+    hovorix::editor::TCenikarForm form(prompter, czechSettings());
     form.setClock(saveMoment);
     form.createTariffDialog();
     form.show();

@@ -165,8 +165,8 @@ TEST(EditorStart, UsesTheCalculatorsFileWhateverTheCaseOfItsName) {
         WorkFolder folder;
         for (const std::string& name : c.present) writeBytes(folder / name, tariffFile({"provider X", "tarif", name.c_str()}));
         ScriptedPrompter prompter;
-        hovorix::editor::TCenikarForm form(prompter, czech());
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("Cenikar 1.0 - [%1]").arg(QString::fromLatin1(c.used)));
+        hovorix::editor::TCenikarForm form(prompter, czechSettings());
+        EXPECT_EQ(form.windowTitle(), caption(QString::fromLatin1(c.used)));
         EXPECT_EQ(form.fileName(), QString::fromLatin1(c.used));
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
                   std::max<std::ptrdiff_t>(1, static_cast<std::ptrdiff_t>(c.present.size())));

@@ -450,7 +450,7 @@ TEST(EditorAdd, ATariffAddedSavedAndReopenedKeepsEveryField) {
 
         // The editor started again on the saved file shows the same tariff.
         ScriptedPrompter prompter;
-        hovorix::editor::TCenikarForm again(prompter, czech());
+        hovorix::editor::TCenikarForm again(prompter, czechSettings());
         ASSERT_EQ(again.tariffs().count(), 1u);
         EXPECT_EQ(again.tariffs().seek(0), typed);
         EXPECT_TRUE(prompter.interactions().empty());

@@ -66,7 +66,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
         });
         EXPECT_TRUE(keptEverything);
         fs::permissions(editor.folder.path(), fs::perms::owner_all, fs::perm_options::add);
-        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::writeTariffs(list, "2.3", ',', czech().stamp(saveMoment()))
+        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::writeTariffs(list, "2.3", ',', czechSettings().stamp(saveMoment()))
                                                       : threeTariffs());
         EXPECT_EQ(entries(editor.folder.path()), 1u);
     }
@@ -75,7 +75,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
 // A real full disk: a small tmpfs holds the file, and a second copy of it
 // does not fit beside it. (Where no tmpfs can be mounted, a full disk that
 // the save's system calls report stands in; see the editor's save tests.)
-TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
+TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     Editor editor(threeTariffs());
     const fs::path small = editor.folder / "maly";
     fs::create_directory(small);
@@ -90,7 +90,7 @@ TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
         t.telephoneFee = 100 + i;
         for (hovorix::ZoneRate& zone : t.zones) zone = {4.5 + i / 100.0, 10};
     }
-    const std::string old = hovorix::writeTariffs(many, "7", ',', czech().stamp(saveMoment()));
+    const std::string old = hovorix::writeTariffs(many, "7", ',', czechSettings().stamp(saveMoment()));
     ASSERT_GT(old.size(), 36u * 1024);
     ASSERT_LT(old.size(), 60u * 1024);
     writeBytes(small / "tarif.ini", old);
@@ -113,7 +113,7 @@ TEST(EditorSaveFault, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom) {
     editor.click("Button2");
     EXPECT_TRUE(editor.form->isSaved());
     EXPECT_EQ(readBytes(small / "tarif.ini"),
-              hovorix::writeTariffs(list, "7", ',', czech().stamp(saveMoment())));
+              hovorix::writeTariffs(list, "7", ',', czechSettings().stamp(saveMoment())));
     EXPECT_EQ(editor.prompter.errors().size(), 1);
     editor.expectScriptDone();
 }

@@ -100,8 +100,8 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
 
     // A mark's box is a line and two pixels high; one more keeps
     // neighbouring marks apart.
-    minimumSlot_ = line + 3;
-    shownBars_ = std::max(1, static_cast<int>(std::floor(frontHeight / minimumSlot_)));
+    const double minimumSlot = line + 3;
+    shownBars_ = std::max(1, static_cast<int>(std::floor(frontHeight / minimumSlot)));
     scrolls_ = series.count() > shownBars_;
     const double plotRight = width - (scrolls_ ? scrollBarWidth : 0);
     following_.category = {-0.5, (scrolls_ ? shownBars_ : std::max(1, series.count())) - 0.5};

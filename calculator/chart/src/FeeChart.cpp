@@ -43,6 +43,9 @@ FeeChart::FeeChart(QWidget* parent) : QWidget(parent), series_([this] { barsChan
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     series_.setLocale(desktop::RegionalSettings{}.locale());
+    // A child by name, so a test can drive the animation instead of waiting.
+    zoomTimer_.setParent(this);
+    zoomTimer_.setObjectName(QStringLiteral("zoomTimer"));
     zoomTimer_.setInterval(ZoomFrameMilliseconds);
     connect(&zoomTimer_, &QTimer::timeout, this, &FeeChart::nextZoomFrame);
     scrollBar_ = new QScrollBar(Qt::Vertical, this);

@@ -82,6 +82,15 @@ private:
     // What every minute field does when the focus leaves it.
     void applyExitRule(MinuteSpinEdit& field);
 
+    // The seven minute fields: the field, the zone it counts and the handler
+    // of its exit.
+    struct MinuteField {
+        MinuteSpinEdit* Ui::TTarifForm::*field;
+        Zone zone;
+        void (TTarifForm::*onExit)();
+    };
+    static const MinuteField MinuteFields[ZoneCount];
+
     std::unique_ptr<Ui::TTarifForm> ui;
     desktop::Prompter& prompter_;
     std::filesystem::path folder_;

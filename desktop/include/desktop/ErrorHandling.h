@@ -48,4 +48,15 @@ bool runHandler(Prompter& prompter, QWidget* parent, Handler&& handler) {
     }
 }
 
+// One of a window's event handlers as a connection calls it, through
+// runHandler with the window as the error box's parent. Each window connects
+// every handler through this, so the handlers themselves catch nothing and
+// one handler may call another without a second error box.
+template <typename Window, typename... Args>
+auto guarded(Prompter& prompter, Window* window, void (Window::*handler)(Args...)) {
+    return [&prompter, window, handler](Args... args) {
+        runHandler(prompter, window, [&] { (window->*handler)(args...); });
+    };
+}
+
 }  // namespace hovorix::desktop

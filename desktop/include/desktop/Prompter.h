@@ -15,7 +15,7 @@ namespace hovorix::desktop {
 // display.
 class Prompter {
 public:
-    enum class Answer { Yes, No, Cancel, Ok };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompter() = default;
 

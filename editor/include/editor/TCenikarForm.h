@@ -81,10 +81,6 @@ private:
     void UpravClick();
     void PridejClick();
 
-    // Runs one handler; what it raises goes to the general error handler.
-    template <typename Handler>
-    void handle(Handler&& handler);
-
     void refreshList();
     // Selects a row as the program does, without the user's selection handler.
     void selectRow(int row);

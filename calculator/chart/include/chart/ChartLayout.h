@@ -80,7 +80,6 @@ public:
 
     // Bars stand at least a line of text apart, so every one keeps its
     // label and its mark; when they do not all fit so, the bars scroll.
-    double minimumSlot() const { return minimumSlot_; }
     bool scrolls() const { return scrolls_; }
     // How many bars the plot shows while it follows the bars.
     int shownBars() const { return shownBars_; }
@@ -141,7 +140,6 @@ private:
     QRectF front_;
     double depth_ = 0;
     double labelColumn_ = 0;
-    double minimumSlot_ = 1;
     int shownBars_ = 1;
     bool scrolls_ = false;
     QRectF scrollBar_;

@@ -47,7 +47,6 @@ public:
     // Marks, axis and copied costs use this locale's separators; the user's
     // regional settings unless set.
     void setRegionalSettings(const desktop::RegionalSettings& settings);
-    const QLocale& numberLocale() const { return series_.locale(); }
 
     // The view: following the bars, or fixed where the user zoomed or
     // scrolled to, in costs and bar positions.
@@ -56,8 +55,6 @@ public:
     bool isZoomAnimating() const { return !zoomFrames_.empty(); }
     // Back to the axes that follow the bars, from the bar scrolled to.
     void restoreView();
-    // The first bar shown while the view follows the bars.
-    int scrollTop() const { return scrollTop_; }
 
     // Geometry in widget coordinates, for hit tests and for the accessibility tree.
     QRectF plotArea() const;

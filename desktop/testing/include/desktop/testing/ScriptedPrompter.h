@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -38,8 +39,8 @@ public:
         Kind kind;
         QString title;
         QString text;  // message text, dialog window title, or the URL
-        // The button a question offers as its default (Enter); Ok for the rest.
-        Answer defaultAnswer = Answer::Ok;
+        // The button a question offers as its default (Enter); none for the rest.
+        std::optional<Answer> defaultAnswer = std::nullopt;
     };
 
     ScriptedPrompter() = default;

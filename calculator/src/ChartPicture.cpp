@@ -1,44 +1,11 @@
-#include "calculator/AboutBox.h"
+#include "ChartPicture.h"
 
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
 
 namespace hovorix::calculator {
-
-void LinkLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        event->accept();
-        return;
-    }
-    QLabel::mousePressEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
-        event->accept();
-        if (rect().contains(event->position().toPoint())) emit clicked();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
-void Shape::setBrushColor(const QColor& colour) {
-    brush_ = colour;
-    update();
-}
-
-void Shape::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(brush_);
-    painter.drawEllipse(rect());
-}
 
 namespace {
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace hovorix::calculator {
+
+// A label that reacts to a click: the links of the about box.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    // The left button was pressed and released over the label.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace hovorix::calculator
