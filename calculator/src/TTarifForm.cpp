@@ -12,6 +12,7 @@
 
 #include "GroupFrameStyle.h"
 #include "calculator/AboutBox.h"
+#include "calculator/CallListImport.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "chart/FeeChart.h"
@@ -43,7 +44,7 @@ enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 }  // namespace
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
-                       QWidget* parent)
+                       QWidget* parent, const QString& startCallList)
     : QWidget(parent),
       ui(std::make_unique<Ui::TTarifForm>()),
       prompter_(prompter),
@@ -95,9 +96,13 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     connect(ui->Label14, &LinkLabel::clicked, this, &TTarifForm::Label14Click);
     connect(ui->Label17, &LinkLabel::clicked, this, &TTarifForm::Label17Click);
 
+    callLists_ = new CallListImport(*this, *ui->TabSheet1, prompter_, folder_,
+                                    [this](const UsageProfile& usage) { fillMinutes(usage); });
+
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
 
+    startCallList_ = startCallList;
     FormCreate();
 }
 
@@ -105,6 +110,9 @@ TTarifForm::~TTarifForm() = default;
 
 void TTarifForm::FormCreate() {
     ui->Ostatni->setCurrentIndex(2);
+    // Minutes from a call list given at start-up, before the tariff file, so
+    // they are there whatever that file holds; the first fee run counts them.
+    if (!startCallList_.isEmpty()) callLists_->fillAtStart(startCallList_);
     tariffs_.clear();
     version_ = VersionNotGiven;
     showCaption();
@@ -169,6 +177,20 @@ void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
 
 void TTarifForm::showCaption() {
     setWindowTitle(QStringLiteral("Hovorix pro Windows 1.1 [data %1]").arg(desktop::fromCp1250(version_)));
+}
+
+void TTarifForm::fillMinutes(const UsageProfile& usage) {
+    ui->JTS->setText(QString::number(usage.count(Zone::JTS)));
+    ui->JTSMimo->setText(QString::number(usage.count(Zone::JTSMimo)));
+    ui->JTSNoc->setText(QString::number(usage.count(Zone::JTSNoc)));
+    ui->Pekac->setText(QString::number(usage.count(Zone::PAEGAS)));
+    ui->PekacMimo->setText(QString::number(usage.count(Zone::PAEGASMimo)));
+    ui->Eurotel->setText(QString::number(usage.count(Zone::EUROTEL)));
+    ui->EurotelMimo->setText(QString::number(usage.count(Zone::EUROTELMimo)));
+    ui->Ostatni->setCurrentIndex(2);
+    // Leaving the results page computes nothing: the new minutes are priced
+    // when the user next leaves the input page, as always.
+    ui->PageControl1->setCurrentWidget(ui->TabSheet1);
 }
 
 UsageProfile TTarifForm::usageProfile() const {
