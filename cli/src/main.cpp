@@ -9,7 +9,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +40,15 @@ const CLI::Validator Minutes(
         if (wholeNumber && text.starts_with('-')) return "'" + text + "': minutes cannot be negative";
         if (wholeNumber) return "'" + text + "': at most 2147483647 minutes";
         return "'" + text + "' is not a whole number of minutes";
+    },
+    "");
+
+// The days a call list's minutes are spread over: a whole number from 1.
+const CLI::Validator Days(
+    [](std::string& text) -> std::string {
+        const std::optional<std::int32_t> days = parseMinutes(text);
+        if (days && *days >= 1) return {};
+        return "'" + text + "' is not a whole number of days from 1 to 2147483647";
     },
     "");
 
@@ -105,7 +113,7 @@ std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest&
                            "Spread the minutes over N days to get a month of 30 (default: the days from the first to "
                            "the last call, both included)")
             ->type_name("N")
-            ->check(CLI::Range(1, std::numeric_limits<std::int32_t>::max())),
+            ->check(Days),
         command.add_option("--prefixes", request.prefixes,
                            "Prefix table to sort the called numbers by (default: predvolby.txt beside the tariff "
                            "file, or in the current folder for usage, else the one installed with the programs)")
