@@ -46,7 +46,6 @@ CallListImport::CallListImport(QWidget& window, QWidget& inputPage, desktop::Pro
       tariffFolder_(std::move(tariffFolder)),
       fill_(std::move(fill)),
       action_(new QAction(QStringLiteral("&Načíst minuty z výpisu hovorů..."), &window)),
-      fileDialog_(new QFileDialog(&window, QStringLiteral("Vyberte výpis hovorů"), QDir::currentPath())),
       progressDelay_(CallListLoader::DefaultMinimumDuration) {
     action_->setObjectName(QStringLiteral("NacistVypis"));
     action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -56,13 +55,6 @@ CallListImport::CallListImport(QWidget& window, QWidget& inputPage, desktop::Pro
     // The page's own context menu; the minute fields keep their edit menu.
     inputPage.setContextMenuPolicy(Qt::ActionsContextMenu);
     inputPage.addAction(action_);
-
-    fileDialog_->setObjectName(QStringLiteral("VypisDialog"));
-    // Qt's own dialog everywhere, as the editor's, so it looks and behaves the same on every desktop.
-    fileDialog_->setOption(QFileDialog::DontUseNativeDialog);
-    fileDialog_->setAcceptMode(QFileDialog::AcceptOpen);
-    fileDialog_->setFileMode(QFileDialog::ExistingFile);
-    fileDialog_->setNameFilters({QStringLiteral("Výpisy hovorů (*.csv *.txt)"), QStringLiteral("Všechny soubory (*)")});
 
     // A file dropped anywhere on the window; the fields' own edit boxes
     // would otherwise take its name as text.
@@ -77,6 +69,17 @@ CallListImport::~CallListImport() = default;
 
 void CallListImport::chooseAndRead() {
     if (busy_) return;
+    // Made when first needed and kept, so it opens where the user last was.
+    if (fileDialog_ == nullptr) {
+        fileDialog_ = new QFileDialog(&window_, QStringLiteral("Vyberte výpis hovorů"), QDir::currentPath());
+        fileDialog_->setObjectName(QStringLiteral("VypisDialog"));
+        // Qt's own dialog everywhere, as the editor's, so it looks and behaves the same on every desktop.
+        fileDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        fileDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+        fileDialog_->setFileMode(QFileDialog::ExistingFile);
+        fileDialog_->setNameFilters(
+            {QStringLiteral("Výpisy hovorů (*.csv *.txt)"), QStringLiteral("Všechny soubory (*)")});
+    }
     if (prompter_.exec(*fileDialog_) != QDialog::Accepted) return;
     const QStringList files = fileDialog_->selectedFiles();
     if (!files.isEmpty()) read(files.constFirst());

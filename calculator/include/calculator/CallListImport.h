@@ -64,7 +64,7 @@ private:
     std::filesystem::path tariffFolder_;
     Fill fill_;
     QAction* action_;
-    QFileDialog* fileDialog_;
+    QFileDialog* fileDialog_ = nullptr;
     int progressDelay_;
     // Reading or showing a list; a second one waits for the user to finish.
     bool busy_ = false;
