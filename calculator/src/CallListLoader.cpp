@@ -19,10 +19,25 @@ std::optional<calls::CallTally> CallListLoader::read(const std::filesystem::path
     progress.setAutoReset(false);
     progress.setValue(0);
 
-    const calls::Progress report = [&progress](std::uint64_t done, std::uint64_t total) {
+    // Without a window manager nobody hands the activation back to the
+    // window once the dialog closes, and neither the keyboard nor a screen
+    // reader would find it; the prompter does the same for its dialogs.
+    struct GiveActivationBack {
+        QProgressDialog& progress;
+        QWidget* parent;
+        bool shown = false;
+        ~GiveActivationBack() {
+            if (!shown) return;
+            progress.hide();
+            if (parent != nullptr && parent->window()->isVisible()) parent->window()->activateWindow();
+        }
+    } giveActivationBack{progress, parent_};
+
+    const calls::Progress report = [&](std::uint64_t done, std::uint64_t total) {
         // Until the dialog shows no events are handled, so nothing else can
         // happen in the window meanwhile; after that setValue handles them.
         progress.setValue(total == 0 ? Steps : static_cast<int>(done * Steps / total));
+        giveActivationBack.shown = giveActivationBack.shown || progress.isVisible();
         return !progress.wasCanceled();
     };
     try {
