@@ -1,5 +1,7 @@
 #include "calculator/CallListDialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -83,11 +85,13 @@ void fitTables(QTableWidget& counted, QTableWidget& notCounted) {
 
 }  // namespace
 
-CallListDialog::CallListDialog(calls::CallTally tally, const QString& fileName, desktop::Prompter& prompter,
+CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter,
                                QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::CallListDialog>()), tally_(std::move(tally)), prompter_(prompter) {
     ui->setupUi(this);
-    ui->Soubor->setText(fileName);
+    const QFileInfo info(file);
+    ui->Soubor->setText(info.fileName());
+    ui->Soubor->setToolTip(QDir::toNativeSeparators(info.absoluteFilePath()));
     ui->Zapocteno->setRowCount(static_cast<int>(ZoneCount));
     ui->Nezapocteno->setRowCount(static_cast<int>(calls::NotCountedCount));
 

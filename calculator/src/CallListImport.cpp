@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QUrl>
 
@@ -116,24 +117,21 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
 
 void CallListImport::read(const QString& file) {
     if (busy_) return;
-    busy_ = true;
-    std::optional<calls::CallTally> tally = load(file, &window_);
-    if (tally) {
-        CallListDialog dialog(std::move(*tally), QFileInfo(file).fileName(), prompter_, &window_);
-        dialog.setToolTip(shown(file));
+    const QScopedValueRollback busy(busy_, true);
+    desktop::runHandler(prompter_, &window_, [&] {
+        std::optional<calls::CallTally> tally = load(file, &window_);
+        if (!tally) return;
+        CallListDialog dialog(std::move(*tally), file, prompter_, &window_);
         if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage());
-    }
-    busy_ = false;
+    });
 }
 
 void CallListImport::fillAtStart(const QString& file) {
-    const std::optional<calls::CallTally> tally = load(file, nullptr);
-    if (!tally) return;
-    try {
-        fill_(calls::usageFrom(calls::summarise(*tally, {})));
-    } catch (const calls::MinutesOutOfRange& tooMany) {
-        refuse(nullptr, QString::fromUtf8(tooMany.what()));
-    }
+    // The core's message when the counts do not fit the fields, as any other.
+    desktop::runHandler(prompter_, nullptr, [&] {
+        const std::optional<calls::CallTally> tally = load(file, nullptr);
+        if (tally) fill_(calls::usageFrom(calls::summarise(*tally, {})));
+    });
 }
 
 bool CallListImport::eventFilter(QObject* watched, QEvent* event) {

@@ -27,7 +27,8 @@ class CallListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CallListDialog(calls::CallTally tally, const QString& fileName, desktop::Prompter& prompter,
+    // file: the list's path, shown by its name.
+    CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter,
                    QWidget* parent = nullptr);
     ~CallListDialog() override;
 
