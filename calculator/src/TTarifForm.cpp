@@ -12,6 +12,7 @@
 
 #include "ChartPicture.h"
 #include "GroupFrameStyle.h"
+#include "calculator/CallListImport.h"
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
@@ -54,7 +55,7 @@ const TTarifForm::MinuteField TTarifForm::MinuteFields[ZoneCount] = {
 };
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
-                       QWidget* parent)
+                       QWidget* parent, const QString& startCallList)
     : QWidget(parent),
       ui(std::make_unique<Ui::TTarifForm>()),
       prompter_(prompter),
@@ -103,9 +104,13 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     connect(ui->Label14, &LinkLabel::clicked, this, handler(&TTarifForm::Label14Click));
     connect(ui->Label17, &LinkLabel::clicked, this, handler(&TTarifForm::Label17Click));
 
+    callLists_ = new CallListImport(*this, *ui->TabSheet1, prompter_, folder_,
+                                    [this](const UsageProfile& usage) { fillMinutes(usage); });
+
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
 
+    startCallList_ = startCallList;
     FormCreate();
 }
 
@@ -113,6 +118,9 @@ TTarifForm::~TTarifForm() = default;
 
 void TTarifForm::FormCreate() {
     ui->Ostatni->setCurrentIndex(2);
+    // Minutes from a call list given at start-up, before the tariff file, so
+    // they are there whatever that file holds; the first fee run counts them.
+    if (!startCallList_.isEmpty()) callLists_->fillAtStart(startCallList_);
     tariffs_.clear();
     version_ = VersionNotGiven;
     showCaption();
@@ -178,6 +186,16 @@ void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
 void TTarifForm::showCaption() {
     setWindowTitle(QStringLiteral("Hovorix pro Windows " HOVORIX_CALCULATOR_VERSION " [data %1]")
                        .arg(desktop::fromCp1250(version_)));
+}
+
+void TTarifForm::fillMinutes(const UsageProfile& usage) {
+    for (const MinuteField& minutes : MinuteFields) {
+        (ui.get()->*minutes.field)->setText(QString::number(usage.count(minutes.zone)));
+    }
+    ui->Ostatni->setCurrentIndex(2);
+    // Leaving the results page computes nothing: the new minutes are priced
+    // when the user next leaves the input page, as always.
+    ui->PageControl1->setCurrentWidget(ui->TabSheet1);
 }
 
 UsageProfile TTarifForm::usageProfile() const {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <vector>
 
 #include "cli/Commands.h"
@@ -26,62 +27,30 @@ std::string yesNo(bool value) { return value ? "yes" : "no"; }
 
 // --- text: a table for people ---------------------------------------------
 
-struct Column {
-    QString heading;
-    bool alignRight;
-    std::vector<QString> cells;
-
-    qsizetype width() const {
-        qsizetype w = heading.size();
-        for (const QString& cell : cells) w = std::max(w, cell.size());
-        return w;
-    }
-};
-
 void printText(const std::vector<Row>& rows, bool breakdown, const QLocale& locale) {
-    std::vector<Column> columns;
-    columns.push_back({QStringLiteral("Tariff"), false, {}});
+    TextTable table;
+    table.addColumn(QStringLiteral("Tariff"), false);
     if (breakdown) {
         for (const char* heading : {"Fees", "Fixed network", "Paegas", "Eurotel"}) {
-            columns.push_back({QString::fromLatin1(heading), true, {}});
+            table.addColumn(QString::fromLatin1(heading), true);
         }
-        columns.push_back({QStringLiteral("Minimum"), false, {}});
+        table.addColumn(QStringLiteral("Minimum"), false);
     }
-    columns.push_back({QStringLiteral("Cost"), true, {}});
+    table.addColumn(QStringLiteral("Cost"), true);
 
     for (const Row& row : rows) {
-        std::size_t c = 0;
-        columns[c++].cells.push_back(visibleText(row.label));
+        std::vector<QString> cells{visibleText(row.label)};
         if (breakdown) {
             for (const double part : {row.fees(), row.parts.fixedNetwork, row.parts.paegas, row.parts.eurotel}) {
-                columns[c++].cells.push_back(desktop::formatMark(part, locale));
+                cells.push_back(desktop::formatMark(part, locale));
             }
-            columns[c++].cells.push_back(QString::fromStdString(yesNo(row.parts.minimumApplied)));
+            cells.push_back(QString::fromStdString(yesNo(row.parts.minimumApplied)));
         }
-        columns[c].cells.push_back(desktop::formatMark(row.parts.total, locale));
+        cells.push_back(desktop::formatMark(row.parts.total, locale));
+        table.addRow(std::move(cells));
     }
-
-    std::vector<qsizetype> widths;
-    for (const Column& column : columns) widths.push_back(column.width());
-    auto printLine = [&](auto cellOf) {
-        QString line;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const QString cell = cellOf(columns[c]);
-            if (c > 0) line += QStringLiteral("  ");
-            const bool last = c + 1 == columns.size();
-            if (columns[c].alignRight) {
-                line += cell.rightJustified(widths[c]);
-            } else {
-                line += last ? cell : cell.leftJustified(widths[c]);
-            }
-        }
-        print(stdout, line + QLatin1Char('\n'));
-    };
     // Without the breakdown the two columns explain themselves.
-    if (breakdown) printLine([](const Column& column) { return column.heading; });
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        printLine([r](const Column& column) { return column.cells[r]; });
-    }
+    table.print(stdout, breakdown);
 }
 
 // --- CSV: records for spreadsheets and scripts ------------------------------
@@ -142,10 +111,27 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
     const ExitStatus status = loadTariffFile(request.file, request.decimalSeparator, list, version);
     if (status != Success) return status;
 
+    UsageProfile usage = request.usage;
+    if (request.calls) {
+        // A predvolby.txt beside the tariff file is the user's own, as for the calculator.
+        const std::filesystem::path folder = std::filesystem::path(request.file).parent_path();
+        LoadedCallList loaded;
+        const ExitStatus callsStatus = loadCallList(*request.calls, folder.empty() ? "." : folder, loaded);
+        if (callsStatus != Success) return callsStatus;
+        try {
+            const UsageProfile fromCalls = calls::usageFrom(loaded.summary);
+            usage.minutes = fromCalls.minutes;
+            usage.periodFactor = fromCalls.periodFactor;
+        } catch (const calls::MinutesOutOfRange& tooMany) {
+            print(stderr, request.calls->file + ": " + tooMany.what() + "\n");
+            return Failure;
+        }
+    }
+
     std::vector<Row> rows;
     rows.reserve(list.count());
     list.walk([&](const Tarifs& tariff) {
-        rows.push_back({tariffLabel(tariff), tariff.provider, tariff.name, costBreakdown(tariff, request.usage)});
+        rows.push_back({tariffLabel(tariff), tariff.provider, tariff.name, costBreakdown(tariff, usage)});
     });
 
     switch (request.format) {

@@ -1,5 +1,6 @@
 #include "cli/Output.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -80,5 +81,32 @@ QString visibleText(std::string_view cp1250) {
 void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
 void print(std::FILE* stream, const QString& text) { print(stream, text.toStdString()); }
+
+void TextTable::addColumn(const QString& heading, bool alignRight) { columns_.push_back({heading, alignRight}); }
+
+void TextTable::print(std::FILE* stream, bool withHeadings) const {
+    std::vector<qsizetype> widths;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        qsizetype width = columns_[c].heading.size();
+        for (const auto& row : rows_) width = std::max(width, row[c].size());
+        widths.push_back(width);
+    }
+    const auto printLine = [&](auto cellOf) {
+        QString line;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const QString cell = cellOf(c);
+            if (c > 0) line += QStringLiteral("  ");
+            const bool last = c + 1 == columns_.size();
+            if (columns_[c].alignRight) {
+                line += cell.rightJustified(widths[c]);
+            } else {
+                line += last ? cell : cell.leftJustified(widths[c]);
+            }
+        }
+        cli::print(stream, line + QLatin1Char('\n'));
+    };
+    if (withHeadings) printLine([this](std::size_t c) { return columns_[c].heading; });
+    for (const auto& row : rows_) printLine([&row](std::size_t c) { return row[c]; });
+}
 
 }  // namespace hovorix::cli

@@ -44,6 +44,15 @@ const CLI::Validator Minutes(
     },
     "");
 
+// The days a call list's minutes are spread over: a whole number from 1.
+const CLI::Validator Days(
+    [](std::string& text) -> std::string {
+        const std::optional<std::int32_t> days = parseMinutes(text);
+        if (days && *days >= 1) return {};
+        return "'" + text + "' is not a whole number of days from 1 to 2147483647";
+    },
+    "");
+
 // Accepts one of a few words and names them all when given another.
 CLI::Validator oneOf(std::vector<std::string> choices, std::string what) {
     return CLI::Validator(
@@ -88,6 +97,36 @@ void addSeparatorOption(CLI::App& command, std::string& separator) {
         ->check(oneOf({",", "."}, "a decimal separator"));
 }
 
+// The options that read a call list and shape its summary, shared by usage
+// and costs --calls. Returns the options, so costs can tie them to --calls.
+std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest& request, std::string& rounding,
+                                             std::int32_t& days) {
+    return {
+        command.add_option("--rounding", rounding,
+                           "How each call's duration is charged: exact (to the second), 60/60 (every started "
+                           "minute), 30/30 (every started half minute) or 60/1 (the first minute whole, then per second)")
+            ->type_name("exact|60/60|30/30|60/1")
+            ->check(oneOf({"exact", "60/60", "30/30", "60/1"}, "a rounding"))
+            ->capture_default_str(),
+        command.add_flag("--holidays", request.options.holidaysAsWeekend,
+                         "Count Czech public holidays on working days as weekend days"),
+        command.add_option("--days", days,
+                           "Spread the minutes over N days to get a month of 30 (default: the days from the first to "
+                           "the last call, both included)")
+            ->type_name("N")
+            ->check(Days),
+        command.add_option("--prefixes", request.prefixes,
+                           "Prefix table to sort the called numbers by (default: predvolby.txt beside the tariff "
+                           "file, or in the current folder for usage, else the one installed with the programs)")
+            ->type_name("FILE"),
+    };
+}
+
+void applyCallListOptions(CallListRequest& request, const std::string& rounding, std::int32_t days) {
+    request.options.rounding = *calls::roundingNamed(rounding);
+    if (days > 0) request.options.days = days;
+}
+
 char separatorOf(const std::string& given) {
     return given.empty() ? desktop::RegionalSettings().decimalSeparator() : given.front();
 }
@@ -105,7 +144,8 @@ int finish(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Checks tariff files and prints what each tariff costs a month.", "tarif-cli"};
+    CLI::App app{"Checks tariff files, prints what each tariff costs a month, and reads the minutes of a call list.",
+                 "tarif-cli"};
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
         std::string message = error.what();
         // "--jts: 1 required N missing" says little to someone who forgot a value.
@@ -116,8 +156,9 @@ int main(int argc, char** argv) {
     });
     app.set_version_flag("--version", std::string("tarif-cli ") + HOVORIX_VERSION, "Print the version and exit");
     app.require_subcommand(1);
-    app.footer("Exit status: 0 when all is well; 1 for a malformed number, a read error or, with\n"
-               "--strict, warnings; 2 when a file cannot be opened or the arguments are wrong.");
+    app.footer("Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
+               "used, a read error or, with --strict, warnings; 2 when a file cannot be opened or the\n"
+               "arguments are wrong.");
 
     CheckRequest check;
     std::string checkSeparator;
@@ -153,6 +194,32 @@ int main(int argc, char** argv) {
     costsCommand->add_flag("--breakdown", costs.breakdown,
                            "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
     addSeparatorOption(*costsCommand, costsSeparator);
+    CallListRequest costsCalls;
+    std::string costsRounding = "exact";
+    std::int32_t costsDays = 0;
+    CLI::Option* callsOption =
+        costsCommand->add_option("--calls", costsCalls.file,
+                                 "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
+                                 "zone options cannot go with it")
+            ->type_name("CALLS.csv");
+    for (CLI::Option* option : addCallListOptions(*costsCommand, costsCalls, costsRounding, costsDays)) {
+        option->needs(callsOption);
+    }
+    for (const ZoneOption& option : ZoneOptions) callsOption->excludes(costsCommand->get_option(option.flag));
+    callsOption->excludes(costsCommand->get_option("--period"));
+
+    UsageRequest usage;
+    std::string usageRounding = "exact";
+    std::int32_t usageDays = 0;
+    std::string usageFormat = "text";
+    CLI::App* usageCommand = app.add_subcommand(
+        "usage", "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted");
+    usageCommand->add_option("CALLS", usage.calls.file, "Call list (CSV)")->required()->type_name("");
+    addCallListOptions(*usageCommand, usage.calls, usageRounding, usageDays);
+    usageCommand->add_option("--format", usageFormat, "Output: text, csv (RFC 4180) or json")
+        ->type_name("text|csv|json")
+        ->check(oneOf({"text", "csv", "json"}, "an output format"))
+        ->capture_default_str();
 
     try {
         app.parse(argc, argv);
@@ -165,10 +232,10 @@ int main(int argc, char** argv) {
             app.exit(error);
         } else if (!unknown.empty() && !unknown.front().starts_with('-')) {
             // "A subcommand is required" would not tell that the command is misspelt.
-            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check or costs",
+            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check, costs or usage",
                                       CLI::ExitCodes::ExtrasError));
         } else if (dynamic_cast<const CLI::RequiredError*>(&error)) {
-            app.exit(CLI::RequiredError("a command is required: check or costs", CLI::ExitCodes::RequiredError));
+            app.exit(CLI::RequiredError("a command is required: check, costs or usage", CLI::ExitCodes::RequiredError));
         } else {
             app.exit(error);
         }
@@ -180,6 +247,16 @@ int main(int argc, char** argv) {
         return finish(runCheck(check));
     }
 
+    if (usageCommand->parsed()) {
+        applyCallListOptions(usage.calls, usageRounding, usageDays);
+        usage.format = Formats.at(usageFormat);
+        return finish(runUsage(usage));
+    }
+
+    if (callsOption->count() > 0) {
+        applyCallListOptions(costsCalls, costsRounding, costsDays);
+        costs.calls = costsCalls;
+    }
     for (std::size_t z = 0; z < ZoneCount; ++z) {
         if (!minutes[z].empty()) costs.usage.minutes[z] = *parseMinutes(minutes[z]);
     }

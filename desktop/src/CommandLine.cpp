@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -18,6 +19,7 @@ struct Options {
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption userData{QStringLiteral("user-data")};
+    QCommandLineOption calls{QStringLiteral("calls"), QString(), QStringLiteral("SOUBOR")};
 };
 
 // Qt's own help text mixes in English and needs the application to exist;
@@ -31,8 +33,12 @@ QString helpText(const ProgramInfo& program) {
                           "  -v, --version  Zobrazit verzi programu.\n"
                           "  --user-data    Pracovat ve složce uživatelských dat místo aktuální složky;\n"
                           "                 při prvním spuštění do ní zapsat ukázkový ceník.\n"
-                          "                 Složka: %3\n")
-        .arg(program.name, program.description, QDir::toNativeSeparators(userDataFolder()));
+                          "                 Složka: %3\n%4")
+        .arg(program.name, program.description, QDir::toNativeSeparators(userDataFolder()),
+             program.takesCallList
+                 ? QStringLiteral("  --calls SOUBOR Vyplnit minuty z výpisu hovorů (CSV) ještě před prvním\n"
+                                  "                 výpočtem poplatků.\n")
+                 : QString());
 }
 
 void print(const QString& text, std::FILE* stream) {
@@ -45,6 +51,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const ProgramInfo& pr
     const Options options;
     QCommandLineParser parser;
     parser.addOptions({options.help, options.version, options.userData});
+    if (program.takesCallList) parser.addOption(options.calls);
 
     const QString seeHelp = QStringLiteral("\nNápověda: %1 --help\n").arg(program.name);
     CommandLine line;
@@ -62,6 +69,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const ProgramInfo& pr
         line.exitStatus = 0;
     }
     line.userData = parser.isSet(options.userData);
+    if (program.takesCallList && parser.isSet(options.calls)) {
+        line.callList = QFileInfo(parser.value(options.calls)).absoluteFilePath();
+    }
     return line;
 }
 
@@ -76,13 +86,13 @@ std::optional<int> answerWithoutDisplay(int argc, const char* const* argv, const
     return line.exitStatus;
 }
 
-std::optional<int> applyCommandLine(const QStringList& arguments, const ProgramInfo& program, Prompter& prompter) {
+CommandLine applyCommandLine(const QStringList& arguments, const ProgramInfo& program, Prompter& prompter) {
     QString out;
     QString err;
     const CommandLine line = parseCommandLine(arguments, program, out, err);
     print(out, stdout);
     print(err, stderr);
-    if (line.exitStatus) return line.exitStatus;
+    if (line.exitStatus) return line;
 
     if (line.userData) {
         const QString folder = userDataFolder();
@@ -96,7 +106,7 @@ std::optional<int> applyCommandLine(const QStringList& arguments, const ProgramI
                        QStringLiteral("Kritická chyba - nelze otevřít složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
         }
     }
-    return std::nullopt;
+    return line;
 }
 
 }  // namespace hovorix::desktop

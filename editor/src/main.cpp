@@ -15,9 +15,8 @@ int main(int argc, char* argv[]) {
     hovorix::desktop::setUpApplication(app, QStringLiteral("Cenikar - editor ceníku projektu Hovorix"), program.name);
 
     hovorix::desktop::QtPrompter prompter;
-    if (const auto status = hovorix::desktop::applyCommandLine(QCoreApplication::arguments(), program, prompter)) {
-        return *status;
-    }
+    const auto line = hovorix::desktop::applyCommandLine(QCoreApplication::arguments(), program, prompter);
+    if (line.exitStatus) return *line.exitStatus;
     hovorix::editor::TCenikarForm form(prompter);
     form.createTariffDialog();
     form.show();

@@ -318,9 +318,9 @@ TEST(TarifCliArguments, WrongArgumentsExitTwoWithAMessage) {
     };
     const QString file = dataArg("examples.ini");
     const Case cases[] = {
-        {{}, "tarif-cli: a command is required: check or costs"},
-        {{"compare", file}, "tarif-cli: 'compare' is not a command; use check or costs"},
-        {{"--strict", file}, "tarif-cli: a command is required: check or costs"},
+        {{}, "tarif-cli: a command is required: check, costs or usage"},
+        {{"compare", file}, "tarif-cli: 'compare' is not a command; use check, costs or usage"},
+        {{"--strict", file}, "tarif-cli: a command is required: check, costs or usage"},
         {{"check"}, "tarif-cli: FILE is required"},
         {{"costs"}, "tarif-cli: FILE is required"},
         {{"costs", file, "--bogus"}, "tarif-cli: The following argument was not expected: --bogus"},
@@ -341,6 +341,13 @@ TEST(TarifCliArguments, WrongArgumentsExitTwoWithAMessage) {
         {{"check", "--decimal-separator", ";", file},
          "tarif-cli: --decimal-separator: ';' is not a decimal separator; use , or ."},
         {{"costs", file, file}, "tarif-cli: The following argument was not expected: " + file.toStdString()},
+        // The minutes of a call list are monthly and replace the zones'.
+        {{"costs", file, "--calls", file, "--jts", "5"}, "tarif-cli: --jts excludes --calls"},
+        {{"costs", file, "--calls", file, "--period", "den"}, "tarif-cli: --period excludes --calls"},
+        {{"costs", file, "--holidays"}, "tarif-cli: --holidays requires --calls"},
+        {{"usage", file, "--days", "0"}, "tarif-cli: --days: '0' is not a whole number of days from 1 to 2147483647"},
+        {{"usage", file, "--rounding", "10/10"},
+         "tarif-cli: --rounding: '10/10' is not a rounding; use exact, 60/60, 30/30 or 60/1"},
     };
     for (const Case& test : cases) {
         const std::string what = test.arguments.join(QLatin1Char(' ')).toStdString();

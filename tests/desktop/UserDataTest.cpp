@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLocale>
 #include <QString>
 
@@ -151,4 +152,19 @@ TEST(CommandLine, EachProgramTakesHelpVersionAndTheUserDataFolder) {
         EXPECT_EQ(err.isEmpty(), *c.err == 0) << err.toStdString();
         EXPECT_TRUE(err.contains(QString::fromUtf8(c.err))) << err.toStdString();
     }
+}
+
+// --calls only where the program takes it, and the list named against the
+// folder the program started in, which --user-data leaves.
+TEST(CommandLine, TheCalculatorTakesACallList) {
+    const ProgramInfo calculator{QStringLiteral("tarif"), QStringLiteral("Popis"), true};
+    const ProgramInfo editor{QStringLiteral("Cenikar"), QStringLiteral("Popis")};
+    QString out;
+    QString err;
+    const CommandLine line = parseCommandLine({"tarif", "--user-data", "--calls", "vypis.csv"}, calculator, out, err);
+    EXPECT_EQ(line.exitStatus, std::nullopt);
+    EXPECT_EQ(line.callList, QDir::current().absoluteFilePath(QStringLiteral("vypis.csv")));
+    parseCommandLine({"tarif", "--help"}, calculator, out, err);
+    EXPECT_TRUE(out.contains(QStringLiteral("--calls SOUBOR"))) << out.toStdString();
+    EXPECT_EQ(parseCommandLine({"Cenikar", "--calls", "vypis.csv"}, editor, out, err).exitStatus, 2);
 }

@@ -343,14 +343,20 @@ class Program:
         xdotool's name search also matches a window by other names than its
         title, so each window it finds is checked by its title here."""
         def probe():
-            result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid),
-                                     "--name", title_regex], capture_output=True, text=True)
-            for wid in result.stdout.split():
-                title = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout
-                if re.search(title_regex, title.rstrip("\n")):
-                    return wid
-            return None
+            found = self.x_windows(title_regex)
+            return found[0] if found else None
         return wait_for(f"the X window '{title_regex}' of {self.name}", probe, timeout)
+
+    def x_windows(self, title_regex):
+        """The X11 ids of the program's visible windows whose title matches, at once."""
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid),
+                                 "--name", title_regex], capture_output=True, text=True)
+        found = []
+        for wid in result.stdout.split():
+            title = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout
+            if re.search(title_regex, title.rstrip("\n")):
+                found.append(wid)
+        return found
 
     def focus(self, title_regex):
         """Gives the window the keyboard focus: there is no window manager to do it."""

@@ -30,6 +30,7 @@ namespace hovorix::calculator {
 // The name that the calculator's desktop entry and its icon go by.
 inline constexpr QLatin1String DesktopId{"org.example.hovorix.tarif"};
 
+class CallListImport;
 class GroupFrameStyle;
 class MinuteSpinEdit;
 
@@ -44,13 +45,17 @@ class TTarifForm : public QWidget {
 public:
     // Reads the calculator's tariff file from folder and computes the first
     // fees. A tariff file that cannot be opened ends the program through the
-    // prompter before the window is ever shown.
+    // prompter before the window is ever shown. With a call list given, its
+    // monthly minutes fill the fields first.
     explicit TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder = ".",
-                        desktop::RegionalSettings settings = desktop::RegionalSettings(), QWidget* parent = nullptr);
+                        desktop::RegionalSettings settings = desktop::RegionalSettings(), QWidget* parent = nullptr,
+                        const QString& startCallList = {});
     ~TTarifForm() override;
 
     // The fee chart on the results page, which every fee run refills.
     const chart::FeeChart& feeChart() const;
+    // Minutes from a call list: Ctrl+O, the input page's menu, a dropped file.
+    CallListImport& callLists() const { return *callLists_; }
 
 private:
     void FormCreate();
@@ -72,6 +77,9 @@ private:
     // window shows now.
     void ComputeFees();
     UsageProfile usageProfile() const;
+    // Puts monthly minutes into the seven fields and selects "měsíční", on
+    // the input page; the fees follow when the user leaves it.
+    void fillMinutes(const UsageProfile& usage);
 
     // Reads the tariff file into the list; false when it cannot be opened.
     bool readTariffFile();
@@ -104,6 +112,8 @@ private:
     UsageProfile lastUsage_;
     // The group boxes' style; a widget forgets a style that goes before it.
     std::unique_ptr<GroupFrameStyle> groupStyle_;
+    CallListImport* callLists_ = nullptr;
+    QString startCallList_;
 };
 
 }  // namespace hovorix::calculator

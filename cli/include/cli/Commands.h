@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/CallListSource.h"
 #include "cli/TariffSource.h"
 #include "fees/UsageProfile.h"
 
@@ -25,6 +27,9 @@ enum class CostFormat { Text, Csv, Json };
 struct CostsRequest {
     std::string file;
     UsageProfile usage;
+    // The minutes from a call list, monthly, in place of those in usage
+    // (its fax and data switches still count).
+    std::optional<CallListRequest> calls;
     CostFormat format = CostFormat::Text;
     // Adds the parts the cost is summed from.
     bool breakdown = false;
@@ -34,5 +39,14 @@ struct CostsRequest {
 // Prints every tariff's monthly cost, in file order, on standard output; the
 // text format shows costs the way the chart marks them in the locale given.
 ExitStatus runCosts(const CostsRequest& request, const QLocale& locale);
+
+struct UsageRequest {
+    CallListRequest calls;
+    CostFormat format = CostFormat::Text;
+};
+
+// Prints what a call list gives: the calls, their duration and the monthly
+// minutes of each zone, the calls not counted by reason, and the days.
+ExitStatus runUsage(const UsageRequest& request);
 
 }  // namespace hovorix::cli

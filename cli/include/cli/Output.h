@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hovorix::cli {
 
@@ -32,5 +33,23 @@ QString visibleText(std::string_view cp1250);
 void print(std::FILE* stream, std::string_view text);
 inline void print(std::FILE* stream, const char* text) { print(stream, std::string_view(text)); }
 void print(std::FILE* stream, const QString& text);
+
+// A table for people: each column as wide as its widest cell, two blanks
+// between columns, numbers aligned on the right.
+class TextTable {
+public:
+    void addColumn(const QString& heading, bool alignRight);
+    // One cell for each column, in order.
+    void addRow(std::vector<QString> cells) { rows_.push_back(std::move(cells)); }
+    void print(std::FILE* stream, bool withHeadings) const;
+
+private:
+    struct Column {
+        QString heading;
+        bool alignRight;
+    };
+    std::vector<Column> columns_;
+    std::vector<std::vector<QString>> rows_;
+};
 
 }  // namespace hovorix::cli

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "calls/CallList.h"
+#include "fees/UsageProfile.h"
+
+class QAction;
+class QFileDialog;
+class QWidget;
+
+namespace hovorix::desktop {
+class Prompter;
+}
+
+namespace hovorix::calculator {
+
+// The calculator's way to its minutes from the user's own call list: the
+// command "Načíst minuty z výpisu hovorů..." (Ctrl+O anywhere in the window,
+// and in the input page's context menu), a call list dropped on the window,
+// and the list given at start-up. Whatever goes wrong is said in a message
+// box naming the file (and the line); then nothing is filled and the
+// program goes on.
+class CallListImport : public QObject {
+    Q_OBJECT
+
+public:
+    // What filling does: the seven monthly counts into the minute fields.
+    using Fill = std::function<void(const UsageProfile&)>;
+
+    // tariffFolder: where the calculator reads its tariff file, and so where
+    // a prefix table of the user's own (predvolby.txt) overrides the shipped one.
+    CallListImport(QWidget& window, QWidget& inputPage, desktop::Prompter& prompter,
+                   std::filesystem::path tariffFolder, Fill fill);
+    ~CallListImport() override;
+
+    // "Načíst minuty z výpisu hovorů...": the file dialog, then read().
+    void chooseAndRead();
+    // Reads the list and shows what it gives; "Vyplnit" fills.
+    void read(const QString& file);
+    // At start-up, before the window shows: reads the list and fills at
+    // once, with the default choices.
+    void fillAtStart(const QString& file);
+
+    QAction& action() const { return *action_; }
+    // How long reading must look to take before its progress shows.
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The list's tally, or nullopt after a message or a cancel.
+    std::optional<calls::CallTally> load(const QString& file, QWidget* parent);
+    void refuse(QWidget* parent, const QString& text);
+
+    QWidget& window_;
+    desktop::Prompter& prompter_;
+    std::filesystem::path tariffFolder_;
+    Fill fill_;
+    QAction* action_;
+    QFileDialog* fileDialog_ = nullptr;
+    int progressDelay_;
+    // Reading or showing a list; a second one waits for the user to finish.
+    bool busy_ = false;
+};
+
+}  // namespace hovorix::calculator

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "calls/CallList.h"
+#include "cli/TariffSource.h"
+
+namespace hovorix::cli {
+
+struct CallListRequest {
+    std::string file;
+    // --prefixes; empty: predvolby.txt in the folder the request names, else
+    // the one installed with the programs, else the built-in table.
+    std::string prefixes;
+    calls::SummaryOptions options;
+};
+
+struct LoadedCallList {
+    calls::CallSummary summary;
+    calls::CallTally tally;
+    // The prefix file used, or "built-in".
+    std::string prefixSource;
+};
+
+// Reads a call list as the calculator does, its prefix table looked for in
+// prefixFolder (the tariff file's folder, or the current one). Reports a
+// failure on standard error as "FILE:LINE: message" ("FILE: message" when it
+// is the file's as a whole) and returns its exit status: 2 when a file
+// cannot be opened, else 1.
+ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::path& prefixFolder,
+                        LoadedCallList& loaded);
+
+}  // namespace hovorix::cli

@@ -1,0 +1,235 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QUrl>
+
+#include <fstream>
+
+#include "CalculatorTesting.h"
+#include "calculator/CallListDialog.h"
+#include "calculator/CallListImport.h"
+#include "calculator/CallListLoader.h"
+
+using namespace hovorix;
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+
+namespace {
+
+const QString SampleCalls = QStringLiteral(HOVORIX_SAMPLE_CALLS);
+
+// The seven fields in zone order.
+constexpr const char* Fields[] = {"JTS", "JTSMimo", "JTSNoc", "Pekac", "PekacMimo", "Eurotel", "EurotelMimo"};
+
+QStringList fieldTexts(const QWidget& form) {
+    QStringList texts;
+    for (const char* name : Fields) texts << child(form, name)->text();
+    return texts;
+}
+
+// The monthly minutes the dialog shows, zone by zone.
+QStringList shownMinutes(const QDialog& dialog) {
+    const auto* table = child<QTableWidget>(dialog, "Zapocteno");
+    QStringList minutes;
+    for (int row = 0; row < table->rowCount(); ++row) minutes << table->item(row, 3)->text();
+    return minutes;
+}
+
+// The file dialog picks this file.
+void pickFile(ScriptedPrompter& prompter, const QString& file) {
+    prompter.onDialog([file](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(file);
+        return static_cast<int>(QDialog::Accepted);
+    });
+}
+
+int clickAndClose(QDialog& dialog, const char* button) {
+    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    return dialog.result();
+}
+
+// A folder with a tariff file whose one tariff charges 1 a minute into the
+// fixed network at peak and nothing else, so its cost is that zone's minutes.
+struct Calculator {
+    Calculator() { workspace.write("tarif.ini", tariffFile({"provider A", "tarif B", "sazba JTS 1 0", "konec"})); }
+    std::unique_ptr<TTarifForm> start(const QString& callList = {}) {
+        return std::make_unique<TTarifForm>(workspace.prompter, workspace.path(), desktop::RegionalSettings(czech()),
+                                            nullptr, callList);
+    }
+    Workspace workspace;
+};
+
+const QStringList SampleMinutes = {"41", "52", "37", "3", "14", "65", "14"};
+
+}  // namespace
+
+// Ctrl+O, the file dialog, the summary: its figures follow the choices, and
+// Vyplnit puts the monthly minutes in the fields, per month, on the input
+// page, without a fee run of its own.
+TEST(CallList, VyplnitFillsTheFieldsWithWhatTheDialogShows) {
+    Calculator calculator;
+    auto form = calculator.start();
+    ASSERT_TRUE(showActive(*form));
+    child<QComboBox>(*form, "Ostatni")->setCurrentIndex(0);
+    ScriptedPrompter& prompter = calculator.workspace.prompter;
+    pickFile(prompter, SampleCalls);
+    prompter.onDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Minuty z výpisu hovorů"));
+        EXPECT_EQ(shownMinutes(dialog), SampleMinutes);
+        struct Choice {
+            std::function<void()> make;
+            QStringList minutes;
+            QString warning;
+        };
+        const Choice choices[] = {
+            {[&] { child<QComboBox>(dialog, "Zaokrouhleni")->setCurrentIndex(1); },
+             {"43", "52", "39", "5", "15", "69", "15"}, {}},
+            {[&] { child<QCheckBox>(dialog, "Svatky")->click(); }, {"23", "72", "39", "3", "17", "65", "19"}, {}},
+            {[&] {
+                 child<QRadioButton>(dialog, "DnyVlastni")->click();
+                 child<QSpinBox>(dialog, "Dny")->setValue(3);
+             },
+             {"240", "740", "400", "30", "180", "670", "200"},
+             utf8("Počet dní D = 3 je kratší než týden; minuty za měsíc proto nemusí odpovídat běžnému měsíci.")},
+            {[&] { child<QRadioButton>(dialog, "DnyVypisu")->click(); }, {"23", "72", "39", "3", "17", "65", "19"}, {}},
+        };
+        for (const Choice& choice : choices) {
+            choice.make();
+            EXPECT_EQ(shownMinutes(dialog), choice.minutes);
+            EXPECT_EQ(child<QLabel>(dialog, "Varovani")->text(), choice.warning);
+        }
+        return clickAndClose(dialog, "Vyplnit");
+    });
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+
+    EXPECT_EQ(fieldTexts(*form), (QStringList{"23", "72", "39", "3", "17", "65", "19"}));
+    EXPECT_EQ(child<QComboBox>(*form, "Ostatni")->currentIndex(), 2);
+    EXPECT_EQ(child<PageControl>(*form, "PageControl1")->currentIndex(), 0);
+    // The fees follow when the user leaves the page, as always.
+    EXPECT_EQ(shownBars(*form)[0].value, 0);
+    clickTab(*form, 1);
+    EXPECT_EQ(shownBars(*form)[0].value, 23);
+}
+
+// Storno, a list that cannot be used (dropped on a field) and a cancelled
+// choice of file change nothing at all.
+TEST(CallList, WhatIsNotFilledLeavesTheFieldsAsTheyWere) {
+    Calculator calculator;
+    const std::filesystem::path bad = calculator.workspace.path() / "vypis.csv";
+    calculator.workspace.write("vypis.csv", "Datum;Čas;Číslo;Délka\n1.5.2000;10:00;602123456;-5\n");
+    const QString badName = QString::fromStdString(bad.string());
+    struct Case {
+        const char* what;
+        std::function<void(ScriptedPrompter&, TTarifForm&)> act;
+    };
+    const Case cases[] = {
+        {"Storno in the summary, from the page's menu",
+         [](ScriptedPrompter& prompter, TTarifForm& form) {
+             pickFile(prompter, SampleCalls);
+             prompter.onDialog([](QDialog& dialog) { return clickAndClose(dialog, "Storno"); });
+             auto* page = child<QWidget>(form, "TabSheet1");
+             ASSERT_EQ(page->contextMenuPolicy(), Qt::ActionsContextMenu);
+             ASSERT_EQ(page->actions().size(), 1);
+             page->actions().front()->trigger();
+         }},
+        {"a bad list dropped on a field",
+         [&](ScriptedPrompter& prompter, TTarifForm& form) {
+             prompter.expectError(utf8("Výpis hovorů %1 nelze použít, chyba je na řádku 2:\nDélka hovoru „-5“ je "
+                                       "záporná.")
+                                      .arg(badName));
+             QMimeData data;
+             data.setUrls({QUrl::fromLocalFile(badName)});
+             // Qt delivers a drag to the nearest widget that takes drops,
+             // and the drop to the one that took the drag.
+             QWidget* target = child(form, "JTS")->findChild<QLineEdit*>();
+             while (!target->acceptDrops()) target = target->parentWidget();
+             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(target, &enter);
+             ASSERT_TRUE(enter.isAccepted());
+             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(target, &drop);
+             EXPECT_TRUE(drop.isAccepted());
+             QCoreApplication::processEvents();
+         }},
+        {"no file chosen",
+         [](ScriptedPrompter& prompter, TTarifForm& form) {
+             prompter.onDialog([](QDialog&) { return static_cast<int>(QDialog::Rejected); });
+             form.callLists().chooseAndRead();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto form = calculator.start();
+        ASSERT_TRUE(showActive(*form));
+        for (const char* name : Fields) child(*form, name)->setText(QStringLiteral("7"));
+        child<QComboBox>(*form, "Ostatni")->setCurrentIndex(1);
+        c.act(calculator.workspace.prompter, *form);
+        EXPECT_EQ(fieldTexts(*form), QStringList(std::size(Fields), QStringLiteral("7")));
+        EXPECT_EQ(child<QComboBox>(*form, "Ostatni")->currentIndex(), 1);
+        EXPECT_TRUE(calculator.workspace.prompter.allAnswersUsed());
+    }
+}
+
+// tarif --calls: the fields hold the list's minutes before the first fee
+// run; a bad list is said, and the program goes on with zeros.
+TEST(CallList, StartUpListFillsTheFieldsBeforeTheFirstFeeRun) {
+    Calculator calculator;
+    const auto form = calculator.start(SampleCalls);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(fieldTexts(*form), SampleMinutes);
+    EXPECT_EQ(shownBars(*form)[0].value, 41);
+
+    const QString missing = QString::fromStdString((calculator.workspace.path() / "chybi.csv").string());
+    calculator.workspace.prompter.expectError(
+        utf8("Výpis hovorů %1 nelze použít:\nSoubor nelze otevřít: soubor neexistuje.").arg(missing));
+    const auto withBadList = calculator.start(missing);
+    ASSERT_NE(withBadList, nullptr);
+    EXPECT_EQ(fieldTexts(*withBadList), QStringList(std::size(Fields), QStringLiteral("0")));
+    EXPECT_EQ(shownBars(*withBadList)[0].value, 0);
+}
+
+// A list of days of calls a day: its monthly minutes over D = 1 day do not
+// fit a field, and Vyplnit says so and keeps the dialog open. The same list
+// read with its progress showing at once can be cancelled.
+TEST(CallList, TooManyMinutesAreRefusedAndLongReadsCanBeCancelled) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("dlouhy.csv"));
+    {
+        std::ofstream out(file.toStdString(), std::ios::binary);
+        out << "Datum;Čas;Číslo;Délka\n";
+        // 60,000 calls of a whole day: 2.6 million minutes a day, 77.8 thousand million a month.
+        for (int i = 0; i < 60000; ++i) out << "1.5.2000;10:00;602123456;24:00:00\n";
+    }
+    ScriptedPrompter prompter;
+    const CallListLoader loader(nullptr);
+    std::optional<calls::CallTally> tally = loader.read(file.toStdString(), QStringLiteral("dlouhy.csv"),
+                                                        calls::defaultPrefixTable());
+    ASSERT_TRUE(tally);
+    CallListDialog dialog(*tally, QStringLiteral("dlouhy.csv"), prompter);
+    prompter.expectError(utf8("Měsíční minuty v pásmu EUROTEL (2 592 000 000) přesahují největší počet, který lze "
+                              "zadat (2 147 483 647)."));
+    EXPECT_EQ(clickAndClose(dialog, "Vyplnit"), QDialog::Rejected);
+    EXPECT_TRUE(prompter.allAnswersUsed());
+
+    const CallListLoader showingAtOnce(nullptr, 0);
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && progress->isVisible()) {
+                progress->cancel();
+            }
+        }
+    });
+    EXPECT_FALSE(showingAtOnce.read(file.toStdString(), QStringLiteral("dlouhy.csv"), calls::defaultPrefixTable()));
+}

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
+#include "CliProcess.h"
+
+namespace {
+
+using clitest::Result;
+using clitest::run;
+
+const QString Calls = QStringLiteral(HOVORIX_SAMPLE_CALLS);
+const QString Prefixes = QStringLiteral(HOVORIX_SHIPPED_PREFIXES);
+
+std::string write(const QTemporaryDir& folder, const char* name, const std::string& bytes) {
+    const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+}  // namespace
+
+// The sample call list of May 2000 priced on the sample tariffs, against
+// costs worked out by hand from its monthly minutes (JTS 41, JTS-mimo 52,
+// JTS-noc 37, PAEGAS 3, PAEGAS-mimo 14, EUROTEL 65, EUROTEL-mimo 14).
+TEST(TarifCliCallList, CostsOnTheSampleCallListAsWorkedOutByHand) {
+    const Result result = run({"costs", QStringLiteral(HOVORIX_SAMPLE), "--calls", Calls, "--format", "csv"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    // Start: 290 a month, every minute at its rate.
+    const double start = 290 + 41 * 7.9 + 52 * 4.9 + 37 * 3.5 + 3 * 5.9 + 14 * 3.9 + 65 * 8.9 + 14 * 6.5;
+    // Optimum 60: 495 a month; 60 first free minutes shared by the fixed
+    // network's 130 minutes; 20 free minutes into Paegas at peak.
+    const double optimum = 495 + (41 - 60.0 * 41 / 130) * 6.4 + (52 - 60.0 * 52 / 130) * 3.9 +
+                           (37 - 60.0 * 37 / 130) * 2.9 + 0 * 4.5 + 14 * 2.5 + 65 * 7.9 + 14 * 5.9;
+    for (const auto& [label, cost] : {std::pair{"PAEGAS-Start,", start}, std::pair{"PAEGAS-Optimum 60,", optimum}}) {
+        const std::size_t row = result.out.find(label);
+        ASSERT_NE(row, std::string::npos) << result.out;
+        const std::size_t end = result.out.find("\r\n", row);
+        const std::string record = result.out.substr(row, end - row);
+        EXPECT_NEAR(std::stod(record.substr(record.rfind(',') + 1)), cost, 1e-9) << record;
+    }
+}
+
+// One run per format: the text report, the CSV records under 60/60 and the
+// JSON object with holidays as weekend days and a short D.
+TEST(TarifCliCallList, UsagePrintsTheSummaryInEachFormat) {
+    const Result text = run({"usage", Calls, "--prefixes", Prefixes});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out,
+              "Call list:  " + Calls.toStdString() + " (Windows-1250, separator ';')\n"
+              "Prefixes:   " + Prefixes.toStdString() + "\n"
+              "Period:     2000-05-01 to 2000-05-31, 31 days\n"
+              "Days (D):   31 days\n"
+              "Rounding:   exact\n"
+              "Holidays:   3 counted calls, priced as working days\n"
+              "\n"
+              "Zone          Calls  Duration  Minutes a month\n"
+              "JTS               5   0:42:49               41\n"
+              "JTS-mimo          3   0:53:20               52\n"
+              "JTS-noc           4   0:38:14               37\n"
+              "PAEGAS            3   0:03:36                3\n"
+              "PAEGAS-mimo       4   0:14:47               14\n"
+              "EUROTEL           5   1:07:16               65\n"
+              "EUROTEL-mimo      5   0:14:45               14\n"
+              "\n"
+              "Not counted                          Calls  Duration  Minutes a month\n"
+              "other network (Oskar)                    1   0:02:00                2\n"
+              "abroad                                   2   0:10:12               10\n"
+              "free numbers                             1   0:03:15                3\n"
+              "shared-cost numbers                      1   0:05:00                5\n"
+              "premium numbers                          1   0:01:30                1\n"
+              "services                                 1   0:00:50                1\n"
+              "unknown numbers                          1   0:01:10                1\n"
+              "incoming calls, SMS, data and other      3   0:07:30                7\n");
+
+    const Result csv = run({"usage", Calls, "--rounding", "60/60", "--format", "csv"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    EXPECT_EQ(csv.out.substr(0, csv.out.find("notCounted")),
+              "group,name,calls,seconds,monthlyMinutes\r\n"
+              "zone,JTS,5,2640,43\r\nzone,JTS-mimo,3,3240,52\r\nzone,JTS-noc,4,2400,39\r\n"
+              "zone,PAEGAS,3,300,5\r\nzone,PAEGAS-mimo,4,960,15\r\nzone,EUROTEL,5,4260,69\r\n"
+              "zone,EUROTEL-mimo,5,960,15\r\n");
+    EXPECT_NE(csv.out.find("notCounted,notOutgoingVoice,3,"), std::string::npos) << csv.out;
+
+    const Result json = run({"usage", Calls, "--holidays", "--days", "3", "--format", "json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.err.find("warning: the minutes are spread over 3 days"), std::string::npos) << json.err;
+    const QJsonObject summary = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(summary["days"].toInt(), 3);
+    EXPECT_EQ(summary["spanDays"].toInt(), 31);
+    EXPECT_TRUE(summary["shortPeriod"].toBool());
+    EXPECT_TRUE(summary["holidaysAsWeekend"].toBool());
+    const QJsonArray zones = summary["zones"].toArray();
+    ASSERT_EQ(zones.size(), 7) << json.out;
+    // With holidays as weekend days the sample's seconds are 1369, 4400,
+    // 2294, 96, 1007, 3836 and 1085; spread over 3 days to a month of 30.
+    const int minutes[] = {228, 733, 382, 16, 168, 639, 181};
+    for (int z = 0; z < 7; ++z) EXPECT_EQ(zones[z].toObject()["monthlyMinutes"].toInt(), minutes[z]) << z;
+}
+
+// A call list or prefix table that cannot be used is reported as a bad
+// tariff file is: FILE:LINE: message, status 1; one that cannot be opened
+// with status 2.
+TEST(TarifCliCallList, BadFilesAreReportedWithFileAndLine) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string negative = write(folder, "negative.csv", "Datum;Čas;Číslo;Délka\n1.5.2000;10:00;602123456;-5\n");
+    const std::string prefixes = write(folder, "predvolby.txt", "602 eurotel\nxx paegas\n");
+    const std::string missing = folder.filePath(QStringLiteral("missing.csv")).toStdString();
+    const std::string tariffs = write(folder, "tarif.ini", "");
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"usage", QString::fromStdString(negative), "--prefixes", Prefixes}, 1,
+         negative + ":2: Délka hovoru „-5“ je záporná.\n"},
+        {{"usage", QString::fromStdString(missing), "--prefixes", Prefixes}, 2,
+         missing + ": Soubor nelze otevřít: soubor neexistuje.\n"},
+        {{"usage", Calls, "--prefixes", QString::fromStdString(prefixes)}, 1,
+         prefixes + ":2: Předvolba „xx“ smí obsahovat jen číslice.\n"},
+        // The predvolby.txt beside the tariff file is the one that counts.
+        {{"costs", QString::fromStdString(tariffs), "--calls", Calls}, 1,
+         prefixes + ":2: Předvolba „xx“ smí obsahovat jen číslice.\n"},
+    };
+    for (const Case& c : cases) {
+        const Result result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c.err);
+    }
+}
