@@ -379,7 +379,9 @@ class Program:
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         window.send_event(event, event_mask=X.NoEventMask)
-        d.flush()
+        # A round trip: the server has sent the message on before the
+        # connection closes.
+        d.sync()
         d.close()
 
     def wait_exit(self, timeout=TIMEOUT):
