@@ -5,10 +5,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <fstream>
 #include <string>
 
 #include "CliProcess.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ const QString Prefixes = QStringLiteral(HOVORIX_SHIPPED_PREFIXES);
 
 std::string write(const QTemporaryDir& folder, const char* name, const std::string& bytes) {
     const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
-    std::ofstream(path, std::ios::binary) << bytes;
+    writeBytes(path, bytes);
     return path;
 }
 
