@@ -103,7 +103,7 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     ui->Dny->setValue(span.spanDays);
     ui->SvatkyHovory->setText(QString::number(span.holidayCalls));
     // Room for the warning whether it shows or not, so the dialog keeps its size.
-    ui->Varovani->setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
+    ui->Varovani->setMinimumHeight(4 * fontMetrics().lineSpacing() + 4);
     ui->Varovani->setStyleSheet(QStringLiteral("color: #a00000;"));
 
     connect(ui->Zaokrouhleni, &QComboBox::currentIndexChanged, this, &CallListDialog::recompute);
