@@ -87,6 +87,9 @@ TEST(CallList, VyplnitFillsTheFieldsWithWhatTheDialogShows) {
     prompter.onDialog([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Minuty z výpisu hovorů"));
         EXPECT_EQ(shownMinutes(dialog), SampleMinutes);
+        // Whole on the smallest screen the windows are laid out for.
+        EXPECT_LE(dialog.sizeHint().width(), 800);
+        EXPECT_LE(dialog.sizeHint().height(), 600) << "the Vyplnit button would be off an 800 x 600 screen";
         struct Choice {
             std::function<void()> make;
             QStringList minutes;
