@@ -39,16 +39,9 @@ QString dateText(year_month_day date) {
         .arg(static_cast<int>(date.year()));
 }
 
-// Hours may run past a day: "27:03:09".
-QString durationText(std::uint64_t seconds) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 void setRow(QTableWidget& table, int row, const QString& name, const calls::Figures& figures) {
-    const QString cells[] = {name, QString::number(figures.calls), durationText(figures.seconds),
+    const QString cells[] = {name, QString::number(figures.calls),
+                             QString::fromStdString(calls::durationText(figures.seconds)),
                              QString::number(figures.monthlyMinutes)};
     for (int column = 0; column < 4; ++column) {
         QTableWidgetItem* item = table.item(row, column);

@@ -276,7 +276,7 @@ DateAndTime splitDateTime(std::string_view value) {
 }
 
 std::string fieldsText(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " pole" : n >= 2 && n <= 4 ? " pole" : " polí");
+    return std::to_string(n) + (n >= 1 && n <= 4 ? " pole" : " polí");
 }
 
 // ---------------------------------------------------------------- the list

@@ -1,5 +1,6 @@
 #include "calls/CallList.h"
 
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
@@ -56,6 +57,13 @@ std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding) {
 }
 
 std::string_view notCountedText(NotCounted reason) { return NotCountedTexts[static_cast<std::size_t>(reason)]; }
+
+std::string durationText(std::uint64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%llu:%02u:%02u", static_cast<unsigned long long>(seconds / 3600),
+                  static_cast<unsigned>(seconds / 60 % 60), static_cast<unsigned>(seconds % 60));
+    return text;
+}
 
 std::string_view encodingText(Encoding encoding) {
     switch (encoding) {

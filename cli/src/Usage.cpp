@@ -37,14 +37,6 @@ std::string isoDate(std::chrono::year_month_day date) {
     return buffer;
 }
 
-// Hours may run past a day: "27:03:09".
-QString duration(std::uint64_t seconds) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 std::string separatorName(char separator) {
     return separator == '\t' ? "tab" : std::string("'") + separator + "'";
 }
@@ -64,7 +56,8 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
                       (request.calls.options.holidaysAsWeekend ? "weekend days" : "working days") + "\n\n");
 
     const auto figures = [](TextTable& table, const QString& name, const calls::Figures& f) {
-        table.addRow({name, QString::number(f.calls), duration(f.seconds), QString::number(f.monthlyMinutes)});
+        table.addRow({name, QString::number(f.calls), QString::fromStdString(calls::durationText(f.seconds)),
+                      QString::number(f.monthlyMinutes)});
     };
     const auto columns = [](TextTable& table, const char* first) {
         table.addColumn(QString::fromLatin1(first), false);

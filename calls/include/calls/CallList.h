@@ -70,6 +70,9 @@ struct Durations {
     bool operator==(const Durations&) const = default;
 };
 
+// A total duration as h:mm:ss; the hours may run past a day: "27:03:09".
+std::string durationText(std::uint64_t seconds);
+
 enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250 };
 
 // "UTF-8", "UTF-8 s BOM", "Windows-1250"
