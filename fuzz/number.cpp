@@ -35,14 +35,14 @@ std::size_t significantDigits(std::string_view text) {
 
 void roundTrip(std::string_view text, char separator) {
     double value = 0;
-    if (!hovorix::tryParseNumber(text, separator, value)) return;
+    if (!hovorix::tariffs::tryParseNumber(text, separator, value)) return;
     check(std::isfinite(value));
-    const std::string written = hovorix::formatNumber(value, separator);
+    const std::string written = hovorix::tariffs::formatNumber(value, separator);
     double kept = 0;
-    check(hovorix::tryParseNumber(written, separator, kept));
-    check(hovorix::formatNumber(kept, separator) == written);
+    check(hovorix::tariffs::tryParseNumber(written, separator, kept));
+    check(hovorix::tariffs::formatNumber(kept, separator) == written);
     double again = 0;
-    check(hovorix::tryParseNumber(hovorix::formatNumber(kept, separator), separator, again));
+    check(hovorix::tariffs::tryParseNumber(hovorix::tariffs::formatNumber(kept, separator), separator, again));
     check(again == kept);
     if (significantDigits(text) <= 15 && std::abs(value) >= std::numeric_limits<double>::min()) check(kept == value);
 }

@@ -16,26 +16,26 @@ void check(bool condition) {
 }
 
 void readUnder(std::string_view content, char separator) {
-    hovorix::TariffList list(hovorix::CalculatorDefaults);
+    hovorix::tariffs::TariffList list(hovorix::tariffs::CalculatorDefaults);
     std::string version = "neud\xE1no";
     std::size_t providerLines = 0;
     std::size_t lastLine = 0;
-    hovorix::ReaderEvents events;
-    events.onLine = [&](std::size_t line, std::string_view, hovorix::LineRule rule, bool) {
+    hovorix::tariffs::ReaderEvents events;
+    events.onLine = [&](std::size_t line, std::string_view, hovorix::tariffs::LineRule rule, bool) {
         check(line == lastLine + 1);
         lastLine = line;
-        if (rule == hovorix::LineRule::Provider) ++providerLines;
+        if (rule == hovorix::tariffs::LineRule::Provider) ++providerLines;
     };
     try {
-        hovorix::readTariffs(content, list, version, separator, events);
-    } catch (const hovorix::ConversionError& error) {
+        hovorix::tariffs::readTariffs(content, list, version, separator, events);
+    } catch (const hovorix::tariffs::ConversionError& error) {
         check(error.line() == lastLine + 1);
     }
     check(list.count() == providerLines);
-    check(version.size() <= hovorix::MaxTextLength || version == "neud\xE1no");
-    list.walk([](const hovorix::Tarifs& t) {
-        check(t.provider.size() <= hovorix::MaxTextLength);
-        check(t.name.size() <= hovorix::MaxTextLength);
+    check(version.size() <= hovorix::tariffs::MaxTextLength || version == "neud\xE1no");
+    list.walk([](const hovorix::tariffs::Tarifs& t) {
+        check(t.provider.size() <= hovorix::tariffs::MaxTextLength);
+        check(t.name.size() <= hovorix::tariffs::MaxTextLength);
         check(t.provider.find('\r') == std::string::npos && t.name.find('\x1a') == std::string::npos);
     });
 }

@@ -18,16 +18,16 @@ void check(bool condition) {
 }
 
 double kept(double value, char separator) {
-    return hovorix::parseNumber(hovorix::formatNumber(value, separator), separator);
+    return hovorix::tariffs::parseNumber(hovorix::tariffs::formatNumber(value, separator), separator);
 }
 
-hovorix::TariffList keptOf(hovorix::TariffList list, char separator) {
+hovorix::tariffs::TariffList keptOf(hovorix::tariffs::TariffList list, char separator) {
     for (std::size_t i = 0; i < list.count(); ++i) {
-        hovorix::Tarifs& t = list.seek(i);
+        hovorix::tariffs::Tarifs& t = list.seek(i);
         for (double* field : {&t.telephoneFee, &t.faxFee, &t.dataFee, &t.firstFreeMinutes, &t.minimumCharge}) {
             *field = kept(*field, separator);
         }
-        for (hovorix::ZoneRate& zone : t.zones) zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
+        for (hovorix::tariffs::ZoneRate& zone : t.zones) zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
     }
     return list;
 }
@@ -39,21 +39,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char separator = data[0] & 1 ? ',' : '.';
     const std::string_view content(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    hovorix::TariffList first(hovorix::EditorDefaults);
+    hovorix::tariffs::TariffList first(hovorix::tariffs::EditorDefaults);
     std::string version = "1.0";
     try {
-        hovorix::readTariffs(content, first, version, separator);
-    } catch (const hovorix::ConversionError&) {
+        hovorix::tariffs::readTariffs(content, first, version, separator);
+    } catch (const hovorix::tariffs::ConversionError&) {
         // What was read before the bad number is what the editor would save.
     }
-    const hovorix::WriteStamp stamp{"1.1.2001", "12:00:00"};
-    const std::string written = hovorix::writeTariffs(first, version, separator, stamp);
+    const hovorix::tariffs::WriteStamp stamp{"1.1.2001", "12:00:00"};
+    const std::string written = hovorix::tariffs::writeTariffs(first, version, separator, stamp);
 
-    hovorix::TariffList second(hovorix::EditorDefaults);
+    hovorix::tariffs::TariffList second(hovorix::tariffs::EditorDefaults);
     std::string secondVersion = "1.0";
-    hovorix::readTariffs(written, second, secondVersion, separator);  // must not throw
+    hovorix::tariffs::readTariffs(written, second, secondVersion, separator);  // must not throw
     check(second == keptOf(first, separator));
     check(secondVersion == version);
-    check(hovorix::writeTariffs(second, secondVersion, separator, stamp) == written);
+    check(hovorix::tariffs::writeTariffs(second, secondVersion, separator, stamp) == written);
     return 0;
 }

@@ -20,17 +20,17 @@ using namespace hovorix;
 
 namespace {
 
-TariffList madeUpTariffs(int count) {
-    TariffList list(CalculatorDefaults);
+tariffs::TariffList madeUpTariffs(int count) {
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     const char* providers[] = {"PAEGAS", "EUROTEL", "OSKAR"};
     const char* names[] = {"Start", "Optimum", "Profi", "Bus\xECness", "Go", "Relax", "Ekonom", "Pohoda"};
     for (int i = 0; i < count; ++i) {
-        Tarifs& t = list.append();
+        tariffs::Tarifs& t = list.append();
         t.provider = providers[i % 3];
         t.name = std::string(names[i % 8]) + " " + std::to_string(10 * (i + 1));
         t.telephoneFee = 150 + (i * 37) % 900;
         t.firstFreeMinutes = (i % 4) * 30;
-        for (Zone z : AllZones) t.zone(z) = {2.5 + ((i * 7 + static_cast<int>(z)) % 60) / 10.0, 0};
+        for (tariffs::Zone z : tariffs::AllZones) t.zone(z) = {2.5 + ((i * 7 + static_cast<int>(z)) % 60) / 10.0, 0};
         t.minimumCharge = i % 5 == 0 ? 800 : 0;
     }
     return list;
@@ -48,29 +48,29 @@ int main(int argc, char** argv) {
     parser.addOptions({countOption, sizeOption, shotOption});
     parser.process(app);
 
-    TariffList list(CalculatorDefaults);
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     if (parser.isSet(countOption)) {
         list = madeUpTariffs(parser.value(countOption).toInt());
     } else {
         std::string version;
         // The sample is written with a decimal comma.
-        readTariffFile(std::string(HOVORIX_SAMPLE_DATA) + "/tarif.ini", list, version, {','});
+        tariffs::readTariffFile(std::string(HOVORIX_SAMPLE_DATA) + "/tarif.ini", list, version, {','});
     }
-    UsageProfile usage;
-    usage.count(Zone::JTS) = 60;
-    usage.count(Zone::JTSMimo) = 40;
-    usage.count(Zone::PAEGAS) = 30;
-    usage.count(Zone::EUROTEL) = 20;
+    fees::UsageProfile usage;
+    usage.count(tariffs::Zone::JTS) = 60;
+    usage.count(tariffs::Zone::JTSMimo) = 40;
+    usage.count(tariffs::Zone::PAEGAS) = 30;
+    usage.count(tariffs::Zone::EUROTEL) = 20;
 
     chart::FeeChart chart;
     chart.setFont(desktop::programFont());
     chart.setWindowTitle(QStringLiteral("Poplatky"));
     const QStringList size = parser.value(sizeOption).split(u'x');
     chart.resize(size.value(0).toInt(), size.value(1).toInt());
-    ComputeFees(usage, list, chart.Series1());
-    chart.setBarDetails([&](int index) -> std::optional<CostBreakdown> {
+    fees::ComputeFees(usage, list, chart.Series1());
+    chart.setBarDetails([&](int index) -> std::optional<fees::CostBreakdown> {
         if (index < 0 || static_cast<std::size_t>(index) >= list.count()) return std::nullopt;
-        return costBreakdown(list.seek(static_cast<std::size_t>(index)), usage);
+        return fees::costBreakdown(list.seek(static_cast<std::size_t>(index)), usage);
     });
 
     if (parser.isSet(shotOption)) {

@@ -22,7 +22,7 @@ std::filesystem::path largeFile() {
     if (const char* named = std::getenv("HOVORIX_BENCH_FILE")) return named;
     static const std::filesystem::path path = [] {
         auto p = std::filesystem::temp_directory_path() / "hovorix-bench-tarif.ini";
-        std::ofstream(p, std::ios::binary) << writeTariffs(bench::sampleTariffs(LargeList), "1", ',', {"1.1.01", "0:00:00"});
+        std::ofstream(p, std::ios::binary) << tariffs::writeTariffs(bench::sampleTariffs(LargeList), "1", ',', {"1.1.01", "0:00:00"});
         return p;
     }();
     return path;
@@ -32,9 +32,9 @@ void BM_ReadTariffFile(benchmark::State& state) {
     const auto path = largeFile();
     const auto bytes = std::filesystem::file_size(path);
     for (auto _ : state) {
-        TariffList list(CalculatorDefaults);
+        tariffs::TariffList list(tariffs::CalculatorDefaults);
         std::string version;
-        readTariffFile(path, list, version, {.decimalSeparator = ','});
+        tariffs::readTariffFile(path, list, version, {.decimalSeparator = ','});
         benchmark::DoNotOptimize(list.count());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
@@ -42,10 +42,10 @@ void BM_ReadTariffFile(benchmark::State& state) {
 BENCHMARK(BM_ReadTariffFile)->Unit(benchmark::kMillisecond);
 
 void BM_WriteTariffs(benchmark::State& state) {
-    const TariffList list = bench::sampleTariffs(LargeList);
+    const tariffs::TariffList list = bench::sampleTariffs(LargeList);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = writeTariffs(list, "1", ',', {"1.1.01", "0:00:00"});
+        const std::string text = tariffs::writeTariffs(list, "1", ',', {"1.1.01", "0:00:00"});
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -54,10 +54,10 @@ void BM_WriteTariffs(benchmark::State& state) {
 BENCHMARK(BM_WriteTariffs)->Unit(benchmark::kMillisecond);
 
 // Takes the bars as a chart would, without drawing them.
-class CollectingSink : public BarSink {
+class CollectingSink : public fees::BarSink {
 public:
     void ClearBars() override { values.clear(); }
-    int AddBar(double value, const std::string&, BarColour) override {
+    int AddBar(double value, const std::string&, fees::BarColour) override {
         values.push_back(value);
         return static_cast<int>(values.size()) - 1;
     }
@@ -65,15 +65,15 @@ public:
 };
 
 void BM_ComputeFees(benchmark::State& state) {
-    const TariffList list = bench::sampleTariffs(static_cast<std::size_t>(state.range(0)));
-    UsageProfile usage;
+    const tariffs::TariffList list = bench::sampleTariffs(static_cast<std::size_t>(state.range(0)));
+    fees::UsageProfile usage;
     usage.minutes = {120, 60, 30, 45, 20, 35, 15};
     usage.fax = true;
-    usage.periodFactor = PerWeekFactor;
+    usage.periodFactor = fees::PerWeekFactor;
     CollectingSink sink;
     sink.values.reserve(list.count());
     for (auto _ : state) {
-        ComputeFees(usage, list, sink);
+        fees::ComputeFees(usage, list, sink);
         benchmark::DoNotOptimize(sink.values.data());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * list.count()));
@@ -83,7 +83,7 @@ BENCHMARK(BM_ComputeFees)->Arg(LargeList)->Unit(benchmark::kMillisecond);
 void BM_ParseNumber(benchmark::State& state) {
     const char* const texts[] = {"12,5", "0", "1290", "0,0001", "1,23456789012346E17", "4,9"};
     for (auto _ : state) {
-        for (const char* t : texts) benchmark::DoNotOptimize(parseNumber(t, ','));
+        for (const char* t : texts) benchmark::DoNotOptimize(tariffs::parseNumber(t, ','));
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 6));
 }

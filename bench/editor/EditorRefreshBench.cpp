@@ -29,7 +29,7 @@ struct Editor {
     Editor() {
         const std::filesystem::path path = folder.path().toStdString();
         std::ofstream(path / "tarif.ini", std::ios::binary)
-            << writeTariffs(bench::sampleTariffs(Tariffs), "1", ',', {"1.1.01", "0:00:00"});
+            << tariffs::writeTariffs(bench::sampleTariffs(Tariffs), "1", ',', {"1.1.01", "0:00:00"});
         std::filesystem::current_path(path);
         form = std::make_unique<editor::TCenikarForm>(prompter, desktop::RegionalSettings(QLocale(QLocale::Czech)));
         form->show();
@@ -84,7 +84,7 @@ BENCHMARK(moveDown)->Unit(benchmark::kMillisecond)->UseRealTime();
 // the same row texts, laid out and painted.
 void bareListWidget(benchmark::State& state) {
     QStringList rows;
-    bench::sampleTariffs(Tariffs).walk([&rows](const Tarifs& t) { rows << desktop::fromCp1250(tariffLabel(t)); });
+    bench::sampleTariffs(Tariffs).walk([&rows](const tariffs::Tarifs& t) { rows << desktop::fromCp1250(tariffs::tariffLabel(t)); });
     QListWidget list;
     list.setFont(desktop::programFont());
     list.setUniformItemSizes(true);

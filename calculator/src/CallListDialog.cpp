@@ -20,7 +20,7 @@ namespace {
 using namespace std::chrono;
 
 // The zones as the calculator's window names its fields, in zone order.
-constexpr std::array<const char*, ZoneCount> ZoneRows = {
+constexpr std::array<const char*, tariffs::ZoneCount> ZoneRows = {
     "Pevná síť – ve špičce",   "Pevná síť – mimo špičku", "Pevná síť – v noci",
     "Mobil Paegas – ve špičce", "Mobil Paegas – mimo špičku",
     "Mobil Eurotel – ve špičce", "Mobil Eurotel – mimo špičku",
@@ -85,7 +85,7 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     const QFileInfo info(file);
     ui->Soubor->setText(info.fileName());
     ui->Soubor->setToolTip(QDir::toNativeSeparators(info.absoluteFilePath()));
-    ui->Zapocteno->setRowCount(static_cast<int>(ZoneCount));
+    ui->Zapocteno->setRowCount(static_cast<int>(tariffs::ZoneCount));
     ui->Nezapocteno->setRowCount(static_cast<int>(calls::NotCountedCount));
 
     // The span does not depend on the choices.
@@ -127,7 +127,7 @@ calls::SummaryOptions CallListDialog::options() const {
 
 void CallListDialog::recompute() {
     summary_ = calls::summarise(tally_, options());
-    for (const Zone zone : AllZones) {
+    for (const tariffs::Zone zone : tariffs::AllZones) {
         const int row = static_cast<int>(zone);
         setRow(*ui->Zapocteno, row, QString::fromUtf8(ZoneRows[static_cast<std::size_t>(zone)]), summary_.zone(zone));
     }

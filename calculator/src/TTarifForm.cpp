@@ -44,14 +44,14 @@ enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 
 }  // namespace
 
-const TTarifForm::MinuteField TTarifForm::MinuteFields[ZoneCount] = {
-    {&Ui::TTarifForm::JTS, Zone::JTS, &TTarifForm::JTSChange},
-    {&Ui::TTarifForm::JTSMimo, Zone::JTSMimo, &TTarifForm::JTSMimoChange},
-    {&Ui::TTarifForm::JTSNoc, Zone::JTSNoc, &TTarifForm::JTSNocChange},
-    {&Ui::TTarifForm::Pekac, Zone::PAEGAS, &TTarifForm::PekacChange},
-    {&Ui::TTarifForm::PekacMimo, Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
-    {&Ui::TTarifForm::Eurotel, Zone::EUROTEL, &TTarifForm::EurotelChange},
-    {&Ui::TTarifForm::EurotelMimo, Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+const TTarifForm::MinuteField TTarifForm::MinuteFields[tariffs::ZoneCount] = {
+    {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
+    {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
+    {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
+    {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
+    {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
+    {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
+    {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
 };
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
@@ -61,7 +61,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       prompter_(prompter),
       folder_(std::move(folder)),
       settings_(std::move(settings)),
-      tariffs_(CalculatorDefaults),
+      tariffs_(tariffs::CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
     desktop::guardInputsFromStrayWheel();
     ui->setupUi(this);
@@ -69,9 +69,9 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     ui->Graf->setRegionalSettings(settings_);
     // Over a bar the chart shows what the tariff's cost is made of, for the
     // usage of the fee run that drew it.
-    ui->Graf->setBarDetails([this](int index) -> std::optional<CostBreakdown> {
+    ui->Graf->setBarDetails([this](int index) -> std::optional<fees::CostBreakdown> {
         if (index < 0 || static_cast<std::size_t>(index) >= tariffs_.count()) return std::nullopt;
-        return costBreakdown(tariffs_.seek(static_cast<std::size_t>(index)), lastUsage_);
+        return fees::costBreakdown(tariffs_.seek(static_cast<std::size_t>(index)), lastUsage_);
     });
     setFont(desktop::programFont());
     ui->Label9->setFont(desktop::titleFont(19));
@@ -105,7 +105,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     connect(ui->Label17, &LinkLabel::clicked, this, handler(&TTarifForm::Label17Click));
 
     callLists_ = new CallListImport(*this, *ui->TabSheet1, prompter_, folder_,
-                                    [this](const UsageProfile& usage) { fillMinutes(usage); });
+                                    [this](const fees::UsageProfile& usage) { fillMinutes(usage); });
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
@@ -150,25 +150,25 @@ void TTarifForm::FormCreate() {
 }
 
 bool TTarifForm::readTariffFile() {
-    const std::optional<std::filesystem::path> path = findTariffFile(folder_);
+    const std::optional<std::filesystem::path> path = tariffs::findTariffFile(folder_);
     if (!path) return false;
-    ReaderEvents events;
+    tariffs::ReaderEvents events;
     events.onVersion = [this](std::string_view version) {
         version_ = version;
         showCaption();
     };
     // Only a regular file: a pipe of that name must not make the start wait.
-    const ReadFileOptions options{.decimalSeparator = settings_.decimalSeparator(), .regularFileOnly = true};
+    const tariffs::ReadFileOptions options{.decimalSeparator = settings_.decimalSeparator(), .regularFileOnly = true};
     try {
-        warnAboutShape(QFile::decodeName(path->filename().c_str()), examineTariffFile(*path, options));
-        hovorix::readTariffFile(*path, tariffs_, version_, options, events);
-    } catch (const OpenError&) {
+        warnAboutShape(QFile::decodeName(path->filename().c_str()), tariffs::examineTariffFile(*path, options));
+        hovorix::tariffs::readTariffFile(*path, tariffs_, version_, options, events);
+    } catch (const tariffs::OpenError&) {
         return false;
     }
     return true;
 }
 
-void TTarifForm::warnAboutShape(const QString& name, const FileShape& shape) {
+void TTarifForm::warnAboutShape(const QString& name, const tariffs::FileShape& shape) {
     // Said once, before the window shows; the file is then read by the
     // format's rule as always, since published files rely on it.
     QString text;
@@ -188,7 +188,7 @@ void TTarifForm::showCaption() {
                        .arg(desktop::fromCp1250(version_)));
 }
 
-void TTarifForm::fillMinutes(const UsageProfile& usage) {
+void TTarifForm::fillMinutes(const fees::UsageProfile& usage) {
     for (const MinuteField& minutes : MinuteFields) {
         (ui.get()->*minutes.field)->setText(QString::number(usage.count(minutes.zone)));
     }
@@ -198,18 +198,18 @@ void TTarifForm::fillMinutes(const UsageProfile& usage) {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
 }
 
-UsageProfile TTarifForm::usageProfile() const {
-    UsageProfile usage;
+fees::UsageProfile TTarifForm::usageProfile() const {
+    fees::UsageProfile usage;
     for (const MinuteField& minutes : MinuteFields) usage.count(minutes.zone) = (ui.get()->*minutes.field)->value();
     usage.fax = ui->Fax->isChecked();
     usage.data = ui->Data->isChecked();
-    usage.periodFactor = periodFactorForIndex(ui->Ostatni->currentIndex());
+    usage.periodFactor = fees::periodFactorForIndex(ui->Ostatni->currentIndex());
     return usage;
 }
 
 void TTarifForm::ComputeFees() {
     lastUsage_ = usageProfile();
-    hovorix::ComputeFees(lastUsage_, tariffs_, *Series1_);
+    hovorix::fees::ComputeFees(lastUsage_, tariffs_, *Series1_);
 }
 
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }

@@ -57,20 +57,20 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay) {
     return secondOfDay < Nineteen ? TimeOfDay::Day : TimeOfDay::Evening;
 }
 
-Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
+tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
     const bool workingDay =
         day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
     const bool peak = workingDay && time == TimeOfDay::Day;
     switch (network) {
     case PricedNetwork::Jts:
-        if (time == TimeOfDay::Night) return Zone::JTSNoc;
-        return peak ? Zone::JTS : Zone::JTSMimo;
+        if (time == TimeOfDay::Night) return tariffs::Zone::JTSNoc;
+        return peak ? tariffs::Zone::JTS : tariffs::Zone::JTSMimo;
     case PricedNetwork::Paegas:
-        return peak ? Zone::PAEGAS : Zone::PAEGASMimo;
+        return peak ? tariffs::Zone::PAEGAS : tariffs::Zone::PAEGASMimo;
     case PricedNetwork::Eurotel:
         break;
     }
-    return peak ? Zone::EUROTEL : Zone::EUROTELMimo;
+    return peak ? tariffs::Zone::EUROTEL : tariffs::Zone::EUROTELMimo;
 }
 
 namespace {

@@ -405,7 +405,7 @@ const std::array<std::uint8_t, 256> ByteClasses = [] {
         if (b != '\t' && b != '\n' && b != '\r') classes[b] = Control;
     }
     for (std::size_t b = 0x80; b < 0x100; ++b) {
-        classes[b] = Upper | (cp1250::defines(static_cast<unsigned char>(b)) ? 0 : Undefined);
+        classes[b] = Upper | (tariffs::cp1250::defines(static_cast<unsigned char>(b)) ? 0 : Undefined);
     }
     return classes;
 }();

@@ -112,7 +112,7 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     for (std::size_t n = 0; n < tally.priced.size(); ++n) {
         for (std::size_t t = 0; t < TimeOfDayCount; ++t) {
             for (std::size_t k = 0; k < DayKindCount; ++k) {
-                const Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
+                const tariffs::Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
                                          static_cast<DayKind>(k), options.holidaysAsWeekend);
                 addTo(summary.zones[static_cast<std::size_t>(zone)], tally.priced[n][t][k]);
             }
@@ -130,17 +130,17 @@ std::string shortPeriodWarning(const CallSummary& summary) {
            " je kratší než týden; minuty za měsíc proto nemusí odpovídat běžnému měsíci.";
 }
 
-MinutesOutOfRange::MinutesOutOfRange(Zone zone, std::int64_t minutes)
-    : std::runtime_error("Měsíční minuty v pásmu " + std::string(zoneName(zone)) + " (" + grouped(minutes) +
+MinutesOutOfRange::MinutesOutOfRange(tariffs::Zone zone, std::int64_t minutes)
+    : std::runtime_error("Měsíční minuty v pásmu " + std::string(tariffs::zoneName(zone)) + " (" + grouped(minutes) +
                          ") přesahují největší počet, který lze zadat (" +
                          grouped(std::numeric_limits<std::int32_t>::max()) + ")."),
       zone_(zone),
       minutes_(minutes) {}
 
-UsageProfile usageFrom(const CallSummary& summary) {
-    UsageProfile usage;
-    usage.periodFactor = PerMonthFactor;
-    for (const Zone zone : AllZones) {
+fees::UsageProfile usageFrom(const CallSummary& summary) {
+    fees::UsageProfile usage;
+    usage.periodFactor = fees::PerMonthFactor;
+    for (const tariffs::Zone zone : tariffs::AllZones) {
         const std::int64_t minutes = summary.zone(zone).monthlyMinutes;
         if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
         usage.count(zone) = static_cast<std::int32_t>(minutes);

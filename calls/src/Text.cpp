@@ -28,7 +28,7 @@ constexpr std::string_view LatinBase =
 char32_t next(std::string_view raw, std::size_t& i, Encoding encoding) {
     const auto b = static_cast<unsigned char>(raw[i++]);
     if (b < 0x80) return b;
-    if (encoding == Encoding::Windows1250) return cp1250::toUnicode(b);
+    if (encoding == Encoding::Windows1250) return tariffs::cp1250::toUnicode(b);
     int more = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
     if (more < 0) return 0xFFFD;
     char32_t c = b & (0x3F >> more);

@@ -15,14 +15,14 @@ ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator
     StrictWarnings inspector([&path](std::size_t lineNumber, const std::string& message) {
         print(stderr, path + ":" + std::to_string(lineNumber) + ": warning: " + message + "\n");
     });
-    ReaderEvents events;
+    tariffs::ReaderEvents events;
     if (strict) {
-        events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
+        events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule, bool applied) {
             inspector.inspect(lineNumber, line, rule, applied);
         };
     }
 
-    TariffList list(CalculatorDefaults);
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version(UnknownVersion);
     const ExitStatus status = loadTariffFile(path, decimalSeparator, list, version, events);
     if (status != Success) return status;

@@ -17,7 +17,7 @@ struct Row {
     std::string label;
     std::string provider;
     std::string name;
-    CostBreakdown parts;
+    fees::CostBreakdown parts;
 
     // Summed in the order the cost is, so the columns add up to the cost.
     double fees() const { return (parts.telephoneFee + parts.faxFee) + parts.dataFee; }
@@ -106,12 +106,12 @@ void printJson(const std::vector<Row>& rows, bool breakdown) {
 }  // namespace
 
 ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
-    TariffList list(CalculatorDefaults);
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version;
     const ExitStatus status = loadTariffFile(request.file, request.decimalSeparator, list, version);
     if (status != Success) return status;
 
-    UsageProfile usage = request.usage;
+    fees::UsageProfile usage = request.usage;
     if (request.calls) {
         // A predvolby.txt beside the tariff file is the user's own, as for the calculator.
         const std::filesystem::path folder = std::filesystem::path(request.file).parent_path();
@@ -119,7 +119,7 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
         const ExitStatus callsStatus = loadCallList(*request.calls, folder.empty() ? "." : folder, loaded);
         if (callsStatus != Success) return callsStatus;
         try {
-            const UsageProfile fromCalls = calls::usageFrom(loaded.summary);
+            const fees::UsageProfile fromCalls = calls::usageFrom(loaded.summary);
             usage.minutes = fromCalls.minutes;
             usage.periodFactor = fromCalls.periodFactor;
         } catch (const calls::MinutesOutOfRange& tooMany) {
@@ -130,8 +130,8 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
 
     std::vector<Row> rows;
     rows.reserve(list.count());
-    list.walk([&](const Tarifs& tariff) {
-        rows.push_back({tariffLabel(tariff), tariff.provider, tariff.name, costBreakdown(tariff, usage)});
+    list.walk([&](const tariffs::Tarifs& tariff) {
+        rows.push_back({tariffs::tariffLabel(tariff), tariff.provider, tariff.name, fees::costBreakdown(tariff, usage)});
     });
 
     switch (request.format) {

@@ -16,40 +16,40 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            });
 }
 
-const LineRuleInfo& ruleInfo(LineRule rule) {
-    const auto& rules = lineRules();
-    return *std::find_if(rules.begin(), rules.end(), [rule](const LineRuleInfo& info) { return info.rule == rule; });
+const tariffs::LineRuleInfo& ruleInfo(tariffs::LineRule rule) {
+    const auto& rules = tariffs::lineRules();
+    return *std::find_if(rules.begin(), rules.end(), [rule](const tariffs::LineRuleInfo& info) { return info.rule == rule; });
 }
 
 // The keyword as a publisher would name it: "sazba JTS", not "sazba JTS ".
-std::string keyword(const LineRuleInfo& rule) {
+std::string keyword(const tariffs::LineRuleInfo& rule) {
     std::string_view text = rule.prefix;
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return std::string(text);
 }
 
-std::string textName(LineRule rule) {
+std::string textName(tariffs::LineRule rule) {
     switch (rule) {
-    case LineRule::Provider: return "provider";
-    case LineRule::TariffName: return "tariff name";
+    case tariffs::LineRule::Provider: return "provider";
+    case tariffs::LineRule::TariffName: return "tariff name";
     default: return "data version";
     }
 }
 
 }  // namespace
 
-void StrictWarnings::inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied) {
+void StrictWarnings::inspect(std::size_t lineNumber, std::string_view line, tariffs::LineRule rule, bool applied) {
     checkBareLineFeeds(lineNumber, line);
-    if (rule == LineRule::None) {
+    if (rule == tariffs::LineRule::None) {
         checkNearMiss(lineNumber, line);
         return;
     }
-    const LineRuleInfo& info = ruleInfo(rule);
+    const tariffs::LineRuleInfo& info = ruleInfo(rule);
     if (!applied) {
         warn(lineNumber, "\"" + keyword(info) + "\" line before the first provider line sets nothing");
         return;
     }
-    if (info.kind == ValueKind::Text) checkCutText(lineNumber, line, info);
+    if (info.kind == tariffs::ValueKind::Text) checkCutText(lineNumber, line, info);
 }
 
 void StrictWarnings::warn(std::size_t lineNumber, const std::string& message) {
@@ -60,7 +60,7 @@ void StrictWarnings::warn(std::size_t lineNumber, const std::string& message) {
 void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line) {
     const std::size_t start = std::min(line.size(), line.find_first_not_of(" \t"));
     const std::string_view rest = line.substr(start);
-    for (const LineRuleInfo& rule : lineRules()) {
+    for (const tariffs::LineRuleInfo& rule : tariffs::lineRules()) {
         if (!startsWithIgnoringCase(rest, rule.prefix)) continue;
         const bool caseDiffers = !rest.starts_with(rule.prefix);
         std::string why = start > 0 ? "leading blank" : "";
@@ -68,8 +68,8 @@ void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line
         std::string_view written = line.substr(0, start + rule.prefix.size());
         while (!written.empty() && written.back() == ' ' && rule.prefix.back() == ' ') written.remove_suffix(1);
         // A run of blanks may be megabytes long; the keyword's end tells enough.
-        std::string shown = visibleText(written.substr(written.size() - std::min(written.size(), MaxTextLength))).toStdString();
-        if (written.size() > MaxTextLength) shown = "\u2026" + shown;
+        std::string shown = visibleText(written.substr(written.size() - std::min(written.size(), tariffs::MaxTextLength))).toStdString();
+        if (written.size() > tariffs::MaxTextLength) shown = "\u2026" + shown;
         warn(lineNumber, "line ignored: \"" + shown + "\" is not the keyword \"" + keyword(rule) + "\" (" + why + ")");
         return;
     }
@@ -84,11 +84,11 @@ void StrictWarnings::checkBareLineFeeds(std::size_t lineNumber, std::string_view
                          "; tariff files end their lines with CR LF");
 }
 
-void StrictWarnings::checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule) {
+void StrictWarnings::checkCutText(std::size_t lineNumber, std::string_view line, const tariffs::LineRuleInfo& rule) {
     const std::size_t length = line.size() >= rule.valueColumn ? line.size() - (rule.valueColumn - 1) : 0;
-    if (length <= MaxTextLength) return;
+    if (length <= tariffs::MaxTextLength) return;
     warn(lineNumber, "the " + textName(rule.rule) + " is " + std::to_string(length) + " bytes long; only its first " +
-                         std::to_string(MaxTextLength) + " are read");
+                         std::to_string(tariffs::MaxTextLength) + " are read");
 }
 
 }  // namespace hovorix::cli

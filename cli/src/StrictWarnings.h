@@ -21,7 +21,7 @@ public:
     explicit StrictWarnings(Sink sink) : sink_(std::move(sink)) {}
 
     // Every line as the reader reports it, in order.
-    void inspect(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied);
+    void inspect(std::size_t lineNumber, std::string_view line, tariffs::LineRule rule, bool applied);
 
     std::size_t warningCount() const { return count_; }
 
@@ -29,7 +29,7 @@ private:
     void warn(std::size_t lineNumber, const std::string& message);
     void checkNearMiss(std::size_t lineNumber, std::string_view line);
     void checkBareLineFeeds(std::size_t lineNumber, std::string_view line);
-    void checkCutText(std::size_t lineNumber, std::string_view line, const LineRuleInfo& rule);
+    void checkCutText(std::size_t lineNumber, std::string_view line, const tariffs::LineRuleInfo& rule);
 
     Sink sink_;
     std::size_t count_ = 0;

@@ -18,7 +18,7 @@ std::string systemReason(int code) { return code != 0 ? std::strerror(code) : "u
 void explainSeparator(const std::string& where, std::string_view text, char decimalSeparator) {
     const char other = decimalSeparator == ',' ? '.' : ',';
     double value = 0;
-    if (text.find(other) == std::string_view::npos || !tryParseNumber(text, other, value)) return;
+    if (text.find(other) == std::string_view::npos || !tariffs::tryParseNumber(text, other, value)) return;
     const std::string name = other == ',' ? "decimal comma" : "decimal point";
     print(stderr, where + ": note: the number reads with a " + name +
                       "; the file was probably written under other regional settings (try --decimal-separator " +
@@ -27,22 +27,22 @@ void explainSeparator(const std::string& where, std::string_view text, char deci
 
 }  // namespace
 
-ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, TariffList& list, std::string& version,
-                       const ReaderEvents& events) {
+ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariffs::TariffList& list, std::string& version,
+                       const tariffs::ReaderEvents& events) {
     try {
-        readTariffFile(path, list, version, ReadFileOptions{decimalSeparator, false}, events);
+        tariffs::readTariffFile(path, list, version, tariffs::ReadFileOptions{decimalSeparator, false}, events);
         return Success;
-    } catch (const ConversionError& error) {
+    } catch (const tariffs::ConversionError& error) {
         const std::string where = path + ":" + std::to_string(error.line());
         // The error's own message quotes at most 255 bytes of a run-on number.
         print(stderr, where + ": " + visibleText(error.message()).toStdString() + "\n");
         explainSeparator(where, error.text(), decimalSeparator);
         return Failure;
-    } catch (const ReadError& error) {
+    } catch (const tariffs::ReadError& error) {
         print(stderr, path + ":" + std::to_string(error.line()) + ": cannot read the file: " + systemReason(error.code()) +
                           "\n");
         return Failure;
-    } catch (const OpenError& error) {
+    } catch (const tariffs::OpenError& error) {
         print(stderr, path + ": cannot open the file: " + systemReason(error.code()) + "\n");
         return UsageOrOpenFailure;
     }

@@ -67,7 +67,7 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     };
     TextTable zones;
     columns(zones, "Zone");
-    for (const Zone zone : AllZones) figures(zones, QString::fromStdString(text(zoneName(zone))), s.zone(zone));
+    for (const tariffs::Zone zone : tariffs::AllZones) figures(zones, QString::fromStdString(text(tariffs::zoneName(zone))), s.zone(zone));
     zones.print(stdout, true);
     print(stdout, "\n");
     TextTable notCounted;
@@ -87,7 +87,7 @@ void printCsv(const LoadedCallList& loaded) {
                           std::to_string(f.seconds) + "," + std::to_string(f.monthlyMinutes) + "\r\n");
     };
     print(stdout, "group,name,calls,seconds,monthlyMinutes\r\n");
-    for (const Zone zone : AllZones) record("zone", zoneName(zone), s.zone(zone));
+    for (const tariffs::Zone zone : tariffs::AllZones) record("zone", tariffs::zoneName(zone), s.zone(zone));
     for (std::size_t i = 0; i < Reasons.size(); ++i) record("notCounted", Reasons[i].key, reasonFigures(s, i));
 }
 
@@ -114,9 +114,9 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
            ",\n";
     out += "  \"holidayCalls\": " + std::to_string(s.holidayCalls) + ",\n";
     out += "  \"zones\": [\n";
-    for (std::size_t z = 0; z < ZoneCount; ++z) {
-        out += "    {\"zone\": " + jsonString(zoneName(AllZones[z])) + figures(s.zone(AllZones[z])) +
-               (z + 1 < ZoneCount ? ",\n" : "\n");
+    for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
+        out += "    {\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) + figures(s.zone(tariffs::AllZones[z])) +
+               (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
     }
     out += "  ],\n  \"notCounted\": [\n";
     for (std::size_t i = 0; i < Reasons.size(); ++i) {

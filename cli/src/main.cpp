@@ -70,18 +70,18 @@ CLI::Validator oneOf(std::vector<std::string> choices, std::string what) {
 
 struct ZoneOption {
     const char* flag;
-    Zone zone;
+    tariffs::Zone zone;
     const char* help;
 };
 
-constexpr std::array<ZoneOption, ZoneCount> ZoneOptions = {{
-    {"--jts", Zone::JTS, "Minutes into the fixed network, peak"},
-    {"--jts-mimo", Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
-    {"--jts-noc", Zone::JTSNoc, "Minutes into the fixed network, at night"},
-    {"--paegas", Zone::PAEGAS, "Minutes into the Paegas network, peak"},
-    {"--paegas-mimo", Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
-    {"--eurotel", Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
-    {"--eurotel-mimo", Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
+constexpr std::array<ZoneOption, tariffs::ZoneCount> ZoneOptions = {{
+    {"--jts", tariffs::Zone::JTS, "Minutes into the fixed network, peak"},
+    {"--jts-mimo", tariffs::Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
+    {"--jts-noc", tariffs::Zone::JTSNoc, "Minutes into the fixed network, at night"},
+    {"--paegas", tariffs::Zone::PAEGAS, "Minutes into the Paegas network, peak"},
+    {"--paegas-mimo", tariffs::Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
+    {"--eurotel", tariffs::Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
+    {"--eurotel-mimo", tariffs::Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
 }};
 
 // The calculator's period list: its item index picks the period factor.
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
 
     CostsRequest costs;
     std::string costsSeparator;
-    std::array<std::string, ZoneCount> minutes;
+    std::array<std::string, tariffs::ZoneCount> minutes;
     std::string period = "mesic";
     std::string format = "text";
     CLI::App* costsCommand = app.add_subcommand("costs", "Print every tariff's monthly cost, in file order");
@@ -257,10 +257,10 @@ int main(int argc, char** argv) {
         applyCallListOptions(costsCalls, costsRounding, costsDays);
         costs.calls = costsCalls;
     }
-    for (std::size_t z = 0; z < ZoneCount; ++z) {
+    for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
         if (!minutes[z].empty()) costs.usage.minutes[z] = *parseMinutes(minutes[z]);
     }
-    costs.usage.periodFactor = periodFactorForIndex(PeriodIndexes.at(period));
+    costs.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period));
     costs.format = Formats.at(format);
     costs.decimalSeparator = separatorOf(costsSeparator);
     return finish(runCosts(costs, QLocale::system()));

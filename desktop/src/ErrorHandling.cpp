@@ -24,7 +24,7 @@ QString withFullStop(const QString& message) {
 
 QString messageOf(const std::exception& error) {
     // A number from a file may hold a NUL byte, where what() would end.
-    if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+    if (const auto* conversion = dynamic_cast<const tariffs::ConversionError*>(&error)) {
         return fromCp1250(conversion->message());
     }
     return fromCp1250(error.what());

@@ -26,7 +26,7 @@ void incrementDigits(std::string& digits) {
 }  // namespace
 
 QString formatNumber(double value, char decimalSeparator) {
-    return QString::fromLatin1(hovorix::formatNumber(value, decimalSeparator));
+    return QString::fromLatin1(hovorix::tariffs::formatNumber(value, decimalSeparator));
 }
 
 bool tryParseNumber(const QString& text, char decimalSeparator, double& value) {
@@ -34,7 +34,7 @@ bool tryParseNumber(const QString& text, char decimalSeparator, double& value) {
     for (const QChar c : text) {
         if (c.unicode() >= 0x80) return false;
     }
-    return hovorix::tryParseNumber(text.toLatin1().toStdString(), decimalSeparator, value);
+    return hovorix::tariffs::tryParseNumber(text.toLatin1().toStdString(), decimalSeparator, value);
 }
 
 QString formatMark(double value, const QLocale& locale, bool grouped) {

@@ -27,7 +27,7 @@ QString RegionalSettings::longTime(const QTime& time) const {
     return locale_.toString(time, format.trimmed());
 }
 
-WriteStamp RegionalSettings::stamp(const QDateTime& when) const {
+tariffs::WriteStamp RegionalSettings::stamp(const QDateTime& when) const {
     return {toCp1250(shortDate(when.date())), toCp1250(longTime(when.time()))};
 }
 

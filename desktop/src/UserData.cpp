@@ -35,16 +35,16 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     }
     // Whatever tariff file the programs would use is the user's and is never
     // written over, also in a folder that may not be listed.
-    if (findTariffFile(filePath(folder))) return Seeding::AlreadyThere;
-    const QString target = QDir(folder).filePath(QString::fromLatin1(EditorFileName.data(), EditorFileName.size()));
+    if (tariffs::findTariffFile(filePath(folder))) return Seeding::AlreadyThere;
+    const QString target = QDir(folder).filePath(QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size()));
 
     // The sample is shipped with a decimal comma. A sample that is missing or
     // unreadable leaves the folder as a new one: the calculator then says it
     // has no tariff file and the editor starts an empty one.
-    TariffList list(EditorDefaults);
-    std::string version(EditorStartVersion);
+    tariffs::TariffList list(tariffs::EditorDefaults);
+    std::string version(tariffs::EditorStartVersion);
     try {
-        readTariffFile(filePath(sample), list, version, ReadFileOptions{',', false});
+        tariffs::readTariffFile(filePath(sample), list, version, tariffs::ReadFileOptions{',', false});
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: no sample tariff file copied from %s: %s\n",
                      qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(sample),
@@ -53,8 +53,8 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     }
 
     try {
-        saveFile(filePath(target), writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
-    } catch (const WriteError& error) {
+        tariffs::saveFile(filePath(target), tariffs::writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
+    } catch (const tariffs::WriteError& error) {
         throw UserDataError(QStringLiteral("Kritická chyba %1 - nelze zapsat soubor \"%2\"!")
                                 .arg(error.code())
                                 .arg(QDir::toNativeSeparators(target)));

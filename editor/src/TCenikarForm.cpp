@@ -81,8 +81,8 @@ QString openFailure(const QString& name) {
 }
 
 // What a save over a file that stopped being read at an error would lose.
-QString lossAt(const std::exception& error, const FileShape& shape, bool lfEndsLines) {
-    if (const auto* bad = dynamic_cast<const ConversionError*>(&error)) {
+QString lossAt(const std::exception& error, const tariffs::FileShape& shape, bool lfEndsLines) {
+    if (const auto* bad = dynamic_cast<const tariffs::ConversionError*>(&error)) {
         const std::size_t line = bad->line();
         const std::size_t last = std::max(shape.lines(lfEndsLines), line);
         if (line == last) {
@@ -90,15 +90,15 @@ QString lossAt(const std::exception& error, const FileShape& shape, bool lfEndsL
         }
         return QStringLiteral("byl načten jen po řádek %1; uložením se ztratí řádky %1 až %2.").arg(line).arg(last);
     }
-    if (const auto* failed = dynamic_cast<const ReadError*>(&error)) {
+    if (const auto* failed = dynamic_cast<const tariffs::ReadError*>(&error)) {
         return QStringLiteral("byl načten jen po řádek %1; uložením se ztratí zbytek souboru od řádku %1.")
             .arg(failed->line());
     }
     return QStringLiteral("nebyl načten celý; uložením se ztratí vše, co z něj nebylo načteno.");
 }
 
-QString saveFailure(const WriteError& error, const QString& name) {
-    const QString text = error.stage() == WriteError::Stage::Create
+QString saveFailure(const tariffs::WriteError& error, const QString& name) {
+    const QString text = error.stage() == tariffs::WriteError::Stage::Create
                              ? QStringLiteral("Kritická chyba %1 - nelze otevřít soubor %2!")
                              : QStringLiteral("Kritická chyba %1 - nelze zapsat soubor %2!");
     return text.arg(error.code()).arg(name);
@@ -112,8 +112,8 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
       prompter_(prompter),
       settings_(std::move(settings)),
       clock_([] { return QDateTime::currentDateTime(); }),
-      saveIo_(&systemSaveIo()),
-      list_(EditorDefaults) {
+      saveIo_(&tariffs::systemSaveIo()),
+      list_(tariffs::EditorDefaults) {
     desktop::guardInputsFromStrayWheel();
     setFont(desktop::programFont());
     ui->setupUi(this);
@@ -170,18 +170,18 @@ TPoplatky& TCenikarForm::tariffDialog() {
 }
 
 void TCenikarForm::FormCreate() {
-    version_ = EditorStartVersion;
+    version_ = tariffs::EditorStartVersion;
     // The file the calculator reads, whatever the letter case of its name;
     // a new "tarif.ini" only where there is none.
-    const std::optional<std::filesystem::path> found = findTariffFile(".");
+    const std::optional<std::filesystem::path> found = tariffs::findTariffFile(".");
     fileName_ = found ? QFile::decodeName(found->filename().c_str())
-                      : QString::fromLatin1(EditorFileName.data(), EditorFileName.size());
+                      : QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size());
     ReadPlan plan;
     try {
         plan = planRead(fileName_);
-        readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options);
+        tariffs::readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options);
         setCaption(fileName_);
-    } catch (const OpenError&) {
+    } catch (const tariffs::OpenError&) {
         desktop::fatalError(prompter_, this, openFailure(fileName_));
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
@@ -199,7 +199,7 @@ void TCenikarForm::FormCreate() {
 
 TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
     ReadPlan plan{readOptions(), {}, {}};
-    plan.shape = examineTariffFile(desktop::filePath(name), plan.options);
+    plan.shape = tariffs::examineTariffFile(desktop::filePath(name), plan.options);
     if (plan.shape.holdsNul) {
         prompter_.warning(this, desktop::applicationTitle(),
                           QStringLiteral("Soubor %1 obsahuje nulové bajty, není to tedy textový soubor ceníku. "
@@ -242,7 +242,7 @@ void TCenikarForm::ListBox1Click() {
 void TCenikarForm::UpravClick() {
     const int row = selectedRow();
     if (row < 0) return;
-    Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
+    tariffs::Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
     TPoplatky& dialog = tariffDialog();
     dialog.fill(tariff);
     if (prompter_.exec(dialog) == QDialog::Accepted) {
@@ -255,7 +255,7 @@ void TCenikarForm::UpravClick() {
 void TCenikarForm::PridejClick() {
     // The new tariff joins the end of the list while the dialog is open and
     // leaves it again when the user cancels.
-    Tarifs& added = list_.append();
+    tariffs::Tarifs& added = list_.append();
     TPoplatky& dialog = tariffDialog();
     dialog.fill(added);
     const bool confirmed = prompter_.exec(dialog) == QDialog::Accepted;
@@ -278,9 +278,9 @@ void TCenikarForm::PridejClick() {
 void TCenikarForm::SmazClick() {
     const int row = selectedRow();
     if (row < 0) return;
-    const Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
+    const tariffs::Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
     const QString question =
-        QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffLabel(tariff)));
+        QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffs::tariffLabel(tariff)));
     if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
         desktop::Prompter::Answer::Yes) {
         list_.removeAt(static_cast<std::size_t>(row));
@@ -321,13 +321,13 @@ void TCenikarForm::Button1Click() {
     if (name.isEmpty()) return;
 
     // Read into a fresh list, so a file that fails leaves the open one as it was.
-    TariffList fresh(EditorDefaults);
+    tariffs::TariffList fresh(tariffs::EditorDefaults);
     std::string version = version_;
     ReadPlan plan;
     try {
         plan = planRead(name);
-        readTariffFile(desktop::filePath(name), fresh, version, plan.options);
-    } catch (const OpenError&) {
+        tariffs::readTariffFile(desktop::filePath(name), fresh, version, plan.options);
+    } catch (const tariffs::OpenError&) {
         prompter_.error(this, desktop::applicationTitle(), openFailure(name));
         return;
     }
@@ -372,10 +372,10 @@ bool TCenikarForm::writeFile(const QString& name) {
         }
     }
     const std::string bytes =
-        writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
+        tariffs::writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
     try {
-        saveFile(desktop::filePath(name), bytes, *saveIo_);
-    } catch (const WriteError& error) {
+        tariffs::saveFile(desktop::filePath(name), bytes, *saveIo_);
+    } catch (const tariffs::WriteError& error) {
         // The file on disk is untouched; the changes stay in the window.
         saved_ = false;
         prompter_.error(this, desktop::applicationTitle(), saveFailure(error, name));
@@ -396,7 +396,7 @@ void TCenikarForm::refreshList() {
     ui->ListBox1->clear();
     QStringList rows;
     rows.reserve(static_cast<qsizetype>(list_.count()));
-    list_.walk([&rows](const Tarifs& tariff) { rows << desktop::fromCp1250(tariffLabel(tariff)); });
+    list_.walk([&rows](const tariffs::Tarifs& tariff) { rows << desktop::fromCp1250(tariffs::tariffLabel(tariff)); });
     ui->ListBox1->addItems(rows);
     scroll->setValue(position);
 }
@@ -421,7 +421,7 @@ void TCenikarForm::setCaption(const QString& name) {
     setWindowTitle(caption);
 }
 
-ReadFileOptions TCenikarForm::readOptions() const {
+tariffs::ReadFileOptions TCenikarForm::readOptions() const {
     return {.decimalSeparator = settings_.decimalSeparator(), .createIfMissing = true, .regularFileOnly = true};
 }
 

@@ -32,20 +32,20 @@ auto numberFields(const Ui::TPoplatky& ui, Tariff& t) {
         {ui.Phone, &t.telephoneFee},
         {ui.Data, &t.dataFee},
         {ui.Fax, &t.faxFee},
-        {ui.JTS, &t.zone(Zone::JTS).rate},
-        {ui.JTSVolno, &t.zone(Zone::JTS).freeMinutes},
-        {ui.JTSMimo, &t.zone(Zone::JTSMimo).rate},
-        {ui.JTSMimoVolno, &t.zone(Zone::JTSMimo).freeMinutes},
-        {ui.JTSNoc, &t.zone(Zone::JTSNoc).rate},
-        {ui.JTSNocVolno, &t.zone(Zone::JTSNoc).freeMinutes},
-        {ui.Pekac, &t.zone(Zone::PAEGAS).rate},
-        {ui.PekacVolno, &t.zone(Zone::PAEGAS).freeMinutes},
-        {ui.PekacMimo, &t.zone(Zone::PAEGASMimo).rate},
-        {ui.PekacMimoVolno, &t.zone(Zone::PAEGASMimo).freeMinutes},
-        {ui.Eurotel, &t.zone(Zone::EUROTEL).rate},
-        {ui.EurotelVolno, &t.zone(Zone::EUROTEL).freeMinutes},
-        {ui.EurotelMimo, &t.zone(Zone::EUROTELMimo).rate},
-        {ui.EurotelMimoVolno, &t.zone(Zone::EUROTELMimo).freeMinutes},
+        {ui.JTS, &t.zone(tariffs::Zone::JTS).rate},
+        {ui.JTSVolno, &t.zone(tariffs::Zone::JTS).freeMinutes},
+        {ui.JTSMimo, &t.zone(tariffs::Zone::JTSMimo).rate},
+        {ui.JTSMimoVolno, &t.zone(tariffs::Zone::JTSMimo).freeMinutes},
+        {ui.JTSNoc, &t.zone(tariffs::Zone::JTSNoc).rate},
+        {ui.JTSNocVolno, &t.zone(tariffs::Zone::JTSNoc).freeMinutes},
+        {ui.Pekac, &t.zone(tariffs::Zone::PAEGAS).rate},
+        {ui.PekacVolno, &t.zone(tariffs::Zone::PAEGAS).freeMinutes},
+        {ui.PekacMimo, &t.zone(tariffs::Zone::PAEGASMimo).rate},
+        {ui.PekacMimoVolno, &t.zone(tariffs::Zone::PAEGASMimo).freeMinutes},
+        {ui.Eurotel, &t.zone(tariffs::Zone::EUROTEL).rate},
+        {ui.EurotelVolno, &t.zone(tariffs::Zone::EUROTEL).freeMinutes},
+        {ui.EurotelMimo, &t.zone(tariffs::Zone::EUROTELMimo).rate},
+        {ui.EurotelMimoVolno, &t.zone(tariffs::Zone::EUROTELMimo).freeMinutes},
         {ui.Prvni, &t.firstFreeMinutes},
         {ui.Minimum, &t.minimumCharge},
     }};
@@ -65,7 +65,7 @@ TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget
     keepToFileText(*ui->Oper->lineEdit(), prompter_);
     keepToFileText(*ui->Nazev, prompter_);
 
-    Tarifs none;
+    tariffs::Tarifs none;
     for (const auto& [field, number] : numberFields(*ui, std::as_const(none))) {
         field->installEventFilter(this);
         // Composed input would go past the key filter.
@@ -78,7 +78,7 @@ TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget
 
 TPoplatky::~TPoplatky() = default;
 
-void TPoplatky::fill(const Tarifs& tariff) {
+void TPoplatky::fill(const tariffs::Tarifs& tariff) {
     setWindowTitle(QStringLiteral("Podrobné informace"));
     // The texts exactly as the tariff holds them.
     FileTextValidator::fill(*ui->Oper, desktop::fromCp1250(tariff.provider));
@@ -92,8 +92,8 @@ void TPoplatky::fill(const Tarifs& tariff) {
     ui->Oper->setFocus();
 }
 
-void TPoplatky::writeBack(Tarifs& tariff) const {
-    Tarifs result = tariff;
+void TPoplatky::writeBack(tariffs::Tarifs& tariff) const {
+    tariffs::Tarifs result = tariff;
     result.provider = desktop::toCp1250(ui->Oper->currentText());
     result.name = desktop::toCp1250(ui->Nazev->text());
     const auto fields = numberFields(*ui, result);
@@ -101,7 +101,7 @@ void TPoplatky::writeBack(Tarifs& tariff) const {
         if (i == NumbersBeforeFlag) result.allMinutesFree = ui->VsechnyMin->isChecked();
         const QString text = fields[i].first->text();
         if (!desktop::tryParseNumber(text, decimalSeparator_, *fields[i].second)) {
-            throw ConversionError(desktop::toCp1250(text));
+            throw tariffs::ConversionError(desktop::toCp1250(text));
         }
     }
     tariff = std::move(result);
@@ -110,7 +110,7 @@ void TPoplatky::writeBack(Tarifs& tariff) const {
 void TPoplatky::Button1Click() {
     // Every number is checked before the dialog closes, so a typing error
     // costs neither the other fields nor the dialog.
-    Tarifs none;
+    tariffs::Tarifs none;
     for (const auto& [field, number] : numberFields(*ui, none)) {
         if (!desktop::tryParseNumber(field->text(), decimalSeparator_, *number)) {
             desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field->text()));

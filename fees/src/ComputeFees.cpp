@@ -2,11 +2,11 @@
 
 #include "fees/MonthlyCost.h"
 
-namespace hovorix {
+namespace hovorix::fees {
 
-void ComputeFees(const UsageProfile& usage, const TariffList& list, BarSink& chart) {
+void ComputeFees(const UsageProfile& usage, const tariffs::TariffList& list, BarSink& chart) {
     chart.ClearBars();
-    list.walk([&](const Tarifs& tariff) { chart.AddBar(MonthlyCost(tariff, usage), tariffLabel(tariff), AutomaticColour); });
+    list.walk([&](const tariffs::Tarifs& tariff) { chart.AddBar(MonthlyCost(tariff, usage), tariffs::tariffLabel(tariff), AutomaticColour); });
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::fees

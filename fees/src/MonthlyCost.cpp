@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace hovorix {
+namespace hovorix::fees {
 
 std::int64_t periodFactorForIndex(int index) {
     switch (index) {
@@ -20,27 +20,27 @@ double chargeable(double minutes) { return (minutes < 0 || std::isnan(minutes)) 
 
 class ZoneCharges {
 public:
-    ZoneCharges(const Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff) {
+    ZoneCharges(const tariffs::Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff) {
         // The entered count times the period factor, formed in 64 bits: it
         // reaches 2^31 x 300000, far beyond 32-bit arithmetic.
-        for (std::size_t i = 0; i < ZoneCount; ++i) periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
+        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
         for (std::size_t i = 0; i < 3; ++i) fixedNetworkMinutes_ += periodMinutes_[i];
         allMinutes_ = fixedNetworkMinutes_;
-        for (std::size_t i = 3; i < ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
+        for (std::size_t i = 3; i < tariffs::ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
     }
 
     // The zone gets only its own free minutes.
-    double plain(Zone z) const {
-        const ZoneRate& zone = tariff_.zone(z);
+    double plain(tariffs::Zone z) const {
+        const tariffs::ZoneRate& zone = tariff_.zone(z);
         return chargeable(monthlyMinutes(z) - zone.freeMinutes) * zone.rate;
     }
 
     // The zone also gets its share of the first free minutes, in proportion to
     // its calls among the sharing zones (the fixed network, or all seven). A
     // share larger than the zone needs is lost, never carried over.
-    double shared(Zone z, bool amongAllZones) const {
+    double shared(tariffs::Zone z, bool amongAllZones) const {
         const double minutes = monthlyMinutes(z);
-        const ZoneRate& zone = tariff_.zone(z);
+        const tariffs::ZoneRate& zone = tariff_.zone(z);
         if (!(minutes > 0)) return 0.0 * zone.rate;
         const std::int64_t sharingMinutes = amongAllZones ? allMinutes_ : fixedNetworkMinutes_;
         // Negative counts can make the sharing zones sum to nothing: no share then.
@@ -51,18 +51,18 @@ public:
     }
 
 private:
-    std::int64_t periodMinutesOf(Zone z) const { return periodMinutes_[static_cast<std::size_t>(z)]; }
-    double monthlyMinutes(Zone z) const { return static_cast<double>(periodMinutesOf(z)) * 0.0001; }
+    std::int64_t periodMinutesOf(tariffs::Zone z) const { return periodMinutes_[static_cast<std::size_t>(z)]; }
+    double monthlyMinutes(tariffs::Zone z) const { return static_cast<double>(periodMinutesOf(z)) * 0.0001; }
 
-    const Tarifs& tariff_;
-    std::array<std::int64_t, ZoneCount> periodMinutes_{};
+    const tariffs::Tarifs& tariff_;
+    std::array<std::int64_t, tariffs::ZoneCount> periodMinutes_{};
     std::int64_t fixedNetworkMinutes_ = 0;
     std::int64_t allMinutes_ = 0;
 };
 
 }  // namespace
 
-CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
+CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
     CostBreakdown result;
     const ZoneCharges charge(tariff, usage);
 
@@ -80,23 +80,23 @@ CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
     if (!tariff.allMinutesFree) {
         // The first free minutes cover the fixed network only; with none, no
         // share is formed (and nothing divided).
-        auto fixed = [&](Zone z) {
+        auto fixed = [&](tariffs::Zone z) {
             return tariff.firstFreeMinutes != 0 ? charge.shared(z, false) : charge.plain(z);
         };
-        result.fixedNetwork = fixed(Zone::JTS) + fixed(Zone::JTSMimo) + fixed(Zone::JTSNoc);
-        result.paegas = charge.plain(Zone::PAEGAS) + charge.plain(Zone::PAEGASMimo);
-        result.eurotel = charge.plain(Zone::EUROTEL) + charge.plain(Zone::EUROTELMimo);
+        result.fixedNetwork = fixed(tariffs::Zone::JTS) + fixed(tariffs::Zone::JTSMimo) + fixed(tariffs::Zone::JTSNoc);
+        result.paegas = charge.plain(tariffs::Zone::PAEGAS) + charge.plain(tariffs::Zone::PAEGASMimo);
+        result.eurotel = charge.plain(tariffs::Zone::EUROTEL) + charge.plain(tariffs::Zone::EUROTELMimo);
         cost = ((cost + result.fixedNetwork) + result.paegas) + result.eurotel;
     } else {
         // The first free minutes cover calls anywhere; the seven charges are
         // summed in zone order, so the total is formed from them directly.
-        std::array<double, ZoneCount> zones{};
-        for (std::size_t i = 0; i < ZoneCount; ++i) zones[i] = charge.shared(AllZones[i], true);
+        std::array<double, tariffs::ZoneCount> zones{};
+        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) zones[i] = charge.shared(tariffs::AllZones[i], true);
         result.fixedNetwork = zones[0] + zones[1] + zones[2];
         result.paegas = zones[3] + zones[4];
         result.eurotel = zones[5] + zones[6];
         double all = zones[0];
-        for (std::size_t i = 1; i < ZoneCount; ++i) all += zones[i];
+        for (std::size_t i = 1; i < tariffs::ZoneCount; ++i) all += zones[i];
         cost = cost + all;
     }
 
@@ -109,6 +109,6 @@ CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage) {
     return result;
 }
 
-double MonthlyCost(const Tarifs& tariff, const UsageProfile& usage) { return costBreakdown(tariff, usage).total; }
+double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage) { return costBreakdown(tariff, usage).total; }
 
-}  // namespace hovorix
+}  // namespace hovorix::fees

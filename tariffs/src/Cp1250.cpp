@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace hovorix::cp1250 {
+namespace hovorix::tariffs::cp1250 {
 
 namespace {
 
@@ -56,4 +56,4 @@ bool defines(unsigned char byte) {
     return byte != 0x81 && byte != 0x83 && byte != 0x88 && byte != 0x90 && byte != 0x98;
 }
 
-}  // namespace hovorix::cp1250
+}  // namespace hovorix::tariffs::cp1250

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 namespace {
 
@@ -45,4 +45,4 @@ WriteError::WriteError(std::filesystem::path path, int code, Stage stage)
                 path, code),
       stage_(stage) {}
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

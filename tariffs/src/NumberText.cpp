@@ -9,7 +9,7 @@
 
 #include "tariffs/Errors.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 namespace {
 
@@ -215,4 +215,4 @@ double parseNumber(std::string_view text, char decimalSeparator) {
     return value;
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

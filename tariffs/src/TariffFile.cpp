@@ -13,7 +13,7 @@
 
 #include "tariffs/Errors.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 namespace fs = std::filesystem;
 
@@ -376,4 +376,4 @@ void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
     }
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

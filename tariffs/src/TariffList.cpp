@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 const DefaultTexts CalculatorDefaults{"NEDEFINOVAN", "Neznamy"};
 const DefaultTexts EditorDefaults{"NEDEFINOV\xC1N", "Nezn\xE1m\xFD"};
@@ -34,4 +34,4 @@ std::size_t TariffList::checked(std::size_t position) const {
     return position;
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -8,7 +8,7 @@
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 namespace {
 
@@ -192,4 +192,4 @@ std::size_t readTariffs(std::string_view content, TariffList& list, std::string&
     return reader.linesRead();
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

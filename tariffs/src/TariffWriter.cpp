@@ -3,7 +3,7 @@
 #include "hovorix/Version.h"
 #include "tariffs/NumberText.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 namespace {
 
@@ -69,4 +69,4 @@ std::string writeTariffs(const TariffList& list, std::string_view version, char 
     return out.take();
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

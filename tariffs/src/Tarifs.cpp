@@ -1,6 +1,6 @@
 #include "tariffs/Tarifs.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 std::string_view zoneName(Zone zone) {
     switch (zone) {
@@ -24,4 +24,4 @@ std::string tariffLabel(const Tarifs& tariff) {
     return label;
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -17,7 +17,7 @@ std::string shown(year_month_day date) {
            "-" + std::to_string(static_cast<unsigned>(date.day()));
 }
 
-Zone zoneAt(PricedNetwork network, year_month_day date, std::uint32_t time, bool holidaysAsWeekend = false) {
+tariffs::Zone zoneAt(PricedNetwork network, year_month_day date, std::uint32_t time, bool holidaysAsWeekend = false) {
     return zoneOf(network, timeOfDay(time), dayKind(date), holidaysAsWeekend);
 }
 
@@ -33,28 +33,28 @@ TEST(Calendar, BandsAtTheirEdges) {
         year_month_day date;
         std::uint32_t time;
         bool holidaysAsWeekend;
-        Zone zone;
+        tariffs::Zone zone;
     };
     const Case cases[] = {
-        {PricedNetwork::Jts, Wednesday, at(6, 59, 59), false, Zone::JTSNoc},
-        {PricedNetwork::Jts, Wednesday, at(7, 0), false, Zone::JTS},
-        {PricedNetwork::Jts, Wednesday, at(18, 59, 59), false, Zone::JTS},
-        {PricedNetwork::Jts, Wednesday, at(19, 0), false, Zone::JTSMimo},
-        {PricedNetwork::Jts, Wednesday, at(21, 59, 59), false, Zone::JTSMimo},
-        {PricedNetwork::Jts, Wednesday, at(22, 0), false, Zone::JTSNoc},
-        {PricedNetwork::Jts, Saturday, at(7, 0), false, Zone::JTSMimo},
-        {PricedNetwork::Jts, Sunday, at(22, 0), false, Zone::JTSNoc},
-        {PricedNetwork::Jts, Saturday, at(6, 59, 59), false, Zone::JTSNoc},
-        {PricedNetwork::Paegas, Wednesday, at(6, 59, 59), false, Zone::PAEGASMimo},
-        {PricedNetwork::Paegas, Wednesday, at(7, 0), false, Zone::PAEGAS},
-        {PricedNetwork::Paegas, Wednesday, at(19, 0), false, Zone::PAEGASMimo},
-        {PricedNetwork::Paegas, Sunday, at(12, 0), false, Zone::PAEGASMimo},
-        {PricedNetwork::Eurotel, Wednesday, at(18, 59, 59), false, Zone::EUROTEL},
-        {PricedNetwork::Eurotel, Wednesday, at(23, 0), false, Zone::EUROTELMimo},
-        {PricedNetwork::Eurotel, MayDay, at(10, 0), false, Zone::EUROTEL},
-        {PricedNetwork::Eurotel, MayDay, at(10, 0), true, Zone::EUROTELMimo},
-        {PricedNetwork::Jts, MayDay, at(10, 0), true, Zone::JTSMimo},
-        {PricedNetwork::Jts, MayDay, at(23, 0), true, Zone::JTSNoc},
+        {PricedNetwork::Jts, Wednesday, at(6, 59, 59), false, tariffs::Zone::JTSNoc},
+        {PricedNetwork::Jts, Wednesday, at(7, 0), false, tariffs::Zone::JTS},
+        {PricedNetwork::Jts, Wednesday, at(18, 59, 59), false, tariffs::Zone::JTS},
+        {PricedNetwork::Jts, Wednesday, at(19, 0), false, tariffs::Zone::JTSMimo},
+        {PricedNetwork::Jts, Wednesday, at(21, 59, 59), false, tariffs::Zone::JTSMimo},
+        {PricedNetwork::Jts, Wednesday, at(22, 0), false, tariffs::Zone::JTSNoc},
+        {PricedNetwork::Jts, Saturday, at(7, 0), false, tariffs::Zone::JTSMimo},
+        {PricedNetwork::Jts, Sunday, at(22, 0), false, tariffs::Zone::JTSNoc},
+        {PricedNetwork::Jts, Saturday, at(6, 59, 59), false, tariffs::Zone::JTSNoc},
+        {PricedNetwork::Paegas, Wednesday, at(6, 59, 59), false, tariffs::Zone::PAEGASMimo},
+        {PricedNetwork::Paegas, Wednesday, at(7, 0), false, tariffs::Zone::PAEGAS},
+        {PricedNetwork::Paegas, Wednesday, at(19, 0), false, tariffs::Zone::PAEGASMimo},
+        {PricedNetwork::Paegas, Sunday, at(12, 0), false, tariffs::Zone::PAEGASMimo},
+        {PricedNetwork::Eurotel, Wednesday, at(18, 59, 59), false, tariffs::Zone::EUROTEL},
+        {PricedNetwork::Eurotel, Wednesday, at(23, 0), false, tariffs::Zone::EUROTELMimo},
+        {PricedNetwork::Eurotel, MayDay, at(10, 0), false, tariffs::Zone::EUROTEL},
+        {PricedNetwork::Eurotel, MayDay, at(10, 0), true, tariffs::Zone::EUROTELMimo},
+        {PricedNetwork::Jts, MayDay, at(10, 0), true, tariffs::Zone::JTSMimo},
+        {PricedNetwork::Jts, MayDay, at(23, 0), true, tariffs::Zone::JTSNoc},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(zoneAt(c.network, c.date, c.time, c.holidaysAsWeekend), c.zone)

@@ -24,7 +24,7 @@ std::string windows1250(std::string_view utf8) {
             continue;
         }
         const char32_t c = (char32_t{b & 0x1Fu} << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-        out += cp1250::fromUnicode(c).value();
+        out += tariffs::cp1250::fromUnicode(c).value();
     }
     return out;
 }
@@ -60,8 +60,8 @@ TEST(CallList, EncodingsSeparatorsAndQuoting) {
         EXPECT_EQ(tally.encoding, c.encoding) << c.content;
         EXPECT_EQ(tally.separator, c.separator) << c.content;
         const CallSummary summary = summarise(tally, {});
-        EXPECT_EQ(summary.zone(Zone::EUROTEL), (Figures{1, 65, 8})) << c.content;  // 65 s in 4 days
-        EXPECT_EQ(summary.zone(Zone::JTSNoc), (Figures{1, 30, 4})) << c.content;
+        EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL), (Figures{1, 65, 8})) << c.content;  // 65 s in 4 days
+        EXPECT_EQ(summary.zone(tariffs::Zone::JTSNoc), (Figures{1, 30, 4})) << c.content;
         EXPECT_EQ(summary.spanDays, 4);
     }
 }
@@ -75,7 +75,7 @@ TEST(CallList, ColumnNamesInCzechAndEnglish) {
         "Datum;Číslo;Délka\n01.03.2000 10:00:00;602123456;60\n",  // the time in the date column
     };
     for (const char* list : lists) {
-        EXPECT_EQ(summarise(read(list), {}).zone(Zone::EUROTEL), (Figures{1, 60, 30})) << list;
+        EXPECT_EQ(summarise(read(list), {}).zone(tariffs::Zone::EUROTEL), (Figures{1, 60, 30})) << list;
     }
 }
 
@@ -90,7 +90,7 @@ TEST(CallList, TheDirectionOrKindColumn) {
         "1.3.2000;10:05;602123456;;Hlasová schránka;60\n"
         "1.3.2000;10:06;602123456;Outgoing;GPRS data;2048 kB\n");
     const CallSummary summary = summarise(tally, {});
-    EXPECT_EQ(summary.zone(Zone::EUROTEL).calls, 3u);
+    EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls, 3u);
     EXPECT_EQ(summary.notCountedFor(NotCounted::NotOutgoingVoice), (Figures{4, 121, 61}));
 }
 
@@ -103,7 +103,7 @@ TEST(CallList, TheSampleCallList) {
     struct Case {
         Rounding rounding;
         bool holidaysAsWeekend;
-        std::array<std::int32_t, ZoneCount> minutes;
+        std::array<std::int32_t, tariffs::ZoneCount> minutes;
     };
     const Case cases[] = {
         {Rounding::Exact, false, {41, 52, 37, 3, 14, 65, 14}},
@@ -124,10 +124,10 @@ TEST(CallList, TheSampleCallList) {
         {1, 120, 2}, {2, 612, 10}, {1, 195, 3}, {1, 300, 5}, {1, 90, 1}, {1, 50, 1}, {1, 70, 1}, {3, 450, 7},
     }};
     EXPECT_EQ(summary.notCounted, notCounted);
-    EXPECT_EQ(summary.zone(Zone::JTS), (Figures{5, 2569, 41}));  // one of them lasted 0 s
+    EXPECT_EQ(summary.zone(tariffs::Zone::JTS), (Figures{5, 2569, 41}));  // one of them lasted 0 s
 
     // D given: the same seconds over two months; below a week it warns.
-    EXPECT_EQ(summarise(tally, {.days = 62}).zone(Zone::JTS).monthlyMinutes, 21);
+    EXPECT_EQ(summarise(tally, {.days = 62}).zone(tariffs::Zone::JTS).monthlyMinutes, 21);
     EXPECT_FALSE(summarise(tally, {.days = 7}).shortPeriod());
     EXPECT_TRUE(summarise(tally, {.days = 6}).shortPeriod());
     EXPECT_FALSE(shortPeriodWarning(summarise(tally, {.days = 6})).empty());
@@ -160,13 +160,13 @@ TEST(CallList, CountsBeyondAMinuteFieldAreRefused) {
     auto& jts = tally.bucket(PricedNetwork::Jts, TimeOfDay::Day, DayKind::WorkingDay);
     jts.calls = 1;
     jts.seconds[0] = 2ull * 2147483647;  // over one day: 2147483647 minutes a month
-    EXPECT_EQ(usageFrom(summarise(tally, {})).count(Zone::JTS), 2147483647);
+    EXPECT_EQ(usageFrom(summarise(tally, {})).count(tariffs::Zone::JTS), 2147483647);
     jts.seconds[0] += 1;
     try {
         usageFrom(summarise(tally, {}));
         ADD_FAILURE() << "no refusal";
     } catch (const MinutesOutOfRange& e) {
-        EXPECT_EQ(e.zone(), Zone::JTS);
+        EXPECT_EQ(e.zone(), tariffs::Zone::JTS);
         EXPECT_EQ(e.minutes(), 2147483648);
     }
 }
@@ -240,7 +240,7 @@ TEST(CallList, ALargeListInBoundedStepsAndCancelled) {
         return true;
     });
     EXPECT_EQ(tally.encoding, Encoding::Windows1250);
-    EXPECT_EQ(summarise(tally, {}).zone(Zone::EUROTEL).calls, tally.rows);
+    EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).calls, tally.rows);
     EXPECT_EQ(reported.back(), content.size());
     EXPECT_GE(reported.size(), 4u);
 

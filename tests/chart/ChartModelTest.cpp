@@ -30,7 +30,7 @@ BarSeries seriesOf(std::initializer_list<double> values, const QLocale& locale =
     BarSeries series;
     series.setLocale(locale);
     int i = 0;
-    for (double value : values) series.AddBar(value, "PAEGAS-Tarif " + std::to_string(i++), AutomaticColour);
+    for (double value : values) series.AddBar(value, "PAEGAS-Tarif " + std::to_string(i++), fees::AutomaticColour);
     return series;
 }
 
@@ -95,11 +95,11 @@ private slots:
 
     void seriesKeepsOrderPositionsAndColours() {
         BarSeries series;
-        series.AddBar(5, "A", AutomaticColour);
+        series.AddBar(5, "A", fees::AutomaticColour);
         series.ClearBars();
-        QCOMPARE(series.AddBar(300, "EUROTEL-Ekonom", AutomaticColour), 0);
-        QCOMPARE(series.AddBar(100, "PAEGAS-Bus\xECness", AutomaticColour), 1);
-        QCOMPARE(series.AddBar(200, "X-Y", BarColour{0x123456}), 2);
+        QCOMPARE(series.AddBar(300, "EUROTEL-Ekonom", fees::AutomaticColour), 0);
+        QCOMPARE(series.AddBar(100, "PAEGAS-Bus\xECness", fees::AutomaticColour), 1);
+        QCOMPARE(series.AddBar(200, "X-Y", fees::BarColour{0x123456}), 2);
         QCOMPARE(series.count(), 3);
         const auto& bars = series.bars();
         QCOMPARE(bars[0].position, 0.0);
@@ -240,7 +240,7 @@ private slots:
         QFETCH(QSize, size);
         BarSeries series;
         series.setLocale(Czech);
-        for (double v : values) series.AddBar(v, "EUROTEL-Ekonom", AutomaticColour);
+        for (double v : values) series.AddBar(v, "EUROTEL-Ekonom", fees::AutomaticColour);
         TextWidths widths{QFont()};
         const ChartLayout layout(size, widths, series);
         const ViewRanges& following = layout.following();
@@ -269,7 +269,7 @@ private slots:
         QFETCH(QList<double>, values);
         BarSeries series;
         series.setLocale(Czech);
-        for (double v : values) series.AddBar(v, "EUROTEL-Pøedplaený Kredit", AutomaticColour);
+        for (double v : values) series.AddBar(v, "EUROTEL-Pøedplaený Kredit", fees::AutomaticColour);
         TextWidths widths(desktop::programFont());
         const QSizeF size(393, 353);
         const ChartLayout layout(size, widths, series);
@@ -287,8 +287,8 @@ private slots:
 
     void longLabelsAreElidedWithinTheirColumn() {
         BarSeries series;
-        series.AddBar(100, "EUROTEL-Ekonom", AutomaticColour);
-        series.AddBar(200, "EUROTEL-" + std::string(120, 'W'), AutomaticColour);
+        series.AddBar(100, "EUROTEL-Ekonom", fees::AutomaticColour);
+        series.AddBar(200, "EUROTEL-" + std::string(120, 'W'), fees::AutomaticColour);
         TextWidths widths{QFont()};
         const ChartLayout layout(QSizeF(393, 353), widths, series);
         QVERIFY(layout.labelColumnWidth() <= 393 * ChartLayout::LabelColumnShare);
@@ -310,7 +310,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(bool, scrolls);
         BarSeries series;
-        for (int i = 0; i < count; ++i) series.AddBar(i, "P-T", AutomaticColour);
+        for (int i = 0; i < count; ++i) series.AddBar(i, "P-T", fees::AutomaticColour);
         TextWidths widths{QFont()};
         constexpr double ScrollBar = 15;
         ChartLayout layout(QSizeF(393, 353), widths, series, ScrollBar);

@@ -32,14 +32,14 @@ struct NewTariff {
     double telephoneFee;
 };
 
-TariffList tariffs(std::initializer_list<NewTariff> entries) {
-    TariffList list(CalculatorDefaults);
+tariffs::TariffList tariffList(std::initializer_list<NewTariff> entries) {
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     for (const NewTariff& entry : entries) {
-        Tarifs& t = list.append();
+        tariffs::Tarifs& t = list.append();
         t.provider = entry.provider;
         t.name = entry.name;
         t.telephoneFee = entry.telephoneFee;
-        t.zone(Zone::JTS) = {5, 0};
+        t.zone(tariffs::Zone::JTS) = {5, 0};
     }
     return list;
 }
@@ -111,7 +111,7 @@ private slots:
         FeeChart& chart = shown.chart;
         // Costs deliberately unsorted: the bars must not follow them.
         const std::vector<double> costs = {300, 100, 200, 250, 50, 120, 90, 310, 60, 150, 220, 80, 170, 40, 260, 130, 280};
-        for (std::size_t i = 0; i < costs.size(); ++i) chart.Series1().AddBar(costs[i], "T-" + std::to_string(i), AutomaticColour);
+        for (std::size_t i = 0; i < costs.size(); ++i) chart.Series1().AddBar(costs[i], "T-" + std::to_string(i), fees::AutomaticColour);
         const QImage image = render(chart, ratio);
 
         const std::vector<std::pair<int, QColor>> expected = {
@@ -134,9 +134,9 @@ private slots:
     void anEndlessCostRunsToThePlotsEdgeInItsColour() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        chart.Series1().AddBar(300, "T-0", AutomaticColour);
-        chart.Series1().AddBar(qInf(), "T-1", AutomaticColour);
-        chart.Series1().AddBar(1e300, "T-2", AutomaticColour);
+        chart.Series1().AddBar(300, "T-0", fees::AutomaticColour);
+        chart.Series1().AddBar(qInf(), "T-1", fees::AutomaticColour);
+        chart.Series1().AddBar(1e300, "T-2", fees::AutomaticColour);
         const QImage image = render(chart, 1);
         const QRectF bar = chart.barRect(1);
         QCOMPARE(bar.right(), chart.plotArea().right());
@@ -162,12 +162,12 @@ private slots:
     void aFeeRunReplacesAllBars() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        const TariffList first = tariffs({{"A", "1", 10}, {"B", "2", 20}, {"C", "3", 30}, {"D", "4", 40}, {"E", "5", 50}});
-        const TariffList second = tariffs({{"EUROTEL", "Ekonom", 1225}, {"PAEGAS", "Start", 0}});
-        UsageProfile usage;
-        ComputeFees(usage, first, chart.Series1());
-        usage.count(Zone::JTS) = 3;
-        ComputeFees(usage, second, chart.Series1());
+        const tariffs::TariffList first = tariffList({{"A", "1", 10}, {"B", "2", 20}, {"C", "3", 30}, {"D", "4", 40}, {"E", "5", 50}});
+        const tariffs::TariffList second = tariffList({{"EUROTEL", "Ekonom", 1225}, {"PAEGAS", "Start", 0}});
+        fees::UsageProfile usage;
+        fees::ComputeFees(usage, first, chart.Series1());
+        usage.count(tariffs::Zone::JTS) = 3;
+        fees::ComputeFees(usage, second, chart.Series1());
         QCOMPARE(chart.series().count(), 2);
         QCOMPARE(chart.series().bars()[0].label, QStringLiteral("EUROTEL-Ekonom"));
         QCOMPARE(chart.series().bars()[1].position, 1.0);
@@ -190,7 +190,7 @@ private slots:
         QFETCH(QString, name);
         ShownChart shown(English);
         FeeChart& chart = shown.chart;
-        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", AutomaticColour);
+        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", fees::AutomaticColour);
         chart.setRegionalSettings(desktop::RegionalSettings(locale));  // after the bars: they follow
         QCOMPARE(chart.barText(0), name);
     }
@@ -198,7 +198,7 @@ private slots:
     void accessibleChildrenReadEveryBar() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        ComputeFees(UsageProfile{}, tariffs({{"PAEGAS", "Start", 290}, {"EUROTEL", "Ekonom", 1225}, {"OSKAR", "Go", 290}}),
+        fees::ComputeFees(fees::UsageProfile{}, tariffList({{"PAEGAS", "Start", 290}, {"EUROTEL", "Ekonom", 1225}, {"OSKAR", "Go", 290}}),
                     chart.Series1());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
         QVERIFY(accessible);
@@ -229,9 +229,9 @@ private slots:
     void ctrlCCopiesTheResultsForASpreadsheet() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", AutomaticColour);
-        chart.Series1().AddBar(0.5, "PAEGAS-Bus\xECness", AutomaticColour);
-        chart.Series1().AddBar(7, "Tab\tand\nline", AutomaticColour);
+        chart.Series1().AddBar(1225, "EUROTEL-Ekonom", fees::AutomaticColour);
+        chart.Series1().AddBar(0.5, "PAEGAS-Bus\xECness", fees::AutomaticColour);
+        chart.Series1().AddBar(7, "Tab\tand\nline", fees::AutomaticColour);
         QApplication::clipboard()->setText(QStringLiteral("before"));
         chart.setFocus();
         QTest::keyClick(&chart, Qt::Key_C, Qt::ControlModifier);
@@ -259,7 +259,7 @@ private slots:
         QFETCH(QString, outcome);
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T-" + std::to_string(i), AutomaticColour);
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         const ViewRanges following = chart.visibleRanges();
         const QPoint centre = chart.plotArea().center().toPoint();
@@ -295,7 +295,7 @@ private slots:
     void zoomPassesThroughSevenViewsBeforeTheTarget() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", AutomaticColour);
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", fees::AutomaticColour);
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(20, 20);
         const ViewRanges before = chart.visibleRanges();
@@ -319,7 +319,7 @@ private slots:
     void rightDragScrollsUntilThePointerLeavesThePlot() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", AutomaticColour);
+        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", fees::AutomaticColour);
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         const QRectF plot = chart.plotArea();
         const ViewRanges before = chart.visibleRanges();
@@ -340,17 +340,17 @@ private slots:
     void theViewSurvivesFeeRunsUntilRestored() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        const TariffList list = tariffs({{"A", "1", 100}, {"B", "2", 900}, {"C", "3", 400}});
-        ComputeFees(UsageProfile{}, list, chart.Series1());
+        const tariffs::TariffList list = tariffList({{"A", "1", 100}, {"B", "2", 900}, {"C", "3", 400}});
+        fees::ComputeFees(fees::UsageProfile{}, list, chart.Series1());
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         const ViewRanges following = chart.visibleRanges();
         const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(30, 30);
         leftDrag(&chart, from, from + QPoint(80, 80));
         QVERIFY(finishZoom(chart));
         const ViewRanges zoomed = chart.visibleRanges();
-        UsageProfile usage;
-        usage.count(Zone::JTS) = 500;
-        ComputeFees(usage, list, chart.Series1());
+        fees::UsageProfile usage;
+        usage.count(tariffs::Zone::JTS) = 500;
+        fees::ComputeFees(usage, list, chart.Series1());
         QCOMPARE(chart.visibleRanges(), zoomed);
         leftDrag(&chart, from + QPoint(80, 80), from);
         QVERIFY(chart.followsBars());
@@ -360,13 +360,13 @@ private slots:
     void hoveringABarShowsItsBreakdownAndElsewhereTheHint() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        TariffList list = tariffs({{"EUROTEL", "Ekonom", 400}, {"PAEGAS", "Start", 290}});
+        tariffs::TariffList list = tariffList({{"EUROTEL", "Ekonom", 400}, {"PAEGAS", "Start", 290}});
         list.seek(1).minimumCharge = 800;
-        UsageProfile usage;
-        usage.count(Zone::JTS) = 10;
-        ComputeFees(usage, list, chart.Series1());
-        chart.setBarDetails([&](int index) -> std::optional<CostBreakdown> {
-            return costBreakdown(list.seek(static_cast<std::size_t>(index)), usage);
+        fees::UsageProfile usage;
+        usage.count(tariffs::Zone::JTS) = 10;
+        fees::ComputeFees(usage, list, chart.Series1());
+        chart.setBarDetails([&](int index) -> std::optional<fees::CostBreakdown> {
+            return fees::costBreakdown(list.seek(static_cast<std::size_t>(index)), usage);
         });
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         auto hover = [&](QPointF at) {
@@ -391,7 +391,7 @@ private slots:
     void upAndDownWalkThroughTheBars() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 5; ++i) chart.Series1().AddBar(10.0 * i, "T-" + std::to_string(i), AutomaticColour);
+        for (int i = 0; i < 5; ++i) chart.Series1().AddBar(10.0 * i, "T-" + std::to_string(i), fees::AutomaticColour);
         chart.activateWindow();
         chart.setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&chart));
@@ -413,7 +413,7 @@ private slots:
     void walkingOutOfAZoomedViewScrollsTheBarIn() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 30; ++i) chart.Series1().AddBar(10.0 * i, "T", AutomaticColour);
+        for (int i = 0; i < 30; ++i) chart.Series1().AddBar(10.0 * i, "T", fees::AutomaticColour);
         chart.activateWindow();
         chart.setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&chart));
@@ -428,7 +428,7 @@ private slots:
     void barsThatDoNotFitALineApartScrollUnderTheCostAxis() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 40; ++i) chart.Series1().AddBar(10.0 * (i + 1), "T-" + std::to_string(i), AutomaticColour);
+        for (int i = 0; i < 40; ++i) chart.Series1().AddBar(10.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
         chart.activateWindow();
         chart.setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&chart));

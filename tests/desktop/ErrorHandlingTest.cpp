@@ -33,8 +33,8 @@ TEST(GeneralErrorHandler, HandlersThatFailShowTheirMessageAndTheProgramGoesOn) {
     prompter.expectError();
     prompter.expectError();
     EXPECT_TRUE(runHandler(prompter, nullptr, [] {}));
-    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("1,2,3"); }));
-    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::ConversionError("\x9Alicht"); }));
+    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::tariffs::ConversionError("1,2,3"); }));
+    EXPECT_FALSE(runHandler(prompter, nullptr, [] { throw hovorix::tariffs::ConversionError("\x9Alicht"); }));
     EXPECT_EQ(prompter.errors(), (QStringList{QStringLiteral("'1,2,3' is not a valid floating point value."),
                                               QString::fromUtf8("'šlicht' is not a valid floating point value.")}));
     ASSERT_EQ(prompter.interactions().size(), 2u);
@@ -65,9 +65,9 @@ TEST(GeneralErrorHandler, ConversionMessagesQuoteTheWholeTextUpToItsLimit) {
     };
     const QString tail = QStringLiteral("' is not a valid floating point value");
     const Case cases[] = {
-        {"a NUL byte from a file", messageOf(hovorix::ConversionError(std::string("1\0" "5", 3))),
+        {"a NUL byte from a file", messageOf(hovorix::tariffs::ConversionError(std::string("1\0" "5", 3))),
          QStringLiteral("'1") + QChar(0) + QStringLiteral("5") + tail},
-        {"a run-on number from a file", messageOf(hovorix::ConversionError(std::string(100000, '9'))),
+        {"a run-on number from a file", messageOf(hovorix::tariffs::ConversionError(std::string(100000, '9'))),
          QStringLiteral("'") + QString(255, u'9') + QChar(0x2026) + tail},
         {"a text typed into a field", conversionMessage(QStringLiteral("12a")), QStringLiteral("'12a") + tail},
         {"a long text pasted into a field", conversionMessage(QString(32767, u'x')),

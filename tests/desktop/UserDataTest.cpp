@@ -21,13 +21,13 @@ namespace {
 QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 struct ReadBack {
-    TariffList list{EditorDefaults};
+    tariffs::TariffList list{tariffs::EditorDefaults};
     std::string version;
 };
 
 ReadBack readWith(const std::filesystem::path& path, char separator) {
     ReadBack file;
-    readTariffFile(path, file.list, file.version, ReadFileOptions{separator, false});
+    tariffs::readTariffFile(path, file.list, file.version, tariffs::ReadFileOptions{separator, false});
     return file;
 }
 
@@ -49,7 +49,7 @@ TEST(UserDataFolder, TheFirstStartGetsTheSampleInTheUsersOwnNumberFormat) {
         EXPECT_EQ(prepareUserDataFolder(qPath(folder), HOVORIX_SAMPLE, RegionalSettings(c.locale)), Seeding::Seeded);
 
         // Written as "tarif.ini", which both programs find.
-        const auto found = findTariffFile(folder);
+        const auto found = tariffs::findTariffFile(folder);
         ASSERT_TRUE(found);
         EXPECT_EQ(found->filename(), "tarif.ini");
         const ReadBack copy = readWith(*found, c.separator);

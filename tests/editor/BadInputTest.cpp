@@ -61,15 +61,15 @@ TEST(BadInput, OpenShowsTheFileOrLeavesEverythingAsItWas) {
         EXPECT_EQ(editor.form->dataVersion(), expected.version.value_or("2.3"));
         EXPECT_TRUE(editor.form->isSaved());
         EXPECT_EQ(editor.form->isPartlyRead(), expected.notice != Outcome::Notice::None);
-        const hovorix::TariffList read = editor.form->tariffs();
+        const hovorix::tariffs::TariffList read = editor.form->tariffs();
 
         // Saved (over a partly read file only when the user insists) and
         // read again, the tariffs are what the window showed.
         if (editor.form->isPartlyRead()) editor.prompter.answer(Answer::Yes);
         editor.click("Button2");
-        hovorix::TariffList again(hovorix::EditorDefaults);
+        hovorix::tariffs::TariffList again(hovorix::tariffs::EditorDefaults);
         std::string version;
-        hovorix::readTariffFile(fs::path(name.toStdString()), again, version, {.decimalSeparator = ','});
+        hovorix::tariffs::readTariffFile(fs::path(name.toStdString()), again, version, {.decimalSeparator = ','});
         EXPECT_EQ(again, read);
         EXPECT_EQ(version, editor.form->dataVersion());
         editor.expectScriptDone();

@@ -20,26 +20,26 @@ const QString Changed = QStringLiteral("Soubor tarif.ini byl změněn. Uložit ?
 
 // The bytes a save of the form's list must produce at the tests' moment.
 std::string writerBytes(const TCenikarForm& form) {
-    return hovorix::writeTariffs(form.tariffs(), form.dataVersion(), ',', czechSettings().stamp(saveMoment()));
+    return hovorix::tariffs::writeTariffs(form.tariffs(), form.dataVersion(), ',', czechSettings().stamp(saveMoment()));
 }
 
-hovorix::TariffList readBack(const fs::path& file) {
-    hovorix::TariffList list(hovorix::EditorDefaults);
+hovorix::tariffs::TariffList readBack(const fs::path& file) {
+    hovorix::tariffs::TariffList list(hovorix::tariffs::EditorDefaults);
     std::string version;
-    hovorix::readTariffFile(file, list, version, {.decimalSeparator = ','});
+    hovorix::tariffs::readTariffFile(file, list, version, {.decimalSeparator = ','});
     return list;
 }
 
 // A save whose writing fails the way a full disk does, or whose last step,
 // putting the new file in place of the old one, fails.
-class FullDisk : public hovorix::SaveIo {
+class FullDisk : public hovorix::tariffs::SaveIo {
 public:
     long write(int, const char*, unsigned long) override {
         errno = ENOSPC;
         return -1;
     }
 };
-class FailingRename : public hovorix::SaveIo {
+class FailingRename : public hovorix::tariffs::SaveIo {
 public:
     int rename(const char*, const char*) override {
         errno = EBUSY;
@@ -138,7 +138,7 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
         Editor editor(threeTariffs());
-        const hovorix::TariffList before = editor.form->tariffs();
+        const hovorix::tariffs::TariffList before = editor.form->tariffs();
         editor.clickRow(c.row);
         editor.prompter.answer(c.answer);
         editor.click("Smaz");
@@ -181,7 +181,7 @@ TEST(EditorMove, SwapsWithTheNeighbourAndKeepsTheTariffSelected) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.row << " " << c.buttons.front() << " x" << c.buttons.size());
         Editor editor(threeTariffs());
-        const hovorix::TariffList before = editor.form->tariffs();
+        const hovorix::tariffs::TariffList before = editor.form->tariffs();
         editor.clickRow(c.row);
         for (const char* button : c.buttons) editor.click(button);
 
@@ -232,7 +232,7 @@ TEST(EditorRowButtons, DoNothingWhileNoRowIsSelected) {
         editor.prompter.answer(c.deleteAnswer);
         editor.click("Smaz");
         ASSERT_EQ(editor.rowButtons(), QStringLiteral("USND"));
-        const hovorix::TariffList before = editor.form->tariffs();
+        const hovorix::tariffs::TariffList before = editor.form->tariffs();
         const bool saved = editor.form->isSaved();
 
         for (const char* button : {"Smaz", "Dolu", "Nahoru", "Uprav"}) editor.click(button);
@@ -464,7 +464,7 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
         Editor editor(threeTariffs());
         editor.clickRow(0);
         editor.click("Dolu");
-        const hovorix::TariffList changed = editor.form->tariffs();
+        const hovorix::tariffs::TariffList changed = editor.form->tariffs();
         const QStringList rows = editor.rows();
         const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
         editor.prompter.expectError(message);
@@ -614,7 +614,7 @@ TEST(EditorOpen, AFileThatFailsLeavesEverythingAsItWas) {
         c.prepare(editor.folder.path());
         editor.clickRow(1);
         editor.click("Nahoru");
-        const hovorix::TariffList list = editor.form->tariffs();
+        const hovorix::tariffs::TariffList list = editor.form->tariffs();
         const QStringList rows = editor.rows();
         const QString title = editor.form->windowTitle();
         const QString name = editor.folder.file(c.name);

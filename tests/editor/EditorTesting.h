@@ -170,7 +170,7 @@ public:
 // What must hold after a save that failed: the message, the program still
 // running, the list and its rows as they were, the changes still marked as
 // unsaved under the same name. Empty when all holds, else what does not.
-inline std::string failedSaveProblems(const Editor& editor, const QString& message, const hovorix::TariffList& list,
+inline std::string failedSaveProblems(const Editor& editor, const QString& message, const hovorix::tariffs::TariffList& list,
                           const QStringList& rows, const QString& name) {
     std::string wrong;
     auto expect = [&wrong](bool holds, const std::string& what) {

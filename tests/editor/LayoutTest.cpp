@@ -40,7 +40,7 @@ TEST(EditorLayout, NoCaptionIsClippedInTheMainWindow) {
 TEST(EditorLayout, NoCaptionIsClippedInTheTariffDialog) {
     ScriptedPrompter prompter;
     hovorix::editor::TPoplatky dialog(prompter, ',', nullptr);
-    dialog.fill(hovorix::Tarifs{});
+    dialog.fill(hovorix::tariffs::Tarifs{});
     EXPECT_EQ(guitest::captionFit(dialog).clipped, QStringList{});
     EXPECT_EQ(unnamedInputs(dialog), QStringList{});
     EXPECT_EQ(dialog.size(), QSize(456, 330));

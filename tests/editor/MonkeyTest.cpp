@@ -7,9 +7,9 @@ using namespace editortest;
 
 namespace {
 
-QStringList labelsOf(const hovorix::TariffList& list) {
+QStringList labelsOf(const hovorix::tariffs::TariffList& list) {
     QStringList labels;
-    list.walk([&labels](const hovorix::Tarifs& t) { labels << hovorix::desktop::fromCp1250(hovorix::tariffLabel(t)); });
+    list.walk([&labels](const hovorix::tariffs::Tarifs& t) { labels << hovorix::desktop::fromCp1250(hovorix::tariffs::tariffLabel(t)); });
     return labels;
 }
 

@@ -139,9 +139,9 @@ TEST(EditorPartRead, FilesWhoseBytesHideTheirTariffsAreNeverLost) {
             EXPECT_EQ(editor.bytes(), c.bytes);
         } else {
             // Converted: every tariff and the version, now with CR LF.
-            hovorix::TariffList again(hovorix::EditorDefaults);
+            hovorix::tariffs::TariffList again(hovorix::tariffs::EditorDefaults);
             std::string version;
-            hovorix::readTariffFile(editor.folder / "tarif.ini", again, version, {});
+            hovorix::tariffs::readTariffFile(editor.folder / "tarif.ini", again, version, {});
             EXPECT_EQ(again, editor.form->tariffs());
             EXPECT_EQ(version, "4");
         }

@@ -10,8 +10,8 @@
 #include "tariffs/TariffFile.h"
 
 using namespace editortest;
-using hovorix::Tarifs;
-using hovorix::Zone;
+using hovorix::tariffs::Tarifs;
+using hovorix::tariffs::Zone;
 using hovorix::editor::TPoplatky;
 
 namespace {
@@ -326,7 +326,7 @@ TEST(EditorEdit, ChangesTheSelectedTariffOnlyOnOk) {
         SCOPED_TRACE(c.what);
         Editor editor(threeTariffs());
         editor.clickRow(1);
-        const hovorix::TariffList before = editor.form->tariffs();
+        const hovorix::tariffs::TariffList before = editor.form->tariffs();
         TPoplatky* shown = nullptr;
         editor.onTariffDialog([&shown, &c](TPoplatky& d) {
             shown = &d;
@@ -386,7 +386,7 @@ TEST(EditorAdd, AppendsOnOkAndDropsOnCancel) {
                 editor.clickRow(0);
                 editor.click("Dolu");
             }
-            const hovorix::TariffList before = editor.form->tariffs();
+            const hovorix::tariffs::TariffList before = editor.form->tariffs();
             const QStringList rows = editor.rows();
             editor.onTariffDialog([&c, &editor](TPoplatky& d) {
                 EXPECT_EQ(editor.form->tariffs().count(), 4u);
@@ -399,7 +399,7 @@ TEST(EditorAdd, AppendsOnOkAndDropsOnCancel) {
             if (!c.error.isEmpty()) editor.prompter.expectError(c.error);
             editor.click("Pridej");
 
-            hovorix::TariffList expected = before;
+            hovorix::tariffs::TariffList expected = before;
             QStringList expectedRows = rows;
             if (c.added) {
                 expected.append();

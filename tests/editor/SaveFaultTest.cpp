@@ -41,7 +41,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
         Editor editor(threeTariffs());
         editor.clickRow(0);
         editor.click("Dolu");
-        const hovorix::TariffList list = editor.form->tariffs();
+        const hovorix::tariffs::TariffList list = editor.form->tariffs();
         const QStringList rows = editor.rows();
         const QString message = QString(c.message).replace("%1", QString::fromStdString(editor.folder.path().string()));
         const fs::path file = editor.folder / "tarif.ini";
@@ -66,7 +66,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
         });
         EXPECT_TRUE(keptEverything);
         fs::permissions(editor.folder.path(), fs::perms::owner_all, fs::perm_options::add);
-        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::writeTariffs(list, "2.3", ',', czechSettings().stamp(saveMoment()))
+        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::tariffs::writeTariffs(list, "2.3", ',', czechSettings().stamp(saveMoment()))
                                                       : threeTariffs());
         EXPECT_EQ(entries(editor.folder.path()), 1u);
     }
@@ -82,15 +82,15 @@ TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom)
     SmallTmpfs disk(small, "64k");
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(disk.error());
 
-    hovorix::TariffList many(hovorix::EditorDefaults);
+    hovorix::tariffs::TariffList many(hovorix::tariffs::EditorDefaults);
     for (int i = 0; i < 150; ++i) {
-        hovorix::Tarifs& t = many.append();
+        hovorix::tariffs::Tarifs& t = many.append();
         t.provider = i % 2 ? "EUROTEL" : "PAEGAS";
         t.name = "Tarif " + std::to_string(i);
         t.telephoneFee = 100 + i;
-        for (hovorix::ZoneRate& zone : t.zones) zone = {4.5 + i / 100.0, 10};
+        for (hovorix::tariffs::ZoneRate& zone : t.zones) zone = {4.5 + i / 100.0, 10};
     }
-    const std::string old = hovorix::writeTariffs(many, "7", ',', czechSettings().stamp(saveMoment()));
+    const std::string old = hovorix::tariffs::writeTariffs(many, "7", ',', czechSettings().stamp(saveMoment()));
     ASSERT_GT(old.size(), 36u * 1024);
     ASSERT_LT(old.size(), 60u * 1024);
     writeBytes(small / "tarif.ini", old);
@@ -100,7 +100,7 @@ TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom)
     ASSERT_EQ(editor.rows().size(), 150);
     editor.clickRow(0);
     editor.click("Dolu");
-    const hovorix::TariffList list = editor.form->tariffs();
+    const hovorix::tariffs::TariffList list = editor.form->tariffs();
     const QStringList rows = editor.rows();
     const QString message = QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!").arg(name);
     editor.prompter.expectError(message);
@@ -113,7 +113,7 @@ TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom)
     editor.click("Button2");
     EXPECT_TRUE(editor.form->isSaved());
     EXPECT_EQ(readBytes(small / "tarif.ini"),
-              hovorix::writeTariffs(list, "7", ',', czechSettings().stamp(saveMoment())));
+              hovorix::tariffs::writeTariffs(list, "7", ',', czechSettings().stamp(saveMoment())));
     EXPECT_EQ(editor.prompter.errors().size(), 1);
     editor.expectScriptDone();
 }

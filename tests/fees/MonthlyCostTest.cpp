@@ -13,38 +13,38 @@ namespace {
 
 // Fees 500/100/200, 60 first free minutes, JTS 5, JTS-mimo 3, JTS-noc 2,
 // PAEGAS 10 with 10 free minutes.
-Tarifs referenceTariff() {
-    Tarifs t;
+tariffs::Tarifs referenceTariff() {
+    tariffs::Tarifs t;
     t.telephoneFee = 500;
     t.faxFee = 100;
     t.dataFee = 200;
     t.firstFreeMinutes = 60;
-    t.zone(Zone::JTS).rate = 5;
-    t.zone(Zone::JTSMimo).rate = 3;
-    t.zone(Zone::JTSNoc).rate = 2;
-    t.zone(Zone::PAEGAS) = {10, 10};
+    t.zone(tariffs::Zone::JTS).rate = 5;
+    t.zone(tariffs::Zone::JTSMimo).rate = 3;
+    t.zone(tariffs::Zone::JTSNoc).rate = 2;
+    t.zone(tariffs::Zone::PAEGAS) = {10, 10};
     return t;
 }
 
-UsageProfile referenceUsage() {
-    UsageProfile u;
-    u.count(Zone::JTS) = 100;
-    u.count(Zone::JTSMimo) = 50;
-    u.count(Zone::JTSNoc) = 50;
-    u.count(Zone::PAEGAS) = 20;
+fees::UsageProfile referenceUsage() {
+    fees::UsageProfile u;
+    u.count(tariffs::Zone::JTS) = 100;
+    u.count(tariffs::Zone::JTSMimo) = 50;
+    u.count(tariffs::Zone::JTSNoc) = 50;
+    u.count(tariffs::Zone::PAEGAS) = 20;
     u.fax = true;
     return u;
 }
 
-UsageProfile oneZone(Zone z, std::int32_t count, std::int64_t factor) {
-    UsageProfile u;
+fees::UsageProfile oneZone(tariffs::Zone z, std::int32_t count, std::int64_t factor) {
+    fees::UsageProfile u;
     u.count(z) = count;
     u.periodFactor = factor;
     return u;
 }
 
-Tarifs rateOnly(Zone z, double rate, double freeMinutes) {
-    Tarifs t;
+tariffs::Tarifs rateOnly(tariffs::Zone z, double rate, double freeMinutes) {
+    tariffs::Tarifs t;
     t.zone(z) = {rate, freeMinutes};
     return t;
 }
@@ -54,17 +54,17 @@ Tarifs rateOnly(Zone z, double rate, double freeMinutes) {
 TEST(MonthlyCost, WorkedExamples) {
     struct Case {
         const char* what;
-        Tarifs tariff;
-        UsageProfile usage;
+        tariffs::Tarifs tariff;
+        fees::UsageProfile usage;
         double cost;
     };
-    Tarifs flagged = referenceTariff();
+    tariffs::Tarifs flagged = referenceTariff();
     flagged.allMinutesFree = true;
-    Tarifs withMinimum = referenceTariff();
+    tariffs::Tarifs withMinimum = referenceTariff();
     withMinimum.minimumCharge = 1500;
-    Tarifs lowMinimum = referenceTariff();
+    tariffs::Tarifs lowMinimum = referenceTariff();
     lowMinimum.minimumCharge = 1000;
-    Tarifs prepaid;
+    tariffs::Tarifs prepaid;
     prepaid.telephoneFee = 20;
     prepaid.dataFee = 30;
     prepaid.minimumCharge = 200;
@@ -75,14 +75,14 @@ TEST(MonthlyCost, WorkedExamples) {
                                                                  60 * 50.0 / 220 * 2 - 60 * 20.0 / 220 * 10},
         {"minimum above the cost", withMinimum, referenceUsage(), 1500},
         {"minimum below the cost", lowMinimum, referenceUsage(), 1225},
-        {"7 a week against 30 free", rateOnly(Zone::JTS, 1, 30), oneZone(Zone::JTS, 7, PerWeekFactor), 0},
-        {"70 a week against 30 free", rateOnly(Zone::PAEGAS, 1, 30), oneZone(Zone::PAEGAS, 70, PerWeekFactor), 269.999},
-        {"10 a day", rateOnly(Zone::EUROTELMimo, 1, 0), oneZone(Zone::EUROTELMimo, 10, PerDayFactor), 300},
-        {"no minutes: fees raised to the minimum", prepaid, UsageProfile{}, 200},
-        {"free minutes above the usage", rateOnly(Zone::JTSNoc, 3, 500), oneZone(Zone::JTSNoc, 100, PerMonthFactor), 0},
+        {"7 a week against 30 free", rateOnly(tariffs::Zone::JTS, 1, 30), oneZone(tariffs::Zone::JTS, 7, fees::PerWeekFactor), 0},
+        {"70 a week against 30 free", rateOnly(tariffs::Zone::PAEGAS, 1, 30), oneZone(tariffs::Zone::PAEGAS, 70, fees::PerWeekFactor), 269.999},
+        {"10 a day", rateOnly(tariffs::Zone::EUROTELMimo, 1, 0), oneZone(tariffs::Zone::EUROTELMimo, 10, fees::PerDayFactor), 300},
+        {"no minutes: fees raised to the minimum", prepaid, fees::UsageProfile{}, 200},
+        {"free minutes above the usage", rateOnly(tariffs::Zone::JTSNoc, 3, 500), oneZone(tariffs::Zone::JTSNoc, 100, fees::PerMonthFactor), 0},
     };
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(MonthlyCost(c.tariff, c.usage), c.cost) << c.what;
-    EXPECT_NEAR(MonthlyCost(flagged, referenceUsage()), 1190.9090909090909, 1e-9);
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(fees::MonthlyCost(c.tariff, c.usage), c.cost) << c.what;
+    EXPECT_NEAR(fees::MonthlyCost(flagged, referenceUsage()), 1190.9090909090909, 1e-9);
 }
 
 TEST(MonthlyCost, ServicesCountOnlyWhileSwitchedOn) {
@@ -92,10 +92,10 @@ TEST(MonthlyCost, ServicesCountOnlyWhileSwitchedOn) {
     };
     const Case cases[] = {{false, false, 500}, {true, false, 600}, {false, true, 700}, {true, true, 800}};
     for (const Case& c : cases) {
-        UsageProfile u;
+        fees::UsageProfile u;
         u.fax = c.fax;
         u.data = c.data;
-        EXPECT_EQ(MonthlyCost(referenceTariff(), u), c.cost) << c.fax << c.data;
+        EXPECT_EQ(fees::MonthlyCost(referenceTariff(), u), c.cost) << c.fax << c.data;
     }
 }
 
@@ -105,28 +105,28 @@ TEST(MonthlyCost, PeriodFactors) {
         std::int64_t factor;
     };
     const Case cases[] = {{0, 300000}, {1, 42857}, {2, 10000}, {-1, 10000}, {3, 10000}};
-    for (const Case& c : cases) EXPECT_EQ(periodFactorForIndex(c.index), c.factor) << c.index;
+    for (const Case& c : cases) EXPECT_EQ(fees::periodFactorForIndex(c.index), c.factor) << c.index;
 }
 
 TEST(MonthlyCost, NoFirstFreeMinutesGivesTheSameCostWithOrWithoutTheFlag) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> minutes(0, 3000);
     for (int round = 0; round < 200; ++round) {
-        Tarifs t = referenceTariff();
+        tariffs::Tarifs t = referenceTariff();
         t.firstFreeMinutes = 0;
-        for (ZoneRate& z : t.zones) z = {minutes(random) / 100.0, static_cast<double>(minutes(random) % 50)};
-        UsageProfile u;
+        for (tariffs::ZoneRate& z : t.zones) z = {minutes(random) / 100.0, static_cast<double>(minutes(random) % 50)};
+        fees::UsageProfile u;
         for (auto& m : u.minutes) m = minutes(random);
-        Tarifs flagged = t;
+        tariffs::Tarifs flagged = t;
         flagged.allMinutesFree = true;
-        EXPECT_NEAR(MonthlyCost(t, u), MonthlyCost(flagged, u), 0.005);
+        EXPECT_NEAR(fees::MonthlyCost(t, u), fees::MonthlyCost(flagged, u), 0.005);
     }
 }
 
 TEST(MonthlyCost, ExtremeCountsStayFiniteAndNeverDivideByZero) {
     struct Case {
         const char* what;
-        std::array<std::int32_t, ZoneCount> minutes;
+        std::array<std::int32_t, tariffs::ZoneCount> minutes;
         bool flag;
     };
     const Case cases[] = {
@@ -137,30 +137,30 @@ TEST(MonthlyCost, ExtremeCountsStayFiniteAndNeverDivideByZero) {
         {"smallest", {INT32_MIN, 0, 0, 0, 0, 0, 0}, false},
     };
     for (const Case& c : cases) {
-        Tarifs t = referenceTariff();
+        tariffs::Tarifs t = referenceTariff();
         t.allMinutesFree = c.flag;
-        UsageProfile u;
+        fees::UsageProfile u;
         u.minutes = c.minutes;
-        u.periodFactor = PerDayFactor;
-        const double cost = MonthlyCost(t, u);
+        u.periodFactor = fees::PerDayFactor;
+        const double cost = fees::MonthlyCost(t, u);
         EXPECT_TRUE(std::isfinite(cost)) << c.what;
         EXPECT_GE(cost, 500) << c.what;  // zone charges never go negative
     }
     // 2^31 - 1 per day: formed in 64 bits, not wrapped in 32.
-    Tarifs t = rateOnly(Zone::JTS, 1, 0);
-    EXPECT_DOUBLE_EQ(MonthlyCost(t, oneZone(Zone::JTS, INT32_MAX, PerDayFactor)), INT32_MAX * 30.0);
+    tariffs::Tarifs t = rateOnly(tariffs::Zone::JTS, 1, 0);
+    EXPECT_DOUBLE_EQ(fees::MonthlyCost(t, oneZone(tariffs::Zone::JTS, INT32_MAX, fees::PerDayFactor)), INT32_MAX * 30.0);
 }
 
 TEST(MonthlyCost, ANotANumberCostFallsToTheMinimum) {
-    Tarifs t;
+    tariffs::Tarifs t;
     t.telephoneFee = 1e308;
     t.faxFee = 1e308;                  // the fees overflow to infinity...
-    t.zone(Zone::JTS) = {-1e308, 0};   // ...and a negative rate to minus infinity
+    t.zone(tariffs::Zone::JTS) = {-1e308, 0};   // ...and a negative rate to minus infinity
     t.minimumCharge = 42;
-    UsageProfile u;
+    fees::UsageProfile u;
     u.fax = true;
-    u.count(Zone::JTS) = 1000000;
-    const CostBreakdown b = costBreakdown(t, u);
+    u.count(tariffs::Zone::JTS) = 1000000;
+    const fees::CostBreakdown b = fees::costBreakdown(t, u);
     EXPECT_EQ(b.total, 42);
     EXPECT_TRUE(b.minimumApplied);
 }
@@ -170,22 +170,22 @@ TEST(CostBreakdown, PartsAddUpAndTheTotalIsBitIdentical) {
     std::uniform_real_distribution<double> amount(0, 1000);
     std::uniform_int_distribution<int> minutes(-20, 5000);
     for (int round = 0; round < 500; ++round) {
-        Tarifs t;
+        tariffs::Tarifs t;
         t.telephoneFee = amount(random);
         t.faxFee = amount(random);
         t.dataFee = amount(random);
         t.firstFreeMinutes = round % 3 ? amount(random) : 0;
         t.minimumCharge = amount(random) * 2;
         t.allMinutesFree = round % 2;
-        for (ZoneRate& z : t.zones) z = {amount(random) / 100, amount(random) / 10};
-        UsageProfile u;
+        for (tariffs::ZoneRate& z : t.zones) z = {amount(random) / 100, amount(random) / 10};
+        fees::UsageProfile u;
         for (auto& m : u.minutes) m = minutes(random);
         u.fax = random() % 2;
         u.data = random() % 2;
-        u.periodFactor = periodFactorForIndex(static_cast<int>(random() % 4));
+        u.periodFactor = fees::periodFactorForIndex(static_cast<int>(random() % 4));
 
-        const CostBreakdown b = costBreakdown(t, u);
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(b.total), std::bit_cast<std::uint64_t>(MonthlyCost(t, u)));
+        const fees::CostBreakdown b = fees::costBreakdown(t, u);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(b.total), std::bit_cast<std::uint64_t>(fees::MonthlyCost(t, u)));
         const double parts = b.telephoneFee + b.faxFee + b.dataFee + b.fixedNetwork + b.paegas + b.eurotel;
         if (b.minimumApplied) {
             EXPECT_EQ(b.total, t.minimumCharge);

@@ -13,32 +13,32 @@ using badinput::Outcome;
 // line of the file could not hold.
 TEST(BadInput, TheReaderReportsEachAsTheCatalogueSays) {
     for (const badinput::Case& c : badinput::catalogue()) {
-        for (const auto& [program, defaults] : {std::pair{"calculator", &CalculatorDefaults}, {"editor", &EditorDefaults}}) {
+        for (const auto& [program, defaults] : {std::pair{"calculator", &tariffs::CalculatorDefaults}, {"editor", &tariffs::EditorDefaults}}) {
             SCOPED_TRACE(c.name + " as the " + program + " reads it");
             TemporaryFolder folder;
             const auto path = folder / c.name;
             badinput::materialise(c, path);
-            TariffList list(*defaults);
+            tariffs::TariffList list(*defaults);
             const std::string before = "before";
             std::string version = before;
             const Outcome& expected = c.outcome;
             try {
-                readTariffFile(path, list, version, {.decimalSeparator = ',', .createIfMissing = true});
+                tariffs::readTariffFile(path, list, version, {.decimalSeparator = ',', .createIfMissing = true});
                 EXPECT_EQ(expected.kind, Outcome::Kind::Reads);
-            } catch (const ConversionError& error) {
+            } catch (const tariffs::ConversionError& error) {
                 EXPECT_EQ(expected.kind, Outcome::Kind::MalformedNumber);
                 EXPECT_EQ(error.line(), expected.line);
                 EXPECT_EQ(error.message(), expected.message);
                 EXPECT_LE(error.message().size(), 300u);
-            } catch (const OpenError& error) {
+            } catch (const tariffs::OpenError& error) {
                 EXPECT_EQ(expected.kind, Outcome::Kind::CannotOpen);
                 EXPECT_EQ(error.code(), expected.code);
             }
             EXPECT_EQ(list.count(), expected.tariffs);
             EXPECT_EQ(version, expected.version.value_or(before));
-            list.walk([](const Tarifs& t) {
-                EXPECT_LE(t.provider.size(), MaxTextLength);
-                EXPECT_LE(t.name.size(), MaxTextLength);
+            list.walk([](const tariffs::Tarifs& t) {
+                EXPECT_LE(t.provider.size(), tariffs::MaxTextLength);
+                EXPECT_LE(t.name.size(), tariffs::MaxTextLength);
             });
             // Reading never changes the file, whatever it holds.
             if (c.source != badinput::Case::Source::Folder) {

@@ -39,12 +39,12 @@ TEST(FormatNumber, FifteenSignificantDigitsInFixedOrScientificNotation) {
         {std::numeric_limits<double>::denorm_min(), "4,94065645841247E-324"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(formatNumber(c.value, ','), c.comma) << c.value;
+        EXPECT_EQ(tariffs::formatNumber(c.value, ','), c.comma) << c.value;
         std::string point = c.comma;
         for (char& ch : point) {
             if (ch == ',') ch = '.';
         }
-        EXPECT_EQ(formatNumber(c.value, '.'), point) << c.value;
+        EXPECT_EQ(tariffs::formatNumber(c.value, '.'), point) << c.value;
     }
 }
 
@@ -59,9 +59,9 @@ TEST(ParseNumber, AcceptsTheDecimalNumberGrammar) {
         {"007", 7},       {" -0 ", 0},       {"1E-999", 0},      {"4,94065645841247E-324", 4.94065645841247e-324},
         {"1,79769313486231E308", 1.79769313486231e308},
     };
-    for (const Case& c : cases) EXPECT_EQ(parseNumber(c.text, ','), c.value) << c.text;
-    EXPECT_EQ(parseNumber("12.5", '.'), 12.5);
-    EXPECT_EQ(parseNumber(".5", '.'), 0.5);
+    for (const Case& c : cases) EXPECT_EQ(tariffs::parseNumber(c.text, ','), c.value) << c.text;
+    EXPECT_EQ(tariffs::parseNumber("12.5", '.'), 12.5);
+    EXPECT_EQ(tariffs::parseNumber(".5", '.'), 0.5);
 }
 
 TEST(ParseNumber, RejectsEverythingElseWithTheConversionMessage) {
@@ -70,23 +70,23 @@ TEST(ParseNumber, RejectsEverythingElseWithTheConversionMessage) {
                                "--1",   "1E999", "-1E999", "1,8E308", "1,79769313486232E308", "1\t", "\t1", "12,5 30", "1d"};
     for (const char* text : malformed) {
         try {
-            parseNumber(text, ',');
+            tariffs::parseNumber(text, ',');
             ADD_FAILURE() << "accepted '" << text << "'";
-        } catch (const ConversionError& error) {
+        } catch (const tariffs::ConversionError& error) {
             EXPECT_EQ(error.what(), "'" + std::string(text) + "' is not a valid floating point value");
             EXPECT_EQ(error.text(), text);
         }
     }
-    EXPECT_THROW(parseNumber("12,5", '.'), ConversionError);
+    EXPECT_THROW(tariffs::parseNumber("12,5", '.'), tariffs::ConversionError);
 }
 
 TEST(NumberText, FormattedNumbersParseBackToTheSameText) {
     const double values[] = {0.1, 2.0 / 3, 1e-300, 123456.789, 1e22, -7.25e-7, 5e-324, 1.7976931348623157e308};
     for (char separator : {',', '.'}) {
         for (double value : values) {
-            const std::string text = formatNumber(value, separator);
-            const double back = parseNumber(text, separator);
-            EXPECT_EQ(formatNumber(back, separator), text);
+            const std::string text = tariffs::formatNumber(value, separator);
+            const double back = tariffs::parseNumber(text, separator);
+            EXPECT_EQ(tariffs::formatNumber(back, separator), text);
             EXPECT_NEAR(back, value, std::abs(value) * 1e-14) << text;
         }
     }
@@ -95,9 +95,9 @@ TEST(NumberText, FormattedNumbersParseBackToTheSameText) {
 TEST(ParseNumber, AVeryLongTextIsQuotedOnlyInPart) {
     const std::string digits(10'000'000, '7');
     try {
-        parseNumber(digits + "x", ',');
+        tariffs::parseNumber(digits + "x", ',');
         ADD_FAILURE() << "accepted";
-    } catch (const ConversionError& error) {
+    } catch (const tariffs::ConversionError& error) {
         EXPECT_EQ(error.text().size(), digits.size() + 1);  // the whole text stays available
         EXPECT_EQ(error.what(), "'" + std::string(255, '7') + "\x85' is not a valid floating point value");
     }

@@ -45,33 +45,33 @@ double randomNumber(std::mt19937_64& random) {
     }
 }
 
-TariffList randomList(std::mt19937_64& random) {
-    TariffList list(EditorDefaults);
+tariffs::TariffList randomList(std::mt19937_64& random) {
+    tariffs::TariffList list(tariffs::EditorDefaults);
     const int count = std::uniform_int_distribution<int>(0, 8)(random);
     for (int i = 0; i < count; ++i) {
-        Tarifs& t = list.append();
+        tariffs::Tarifs& t = list.append();
         t.provider = randomText(random);
         t.name = randomText(random);
         for (double* field : {&t.telephoneFee, &t.faxFee, &t.dataFee, &t.firstFreeMinutes, &t.minimumCharge}) {
             *field = randomNumber(random);
         }
-        for (ZoneRate& zone : t.zones) zone = {randomNumber(random), randomNumber(random)};
+        for (tariffs::ZoneRate& zone : t.zones) zone = {randomNumber(random), randomNumber(random)};
         t.allMinutesFree = random() % 2 == 0;
     }
     return list;
 }
 
 // What the file can keep of a number: its 15 significant digits.
-double kept(double value, char separator) { return parseNumber(formatNumber(value, separator), separator); }
+double kept(double value, char separator) { return tariffs::parseNumber(tariffs::formatNumber(value, separator), separator); }
 
-TariffList keptOf(const TariffList& list, char separator) {
-    TariffList result = list;
+tariffs::TariffList keptOf(const tariffs::TariffList& list, char separator) {
+    tariffs::TariffList result = list;
     for (std::size_t i = 0; i < result.count(); ++i) {
-        Tarifs& t = result.seek(i);
+        tariffs::Tarifs& t = result.seek(i);
         for (double* field : {&t.telephoneFee, &t.faxFee, &t.dataFee, &t.firstFreeMinutes, &t.minimumCharge}) {
             *field = kept(*field, separator);
         }
-        for (ZoneRate& zone : t.zones) zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
+        for (tariffs::ZoneRate& zone : t.zones) zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
     }
     return result;
 }
@@ -82,18 +82,18 @@ TEST(RoundTrip, RandomListsReadBackEqual) {
     std::mt19937_64 random(20261208);
     for (int round = 0; round < 300; ++round) {
         const char separator = round % 2 ? ',' : '.';
-        const TariffList list = randomList(random);
+        const tariffs::TariffList list = randomList(random);
         const std::string version = randomText(random);
-        const std::string bytes = writeTariffs(list, version, separator, {"1.1.26", "0:00:00"});
+        const std::string bytes = tariffs::writeTariffs(list, version, separator, {"1.1.26", "0:00:00"});
 
-        TariffList back(EditorDefaults);
+        tariffs::TariffList back(tariffs::EditorDefaults);
         std::string versionBack = "1.0";
-        readTariffs(bytes, back, versionBack, separator);
+        tariffs::readTariffs(bytes, back, versionBack, separator);
         ASSERT_EQ(back, keptOf(list, separator)) << "round " << round;
         ASSERT_EQ(versionBack, version);
 
         // A second generation is byte for byte the first, the date line aside.
-        const std::string again = writeTariffs(back, versionBack, separator, {"12.12.27", "23:59:59"});
+        const std::string again = tariffs::writeTariffs(back, versionBack, separator, {"12.12.27", "23:59:59"});
         ASSERT_TRUE(again.substr(again.find("\r\n")) == bytes.substr(bytes.find("\r\n"))) << "round " << round;
     }
 }

@@ -49,7 +49,7 @@ TEST(TariffFileOfAFolder, IsFoundWhateverTheCaseOfItsName) {
     for (const Case& c : cases) {
         TemporaryFolder folder;
         for (const std::string& name : c.present) writeBytes(folder / name, "");
-        const auto found = findTariffFile(folder.path());
+        const auto found = tariffs::findTariffFile(folder.path());
         if (c.found) {
             ASSERT_TRUE(found.has_value());
             EXPECT_EQ(found->filename(), c.found);
@@ -61,45 +61,45 @@ TEST(TariffFileOfAFolder, IsFoundWhateverTheCaseOfItsName) {
 
 TEST(ReadTariffFile, OpensReadsOrCreates) {
     TemporaryFolder folder;
-    TariffList list(EditorDefaults);
+    tariffs::TariffList list(tariffs::EditorDefaults);
     std::string version = "1.0";
 
     try {
-        readTariffFile(folder / "missing.ini", list, version, {});
+        tariffs::readTariffFile(folder / "missing.ini", list, version, {});
         ADD_FAILURE() << "a missing file was read";
-    } catch (const OpenError& e) {
+    } catch (const tariffs::OpenError& e) {
         EXPECT_EQ(e.code(), ENOENT);
     }
     EXPECT_FALSE(fs::exists(folder / "missing.ini"));
 
-    readTariffFile(folder / "new.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
+    tariffs::readTariffFile(folder / "new.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
     EXPECT_TRUE(fs::is_regular_file(folder / "new.ini"));
     EXPECT_EQ(fs::file_size(folder / "new.ini"), 0u);
     EXPECT_TRUE(list.isEmpty());
 
     fs::create_directory(folder / "tarif.ini");
     try {
-        readTariffFile(folder / "tarif.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
+        tariffs::readTariffFile(folder / "tarif.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
         ADD_FAILURE() << "a folder was read";
-    } catch (const OpenError& e) {
+    } catch (const tariffs::OpenError& e) {
         EXPECT_EQ(e.code(), EISDIR);
     }
 
     writeBytes(folder / "sample.ini", "verze 7\r\nprovider A\r\nsazba JTS 1,5 2\r\n");
-    readTariffFile(folder / "sample.ini", list, version, {});
+    tariffs::readTariffFile(folder / "sample.ini", list, version, {});
     ASSERT_EQ(list.count(), 1u);
-    EXPECT_EQ(list.seek(0).zone(Zone::JTS), (ZoneRate{1.5, 2}));
+    EXPECT_EQ(list.seek(0).zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.5, 2}));
     EXPECT_EQ(version, "7");
 }
 
 TEST(ReadTariffFile, TheSampleReadsInFull) {
-    TariffList list(CalculatorDefaults);
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version;
-    readTariffFile(HOVORIX_SAMPLE, list, version, {});
+    tariffs::readTariffFile(HOVORIX_SAMPLE, list, version, {});
     EXPECT_GE(list.count(), 8u);
     EXPECT_LE(list.count(), 12u);
     EXPECT_FALSE(version.empty());
-    list.walk([](const Tarifs& t) {
+    list.walk([](const tariffs::Tarifs& t) {
         EXPECT_TRUE(t.provider == "PAEGAS" || t.provider == "EUROTEL") << t.provider;
         EXPECT_NE(t.name, "Neznamy");
     });
@@ -108,14 +108,14 @@ TEST(ReadTariffFile, TheSampleReadsInFull) {
 TEST(SaveFile, CreatesAndReplacesKeepingPermissions) {
     TemporaryFolder folder;
     const fs::path target = folder / "tarif.ini";
-    saveFile(target, "first");
+    tariffs::saveFile(target, "first");
     EXPECT_EQ(readBytes(target), "first");
     const mode_t mask = umask(0);
     umask(mask);
     EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0666 & ~mask));
 
     fs::permissions(target, static_cast<fs::perms>(0640));
-    saveFile(target, "second");
+    tariffs::saveFile(target, "second");
     EXPECT_EQ(readBytes(target), "second");
     EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0640));
     EXPECT_TRUE(onlyFile(folder.path(), "tarif.ini"));
@@ -126,7 +126,7 @@ TEST(SaveFile, WritesThroughASymbolicLink) {
     fs::create_directory(folder / "data");
     writeBytes(folder / "data" / "real.ini", OldBytes);
     fs::create_symlink("data/real.ini", folder / "tarif.ini");
-    saveFile(folder / "tarif.ini", "new");
+    tariffs::saveFile(folder / "tarif.ini", "new");
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "tarif.ini")));
     EXPECT_EQ(readBytes(folder / "data" / "real.ini"), "new");
 }
@@ -135,10 +135,10 @@ TEST(SaveFile, ATargetThatIsAFolderIsRefused) {
     TemporaryFolder folder;
     fs::create_directory(folder / "tarif.ini");
     try {
-        saveFile(folder / "tarif.ini", "new");
+        tariffs::saveFile(folder / "tarif.ini", "new");
         ADD_FAILURE() << "saved over a folder";
-    } catch (const WriteError& e) {
-        EXPECT_EQ(e.stage(), WriteError::Stage::Create);
+    } catch (const tariffs::WriteError& e) {
+        EXPECT_EQ(e.stage(), tariffs::WriteError::Stage::Create);
         EXPECT_EQ(e.code(), EISDIR);
     }
     EXPECT_TRUE(fs::is_directory(folder / "tarif.ini"));
@@ -154,19 +154,19 @@ TEST(TariffFileIo, OnlyRegularFilesWhereAsked) {
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
     for (const fs::path& path : {pipe, fs::path("/dev/null")}) {
         SCOPED_TRACE(path);
-        TariffList list(EditorDefaults);
+        tariffs::TariffList list(tariffs::EditorDefaults);
         std::string version;
         try {
-            readTariffFile(path, list, version, {.createIfMissing = true, .regularFileOnly = true});
+            tariffs::readTariffFile(path, list, version, {.createIfMissing = true, .regularFileOnly = true});
             ADD_FAILURE() << "read";
-        } catch (const OpenError& e) {
+        } catch (const tariffs::OpenError& e) {
             EXPECT_EQ(e.code(), EINVAL);
         }
-        EXPECT_THROW(examineTariffFile(path, {.regularFileOnly = true}), OpenError);
+        EXPECT_THROW(tariffs::examineTariffFile(path, {.regularFileOnly = true}), tariffs::OpenError);
         try {
-            saveFile(path, "new");
+            tariffs::saveFile(path, "new");
             ADD_FAILURE() << "saved";
-        } catch (const WriteError& e) {
+        } catch (const tariffs::WriteError& e) {
             EXPECT_EQ(e.code(), EINVAL);
         }
     }
@@ -195,7 +195,7 @@ TEST(ExamineTariffFile, TellsLineEndsNulBytesAndLines) {
         SCOPED_TRACE(::testing::PrintToString(c.bytes));
         TemporaryFolder folder;
         writeBytes(folder / "t.ini", c.bytes);
-        const FileShape shape = examineTariffFile(folder / "t.ini", {});
+        const tariffs::FileShape shape = tariffs::examineTariffFile(folder / "t.ini", {});
         EXPECT_EQ(shape.lfEnded, c.lfEnded);
         EXPECT_EQ(shape.holdsNul, c.holdsNul);
         EXPECT_EQ(shape.linesByRule, c.linesByRule);
@@ -208,21 +208,21 @@ TEST(ReadTariffFile, LfAsLineEndReadsAnLfEndedFileInFull) {
     std::erase(lfOnly, '\r');
     TemporaryFolder folder;
     writeBytes(folder / "lf.ini", lfOnly);
-    TariffList asSample(EditorDefaults);
-    TariffList asLf(EditorDefaults);
+    tariffs::TariffList asSample(tariffs::EditorDefaults);
+    tariffs::TariffList asLf(tariffs::EditorDefaults);
     std::string sampleVersion;
     std::string lfVersion;
-    readTariffFile(HOVORIX_SAMPLE, asSample, sampleVersion, {});
-    readTariffFile(folder / "lf.ini", asLf, lfVersion, {.lfEndsLines = true});
+    tariffs::readTariffFile(HOVORIX_SAMPLE, asSample, sampleVersion, {});
+    tariffs::readTariffFile(folder / "lf.ini", asLf, lfVersion, {.lfEndsLines = true});
     EXPECT_EQ(asLf, asSample);
     EXPECT_EQ(lfVersion, sampleVersion);
 
     // A malformed number is reported at its line as LF counts it.
     writeBytes(folder / "bad.ini", "provider A\n\nsazba JTS 1.2 3\nprovider B\n");
     try {
-        readTariffFile(folder / "bad.ini", asLf, lfVersion, {.lfEndsLines = true});
+        tariffs::readTariffFile(folder / "bad.ini", asLf, lfVersion, {.lfEndsLines = true});
         ADD_FAILURE() << "no error";
-    } catch (const ConversionError& e) {
+    } catch (const tariffs::ConversionError& e) {
         EXPECT_EQ(e.line(), 3u);
     }
 }
@@ -248,9 +248,9 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
         fs::permissions(folder.path(), c.folder);
         const bool refused = asUnprivilegedUser(folder.path(), [&] {
             try {
-                saveFile(target, "new");
-            } catch (const WriteError& e) {
-                return e.stage() == WriteError::Stage::Create && e.code() == EACCES;
+                tariffs::saveFile(target, "new");
+            } catch (const tariffs::WriteError& e) {
+                return e.stage() == tariffs::WriteError::Stage::Create && e.code() == EACCES;
             }
             return false;
         });
@@ -264,31 +264,31 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
 namespace {
 
 // Fails one chosen call the way the system would.
-class FailingIo : public SaveIo {
+class FailingIo : public tariffs::SaveIo {
 public:
     enum class Call { Open, Write, Fsync, Chmod, Chown, Close, Rename, None };
     FailingIo(Call call, int code) : call_(call), code_(code) {}
 
     int openExclusive(const char* path, unsigned mode) override {
-        return call_ == Call::Open ? fail() : SaveIo::openExclusive(path, mode);
+        return call_ == Call::Open ? fail() : tariffs::SaveIo::openExclusive(path, mode);
     }
     long write(int fd, const char* data, unsigned long size) override {
         // A full disk takes part of the data before it refuses the rest.
-        if (call_ == Call::Write && size > 4) return SaveIo::write(fd, data, 4);
-        return call_ == Call::Write ? fail() : SaveIo::write(fd, data, size);
+        if (call_ == Call::Write && size > 4) return tariffs::SaveIo::write(fd, data, 4);
+        return call_ == Call::Write ? fail() : tariffs::SaveIo::write(fd, data, size);
     }
-    int fsync(int fd) override { return call_ == Call::Fsync ? fail() : SaveIo::fsync(fd); }
-    int fchmod(int fd, unsigned mode) override { return call_ == Call::Chmod ? fail() : SaveIo::fchmod(fd, mode); }
+    int fsync(int fd) override { return call_ == Call::Fsync ? fail() : tariffs::SaveIo::fsync(fd); }
+    int fchmod(int fd, unsigned mode) override { return call_ == Call::Chmod ? fail() : tariffs::SaveIo::fchmod(fd, mode); }
     int fchown(int fd, unsigned owner, unsigned group) override {
-        return call_ == Call::Chown ? fail() : SaveIo::fchown(fd, owner, group);
+        return call_ == Call::Chown ? fail() : tariffs::SaveIo::fchown(fd, owner, group);
     }
     int close(int fd) override {
-        if (call_ != Call::Close) return SaveIo::close(fd);
-        SaveIo::close(fd);
+        if (call_ != Call::Close) return tariffs::SaveIo::close(fd);
+        tariffs::SaveIo::close(fd);
         return fail();
     }
     int rename(const char* from, const char* to) override {
-        return call_ == Call::Rename ? fail() : SaveIo::rename(from, to);
+        return call_ == Call::Rename ? fail() : tariffs::SaveIo::rename(from, to);
     }
 
 private:
@@ -307,12 +307,12 @@ TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
     struct Case {
         Call call;
         int code;
-        WriteError::Stage stage;
+        tariffs::WriteError::Stage stage;
     };
     const Case cases[] = {
-        {Call::Open, ENOSPC, WriteError::Stage::Create}, {Call::Write, ENOSPC, WriteError::Stage::Write},
-        {Call::Fsync, EIO, WriteError::Stage::Write},    {Call::Chmod, EPERM, WriteError::Stage::Write},
-        {Call::Close, EDQUOT, WriteError::Stage::Write}, {Call::Rename, EXDEV, WriteError::Stage::Write},
+        {Call::Open, ENOSPC, tariffs::WriteError::Stage::Create}, {Call::Write, ENOSPC, tariffs::WriteError::Stage::Write},
+        {Call::Fsync, EIO, tariffs::WriteError::Stage::Write},    {Call::Chmod, EPERM, tariffs::WriteError::Stage::Write},
+        {Call::Close, EDQUOT, tariffs::WriteError::Stage::Write}, {Call::Rename, EXDEV, tariffs::WriteError::Stage::Write},
     };
     for (const Case& c : cases) {
         TemporaryFolder folder;
@@ -320,9 +320,9 @@ TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
         writeBytes(target, OldBytes);
         FailingIo io(c.call, c.code);
         try {
-            saveFile(target, std::string(1000, 'x'), io);
+            tariffs::saveFile(target, std::string(1000, 'x'), io);
             ADD_FAILURE() << "no failure reported for call " << static_cast<int>(c.call);
-        } catch (const WriteError& e) {
+        } catch (const tariffs::WriteError& e) {
             EXPECT_EQ(e.code(), c.code);
             EXPECT_EQ(e.stage(), c.stage);
             EXPECT_EQ(e.path(), target);
@@ -361,9 +361,9 @@ void expectRewrite(const RewriteCase& c) {
     auto save = [&] {
         FailingIo io(c.call, c.code);
         try {
-            saveFile(target, "new", io);
-        } catch (const WriteError& e) {
-            return e.code() == c.failure && e.stage() == WriteError::Stage::Write;
+            tariffs::saveFile(target, "new", io);
+        } catch (const tariffs::WriteError& e) {
+            return e.code() == c.failure && e.stage() == tariffs::WriteError::Stage::Write;
         }
         return c.failure == 0;
     };
@@ -419,11 +419,11 @@ TEST(SaveFileAsRoot, AFullDiskLeavesTheOldFile) {
     const fs::path target = mountPoint / "tarif.ini";
     writeBytes(target, OldBytes);
     try {
-        saveFile(target, std::string(256 * 1024, 'x'));
+        tariffs::saveFile(target, std::string(256 * 1024, 'x'));
         ADD_FAILURE() << "a full disk was not reported";
-    } catch (const WriteError& e) {
+    } catch (const tariffs::WriteError& e) {
         EXPECT_EQ(e.code(), ENOSPC);
-        EXPECT_EQ(e.stage(), WriteError::Stage::Write);
+        EXPECT_EQ(e.stage(), tariffs::WriteError::Stage::Write);
     }
     EXPECT_EQ(readBytes(target), OldBytes);
     EXPECT_TRUE(onlyFile(mountPoint, "tarif.ini"));
@@ -453,16 +453,16 @@ TEST(ReadTariffFile, ReadsPieceByPieceExactlyAsAWhole) {
         writeBytes(folder / "t.ini", content);
         std::vector<std::string> fromFile;
         std::vector<std::string> fromWhole;
-        TariffList fileList(CalculatorDefaults);
-        TariffList wholeList(CalculatorDefaults);
+        tariffs::TariffList fileList(tariffs::CalculatorDefaults);
+        tariffs::TariffList wholeList(tariffs::CalculatorDefaults);
         std::string fileVersion;
         std::string wholeVersion;
-        ReaderEvents fileEvents;
-        fileEvents.onLine = [&](std::size_t, std::string_view line, LineRule, bool) { fromFile.emplace_back(line); };
-        ReaderEvents wholeEvents;
-        wholeEvents.onLine = [&](std::size_t, std::string_view line, LineRule, bool) { fromWhole.emplace_back(line); };
-        readTariffFile(folder / "t.ini", fileList, fileVersion, {}, fileEvents);
-        readTariffs(content, wholeList, wholeVersion, ',', wholeEvents);
+        tariffs::ReaderEvents fileEvents;
+        fileEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) { fromFile.emplace_back(line); };
+        tariffs::ReaderEvents wholeEvents;
+        wholeEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) { fromWhole.emplace_back(line); };
+        tariffs::readTariffFile(folder / "t.ini", fileList, fileVersion, {}, fileEvents);
+        tariffs::readTariffs(content, wholeList, wholeVersion, ',', wholeEvents);
         ASSERT_TRUE(fromFile == fromWhole) << "round " << round;
         ASSERT_TRUE(fileList == wholeList) << "round " << round;
         EXPECT_EQ(fileVersion, wholeVersion);

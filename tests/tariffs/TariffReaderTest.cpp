@@ -12,7 +12,7 @@ using namespace hovorix;
 namespace {
 
 struct Read {
-    TariffList list{CalculatorDefaults};
+    tariffs::TariffList list{tariffs::CalculatorDefaults};
     std::string version = "neudáno";
     std::string error;  // the conversion message, empty when none
     std::size_t errorLine = 0;
@@ -21,8 +21,8 @@ struct Read {
 Read read(const std::string& content, char separator = ',') {
     Read result;
     try {
-        readTariffs(content, result.list, result.version, separator);
-    } catch (const ConversionError& e) {
+        tariffs::readTariffs(content, result.list, result.version, separator);
+    } catch (const tariffs::ConversionError& e) {
         result.error = e.what();
         result.errorLine = e.line();
     }
@@ -43,37 +43,37 @@ std::string withSeparator(std::string text, char separator) {
 TEST(TariffReader, OneLineAfterAProviderLine) {
     struct Case {
         const char* line;  // '#' is the decimal separator
-        std::function<void(const Tarifs&)> check;
+        std::function<void(const tariffs::Tarifs&)> check;
         const char* error;  // expected conversion message; '#' is the separator
     };
     const Case cases[] = {
-        {"sazba JTS 1#2 30", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), (ZoneRate{1.2, 30})); }, ""},
-        {"sazba JTS 1#2 30 pozn\xE1mka", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), (ZoneRate{1.2, 30})); }, ""},
-        {"sazba JTS-noc 0#5 0", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTSNoc), (ZoneRate{0.5, 0})); }, ""},
-        {"sazba JTS-mimo 2 5", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTSMimo), (ZoneRate{2, 5})); }, ""},
-        {"sazba PAEGAS 7#5 10", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::PAEGAS), (ZoneRate{7.5, 10})); }, ""},
-        {"sazba PAEGAS-mimo 3 1", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::PAEGASMimo), (ZoneRate{3, 1})); }, ""},
-        {"sazba EUROTEL 8 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::EUROTEL), (ZoneRate{8, 2})); }, ""},
-        {"sazba EUROTEL-mimo 4 0", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::EUROTELMimo), (ZoneRate{4, 0})); }, ""},
+        {"sazba JTS 1#2 30", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30})); }, ""},
+        {"sazba JTS 1#2 30 pozn\xE1mka", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30})); }, ""},
+        {"sazba JTS-noc 0#5 0", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTSNoc), (tariffs::ZoneRate{0.5, 0})); }, ""},
+        {"sazba JTS-mimo 2 5", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTSMimo), (tariffs::ZoneRate{2, 5})); }, ""},
+        {"sazba PAEGAS 7#5 10", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::PAEGAS), (tariffs::ZoneRate{7.5, 10})); }, ""},
+        {"sazba PAEGAS-mimo 3 1", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::PAEGASMimo), (tariffs::ZoneRate{3, 1})); }, ""},
+        {"sazba EUROTEL 8 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::EUROTEL), (tariffs::ZoneRate{8, 2})); }, ""},
+        {"sazba EUROTEL-mimo 4 0", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::EUROTELMimo), (tariffs::ZoneRate{4, 0})); }, ""},
         {"sazba JTS 1#2", nullptr, "'' is not a valid floating point value"},
         {"sazba JTS  1#2 30", nullptr, "'' is not a valid floating point value"},
         {"sazba JTS 1#2  30", nullptr, "'' is not a valid floating point value"},
-        {"sluzba telefon  25", [](const Tarifs& t) { EXPECT_EQ(t.telephoneFee, 25); }, ""},
-        {"sluzba fax 100", [](const Tarifs& t) { EXPECT_EQ(t.faxFee, 100); }, ""},
-        {"sluzba data 200#5", [](const Tarifs& t) { EXPECT_EQ(t.dataFee, 200.5); }, ""},
-        {"prvniminzdarma 60", [](const Tarifs& t) { EXPECT_EQ(t.firstFreeMinutes, 60); }, ""},
+        {"sluzba telefon  25", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.telephoneFee, 25); }, ""},
+        {"sluzba fax 100", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.faxFee, 100); }, ""},
+        {"sluzba data 200#5", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.dataFee, 200.5); }, ""},
+        {"prvniminzdarma 60", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.firstFreeMinutes, 60); }, ""},
         {"prvniminzdarma 10 20", nullptr, "'10 20' is not a valid floating point value"},
-        {"minimalne 150", [](const Tarifs& t) { EXPECT_EQ(t.minimumCharge, 150); }, ""},
+        {"minimalne 150", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.minimumCharge, 150); }, ""},
         {"minimalne", nullptr, "'' is not a valid floating point value"},
-        {"vsechnyminzdarma", [](const Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
-        {"vsechnyminzdarma ne, nikdy", [](const Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
-        {"vsechnyminzdarm", [](const Tarifs& t) { EXPECT_FALSE(t.allMinutesFree); }, ""},
-        {"tarif", [](const Tarifs& t) { EXPECT_EQ(t.name, ""); }, ""},
-        {"tarif  Ekonom ", [](const Tarifs& t) { EXPECT_EQ(t.name, " Ekonom "); }, ""},
-        {"Tarif Ekonom", [](const Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
-        {"Sazba JTS 1 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), ZoneRate{}); }, ""},
-        {"// sazba JTS 1 2", [](const Tarifs& t) { EXPECT_EQ(t.zone(Zone::JTS), ZoneRate{}); }, ""},
-        {"konec", [](const Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
+        {"vsechnyminzdarma", [](const tariffs::Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
+        {"vsechnyminzdarma ne, nikdy", [](const tariffs::Tarifs& t) { EXPECT_TRUE(t.allMinutesFree); }, ""},
+        {"vsechnyminzdarm", [](const tariffs::Tarifs& t) { EXPECT_FALSE(t.allMinutesFree); }, ""},
+        {"tarif", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, ""); }, ""},
+        {"tarif  Ekonom ", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, " Ekonom "); }, ""},
+        {"Tarif Ekonom", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
+        {"Sazba JTS 1 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); }, ""},
+        {"// sazba JTS 1 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); }, ""},
+        {"konec", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
     };
     for (char separator : {',', '.'}) {
         for (const Case& c : cases) {
@@ -95,7 +95,7 @@ TEST(TariffReader, TheOtherSeparatorIsMalformed) {
     EXPECT_EQ(read("provider X\r\nsazba JTS 1.2 30\r\n", ',').error, "'1.2' is not a valid floating point value");
     EXPECT_EQ(read("provider X\r\nsazba JTS 1,2 30\r\n", '.').error, "'1,2' is not a valid floating point value");
     // Whole numbers read the same under either.
-    EXPECT_EQ(read("provider X\r\nsazba JTS 1 30\r\n", '.').list.seek(0).zone(Zone::JTS), (ZoneRate{1, 30}));
+    EXPECT_EQ(read("provider X\r\nsazba JTS 1 30\r\n", '.').list.seek(0).zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1, 30}));
 }
 
 TEST(TariffReader, ProviderLinesStartTariffs) {
@@ -114,7 +114,7 @@ TEST(TariffReader, ProviderLinesStartTariffs) {
     for (const Case& c : cases) {
         const Read r = read(c.content);
         std::vector<std::string> providers;
-        r.list.walk([&](const Tarifs& t) { providers.push_back(t.provider); });
+        r.list.walk([&](const tariffs::Tarifs& t) { providers.push_back(t.provider); });
         EXPECT_EQ(providers, c.providers) << c.content;
     }
 }
@@ -149,39 +149,39 @@ TEST(TariffReader, LinesEndAtCarriageReturnAndTheFileAtCtrlZ) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines;
-        forEachLine(c.content, [&](std::string_view line) { lines.emplace_back(line); });
+        tariffs::forEachLine(c.content, [&](std::string_view line) { lines.emplace_back(line); });
         EXPECT_EQ(lines, c.lines) << c.what;
     }
 }
 
 TEST(TariffReader, LinesBeforeTheFirstProviderAreIgnoredAndReported) {
-    std::vector<std::pair<LineRule, bool>> seen;
-    ReaderEvents events;
-    events.onLine = [&](std::size_t, std::string_view, LineRule rule, bool applied) { seen.emplace_back(rule, applied); };
-    TariffList list(CalculatorDefaults);
+    std::vector<std::pair<tariffs::LineRule, bool>> seen;
+    tariffs::ReaderEvents events;
+    events.onLine = [&](std::size_t, std::string_view, tariffs::LineRule rule, bool applied) { seen.emplace_back(rule, applied); };
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version;
-    readTariffs("sluzba telefon abc\r\ntarif T\r\nprovider P\r\ntarif U\r\n", list, version, ',', events);
+    tariffs::readTariffs("sluzba telefon abc\r\ntarif T\r\nprovider P\r\ntarif U\r\n", list, version, ',', events);
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.seek(0).name, "U");
-    const std::vector<std::pair<LineRule, bool>> expected = {{LineRule::TelephoneFee, false},
-                                                             {LineRule::TariffName, false},
-                                                             {LineRule::Provider, true},
-                                                             {LineRule::TariffName, true}};
+    const std::vector<std::pair<tariffs::LineRule, bool>> expected = {{tariffs::LineRule::TelephoneFee, false},
+                                                             {tariffs::LineRule::TariffName, false},
+                                                             {tariffs::LineRule::Provider, true},
+                                                             {tariffs::LineRule::TariffName, true}};
     EXPECT_EQ(seen, expected);
 }
 
 TEST(TariffReader, TheLastVersionLineWinsAndEachIsAnnounced) {
     std::vector<std::string> announced;
-    ReaderEvents events;
+    tariffs::ReaderEvents events;
     events.onVersion = [&](std::string_view v) { announced.emplace_back(v); };
-    TariffList list(CalculatorDefaults);
+    tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version = "neud\xE1no";
-    readTariffs("verze 2.1\r\nprovider A\r\nverze 2.2\r\nverzeX\r\n", list, version, ',', events);
+    tariffs::readTariffs("verze 2.1\r\nprovider A\r\nverze 2.2\r\nverzeX\r\n", list, version, ',', events);
     EXPECT_EQ(version, "2.2");
     EXPECT_EQ(announced, (std::vector<std::string>{"2.1", "2.2"}));
 
     std::string untouched = "1.0";
-    readTariffs("provider A\r\n", list, untouched, ',');
+    tariffs::readTariffs("provider A\r\n", list, untouched, ',');
     EXPECT_EQ(untouched, "1.0");
 }
 
@@ -193,7 +193,7 @@ TEST(TariffReader, AMalformedNumberKeepsWhatWasReadBefore) {
     EXPECT_EQ(r.errorLine, 6u);
     ASSERT_EQ(r.list.count(), 2u);
     EXPECT_EQ(r.list.seek(1).telephoneFee, 10);
-    EXPECT_EQ(r.list.seek(1).zone(Zone::JTS).rate, 2);  // the first number of the pair was set
+    EXPECT_EQ(r.list.seek(1).zone(tariffs::Zone::JTS).rate, 2);  // the first number of the pair was set
     EXPECT_EQ(r.list.seek(1).name, "Neznamy");
     EXPECT_EQ(r.version, "3");
 }
@@ -207,22 +207,22 @@ TEST(TariffReader, LaterLinesReplaceEarlierValues) {
 TEST(TariffReader, LineRulesMatchOnlyTheirExactPrefix) {
     struct Case {
         const char* line;
-        LineRule rule;
+        tariffs::LineRule rule;
     };
     const Case cases[] = {
-        {"sazba JTS 1 2", LineRule::RateJTS},          {"sazba JTS-mimo 1 2", LineRule::RateJTSMimo},
-        {"sazba JTS-noc 1 2", LineRule::RateJTSNoc},   {"sazba JTS", LineRule::None},
-        {"sazba PAEGAS-mimo", LineRule::RatePAEGASMimo}, {"sazba EUROTEL 1 1", LineRule::RateEUROTEL},
-        {"verze", LineRule::None},                     {"verze ", LineRule::Version},
-        {"tarify", LineRule::TariffName},              {"provide", LineRule::None},
-        {"", LineRule::None},
+        {"sazba JTS 1 2", tariffs::LineRule::RateJTS},          {"sazba JTS-mimo 1 2", tariffs::LineRule::RateJTSMimo},
+        {"sazba JTS-noc 1 2", tariffs::LineRule::RateJTSNoc},   {"sazba JTS", tariffs::LineRule::None},
+        {"sazba PAEGAS-mimo", tariffs::LineRule::RatePAEGASMimo}, {"sazba EUROTEL 1 1", tariffs::LineRule::RateEUROTEL},
+        {"verze", tariffs::LineRule::None},                     {"verze ", tariffs::LineRule::Version},
+        {"tarify", tariffs::LineRule::TariffName},              {"provide", tariffs::LineRule::None},
+        {"", tariffs::LineRule::None},
     };
-    for (const Case& c : cases) EXPECT_EQ(matchLineRule(c.line), c.rule) << c.line;
+    for (const Case& c : cases) EXPECT_EQ(tariffs::matchLineRule(c.line), c.rule) << c.line;
 }
 
 TEST(TariffReader, EveryRuleIsFoundByItsOwnKeyword) {
     // Whatever the order of the rule table, no rule's lines go unread.
-    for (const LineRuleInfo& info : lineRules()) {
-        EXPECT_EQ(matchLineRule(std::string(info.prefix) + "1 2"), info.rule) << info.prefix;
+    for (const tariffs::LineRuleInfo& info : tariffs::lineRules()) {
+        EXPECT_EQ(tariffs::matchLineRule(std::string(info.prefix) + "1 2"), info.rule) << info.prefix;
     }
 }

@@ -16,7 +16,7 @@ void BarSeries::ClearBars() {
     if (changed_) changed_();
 }
 
-int BarSeries::AddBar(double value, const std::string& label, BarColour colour) {
+int BarSeries::AddBar(double value, const std::string& label, fees::BarColour colour) {
     const int index = count();
     Bar bar;
     bar.value = value;

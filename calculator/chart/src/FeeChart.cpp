@@ -56,7 +56,7 @@ FeeChart::FeeChart(QWidget* parent) : QWidget(parent), series_([this] { barsChan
 
 FeeChart::~FeeChart() = default;
 
-BarSink& FeeChart::Series1() { return series_; }
+fees::BarSink& FeeChart::Series1() { return series_; }
 
 QString FeeChart::hint() {
     return QStringLiteral("Zde vidíte přehled poplatků jednotlivých tarifů; tažením myši v grafu můžete zoomovat.");
@@ -214,7 +214,7 @@ QString FeeChart::barToolTip(int index) const {
     if (index < 0 || index >= series_.count()) return {};
     const Bar& bar = series_.bars()[static_cast<std::size_t>(index)];
     const QString title = QStringLiteral("<b>%1</b>").arg(oneLine(bar.label).toHtmlEscaped());
-    const std::optional<CostBreakdown> parts = details_ ? details_(index) : std::nullopt;
+    const std::optional<fees::CostBreakdown> parts = details_ ? details_(index) : std::nullopt;
     if (!parts) return title + QStringLiteral(": ") + bar.mark.toHtmlEscaped();
 
     const QLocale& locale = series_.locale();

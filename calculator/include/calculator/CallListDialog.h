@@ -35,7 +35,7 @@ public:
     calls::SummaryOptions options() const;
     const calls::CallSummary& summary() const { return summary_; }
     // The monthly minutes; set once the dialog was accepted.
-    const UsageProfile& usage() const { return usage_; }
+    const fees::UsageProfile& usage() const { return usage_; }
 
     void accept() override;
 
@@ -46,7 +46,7 @@ private:
     calls::CallTally tally_;
     desktop::Prompter& prompter_;
     calls::CallSummary summary_;
-    UsageProfile usage_;
+    fees::UsageProfile usage_;
 };
 
 }  // namespace hovorix::calculator

@@ -31,7 +31,7 @@ class CallListImport : public QObject {
 
 public:
     // What filling does: the seven monthly counts into the minute fields.
-    using Fill = std::function<void(const UsageProfile&)>;
+    using Fill = std::function<void(const fees::UsageProfile&)>;
 
     // tariffFolder: where the calculator reads its tariff file, and so where
     // a prefix table of the user's own (predvolby.txt) overrides the shipped one.

@@ -76,16 +76,16 @@ private:
     // One fee run over the whole tariff list for the usage profile the
     // window shows now.
     void ComputeFees();
-    UsageProfile usageProfile() const;
+    fees::UsageProfile usageProfile() const;
     // Puts monthly minutes into the seven fields and selects "měsíční", on
     // the input page; the fees follow when the user leaves it.
-    void fillMinutes(const UsageProfile& usage);
+    void fillMinutes(const fees::UsageProfile& usage);
 
     // Reads the tariff file into the list; false when it cannot be opened.
     bool readTariffFile();
     // Tells the user when the file's bytes hide its tariffs: lines ended by
     // LF alone, or NUL bytes.
-    void warnAboutShape(const QString& name, const FileShape& shape);
+    void warnAboutShape(const QString& name, const tariffs::FileShape& shape);
     void showCaption();
     // What every minute field does when the focus leaves it.
     void applyExitRule(MinuteSpinEdit& field);
@@ -94,22 +94,22 @@ private:
     // of its exit.
     struct MinuteField {
         MinuteSpinEdit* Ui::TTarifForm::*field;
-        Zone zone;
+        tariffs::Zone zone;
         void (TTarifForm::*onExit)();
     };
-    static const MinuteField MinuteFields[ZoneCount];
+    static const MinuteField MinuteFields[tariffs::ZoneCount];
 
     std::unique_ptr<Ui::TTarifForm> ui;
     desktop::Prompter& prompter_;
     std::filesystem::path folder_;
     desktop::RegionalSettings settings_;
-    TariffList tariffs_;
+    tariffs::TariffList tariffs_;
     std::string version_;  // Windows-1250, as the file gives it
     // The chart's series, which the fee run fills.
-    BarSink* Series1_ = nullptr;
+    fees::BarSink* Series1_ = nullptr;
     // The usage of the latest fee run, for the breakdown the chart shows
     // over a bar.
-    UsageProfile lastUsage_;
+    fees::UsageProfile lastUsage_;
     // The group boxes' style; a widget forgets a style that goes before it.
     std::unique_ptr<GroupFrameStyle> groupStyle_;
     CallListImport* callLists_ = nullptr;

@@ -46,7 +46,7 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay);
 // every day; the mobile networks have peak on working days 7-19 and off-peak
 // otherwise. holidaysAsWeekend counts a holiday on a working day as a weekend
 // day.
-Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
+tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
 
 // Dates and times as call lists write them; nullopt for anything else.
 // Dates: d.m.yyyy (blanks after the dots allowed) and yyyy-mm-dd, years from

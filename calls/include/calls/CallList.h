@@ -137,7 +137,7 @@ struct Figures {
 inline constexpr std::int32_t ShortPeriodDays = 7;
 
 struct CallSummary {
-    std::array<Figures, ZoneCount> zones{};            // indexed by Zone
+    std::array<Figures, tariffs::ZoneCount> zones{};            // indexed by Zone
     std::array<Figures, NotCountedCount> notCounted{}; // indexed by NotCounted
     std::uint64_t holidayCalls = 0;
     std::chrono::year_month_day firstDate;
@@ -145,7 +145,7 @@ struct CallSummary {
     std::int32_t spanDays = 0;  // first to last date, both included
     std::int32_t days = 0;      // D: spanDays, or the number the user gave
 
-    const Figures& zone(Zone z) const { return zones[static_cast<std::size_t>(z)]; }
+    const Figures& zone(tariffs::Zone z) const { return zones[static_cast<std::size_t>(z)]; }
     const Figures& notCountedFor(NotCounted reason) const { return notCounted[static_cast<std::size_t>(reason)]; }
     bool shortPeriod() const { return days < ShortPeriodDays; }
 };
@@ -163,17 +163,17 @@ std::string shortPeriodWarning(const CallSummary& summary);
 // A monthly count beyond what a minute field holds (2147483647).
 class MinutesOutOfRange : public std::runtime_error {
 public:
-    MinutesOutOfRange(Zone zone, std::int64_t minutes);
-    Zone zone() const { return zone_; }
+    MinutesOutOfRange(tariffs::Zone zone, std::int64_t minutes);
+    tariffs::Zone zone() const { return zone_; }
     std::int64_t minutes() const { return minutes_; }
 
 private:
-    Zone zone_;
+    tariffs::Zone zone_;
     std::int64_t minutes_;
 };
 
 // The seven monthly counts as a monthly usage profile (no fax, no data).
 // Throws MinutesOutOfRange rather than let a count wrap.
-UsageProfile usageFrom(const CallSummary& summary);
+fees::UsageProfile usageFrom(const CallSummary& summary);
 
 }  // namespace hovorix::calls

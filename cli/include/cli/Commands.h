@@ -26,7 +26,7 @@ enum class CostFormat { Text, Csv, Json };
 
 struct CostsRequest {
     std::string file;
-    UsageProfile usage;
+    fees::UsageProfile usage;
     // The minutes from a call list, monthly, in place of those in usage
     // (its fax and data switches still count).
     std::optional<CallListRequest> calls;

@@ -28,7 +28,7 @@ public:
     QString longTime(const QTime& time) const;
 
     // The date and time texts of a file written at that moment, in Windows-1250.
-    WriteStamp stamp(const QDateTime& when = QDateTime::currentDateTime()) const;
+    tariffs::WriteStamp stamp(const QDateTime& when = QDateTime::currentDateTime()) const;
 
 private:
     QLocale locale_;

@@ -47,7 +47,7 @@ public:
     void createTariffDialog();
 
     // The tariffs as the writer would write them now.
-    const TariffList& tariffs() const { return list_; }
+    const tariffs::TariffList& tariffs() const { return list_; }
     const std::string& dataVersion() const { return version_; }
     // The name the last read or write used, as shown in the caption.
     const QString& fileName() const { return fileName_; }
@@ -60,7 +60,7 @@ public:
     // The moment a save puts into the file's header line.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // The operating-system calls a save goes through.
-    void setSaveIo(SaveIo& io) { saveIo_ = &io; }
+    void setSaveIo(tariffs::SaveIo& io) { saveIo_ = &io; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,12 +94,12 @@ private:
     // one. A failure is shown and leaves the list and the name as they were;
     // so does a refusal to write over a file that was read only in part.
     bool writeFile(const QString& name);
-    ReadFileOptions readOptions() const;
+    tariffs::ReadFileOptions readOptions() const;
 
     // How a file is to be read, settled with the user before it is read.
     struct ReadPlan {
-        ReadFileOptions options;
-        FileShape shape;
+        tariffs::ReadFileOptions options;
+        tariffs::FileShape shape;
         // What a save over it would lose, when it cannot be read in full.
         std::optional<QString> loss;
     };
@@ -115,9 +115,9 @@ private:
     desktop::Prompter& prompter_;
     desktop::RegionalSettings settings_;
     std::function<QDateTime()> clock_;
-    SaveIo* saveIo_;
+    tariffs::SaveIo* saveIo_;
 
-    TariffList list_;
+    tariffs::TariffList list_;
     std::string version_;
     QString fileName_;
     bool saved_ = false;

@@ -28,10 +28,10 @@ public:
     TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget* parent);
     ~TPoplatky() override;
 
-    void fill(const Tarifs& tariff);
+    void fill(const tariffs::Tarifs& tariff);
     // Every field into the tariff, texts as typed. Throws ConversionError for
     // a field that holds no number (OK lets no such field through).
-    void writeBack(Tarifs& tariff) const;
+    void writeBack(tariffs::Tarifs& tariff) const;
 
     // The key filter of the numeric fields: the character the field receives
     // for a typed one, or a null character when it receives nothing. A field

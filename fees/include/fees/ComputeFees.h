@@ -7,7 +7,7 @@
 #include "fees/UsageProfile.h"
 #include "tariffs/TariffList.h"
 
-namespace hovorix {
+namespace hovorix::fees {
 
 // A bar colour as 0xRRGGBB; an empty colour lets the chart pick one from its
 // colour cycle.
@@ -25,6 +25,6 @@ public:
 
 // One fee run: clears the chart, then one bar per tariff in list order with
 // its monthly cost, its label and the automatic colour.
-void ComputeFees(const UsageProfile& usage, const TariffList& list, BarSink& chart);
+void ComputeFees(const UsageProfile& usage, const tariffs::TariffList& list, BarSink& chart);
 
-}  // namespace hovorix
+}  // namespace hovorix::fees

@@ -3,7 +3,7 @@
 #include "fees/UsageProfile.h"
 #include "tariffs/Tarifs.h"
 
-namespace hovorix {
+namespace hovorix::fees {
 
 // The parts of one tariff's monthly cost, computed in the very order the cost
 // is summed, so total is bit for bit what MonthlyCost returns.
@@ -18,9 +18,9 @@ struct CostBreakdown {
     double total = 0;
 };
 
-CostBreakdown costBreakdown(const Tarifs& tariff, const UsageProfile& usage);
+CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage);
 
 // The price of one tariff for one month of the given usage.
-double MonthlyCost(const Tarifs& tariff, const UsageProfile& usage);
+double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage);
 
-}  // namespace hovorix
+}  // namespace hovorix::fees

@@ -5,7 +5,7 @@
 
 #include "tariffs/Tarifs.h"
 
-namespace hovorix {
+namespace hovorix::fees {
 
 // Period factors in ten-thousandths: how many entered periods make a month.
 // A month counts as 30 days, or as 4.2857 weeks (not 30/7), to match the
@@ -21,13 +21,13 @@ std::int64_t periodFactorForIndex(int index);
 // What the user entered: minutes per zone for the period, the two services
 // and the period.
 struct UsageProfile {
-    std::array<std::int32_t, ZoneCount> minutes{};  // indexed by Zone
+    std::array<std::int32_t, tariffs::ZoneCount> minutes{};  // indexed by Zone
     bool fax = false;
     bool data = false;
     std::int64_t periodFactor = PerMonthFactor;
 
-    std::int32_t& count(Zone z) { return minutes[static_cast<std::size_t>(z)]; }
-    std::int32_t count(Zone z) const { return minutes[static_cast<std::size_t>(z)]; }
+    std::int32_t& count(tariffs::Zone z) { return minutes[static_cast<std::size_t>(z)]; }
+    std::int32_t count(tariffs::Zone z) const { return minutes[static_cast<std::size_t>(z)]; }
 };
 
-}  // namespace hovorix
+}  // namespace hovorix::fees

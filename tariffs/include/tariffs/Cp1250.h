@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace hovorix::cp1250 {
+namespace hovorix::tariffs::cp1250 {
 
 // Windows-1250, the code page of tariff files and of the call lists that
 // Czech spreadsheets save. All 256 byte values stand for a character: the
@@ -17,4 +17,4 @@ std::optional<char> fromUnicode(char32_t character);
 // 0x90, 0x98): a text that holds one was not written in this code page.
 bool defines(unsigned char byte);
 
-}  // namespace hovorix::cp1250
+}  // namespace hovorix::tariffs::cp1250

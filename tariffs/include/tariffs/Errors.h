@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // A text that is not a decimal number. The message is the one users of the
 // programs know: "'<text>' is not a valid floating point value" (the text in
@@ -71,4 +71,4 @@ private:
     Stage stage_;
 };
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // The two places where numbers cross to text and back, in the tariff file and
 // in the editor's fields alike, always under the decimal separator of the
@@ -23,4 +23,4 @@ double parseNumber(std::string_view text, char decimalSeparator);
 // The same grammar without the exception, for callers that only ask.
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value);
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

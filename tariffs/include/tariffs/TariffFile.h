@@ -7,7 +7,7 @@
 
 #include "tariffs/TariffReader.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // The tariff file of a folder, as both programs find it at start-up, so
 // that they always work on the same file: "Tarif.ini" (the calculator's
@@ -103,4 +103,4 @@ SaveIo& systemSaveIo();
 // the operating system's code; the temporary file never stays behind.
 void saveFile(const std::filesystem::path& path, std::string_view bytes, SaveIo& io = systemSaveIo());
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -7,7 +7,7 @@
 
 #include "tariffs/Tarifs.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // The two texts a freshly appended tariff receives. Each program owns one list
 // and brings its own pair: the provider default is overwritten at once when the
@@ -73,4 +73,4 @@ private:
     std::vector<Tarifs> tariffs_;
 };
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -9,7 +9,7 @@
 
 #include "tariffs/TariffList.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // What a line of a tariff file sets. A line is recognised by its first
 // characters, byte for byte and case-sensitive; lines that match nothing
@@ -119,4 +119,4 @@ void forEachLine(std::string_view content, Sink&& sink) {
     }
 }
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -5,7 +5,7 @@
 
 #include "tariffs/TariffList.h"
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // The texts of the file's header line, in the user's regional formats.
 struct WriteStamp {
@@ -20,4 +20,4 @@ struct WriteStamp {
 std::string writeTariffs(const TariffList& list, std::string_view version,
                          char decimalSeparator, const WriteStamp& stamp);
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace hovorix {
+namespace hovorix::tariffs {
 
 // The seven priced call destinations and time bands, always in this order: the
 // three fixed-network bands, then Paegas, then Eurotel. The tariff file writes
@@ -64,4 +64,4 @@ struct Tarifs {
 // text of the editor.
 std::string tariffLabel(const Tarifs& tariff);
 
-}  // namespace hovorix
+}  // namespace hovorix::tariffs

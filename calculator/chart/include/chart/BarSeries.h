@@ -22,7 +22,7 @@ struct Bar {
 
 // The chart's only series, "Poplatky": the bars of the latest fee run in the
 // order they came, never sorted by cost.
-class BarSeries : public BarSink {
+class BarSeries : public fees::BarSink {
 public:
     // changed runs after every change of the bars: the chart repaints.
     explicit BarSeries(std::function<void()> changed = {});
@@ -32,7 +32,7 @@ public:
     void ClearBars() override;
     // label is Windows-1250; the automatic colour takes the cycle entry of the
     // bar's index. Returns that index.
-    int AddBar(double value, const std::string& label, BarColour colour) override;
+    int AddBar(double value, const std::string& label, fees::BarColour colour) override;
 
     const std::vector<Bar>& bars() const { return bars_; }
     int count() const { return static_cast<int>(bars_.size()); }

@@ -35,13 +35,13 @@ public:
     ~FeeChart() override;
 
     // The chart's only series, "Poplatky", which the fee run fills.
-    BarSink& Series1();
+    fees::BarSink& Series1();
     const BarSeries& series() const { return series_; }
 
     // Where the cost breakdown of a bar comes from, asked for the bar's index
     // whenever its tooltip is shown; nullopt (or no source) shows the label
     // and the cost alone.
-    using BarDetails = std::function<std::optional<CostBreakdown>(int index)>;
+    using BarDetails = std::function<std::optional<fees::CostBreakdown>(int index)>;
     void setBarDetails(BarDetails details);
 
     // Marks, axis and copied costs use this locale's separators; the user's
