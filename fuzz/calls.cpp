@@ -46,8 +46,7 @@ void checkTally(const CallTally& tally) {
             previous = seconds;
             try {
                 usageFrom(summary);
-            } catch (const MinutesOutOfRange&) {
-            }
+            } catch (const MinutesOutOfRange&) {}
         }
     }
 }
@@ -56,9 +55,8 @@ void checkTally(const CallTally& tally) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    const std::size_t lines =
-        1 + static_cast<std::size_t>(std::max(std::count(content.begin(), content.end(), '\n'),
-                                              std::count(content.begin(), content.end(), '\r')));
+    const std::size_t lines = 1 + static_cast<std::size_t>(std::max(std::count(content.begin(), content.end(), '\n'),
+                                                                    std::count(content.begin(), content.end(), '\r')));
     try {
         checkTally(parseCallList(content, defaultPrefixTable()));
     } catch (const CallListError& error) {

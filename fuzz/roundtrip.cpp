@@ -27,7 +27,8 @@ hovorix::tariffs::TariffList keptOf(hovorix::tariffs::TariffList list, char sepa
         for (double* field : {&t.telephoneFee, &t.faxFee, &t.dataFee, &t.firstFreeMinutes, &t.minimumCharge}) {
             *field = kept(*field, separator);
         }
-        for (hovorix::tariffs::ZoneRate& zone : t.zones) zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
+        for (hovorix::tariffs::ZoneRate& zone : t.zones)
+            zone = {kept(zone.rate, separator), kept(zone.freeMinutes, separator)};
     }
     return list;
 }

@@ -17,7 +17,8 @@ void fill(chart::FeeChart& chart, int count) {
     fees::BarSink& series = chart.Series1();
     series.ClearBars();
     for (int i = 0; i < count; ++i) {
-        series.AddBar(200.0 + (i * 7919) % 3000 + i / 7.0, "OPERATOR-Tarif " + std::to_string(i), fees::AutomaticColour);
+        series.AddBar(200.0 + (i * 7919) % 3000 + i / 7.0, "OPERATOR-Tarif " + std::to_string(i),
+                      fees::AutomaticColour);
     }
 }
 

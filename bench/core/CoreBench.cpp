@@ -22,7 +22,8 @@ std::filesystem::path largeFile() {
     if (const char* named = std::getenv("HOVORIX_BENCH_FILE")) return named;
     static const std::filesystem::path path = [] {
         auto p = std::filesystem::temp_directory_path() / "hovorix-bench-tarif.ini";
-        std::ofstream(p, std::ios::binary) << tariffs::writeTariffs(bench::sampleTariffs(LargeList), "1", ',', {"1.1.01", "0:00:00"});
+        std::ofstream(p, std::ios::binary)
+            << tariffs::writeTariffs(bench::sampleTariffs(LargeList), "1", ',', {"1.1.01", "0:00:00"});
         return p;
     }();
     return path;

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     }
     const std::size_t count = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 100000;
     const auto list = hovorix::bench::sampleTariffs(count);
-    std::ofstream(argv[1], std::ios::binary) << hovorix::tariffs::writeTariffs(list, "2000.11", ',', {"08.12.26", "10:00:00"});
+    std::ofstream(argv[1], std::ios::binary)
+        << hovorix::tariffs::writeTariffs(list, "2000.11", ',', {"08.12.26", "10:00:00"});
     return 0;
 }

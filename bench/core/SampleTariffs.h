@@ -12,8 +12,18 @@ namespace hovorix::bench {
 // decimals, some first free minutes, some all-minutes-free tariffs and some
 // minimum charges. The same count always gives the same list.
 inline tariffs::TariffList sampleTariffs(std::size_t count) {
-    static const char* const Names[] = {"Start", "Optimum", "Profi", "Mana\x9E" "er", "V\xEDkend\xE1\xF8",
-                                        "Z\xE1klad", "Ekonom", "Kredit", "Ve\xE8" "ern\xED", "Firma"};
+    static const char* const Names[] = {"Start",
+                                        "Optimum",
+                                        "Profi",
+                                        "Mana\x9E"
+                                        "er",
+                                        "V\xEDkend\xE1\xF8",
+                                        "Z\xE1klad",
+                                        "Ekonom",
+                                        "Kredit",
+                                        "Ve\xE8"
+                                        "ern\xED",
+                                        "Firma"};
     std::mt19937 random(1999);
     std::uniform_int_distribution<int> crowns(0, 1500);
     std::uniform_int_distribution<int> halers(0, 1599);

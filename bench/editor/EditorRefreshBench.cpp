@@ -84,7 +84,8 @@ BENCHMARK(moveDown)->Unit(benchmark::kMillisecond)->UseRealTime();
 // the same row texts, laid out and painted.
 void bareListWidget(benchmark::State& state) {
     QStringList rows;
-    bench::sampleTariffs(Tariffs).walk([&rows](const tariffs::Tarifs& t) { rows << desktop::fromCp1250(tariffs::tariffLabel(t)); });
+    bench::sampleTariffs(Tariffs).walk(
+        [&rows](const tariffs::Tarifs& t) { rows << desktop::fromCp1250(tariffs::tariffLabel(t)); });
     QListWidget list;
     list.setFont(desktop::programFont());
     list.setUniformItemSizes(true);

@@ -21,9 +21,9 @@ using namespace std::chrono;
 
 // The zones as the calculator's window names its fields, in zone order.
 constexpr std::array<const char*, tariffs::ZoneCount> ZoneRows = {
-    "Pevná síť – ve špičce",   "Pevná síť – mimo špičku", "Pevná síť – v noci",
-    "Mobil Paegas – ve špičce", "Mobil Paegas – mimo špičku",
-    "Mobil Eurotel – ve špičce", "Mobil Eurotel – mimo špičku",
+    "Pevná síť – ve špičce",       "Pevná síť – mimo špičku",    "Pevná síť – v noci",
+    "Mobil Paegas – ve špičce",    "Mobil Paegas – mimo špičku", "Mobil Eurotel – ve špičce",
+    "Mobil Eurotel – mimo špičku",
 };
 
 // "1 den", "2 dny", "5 dní"
@@ -90,8 +90,8 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
 
     // The span does not depend on the choices.
     const calls::CallSummary span = calls::summarise(tally_, {});
-    ui->Obdobi->setText(QStringLiteral("%1 – %2 (%3)")
-                            .arg(dateText(span.firstDate), dateText(span.lastDate), daysText(span.spanDays)));
+    ui->Obdobi->setText(
+        QStringLiteral("%1 – %2 (%3)").arg(dateText(span.firstDate), dateText(span.lastDate), daysText(span.spanDays)));
     ui->DnyVypisu->setText(QStringLiteral("&podle výpisu: %1").arg(span.spanDays));
     ui->Dny->setValue(span.spanDays);
     ui->SvatkyHovory->setText(QString::number(span.holidayCalls));
@@ -134,8 +134,8 @@ void CallListDialog::recompute() {
     for (std::size_t i = 0; i < calls::NotCountedCount; ++i) {
         const auto reason = static_cast<calls::NotCounted>(i);
         const std::string_view text = calls::notCountedText(reason);
-        setRow(*ui->Nezapocteno, static_cast<int>(i), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-               summary_.notCountedFor(reason));
+        setRow(*ui->Nezapocteno, static_cast<int>(i),
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), summary_.notCountedFor(reason));
     }
     ui->Varovani->setText(QString::fromStdString(calls::shortPeriodWarning(summary_)));
     // A small D can make the numbers wider than before.

@@ -37,9 +37,8 @@ QPixmap chartPicture(qreal devicePixelRatio) {
         qreal length;
         QColor colour;
     };
-    const std::array<Bar, 3> bars = {{{22, QColor(0xFF, 0x00, 0x00)},
-                                      {14, QColor(0x00, 0x80, 0x00)},
-                                      {18, QColor(0xE0, 0xC0, 0x00)}}};
+    const std::array<Bar, 3> bars = {
+        {{22, QColor(0xFF, 0x00, 0x00)}, {14, QColor(0x00, 0x80, 0x00)}, {18, QColor(0xE0, 0xC0, 0x00)}}};
     qreal top = 6;
     for (const Bar& bar : bars) {
         const QRectF rect(5.5, top, bar.length, 6);

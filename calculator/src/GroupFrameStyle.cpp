@@ -1,9 +1,9 @@
 #include "GroupFrameStyle.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
-#include <qdrawutil.h>
 
 namespace hovorix::calculator {
 
@@ -37,8 +37,8 @@ QRect GroupFrameStyle::subControlRect(ComplexControl control, const QStyleOption
     }
 }
 
-void GroupFrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                         QPainter* painter, const QWidget* widget) const {
+void GroupFrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                         const QWidget* widget) const {
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || box == nullptr) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
@@ -53,8 +53,8 @@ void GroupFrameStyle::drawComplexControl(ComplexControl control, const QStyleOpt
     qDrawShadeRect(painter, subControlRect(CC_GroupBox, option, SC_GroupBoxFrame, widget), box->palette, true, 1, 0);
     painter->restore();
 
-    drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
-                 box->state & State_Enabled, box->text, QPalette::WindowText);
+    drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette, box->state & State_Enabled,
+                 box->text, QPalette::WindowText);
 }
 
 }  // namespace hovorix::calculator

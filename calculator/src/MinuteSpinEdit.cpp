@@ -49,9 +49,9 @@ std::int32_t MinuteSpinEdit::readValue(QStringView text) {
 }
 
 void MinuteSpinEdit::stepBy(int steps) {
-    const std::int64_t next = std::clamp<std::int64_t>(std::int64_t{value()} + steps,
-                                                       std::numeric_limits<std::int32_t>::min(),
-                                                       std::numeric_limits<std::int32_t>::max());
+    const std::int64_t next =
+        std::clamp<std::int64_t>(std::int64_t{value()} + steps, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max());
     setText(QString::number(next));
     selectAll();
 }
@@ -150,8 +150,7 @@ void MinuteSpinEdit::focusOutEvent(QFocusEvent* event) {
     stopStepping();
     // Switching to another program or opening the context menu leaves the
     // focus where it is as far as the window is concerned.
-    const bool leftTheField =
-        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    const bool leftTheField = event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (leftTheField) emit exited();
     // A message box from the exit rule takes the activation while the focus
     // is on its way, and the field it goes to then gets it back as the

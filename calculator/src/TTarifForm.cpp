@@ -173,12 +173,14 @@ void TTarifForm::warnAboutShape(const QString& name, const tariffs::FileShape& s
     // format's rule as always, since published files rely on it.
     QString text;
     if (shape.holdsNul) {
-        text = QStringLiteral("Soubor %1 obsahuje nulové bajty, není to tedy textový soubor ceníku. Tarify z něj "
-                              "nemusí být načteny správně.");
+        text = QStringLiteral(
+            "Soubor %1 obsahuje nulové bajty, není to tedy textový soubor ceníku. Tarify z něj "
+            "nemusí být načteny správně.");
     } else if (shape.lfEnded) {
-        text = QStringLiteral("Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
-                              "jediným řádkem a jeho tarify se nezobrazí. Otevřete ho v programu Cenikar "
-                              "a uložte, tím se převede.");
+        text = QStringLiteral(
+            "Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
+            "jediným řádkem a jeho tarify se nezobrazí. Otevřete ho v programu Cenikar "
+            "a uložte, tím se převede.");
     }
     if (!text.isEmpty()) prompter_.warning(nullptr, desktop::applicationTitle(), text.arg(name));
 }

@@ -1,6 +1,5 @@
 #include "calls/Calendar.h"
 
-
 namespace hovorix::calls {
 
 using namespace std::chrono;
@@ -29,13 +28,27 @@ bool isPublicHoliday(year_month_day date) {
     const unsigned m = static_cast<unsigned>(date.month());
     const unsigned d = static_cast<unsigned>(date.day());
     switch (m) {
-    case 1: if (d == 1) return true; break;
-    case 5: if (d == 1 || d == 8) return true; break;
-    case 7: if (d == 5 || d == 6) return true; break;
-    case 9: if (d == 28) return true; break;
-    case 10: if (d == 28) return true; break;
-    case 11: if (d == 17) return true; break;
-    case 12: if (d >= 24 && d <= 26) return true; break;
+    case 1:
+        if (d == 1) return true;
+        break;
+    case 5:
+        if (d == 1 || d == 8) return true;
+        break;
+    case 7:
+        if (d == 5 || d == 6) return true;
+        break;
+    case 9:
+        if (d == 28) return true;
+        break;
+    case 10:
+        if (d == 28) return true;
+        break;
+    case 11:
+        if (d == 17) return true;
+        break;
+    case 12:
+        if (d >= 24 && d <= 26) return true;
+        break;
     default: break;
     }
     if (m != 3 && m != 4) return false;
@@ -58,17 +71,14 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay) {
 }
 
 tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
-    const bool workingDay =
-        day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
+    const bool workingDay = day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
     const bool peak = workingDay && time == TimeOfDay::Day;
     switch (network) {
     case PricedNetwork::Jts:
         if (time == TimeOfDay::Night) return tariffs::Zone::JTSNoc;
         return peak ? tariffs::Zone::JTS : tariffs::Zone::JTSMimo;
-    case PricedNetwork::Paegas:
-        return peak ? tariffs::Zone::PAEGAS : tariffs::Zone::PAEGASMimo;
-    case PricedNetwork::Eurotel:
-        break;
+    case PricedNetwork::Paegas: return peak ? tariffs::Zone::PAEGAS : tariffs::Zone::PAEGASMimo;
+    case PricedNetwork::Eurotel: break;
     }
     return peak ? tariffs::Zone::EUROTEL : tariffs::Zone::EUROTELMimo;
 }

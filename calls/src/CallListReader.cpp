@@ -175,8 +175,8 @@ std::optional<Column> columnOf(std::string_view cell, Encoding encoding) {
 constexpr std::size_t HeaderMinimum = 2;
 
 std::size_t knownColumns(std::span<const std::string_view> fields, Encoding encoding) {
-    return static_cast<std::size_t>(
-        std::count_if(fields.begin(), fields.end(), [encoding](std::string_view f) { return columnOf(f, encoding).has_value(); }));
+    return static_cast<std::size_t>(std::count_if(
+        fields.begin(), fields.end(), [encoding](std::string_view f) { return columnOf(f, encoding).has_value(); }));
 }
 
 struct Layout {
@@ -225,8 +225,10 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
         case Column::Kind: layout.kinds.push_back(i); break;
         }
     }
-    if (layout.dateTime && layout.date) duplicate(std::min(*layout.date, *layout.dateTime), std::max(*layout.date, *layout.dateTime), "datum");
-    if (layout.dateTime && layout.time) duplicate(std::min(*layout.time, *layout.dateTime), std::max(*layout.time, *layout.dateTime), "čas");
+    if (layout.dateTime && layout.date)
+        duplicate(std::min(*layout.date, *layout.dateTime), std::max(*layout.date, *layout.dateTime), "datum");
+    if (layout.dateTime && layout.time)
+        duplicate(std::min(*layout.time, *layout.dateTime), std::max(*layout.time, *layout.dateTime), "čas");
     const auto missing = [line](Column column) {
         throw CallListError(Problem::MissingColumn,
                             std::string("V záhlaví chybí sloupec ") + columnDescription(column) + ".", line);
@@ -275,9 +277,7 @@ DateAndTime splitDateTime(std::string_view value) {
     return result;
 }
 
-std::string fieldsText(std::size_t n) {
-    return std::to_string(n) + (n >= 1 && n <= 4 ? " pole" : " polí");
-}
+std::string fieldsText(std::size_t n) { return std::to_string(n) + (n >= 1 && n <= 4 ? " pole" : " polí"); }
 
 // ---------------------------------------------------------------- the list
 
@@ -332,7 +332,8 @@ void CallListReader::start(std::string_view first) {
              0);
     }
     if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {
-        fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.", 0);
+        fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.",
+             0);
     }
     if (windows1250_) {
         tally_.encoding = Encoding::Windows1250;
@@ -394,9 +395,9 @@ char CallListReader::chooseSeparator(std::string_view first, bool whole) {
 // What a byte may be, as bits, so a block is classified in one branch-free
 // pass and searched again only when something is wrong with it.
 enum ByteClass : std::uint8_t {
-    Upper = 1,     // above 127: UTF-8 or Windows-1250 text
-    Control = 2,   // a control character other than tab, CR and LF
-    Undefined = 4, // no character in Windows-1250
+    Upper = 1,      // above 127: UTF-8 or Windows-1250 text
+    Control = 2,    // a control character other than tab, CR and LF
+    Undefined = 4,  // no character in Windows-1250
 };
 
 const std::array<std::uint8_t, 256> ByteClasses = [] {
@@ -414,12 +415,14 @@ const std::array<std::uint8_t, 256> ByteClasses = [] {
 // line is the line the block begins on.
 void CallListReader::check(std::string_view block, std::size_t line) {
     const auto lineAt = [&](std::size_t offset) {
-        return line + static_cast<std::size_t>(std::count(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(offset), lineBreak_));
+        return line + static_cast<std::size_t>(
+                          std::count(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(offset), lineBreak_));
     };
     const auto firstOf = [&](std::uint8_t byteClass) {
-        return static_cast<std::size_t>(std::find_if(block.begin(), block.end(), [byteClass](char c) {
-                                            return ByteClasses[static_cast<unsigned char>(c)] & byteClass;
-                                        }) - block.begin());
+        return static_cast<std::size_t>(
+            std::find_if(block.begin(), block.end(),
+                         [byteClass](char c) { return ByteClasses[static_cast<unsigned char>(c)] & byteClass; }) -
+            block.begin());
     };
     std::uint8_t found = 0;
     for (const char c : block) found |= ByteClasses[static_cast<unsigned char>(c)];
@@ -474,7 +477,8 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
                  " má " + fieldsText(layout_->fieldCount) + ".",
              line);
     }
-    if (std::equal(fields.begin(), fields.end(), layout_->header.begin())) return;  // the header again, as on a new page
+    if (std::equal(fields.begin(), fields.end(), layout_->header.begin()))
+        return;  // the header again, as on a new page
     row(line, fields);
 }
 
@@ -491,8 +495,8 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
                      "2000-03-02.",
                  line);
         }
-        fail(Problem::BadDate,
-             "Datum " + quote(value) + " neexistuje nebo není zapsáno jako 1.3.2000 či 2000-03-01.", line);
+        fail(Problem::BadDate, "Datum " + quote(value) + " neexistuje nebo není zapsáno jako 1.3.2000 či 2000-03-01.",
+             line);
     }
     if (parsed.hasTime && !parsed.time) {
         fail(Problem::BadTime, "Čas v " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
@@ -502,7 +506,8 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
         // column leaves the call's start in doubt.
         if (parsed.hasTime && *parsed.time != 0 && *parsed.time != time) {
             fail(Problem::BadDate,
-                 "Datum " + quote(value) + " udává i čas, jiný než sloupec s časem; není jasné, kdy hovor začal.", line);
+                 "Datum " + quote(value) + " udává i čas, jiný než sloupec s časem; není jasné, kdy hovor začal.",
+                 line);
         }
     } else if (!parsed.hasTime) {
         fail(Problem::BadTime, "Chybí čas hovoru: výpis nemá sloupec s časem a datum " + quote(value) + " ho neudává.",
@@ -515,7 +520,10 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
     lastDayKind_ = dayKind(date);
     lastHoliday_ = isPublicHoliday(date);
     // Only a plain date may be taken again from the last row's.
-    if (timeColumn && !parsed.hasTime) lastDate_ = value; else lastDate_.clear();
+    if (timeColumn && !parsed.hasTime)
+        lastDate_ = value;
+    else
+        lastDate_.clear();
 }
 
 std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
@@ -560,7 +568,8 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
         const std::string_view value = trimmed(fields[*layout.time]);
         if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
         const auto parsed = parseTime(value);
-        if (!parsed) fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
+        if (!parsed)
+            fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
         time = *parsed;
     }
     dayOf(fields[layout.dateTime ? *layout.dateTime : *layout.date], line, layout.time.has_value(), time);
@@ -589,7 +598,9 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     }
     const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
     const Destination destination = destinationOf(fields[*layout.number], line);
-    const auto notCounted = [&](NotCounted reason) { tally_.notCounted[static_cast<std::size_t>(reason)].add(seconds); };
+    const auto notCounted = [&](NotCounted reason) {
+        tally_.notCounted[static_cast<std::size_t>(reason)].add(seconds);
+    };
     switch (destination.kind) {
     case Destination::Kind::Abroad: return notCounted(NotCounted::Abroad);
     case Destination::Kind::Unknown: return notCounted(NotCounted::Unknown);

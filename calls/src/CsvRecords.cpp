@@ -6,8 +6,7 @@
 
 namespace hovorix::calls {
 
-CsvRecords::CsvRecords(char separator, char lineBreak, Sink sink)
-    : lineBreak_(lineBreak), sink_(std::move(sink)) {
+CsvRecords::CsvRecords(char separator, char lineBreak, Sink sink) : lineBreak_(lineBreak), sink_(std::move(sink)) {
     csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
     csv_set_delim(&parser_, static_cast<unsigned char>(separator));
     csv_set_blk_size(&parser_, 1024);
@@ -47,9 +46,7 @@ void CsvRecords::onRecordEnd(int, void* self) {
     r.fieldEnds_.clear();
 }
 
-std::size_t CsvRecords::openingLine() const {
-    return quotedAtLineStart_ && fieldsThisLine_ == 0 ? quoteLine_ : line_;
-}
+std::size_t CsvRecords::openingLine() const { return quotedAtLineStart_ && fieldsThisLine_ == 0 ? quoteLine_ : line_; }
 
 void CsvRecords::rethrowPending() {
     if (pending_) std::rethrow_exception(std::exchange(pending_, nullptr));
@@ -61,10 +58,11 @@ void CsvRecords::parseFailed() {
     if (parser_.quoted) {
         const std::size_t opened = openingLine();
         if (opened < line_) {
-            throw CallListError(Problem::UnclosedQuote,
-                                "Uvozovky otevřené na tomto řádku nejsou uzavřeny (jejich pole by pokračovalo až na řádek " +
-                                    std::to_string(line_) + ").",
-                                opened);
+            throw CallListError(
+                Problem::UnclosedQuote,
+                "Uvozovky otevřené na tomto řádku nejsou uzavřeny (jejich pole by pokračovalo až na řádek " +
+                    std::to_string(line_) + ").",
+                opened);
         }
         throw CallListError(Problem::BadQuote,
                             "Za uzavíracími uvozovkami pole pokračuje text; uvozovky uvnitř pole se zdvojují (\"\").",

@@ -57,8 +57,8 @@ private:
     char lineBreak_;
     Sink sink_;
     std::size_t line_ = 1;
-    std::size_t quoteLine_ = 0;           // where the open quoted field began
-    bool quotedAtLineStart_ = false;      // the line began inside a quoted field
+    std::size_t quoteLine_ = 0;       // where the open quoted field began
+    bool quotedAtLineStart_ = false;  // the line began inside a quoted field
     std::size_t fieldsThisLine_ = 0;
     std::size_t recordLine_ = 0;
     std::size_t recordBytes_ = 0;

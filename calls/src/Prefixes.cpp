@@ -125,14 +125,13 @@ PrefixTable parsePrefixTable(std::string_view text) {
         }
         for (const char c : prefix) {
             if (!isDigit(c)) {
-                throw PrefixFileError("Předvolba „" + std::string(prefix) + "“ smí obsahovat jen číslice.",
-                                      lineNumber);
+                throw PrefixFileError("Předvolba „" + std::string(prefix) + "“ smí obsahovat jen číslice.", lineNumber);
             }
         }
         if (prefix.starts_with("00")) {
-            throw PrefixFileError("Předvolba „" + std::string(prefix) +
-                                      "“ nemůže platit: čísla začínající 00 jsou hovory do zahraničí.",
-                                  lineNumber);
+            throw PrefixFileError(
+                "Předvolba „" + std::string(prefix) + "“ nemůže platit: čísla začínající 00 jsou hovory do zahraničí.",
+                lineNumber);
         }
         const auto network = networkNamed(name);
         if (!network) {
@@ -140,8 +139,7 @@ PrefixTable parsePrefixTable(std::string_view text) {
                                   lineNumber);
         }
         if (!table.add(prefix, *network)) {
-            throw PrefixFileError("Předvolba " + std::string(prefix) + " je v souboru uvedena podruhé.",
-                                  lineNumber);
+            throw PrefixFileError("Předvolba " + std::string(prefix) + " je v souboru uvedena podruhé.", lineNumber);
         }
     }
     return table;

@@ -13,17 +13,13 @@ namespace {
 constexpr std::array<std::string_view, RoundingCount> RoundingNames = {"exact", "60/60", "30/30", "60/1"};
 
 constexpr std::array<std::string_view, NotCountedCount> NotCountedTexts = {
-    "jiná síť (Oskar)",
-    "do zahraničí",
-    "bezplatná čísla",
-    "čísla se sdílenými náklady",
-    "prémiová čísla",
-    "služby",
-    "neznámá čísla",
-    "příchozí hovory, SMS, data a jiné",
+    "jiná síť (Oskar)", "do zahraničí", "bezplatná čísla", "čísla se sdílenými náklady",
+    "prémiová čísla",   "služby",       "neznámá čísla",   "příchozí hovory, SMS, data a jiné",
 };
 
-std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) { return (std::uint64_t{seconds} + unit - 1) / unit * unit; }
+std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) {
+    return (std::uint64_t{seconds} + unit - 1) / unit * unit;
+}
 
 // Digits in groups of three, as Czech writes large numbers.
 std::string grouped(std::int64_t value) {
@@ -113,7 +109,7 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
         for (std::size_t t = 0; t < TimeOfDayCount; ++t) {
             for (std::size_t k = 0; k < DayKindCount; ++k) {
                 const tariffs::Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
-                                         static_cast<DayKind>(k), options.holidaysAsWeekend);
+                                                  static_cast<DayKind>(k), options.holidaysAsWeekend);
                 addTo(summary.zones[static_cast<std::size_t>(zone)], tally.priced[n][t][k]);
             }
         }

@@ -17,9 +17,8 @@ ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator
     });
     tariffs::ReaderEvents events;
     if (strict) {
-        events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule, bool applied) {
-            inspector.inspect(lineNumber, line, rule, applied);
-        };
+        events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule,
+                                     bool applied) { inspector.inspect(lineNumber, line, rule, applied); };
     }
 
     tariffs::TariffList list(tariffs::CalculatorDefaults);

@@ -60,8 +60,8 @@ void printCsv(const std::vector<Row>& rows, bool breakdown) {
     print(stdout, breakdown ? "label,provider,tariff,fees,fixedNetwork,paegas,eurotel,minimumApplied,cost\r\n"
                             : "label,provider,tariff,cost\r\n");
     for (const Row& row : rows) {
-        std::string record = csvField(toUtf8(row.label)) + "," +
-                             csvField(toUtf8(row.provider)) + "," + csvField(toUtf8(row.name)) + ",";
+        std::string record =
+            csvField(toUtf8(row.label)) + "," + csvField(toUtf8(row.provider)) + "," + csvField(toUtf8(row.name)) + ",";
         if (breakdown) {
             for (const double part : {row.fees(), row.parts.fixedNetwork, row.parts.paegas, row.parts.eurotel}) {
                 record += roundTripNumber(part) + ",";
@@ -92,10 +92,10 @@ void printJson(const std::vector<Row>& rows, bool breakdown) {
                              ", \"provider\": " + jsonString(toUtf8(row.provider)) +
                              ", \"tariff\": " + jsonString(toUtf8(row.name));
         if (breakdown) {
-            object += ", \"fees\": " + jsonNumber(row.fees()) + ", \"fixedNetwork\": " +
-                      jsonNumber(row.parts.fixedNetwork) + ", \"paegas\": " + jsonNumber(row.parts.paegas) +
-                      ", \"eurotel\": " + jsonNumber(row.parts.eurotel) +
-                      ", \"minimumApplied\": " + (row.parts.minimumApplied ? "true" : "false");
+            object +=
+                ", \"fees\": " + jsonNumber(row.fees()) + ", \"fixedNetwork\": " + jsonNumber(row.parts.fixedNetwork) +
+                ", \"paegas\": " + jsonNumber(row.parts.paegas) + ", \"eurotel\": " + jsonNumber(row.parts.eurotel) +
+                ", \"minimumApplied\": " + (row.parts.minimumApplied ? "true" : "false");
         }
         object += ", \"cost\": " + jsonNumber(row.parts.total) + (r + 1 < rows.size() ? "},\n" : "}\n");
         print(stdout, object);
@@ -131,7 +131,8 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
     std::vector<Row> rows;
     rows.reserve(list.count());
     list.walk([&](const tariffs::Tarifs& tariff) {
-        rows.push_back({tariffs::tariffLabel(tariff), tariff.provider, tariff.name, fees::costBreakdown(tariff, usage)});
+        rows.push_back(
+            {tariffs::tariffLabel(tariff), tariff.provider, tariff.name, fees::costBreakdown(tariff, usage)});
     });
 
     switch (request.format) {

@@ -11,14 +11,14 @@ namespace {
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return asciiLower(a) == asciiLower(b);
-           });
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(),
+                                                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
 }
 
 const tariffs::LineRuleInfo& ruleInfo(tariffs::LineRule rule) {
     const auto& rules = tariffs::lineRules();
-    return *std::find_if(rules.begin(), rules.end(), [rule](const tariffs::LineRuleInfo& info) { return info.rule == rule; });
+    return *std::find_if(rules.begin(), rules.end(),
+                         [rule](const tariffs::LineRuleInfo& info) { return info.rule == rule; });
 }
 
 // The keyword as a publisher would name it: "sazba JTS", not "sazba JTS ".
@@ -68,7 +68,9 @@ void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line
         std::string_view written = line.substr(0, start + rule.prefix.size());
         while (!written.empty() && written.back() == ' ' && rule.prefix.back() == ' ') written.remove_suffix(1);
         // A run of blanks may be megabytes long; the keyword's end tells enough.
-        std::string shown = visibleText(written.substr(written.size() - std::min(written.size(), tariffs::MaxTextLength))).toStdString();
+        std::string shown =
+            visibleText(written.substr(written.size() - std::min(written.size(), tariffs::MaxTextLength)))
+                .toStdString();
         if (written.size() > tariffs::MaxTextLength) shown = "\u2026" + shown;
         warn(lineNumber, "line ignored: \"" + shown + "\" is not the keyword \"" + keyword(rule) + "\" (" + why + ")");
         return;
@@ -79,8 +81,9 @@ void StrictWarnings::checkBareLineFeeds(std::size_t lineNumber, std::string_view
     // The reader ends lines at CR only, so a bare LF stays inside the line.
     const auto feeds = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\n'));
     if (feeds == 0 || line.find_first_not_of(" \t\n") == std::string_view::npos) return;
-    warn(lineNumber, std::to_string(feeds) + (feeds == 1 ? " line end is LF alone and does not end a line"
-                                                         : " line ends are LF alone and do not end lines") +
+    warn(lineNumber, std::to_string(feeds) +
+                         (feeds == 1 ? " line end is LF alone and does not end a line"
+                                     : " line ends are LF alone and do not end lines") +
                          "; tariff files end their lines with CR LF");
 }
 

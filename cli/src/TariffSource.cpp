@@ -27,8 +27,8 @@ void explainSeparator(const std::string& where, std::string_view text, char deci
 
 }  // namespace
 
-ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariffs::TariffList& list, std::string& version,
-                       const tariffs::ReaderEvents& events) {
+ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariffs::TariffList& list,
+                          std::string& version, const tariffs::ReaderEvents& events) {
     try {
         tariffs::readTariffFile(path, list, version, tariffs::ReadFileOptions{decimalSeparator, false}, events);
         return Success;
@@ -39,8 +39,8 @@ ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariff
         explainSeparator(where, error.text(), decimalSeparator);
         return Failure;
     } catch (const tariffs::ReadError& error) {
-        print(stderr, path + ":" + std::to_string(error.line()) + ": cannot read the file: " + systemReason(error.code()) +
-                          "\n");
+        print(stderr, path + ":" + std::to_string(error.line()) +
+                          ": cannot read the file: " + systemReason(error.code()) + "\n");
         return Failure;
     } catch (const tariffs::OpenError& error) {
         print(stderr, path + ": cannot open the file: " + systemReason(error.code()) + "\n");

@@ -37,9 +37,7 @@ std::string isoDate(std::chrono::year_month_day date) {
     return buffer;
 }
 
-std::string separatorName(char separator) {
-    return separator == '\t' ? "tab" : std::string("'") + separator + "'";
-}
+std::string separatorName(char separator) { return separator == '\t' ? "tab" : std::string("'") + separator + "'"; }
 
 // --- text: a report for people ---------------------------------------------
 
@@ -49,7 +47,8 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     print(stdout, "Call list:  " + request.calls.file + " (" + text(calls::encodingText(loaded.tally.encoding)) +
                       ", separator " + separatorName(loaded.tally.separator) + ")\n");
     print(stdout, "Prefixes:   " + loaded.prefixSource + "\n");
-    print(stdout, "Period:     " + isoDate(s.firstDate) + " to " + isoDate(s.lastDate) + ", " + days(s.spanDays) + "\n");
+    print(stdout,
+          "Period:     " + isoDate(s.firstDate) + " to " + isoDate(s.lastDate) + ", " + days(s.spanDays) + "\n");
     print(stdout, "Days (D):   " + days(s.days) + (request.calls.options.days ? " (given)" : "") + "\n");
     print(stdout, "Rounding:   " + text(calls::roundingName(request.calls.options.rounding)) + "\n");
     print(stdout, "Holidays:   " + std::to_string(s.holidayCalls) + " counted calls, priced as " +
@@ -67,7 +66,8 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     };
     TextTable zones;
     columns(zones, "Zone");
-    for (const tariffs::Zone zone : tariffs::AllZones) figures(zones, QString::fromStdString(text(tariffs::zoneName(zone))), s.zone(zone));
+    for (const tariffs::Zone zone : tariffs::AllZones)
+        figures(zones, QString::fromStdString(text(tariffs::zoneName(zone))), s.zone(zone));
     zones.print(stdout, true);
     print(stdout, "\n");
     TextTable notCounted;
@@ -110,19 +110,19 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
     out += "  \"days\": " + std::to_string(s.days) + ",\n";
     out += std::string("  \"shortPeriod\": ") + (s.shortPeriod() ? "true" : "false") + ",\n";
     out += "  \"rounding\": " + jsonString(calls::roundingName(request.calls.options.rounding)) + ",\n";
-    out += std::string("  \"holidaysAsWeekend\": ") + (request.calls.options.holidaysAsWeekend ? "true" : "false") +
-           ",\n";
+    out +=
+        std::string("  \"holidaysAsWeekend\": ") + (request.calls.options.holidaysAsWeekend ? "true" : "false") + ",\n";
     out += "  \"holidayCalls\": " + std::to_string(s.holidayCalls) + ",\n";
     out += "  \"zones\": [\n";
     for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
-        out += "    {\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) + figures(s.zone(tariffs::AllZones[z])) +
-               (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
+        out += "    {\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) +
+               figures(s.zone(tariffs::AllZones[z])) + (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
     }
     out += "  ],\n  \"notCounted\": [\n";
     for (std::size_t i = 0; i < Reasons.size(); ++i) {
-        out += std::string("    {\"reason\": \"") + Reasons[i].key + "\", \"text\": " +
-               jsonString(calls::notCountedText(static_cast<calls::NotCounted>(i))) + figures(reasonFigures(s, i)) +
-               (i + 1 < Reasons.size() ? ",\n" : "\n");
+        out += std::string("    {\"reason\": \"") + Reasons[i].key +
+               "\", \"text\": " + jsonString(calls::notCountedText(static_cast<calls::NotCounted>(i))) +
+               figures(reasonFigures(s, i)) + (i + 1 < Reasons.size() ? ",\n" : "\n");
     }
     out += "  ]\n}\n";
     print(stdout, out);

@@ -36,8 +36,7 @@ const CLI::Validator Minutes(
     [](std::string& text) -> std::string {
         if (parseMinutes(text)) return {};
         const std::string_view digits = std::string_view(text).substr(text.starts_with('-') || text.starts_with('+'));
-        const bool wholeNumber =
-            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        const bool wholeNumber = !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
         if (wholeNumber && text.starts_with('-')) return "'" + text + "': minutes cannot be negative";
         if (wholeNumber) return "'" + text + "': at most 2147483647 minutes";
         return "'" + text + "' is not a whole number of minutes";
@@ -91,8 +90,9 @@ const std::map<std::string, CostFormat> Formats = {
     {"text", CostFormat::Text}, {"csv", CostFormat::Csv}, {"json", CostFormat::Json}};
 
 void addSeparatorOption(CLI::App& command, std::string& separator) {
-    command.add_option("--decimal-separator", separator,
-                       "Decimal separator of the numbers in the file (default: the one of your regional settings)")
+    command
+        .add_option("--decimal-separator", separator,
+                    "Decimal separator of the numbers in the file (default: the one of your regional settings)")
         ->type_name(",|.")
         ->check(oneOf({",", "."}, "a decimal separator"));
 }
@@ -102,22 +102,25 @@ void addSeparatorOption(CLI::App& command, std::string& separator) {
 std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest& request, std::string& rounding,
                                              std::int32_t& days) {
     return {
-        command.add_option("--rounding", rounding,
-                           "How each call's duration is charged: exact (to the second), 60/60 (every started "
-                           "minute), 30/30 (every started half minute) or 60/1 (the first minute whole, then per second)")
+        command
+            .add_option("--rounding", rounding,
+                        "How each call's duration is charged: exact (to the second), 60/60 (every started "
+                        "minute), 30/30 (every started half minute) or 60/1 (the first minute whole, then per second)")
             ->type_name("exact|60/60|30/30|60/1")
             ->check(oneOf({"exact", "60/60", "30/30", "60/1"}, "a rounding"))
             ->capture_default_str(),
         command.add_flag("--holidays", request.options.holidaysAsWeekend,
                          "Count Czech public holidays on working days as weekend days"),
-        command.add_option("--days", days,
-                           "Spread the minutes over N days to get a month of 30 (default: the days from the first to "
-                           "the last call, both included)")
+        command
+            .add_option("--days", days,
+                        "Spread the minutes over N days to get a month of 30 (default: the days from the first to "
+                        "the last call, both included)")
             ->type_name("N")
             ->check(Days),
-        command.add_option("--prefixes", request.prefixes,
-                           "Prefix table to sort the called numbers by (default: predvolby.txt beside the tariff "
-                           "file, or in the current folder for usage, else the one installed with the programs)")
+        command
+            .add_option("--prefixes", request.prefixes,
+                        "Prefix table to sort the called numbers by (default: predvolby.txt beside the tariff "
+                        "file, or in the current folder for usage, else the one installed with the programs)")
             ->type_name("FILE"),
     };
 }
@@ -156,9 +159,10 @@ int main(int argc, char** argv) {
     });
     app.set_version_flag("--version", std::string("tarif-cli ") + HOVORIX_VERSION, "Print the version and exit");
     app.require_subcommand(1);
-    app.footer("Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
-               "used, a read error or, with --strict, warnings; 2 when a file cannot be opened or the\n"
-               "arguments are wrong.");
+    app.footer(
+        "Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
+        "used, a read error or, with --strict, warnings; 2 when a file cannot be opened or the\n"
+        "arguments are wrong.");
 
     CheckRequest check;
     std::string checkSeparator;
@@ -180,8 +184,10 @@ int main(int argc, char** argv) {
             ->type_name("N")
             ->check(Minutes);
     }
-    costsCommand->add_option("--period", period, "What the minutes are counted per: den (a month is 30 days), "
-                                                 "tyden (4.2857 weeks) or mesic")
+    costsCommand
+        ->add_option("--period", period,
+                     "What the minutes are counted per: den (a month is 30 days), "
+                     "tyden (4.2857 weeks) or mesic")
         ->type_name("den|tyden|mesic")
         ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
         ->capture_default_str();
@@ -198,9 +204,10 @@ int main(int argc, char** argv) {
     std::string costsRounding = "exact";
     std::int32_t costsDays = 0;
     CLI::Option* callsOption =
-        costsCommand->add_option("--calls", costsCalls.file,
-                                 "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
-                                 "zone options cannot go with it")
+        costsCommand
+            ->add_option("--calls", costsCalls.file,
+                         "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
+                         "zone options cannot go with it")
             ->type_name("CALLS.csv");
     for (CLI::Option* option : addCallListOptions(*costsCommand, costsCalls, costsRounding, costsDays)) {
         option->needs(callsOption);
@@ -213,7 +220,8 @@ int main(int argc, char** argv) {
     std::int32_t usageDays = 0;
     std::string usageFormat = "text";
     CLI::App* usageCommand = app.add_subcommand(
-        "usage", "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted");
+        "usage",
+        "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted");
     usageCommand->add_option("CALLS", usage.calls.file, "Call list (CSV)")->required()->type_name("");
     addCallListOptions(*usageCommand, usage.calls, usageRounding, usageDays);
     usageCommand->add_option("--format", usageFormat, "Output: text, csv (RFC 4180) or json")

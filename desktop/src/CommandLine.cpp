@@ -25,15 +25,16 @@ struct Options {
 // Qt's own help text mixes in English and needs the application to exist;
 // this one is the programs' own.
 QString helpText(const ProgramInfo& program) {
-    return QStringLiteral("Použití: %1 [volby]\n"
-                          "%2\n"
-                          "\n"
-                          "Volby:\n"
-                          "  -h, --help     Zobrazit tuto nápovědu.\n"
-                          "  -v, --version  Zobrazit verzi programu.\n"
-                          "  --user-data    Pracovat ve složce uživatelských dat místo aktuální složky;\n"
-                          "                 při prvním spuštění do ní zapsat ukázkový ceník.\n"
-                          "                 Složka: %3\n%4")
+    return QStringLiteral(
+               "Použití: %1 [volby]\n"
+               "%2\n"
+               "\n"
+               "Volby:\n"
+               "  -h, --help     Zobrazit tuto nápovědu.\n"
+               "  -v, --version  Zobrazit verzi programu.\n"
+               "  --user-data    Pracovat ve složce uživatelských dat místo aktuální složky;\n"
+               "                 při prvním spuštění do ní zapsat ukázkový ceník.\n"
+               "                 Složka: %3\n%4")
         .arg(program.name, program.description, QDir::toNativeSeparators(userDataFolder()),
              program.takesCallList
                  ? QStringLiteral("  --calls SOUBOR Vyplnit minuty z výpisu hovorů (CSV) ještě před prvním\n"
@@ -102,8 +103,9 @@ CommandLine applyCommandLine(const QStringList& arguments, const ProgramInfo& pr
             fatalError(prompter, nullptr, error.message());
         }
         if (!QDir::setCurrent(folder)) {
-            fatalError(prompter, nullptr,
-                       QStringLiteral("Kritická chyba - nelze otevřít složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
+            fatalError(
+                prompter, nullptr,
+                QStringLiteral("Kritická chyba - nelze otevřít složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
         }
     }
     return line;

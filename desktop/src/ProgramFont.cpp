@@ -30,9 +30,9 @@ QFont programFont() {
 }
 
 QFont titleFont(int pixelSize) {
-    static const QStringList families = preferred({QStringLiteral("Liberation Serif"),
-                                                   QStringLiteral("Times New Roman"), QStringLiteral("Times"),
-                                                   QStringLiteral("DejaVu Serif")});
+    static const QStringList families =
+        preferred({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), QStringLiteral("Times"),
+                   QStringLiteral("DejaVu Serif")});
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(pixelSize);

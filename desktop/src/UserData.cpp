@@ -24,19 +24,22 @@ QString installedSampleFile() {
 }
 
 QString installedPrefixFile() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(HOVORIX_PREFIXES_FROM_BINDIR));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                           QStringLiteral(HOVORIX_PREFIXES_FROM_BINDIR));
 }
 
 UserDataError::UserDataError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
 Seeding prepareUserDataFolder(const QString& folder, const QString& sample, const RegionalSettings& settings) {
     if (!QDir().mkpath(folder)) {
-        throw UserDataError(QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
+        throw UserDataError(
+            QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(QDir::toNativeSeparators(folder)));
     }
     // Whatever tariff file the programs would use is the user's and is never
     // written over, also in a folder that may not be listed.
     if (tariffs::findTariffFile(filePath(folder))) return Seeding::AlreadyThere;
-    const QString target = QDir(folder).filePath(QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size()));
+    const QString target =
+        QDir(folder).filePath(QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size()));
 
     // The sample is shipped with a decimal comma. A sample that is missing or
     // unreadable leaves the folder as a new one: the calculator then says it
@@ -53,7 +56,8 @@ Seeding prepareUserDataFolder(const QString& folder, const QString& sample, cons
     }
 
     try {
-        tariffs::saveFile(filePath(target), tariffs::writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
+        tariffs::saveFile(filePath(target),
+                          tariffs::writeTariffs(list, version, settings.decimalSeparator(), settings.stamp()));
     } catch (const tariffs::WriteError& error) {
         throw UserDataError(QStringLiteral("Kritická chyba %1 - nelze zapsat soubor \"%2\"!")
                                 .arg(error.code())

@@ -28,8 +28,8 @@ public:
         case QEvent::Polish:
             // Qt gives these controls the focus on a wheel turn, just before
             // they change their value; only a click or the keyboard may.
-            if (QWidget* control = inputControl(watched); control == watched &&
-                                                          control->focusPolicy() == Qt::WheelFocus) {
+            if (QWidget* control = inputControl(watched);
+                control == watched && control->focusPolicy() == Qt::WheelFocus) {
                 control->setFocusPolicy(Qt::StrongFocus);
             }
             break;

@@ -4,10 +4,10 @@
 #include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QPointer>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -32,7 +32,6 @@
 namespace hovorix::editor {
 
 namespace {
-
 
 // Rows as tight as the list of the original window, so six tariffs show at once.
 class CompactRows : public QStyledItemDelegate {
@@ -134,8 +133,8 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     ui->ListBox1->setItemDelegate(new CompactRows(ui->ListBox1));
     keepToFileText(*ui->verze1, prompter_);
 
-    OpenDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Open,
-                                       QStringLiteral("Vyberte konfigurační soubor"), prompter_, this);
+    OpenDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Open, QStringLiteral("Vyberte konfigurační soubor"),
+                                       prompter_, this);
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     SaveDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Save,
                                        QStringLiteral("Vyberte jméno konfiguračního souboru"), prompter_, this);
@@ -206,20 +205,22 @@ TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
                                          "Načte se z něj jen to, co lze číst jako text, a uložit přes něj "
                                          "půjde až po potvrzení.")
                               .arg(name));
-        plan.loss = QStringLiteral("obsahuje nulové bajty a nebyl načten celý; uložením se ztratí vše, co z něj "
-                                   "nebylo načteno.");
+        plan.loss = QStringLiteral(
+            "obsahuje nulové bajty a nebyl načten celý; uložením se ztratí vše, co z něj "
+            "nebylo načteno.");
     } else if (plan.shape.lfEnded) {
-        const QString question =
-            QStringLiteral("Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
-                           "jediným řádkem.\n\nNačíst ho s LF jako koncem řádku? Při uložení dostane konce "
-                           "řádků CR LF.")
-                .arg(name);
+        const QString question = QStringLiteral(
+                                     "Soubor %1 má konce řádků jen LF (bez CR), takže je podle pravidel ceníku celý "
+                                     "jediným řádkem.\n\nNačíst ho s LF jako koncem řádku? Při uložení dostane konce "
+                                     "řádků CR LF.")
+                                     .arg(name);
         if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
             desktop::Prompter::Answer::Yes) {
             plan.options.lfEndsLines = true;
         } else {
-            plan.loss = QStringLiteral("byl načten jako jediný řádek, protože má konce řádků jen LF; uložením "
-                                       "se ztratí jeho obsah.");
+            plan.loss = QStringLiteral(
+                "byl načten jako jediný řádek, protože má konce řádků jen LF; uložením "
+                "se ztratí jeho obsah.");
         }
     }
     return plan;
@@ -435,7 +436,8 @@ void TCenikarForm::closeEvent(QCloseEvent* event) {
 void TCenikarForm::keyPressEvent(QKeyEvent* event) {
     // Enter works the default button wherever the focus stands, unless the
     // focused button takes it itself.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (ui->Uprav->isEnabled()) ui->Uprav->click();
         event->accept();
         return;

@@ -48,9 +48,9 @@ void TariffFileDialog::accept() {
         if (!chosen.isDir()) {
             const QString folder = QDir::toNativeSeparators(chosen.absolutePath());
             if (!QFileInfo(chosen.absolutePath()).isDir()) {
-                prompter_.error(this, windowTitle(),
-                                QStringLiteral("Složka %1 neexistuje.\nZkontrolujte, zda je cesta zadána správně.")
-                                    .arg(folder));
+                prompter_.error(
+                    this, windowTitle(),
+                    QStringLiteral("Složka %1 neexistuje.\nZkontrolujte, zda je cesta zadána správně.").arg(folder));
                 return;
             }
             if (purpose_ == Purpose::Open && chosen.exists() && isReadOnly(chosen.filePath())) {

@@ -6,7 +6,9 @@ namespace hovorix::fees {
 
 void ComputeFees(const UsageProfile& usage, const tariffs::TariffList& list, BarSink& chart) {
     chart.ClearBars();
-    list.walk([&](const tariffs::Tarifs& tariff) { chart.AddBar(MonthlyCost(tariff, usage), tariffs::tariffLabel(tariff), AutomaticColour); });
+    list.walk([&](const tariffs::Tarifs& tariff) {
+        chart.AddBar(MonthlyCost(tariff, usage), tariffs::tariffLabel(tariff), AutomaticColour);
+    });
 }
 
 }  // namespace hovorix::fees

@@ -23,7 +23,8 @@ public:
     ZoneCharges(const tariffs::Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff) {
         // The entered count times the period factor, formed in 64 bits: it
         // reaches 2^31 x 300000, far beyond 32-bit arithmetic.
-        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
+        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i)
+            periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
         for (std::size_t i = 0; i < 3; ++i) fixedNetworkMinutes_ += periodMinutes_[i];
         allMinutes_ = fixedNetworkMinutes_;
         for (std::size_t i = 3; i < tariffs::ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
@@ -109,6 +110,8 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& u
     return result;
 }
 
-double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage) { return costBreakdown(tariff, usage).total; }
+double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
+    return costBreakdown(tariff, usage).total;
+}
 
 }  // namespace hovorix::fees

@@ -40,9 +40,9 @@ ReadError::ReadError(std::filesystem::path path, int code, std::size_t line)
     : FileError("cannot read " + path.string() + ": " + systemMessage(code), path, code), line_(line) {}
 
 WriteError::WriteError(std::filesystem::path path, int code, Stage stage)
-    : FileError((stage == Stage::Create ? "cannot create " : "cannot write ") + path.string() + ": " +
-                    systemMessage(code),
-                path, code),
+    : FileError(
+          (stage == Stage::Create ? "cannot create " : "cannot write ") + path.string() + ": " + systemMessage(code),
+          path, code),
       stage_(stage) {}
 
 }  // namespace hovorix::tariffs

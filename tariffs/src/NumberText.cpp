@@ -20,8 +20,7 @@ constexpr int HighestFixedExponent = 14;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-constexpr double PowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // A number already known to follow the grammar, in its parts.
 struct NumberParts {

@@ -151,8 +151,7 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
         version_ = textFrom(text, info.valueColumn);
         if (events_.onVersion) events_.onVersion(version_);
         return true;
-    default:
-        break;
+    default: break;
     }
     // Tariff lines before the first provider line have no tariff to set.
     if (!haveCurrent_) return false;
@@ -186,7 +185,7 @@ LineRule matchLineRule(std::string_view line) {
 }
 
 std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version, char decimalSeparator,
-                 const ReaderEvents& events) {
+                        const ReaderEvents& events) {
     TariffReader reader(list, version, decimalSeparator, events);
     forEachLine(content, [&reader](std::string_view line) { reader.line(line); });
     return reader.linesRead();

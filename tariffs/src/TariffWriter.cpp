@@ -12,12 +12,13 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view HeaderStart = "// Generov\xE1no z Cenikar " HOVORIX_EDITOR_VERSION " dne ";
 // "// Hovorix: ceník mobilních tarifů pro kalkulačku tarif; upravujte jej v programu Cenikar"
 constexpr std::string_view NoticeLine =
-    "// Hovorix: cen\xEDk mobiln\xED" "ch tarif\xF9 pro kalkula\xE8ku tarif; upravujte jej v programu Cenikar";
+    "// Hovorix: cen\xEDk mobiln\xED"
+    "ch tarif\xF9 pro kalkula\xE8ku tarif; upravujte jej v programu Cenikar";
 
 // The zones in the order the file lists them: the fixed network, then Eurotel,
 // then Paegas.
-constexpr Zone FileZoneOrder[] = {Zone::JTS,     Zone::JTSMimo,     Zone::JTSNoc,    Zone::EUROTEL,
-                                  Zone::EUROTELMimo, Zone::PAEGAS, Zone::PAEGASMimo};
+constexpr Zone FileZoneOrder[] = {Zone::JTS,         Zone::JTSMimo, Zone::JTSNoc,    Zone::EUROTEL,
+                                  Zone::EUROTELMimo, Zone::PAEGAS,  Zone::PAEGASMimo};
 
 class Lines {
 public:
@@ -60,7 +61,13 @@ std::string writeTariffs(const TariffList& list, std::string_view version, char 
         if (tariff.allMinutesFree) out.text("vsechnyminzdarma").end();
         for (Zone zone : FileZoneOrder) {
             const ZoneRate& rate = tariff.zone(zone);
-            out.text("sazba ").text(zoneName(zone)).text(" ").number(rate.rate).text(" ").number(rate.freeMinutes).end();
+            out.text("sazba ")
+                .text(zoneName(zone))
+                .text(" ")
+                .number(rate.rate)
+                .text(" ")
+                .number(rate.freeMinutes)
+                .end();
         }
         out.text("konec").end();
         out.end();

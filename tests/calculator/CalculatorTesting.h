@@ -13,13 +13,15 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "GuiTesting.h"
+#include "Versions.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "calculator/TTarifForm.h"
@@ -27,8 +29,6 @@
 #include "desktop/Cp1250.h"
 #include "desktop/RegionalSettings.h"
 #include "desktop/testing/ScriptedPrompter.h"
-#include "GuiTesting.h"
-#include "Versions.h"
 
 namespace hovorix::calculator::testing {
 

@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -97,7 +97,8 @@ TEST(CallList, VyplnitFillsTheFieldsWithWhatTheDialogShows) {
         };
         const Choice choices[] = {
             {[&] { child<QComboBox>(dialog, "Zaokrouhleni")->setCurrentIndex(1); },
-             {"43", "52", "39", "5", "15", "69", "15"}, {}},
+             {"43", "52", "39", "5", "15", "69", "15"},
+             {}},
             {[&] { child<QCheckBox>(dialog, "Svatky")->click(); }, {"23", "72", "39", "3", "17", "65", "19"}, {}},
             {[&] {
                  child<QRadioButton>(dialog, "DnyVlastni")->click();
@@ -217,12 +218,13 @@ TEST(CallList, TooManyMinutesAreRefusedAndLongReadsCanBeCancelled) {
     }
     ScriptedPrompter prompter;
     const CallListLoader loader(nullptr);
-    std::optional<calls::CallTally> tally = loader.read(file.toStdString(), QStringLiteral("dlouhy.csv"),
-                                                        calls::defaultPrefixTable());
+    std::optional<calls::CallTally> tally =
+        loader.read(file.toStdString(), QStringLiteral("dlouhy.csv"), calls::defaultPrefixTable());
     ASSERT_TRUE(tally);
     CallListDialog dialog(*tally, QStringLiteral("dlouhy.csv"), prompter);
-    prompter.expectError(utf8("Měsíční minuty v pásmu EUROTEL (2 592 000 000) přesahují největší počet, který lze "
-                              "zadat (2 147 483 647)."));
+    prompter.expectError(
+        utf8("Měsíční minuty v pásmu EUROTEL (2 592 000 000) přesahují největší počet, který lze "
+             "zadat (2 147 483 647)."));
     EXPECT_EQ(clickAndClose(dialog, "Vyplnit"), QDialog::Rejected);
     EXPECT_TRUE(prompter.allAnswersUsed());
 

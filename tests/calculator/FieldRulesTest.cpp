@@ -12,19 +12,25 @@ namespace {
 // One tariff whose cost tells every zone's minute count apart: a zone's rate
 // is a power of ten, nothing is free and there are no fees.
 const std::string ZoneTariff = tariffFile({
-    "provider Z", "tarif Zones", "sazba JTS 1 0", "sazba JTS-mimo 10 0", "sazba JTS-noc 100 0",
-    "sazba PAEGAS 1000 0", "sazba PAEGAS-mimo 10000 0", "sazba EUROTEL 100000 0", "sazba EUROTEL-mimo 1000000 0",
+    "provider Z",
+    "tarif Zones",
+    "sazba JTS 1 0",
+    "sazba JTS-mimo 10 0",
+    "sazba JTS-noc 100 0",
+    "sazba PAEGAS 1000 0",
+    "sazba PAEGAS-mimo 10000 0",
+    "sazba EUROTEL 100000 0",
+    "sazba EUROTEL-mimo 1000000 0",
 });
 
 // Five first free minutes shared over the fixed network; only JTS-mimo
 // costs. With 10 minutes off-peak the cost shows what peak count the fee run
 // read: 5 for a peak count of 0, 0 for -5 (its share grows to all 10).
-const std::string SharingTariff =
-    tariffFile({"provider S", "tarif Sharing", "prvniminzdarma 5", "sazba JTS-mimo 1 0"});
+const std::string SharingTariff = tariffFile({"provider S", "tarif Sharing", "prvniminzdarma 5", "sazba JTS-mimo 1 0"});
 
 // Flat fees that the services switch on, and a peak rate.
-const std::string FeeTariff = tariffFile(
-    {"provider F", "tarif Fees", "sluzba telefon 100", "sluzba fax 50", "sluzba data 20", "sazba JTS 1 0"});
+const std::string FeeTariff =
+    tariffFile({"provider F", "tarif Fees", "sluzba telefon 100", "sluzba fax 50", "sluzba data 20", "sazba JTS 1 0"});
 
 struct Started {
     Workspace workspace;
@@ -111,7 +117,7 @@ TEST(ExitRule, EveryFieldHasItsOwnAndFeedsItsOwnZone) {
         const char* field;
         double rate;
     } cases[] = {
-        {"JTS", 1},      {"JTSMimo", 10},       {"JTSNoc", 100},          {"Pekac", 1000},
+        {"JTS", 1},         {"JTSMimo", 10},  {"JTSNoc", 100},      {"Pekac", 1000},
         {"PekacMimo", 1e4}, {"Eurotel", 1e5}, {"EurotelMimo", 1e6},
     };
     for (const auto& c : cases) {
@@ -284,7 +290,8 @@ TEST(ExitRule, RunsOnlyWhenTheFocusMovesWithinTheWindow) {
 
     started.workspace.prompter.expectError();
     QTest::keyClick(jts, Qt::Key_Tab);
-    EXPECT_EQ(started.workspace.prompter.errors(), QStringList{QStringLiteral("'-' is not a valid floating point value.")});
+    EXPECT_EQ(started.workspace.prompter.errors(),
+              QStringList{QStringLiteral("'-' is not a valid floating point value.")});
 }
 
 // A conversion message that comes up while the focus moves on takes the

@@ -38,12 +38,31 @@ TEST(MinuteCount, IsAWholeDecimalNumberWithin32BitsAndAnythingElseCountsZero) {
         const char* text;
         std::int32_t value;
     } cases[] = {
-        {"0", 0},           {"17", 17},          {"007", 7},          {"   17", 17},       {"+17", 17},
-        {"-17", -17},       {"-0", 0},           {"2147483647", Max}, {"-2147483648", Min},
-        {"2147483648", 0},  {"-2147483649", 0},  {"99999999999999999999", 0},
-        {"", 0},            {"-", 0},            {"+", 0},            {"2,5", 0},          {"2.5", 0},
-        {"17 ", 0},         {"1e3", 0},          {"+-1", 0},          {"--1", 0},          {"- 1", 0},
-        {"0x10", 0},        {"\t17", 0},         {"１７", 0},
+        {"0", 0},
+        {"17", 17},
+        {"007", 7},
+        {"   17", 17},
+        {"+17", 17},
+        {"-17", -17},
+        {"-0", 0},
+        {"2147483647", Max},
+        {"-2147483648", Min},
+        {"2147483648", 0},
+        {"-2147483649", 0},
+        {"99999999999999999999", 0},
+        {"", 0},
+        {"-", 0},
+        {"+", 0},
+        {"2,5", 0},
+        {"2.5", 0},
+        {"17 ", 0},
+        {"1e3", 0},
+        {"+-1", 0},
+        {"--1", 0},
+        {"- 1", 0},
+        {"0x10", 0},
+        {"\t17", 0},
+        {"１７", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(MinuteSpinEdit::readValue(utf8(c.text)), c.value) << c.text;
 }
@@ -55,9 +74,9 @@ TEST(MinuteSpinEdit, TypingTakesDigitsSignsAndTheLocalesSeparatorAndBeepsAtAnyth
         const char* shown;
         int beeps;
     } cases[] = {
-        {u',', "123", "123", 0}, {u',', "-12", "-12", 0},  {u',', "+5", "+5", 0},    {u',', "2,5", "2,5", 0},
-        {u',', "2.5", "25", 1},  {u',', "a", "0", 1},      {u',', " ", "0", 1},      {u',', "1x2y", "12", 2},
-        {u',', "é", "0", 1},     {u'.', "2.5", "2.5", 0},  {u'.', "2,5", "25", 1},
+        {u',', "123", "123", 0}, {u',', "-12", "-12", 0}, {u',', "+5", "+5", 0},  {u',', "2,5", "2,5", 0},
+        {u',', "2.5", "25", 1},  {u',', "a", "0", 1},     {u',', " ", "0", 1},    {u',', "1x2y", "12", 2},
+        {u',', "é", "0", 1},     {u'.', "2.5", "2.5", 0}, {u'.', "2,5", "25", 1},
     };
     for (const auto& c : cases) {
         Fields fields(c.separator);
@@ -187,8 +206,8 @@ TEST(MinuteSpinEdit, EnteringWithTheKeyboardSelectsTheWholeText) {
 
 TEST(MinuteSpinEdit, TheWheelNeverChangesACount) {
     Fields fields;
-    QWheelEvent wheel(QPointF(10, 10), fields.first->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120), Qt::NoButton,
-                      {}, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(10, 10), fields.first->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(fields.first, &wheel);
     EXPECT_EQ(fields.first->text(), QStringLiteral("0"));
 }

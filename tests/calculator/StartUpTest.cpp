@@ -1,5 +1,5 @@
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -43,7 +43,9 @@ TEST(StartUp, ReadsTheTariffFileSetsTheCaptionAndComputesTheFirstFees) {
         {"tarif.ini", tariffFile({"provider A", "tarif One", "sluzba telefon 100"}), "neudáno", {{"A-One", 100}}},
         {"TARIF.INI", tariffFile({"verze 1.0", "provider A", "verze září 2000"}), "září 2000", {{"A-Neznamy", 0}}},
         {"Tarif.ini", tariffFile({"// jen komentář", "verze 3"}), "3", {}},
-        {"tarif.ini", tariffFile({"provider Předplacená", "tarif Karta", "minimalne 150"}), "neudáno",
+        {"tarif.ini",
+         tariffFile({"provider Předplacená", "tarif Karta", "minimalne 150"}),
+         "neudáno",
          {{"Předplacená-Karta", 150}}},
     };
     for (const auto& c : cases) {
@@ -81,9 +83,11 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
     } cases[] = {
         {"no file", [](const Workspace&) {}},
         {"another name", [](const Workspace& w) { w.write("tarif.ini.bak", tariffFile({"provider A"})); }},
-        {"a folder of that name", [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); }},
+        {"a folder of that name",
+         [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); }},
         // Refused at once: reading a pipe would wait for a writer for ever.
-        {"a pipe of that name", [](const Workspace& w) { ASSERT_EQ(mkfifo((w.path() / "Tarif.ini").c_str(), 0644), 0); }},
+        {"a pipe of that name",
+         [](const Workspace& w) { ASSERT_EQ(mkfifo((w.path() / "Tarif.ini").c_str(), 0644), 0); }},
     };
     for (const auto& c : cases) {
         Workspace workspace;

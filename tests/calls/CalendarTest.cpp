@@ -68,14 +68,14 @@ TEST(Calendar, PublicHolidays) {
         bool holiday;
     };
     const Case cases[] = {
-        {2000y / January / 1, true},   {2000y / April / 24, true},    // Easter Monday
-        {2000y / April / 21, false},                                  // Good Friday, not yet a holiday
-        {2015y / April / 3, false},    {2016y / March / 25, true},    // Good Friday from 2016
-        {2016y / March / 28, true},    {2024y / March / 29, true},    {2024y / April / 1, true},
-        {2038y / April / 26, true},                                   // Easter Monday at its latest
-        {2000y / May / 8, true},       {2000y / May / 9, false},      {2000y / July / 5, true},
-        {2000y / July / 6, true},      {2000y / September / 28, true}, {2000y / October / 28, true},
-        {2000y / November / 17, true}, {2000y / December / 24, true}, {2000y / December / 26, true},
+        {2000y / January / 1, true},    {2000y / April / 24, true},  // Easter Monday
+        {2000y / April / 21, false},                                 // Good Friday, not yet a holiday
+        {2015y / April / 3, false},     {2016y / March / 25, true},  // Good Friday from 2016
+        {2016y / March / 28, true},     {2024y / March / 29, true},     {2024y / April / 1, true},
+        {2038y / April / 26, true},  // Easter Monday at its latest
+        {2000y / May / 8, true},        {2000y / May / 9, false},       {2000y / July / 5, true},
+        {2000y / July / 6, true},       {2000y / September / 28, true}, {2000y / October / 28, true},
+        {2000y / November / 17, true},  {2000y / December / 24, true},  {2000y / December / 26, true},
         {2000y / December / 27, false},
     };
     for (const Case& c : cases) EXPECT_EQ(isPublicHoliday(c.date), c.holiday) << shown(c.date);
@@ -100,9 +100,8 @@ TEST(Calendar, DatesTimesAndDurations) {
         std::optional<std::uint64_t> seconds;
     };
     const Case durations[] = {
-        {"75", 75},      {"1:15", 75},         {"0:01:15", 75},       {"75:00", 4500},
-        {"-5", {}},      {"1,5", {}},          {"2:75", {}},          {"1:2", {}},
-        {"1:00:00:00", {}}, {"", {}},
+        {"75", 75},  {"1:15", 75}, {"0:01:15", 75}, {"75:00", 4500},    {"-5", {}},
+        {"1,5", {}}, {"2:75", {}}, {"1:2", {}},     {"1:00:00:00", {}}, {"", {}},
     };
     for (const Case& c : durations) EXPECT_EQ(parseDuration(c.text), c.seconds) << c.text;
 }

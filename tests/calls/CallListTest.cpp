@@ -97,7 +97,8 @@ TEST(CallList, TheDirectionOrKindColumn) {
 // The sample in data/ and the figures the user guide quotes, worked out by
 // hand from its rows.
 TEST(CallList, TheSampleCallList) {
-    const CallTally tally = readCallList(std::filesystem::path(HOVORIX_DATA) / "vypis-hovoru.csv", defaultPrefixTable());
+    const CallTally tally =
+        readCallList(std::filesystem::path(HOVORIX_DATA) / "vypis-hovoru.csv", defaultPrefixTable());
     EXPECT_EQ(tally.encoding, Encoding::Windows1250);
     EXPECT_EQ(tally.headerLine, 6u);
     struct Case {
@@ -121,7 +122,14 @@ TEST(CallList, TheSampleCallList) {
     const CallSummary summary = summarise(tally, {});
     EXPECT_EQ(summary.holidayCalls, 3u);
     const std::array<Figures, NotCountedCount> notCounted = {{
-        {1, 120, 2}, {2, 612, 10}, {1, 195, 3}, {1, 300, 5}, {1, 90, 1}, {1, 50, 1}, {1, 70, 1}, {3, 450, 7},
+        {1, 120, 2},
+        {2, 612, 10},
+        {1, 195, 3},
+        {1, 300, 5},
+        {1, 90, 1},
+        {1, 50, 1},
+        {1, 70, 1},
+        {3, 450, 7},
     }};
     EXPECT_EQ(summary.notCounted, notCounted);
     EXPECT_EQ(summary.zone(tariffs::Zone::JTS), (Figures{5, 2569, 41}));  // one of them lasted 0 s
@@ -140,7 +148,7 @@ TEST(CallList, Roundings) {
         std::array<std::uint32_t, RoundingCount> charged;  // exact, 60/60, 30/30, 60/1
     };
     const Case cases[] = {
-        {0, {0, 0, 0, 0}}, {1, {1, 60, 30, 60}}, {30, {30, 60, 30, 60}}, {31, {31, 60, 60, 60}},
+        {0, {0, 0, 0, 0}},      {1, {1, 60, 30, 60}},    {30, {30, 60, 30, 60}},  {31, {31, 60, 60, 60}},
         {60, {60, 60, 60, 60}}, {61, {61, 120, 90, 61}}, {90, {90, 120, 90, 90}},
     };
     for (const Case& c : cases) {
@@ -183,7 +191,9 @@ TEST(CallList, BadInput) {
     const Case cases[] = {
         {"", Problem::Empty, 0},
         {"PK\x03\x04\x14\x00\x06\x00"s, Problem::Workbook, 0},
-        {"\xFF\xFE" "D\0a\0"s, Problem::Utf16, 0},
+        {"\xFF\xFE"
+         "D\0a\0"s,
+         Problem::Utf16, 0},
         {h + ok + "1.3.2000;10:00;602\0;60\n"s, Problem::Binary, 3},
         {h + ok + "1.3.2000;10:00;602 123 456\x81;60\n", Problem::BadEncoding, 3},
         // A UTF-8 list with a stray byte far down: it is not Windows-1250 either.
@@ -245,7 +255,8 @@ TEST(CallList, ALargeListInBoundedStepsAndCancelled) {
     EXPECT_GE(reported.size(), 4u);
 
     std::size_t calls = 0;
-    EXPECT_THROW(parseCallList(content, defaultPrefixTable(), [&](std::uint64_t, std::uint64_t) { return ++calls < 2; }),
-                 ReadCancelled);
+    EXPECT_THROW(
+        parseCallList(content, defaultPrefixTable(), [&](std::uint64_t, std::uint64_t) { return ++calls < 2; }),
+        ReadCancelled);
     EXPECT_EQ(calls, 2u);
 }

@@ -21,23 +21,37 @@ TEST(Prefixes, BothNumberingPlansAndAbroad) {
     };
     const Case cases[] = {
         // Before September 2002.
-        {"0602 123 456", net(Network::Eurotel)},  {"0603-112-233", net(Network::Paegas)},
-        {"0608 123 123", net(Network::Oskar)},    {"0777 123 456", net(Network::Oskar)},
-        {"0800 123 456", net(Network::Zdarma)},   {"0844 111 222", net(Network::Sdilene)},
-        {"0906 001 002", net(Network::Premium)},  {"02/2421 5566", net(Network::Jts)},
+        {"0602 123 456", net(Network::Eurotel)},
+        {"0603-112-233", net(Network::Paegas)},
+        {"0608 123 123", net(Network::Oskar)},
+        {"0777 123 456", net(Network::Oskar)},
+        {"0800 123 456", net(Network::Zdarma)},
+        {"0844 111 222", net(Network::Sdilene)},
+        {"0906 001 002", net(Network::Premium)},
+        {"02/2421 5566", net(Network::Jts)},
         {"0609 111 222", net(Network::Jts)},  // any other 0 is an area code
         // Nine digits.
-        {"602 123 456", net(Network::Eurotel)},   {"721 000 111", net(Network::Eurotel)},
-        {"605 443 322", net(Network::Paegas)},    {"732 000 111", net(Network::Paegas)},
-        {"776 000 111", net(Network::Oskar)},     {"800 123 456", net(Network::Zdarma)},
-        {"840 111 222", net(Network::Sdilene)},   {"906 001 002", net(Network::Premium)},
-        {"112", net(Network::Sluzby)},            {"222 333 444", net(Network::Jts)},
-        {"548 123 456", net(Network::Jts)},       {"609 123 456", Unknown},
-        {"700 123 456", Unknown},                 {"910 123 456", Unknown},
+        {"602 123 456", net(Network::Eurotel)},
+        {"721 000 111", net(Network::Eurotel)},
+        {"605 443 322", net(Network::Paegas)},
+        {"732 000 111", net(Network::Paegas)},
+        {"776 000 111", net(Network::Oskar)},
+        {"800 123 456", net(Network::Zdarma)},
+        {"840 111 222", net(Network::Sdilene)},
+        {"906 001 002", net(Network::Premium)},
+        {"112", net(Network::Sluzby)},
+        {"222 333 444", net(Network::Jts)},
+        {"548 123 456", net(Network::Jts)},
+        {"609 123 456", Unknown},
+        {"700 123 456", Unknown},
+        {"910 123 456", Unknown},
         // Written internationally.
-        {"+420 602 123 456", net(Network::Eurotel)}, {"00420 222 333 444", net(Network::Jts)},
-        {"420602123456", net(Network::Eurotel)},     {"+44 20 7946 0958", Abroad},
-        {"0049 30 1234 5678", Abroad},               {"*77", Unknown},
+        {"+420 602 123 456", net(Network::Eurotel)},
+        {"00420 222 333 444", net(Network::Jts)},
+        {"420602123456", net(Network::Eurotel)},
+        {"+44 20 7946 0958", Abroad},
+        {"0049 30 1234 5678", Abroad},
+        {"*77", Unknown},
     };
     for (const Case& c : cases) {
         const auto result = classifyNumber(c.number, defaultPrefixTable());
@@ -52,9 +66,12 @@ TEST(Prefixes, NumbersThatAreNotNumbers) {
         NumberFault fault;
     };
     const Case cases[] = {
-        {"", NumberFault::Empty},          {" / ", NumberFault::Empty},
-        {"602 ABC", NumberFault::NotANumber}, {"60+2", NumberFault::NotANumber},
-        {"4,20602E+11", NumberFault::Exponent}, {"4.20602e11", NumberFault::Exponent},
+        {"", NumberFault::Empty},
+        {" / ", NumberFault::Empty},
+        {"602 ABC", NumberFault::NotANumber},
+        {"60+2", NumberFault::NotANumber},
+        {"4,20602E+11", NumberFault::Exponent},
+        {"4.20602e11", NumberFault::Exponent},
     };
     for (const Case& c : cases) {
         const auto result = classifyNumber(c.number, defaultPrefixTable());

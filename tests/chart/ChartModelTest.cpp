@@ -154,7 +154,8 @@ private slots:
             QVERIFY(tick.value >= min - set.step * 1e-6 && tick.value <= max + set.step * 1e-6);
             if (i == 0) continue;
             const double apart = (tick.value - set.ticks[i - 1].value) / (max - min) * pixels;
-            const double halves = (metrics.horizontalAdvance(tick.text) + metrics.horizontalAdvance(set.ticks[i - 1].text)) / 2;
+            const double halves =
+                (metrics.horizontalAdvance(tick.text) + metrics.horizontalAdvance(set.ticks[i - 1].text)) / 2;
             QVERIFY2(apart > halves, qPrintable(tick.text));
         }
     }

@@ -110,18 +110,25 @@ private slots:
         ShownChart shown;
         FeeChart& chart = shown.chart;
         // Costs deliberately unsorted: the bars must not follow them.
-        const std::vector<double> costs = {300, 100, 200, 250, 50, 120, 90, 310, 60, 150, 220, 80, 170, 40, 260, 130, 280};
-        for (std::size_t i = 0; i < costs.size(); ++i) chart.Series1().AddBar(costs[i], "T-" + std::to_string(i), fees::AutomaticColour);
+        const std::vector<double> costs = {300, 100, 200, 250, 50, 120, 90,  310, 60,
+                                           150, 220, 80,  170, 40, 260, 130, 280};
+        for (std::size_t i = 0; i < costs.size(); ++i)
+            chart.Series1().AddBar(costs[i], "T-" + std::to_string(i), fees::AutomaticColour);
         const QImage image = render(chart, ratio);
 
-        const std::vector<std::pair<int, QColor>> expected = {
-            {0, QColor::fromRgb(0xFF0000)}, {1, QColor::fromRgb(0x008000)}, {2, QColor::fromRgb(0xFFFF00)}, {3, QColor::fromRgb(0x0000FF)}, {16, QColor::fromRgb(0xFF0000)}};
+        const std::vector<std::pair<int, QColor>> expected = {{0, QColor::fromRgb(0xFF0000)},
+                                                              {1, QColor::fromRgb(0x008000)},
+                                                              {2, QColor::fromRgb(0xFFFF00)},
+                                                              {3, QColor::fromRgb(0x0000FF)},
+                                                              {16, QColor::fromRgb(0xFF0000)}};
         for (const auto& [index, colour] : expected) {
             const QRectF bar = chart.barRect(index);
             const QColor end = pixel(image, {bar.right() - 2, bar.center().y()});
-            QVERIFY2(near(end, colour, 40), qPrintable(QStringLiteral("bar %1 ends in %2").arg(index).arg(describe(end))));
+            QVERIFY2(near(end, colour, 40),
+                     qPrintable(QStringLiteral("bar %1 ends in %2").arg(index).arg(describe(end))));
             const QColor base = pixel(image, {bar.left() + 1.5, bar.center().y()});
-            QVERIFY2(near(base, Qt::white, 24), qPrintable(QStringLiteral("bar %1 starts in %2").arg(index).arg(describe(base))));
+            QVERIFY2(near(base, Qt::white, 24),
+                     qPrintable(QStringLiteral("bar %1 starts in %2").arg(index).arg(describe(base))));
         }
         for (std::size_t i = 1; i < costs.size(); ++i) {
             const QRectF above = chart.barRect(static_cast<int>(i - 1));
@@ -162,7 +169,8 @@ private slots:
     void aFeeRunReplacesAllBars() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        const tariffs::TariffList first = tariffList({{"A", "1", 10}, {"B", "2", 20}, {"C", "3", 30}, {"D", "4", 40}, {"E", "5", 50}});
+        const tariffs::TariffList first =
+            tariffList({{"A", "1", 10}, {"B", "2", 20}, {"C", "3", 30}, {"D", "4", 40}, {"E", "5", 50}});
         const tariffs::TariffList second = tariffList({{"EUROTEL", "Ekonom", 1225}, {"PAEGAS", "Start", 0}});
         fees::UsageProfile usage;
         fees::ComputeFees(usage, first, chart.Series1());
@@ -182,7 +190,8 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("name");
         QTest::newRow("Czech") << Czech
-                               << QStringLiteral("EUROTEL-Ekonom: 1") + Czech.groupSeparator() + QStringLiteral("225,00");
+                               << QStringLiteral("EUROTEL-Ekonom: 1") + Czech.groupSeparator() +
+                                      QStringLiteral("225,00");
         QTest::newRow("English") << English << QStringLiteral("EUROTEL-Ekonom: 1,225.00");
     }
     void marksFollowTheLocale() {
@@ -198,8 +207,9 @@ private slots:
     void accessibleChildrenReadEveryBar() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;
-        fees::ComputeFees(fees::UsageProfile{}, tariffList({{"PAEGAS", "Start", 290}, {"EUROTEL", "Ekonom", 1225}, {"OSKAR", "Go", 290}}),
-                    chart.Series1());
+        fees::ComputeFees(fees::UsageProfile{},
+                          tariffList({{"PAEGAS", "Start", 290}, {"EUROTEL", "Ekonom", 1225}, {"OSKAR", "Go", 290}}),
+                          chart.Series1());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
         QVERIFY(accessible);
         QCOMPARE(accessible->role(), QAccessible::Chart);
@@ -259,7 +269,8 @@ private slots:
         QFETCH(QString, outcome);
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
+        for (int i = 0; i < 10; ++i)
+            chart.Series1().AddBar(100.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
         QVERIFY(QTest::qWaitForWindowExposed(&chart));
         const ViewRanges following = chart.visibleRanges();
         const QPoint centre = chart.plotArea().center().toPoint();
@@ -275,8 +286,12 @@ private slots:
         if (outcome == "zoom") {
             QVERIFY(chart.isZoomAnimating());
             QVERIFY(finishZoom(chart));
-            auto value = [&](double x) { return before.value.min + (x - plot.left()) / plot.width() * before.value.span(); };
-            auto position = [&](double y) { return before.category.min + (y - plot.top()) / plot.height() * before.category.span(); };
+            auto value = [&](double x) {
+                return before.value.min + (x - plot.left()) / plot.width() * before.value.span();
+            };
+            auto position = [&](double y) {
+                return before.category.min + (y - plot.top()) / plot.height() * before.category.span();
+            };
             const ViewRanges now = chart.visibleRanges();
             QVERIFY(std::abs(now.value.min - value(from.x())) < 1e-9 * before.value.span());
             QVERIFY(std::abs(now.value.max - value(from.x() + delta.x())) < 1e-9 * before.value.span());
@@ -328,7 +343,8 @@ private slots:
         QTest::mouseMove(&chart, start + QPoint(30, 20));
         const ViewRanges moved = chart.visibleRanges();
         QVERIFY(std::abs(moved.value.min - (before.value.min - 30 / plot.width() * before.value.span())) < 1e-9);
-        QVERIFY(std::abs(moved.category.min - (before.category.min - 20 / plot.height() * before.category.span())) < 1e-9);
+        QVERIFY(std::abs(moved.category.min - (before.category.min - 20 / plot.height() * before.category.span())) <
+                1e-9);
         QCOMPARE(moved.value.span(), before.value.span());
         QVERIFY(!chart.followsBars());
         QTest::mouseMove(&chart, QPoint(static_cast<int>(plot.right()) + 5, start.y()));
@@ -428,7 +444,8 @@ private slots:
     void barsThatDoNotFitALineApartScrollUnderTheCostAxis() {
         ShownChart shown;
         FeeChart& chart = shown.chart;
-        for (int i = 0; i < 40; ++i) chart.Series1().AddBar(10.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
+        for (int i = 0; i < 40; ++i)
+            chart.Series1().AddBar(10.0 * (i + 1), "T-" + std::to_string(i), fees::AutomaticColour);
         chart.activateWindow();
         chart.setFocus();
         QVERIFY(QTest::qWaitForWindowActive(&chart));

@@ -53,32 +53,34 @@ TEST(TarifCliCallList, CostsOnTheSampleCallListAsWorkedOutByHand) {
 TEST(TarifCliCallList, UsagePrintsTheSummaryInEachFormat) {
     const Result text = run({"usage", Calls, "--prefixes", Prefixes});
     ASSERT_EQ(text.exitCode, 0) << text.err;
-    EXPECT_EQ(text.out,
-              "Call list:  " + Calls.toStdString() + " (Windows-1250, separator ';')\n"
-              "Prefixes:   " + Prefixes.toStdString() + "\n"
-              "Period:     2000-05-01 to 2000-05-31, 31 days\n"
-              "Days (D):   31 days\n"
-              "Rounding:   exact\n"
-              "Holidays:   3 counted calls, priced as working days\n"
-              "\n"
-              "Zone          Calls  Duration  Minutes a month\n"
-              "JTS               5   0:42:49               41\n"
-              "JTS-mimo          3   0:53:20               52\n"
-              "JTS-noc           4   0:38:14               37\n"
-              "PAEGAS            3   0:03:36                3\n"
-              "PAEGAS-mimo       4   0:14:47               14\n"
-              "EUROTEL           5   1:07:16               65\n"
-              "EUROTEL-mimo      5   0:14:45               14\n"
-              "\n"
-              "Not counted                          Calls  Duration  Minutes a month\n"
-              "other network (Oskar)                    1   0:02:00                2\n"
-              "abroad                                   2   0:10:12               10\n"
-              "free numbers                             1   0:03:15                3\n"
-              "shared-cost numbers                      1   0:05:00                5\n"
-              "premium numbers                          1   0:01:30                1\n"
-              "services                                 1   0:00:50                1\n"
-              "unknown numbers                          1   0:01:10                1\n"
-              "incoming calls, SMS, data and other      3   0:07:30                7\n");
+    EXPECT_EQ(text.out, "Call list:  " + Calls.toStdString() +
+                            " (Windows-1250, separator ';')\n"
+                            "Prefixes:   " +
+                            Prefixes.toStdString() +
+                            "\n"
+                            "Period:     2000-05-01 to 2000-05-31, 31 days\n"
+                            "Days (D):   31 days\n"
+                            "Rounding:   exact\n"
+                            "Holidays:   3 counted calls, priced as working days\n"
+                            "\n"
+                            "Zone          Calls  Duration  Minutes a month\n"
+                            "JTS               5   0:42:49               41\n"
+                            "JTS-mimo          3   0:53:20               52\n"
+                            "JTS-noc           4   0:38:14               37\n"
+                            "PAEGAS            3   0:03:36                3\n"
+                            "PAEGAS-mimo       4   0:14:47               14\n"
+                            "EUROTEL           5   1:07:16               65\n"
+                            "EUROTEL-mimo      5   0:14:45               14\n"
+                            "\n"
+                            "Not counted                          Calls  Duration  Minutes a month\n"
+                            "other network (Oskar)                    1   0:02:00                2\n"
+                            "abroad                                   2   0:10:12               10\n"
+                            "free numbers                             1   0:03:15                3\n"
+                            "shared-cost numbers                      1   0:05:00                5\n"
+                            "premium numbers                          1   0:01:30                1\n"
+                            "services                                 1   0:00:50                1\n"
+                            "unknown numbers                          1   0:01:10                1\n"
+                            "incoming calls, SMS, data and other      3   0:07:30                7\n");
 
     const Result csv = run({"usage", Calls, "--rounding", "60/60", "--format", "csv"});
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
@@ -121,14 +123,18 @@ TEST(TarifCliCallList, BadFilesAreReportedWithFileAndLine) {
         std::string err;
     };
     const Case cases[] = {
-        {{"usage", QString::fromStdString(negative), "--prefixes", Prefixes}, 1,
+        {{"usage", QString::fromStdString(negative), "--prefixes", Prefixes},
+         1,
          negative + ":2: Délka hovoru „-5“ je záporná.\n"},
-        {{"usage", QString::fromStdString(missing), "--prefixes", Prefixes}, 2,
+        {{"usage", QString::fromStdString(missing), "--prefixes", Prefixes},
+         2,
          missing + ": Soubor nelze otevřít: soubor neexistuje.\n"},
-        {{"usage", Calls, "--prefixes", QString::fromStdString(prefixes)}, 1,
+        {{"usage", Calls, "--prefixes", QString::fromStdString(prefixes)},
+         1,
          prefixes + ":2: Předvolba „xx“ smí obsahovat jen číslice.\n"},
         // The predvolby.txt beside the tariff file is the one that counts.
-        {{"costs", QString::fromStdString(tariffs), "--calls", Calls}, 1,
+        {{"costs", QString::fromStdString(tariffs), "--calls", Calls},
+         1,
          prefixes + ":2: Předvolba „xx“ smí obsahovat jen číslice.\n"},
     };
     for (const Case& c : cases) {

@@ -18,7 +18,8 @@ struct Result {
 // regional settings leaking in.
 inline Result run(const QStringList& arguments, const QString& locale = QStringLiteral("cs_CZ.UTF-8")) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LANGUAGE", "LC_NUMERIC", "LC_MESSAGES"}) environment.remove(QString::fromLatin1(name));
+    for (const char* name : {"LANG", "LANGUAGE", "LC_NUMERIC", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("LC_ALL"), locale);
     QProcess process;
     process.setProcessEnvironment(environment);

@@ -14,8 +14,8 @@ using namespace hovorix::cli;
 
 TEST(RoundTripNumber, ReadsBackAsTheSameDouble) {
     std::mt19937_64 random(20001208);
-    std::vector<double> values = {0, -0.0, 1225, 269.999, 1190.9090909090909, 0.1, 1e300, 5e-324,
-                                  std::numeric_limits<double>::max()};
+    std::vector<double> values = {
+        0, -0.0, 1225, 269.999, 1190.9090909090909, 0.1, 1e300, 5e-324, std::numeric_limits<double>::max()};
     for (int i = 0; i < 2000; ++i) {
         const double value = std::bit_cast<double>(random());
         if (std::isfinite(value)) values.push_back(value);

@@ -58,22 +58,41 @@ TEST(TarifCliCheck, ReportsEachFileWithTheRightStatus) {
     const Case cases[] = {
         {{"check", dataArg("examples.ini")}, cs, 0, data("examples.ini") + ": 4 tariffs, data version září 2000\n", ""},
         {{"check", dataArg("quoting.ini")}, cs, 0, data("quoting.ini") + ": 1 tariff, data version 1\n", ""},
-        {{"check", dataArg("no-version.ini")}, cs, 0, data("no-version.ini") + ": 0 tariffs, data version neudáno\n", ""},
-        {{"check", dataArg("malformed.ini")}, cs, 1, "",
+        {{"check", dataArg("no-version.ini")},
+         cs,
+         0,
+         data("no-version.ini") + ": 0 tariffs, data version neudáno\n",
+         ""},
+        {{"check", dataArg("malformed.ini")},
+         cs,
+         1,
+         "",
          malformed + ":19: '15 Kč' is not a valid floating point value\n"},
-        {{"check", dataArg("decimal-point.ini")}, cs, 1, "",
+        {{"check", dataArg("decimal-point.ini")},
+         cs,
+         1,
+         "",
          point + ":4: '199.5' is not a valid floating point value\n" + point +
              ":4: note: the number reads with a decimal point; the file was probably written under other regional "
              "settings (try --decimal-separator .)\n"},
         {{"check", dataArg("decimal-point.ini")}, c, 0, point + ": 1 tariff, data version 1\n", ""},
-        {{"check", "--decimal-separator", ".", dataArg("decimal-point.ini")}, cs, 0,
-         point + ": 1 tariff, data version 1\n", ""},
-        {{"check", "--decimal-separator", ",", dataArg("decimal-point.ini")}, c, 1, "",
+        {{"check", "--decimal-separator", ".", dataArg("decimal-point.ini")},
+         cs,
+         0,
+         point + ": 1 tariff, data version 1\n",
+         ""},
+        {{"check", "--decimal-separator", ",", dataArg("decimal-point.ini")},
+         c,
+         1,
+         "",
          point + ":4: '199.5' is not a valid floating point value\n" + point +
              ":4: note: the number reads with a decimal point; the file was probably written under other regional "
              "settings (try --decimal-separator .)\n"},
         {{"check", dataArg("missing.ini")}, cs, 2, "", missing + ": cannot open the file: No such file or directory\n"},
-        {{"check", QStringLiteral(HOVORIX_TEST_DATA)}, cs, 2, "",
+        {{"check", QStringLiteral(HOVORIX_TEST_DATA)},
+         cs,
+         2,
+         "",
          std::string(HOVORIX_TEST_DATA) + ": cannot open the file: Is a directory\n"},
         // The kernel refuses to read the first page of a process's memory.
         {{"check", "/proc/self/mem"}, cs, 1, "", "/proc/self/mem:1: cannot read the file: Input/output error\n"},
@@ -81,17 +100,22 @@ TEST(TarifCliCheck, ReportsEachFileWithTheRightStatus) {
         {{"check", dataArg("strict.ini")}, cs, 0, data("strict.ini") + ": 2 tariffs, data version 3\n", ""},
         {{"check", dataArg("lf-only.ini")}, cs, 0, data("lf-only.ini") + ": 1 tariff, data version neudáno\n", ""},
         // The worst status of several files wins; every file is still checked.
-        {{"check", dataArg("malformed.ini"), dataArg("missing.ini"), dataArg("quoting.ini")}, cs, 2,
+        {{"check", dataArg("malformed.ini"), dataArg("missing.ini"), dataArg("quoting.ini")},
+         cs,
+         2,
          data("quoting.ini") + ": 1 tariff, data version 1\n",
          malformed + ":19: '15 Kč' is not a valid floating point value\n" + missing +
              ": cannot open the file: No such file or directory\n"},
-        {{"check", dataArg("examples.ini"), dataArg("malformed.ini")}, cs, 1,
+        {{"check", dataArg("examples.ini"), dataArg("malformed.ini")},
+         cs,
+         1,
          data("examples.ini") + ": 4 tariffs, data version září 2000\n",
          malformed + ":19: '15 Kč' is not a valid floating point value\n"},
     };
     for (const Case& test : cases) {
         const Result result = run(test.arguments, test.locale);
-        const std::string what = test.arguments.join(QLatin1Char(' ')).toStdString() + " under " + test.locale.toStdString();
+        const std::string what =
+            test.arguments.join(QLatin1Char(' ')).toStdString() + " under " + test.locale.toStdString();
         EXPECT_EQ(result.exitCode, test.exitCode) << what;
         EXPECT_EQ(result.out, test.out) << what;
         EXPECT_EQ(result.err, test.err) << what;
@@ -106,14 +130,18 @@ TEST(TarifCliCheck, StrictReportsWhatTheReaderIgnores) {
         std::vector<std::string> warnings;
     };
     const Case cases[] = {
-        {"strict.ini", 1, ": 2 tariffs, data version 3",
+        {"strict.ini",
+         1,
+         ": 2 tariffs, data version 3",
          {":3: warning: \"sluzba telefon\" line before the first provider line sets nothing",
           ":5: warning: line ignored: \"Tarif\" is not the keyword \"tarif\" (different case)",
           ":6: warning: line ignored: \" sazba JTS\" is not the keyword \"sazba JTS\" (leading blank)",
           ":7: warning: line ignored: \"\\x09SAZBA JTS-mimo\" is not the keyword \"sazba JTS-mimo\" (leading blank, "
           "different case)",
           ":8: warning: the provider is 300 bytes long; only its first 255 are read"}},
-        {"lf-only.ini", 1, ": 1 tariff, data version neudáno",
+        {"lf-only.ini",
+         1,
+         ": 1 tariff, data version neudáno",
          {":1: warning: 3 line ends are LF alone and do not end lines; tariff files end their lines with CR LF"}},
         // Files as the editor writes them have nothing to warn about.
         {"examples.ini", 0, ": 4 tariffs, data version září 2000", {}},
@@ -178,7 +206,8 @@ TEST(TarifCliCosts, PeriodsAndZonesReachTheCalculation) {
         {{"--eurotel-mimo", "10"}, {"0,00", "10,00"}, {0, 10}},
         {{"--paegas", "+40", "--eurotel", "5"}, {"10,00", "0,00"}, {10, 0}},
         // The largest count the calculator holds, per day: no overflow on the way to a month.
-        {{"--eurotel-mimo", "2147483647", "--period", "den"}, {"0,00", "64\u00a0424\u00a0509\u00a0410,00"},
+        {{"--eurotel-mimo", "2147483647", "--period", "den"},
+         {"0,00", "64\u00a0424\u00a0509\u00a0410,00"},
          {0, 64424509410}},
     };
     for (const Case& test : cases) {

@@ -29,7 +29,9 @@ std::string megabyteOfBlanks() {
 
 // Czech text of 100,000 characters (Windows-1250), as a paste gone wrong.
 std::string longCzechText() {
-    const std::string word = "P\xF8" "edplacen\xE1 karta \x9Elu\x9Dou\xE8k\xFD ";
+    const std::string word =
+        "P\xF8"
+        "edplacen\xE1 karta \x9Elu\x9Dou\xE8k\xFD ";
     std::string text;
     while (text.size() < LongText) text += word;
     text.resize(LongText);
@@ -48,7 +50,8 @@ Outcome reads(std::size_t tariffs, std::optional<std::string> version = std::nul
     return outcome;
 }
 
-Outcome malformed(std::size_t tariffs, std::optional<std::string> version, std::size_t line, const std::string& quoted) {
+Outcome malformed(std::size_t tariffs, std::optional<std::string> version, std::size_t line,
+                  const std::string& quoted) {
     Outcome outcome = reads(tariffs, std::move(version));
     outcome.kind = Outcome::Kind::MalformedNumber;
     outcome.line = line;
@@ -74,7 +77,10 @@ std::vector<Case> makeCatalogue() {
         // Lines ended by LF alone: the whole file is one line, a provider line.
         {"lf-only.ini", noticed(reads(1), Outcome::Notice::LfEnded)},
         {"garbage.bin", noticed(reads(0), Outcome::Notice::NulBytes)},
-        {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4, std::string("1\0" "5", 3)),
+        {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4,
+                                            std::string("1\0"
+                                                        "5",
+                                                        3)),
                                   Outcome::Notice::NulBytes)},
         {"exponent-overflow.ini", malformed(1, "1E999", 4, "1E999")},
         {"lone-minus.ini", malformed(1, "2", 4, "-")},

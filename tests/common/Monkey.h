@@ -32,7 +32,8 @@ inline std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
 
 class Dice {
 public:
-    explicit Dice(std::uint64_t defaultSeed) : seed_(fromEnvironment("HOVORIX_MONKEY_SEED", defaultSeed)), engine_(seed_) {
+    explicit Dice(std::uint64_t defaultSeed)
+        : seed_(fromEnvironment("HOVORIX_MONKEY_SEED", defaultSeed)), engine_(seed_) {
         std::cout << "monkey seed " << seed_ << " (set HOVORIX_MONKEY_SEED to repeat the run)" << std::endl;
     }
     std::uint64_t seed() const { return seed_; }
@@ -133,8 +134,8 @@ private:
     void key(QWidget& window) {
         QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
         static const std::vector<Qt::Key> keys = {
-            Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Space,
-            Qt::Key_Left, Qt::Key_Right,   Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Home,   Qt::Key_End,
+            Qt::Key_Tab,    Qt::Key_Backtab,  Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Space,
+            Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Home,   Qt::Key_End,
             Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Menu,
         };
         static const std::vector<QString> czech = {"ě", "š", "č", "ř", "ž", "ý", "á", "í", "é", "ů", "€", "😀"};
@@ -209,9 +210,7 @@ private:
             QApplication::sendEvent(target, &wheel);
             break;
         }
-        default:
-            note("click " + where);
-            QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        default: note("click " + where); QTest::mouseClick(target, Qt::LeftButton, {}, at);
         }
     }
 

@@ -21,7 +21,10 @@ TEST(Cp1250, CzechLettersAndTheUndefinedBytes) {
     const Case cases[] = {
         {"NEDEFINOV\xC1N", u"NEDEFINOVÁN"},
         {"Nezn\xE1m\xFD", u"Neznámý"},
-        {"\x8A\x9D" "astn\xFD k\xF9\xF2 \xFA\xF8" "ad", u"Šťastný kůň úřad"},
+        {"\x8A\x9D"
+         "astn\xFD k\xF9\xF2 \xFA\xF8"
+         "ad",
+         u"Šťastný kůň úřad"},
         {"\xC8\xCC\xD8\xCF\x8E\xE8\xEC\xF8\xEF\x9E", u"ČĚŘĎŽčěřďž"},
         {"\x80\x84\x93\x94\x96\xA0", u"€„“”–\u00A0"},
         {"\x81\x83\x88\x90\x98", u"\u0081\u0083\u0088\u0090\u0098"},  // undefined: the control of that number

@@ -19,12 +19,13 @@ TEST(GeneralErrorHandler, AddsAFullStopAfterCharactersAboveThePoint) {
         {"'-' is not a valid floating point value", "'-' is not a valid floating point value."},
         {"Kritick\xC3\xA1 chyba!", "Kritick\xC3\xA1 chyba!"},
         {"Hotovo.", "Hotovo."},
-        {"Konec-", "Konec-"},          // '-' is below '.'
-        {"Verze 2/", "Verze 2/."},      // '/' is above '.'
+        {"Konec-", "Konec-"},       // '-' is below '.'
+        {"Verze 2/", "Verze 2/."},  // '/' is above '.'
         {"Otazka ?", "Otazka ?."},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(withFullStop(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown)) << c.message;
+    for (const Case& c : cases)
+        EXPECT_EQ(withFullStop(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown)) << c.message;
 }
 
 TEST(GeneralErrorHandler, HandlersThatFailShowTheirMessageAndTheProgramGoesOn) {
@@ -65,7 +66,10 @@ TEST(GeneralErrorHandler, ConversionMessagesQuoteTheWholeTextUpToItsLimit) {
     };
     const QString tail = QStringLiteral("' is not a valid floating point value");
     const Case cases[] = {
-        {"a NUL byte from a file", messageOf(hovorix::tariffs::ConversionError(std::string("1\0" "5", 3))),
+        {"a NUL byte from a file",
+         messageOf(hovorix::tariffs::ConversionError(std::string("1\0"
+                                                                 "5",
+                                                                 3))),
          QStringLiteral("'1") + QChar(0) + QStringLiteral("5") + tail},
         {"a run-on number from a file", messageOf(hovorix::tariffs::ConversionError(std::string(100000, '9'))),
          QStringLiteral("'") + QString(255, u'9') + QChar(0x2026) + tail},

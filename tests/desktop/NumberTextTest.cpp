@@ -21,13 +21,13 @@ TEST(CostMark, HundredthsGroupedWithTheLocalesSeparators) {
         {269.999, "270,00", "270.00"},
         {999.995, "1\u00a0000,00", "1,000.00"},
         {999999.999, "1\u00a0000\u00a0000,00", "1,000,000.00"},
-        {0.125, "0,13", "0.13"},          // halves go away from zero
-        {1.005, "1,01", "1.01"},          // judged on the decimal text, not on the binary value below it
+        {0.125, "0,13", "0.13"},  // halves go away from zero
+        {1.005, "1,01", "1.01"},  // judged on the decimal text, not on the binary value below it
         {0.004999, "0,00", "0.00"},
         {12.3, "12,30", "12.30"},
         {123456.78, "123\u00a0456,78", "123,456.78"},
         {-1225.5, "-1\u00a0225,50", "-1,225.50"},
-        {-0.001, "0,00", "0.00"},         // nothing left to be negative
+        {-0.001, "0,00", "0.00"},  // nothing left to be negative
         {999999999999999.9, "999\u00a0999\u00a0999\u00a0999\u00a0999,90", "999,999,999,999,999.90"},
         // Beyond 15 digits as the tariff file writes the number, never the
         // binary value's digits.

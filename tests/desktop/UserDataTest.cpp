@@ -59,7 +59,8 @@ TEST(UserDataFolder, TheFirstStartGetsTheSampleInTheUsersOwnNumberFormat) {
         // A second start leaves the user's file as it is, edits included.
         writeBytes(*found, readBytes(*found) + "provider EUROTEL\r\ntarif Upraveno\r\n");
         const std::string edited = readBytes(*found);
-        EXPECT_EQ(prepareUserDataFolder(qPath(folder), HOVORIX_SAMPLE, RegionalSettings(c.locale)), Seeding::AlreadyThere);
+        EXPECT_EQ(prepareUserDataFolder(qPath(folder), HOVORIX_SAMPLE, RegionalSettings(c.locale)),
+                  Seeding::AlreadyThere);
         EXPECT_EQ(readBytes(*found), edited);
     }
 }
@@ -69,17 +70,22 @@ TEST(UserDataFolder, AnyTariffFileTheCalculatorWouldReadIsKept) {
         SCOPED_TRACE(name);
         TemporaryFolder folder;
         writeBytes(folder / name, "verze 7\r\n");
-        EXPECT_EQ(prepareUserDataFolder(qPath(folder.path()), HOVORIX_SAMPLE, RegionalSettings()), Seeding::AlreadyThere);
+        EXPECT_EQ(prepareUserDataFolder(qPath(folder.path()), HOVORIX_SAMPLE, RegionalSettings()),
+                  Seeding::AlreadyThere);
         EXPECT_EQ(readBytes(folder / name), "verze 7\r\n");
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
+        EXPECT_EQ(
+            std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+            1);
     }
 
     // A folder the user may enter and write but not list.
     TemporaryFolder folder;
     writeBytes(folder / "tarif.ini", "verze 7\r\n");
     EXPECT_TRUE(asUnprivilegedUser(folder.path(), [&] {
-        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write | std::filesystem::perms::owner_exec);
-        return prepareUserDataFolder(qPath(folder.path()), HOVORIX_SAMPLE, RegionalSettings()) == Seeding::AlreadyThere &&
+        std::filesystem::permissions(folder.path(),
+                                     std::filesystem::perms::owner_write | std::filesystem::perms::owner_exec);
+        return prepareUserDataFolder(qPath(folder.path()), HOVORIX_SAMPLE, RegionalSettings()) ==
+                   Seeding::AlreadyThere &&
                readBytes(folder / "tarif.ini") == "verze 7\r\n";
     }));
 }
@@ -103,13 +109,15 @@ TEST(UserDataFolder, AFolderThatCannotBeMadeOrWrittenIsAnError) {
         prepareUserDataFolder(qPath(home / "file/hovorix"), HOVORIX_SAMPLE, RegionalSettings());
         ADD_FAILURE() << "a folder under a file was made";
     } catch (const UserDataError& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(qPath(home / "file/hovorix")));
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Kritická chyba - nelze vytvořit složku \"%1\"!").arg(qPath(home / "file/hovorix")));
     }
 
     // A folder the user may not write into: nothing is left behind in it.
     std::filesystem::create_directory(home / "locked");
     EXPECT_TRUE(asUnprivilegedUser(home / "locked", [&] {
-        std::filesystem::permissions(home / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(home / "locked",
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         try {
             prepareUserDataFolder(qPath(home / "locked"), HOVORIX_SAMPLE, RegionalSettings());
             return false;
@@ -144,7 +152,8 @@ TEST(CommandLine, EachProgramTakesHelpVersionAndTheUserDataFolder) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         QString out;
         QString err;
-        const CommandLine line = parseCommandLine(c.arguments, ProgramInfo{QStringLiteral("tarif"), QStringLiteral("Popis")}, out, err);
+        const CommandLine line =
+            parseCommandLine(c.arguments, ProgramInfo{QStringLiteral("tarif"), QStringLiteral("Popis")}, out, err);
         EXPECT_EQ(line.exitStatus, c.exitStatus);
         EXPECT_EQ(line.userData, c.userData);
         EXPECT_EQ(out.isEmpty(), *c.out == 0) << out.toStdString();

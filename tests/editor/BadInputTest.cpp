@@ -95,12 +95,12 @@ TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
         std::unique_ptr<TCenikarForm> form;
         try {
             form = std::make_unique<TCenikarForm>(prompter, czechSettings());
-        } catch (const ProgramExit&) {
-        }
+        } catch (const ProgramExit&) {}
         expectShortTexts(prompter);
         if (expected.kind == Outcome::Kind::CannotOpen) {
             EXPECT_EQ(form, nullptr);
-            EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
+            EXPECT_EQ(prompter.errors(),
+                      QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
             continue;
         }
         ASSERT_NE(form, nullptr);

@@ -71,8 +71,8 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
         // does not say the window holds the file, and with nothing changed by
         // the user there is nothing to save.
         {"a malformed number",
-         tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "provider PAEGAS", "tarif Go",
-                     "sazba JTS 1.2 30", "provider PAEGAS", "tarif Profi"}),
+         tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "provider PAEGAS", "tarif Go", "sazba JTS 1.2 30",
+                     "provider PAEGAS", "tarif Profi"}),
          {"EUROTEL-Ekonom", "PAEGAS-Go"},
          "2.3",
          unnamed,
@@ -354,7 +354,8 @@ TEST(EditorSave, WritesExactlyTheWritersBytes) {
     editor.click("Button2");
     const std::string saved = editor.bytes();
     EXPECT_EQ(saved, writerBytes(*editor.form));
-    EXPECT_EQ(saved.substr(0, saved.find("\r\n")), std::string("// Generov\xE1no z ") + versions::EditorCaption + " dne 24.12.24 ve 18:30:05");
+    EXPECT_EQ(saved.substr(0, saved.find("\r\n")),
+              std::string("// Generov\xE1no z ") + versions::EditorCaption + " dne 24.12.24 ve 18:30:05");
     EXPECT_EQ(readBack(editor.folder / "tarif.ini"), editor.form->tariffs());
     EXPECT_TRUE(editor.form->isSaved());
     EXPECT_EQ(editor.form->windowTitle(), caption(QStringLiteral("tarif.ini")));
@@ -488,7 +489,8 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     editor.prompter.expectError();
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
-    EXPECT_EQ(editor.prompter.errors(), QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!")});
+    EXPECT_EQ(editor.prompter.errors(),
+              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!")});
     EXPECT_EQ(editor.bytes(), threeTariffs());
     // Still protected: the next close asks again.
     editor.prompter.answer(Answer::No);
@@ -674,7 +676,8 @@ TEST(EditorFileDialogs, RefuseWhatTheEditorCouldNotUse) {
         SCOPED_TRACE(c.what);
         Editor editor(threeTariffs());
         writeBytes(editor.folder / "jen.ini", "");
-        fs::permissions(editor.folder / "jen.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(editor.folder / "jen.ini",
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         auto* dialog = editor.form->findChild<hovorix::editor::TariffFileDialog*>(QString::fromLatin1(c.dialog));
         ASSERT_NE(dialog, nullptr);
         dialog->selectFile(editor.folder.file(c.name));
@@ -729,4 +732,3 @@ TEST(EditorMoveButtons, ShowARedArrowGreyedWhileDisabled) {
         }
     }
 }
-

@@ -65,8 +65,8 @@ private:
 // Three tariffs, two of them named alike, and a data version.
 inline std::string threeTariffs() {
     return tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sluzba telefon 300", "sazba JTS 4,5 10",
-                       "provider PAEGAS", "tarif Ekonom", "sluzba telefon 250", "vsechnyminzdarma",
-                       "provider PAEGAS", "tarif Večerní", "minimalne 12,5"});
+                       "provider PAEGAS", "tarif Ekonom", "sluzba telefon 250", "vsechnyminzdarma", "provider PAEGAS",
+                       "tarif Večerní", "minimalne 12,5"});
 }
 inline const QStringList ThreeRows{QStringLiteral("EUROTEL-Ekonom"), QStringLiteral("PAEGAS-Ekonom"),
                                    QStringLiteral("PAEGAS-Večerní")};
@@ -170,8 +170,9 @@ public:
 // What must hold after a save that failed: the message, the program still
 // running, the list and its rows as they were, the changes still marked as
 // unsaved under the same name. Empty when all holds, else what does not.
-inline std::string failedSaveProblems(const Editor& editor, const QString& message, const hovorix::tariffs::TariffList& list,
-                          const QStringList& rows, const QString& name) {
+inline std::string failedSaveProblems(const Editor& editor, const QString& message,
+                                      const hovorix::tariffs::TariffList& list, const QStringList& rows,
+                                      const QString& name) {
     std::string wrong;
     auto expect = [&wrong](bool holds, const std::string& what) {
         if (!holds) wrong += what + "; ";

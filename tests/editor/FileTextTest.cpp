@@ -11,8 +11,8 @@ namespace {
 
 struct Input {
     const char* what;
-    QString typed;      // typed key by key
-    QString pasted;     // then pasted from the clipboard
+    QString typed;   // typed key by key
+    QString pasted;  // then pasted from the clipboard
     QString kept;
     bool beeps;
 };
@@ -39,7 +39,12 @@ const Input FileTextInputs[] = {
     {"a letter outside the code page", "Tarifж", {}, "Tarif", true},
     {"a pasted letter outside the code page", {}, "Ab€ωc", "Ab€c", true},
     {"a pasted line break", {}, "Ekonom\r\nPlus", "EkonomPlus", true},
-    {"a pasted end-of-file mark", {}, QStringLiteral("A\x1A" "B"), "AB", true},
+    {"a pasted end-of-file mark",
+     {},
+     QStringLiteral("A\x1A"
+                    "B"),
+     "AB",
+     true},
     {"a pasted text too long", {}, Long300, Long300.left(255), true},
     {"typing past the limit", Long300.left(256), {}, Long300.left(255), true},
 };

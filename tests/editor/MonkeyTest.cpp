@@ -9,7 +9,9 @@ namespace {
 
 QStringList labelsOf(const hovorix::tariffs::TariffList& list) {
     QStringList labels;
-    list.walk([&labels](const hovorix::tariffs::Tarifs& t) { labels << hovorix::desktop::fromCp1250(hovorix::tariffs::tariffLabel(t)); });
+    list.walk([&labels](const hovorix::tariffs::Tarifs& t) {
+        labels << hovorix::desktop::fromCp1250(hovorix::tariffs::tariffLabel(t));
+    });
     return labels;
 }
 
@@ -28,7 +30,7 @@ TEST(Monkey, TheEditorTakesWhateverTheUserDoes) {
     writeBytes(folder / "druhy.ini", threeTariffs());
     writeBytes(folder / "vadny.ini", tariffFile({"provider EUROTEL", "tarif Go", "sazba JTS 1.2 30"}));
     fs::create_directory(folder / "slozka");
-    const std::vector<std::string> names = {"tarif.ini", "druhy.ini", "vadny.ini", "novy.ini",
+    const std::vector<std::string> names = {"tarif.ini", "druhy.ini", "vadny.ini",  "novy.ini",
                                             "kopie",     "slozka",    "chybi/x.ini"};
 
     monkey::Hand hand(dice);

@@ -10,8 +10,8 @@ namespace {
 
 // Six lines; the fourth holds a number with a point where the settings say comma.
 std::string badAtLineFour() {
-    return tariffFile({"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sazba JTS 1.2 30", "provider PAEGAS",
-                       "tarif Go"});
+    return tariffFile(
+        {"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sazba JTS 1.2 30", "provider PAEGAS", "tarif Go"});
 }
 
 const QString BadLineError = QStringLiteral("'1.2' is not a valid floating point value.");
@@ -82,7 +82,7 @@ TEST(EditorPartRead, NoSaveReplacesThePartlyReadFileUnasked) {
         for (const auto& asked : editor.prompter.interactions()) {
             if (asked.kind != Kind::Confirm) continue;
             EXPECT_EQ(asked.text, overwriteQuestion(asked.text.contains(u'/') ? editor.folder.file("tarif.ini")
-                                                                                : QStringLiteral("tarif.ini")));
+                                                                              : QStringLiteral("tarif.ini")));
             EXPECT_EQ(asked.defaultAnswer, Answer::No);
         }
     }
@@ -102,10 +102,15 @@ TEST(EditorPartRead, FilesWhoseBytesHideTheirTariffsAreNeverLost) {
     };
     const Case cases[] = {
         {"LF ends, converted", lfEnded, Answer::Yes, {"EUROTEL-Go", "PAEGAS-Start"}, ""},
-        {"LF ends, kept", lfEnded, Answer::No, {},
+        {"LF ends, kept",
+         lfEnded,
+         Answer::No,
+         {},
          "Soubor tarif.ini byl načten jako jediný řádek, protože má konce řádků jen LF; uložením se ztratí jeho "
          "obsah. Přesto uložit?"},
-        {"NUL bytes", tariffFile({"provider EUROTEL", "tarif G\x01o"}) + std::string("\0\0", 2), std::nullopt,
+        {"NUL bytes",
+         tariffFile({"provider EUROTEL", "tarif G\x01o"}) + std::string("\0\0", 2),
+         std::nullopt,
          {"EUROTEL-G\x01o"},
          "Soubor tarif.ini obsahuje nulové bajty a nebyl načten celý; uložením se ztratí vše, co z něj nebylo "
          "načteno. Přesto uložit?"},
@@ -116,9 +121,10 @@ TEST(EditorPartRead, FilesWhoseBytesHideTheirTariffsAreNeverLost) {
             if (c.convert) {
                 p.answer(*c.convert);
             } else {
-                p.expectWarning(QStringLiteral("Soubor tarif.ini obsahuje nulové bajty, není to tedy textový soubor "
-                                               "ceníku. Načte se z něj jen to, co lze číst jako text, a uložit přes "
-                                               "něj půjde až po potvrzení."));
+                p.expectWarning(
+                    QStringLiteral("Soubor tarif.ini obsahuje nulové bajty, není to tedy textový soubor "
+                                   "ceníku. Načte se z něj jen to, co lze číst jako text, a uložit přes "
+                                   "něj půjde až po potvrzení."));
             }
         });
         if (c.convert) {
@@ -163,7 +169,8 @@ TEST(EditorStart, UsesTheCalculatorsFileWhateverTheCaseOfItsName) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.used);
         WorkFolder folder;
-        for (const std::string& name : c.present) writeBytes(folder / name, tariffFile({"provider X", "tarif", name.c_str()}));
+        for (const std::string& name : c.present)
+            writeBytes(folder / name, tariffFile({"provider X", "tarif", name.c_str()}));
         ScriptedPrompter prompter;
         hovorix::editor::TCenikarForm form(prompter, czechSettings());
         EXPECT_EQ(form.windowTitle(), caption(QString::fromLatin1(c.used)));
@@ -193,7 +200,8 @@ TEST(EditorOpen, OpensWhatWasTypedAndOnlyRegularFiles) {
         Editor editor(threeTariffs());
         c.prepare(editor.folder.path());
         const QString typed = editor.folder.file(c.typed);
-        if (!c.opened) editor.prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(typed));
+        if (!c.opened)
+            editor.prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(typed));
         editor.chooseFile(typed);
         editor.click("Button1");
         EXPECT_EQ(editor.form->fileName(), c.opened ? editor.folder.file(c.opened) : QStringLiteral("tarif.ini"));

@@ -10,9 +10,9 @@
 #include "tariffs/TariffFile.h"
 
 using namespace editortest;
+using hovorix::editor::TPoplatky;
 using hovorix::tariffs::Tarifs;
 using hovorix::tariffs::Zone;
-using hovorix::editor::TPoplatky;
 
 namespace {
 
@@ -236,7 +236,7 @@ TEST(TariffDialogOk, WaitsUntilEveryNumberIsValid) {
     struct Case {
         const char* what;
         std::vector<std::pair<const char*, const char*>> bad;  // field, text
-        const char* reported;                                   // the first in write-back order
+        const char* reported;                                  // the first in write-back order
     };
     const Case cases[] = {
         {"an emptied field", {{"Fax", ""}}, "Fax"},
@@ -271,7 +271,7 @@ TEST(TariffDialogKeys, EscapeDoesNotCloseButEnterIsOk) {
         editor.onTariffDialog([where](TPoplatky& dialog) {
             dialog.show();
             QWidget* field = std::string_view(where) == "Oper" ? child<QComboBox>(dialog, where)->lineEdit()
-                                                                : static_cast<QWidget*>(child(dialog, where));
+                                                               : static_cast<QWidget*>(child(dialog, where));
             QSignalSpy rejected(&dialog, &QDialog::rejected);
             QTest::keyClick(field, Qt::Key_Escape);
             EXPECT_EQ(rejected.count(), 0);
@@ -290,8 +290,8 @@ TEST(TariffDialogKeys, EscapeDoesNotCloseButEnterIsOk) {
 TEST(EditorEdit, ChangesTheSelectedTariffOnlyOnOk) {
     struct Case {
         const char* what;
-        void (*open)(Editor&);           // how the user starts the edit
-        int (*user)(TPoplatky&);         // what the user does in the dialog
+        void (*open)(Editor&);    // how the user starts the edit
+        int (*user)(TPoplatky&);  // what the user does in the dialog
         bool changed;
     };
     auto changeAndOk = [](TPoplatky& d) {

@@ -66,7 +66,8 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
         });
         EXPECT_TRUE(keptEverything);
         fs::permissions(editor.folder.path(), fs::perms::owner_all, fs::perm_options::add);
-        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::tariffs::writeTariffs(list, "2.3", ',', czechSettings().stamp(saveMoment()))
+        EXPECT_EQ(editor.bytes(), c.message.isEmpty() ? hovorix::tariffs::writeTariffs(
+                                                            list, "2.3", ',', czechSettings().stamp(saveMoment()))
                                                       : threeTariffs());
         EXPECT_EQ(entries(editor.folder.path()), 1u);
     }

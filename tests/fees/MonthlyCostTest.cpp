@@ -71,15 +71,19 @@ TEST(MonthlyCost, WorkedExamples) {
 
     const Case cases[] = {
         {"shared over the fixed network", referenceTariff(), referenceUsage(), 1225},
-        {"shared over all zones", flagged, referenceUsage(), 600 + 850 - 60 * 100.0 / 220 * 5 - 60 * 50.0 / 220 * 3 -
-                                                                 60 * 50.0 / 220 * 2 - 60 * 20.0 / 220 * 10},
+        {"shared over all zones", flagged, referenceUsage(),
+         600 + 850 - 60 * 100.0 / 220 * 5 - 60 * 50.0 / 220 * 3 - 60 * 50.0 / 220 * 2 - 60 * 20.0 / 220 * 10},
         {"minimum above the cost", withMinimum, referenceUsage(), 1500},
         {"minimum below the cost", lowMinimum, referenceUsage(), 1225},
-        {"7 a week against 30 free", rateOnly(tariffs::Zone::JTS, 1, 30), oneZone(tariffs::Zone::JTS, 7, fees::PerWeekFactor), 0},
-        {"70 a week against 30 free", rateOnly(tariffs::Zone::PAEGAS, 1, 30), oneZone(tariffs::Zone::PAEGAS, 70, fees::PerWeekFactor), 269.999},
-        {"10 a day", rateOnly(tariffs::Zone::EUROTELMimo, 1, 0), oneZone(tariffs::Zone::EUROTELMimo, 10, fees::PerDayFactor), 300},
+        {"7 a week against 30 free", rateOnly(tariffs::Zone::JTS, 1, 30),
+         oneZone(tariffs::Zone::JTS, 7, fees::PerWeekFactor), 0},
+        {"70 a week against 30 free", rateOnly(tariffs::Zone::PAEGAS, 1, 30),
+         oneZone(tariffs::Zone::PAEGAS, 70, fees::PerWeekFactor), 269.999},
+        {"10 a day", rateOnly(tariffs::Zone::EUROTELMimo, 1, 0),
+         oneZone(tariffs::Zone::EUROTELMimo, 10, fees::PerDayFactor), 300},
         {"no minutes: fees raised to the minimum", prepaid, fees::UsageProfile{}, 200},
-        {"free minutes above the usage", rateOnly(tariffs::Zone::JTSNoc, 3, 500), oneZone(tariffs::Zone::JTSNoc, 100, fees::PerMonthFactor), 0},
+        {"free minutes above the usage", rateOnly(tariffs::Zone::JTSNoc, 3, 500),
+         oneZone(tariffs::Zone::JTSNoc, 100, fees::PerMonthFactor), 0},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(fees::MonthlyCost(c.tariff, c.usage), c.cost) << c.what;
     EXPECT_NEAR(fees::MonthlyCost(flagged, referenceUsage()), 1190.9090909090909, 1e-9);
@@ -148,14 +152,15 @@ TEST(MonthlyCost, ExtremeCountsStayFiniteAndNeverDivideByZero) {
     }
     // 2^31 - 1 per day: formed in 64 bits, not wrapped in 32.
     tariffs::Tarifs t = rateOnly(tariffs::Zone::JTS, 1, 0);
-    EXPECT_DOUBLE_EQ(fees::MonthlyCost(t, oneZone(tariffs::Zone::JTS, INT32_MAX, fees::PerDayFactor)), INT32_MAX * 30.0);
+    EXPECT_DOUBLE_EQ(fees::MonthlyCost(t, oneZone(tariffs::Zone::JTS, INT32_MAX, fees::PerDayFactor)),
+                     INT32_MAX * 30.0);
 }
 
 TEST(MonthlyCost, ANotANumberCostFallsToTheMinimum) {
     tariffs::Tarifs t;
     t.telephoneFee = 1e308;
-    t.faxFee = 1e308;                  // the fees overflow to infinity...
-    t.zone(tariffs::Zone::JTS) = {-1e308, 0};   // ...and a negative rate to minus infinity
+    t.faxFee = 1e308;                          // the fees overflow to infinity...
+    t.zone(tariffs::Zone::JTS) = {-1e308, 0};  // ...and a negative rate to minus infinity
     t.minimumCharge = 42;
     fees::UsageProfile u;
     u.fax = true;

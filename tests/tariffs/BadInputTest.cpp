@@ -13,7 +13,8 @@ using badinput::Outcome;
 // line of the file could not hold.
 TEST(BadInput, TheReaderReportsEachAsTheCatalogueSays) {
     for (const badinput::Case& c : badinput::catalogue()) {
-        for (const auto& [program, defaults] : {std::pair{"calculator", &tariffs::CalculatorDefaults}, {"editor", &tariffs::EditorDefaults}}) {
+        for (const auto& [program, defaults] :
+             {std::pair{"calculator", &tariffs::CalculatorDefaults}, {"editor", &tariffs::EditorDefaults}}) {
             SCOPED_TRACE(c.name + " as the " + program + " reads it");
             TemporaryFolder folder;
             const auto path = folder / c.name;

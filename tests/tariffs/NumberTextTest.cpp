@@ -30,7 +30,7 @@ TEST(FormatNumber, FifteenSignificantDigitsInFixedOrScientificNotation) {
         {1500, "1500"},
         {269.999, "269,999"},
         {-0.00001234, "-1,234E-5"},
-        {9.999999999999999e14, "1E15"},  // rounds up into the scientific range
+        {9.999999999999999e14, "1E15"},      // rounds up into the scientific range
         {0.00009999999999999999, "0,0001"},  // rounds up into the fixed range
         // Rounded up it would overflow on reading; cut, it reads back.
         {std::numeric_limits<double>::max(), "1,79769313486231E308"},
@@ -54,9 +54,20 @@ TEST(ParseNumber, AcceptsTheDecimalNumberGrammar) {
         double value;
     };
     const Case cases[] = {
-        {"12,5", 12.5},   {"0", 0},          {",5", 0.5},        {"5,", 5},         {"  25  ", 25},
-        {"+3", 3},        {"-2,5", -2.5},    {"1E15", 1e15},     {"1e-5", 1e-5},    {"1,5E+2", 150},
-        {"007", 7},       {" -0 ", 0},       {"1E-999", 0},      {"4,94065645841247E-324", 4.94065645841247e-324},
+        {"12,5", 12.5},
+        {"0", 0},
+        {",5", 0.5},
+        {"5,", 5},
+        {"  25  ", 25},
+        {"+3", 3},
+        {"-2,5", -2.5},
+        {"1E15", 1e15},
+        {"1e-5", 1e-5},
+        {"1,5E+2", 150},
+        {"007", 7},
+        {" -0 ", 0},
+        {"1E-999", 0},
+        {"4,94065645841247E-324", 4.94065645841247e-324},
         {"1,79769313486231E308", 1.79769313486231e308},
     };
     for (const Case& c : cases) EXPECT_EQ(tariffs::parseNumber(c.text, ','), c.value) << c.text;
@@ -65,9 +76,10 @@ TEST(ParseNumber, AcceptsTheDecimalNumberGrammar) {
 }
 
 TEST(ParseNumber, RejectsEverythingElseWithTheConversionMessage) {
-    const char* malformed[] = {"",      " ",    "NAN",  "INF",  "-INF", "12.5", "1,2,3", "1 000",
-                               "+",     "-",    ",",    "1E",   "1E+",  "E5",   "0x10",  "1-2",
-                               "--1",   "1E999", "-1E999", "1,8E308", "1,79769313486232E308", "1\t", "\t1", "12,5 30", "1d"};
+    const char* malformed[] = {"",      " ",   "NAN",     "INF",   "-INF",   "12.5",    "1,2,3",
+                               "1 000", "+",   "-",       ",",     "1E",     "1E+",     "E5",
+                               "0x10",  "1-2", "--1",     "1E999", "-1E999", "1,8E308", "1,79769313486232E308",
+                               "1\t",   "\t1", "12,5 30", "1d"};
     for (const char* text : malformed) {
         try {
             tariffs::parseNumber(text, ',');

@@ -62,7 +62,9 @@ tariffs::TariffList randomList(std::mt19937_64& random) {
 }
 
 // What the file can keep of a number: its 15 significant digits.
-double kept(double value, char separator) { return tariffs::parseNumber(tariffs::formatNumber(value, separator), separator); }
+double kept(double value, char separator) {
+    return tariffs::parseNumber(tariffs::formatNumber(value, separator), separator);
+}
 
 tariffs::TariffList keptOf(const tariffs::TariffList& list, char separator) {
     tariffs::TariffList result = list;

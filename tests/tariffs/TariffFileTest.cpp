@@ -79,7 +79,8 @@ TEST(ReadTariffFile, OpensReadsOrCreates) {
 
     fs::create_directory(folder / "tarif.ini");
     try {
-        tariffs::readTariffFile(folder / "tarif.ini", list, version, {.decimalSeparator = ',', .createIfMissing = true});
+        tariffs::readTariffFile(folder / "tarif.ini", list, version,
+                                {.decimalSeparator = ',', .createIfMissing = true});
         ADD_FAILURE() << "a folder was read";
     } catch (const tariffs::OpenError& e) {
         EXPECT_EQ(e.code(), EISDIR);
@@ -278,7 +279,9 @@ public:
         return call_ == Call::Write ? fail() : tariffs::SaveIo::write(fd, data, size);
     }
     int fsync(int fd) override { return call_ == Call::Fsync ? fail() : tariffs::SaveIo::fsync(fd); }
-    int fchmod(int fd, unsigned mode) override { return call_ == Call::Chmod ? fail() : tariffs::SaveIo::fchmod(fd, mode); }
+    int fchmod(int fd, unsigned mode) override {
+        return call_ == Call::Chmod ? fail() : tariffs::SaveIo::fchmod(fd, mode);
+    }
     int fchown(int fd, unsigned owner, unsigned group) override {
         return call_ == Call::Chown ? fail() : tariffs::SaveIo::fchown(fd, owner, group);
     }
@@ -310,9 +313,12 @@ TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
         tariffs::WriteError::Stage stage;
     };
     const Case cases[] = {
-        {Call::Open, ENOSPC, tariffs::WriteError::Stage::Create}, {Call::Write, ENOSPC, tariffs::WriteError::Stage::Write},
-        {Call::Fsync, EIO, tariffs::WriteError::Stage::Write},    {Call::Chmod, EPERM, tariffs::WriteError::Stage::Write},
-        {Call::Close, EDQUOT, tariffs::WriteError::Stage::Write}, {Call::Rename, EXDEV, tariffs::WriteError::Stage::Write},
+        {Call::Open, ENOSPC, tariffs::WriteError::Stage::Create},
+        {Call::Write, ENOSPC, tariffs::WriteError::Stage::Write},
+        {Call::Fsync, EIO, tariffs::WriteError::Stage::Write},
+        {Call::Chmod, EPERM, tariffs::WriteError::Stage::Write},
+        {Call::Close, EDQUOT, tariffs::WriteError::Stage::Write},
+        {Call::Rename, EXDEV, tariffs::WriteError::Stage::Write},
     };
     for (const Case& c : cases) {
         TemporaryFolder folder;
@@ -341,7 +347,7 @@ struct RewriteCase {
     bool unprivileged;  // saved by another user than root, who owns the file
     bool linked;        // a second hard link "kopie.ini"
     bool inPlace;
-    int failure;        // the WriteError's code; 0: saved
+    int failure;  // the WriteError's code; 0: saved
 };
 
 void expectRewrite(const RewriteCase& c) {
@@ -458,9 +464,13 @@ TEST(ReadTariffFile, ReadsPieceByPieceExactlyAsAWhole) {
         std::string fileVersion;
         std::string wholeVersion;
         tariffs::ReaderEvents fileEvents;
-        fileEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) { fromFile.emplace_back(line); };
+        fileEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) {
+            fromFile.emplace_back(line);
+        };
         tariffs::ReaderEvents wholeEvents;
-        wholeEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) { fromWhole.emplace_back(line); };
+        wholeEvents.onLine = [&](std::size_t, std::string_view line, tariffs::LineRule, bool) {
+            fromWhole.emplace_back(line);
+        };
         tariffs::readTariffFile(folder / "t.ini", fileList, fileVersion, {}, fileEvents);
         tariffs::readTariffs(content, wholeList, wholeVersion, ',', wholeEvents);
         ASSERT_TRUE(fromFile == fromWhole) << "round " << round;

@@ -54,8 +54,17 @@ TEST(TariffList, OperationsKeepTheOrderAndCount) {
         {"swap last two", [](tariffs::TariffList& l) { l.swapWithNext(1); }, {"A", "C", "B"}},
         {"drop last", [](tariffs::TariffList& l) { l.dropLast(); }, {"A", "B"}},
         {"empty", [](tariffs::TariffList& l) { l.clear(); }, {}},
-        {"empty then append", [](tariffs::TariffList& l) { l.clear(); l.append().name = "D"; }, {"D"}},
-        {"append after a walk", [](tariffs::TariffList& l) { l.walk([](const tariffs::Tarifs&) {}); l.append().name = "D"; },
+        {"empty then append",
+         [](tariffs::TariffList& l) {
+             l.clear();
+             l.append().name = "D";
+         },
+         {"D"}},
+        {"append after a walk",
+         [](tariffs::TariffList& l) {
+             l.walk([](const tariffs::Tarifs&) {});
+             l.append().name = "D";
+         },
          {"A", "B", "C", "D"}},
     };
     for (const Case& c : cases) {

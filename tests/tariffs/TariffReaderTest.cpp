@@ -47,14 +47,46 @@ TEST(TariffReader, OneLineAfterAProviderLine) {
         const char* error;  // expected conversion message; '#' is the separator
     };
     const Case cases[] = {
-        {"sazba JTS 1#2 30", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30})); }, ""},
-        {"sazba JTS 1#2 30 pozn\xE1mka", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30})); }, ""},
-        {"sazba JTS-noc 0#5 0", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTSNoc), (tariffs::ZoneRate{0.5, 0})); }, ""},
-        {"sazba JTS-mimo 2 5", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTSMimo), (tariffs::ZoneRate{2, 5})); }, ""},
-        {"sazba PAEGAS 7#5 10", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::PAEGAS), (tariffs::ZoneRate{7.5, 10})); }, ""},
-        {"sazba PAEGAS-mimo 3 1", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::PAEGASMimo), (tariffs::ZoneRate{3, 1})); }, ""},
-        {"sazba EUROTEL 8 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::EUROTEL), (tariffs::ZoneRate{8, 2})); }, ""},
-        {"sazba EUROTEL-mimo 4 0", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::EUROTELMimo), (tariffs::ZoneRate{4, 0})); }, ""},
+        {"sazba JTS 1#2 30",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30}));
+         },
+         ""},
+        {"sazba JTS 1#2 30 pozn\xE1mka",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1.2, 30}));
+         },
+         ""},
+        {"sazba JTS-noc 0#5 0",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::JTSNoc), (tariffs::ZoneRate{0.5, 0}));
+         },
+         ""},
+        {"sazba JTS-mimo 2 5",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::JTSMimo), (tariffs::ZoneRate{2, 5}));
+         },
+         ""},
+        {"sazba PAEGAS 7#5 10",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::PAEGAS), (tariffs::ZoneRate{7.5, 10}));
+         },
+         ""},
+        {"sazba PAEGAS-mimo 3 1",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::PAEGASMimo), (tariffs::ZoneRate{3, 1}));
+         },
+         ""},
+        {"sazba EUROTEL 8 2",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::EUROTEL), (tariffs::ZoneRate{8, 2}));
+         },
+         ""},
+        {"sazba EUROTEL-mimo 4 0",
+         [](const tariffs::Tarifs& t) {
+             EXPECT_EQ(t.zone(tariffs::Zone::EUROTELMimo), (tariffs::ZoneRate{4, 0}));
+         },
+         ""},
         {"sazba JTS 1#2", nullptr, "'' is not a valid floating point value"},
         {"sazba JTS  1#2 30", nullptr, "'' is not a valid floating point value"},
         {"sazba JTS 1#2  30", nullptr, "'' is not a valid floating point value"},
@@ -71,8 +103,10 @@ TEST(TariffReader, OneLineAfterAProviderLine) {
         {"tarif", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, ""); }, ""},
         {"tarif  Ekonom ", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, " Ekonom "); }, ""},
         {"Tarif Ekonom", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
-        {"Sazba JTS 1 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); }, ""},
-        {"// sazba JTS 1 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); }, ""},
+        {"Sazba JTS 1 2", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); },
+         ""},
+        {"// sazba JTS 1 2",
+         [](const tariffs::Tarifs& t) { EXPECT_EQ(t.zone(tariffs::Zone::JTS), tariffs::ZoneRate{}); }, ""},
         {"konec", [](const tariffs::Tarifs& t) { EXPECT_EQ(t.name, "Neznamy"); }, ""},
     };
     for (char separator : {',', '.'}) {
@@ -95,7 +129,8 @@ TEST(TariffReader, TheOtherSeparatorIsMalformed) {
     EXPECT_EQ(read("provider X\r\nsazba JTS 1.2 30\r\n", ',').error, "'1.2' is not a valid floating point value");
     EXPECT_EQ(read("provider X\r\nsazba JTS 1,2 30\r\n", '.').error, "'1,2' is not a valid floating point value");
     // Whole numbers read the same under either.
-    EXPECT_EQ(read("provider X\r\nsazba JTS 1 30\r\n", '.').list.seek(0).zone(tariffs::Zone::JTS), (tariffs::ZoneRate{1, 30}));
+    EXPECT_EQ(read("provider X\r\nsazba JTS 1 30\r\n", '.').list.seek(0).zone(tariffs::Zone::JTS),
+              (tariffs::ZoneRate{1, 30}));
 }
 
 TEST(TariffReader, ProviderLinesStartTariffs) {
@@ -104,7 +139,7 @@ TEST(TariffReader, ProviderLinesStartTariffs) {
         std::vector<std::string> providers;
     };
     const Case cases[] = {
-        {"providerXABC\r\n", {"ABC"}},       // column 9 is skipped whatever it holds
+        {"providerXABC\r\n", {"ABC"}},  // column 9 is skipped whatever it holds
         {"provider\r\n", {""}},
         {"provider \r\n", {""}},
         {"Provider X\r\n provider Y\r\n", {}},
@@ -143,7 +178,10 @@ TEST(TariffReader, LinesEndAtCarriageReturnAndTheFileAtCtrlZ) {
         {"only one LF is skipped", "a\r\n\nb", {"a", "\nb"}},
         {"empty lines", "\r\n\r\n", {"", ""}},
         {"Ctrl+Z ends the file", "a\r\nb\x1a\r\nc\r\n", {"a", "b"}},
-        {"Ctrl+Z at a line start", "a\r\n\x1a" "b", {"a"}},
+        {"Ctrl+Z at a line start",
+         "a\r\n\x1a"
+         "b",
+         {"a"}},
         {"NUL is a character", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
         {"empty file", "", {}},
     };
@@ -157,16 +195,18 @@ TEST(TariffReader, LinesEndAtCarriageReturnAndTheFileAtCtrlZ) {
 TEST(TariffReader, LinesBeforeTheFirstProviderAreIgnoredAndReported) {
     std::vector<std::pair<tariffs::LineRule, bool>> seen;
     tariffs::ReaderEvents events;
-    events.onLine = [&](std::size_t, std::string_view, tariffs::LineRule rule, bool applied) { seen.emplace_back(rule, applied); };
+    events.onLine = [&](std::size_t, std::string_view, tariffs::LineRule rule, bool applied) {
+        seen.emplace_back(rule, applied);
+    };
     tariffs::TariffList list(tariffs::CalculatorDefaults);
     std::string version;
     tariffs::readTariffs("sluzba telefon abc\r\ntarif T\r\nprovider P\r\ntarif U\r\n", list, version, ',', events);
     ASSERT_EQ(list.count(), 1u);
     EXPECT_EQ(list.seek(0).name, "U");
     const std::vector<std::pair<tariffs::LineRule, bool>> expected = {{tariffs::LineRule::TelephoneFee, false},
-                                                             {tariffs::LineRule::TariffName, false},
-                                                             {tariffs::LineRule::Provider, true},
-                                                             {tariffs::LineRule::TariffName, true}};
+                                                                      {tariffs::LineRule::TariffName, false},
+                                                                      {tariffs::LineRule::Provider, true},
+                                                                      {tariffs::LineRule::TariffName, true}};
     EXPECT_EQ(seen, expected);
 }
 
@@ -210,11 +250,16 @@ TEST(TariffReader, LineRulesMatchOnlyTheirExactPrefix) {
         tariffs::LineRule rule;
     };
     const Case cases[] = {
-        {"sazba JTS 1 2", tariffs::LineRule::RateJTS},          {"sazba JTS-mimo 1 2", tariffs::LineRule::RateJTSMimo},
-        {"sazba JTS-noc 1 2", tariffs::LineRule::RateJTSNoc},   {"sazba JTS", tariffs::LineRule::None},
-        {"sazba PAEGAS-mimo", tariffs::LineRule::RatePAEGASMimo}, {"sazba EUROTEL 1 1", tariffs::LineRule::RateEUROTEL},
-        {"verze", tariffs::LineRule::None},                     {"verze ", tariffs::LineRule::Version},
-        {"tarify", tariffs::LineRule::TariffName},              {"provide", tariffs::LineRule::None},
+        {"sazba JTS 1 2", tariffs::LineRule::RateJTS},
+        {"sazba JTS-mimo 1 2", tariffs::LineRule::RateJTSMimo},
+        {"sazba JTS-noc 1 2", tariffs::LineRule::RateJTSNoc},
+        {"sazba JTS", tariffs::LineRule::None},
+        {"sazba PAEGAS-mimo", tariffs::LineRule::RatePAEGASMimo},
+        {"sazba EUROTEL 1 1", tariffs::LineRule::RateEUROTEL},
+        {"verze", tariffs::LineRule::None},
+        {"verze ", tariffs::LineRule::Version},
+        {"tarify", tariffs::LineRule::TariffName},
+        {"provide", tariffs::LineRule::None},
         {"", tariffs::LineRule::None},
     };
     for (const Case& c : cases) EXPECT_EQ(tariffs::matchLineRule(c.line), c.rule) << c.line;

@@ -26,7 +26,9 @@ TEST(TariffWriter, WritesTheGoldenBytes) {
     paegas.zone(tariffs::Zone::PAEGASMimo).rate = -2.5;
     tariffs::Tarifs& eurotel = list.append();
     eurotel.provider = "EUROTEL";
-    eurotel.name = "\x8A\x9D" "astn\xFD K\xF9\xF2";  // Šťastný Kůň
+    eurotel.name =
+        "\x8A\x9D"
+        "astn\xFD K\xF9\xF2";  // Šťastný Kůň
     eurotel.minimumCharge = 150;
     eurotel.allMinutesFree = true;
 

@@ -40,7 +40,8 @@ void paintWalls(QPainter& p, const ChartLayout& layout) {
     p.setPen(QPen(WallEdge, 1));
     p.setBrush(Qt::NoBrush);
     const QRectF back = layout.back();
-    p.drawRect(QRectF(QPointF(crisp(back.left()), crisp(back.top())), QPointF(crisp(back.right()), crisp(back.bottom()))));
+    p.drawRect(
+        QRectF(QPointF(crisp(back.left()), crisp(back.top())), QPointF(crisp(back.right()), crisp(back.bottom()))));
     p.setBrush(QColor::fromRgb(LeftWallColour));
     p.drawPolygon(parallelogram({crisp(f.left()), f.bottom()}, {crisp(f.left()), f.top()}, d));
     p.setBrush(QColor::fromRgb(BottomWallColour));
@@ -124,7 +125,8 @@ void paintMarks(QPainter& p, const ChartLayout& layout, const BarSeries& series)
         if (!box.intersects(bounds) || !std::isfinite(box.left())) continue;
         p.setPen(QPen(MarkFrame, 1));
         p.setBrush(MarkBox);
-        p.drawRect(QRectF(QPointF(crisp(box.left()), crisp(box.top())), QPointF(crisp(box.right()), crisp(box.bottom()))));
+        p.drawRect(
+            QRectF(QPointF(crisp(box.left()), crisp(box.top())), QPointF(crisp(box.right()), crisp(box.bottom()))));
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, series.bars()[static_cast<std::size_t>(i)].mark);
     }

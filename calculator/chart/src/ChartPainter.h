@@ -11,7 +11,7 @@ namespace hovorix::chart {
 
 struct PaintState {
     QPalette palette;
-    int currentBar = -1;   // the bar chosen with Up and Down
+    int currentBar = -1;  // the bar chosen with Up and Down
     bool hasFocus = false;
     std::optional<QRectF> zoomRectangle;  // while the left button drags
 };

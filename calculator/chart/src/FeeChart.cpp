@@ -64,9 +64,7 @@ QString FeeChart::hint() {
 
 void FeeChart::setBarDetails(BarDetails details) { details_ = std::move(details); }
 
-void FeeChart::setRegionalSettings(const desktop::RegionalSettings& settings) {
-    series_.setLocale(settings.locale());
-}
+void FeeChart::setRegionalSettings(const desktop::RegionalSettings& settings) { series_.setLocale(settings.locale()); }
 
 QSize FeeChart::sizeHint() const { return {393, 353}; }
 
@@ -324,9 +322,7 @@ void FeeChart::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown: index = currentBar_ < 0 ? 0 : currentBar_ + page; break;
     case Qt::Key_Home: index = 0; break;
     case Qt::Key_End: index = last; break;
-    case Qt::Key_Escape:
-        QToolTip::hideText();
-        return;
+    case Qt::Key_Escape: QToolTip::hideText(); return;
     default: QWidget::keyPressEvent(event); return;
     }
     setCurrentBar(std::clamp(index, 0, last));

@@ -49,8 +49,7 @@ QAccessibleInterface* FeeChartAccessible::focusChild() const {
 
 QString FeeChartAccessible::text(QAccessible::Text t) const {
     switch (t) {
-    case QAccessible::Name:
-        return chart()->accessibleName().isEmpty() ? BarSeries::title() : chart()->accessibleName();
+    case QAccessible::Name: return chart()->accessibleName().isEmpty() ? BarSeries::title() : chart()->accessibleName();
     case QAccessible::Description: return chart()->resultsSummary();
     case QAccessible::Help: return FeeChart::hint();
     default: return QAccessibleWidget::text(t);
@@ -81,8 +80,7 @@ QString BarAccessible::text(QAccessible::Text t) const {
     if (!isValid()) return {};
     switch (t) {
     case QAccessible::Name: return chart_->barText(index_);
-    case QAccessible::Description:
-        return QTextDocumentFragment::fromHtml(chart_->barToolTip(index_)).toPlainText();
+    case QAccessible::Description: return QTextDocumentFragment::fromHtml(chart_->barToolTip(index_)).toPlainText();
     default: return {};
     }
 }

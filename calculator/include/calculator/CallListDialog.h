@@ -28,8 +28,7 @@ class CallListDialog : public QDialog {
 
 public:
     // file: the list's path, shown by its name.
-    CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter,
-                   QWidget* parent = nullptr);
+    CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter, QWidget* parent = nullptr);
     ~CallListDialog() override;
 
     calls::SummaryOptions options() const;

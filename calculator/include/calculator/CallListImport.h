@@ -35,8 +35,8 @@ public:
 
     // tariffFolder: where the calculator reads its tariff file, and so where
     // a prefix table of the user's own (predvolby.txt) overrides the shipped one.
-    CallListImport(QWidget& window, QWidget& inputPage, desktop::Prompter& prompter,
-                   std::filesystem::path tariffFolder, Fill fill);
+    CallListImport(QWidget& window, QWidget& inputPage, desktop::Prompter& prompter, std::filesystem::path tariffFolder,
+                   Fill fill);
     ~CallListImport() override;
 
     // "Načíst minuty z výpisu hovorů...": the file dialog, then read().

@@ -27,10 +27,10 @@ namespace hovorix::calls {
 
 // How a call's duration is charged.
 enum class Rounding : std::uint8_t {
-    Exact,         // to the second
-    PerMinute,     // 60/60: every started minute
-    PerHalfMinute, // 30/30: every started half minute
-    FirstMinute,   // 60/1: the first minute whole, then per second
+    Exact,          // to the second
+    PerMinute,      // 60/60: every started minute
+    PerHalfMinute,  // 30/30: every started half minute
+    FirstMinute,    // 60/1: the first minute whole, then per second
 };
 inline constexpr std::size_t RoundingCount = 4;
 
@@ -47,11 +47,11 @@ std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding);
 enum class NotCounted : std::uint8_t {
     OtherNetwork,  // a mobile network the calculator does not price (Oskar)
     Abroad,
-    Free,          // 800 numbers
-    SharedCost,    // 84 numbers
-    Premium,       // 90 numbers
-    Services,      // 1xx: emergency, directory and other services
-    Unknown,       // no prefix matches
+    Free,              // 800 numbers
+    SharedCost,        // 84 numbers
+    Premium,           // 90 numbers
+    Services,          // 1xx: emergency, directory and other services
+    Unknown,           // no prefix matches
     NotOutgoingVoice,  // incoming calls, SMS, MMS, data: rows the direction or kind column leaves out
 };
 inline constexpr std::size_t NotCountedCount = 8;
@@ -127,8 +127,8 @@ struct SummaryOptions {
 
 struct Figures {
     std::uint64_t calls = 0;
-    std::uint64_t seconds = 0;         // after rounding
-    std::int64_t monthlyMinutes = 0;   // round(seconds x 30 / (60 x D))
+    std::uint64_t seconds = 0;        // after rounding
+    std::int64_t monthlyMinutes = 0;  // round(seconds x 30 / (60 x D))
 
     bool operator==(const Figures&) const = default;
 };
@@ -137,8 +137,8 @@ struct Figures {
 inline constexpr std::int32_t ShortPeriodDays = 7;
 
 struct CallSummary {
-    std::array<Figures, tariffs::ZoneCount> zones{};            // indexed by Zone
-    std::array<Figures, NotCountedCount> notCounted{}; // indexed by NotCounted
+    std::array<Figures, tariffs::ZoneCount> zones{};    // indexed by Zone
+    std::array<Figures, NotCountedCount> notCounted{};  // indexed by NotCounted
     std::uint64_t holidayCalls = 0;
     std::chrono::year_month_day firstDate;
     std::chrono::year_month_day lastDate;

@@ -19,7 +19,7 @@ enum ExitStatus : int {
 // new tariff), under the given decimal separator. Reports a failure on
 // standard error as "FILE:LINE: message" and returns its exit status; what
 // was read before a failing line stays in list and version.
-ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariffs::TariffList& list, std::string& version,
-                       const tariffs::ReaderEvents& events = {});
+ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariffs::TariffList& list,
+                          std::string& version, const tariffs::ReaderEvents& events = {});
 
 }  // namespace hovorix::cli

@@ -30,7 +30,8 @@ QString ScriptedPrompter::problems() const {
     if (!answers_.empty()) wrong << QStringLiteral("%1 answers never asked for").arg(answers_.size());
     if (!dialogs_.empty()) wrong << QStringLiteral("%1 dialogs never shown").arg(dialogs_.size());
     for (const Notice& n : notices_) wrong << QStringLiteral("message box never shown: \"%1\"").arg(n.text);
-    if (!duringErrors_.empty()) wrong << QStringLiteral("%1 actions for error boxes never shown").arg(duringErrors_.size());
+    if (!duringErrors_.empty())
+        wrong << QStringLiteral("%1 actions for error boxes never shown").arg(duringErrors_.size());
     return wrong.join(QStringLiteral("; "));
 }
 

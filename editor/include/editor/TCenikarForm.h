@@ -37,8 +37,7 @@ class TCenikarForm : public QWidget {
 public:
     // Reads "tarif.ini" at once (creating it empty when it is missing); a file
     // that can be neither opened nor created ends the program.
-    explicit TCenikarForm(desktop::Prompter& prompter,
-                          desktop::RegionalSettings settings = desktop::RegionalSettings(),
+    explicit TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSettings settings = desktop::RegionalSettings(),
                           QWidget* parent = nullptr);
     ~TCenikarForm() override;
 

@@ -9,8 +9,8 @@ namespace hovorix::fees {
 // is summed, so total is bit for bit what MonthlyCost returns.
 struct CostBreakdown {
     double telephoneFee = 0;
-    double faxFee = 0;    // 0 unless the fax service is used
-    double dataFee = 0;   // 0 unless the data service is used
+    double faxFee = 0;        // 0 unless the fax service is used
+    double dataFee = 0;       // 0 unless the data service is used
     double fixedNetwork = 0;  // JTS, JTS-mimo, JTS-noc
     double paegas = 0;        // PAEGAS, PAEGAS-mimo
     double eurotel = 0;       // EUROTEL, EUROTEL-mimo

@@ -21,7 +21,7 @@ struct DefaultTexts {
 // The calculator's defaults are plain ASCII...
 extern const DefaultTexts CalculatorDefaults;  // "NEDEFINOVAN" / "Neznamy"
 // ...the editor's are Czech, in Windows-1250.
-extern const DefaultTexts EditorDefaults;      // "NEDEFINOVÁN" / "Neznámý"
+extern const DefaultTexts EditorDefaults;  // "NEDEFINOVÁN" / "Neznámý"
 
 // The program's tariffs in file order. Positions are 0-based; every operation
 // that takes a position expects one inside the list.

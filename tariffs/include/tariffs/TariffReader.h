@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstring>
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
@@ -38,8 +38,8 @@ enum class ValueKind { Text, Number, NumberPair, None };
 
 struct LineRuleInfo {
     LineRule rule;
-    std::string_view prefix;   // compared text, blanks included
-    std::size_t valueColumn;   // 1-based; 0 when the line carries no value
+    std::string_view prefix;  // compared text, blanks included
+    std::size_t valueColumn;  // 1-based; 0 when the line carries no value
     ValueKind kind;
 };
 
@@ -95,8 +95,8 @@ void forEachLine(std::string_view content, Sink&& sink);
 // tariffs (the list is never emptied here). A malformed number throws
 // ConversionError carrying its line number; everything read before it stays.
 // Returns the number of lines read.
-std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version,
-                 char decimalSeparator, const ReaderEvents& events = {});
+std::size_t readTariffs(std::string_view content, TariffList& list, std::string& version, char decimalSeparator,
+                        const ReaderEvents& events = {});
 
 // ---------------------------------------------------------------------------
 

@@ -17,7 +17,7 @@ struct WriteStamp {
 // the notice comment, the "verze " line, an empty line, one block per tariff
 // and the closing "." line, every line ended by CR LF, texts as stored
 // (Windows-1250), numbers under the given decimal separator.
-std::string writeTariffs(const TariffList& list, std::string_view version,
-                         char decimalSeparator, const WriteStamp& stamp);
+std::string writeTariffs(const TariffList& list, std::string_view version, char decimalSeparator,
+                         const WriteStamp& stamp);
 
 }  // namespace hovorix::tariffs

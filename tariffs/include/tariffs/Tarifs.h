@@ -24,8 +24,7 @@ enum class Zone : std::size_t {
 inline constexpr std::size_t ZoneCount = 7;
 
 inline constexpr std::array<Zone, ZoneCount> AllZones = {
-    Zone::JTS,    Zone::JTSMimo,    Zone::JTSNoc,      Zone::PAEGAS,
-    Zone::PAEGASMimo, Zone::EUROTEL, Zone::EUROTELMimo,
+    Zone::JTS, Zone::JTSMimo, Zone::JTSNoc, Zone::PAEGAS, Zone::PAEGASMimo, Zone::EUROTEL, Zone::EUROTELMimo,
 };
 
 // The zone's name as the tariff file and the price lists spell it.

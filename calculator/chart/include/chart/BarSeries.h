@@ -17,7 +17,7 @@ struct Bar {
     double position = 0;  // where along the tariff axis; the bars held before it was added
     QString label;        // provider-tariff
     QColor colour;
-    QString mark;         // the value as written at the end of the bar
+    QString mark;  // the value as written at the end of the bar
 };
 
 // The chart's only series, "Poplatky": the bars of the latest fee run in the
