@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # The protections Debian builds its packages with: checked string and memory
 # functions where the compiler can see the sizes, stack protectors, and a
 # read-only relocation table bound at start-up.

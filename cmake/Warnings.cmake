@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # Every target of the project gets the same warning set; the build is kept free of warnings.
 function(hovorix_warnings target)
   if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")

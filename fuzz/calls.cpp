@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // Arbitrary bytes as a call list: the reader must never crash, must report a
 // fault at a line the input has, and what it counts must add up under every
 // rounding and option.

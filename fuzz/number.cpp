@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // The number text: whatever the parser accepts must format to a text the
 // parser accepts again, and that text must be a fixed point: the number the
 // file keeps reads and writes back unchanged. Texts of at most 15 significant

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // Arbitrary bytes as a tariff file, under both decimal separators: the reader
 // must never crash, and what it keeps must obey the file's limits.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // Read, write, read again: the second list is the first as the file keeps it
 // (numbers to 15 significant digits), and writing it again gives the same bytes.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // calculator_start [--bare|--text]: in the current folder, starts the
 // calculator as its program does, or with --bare a plain window of the
 // calculator's size, or with --text such a window showing one line in the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // Shows the fee chart in a window of the results page's size.
 //   chart_demo                  the sample tariff file, some minutes in every zone
 //   chart_demo --count 40       a made-up list of 40 tariffs

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // make_call_list PATH [ROWS]: writes a call list of ROWS calls (default
 // 1,000,000) in the style of an operator's itemised bill.
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // make_tariff_file PATH [COUNT]: writes COUNT tariffs (default 100,000) in the
 // editor's format with a decimal comma.
 #include <cstdlib>

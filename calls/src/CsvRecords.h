@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #pragma once
 
 // Records of a CSV text, read with libcsv in strict RFC 4180 mode, each with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 // tarif-cli: checks tariff files and prints what each tariff costs a month,
 // for the people who publish tariff files and for scripted comparisons.
 

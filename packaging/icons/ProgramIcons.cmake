@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # Renders the programs' icons from their SVG drawings into PNG files at the
 # sizes of the hicolor icon theme, and compiles them into a program.
 #

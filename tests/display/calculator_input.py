@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """The minute fields under real keys, a real mouse and real message boxes:
 keys held with Alt, Super or Ctrl never type, a step button stops when a
 message box takes the mouse, and the field tabbed into has its text selected

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Minutes from a call list on a real display: Ctrl+O opens the file dialog;
 a long list shows its progress, and cancelling it leaves everything as it
 was and the window ready for the keyboard again; the sample call list brings

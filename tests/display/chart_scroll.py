@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Forty tariffs, more than the results page holds a line of text apart: the
 chart scrolls, every bar in sight keeps a line of its own with its label and
 cost, the keyboard walk and the wheel bring bars into view, zooming out comes

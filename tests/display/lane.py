@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """The real-display lane's helpers: the real programs on the virtual screen
 that tests/display/run starts, real X11 keys and clicks through xdotool, and
 the windows read through AT-SPI as a screen reader reads them.

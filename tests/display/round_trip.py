@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Both programs over one tariff file: a tariff added and saved in Cenikar is
 priced by tarif, and every way of opening the results page (a click on the
 tab, Ctrl+Tab, Ctrl+Shift+Tab, a screen reader pressing the tab) runs the

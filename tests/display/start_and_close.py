@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Both programs start on a real display, show their windows to a screen
 reader with the file's data, and close from the window manager's close
 request without a question when nothing was changed."""

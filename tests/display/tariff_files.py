@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """The tariff file is never lost and both programs use the same one, as a
 user meets it on a real display: a partly read file that closing and saving
 leave alone, an LF-ended file that the calculator warns about and the editor

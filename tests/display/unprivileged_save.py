@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """An unprivileged user's file in a folder he may not write: the editor's save
 writes the file itself, keeps its owner and shows no message box. The editor
 runs as that user, so it is driven by its window's place alone, without the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # Installs the build into a fresh prefix and checks it as a desktop would see
 # it: every file the desktop entries and the AppStream metadata name is where
 # they say, and the installed programs find the installed sample tariff file.

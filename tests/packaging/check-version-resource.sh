@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # Compiles the calculator's Windows version resource and checks that its
 # texts reach the resource as Windows shows them, in UTF-16, Czech letters
 # included. Where no resource compiler was found, the test reports itself

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 # validate.sh desktop-entries|metadata VALIDATOR FILE...: the files pass the
 # freedesktop validator (desktop-file-validate, appstreamcli) without a remark.
 # Where the validator was not found, the test reports itself skipped (77).
