@@ -22,12 +22,14 @@ double chargeable(double minutes) { return (minutes < 0 || std::isnan(minutes)) 
 
 class ZoneCharges {
 public:
-    ZoneCharges(const tariffs::Tarifs& tariff, const UsageProfile& usage) : tariff_(tariff) {
-        // The entered count times the period factor, formed in 64 bits: it
-        // reaches 2^31 x 300000, far beyond 32-bit arithmetic.
-        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i)
-            periodMinutes_[i] = std::int64_t{usage.minutes[i]} * usage.periodFactor;
-        for (std::size_t i = 0; i < 3; ++i) fixedNetworkMinutes_ += periodMinutes_[i];
+    ZoneCharges(const tariffs::Tarifs& tariff, const RealUsageProfile& usage) : tariff_(tariff) {
+        // The count times the period factor. For whole counts from a minute
+        // field every product and sum here is a whole number below 2^53
+        // (2^31 x 300000 x 7), so the doubles hold them exactly, as 64-bit
+        // integers would: 32-bit arithmetic would not.
+        const double factor = static_cast<double>(usage.periodFactor);
+        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) periodMinutes_[i] = usage.minutes[i] * factor;
+        fixedNetworkMinutes_ = periodMinutes_[0] + periodMinutes_[1] + periodMinutes_[2];
         allMinutes_ = fixedNetworkMinutes_;
         for (std::size_t i = 3; i < tariffs::ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
     }
@@ -45,27 +47,38 @@ public:
         const double minutes = monthlyMinutes(z);
         const tariffs::ZoneRate& zone = tariff_.zone(z);
         if (!(minutes > 0)) return 0.0 * zone.rate;
-        const std::int64_t sharingMinutes = amongAllZones ? allMinutes_ : fixedNetworkMinutes_;
+        const double sharingMinutes = amongAllZones ? allMinutes_ : fixedNetworkMinutes_;
         // Negative counts can make the sharing zones sum to nothing: no share then.
-        const double share = sharingMinutes > 0 ? tariff_.firstFreeMinutes / static_cast<double>(sharingMinutes) *
-                                                      static_cast<double>(periodMinutesOf(z))
-                                                : 0.0;
+        const double share = sharingMinutes > 0 ? tariff_.firstFreeMinutes / sharingMinutes * periodMinutesOf(z) : 0.0;
         return chargeable(minutes - share - zone.freeMinutes) * zone.rate;
     }
 
 private:
-    std::int64_t periodMinutesOf(tariffs::Zone z) const { return periodMinutes_[static_cast<std::size_t>(z)]; }
-    double monthlyMinutes(tariffs::Zone z) const { return static_cast<double>(periodMinutesOf(z)) * 0.0001; }
+    double periodMinutesOf(tariffs::Zone z) const { return periodMinutes_[static_cast<std::size_t>(z)]; }
+    double monthlyMinutes(tariffs::Zone z) const { return periodMinutesOf(z) * 0.0001; }
 
     const tariffs::Tarifs& tariff_;
-    std::array<std::int64_t, tariffs::ZoneCount> periodMinutes_{};
-    std::int64_t fixedNetworkMinutes_ = 0;
-    std::int64_t allMinutes_ = 0;
+    std::array<double, tariffs::ZoneCount> periodMinutes_{};
+    double fixedNetworkMinutes_ = 0;
+    double allMinutes_ = 0;
 };
 
 }  // namespace
 
+RealUsageProfile realUsage(const UsageProfile& usage) {
+    RealUsageProfile real;
+    for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) real.minutes[i] = usage.minutes[i];
+    real.fax = usage.fax;
+    real.data = usage.data;
+    real.periodFactor = usage.periodFactor;
+    return real;
+}
+
 CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
+    return costBreakdown(tariff, realUsage(usage));
+}
+
+CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfile& usage) {
     CostBreakdown result;
     const ZoneCharges charge(tariff, usage);
 

@@ -21,6 +21,9 @@ struct CostBreakdown {
 };
 
 CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage);
+// The same rules for real-valued counts. For whole counts the result is bit
+// for bit that of the profile they came from.
+CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfile& usage);
 
 // The price of one tariff for one month of the given usage.
 double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage);

@@ -32,4 +32,19 @@ struct UsageProfile {
     std::int32_t count(tariffs::Zone z) const { return minutes[static_cast<std::size_t>(z)]; }
 };
 
+// The same usage with counts that need not be whole: a profile scaled up or
+// down to ask how the costs move. Nothing is clamped or rounded.
+struct RealUsageProfile {
+    std::array<double, tariffs::ZoneCount> minutes{};  // indexed by Zone
+    bool fax = false;
+    bool data = false;
+    std::int64_t periodFactor = PerMonthFactor;
+
+    double& count(tariffs::Zone z) { return minutes[static_cast<std::size_t>(z)]; }
+    double count(tariffs::Zone z) const { return minutes[static_cast<std::size_t>(z)]; }
+};
+
+// The entered counts as real numbers, switches and period unchanged.
+RealUsageProfile realUsage(const UsageProfile& usage);
+
 }  // namespace hovorix::fees
