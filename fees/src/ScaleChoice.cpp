@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "CostCurve.h"
+#include "fees/TariffChoice.h"
+
+namespace hovorix::fees {
+
+namespace {
+
+using detail::CostCurve;
+
+// A boundary closer than this share of the range to another is the same one.
+constexpr double Resolution = 1e-9;
+
+struct Candidate {
+    std::size_t tariff;  // position in the file
+    CostCurve curve;
+};
+
+// Whether tariff j is to be named rather than tariff c at scale s.
+bool prefers(const Candidate& j, std::size_t pj, const Candidate& c, std::size_t pc, double s) {
+    const double cj = j.curve.value(pj, s);
+    const double cc = c.curve.value(pc, s);
+    if (costsTie(cj, cc)) return j.tariff < c.tariff;
+    return cj < cc;
+}
+
+// The first scale from u on, and not beyond limit, at which j is to be named
+// rather than c; none when c stays ahead. The stretch between u and the next
+// crossing or corner decides at u itself; with strict, only a later stretch
+// counts.
+std::optional<double> takeover(const Candidate& c, const Candidate& j, const detail::ScaleModel& model, double u,
+                               double limit, bool strict) {
+    std::size_t pc = c.curve.pieceAt(u);
+    std::size_t pj = j.curve.pieceAt(u);
+    const std::size_t lastC = c.curve.pieces().size() - 1;
+    const std::size_t lastJ = j.curve.pieces().size() - 1;
+    double a = u;
+    while (a <= limit) {
+        const detail::CostPiece& x = c.curve.pieces()[pc];
+        const detail::CostPiece& y = j.curve.pieces()[pj];
+        const double b = std::min(x.end, y.end);
+        // Where the two costs cross within (a, b): linear, or, multiplied by
+        // the common denominator A s + B > 0, quadratic.
+        const double dc = y.constant - x.constant;
+        const double dl = y.linear - x.linear;
+        const double dh = y.hyperbolic - x.hyperbolic;
+        const detail::Roots crossings =
+            dh == 0 ? detail::rootsBetween(0, dl, dc, a, b)
+                    : detail::rootsBetween(dl * model.allSlope, dc * model.allSlope + dl * model.allBase,
+                                           dc * model.allBase + dh, a, b);
+        double p = a;
+        for (int i = 0; i <= crossings.count; ++i) {
+            const double q = i < crossings.count ? crossings.at[static_cast<std::size_t>(i)] : b;
+            if (p > limit) return std::nullopt;
+            if (q > p && !(strict && p == u) && prefers(j, pj, c, pc, p + (q - p) / 2)) return p;
+            p = q;
+        }
+        if (pc == lastC && pj == lastJ) break;
+        if (x.end == b && pc < lastC) ++pc;
+        if (y.end == b && pj < lastJ) ++pj;
+        a = b;
+    }
+    return std::nullopt;
+}
+
+// The one of the given candidates to be named just above u.
+std::size_t bestJustAbove(const std::vector<Candidate>& all, const std::vector<std::size_t>& among,
+                          const detail::ScaleModel& model, double u) {
+    std::size_t best = among.front();
+    for (std::size_t k = 1; k < among.size(); ++k)
+        if (takeover(all[best], all[among[k]], model, u, u, false)) best = among[k];
+    return best;
+}
+
+struct Stretch {
+    double from;
+    double to;
+    std::size_t candidate;
+};
+
+// The lower envelope of the candidates' costs over [from, to], swept from
+// the left: from the tariff named at u, the next boundary is the earliest
+// scale at which any other tariff takes over.
+std::vector<Stretch> sweep(const std::vector<Candidate>& all, const detail::ScaleModel& model, double from, double to) {
+    std::vector<std::size_t> everyone(all.size());
+    for (std::size_t k = 0; k < all.size(); ++k) everyone[k] = k;
+    std::size_t named = bestJustAbove(all, everyone, model, from);
+
+    std::size_t totalPieces = 0;
+    for (const Candidate& c : all) totalPieces += c.curve.pieces().size();
+    // The envelope changes at most at each pair's crossings and corners; the
+    // bound only stops a sweep that rounding would keep going in place.
+    const std::size_t maxSteps = 8 * (totalPieces + all.size()) + 64;
+
+    std::vector<Stretch> stretches;
+    double u = from;
+    std::size_t inPlace = 0;
+    std::vector<std::size_t> takers;
+    for (std::size_t step = 0;; ++step) {
+        double next = to;
+        takers.clear();
+        const bool strict = inPlace > 2 || step >= maxSteps;
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            if (k == named) continue;
+            const std::optional<double> at = takeover(all[named], all[k], model, u, next, strict);
+            if (!at) continue;
+            if (*at < next || takers.empty()) takers.clear();
+            next = *at;
+            takers.push_back(k);
+        }
+        if (takers.empty() || next >= to) {
+            stretches.push_back({u, to, named});
+            break;
+        }
+        stretches.push_back({u, next, named});
+        inPlace = next == u ? inPlace + 1 : 0;
+        u = next;
+        named = bestJustAbove(all, takers, model, u);
+        if (step >= 2 * maxSteps) {
+            stretches.push_back({u, to, named});
+            break;
+        }
+    }
+    return stretches;
+}
+
+// Drops stretches shorter than the resolution into a neighbour and joins
+// neighbours that name the same tariff.
+std::vector<Stretch> tidy(const std::vector<Stretch>& stretches, double from, double to) {
+    const double shortest = Resolution * (to - from);
+    std::vector<Stretch> kept;
+    for (const Stretch& s : stretches) {
+        if (s.to - s.from < shortest) {
+            if (!kept.empty()) kept.back().to = s.to;
+            continue;
+        }
+        Stretch t = s;
+        if (kept.empty()) t.from = from;
+        if (!kept.empty() && kept.back().candidate == t.candidate) {
+            kept.back().to = t.to;
+        } else {
+            kept.push_back(t);
+        }
+    }
+    if (kept.empty()) {
+        // Only with a range of a few ulps: the longest stretch takes it all.
+        const auto longest =
+            std::max_element(stretches.begin(), stretches.end(),
+                             [](const Stretch& a, const Stretch& b) { return a.to - a.from < b.to - b.from; });
+        kept.push_back({from, to, longest->candidate});
+    }
+    kept.back().to = to;
+    return kept;
+}
+
+int percentUp(double scale, double slack) { return static_cast<int>(std::ceil(scale * 100 - slack)); }
+int percentDown(double scale, double slack) { return static_cast<int>(std::floor(scale * 100 + slack)); }
+
+ChoiceAtOne choiceAtOne(const tariffs::TariffList& list, const UsageProfile& usage, const ScaleChoice& choice) {
+    const std::vector<CheapestInterval>& intervals = choice.intervals;
+    const double near = Resolution * (choice.to - choice.from);
+    // The interval holding 1; at a boundary the cheaper of the two at 1
+    // exactly, ties to the first in the file.
+    std::size_t k = 0;
+    while (k + 1 < intervals.size() && intervals[k].to < 1) ++k;
+    std::vector<double> atOne(list.count());
+    for (std::size_t i = 0; i < list.count(); ++i) atOne[i] = costAtScale(list.seek(i), usage, choice.varied, 1);
+    auto laterIsNamed = [&](std::size_t first) {
+        const std::size_t a = intervals[first].tariff;
+        const std::size_t b = intervals[first + 1].tariff;
+        return costsTie(atOne[a], atOne[b]) ? b < a : atOne[b] < atOne[a];
+    };
+    if (k + 1 < intervals.size() && std::fabs(intervals[k].to - 1) <= near) {
+        if (laterIsNamed(k)) ++k;
+    } else if (k > 0 && std::fabs(intervals[k].from - 1) <= near) {
+        if (!laterIsNamed(k - 1)) --k;
+    }
+    const CheapestInterval& around = intervals[k];
+
+    ChoiceAtOne result;
+    result.tariff = around.tariff;
+    result.label = around.label;
+    result.cost = atOne[around.tariff];
+    for (std::size_t i = 0; i < atOne.size(); ++i)
+        if (i != result.tariff && costsTie(atOne[i], result.cost)) result.tiedWith.push_back(i);
+    result.stayFrom = around.from;
+    result.stayTo = around.to;
+    const double slack = 100 * near;
+    result.fromPercent = std::min(100, percentUp(around.from, slack));
+    result.toPercent = std::max(100, percentDown(around.to, slack));
+    if (k > 0) result.below = intervals[k - 1].tariff;
+    if (k + 1 < intervals.size()) result.above = intervals[k + 1].tariff;
+
+    std::vector<double> others = atOne;
+    if (others.size() > 1) {
+        others[result.tariff] = INFINITY;
+        std::size_t next = result.tariff == 0 ? 1 : 0;
+        for (std::size_t i = 0; i < others.size(); ++i)
+            if (i != result.tariff && !costsTie(others[i], others[next]) && others[i] < others[next]) next = i;
+        result.next = next;
+        result.nextLabel = tariffs::tariffLabel(list.seek(next));
+        result.nextCost = atOne[next];
+        result.difference = costsTie(result.nextCost, result.cost) ? 0 : result.nextCost - result.cost;
+        if (result.cost != 0) result.differencePercent = result.difference / std::fabs(result.cost) * 100;
+    }
+    return result;
+}
+
+}  // namespace
+
+bool isValidScaleRange(double from, double to) { return from >= 0 && from < to && to <= MaxScale; }
+
+ScaleChoice chooseByScale(const tariffs::TariffList& list, const UsageProfile& usage, VariedZones varied, double from,
+                          double to) {
+    if (!isValidScaleRange(from, to)) throw std::invalid_argument("the scale range must satisfy 0 <= from < to <= 100");
+    ScaleChoice choice;
+    choice.varied = varied;
+    choice.from = from;
+    choice.to = to;
+    choice.variedMinutesZero = variedMinutesAreZero(usage, varied);
+    if (list.isEmpty()) return choice;
+
+    const detail::ScaleModel model(usage, varied);
+    std::vector<Candidate> candidates;
+    candidates.reserve(list.count());
+    for (std::size_t i = 0; i < list.count(); ++i) candidates.push_back({i, CostCurve(list.seek(i), model, from, to)});
+
+    for (const Stretch& s : tidy(sweep(candidates, model, from, to), from, to)) {
+        CheapestInterval interval;
+        interval.from = s.from;
+        interval.to = s.to;
+        interval.tariff = candidates[s.candidate].tariff;
+        const tariffs::Tarifs& tariff = list.seek(interval.tariff);
+        interval.label = tariffs::tariffLabel(tariff);
+        interval.costFrom = costAtScale(tariff, usage, varied, s.from);
+        interval.costTo = costAtScale(tariff, usage, varied, s.to);
+        choice.intervals.push_back(std::move(interval));
+    }
+    if (from <= 1 && 1 <= to) choice.atOne = choiceAtOne(list, usage, choice);
+    return choice;
+}
+
+std::vector<std::size_t> ScaleChoice::plottedTariffs() const {
+    std::vector<std::size_t> tariffs;
+    for (const CheapestInterval& i : intervals) tariffs.push_back(i.tariff);
+    if (atOne && atOne->next) tariffs.push_back(*atOne->next);
+    std::sort(tariffs.begin(), tariffs.end());
+    tariffs.erase(std::unique(tariffs.begin(), tariffs.end()), tariffs.end());
+    return tariffs;
+}
+
+}  // namespace hovorix::fees
