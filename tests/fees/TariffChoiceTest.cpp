@@ -459,3 +459,44 @@ TEST(CostAtScale, AtOneIsTheFeeRunsCostBitForBit) {
                 << round;
     }
 }
+
+TEST(ChooseByMonth, WeighsPartMonthsByTheirDays) {
+    // 100 + 2 m against 300 + m: the first wins below 200 minutes.
+    const tariffs::TariffList list = listOf({priced(100, Zone::JTS, 2), priced(300, Zone::JTS, 1)});
+    const std::vector<fees::MonthUsage> months = {
+        {"2003-10", 5, 31, minutes({{Zone::JTS, 1000}})},  // 2100 against 1300, for 5 days of 31
+        {"2003-11", 30, 30, minutes({{Zone::JTS, 100}})},  // 300 against 400
+        {"2003-12", 31, 31, minutes({{Zone::JTS, 150}})},  // 400 against 450
+    };
+    const fees::MonthsChoice choice = fees::chooseByMonth(list, months);
+    ASSERT_EQ(choice.months.size(), 3u);
+    const std::size_t cheapest[] = {1, 0, 0};
+    const double cost[] = {1300, 300, 400};
+    for (std::size_t m = 0; m < 3; ++m) {
+        EXPECT_EQ(choice.months[m].month, months[m].month);
+        EXPECT_EQ(choice.months[m].cheapest, cheapest[m]) << m;
+        EXPECT_EQ(choice.months[m].cost, cost[m]) << m;
+    }
+    // Unweighted the second would win (2800 against 2150).
+    EXPECT_NEAR(choice.period.costs[0], 2100 * 5 / 31.0 + 700, 1e-9);
+    EXPECT_NEAR(choice.period.costs[1], 1300 * 5 / 31.0 + 850, 1e-9);
+    EXPECT_EQ(choice.period.cheapest, 0u);
+    EXPECT_EQ(choice.period.label, tariffs::tariffLabel(list.seek(0)));
+    EXPECT_EQ(choice.period.monthsWon, 2u);
+    // A whole month counts exactly once.
+    EXPECT_EQ(fees::chooseByMonth(list, {months[1], months[2]}).period.costs[1], 850);
+}
+
+TEST(ChooseByMonth, RejectsWhatCannotBeWeighed) {
+    const tariffs::TariffList list = listOf({priced(100, Zone::JTS, 2)});
+    struct Case {
+        const char* what;
+        std::int32_t covered, days;
+    };
+    const Case cases[] = {{"no days covered", 0, 31}, {"more days than the month", 32, 31}, {"no month", 0, 0}};
+    for (const Case& c : cases)
+        EXPECT_THROW(fees::chooseByMonth(list, {{"2003-10", c.covered, c.days, {}}}), std::invalid_argument) << c.what;
+    EXPECT_THROW(fees::chooseByMonth(list, {}), std::invalid_argument);
+    EXPECT_THROW(fees::chooseByMonth(tariffs::TariffList(tariffs::CalculatorDefaults), {{"2003-10", 1, 31, {}}}),
+                 std::invalid_argument);
+}

@@ -3,11 +3,13 @@
 #pragma once
 
 // Which tariff to take, and how sure: how far the cheapest choice holds when
-// the usage grows or shrinks.
+// the usage grows or shrinks, and which tariff would have won each month of a
+// call list.
 //
 //   ScaleChoice choice = chooseByScale(list, usage, VariedZones::All, 0.5, 2);
 //   for (const CheapestInterval& i : choice.intervals) ...   // the table, the plot's envelope
 //   if (choice.atOne) ... choice.atOne->lessPercent() ...     // the sentence
+//   MonthsChoice months = chooseByMonth(list, monthUsages);   // "Po měsících"
 //
 // The scale s multiplies the minute counts of the varied zones; every cost is
 // exactly costAtScale (MonthlyCost for real-valued counts). Crossings are
@@ -17,6 +19,7 @@
 // tariffs can cross twice within one piece.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -100,5 +103,47 @@ struct ScaleChoice {
 // std::invalid_argument for a range isValidScaleRange rejects.
 ScaleChoice chooseByScale(const tariffs::TariffList& list, const UsageProfile& usage, VariedZones varied,
                           double from = DefaultScaleFrom, double to = DefaultScaleTo);
+
+// One calendar month of a call list.
+struct MonthUsage {
+    std::string month;             // "2003-10"
+    std::int32_t daysCovered = 0;  // days of the month the list covers, 1 to daysInMonth
+    std::int32_t daysInMonth = 0;  // days of that calendar month
+    UsageProfile usage;            // that month's minutes a month, with the fax and data switches
+};
+
+struct MonthChoice {
+    std::string month;
+    std::int32_t daysCovered = 0;
+    std::int32_t daysInMonth = 0;
+    std::vector<double> costs;  // MonthlyCost of every tariff, in file order
+    std::size_t cheapest = 0;
+    std::string label;
+    double cost = 0;
+};
+
+struct PeriodChoice {
+    // Per tariff: the sum of its month costs, each weighted by days covered /
+    // days of that month, so a whole month counts once.
+    std::vector<double> costs;
+    std::size_t cheapest = 0;
+    std::string label;
+    double cost = 0;
+    // Months in which this tariff was also (or tied with) the month's cheapest.
+    std::size_t monthsWon = 0;
+};
+
+struct MonthsChoice {
+    std::vector<MonthChoice> months;
+    PeriodChoice period;
+};
+
+// Throws std::invalid_argument for an empty list, no months, or days out of
+// range.
+MonthsChoice chooseByMonth(const tariffs::TariffList& list, const std::vector<MonthUsage>& months);
+
+// The cheapest of the costs (one per tariff, in file order), ties to the
+// first; costs must not be empty.
+std::size_t cheapestOf(const std::vector<double>& costs);
 
 }  // namespace hovorix::fees
