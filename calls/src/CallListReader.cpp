@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <optional>
-#include <system_error>
 #include <vector>
 
+#include "ByteSources.h"
 #include "CsvRecords.h"
+#include "HeaderColumns.h"
+#include "RowValues.h"
 #include "Text.h"
 #include "calls/CallList.h"
 #include "tariffs/Cp1250.h"
@@ -24,91 +20,6 @@ namespace hovorix::calls {
 using namespace std::chrono;
 
 namespace {
-
-// ---------------------------------------------------------------- sources
-
-// The bytes of a call list, a block at a time; a file or memory.
-class Source {
-public:
-    virtual ~Source() = default;
-    // The next block; empty at the end.
-    virtual std::string_view next() = 0;
-    virtual void rewind() = 0;
-    virtual std::uint64_t size() const = 0;
-};
-
-class MemorySource : public Source {
-public:
-    explicit MemorySource(std::string_view content) : content_(content) {}
-    std::string_view next() override {
-        const std::string_view block = content_.substr(position_, BlockSize);
-        position_ += block.size();
-        return block;
-    }
-    void rewind() override { position_ = 0; }
-    std::uint64_t size() const override { return content_.size(); }
-
-    // Blocks as small as a file's would be, so both take the same paths.
-    static constexpr std::size_t BlockSize = 1 << 20;
-
-private:
-    std::string_view content_;
-    std::size_t position_ = 0;
-};
-
-std::string systemReason(int code) {
-    switch (code) {
-    case ENOENT: return "soubor neexistuje";
-    case EACCES:
-    case EPERM: return "chybí právo soubor číst";
-    case EISDIR: return "je to složka, ne soubor";
-    default: return std::generic_category().message(code);
-    }
-}
-
-class FileSource : public Source {
-public:
-    explicit FileSource(const std::filesystem::path& path) : buffer_(MemorySource::BlockSize) {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0) fail(Problem::OpenFailed, "Soubor nelze otevřít: ");
-        struct stat info {};
-        if (::fstat(fd_, &info) == 0) {
-            if (S_ISDIR(info.st_mode)) {
-                ::close(fd_);
-                throw CallListError(Problem::OpenFailed, "Soubor nelze otevřít: " + systemReason(EISDIR) + ".", 0);
-            }
-            size_ = static_cast<std::uint64_t>(info.st_size);
-        }
-    }
-    ~FileSource() override { ::close(fd_); }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    std::string_view next() override {
-        std::size_t filled = 0;
-        while (filled < buffer_.size()) {
-            const ssize_t got = ::read(fd_, buffer_.data() + filled, buffer_.size() - filled);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) fail(Problem::ReadFailed, "Soubor nelze přečíst: ");
-            if (got == 0) break;
-            filled += static_cast<std::size_t>(got);
-        }
-        return {buffer_.data(), filled};
-    }
-    void rewind() override {
-        if (::lseek(fd_, 0, SEEK_SET) != 0) fail(Problem::ReadFailed, "Soubor nelze přečíst znovu od začátku: ");
-    }
-    std::uint64_t size() const override { return size_; }
-
-private:
-    [[noreturn]] static void fail(Problem problem, const std::string& what) {
-        throw CallListError(problem, what + systemReason(errno) + ".", 0);
-    }
-
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
-    std::vector<char> buffer_;
-};
 
 // A list first read as UTF-8 turned out not to be; everything read must be
 // read again as Windows-1250.
@@ -125,163 +36,6 @@ struct StopLooking {};
                             " řádcích není záhlaví se jmény sloupců (datum, čas, volané číslo, délka).",
                         0);
 }
-
-// ---------------------------------------------------------------- columns
-
-enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
-
-struct ColumnName {
-    std::string_view folded;
-    Column column;
-};
-
-constexpr ColumnName ColumnNames[] = {
-    {"datum", Column::Date},
-    {"date", Column::Date},
-    {"cas", Column::Time},
-    {"cas uskutecneni hovoru", Column::Time},
-    {"time", Column::Time},
-    {"datum a cas", Column::DateTime},
-    {"zacatek", Column::DateTime},
-    {"start", Column::DateTime},
-    {"volane cislo", Column::Number},
-    {"cislo", Column::Number},
-    {"number", Column::Number},
-    {"delka", Column::Duration},
-    {"delka hovoru", Column::Duration},
-    {"trvani", Column::Duration},
-    {"duration", Column::Duration},
-    {"smer", Column::Kind},
-    {"typ", Column::Kind},
-    {"sluzba", Column::Kind},
-    {"type", Column::Kind},
-};
-
-// What a header cell names. A note in brackets after the name and a colon
-// are not part of it: "Délka (s)", "Číslo:".
-std::optional<Column> columnOf(std::string_view cell, Encoding encoding) {
-    std::string name = text::fold(cell, encoding);
-    if (!name.empty() && (name.back() == ')' || name.back() == ']')) {
-        const std::size_t open = name.find_last_of(name.back() == ')' ? '(' : '[');
-        if (open != std::string::npos) name.erase(open);
-    }
-    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
-    for (const ColumnName& known : ColumnNames) {
-        if (known.folded == name) return known.column;
-    }
-    return std::nullopt;
-}
-
-// A row is taken for the header when it names at least this many columns;
-// a single match may be a line like "Číslo;604 123 456" above the table.
-constexpr std::size_t HeaderMinimum = 2;
-
-std::size_t knownColumns(std::span<const std::string_view> fields, Encoding encoding) {
-    return static_cast<std::size_t>(std::count_if(
-        fields.begin(), fields.end(), [encoding](std::string_view f) { return columnOf(f, encoding).has_value(); }));
-}
-
-struct Layout {
-    std::size_t fieldCount = 0;
-    std::optional<std::size_t> date, time, dateTime, number, duration;
-    std::vector<std::size_t> kinds;
-    std::vector<std::string> header;  // the raw cells, to skip a repeated header
-};
-
-const char* columnDescription(Column column) {
-    switch (column) {
-    case Column::Date: return "s datem hovoru (datum, date)";
-    case Column::Time: return "s časem hovoru (čas, čas uskutečnění hovoru, time)";
-    case Column::DateTime: return "s datem a časem (datum a čas, začátek, start)";
-    case Column::Number: return "s volaným číslem (volané číslo, číslo, number)";
-    case Column::Duration: return "s délkou hovoru (délka, délka hovoru, trvání, duration)";
-    case Column::Kind: break;
-    }
-    return "se směrem nebo typem (směr, typ, služba, type)";
-}
-
-Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding) {
-    Layout layout;
-    layout.fieldCount = fields.size();
-    layout.header.assign(fields.begin(), fields.end());
-    const auto duplicate = [&](std::size_t first, std::size_t second, const char* meaning) {
-        throw CallListError(Problem::DuplicateColumn,
-                            "Sloupce „" + text::quoted(fields[first], encoding) + "“ a „" +
-                                text::quoted(fields[second], encoding) + "“ oba udávají " + meaning +
-                                "; výpis smí mít jen jeden takový sloupec.",
-                            line);
-    };
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto column = columnOf(fields[i], encoding);
-        if (!column) continue;
-        const auto place = [&](std::optional<std::size_t>& slot, const char* meaning) {
-            if (slot) duplicate(*slot, i, meaning);
-            slot = i;
-        };
-        switch (*column) {
-        case Column::Date: place(layout.date, "datum"); break;
-        case Column::Time: place(layout.time, "čas"); break;
-        case Column::DateTime: place(layout.dateTime, "datum a čas"); break;
-        case Column::Number: place(layout.number, "volané číslo"); break;
-        case Column::Duration: place(layout.duration, "délku hovoru"); break;
-        case Column::Kind: layout.kinds.push_back(i); break;
-        }
-    }
-    if (layout.dateTime && layout.date)
-        duplicate(std::min(*layout.date, *layout.dateTime), std::max(*layout.date, *layout.dateTime), "datum");
-    if (layout.dateTime && layout.time)
-        duplicate(std::min(*layout.time, *layout.dateTime), std::max(*layout.time, *layout.dateTime), "čas");
-    const auto missing = [line](Column column) {
-        throw CallListError(Problem::MissingColumn,
-                            std::string("V záhlaví chybí sloupec ") + columnDescription(column) + ".", line);
-    };
-    if (!layout.date && !layout.dateTime) missing(layout.time ? Column::Date : Column::DateTime);
-    if (!layout.number) missing(Column::Number);
-    if (!layout.duration) missing(Column::Duration);
-    return layout;
-}
-
-// ---------------------------------------------------------------- values
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-// A row that says it is not an outgoing voice call.
-bool outgoingVoice(std::string_view value, Encoding encoding) {
-    const std::string folded = text::fold(value, encoding);
-    static constexpr std::string_view Excluded[] = {"prichozi", "incoming", "sms", "mms", "data", "gprs", "internet"};
-    static constexpr std::string_view Voice[] = {"odchozi", "hovor", "volani", "outgoing", "call", "voice"};
-    const auto contains = [&folded](std::string_view word) { return folded.find(word) != std::string::npos; };
-    return std::none_of(std::begin(Excluded), std::end(Excluded), contains) &&
-           std::any_of(std::begin(Voice), std::end(Voice), contains);
-}
-
-// The date and, where the value gives one, the time of a date-and-time
-// value: a date, then blanks or a "T", then a time.
-struct DateAndTime {
-    std::optional<year_month_day> date;
-    std::optional<std::uint32_t> time;
-    bool hasTime = false;
-};
-
-DateAndTime splitDateTime(std::string_view value) {
-    DateAndTime result;
-    const std::size_t cut = value.find_last_of(" T");
-    if (cut != std::string_view::npos && value.find(':', cut) != std::string_view::npos) {
-        result.hasTime = true;
-        result.time = parseTime(value.substr(cut + 1));
-        value = trimmed(value.substr(0, cut));
-    }
-    result.date = parseDate(value);
-    return result;
-}
-
-std::string fieldsText(std::size_t n) { return std::to_string(n) + (n >= 1 && n <= 4 ? " pole" : " polí"); }
-
-// ---------------------------------------------------------------- the list
 
 class CallListReader {
 public:
