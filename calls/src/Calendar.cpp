@@ -72,7 +72,7 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay) {
     return secondOfDay < Nineteen ? TimeOfDay::Day : TimeOfDay::Evening;
 }
 
-tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
+tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
     const bool workingDay = day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
     const bool peak = workingDay && time == TimeOfDay::Day;
     switch (network) {

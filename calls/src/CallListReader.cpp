@@ -362,13 +362,15 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     case Destination::Kind::Unknown: return notCounted(NotCounted::Unknown);
     case Destination::Kind::Network: break;
     }
+    if (const std::optional<PricedNetwork> priced = pricedNetwork(destination.network)) {
+        tally_.bucket(*priced, timeOfDay(time), lastDayKind_).add(seconds);
+        if (lastHoliday_) ++tally_.holidayCalls;
+        return;
+    }
     switch (destination.network) {
     case Network::Jts:
     case Network::Paegas:
-    case Network::Eurotel:
-        tally_.bucket(static_cast<PricedNetwork>(destination.network), timeOfDay(time), lastDayKind_).add(seconds);
-        if (lastHoliday_) ++tally_.holidayCalls;
-        return;
+    case Network::Eurotel: break;  // priced above
     case Network::Oskar: return notCounted(NotCounted::OtherNetwork);
     case Network::Zdarma: return notCounted(NotCounted::Free);
     case Network::Sdilene: return notCounted(NotCounted::SharedCost);

@@ -3,6 +3,7 @@
 #include "calls/CallList.h"
 
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -12,12 +13,16 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<std::string_view, RoundingCount> RoundingNames = {"exact", "60/60", "30/30", "60/1"};
+// Tables indexed by an enumeration hold exactly one entry for each of its
+// values: a missing or an extra one fails the build.
+constexpr std::string_view RoundingNames[] = {"exact", "60/60", "30/30", "60/1"};
+static_assert(std::size(RoundingNames) == RoundingCount);
 
-constexpr std::array<std::string_view, NotCountedCount> NotCountedTexts = {
+constexpr std::string_view NotCountedTexts[] = {
     "jiná síť (Oskar)", "do zahraničí", "bezplatná čísla", "čísla se sdílenými náklady",
     "prémiová čísla",   "služby",       "neznámá čísla",   "příchozí hovory, SMS, data a jiné",
 };
+static_assert(std::size(NotCountedTexts) == NotCountedCount);
 
 std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) {
     return (std::uint64_t{seconds} + unit - 1) / unit * unit;
@@ -37,7 +42,7 @@ std::string grouped(std::int64_t value) {
 std::string_view roundingName(Rounding rounding) { return RoundingNames[static_cast<std::size_t>(rounding)]; }
 
 std::optional<Rounding> roundingNamed(std::string_view name) {
-    for (std::size_t i = 0; i < RoundingNames.size(); ++i) {
+    for (std::size_t i = 0; i < RoundingCount; ++i) {
         if (RoundingNames[i] == name) return static_cast<Rounding>(i);
     }
     return std::nullopt;
@@ -107,12 +112,11 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
         figures.calls += durations.calls;
         figures.seconds += durations.seconds[r];
     };
-    for (std::size_t n = 0; n < tally.priced.size(); ++n) {
-        for (std::size_t t = 0; t < TimeOfDayCount; ++t) {
-            for (std::size_t k = 0; k < DayKindCount; ++k) {
-                const tariffs::Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
-                                                  static_cast<DayKind>(k), options.holidaysAsWeekend);
-                addTo(summary.zones[static_cast<std::size_t>(zone)], tally.priced[n][t][k]);
+    for (const PricedNetwork network : AllPricedNetworks) {
+        for (const TimeOfDay time : AllTimesOfDay) {
+            for (const DayKind day : AllDayKinds) {
+                const tariffs::Zone zone = zoneOfCall(network, time, day, options.holidaysAsWeekend);
+                addTo(summary.zones[static_cast<std::size_t>(zone)], tally.bucket(network, time, day));
             }
         }
     }

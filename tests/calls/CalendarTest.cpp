@@ -20,7 +20,7 @@ std::string shown(year_month_day date) {
 }
 
 tariffs::Zone zoneAt(PricedNetwork network, year_month_day date, std::uint32_t time, bool holidaysAsWeekend = false) {
-    return zoneOf(network, timeOfDay(time), dayKind(date), holidaysAsWeekend);
+    return zoneOfCall(network, timeOfDay(time), dayKind(date), holidaysAsWeekend);
 }
 
 }  // namespace

@@ -3,16 +3,16 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
+#include "calls/PricedNetwork.h"
 #include "tariffs/Tarifs.h"
 
 namespace hovorix::calls {
-
-// The three networks whose minutes the calculator prices.
-enum class PricedNetwork { Jts, Paegas, Eurotel };
 
 // Where in the day a call starts. Edges belong to the later part: 7:00:00 is
 // day, 19:00:00 evening, 22:00:00 night.
@@ -27,8 +27,13 @@ enum class TimeOfDay {
 // the user can count it either way without reading the list again.
 enum class DayKind { WorkingDay, Weekend, HolidayOnWorkingDay };
 
-inline constexpr int TimeOfDayCount = 3;
-inline constexpr int DayKindCount = 3;
+inline constexpr std::size_t TimeOfDayCount = 3;
+inline constexpr std::size_t DayKindCount = 3;
+// Every value once, to walk them; a missing or an extra one fails the build.
+inline constexpr TimeOfDay AllTimesOfDay[] = {TimeOfDay::Day, TimeOfDay::Evening, TimeOfDay::Night};
+static_assert(std::size(AllTimesOfDay) == TimeOfDayCount);
+inline constexpr DayKind AllDayKinds[] = {DayKind::WorkingDay, DayKind::Weekend, DayKind::HolidayOnWorkingDay};
+static_assert(std::size(AllDayKinds) == DayKindCount);
 
 // Czech public holidays: 1 January, Easter Monday, 1 May, 8 May, 5 and 6
 // July, 28 September, 28 October, 17 November, 24 to 26 December, and Good
@@ -48,7 +53,7 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay);
 // every day; the mobile networks have peak on working days 7-19 and off-peak
 // otherwise. holidaysAsWeekend counts a holiday on a working day as a weekend
 // day.
-tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
+tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
 
 // Dates and times as call lists write them; nullopt for anything else.
 // Dates: d.m.yyyy (blanks after the dots allowed) and yyyy-mm-dd, years from

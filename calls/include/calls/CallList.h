@@ -84,7 +84,7 @@ std::string_view encodingText(Encoding encoding);
 // whatever the list's length.
 struct CallTally {
     // Counted calls by network, time of day and kind of day.
-    std::array<std::array<std::array<Durations, DayKindCount>, TimeOfDayCount>, 3> priced{};
+    std::array<std::array<std::array<Durations, DayKindCount>, TimeOfDayCount>, PricedNetworkCount> priced{};
     std::array<Durations, NotCountedCount> notCounted{};
     // Counted calls that started on a public holiday, whatever the day of the week.
     std::uint64_t holidayCalls = 0;
