@@ -27,6 +27,9 @@ struct ReadAgainAsWindows1250 {
     std::size_t line;  // where UTF-8 broke
 };
 
+// The columns of unknown name are judged by this many rows after the header.
+constexpr std::size_t KindSampleRows = 50;
+
 // Ends the search for the header: found, or not within the lines it may be on.
 struct StopLooking {};
 
@@ -49,6 +52,10 @@ private:
     char chooseSeparator(std::string_view first, bool whole);
     void check(std::string_view block, std::size_t line);
     void record(std::size_t line, std::span<const std::string_view> fields);
+    void take(std::size_t line, std::span<const std::string_view> fields);
+    bool notACall(std::span<const std::string_view> fields) const;
+    void skip(std::size_t line, std::span<const std::string_view> fields);
+    void judgeUnnamedColumns();
     void row(std::size_t line, std::span<const std::string_view> fields);
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
     std::uint32_t durationOf(std::string_view value, std::size_t line) const;
@@ -70,13 +77,24 @@ private:
     std::optional<Layout> layout_;
     bool anyRow_ = false;
 
+    // The first rows after the header, held back until the columns of
+    // unknown name are judged by their values.
+    struct HeldRow {
+        std::size_t line;
+        std::vector<std::string> cells;
+    };
+    std::vector<HeldRow> heldRows_;
+    bool judging_ = false;
+
     // The last date and kind seen, as rows of a day and of a kind come together.
     std::string lastDate_;
     std::int32_t lastDay_ = 0;
     DayKind lastDayKind_ = DayKind::WorkingDay;
     bool lastHoliday_ = false;
+    PricedDurations* lastMonth_ = nullptr;
+    std::chrono::year_month lastMonthKey_;
     std::string lastKind_;
-    bool lastKindVoice_ = true;
+    RowKind lastRowKind_ = RowKind::OutgoingVoice;
 };
 
 void CallListReader::start(std::string_view first) {
@@ -118,9 +136,8 @@ char CallListReader::chooseSeparator(std::string_view first, bool whole) {
     for (Candidate& c : candidates) {
         CsvRecords records(c.separator, lineBreak_, [&](std::size_t line, std::span<const std::string_view> fields) {
             if (line > HeaderSearchLines) throw StopLooking{};
-            const std::size_t known = knownColumns(fields, tally_.encoding);
-            if (known >= HeaderMinimum) {
-                c.score = known;
+            if (const std::size_t named = headerScore(fields, tally_.encoding)) {
+                c.score = named;
                 throw StopLooking{};
             }
         });
@@ -221,21 +238,85 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
     const bool empty = std::all_of(fields.begin(), fields.end(), [](std::string_view f) { return trimmed(f).empty(); });
     if (!layout_) {
         if (line > HeaderSearchLines) noHeader();
-        if (empty || knownColumns(fields, tally_.encoding) < HeaderMinimum) return;
+        if (empty || headerScore(fields, tally_.encoding) == 0) return;
         layout_ = makeLayout(fields, line, tally_.encoding);
         tally_.headerLine = line;
+        judging_ = !layout_->unnamed.empty();
         return;
     }
     if (empty) return;
+    if (judging_) {
+        heldRows_.push_back({line, std::vector<std::string>(fields.begin(), fields.end())});
+        if (heldRows_.size() == KindSampleRows) judgeUnnamedColumns();
+        return;
+    }
+    take(line, fields);
+}
+
+// The header again, as on a new page: the same cells, give or take empty
+// ones at the end.
+bool sameCells(std::span<const std::string_view> fields, const std::vector<std::string>& header) {
+    for (std::size_t i = 0; i < std::max(fields.size(), header.size()); ++i) {
+        const std::string_view cell = i < fields.size() ? trimmed(fields[i]) : std::string_view();
+        if (cell != (i < header.size() ? std::string_view(header[i]) : std::string_view())) return false;
+    }
+    return true;
+}
+
+// The header repeated on a new page; totals, subtotals, page headings and
+// notes: no date where the date goes and no called number. Any other row
+// with a number is a call, and a bad date in it an error.
+bool CallListReader::notACall(std::span<const std::string_view> fields) const {
+    const Layout& layout = *layout_;
+    if (*layout.number < fields.size() && !trimmed(fields[*layout.number]).empty()) {
+        return sameCells(fields, layout.header);
+    }
+    const std::size_t date = layout.dateColumn();
+    return date >= fields.size() || !splitDateTime(trimmed(fields[date])).date;
+}
+
+void CallListReader::skip(std::size_t line, std::span<const std::string_view> fields) {
+    SkippedRows& skipped = tally_.skippedRows;
+    if (skipped.count++ > 0) return;
+    skipped.firstLine = line;
+    const auto cell =
+        std::find_if(fields.begin(), fields.end(), [](std::string_view f) { return !trimmed(f).empty(); });
+    skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
+}
+
+void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
+    if (notACall(fields)) return skip(line, fields);
     if (fields.size() != layout_->fieldCount) {
         fail(Problem::FieldCount,
              "Řádek má " + fieldsText(fields.size()) + ", ale záhlaví na řádku " + std::to_string(tally_.headerLine) +
                  " má " + fieldsText(layout_->fieldCount) + ".",
              line);
     }
-    if (std::equal(fields.begin(), fields.end(), layout_->header.begin()))
-        return;  // the header again, as on a new page
     row(line, fields);
+}
+
+// A column of unknown name whose values are mostly kind words (odchozí,
+// příchozí, SMS, ...) says what each row is, and is read as a kind column
+// rather than ignored.
+void CallListReader::judgeUnnamedColumns() {
+    judging_ = false;
+    std::vector<std::vector<std::string_view>> rows;
+    rows.reserve(heldRows_.size());
+    for (const HeldRow& held : heldRows_) rows.emplace_back(held.cells.begin(), held.cells.end());
+    for (const std::size_t column : layout_->unnamed) {
+        std::size_t values = 0, kindWords = 0;
+        for (const std::vector<std::string_view>& cells : rows) {
+            if (column >= cells.size() || notACall(cells)) continue;
+            const std::string_view value = trimmed(cells[column]);
+            if (value.empty()) continue;
+            ++values;
+            if (holdsKindWord(value, tally_.encoding)) ++kindWords;
+        }
+        if (2 * kindWords > values) layout_->kinds.push_back(column);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) take(heldRows_[i].line, rows[i]);
+    heldRows_.clear();
+    heldRows_.shrink_to_fit();
 }
 
 void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
@@ -273,6 +354,11 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
     }
     const year_month_day date = *parsed.date;
     lastDay_ = static_cast<std::int32_t>(sys_days{date}.time_since_epoch().count());
+    const year_month month = date.year() / date.month();
+    if (!lastMonth_ || month != lastMonthKey_) {
+        lastMonth_ = &tally_.months[month];
+        lastMonthKey_ = month;
+    }
     lastDayKind_ = dayKind(date);
     lastHoliday_ = isPublicHoliday(date);
     // Only a plain date may be taken again from the last row's.
@@ -282,20 +368,35 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
         lastDate_.clear();
 }
 
+// A number with a decimal fraction and nothing else: "1,5".
+bool isFraction(std::string_view value) {
+    const std::size_t mark = value.find_first_of(",.");
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return mark != std::string_view::npos && digits(value.substr(0, mark)) && digits(value.substr(mark + 1));
+}
+
 std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDuration, "Chybí délka hovoru.", line);
-    const std::optional<std::uint64_t> seconds = parseDuration(value);
+    const std::optional<std::uint64_t> seconds = parseDuration(value, layout_->durationUnit);
     if (seconds && *seconds > MaxCallSeconds) {
         fail(Problem::DurationTooLong, "Délka hovoru " + quote(value) + " přesahuje 24 hodin.", line);
     }
     if (seconds) return static_cast<std::uint32_t>(*seconds);
     if (value.front() == '-') fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " je záporná.", line);
-    if (value.find_first_of(",.") != std::string_view::npos) {
-        fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " není celý počet sekund.", line);
+    if (isFraction(value)) {
+        fail(Problem::BadDuration,
+             "Délka hovoru " + quote(value) +
+                 " není celý počet sekund; desetinná délka potřebuje jednotku, například „1,5 min“, nebo jednotku "
+                 "v záhlaví sloupce, například „Délka (min)“.",
+             line);
     }
     fail(Problem::BadDuration,
-         quote(value) + " není délka hovoru; délka se píše v sekundách (75), jako m:ss (1:15) nebo h:mm:ss (0:01:15).",
+         quote(value) +
+             " není délka hovoru; délka se píše v sekundách (75), jako m:ss (1:15), h:mm:ss (0:01:15) nebo "
+             "s jednotkami (75 s, 1 min 15 s).",
          line);
 }
 
@@ -336,21 +437,26 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     tally_.firstDay = std::min(tally_.firstDay, lastDay_);
     tally_.lastDay = std::max(tally_.lastDay, lastDay_);
 
+    RowKind kind = RowKind::OutgoingVoice;
     for (const std::size_t k : layout.kinds) {
-        const std::string_view kind = trimmed(fields[k]);
-        if (kind.empty()) continue;
-        if (kind != lastKind_) {
-            lastKind_ = kind;
-            lastKindVoice_ = outgoingVoice(kind, tally_.encoding);
+        const std::string_view value = trimmed(fields[k]);
+        if (value.empty()) continue;
+        if (value != lastKind_) {
+            lastKind_ = value;
+            lastRowKind_ = rowKind(value, tally_.encoding);
         }
-        if (!lastKindVoice_) {
-            // An SMS or a data session may give anything here: its length
-            // counts where it reads as one.
-            const auto seconds = parseDuration(trimmed(fields[*layout.duration]));
-            tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(
-                seconds && *seconds <= MaxCallSeconds ? static_cast<std::uint32_t>(*seconds) : 0);
-            return;
+        kind = std::max(kind, lastRowKind_);
+    }
+    if (kind != RowKind::OutgoingVoice) {
+        // An incoming call keeps its length where it reads as one; an SMS or
+        // a data session gives a count or kilobytes there, not seconds.
+        std::uint32_t seconds = 0;
+        if (kind == RowKind::OtherVoice) {
+            const auto length = parseDuration(trimmed(fields[*layout.duration]), layout.durationUnit);
+            if (length && *length <= MaxCallSeconds) seconds = static_cast<std::uint32_t>(*length);
         }
+        tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(seconds);
+        return;
     }
     const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
     const Destination destination = destinationOf(fields[*layout.number], line);
@@ -363,7 +469,9 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     case Destination::Kind::Network: break;
     }
     if (const std::optional<PricedNetwork> priced = pricedNetwork(destination.network)) {
-        tally_.bucket(*priced, timeOfDay(time), lastDayKind_).add(seconds);
+        const TimeOfDay timeOfCall = timeOfDay(time);
+        tally_.bucket(*priced, timeOfCall, lastDayKind_).add(seconds);
+        bucketOf(*lastMonth_, *priced, timeOfCall, lastDayKind_).add(seconds);
         if (lastHoliday_) ++tally_.holidayCalls;
         return;
     }
@@ -407,6 +515,7 @@ CallTally CallListReader::read() {
     }
     records.finish();
     if (!layout_) noHeader();
+    if (judging_) judgeUnnamedColumns();
     std::uint64_t outgoing = 0;
     for (const auto& byTime : tally_.priced) {
         for (const auto& byDay : byTime) {

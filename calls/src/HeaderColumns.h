@@ -18,26 +18,53 @@
 namespace hovorix::calls {
 
 enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
+inline constexpr std::size_t ColumnCount = 6;
 
-// What a header cell names. A note in brackets after the name and a colon
-// are not part of it: "Délka (s)", "Číslo:".
-std::optional<Column> columnOf(std::string_view cell, Encoding encoding);
+// What a header cell names, and how surely.
+struct ColumnMatch {
+    Column column = Column::Date;
+    // The whole cell is one of the names ("Volané číslo"), not a name with
+    // more words after it ("Číslo volaného").
+    bool exact = false;
+    // The length of the name matched: of two claims on one meaning, the
+    // longer name wins.
+    std::size_t nameLength = 0;
+    // The unit in brackets after the name, in lower case without accents
+    // ("s" of "Délka (s)"), and as written, for a message; empty when none.
+    std::string unit;
+    std::string unitAsWritten;
+};
 
-// A row is taken for the header when it names at least this many columns;
-// a single match may be a line like "Číslo;604 123 456" above the table.
-inline constexpr std::size_t HeaderMinimum = 2;
+// What a header cell names, compared without case, accents, surrounding
+// punctuation and a unit in brackets. A cell with "/" is read part by part:
+// "Délka/Objem" is a duration, "Datum/Čas" a date and time.
+std::optional<ColumnMatch> matchColumn(std::string_view cell, Encoding encoding);
 
-std::size_t knownColumns(std::span<const std::string_view> fields, Encoding encoding);
+// How many cells of a row name a column, when the row is a header: it has
+// at least one exact name and names at least two meanings. 0 otherwise; a
+// line such as "Číslo;604 123 456" above the table is no header.
+std::size_t headerScore(std::span<const std::string_view> fields, Encoding encoding);
 
 struct Layout {
     std::size_t fieldCount = 0;
+    // The date comes from date, or from dateTime with the time; a date
+    // column may carry the time too, and must agree with a time column.
     std::optional<std::size_t> date, time, dateTime, number, duration;
+    // The unit of the duration column's plain numbers; seconds when none.
+    std::optional<TimeUnit> durationUnit;
     std::vector<std::size_t> kinds;
-    std::vector<std::string> header;  // the raw cells, to skip a repeated header
+    // Columns whose name names nothing: a kind column still, when most of
+    // their first values are kind words.
+    std::vector<std::size_t> unnamed;
+    std::vector<std::string> header;  // the trimmed cells, to skip the header repeated on a new page
+
+    std::size_t dateColumn() const { return dateTime ? *dateTime : *date; }
 };
 
-// The columns of a header row. Throws CallListError for two columns of one
-// meaning and for a missing column.
+// The columns of a header row. Of several cells that claim one meaning an
+// exact name beats a name with more words, then the longer name wins; a
+// tie, a missing column and a duration unit not known are errors
+// (CallListError).
 Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding);
 
 }  // namespace hovorix::calls

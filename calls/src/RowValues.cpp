@@ -3,7 +3,7 @@
 #include "RowValues.h"
 
 #include <algorithm>
-#include <iterator>
+#include <span>
 
 #include "Text.h"
 
@@ -17,13 +17,31 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool outgoingVoice(std::string_view value, Encoding encoding) {
+namespace {
+
+// Folded: lower case, no accents. Matched anywhere in the value, so "hlas"
+// stands for "hlasové" and "hlasová" too.
+constexpr std::string_view NotVoiceWords[] = {"sms", "mms", "data", "gprs", "internet"};
+constexpr std::string_view IncomingWords[] = {"prichozi", "incoming"};
+constexpr std::string_view VoiceWords[] = {"odchozi", "hovor", "volani", "outgoing", "call", "voice", "hlas"};
+
+bool containsAny(const std::string& folded, std::span<const std::string_view> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&folded](std::string_view word) { return folded.find(word) != std::string::npos; });
+}
+
+}  // namespace
+
+RowKind rowKind(std::string_view value, Encoding encoding) {
     const std::string folded = text::fold(value, encoding);
-    static constexpr std::string_view Excluded[] = {"prichozi", "incoming", "sms", "mms", "data", "gprs", "internet"};
-    static constexpr std::string_view Voice[] = {"odchozi", "hovor", "volani", "outgoing", "call", "voice"};
-    const auto contains = [&folded](std::string_view word) { return folded.find(word) != std::string::npos; };
-    return std::none_of(std::begin(Excluded), std::end(Excluded), contains) &&
-           std::any_of(std::begin(Voice), std::end(Voice), contains);
+    if (containsAny(folded, NotVoiceWords)) return RowKind::NotVoice;
+    if (containsAny(folded, IncomingWords) || !containsAny(folded, VoiceWords)) return RowKind::OtherVoice;
+    return RowKind::OutgoingVoice;
+}
+
+bool holdsKindWord(std::string_view value, Encoding encoding) {
+    const std::string folded = text::fold(value, encoding);
+    return containsAny(folded, NotVoiceWords) || containsAny(folded, IncomingWords) || containsAny(folded, VoiceWords);
 }
 
 DateAndTime splitDateTime(std::string_view value) {

@@ -18,8 +18,19 @@ namespace hovorix::calls {
 
 std::string_view trimmed(std::string_view text);
 
-// A row that says it is not an outgoing voice call.
-bool outgoingVoice(std::string_view value, Encoding encoding);
+// What a direction or kind value says a row is.
+enum class RowKind : std::uint8_t {
+    OutgoingVoice,  // empty, or an outgoing voice call: counted
+    OtherVoice,     // incoming, or anything that is not said to be an outgoing call: left out with its length
+    NotVoice,       // SMS, MMS, data: left out, its "length" being a count or kilobytes
+};
+
+// The kind of a row by one value: its words, ignoring case and accents.
+RowKind rowKind(std::string_view value, Encoding encoding);
+
+// Whether a value holds one of the words a direction or kind column holds
+// (odchozí, příchozí, hovor, SMS, data, incoming, ...).
+bool holdsKindWord(std::string_view value, Encoding encoding);
 
 // The date and, where the value gives one, the time of a date-and-time
 // value: a date, then blanks or a "T", then a time.

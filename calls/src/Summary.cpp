@@ -98,6 +98,64 @@ std::int64_t monthlyMinutes(std::uint64_t seconds, std::int32_t days) {
                : static_cast<std::int64_t>(minutes);
 }
 
+namespace {
+
+void addFigures(Figures& figures, const Durations& durations, Rounding rounding) {
+    figures.calls += durations.calls;
+    figures.seconds += durations.seconds[static_cast<std::size_t>(rounding)];
+}
+
+// The zones' calls and seconds of counted calls, under the options' rounding
+// and holiday rule.
+void addZones(std::array<Figures, tariffs::ZoneCount>& zones, const PricedDurations& priced,
+              const SummaryOptions& options) {
+    for (const PricedNetwork network : AllPricedNetworks) {
+        for (const TimeOfDay time : AllTimesOfDay) {
+            for (const DayKind day : AllDayKinds) {
+                const tariffs::Zone zone = zoneOfCall(network, time, day, options.holidaysAsWeekend);
+                addFigures(zones[static_cast<std::size_t>(zone)], bucketOf(priced, network, time, day),
+                           options.rounding);
+            }
+        }
+    }
+}
+
+std::int32_t daysFrom(year_month_day first, year_month_day last) {
+    return static_cast<std::int32_t>((sys_days{last} - sys_days{first}).count()) + 1;
+}
+
+std::vector<MonthFigures> monthsOf(const CallTally& tally, const CallSummary& summary, const SummaryOptions& options) {
+    const year_month first = summary.firstDate.year() / summary.firstDate.month();
+    const year_month last = summary.lastDate.year() / summary.lastDate.month();
+    std::vector<MonthFigures> result;
+    for (year_month month = first; month <= last; month += std::chrono::months{1}) {
+        MonthFigures figures;
+        figures.month = month;
+        figures.firstDate = month == first ? summary.firstDate : month / 1;
+        figures.lastDate = month == last ? summary.lastDate : year_month_day{month / std::chrono::last};
+        figures.days = daysFrom(figures.firstDate, figures.lastDate);
+        if (const auto calls = tally.months.find(month); calls != tally.months.end()) {
+            addZones(figures.zones, calls->second, options);
+        }
+        for (Figures& f : figures.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, figures.days);
+        result.push_back(figures);
+    }
+    return result;
+}
+
+fees::UsageProfile usageFromZones(const std::array<Figures, tariffs::ZoneCount>& zones) {
+    fees::UsageProfile usage;
+    usage.periodFactor = fees::PerMonthFactor;
+    for (const tariffs::Zone zone : tariffs::AllZones) {
+        const std::int64_t minutes = zones[static_cast<std::size_t>(zone)].monthlyMinutes;
+        if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
+        usage.count(zone) = static_cast<std::int32_t>(minutes);
+    }
+    return usage;
+}
+
+}  // namespace
+
 CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     if (options.days && *options.days < 1) throw std::invalid_argument("the days of a call list must be at least 1");
     CallSummary summary;
@@ -107,22 +165,13 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     summary.days = options.days.value_or(summary.spanDays);
     summary.holidayCalls = tally.holidayCalls;
 
-    const auto r = static_cast<std::size_t>(options.rounding);
-    const auto addTo = [&](Figures& figures, const Durations& durations) {
-        figures.calls += durations.calls;
-        figures.seconds += durations.seconds[r];
-    };
-    for (const PricedNetwork network : AllPricedNetworks) {
-        for (const TimeOfDay time : AllTimesOfDay) {
-            for (const DayKind day : AllDayKinds) {
-                const tariffs::Zone zone = zoneOfCall(network, time, day, options.holidaysAsWeekend);
-                addTo(summary.zones[static_cast<std::size_t>(zone)], tally.bucket(network, time, day));
-            }
-        }
+    addZones(summary.zones, tally.priced, options);
+    for (std::size_t i = 0; i < NotCountedCount; ++i) {
+        addFigures(summary.notCounted[i], tally.notCounted[i], options.rounding);
     }
-    for (std::size_t i = 0; i < NotCountedCount; ++i) addTo(summary.notCounted[i], tally.notCounted[i]);
     for (Figures& f : summary.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
     for (Figures& f : summary.notCounted) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
+    summary.months = monthsOf(tally, summary, options);
     return summary;
 }
 
@@ -139,15 +188,8 @@ MinutesOutOfRange::MinutesOutOfRange(tariffs::Zone zone, std::int64_t minutes)
       zone_(zone),
       minutes_(minutes) {}
 
-fees::UsageProfile usageFrom(const CallSummary& summary) {
-    fees::UsageProfile usage;
-    usage.periodFactor = fees::PerMonthFactor;
-    for (const tariffs::Zone zone : tariffs::AllZones) {
-        const std::int64_t minutes = summary.zone(zone).monthlyMinutes;
-        if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
-        usage.count(zone) = static_cast<std::int32_t>(minutes);
-    }
-    return usage;
-}
+fees::UsageProfile usageFrom(const CallSummary& summary) { return usageFromZones(summary.zones); }
+
+fees::UsageProfile usageFrom(const MonthFigures& month) { return usageFromZones(month.zones); }
 
 }  // namespace hovorix::calls

@@ -56,16 +56,31 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay);
 tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
 
 // Dates and times as call lists write them; nullopt for anything else.
-// Dates: d.m.yyyy (blanks after the dots allowed) and yyyy-mm-dd, years from
-// 1900, only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59,
-// as seconds from midnight.
+// Dates: d.m.yyyy and d.m.yy (blanks after the dots allowed; yy 00-69 is
+// 2000-2069, 70-99 is 1970-1999), yyyy-mm-dd and yyyy/mm/dd, years from 1900,
+// only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59, as
+// seconds from midnight.
 std::optional<std::chrono::year_month_day> parseDate(std::string_view text);
 std::optional<std::uint32_t> parseTime(std::string_view text);
 
-// A call's duration: whole seconds (75), m:ss (1:15) or h:mm:ss (0:01:15),
-// in seconds; minutes and hours may run past 59 and 23. No upper limit here:
-// the reader refuses calls longer than MaxCallSeconds.
-std::optional<std::uint64_t> parseDuration(std::string_view text);
+// The unit a duration is given in.
+enum class TimeUnit : std::uint8_t { Second, Minute, Hour };
+
+// A unit as exports name it, in lower case without accents: "s", "sec",
+// "sek", "sekund", "sekundy", "seconds", "min", "minut", "minuty", "minutes",
+// "h", "hod", "hodin", "hodiny", "hours".
+std::optional<TimeUnit> timeUnitNamed(std::string_view name);
+
+// A call's duration in whole seconds: seconds (75), m:ss (1:15), h:mm:ss
+// (0:01:15), m:ss with "min" after it (1:15 min), or numbers each with its
+// unit, largest first (75 s, 1 min 15 s, 1 h 2 min 5 s). A plain number is
+// in plainUnit, the unit the column's header gives (seconds without one).
+// Minutes and hours may run past 59 and 23. A number may have a decimal
+// fraction (, or .) when a unit says what it is a fraction of, or when the
+// fraction is zero (65,0); the seconds are then rounded up, as operators
+// bill every started second. No upper limit here: the reader refuses calls
+// longer than MaxCallSeconds.
+std::optional<std::uint64_t> parseDuration(std::string_view text, std::optional<TimeUnit> plainUnit = std::nullopt);
 
 inline constexpr std::uint64_t MaxCallSeconds = 24 * 3600;
 
