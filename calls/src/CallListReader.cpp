@@ -27,7 +27,7 @@ struct ReadAgainAsWindows1250 {
     std::size_t line;  // where UTF-8 broke
 };
 
-// The columns of unknown name are judged by this many rows after the header.
+// Columns that may be kind columns are judged by this many rows after the header.
 constexpr std::size_t KindSampleRows = 50;
 
 // Ends the search for the header: found, or not within the lines it may be on.
@@ -55,7 +55,7 @@ private:
     void take(std::size_t line, std::span<const std::string_view> fields);
     bool notACall(std::span<const std::string_view> fields) const;
     void skip(std::size_t line, std::span<const std::string_view> fields);
-    void judgeUnnamedColumns();
+    void judgeMaybeKinds();
     void row(std::size_t line, std::span<const std::string_view> fields);
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
     std::uint32_t durationOf(std::string_view value, std::size_t line) const;
@@ -77,8 +77,8 @@ private:
     std::optional<Layout> layout_;
     bool anyRow_ = false;
 
-    // The first rows after the header, held back until the columns of
-    // unknown name are judged by their values.
+    // The first rows after the header, held back until the columns that may
+    // be kind columns are judged by their values.
     struct HeldRow {
         std::size_t line;
         std::vector<std::string> cells;
@@ -241,13 +241,13 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
         if (empty || headerScore(fields, tally_.encoding) == 0) return;
         layout_ = makeLayout(fields, line, tally_.encoding);
         tally_.headerLine = line;
-        judging_ = !layout_->unnamed.empty();
+        judging_ = !layout_->maybeKinds.empty();
         return;
     }
     if (empty) return;
     if (judging_) {
         heldRows_.push_back({line, std::vector<std::string>(fields.begin(), fields.end())});
-        if (heldRows_.size() == KindSampleRows) judgeUnnamedColumns();
+        if (heldRows_.size() == KindSampleRows) judgeMaybeKinds();
         return;
     }
     take(line, fields);
@@ -297,13 +297,14 @@ void CallListReader::take(std::size_t line, std::span<const std::string_view> fi
 
 // A column of unknown name whose values are mostly kind words (odchozí,
 // příchozí, SMS, ...) says what each row is, and is read as a kind column
-// rather than ignored.
-void CallListReader::judgeUnnamedColumns() {
+// rather than ignored; one named like a kind column ("Typ sazby") whose
+// values are not is ignored rather than leave every call out.
+void CallListReader::judgeMaybeKinds() {
     judging_ = false;
     std::vector<std::vector<std::string_view>> rows;
     rows.reserve(heldRows_.size());
     for (const HeldRow& held : heldRows_) rows.emplace_back(held.cells.begin(), held.cells.end());
-    for (const std::size_t column : layout_->unnamed) {
+    for (const std::size_t column : layout_->maybeKinds) {
         std::size_t values = 0, kindWords = 0;
         for (const std::vector<std::string_view>& cells : rows) {
             if (column >= cells.size() || notACall(cells)) continue;
@@ -515,7 +516,7 @@ CallTally CallListReader::read() {
     }
     records.finish();
     if (!layout_) noHeader();
-    if (judging_) judgeUnnamedColumns();
+    if (judging_) judgeMaybeKinds();
     std::uint64_t outgoing = 0;
     for (const auto& byTime : tally_.priced) {
         for (const auto& byDay : byTime) {

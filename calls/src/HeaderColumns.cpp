@@ -228,11 +228,11 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::optional<ColumnMatch> match = matchColumn(fields[i], encoding);
         if (!match) {
-            if (!trimmed(fields[i]).empty()) layout.unnamed.push_back(i);
+            if (!trimmed(fields[i]).empty()) layout.maybeKinds.push_back(i);
             continue;
         }
         if (match->column == Column::Kind) {
-            layout.kinds.push_back(i);
+            (match->exact ? layout.kinds : layout.maybeKinds).push_back(i);
             continue;
         }
         std::optional<Claim>& claim = claims[static_cast<std::size_t>(match->column)];

@@ -53,9 +53,11 @@ struct Layout {
     // The unit of the duration column's plain numbers; seconds when none.
     std::optional<TimeUnit> durationUnit;
     std::vector<std::size_t> kinds;
-    // Columns whose name names nothing: a kind column still, when most of
-    // their first values are kind words.
-    std::vector<std::size_t> unnamed;
+    // Columns whose name names nothing, and kind names followed by more
+    // words ("Typ sazby"): kind columns when most of their first values are
+    // kind words, and ignored otherwise, so that no column of another kind
+    // leaves every call out.
+    std::vector<std::size_t> maybeKinds;
     std::vector<std::string> header;  // the trimmed cells, to skip the header repeated on a new page
 
     std::size_t dateColumn() const { return dateTime ? *dateTime : *date; }

@@ -97,6 +97,14 @@ TEST(ExportShapes, ColumnNamesAsExportsWriteThem) {
          "1.10.2003;10:00;602123456;65;Petr\n1.10.2003;10:05;602123456;30;hovor s bankou\n"
          "1.10.2003;10:06;602123456;5;kancelář\n",
          {3, 100, 0, 1}},
+        {"a kind name followed by more words is a kind column when its values are kind words",
+         "Datum;Čas;Volané číslo;Délka;Typ volání\n"
+         "1.10.2003;10:00;602123456;65;odchozí\n1.10.2003;10:05;602123456;30;příchozí\n",
+         {1, 65, 1, 1}},
+        {"and is ignored when they are not, rather than leave every call out",
+         "Datum;Čas;Volané číslo;Délka;Typ sazby\n"
+         "1.10.2003;10:00;602123456;65;Špička\n1.10.2003;10:05;602123456;30;Špička\n",
+         {2, 95, 0, 1}},
         {"hlasová služba is a voice call",
          "Datum;Čas;Volané číslo;Délka;Služba\n1.10.2003;10:00;602123456;65;Hlasová služba\n",
          {1, 65, 0, 1}},
