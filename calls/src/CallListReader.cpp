@@ -470,9 +470,8 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     case Destination::Kind::Network: break;
     }
     if (const std::optional<PricedNetwork> priced = pricedNetwork(destination.network)) {
-        const TimeOfDay timeOfCall = timeOfDay(time);
-        tally_.bucket(*priced, timeOfCall, lastDayKind_).add(seconds);
-        bucketOf(*lastMonth_, *priced, timeOfCall, lastDayKind_).add(seconds);
+        // Into the month only; the whole list's are the months' sum.
+        bucketOf(*lastMonth_, *priced, timeOfDay(time), lastDayKind_).add(seconds);
         if (lastHoliday_) ++tally_.holidayCalls;
         return;
     }
@@ -517,6 +516,14 @@ CallTally CallListReader::read() {
     records.finish();
     if (!layout_) noHeader();
     if (judging_) judgeMaybeKinds();
+    for (const auto& [month, calls] : tally_.months) {
+        for (const PricedNetwork network : AllPricedNetworks) {
+            for (const TimeOfDay time : AllTimesOfDay) {
+                for (const DayKind day : AllDayKinds)
+                    tally_.bucket(network, time, day) += bucketOf(calls, network, time, day);
+            }
+        }
+    }
     std::uint64_t outgoing = 0;
     for (const auto& byTime : tally_.priced) {
         for (const auto& byDay : byTime) {
