@@ -281,7 +281,7 @@ void CallListReader::skip(std::size_t line, std::span<const std::string_view> fi
     skipped.firstLine = line;
     const auto cell =
         std::find_if(fields.begin(), fields.end(), [](std::string_view f) { return !trimmed(f).empty(); });
-    skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
+    if (cell != fields.end()) skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
 }
 
 void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
