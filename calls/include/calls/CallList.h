@@ -10,6 +10,8 @@
 //   CallTally tally = readCallList(path, prefixes, progress);   // slow, once
 //   CallSummary summary = summarise(tally, options);            // instant, on every change
 //   UsageProfile usage = usageFrom(summary);                    // "fill the fields"
+//   for (const MonthFigures& month : summary.months)            // each calendar month
+//       UsageProfile monthly = usageFrom(month);                // its usage, to price it alone
 
 #include <array>
 #include <chrono>
