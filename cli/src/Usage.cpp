@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <array>
+#include <iterator>
 
 #include "cli/Commands.h"
 #include "cli/Output.h"
@@ -14,8 +15,8 @@ struct ReasonName {
     const char* text;  // the text table
 };
 
-// In the order of calls::NotCounted.
-constexpr std::array<ReasonName, calls::NotCountedCount> Reasons = {{
+// In the order of calls::NotCounted; a missing or an extra entry fails the build.
+constexpr ReasonName Reasons[] = {
     {"otherNetwork", "other network (Oskar)"},
     {"abroad", "abroad"},
     {"free", "free numbers"},
@@ -24,7 +25,8 @@ constexpr std::array<ReasonName, calls::NotCountedCount> Reasons = {{
     {"services", "services"},
     {"unknown", "unknown numbers"},
     {"notOutgoingVoice", "incoming calls, SMS, data and other"},
-}};
+};
+static_assert(std::size(Reasons) == calls::NotCountedCount);
 
 const calls::Figures& reasonFigures(const calls::CallSummary& summary, std::size_t i) {
     return summary.notCountedFor(static_cast<calls::NotCounted>(i));
@@ -96,7 +98,7 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     printZones(s.zones);
     print(stdout, "\n");
     TextTable notCounted = figuresTable("Not counted");
-    for (std::size_t i = 0; i < Reasons.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(Reasons); ++i) {
         addFigures(notCounted, QString::fromLatin1(Reasons[i].text), reasonFigures(s, i));
     }
     notCounted.print(stdout, true);
@@ -125,7 +127,8 @@ void printCsv(const UsageRequest& request, const LoadedCallList& loaded) {
     };
     print(stdout, std::string(request.byMonth ? "month,days," : "") + "group,name,calls,seconds,monthlyMinutes\r\n");
     for (const tariffs::Zone zone : tariffs::AllZones) record(whole, "zone", tariffs::zoneName(zone), s.zone(zone));
-    for (std::size_t i = 0; i < Reasons.size(); ++i) record(whole, "notCounted", Reasons[i].key, reasonFigures(s, i));
+    for (std::size_t i = 0; i < std::size(Reasons); ++i)
+        record(whole, "notCounted", Reasons[i].key, reasonFigures(s, i));
     print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",,\r\n");
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
@@ -176,10 +179,10 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
            ", \"firstText\": " + (skipped.count > 0 ? jsonString(skipped.firstText) : "null") + "},\n";
     out += "  \"zones\": [\n" + jsonZones(s.zones, "    ");
     out += "  ],\n  \"notCounted\": [\n";
-    for (std::size_t i = 0; i < Reasons.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(Reasons); ++i) {
         out += std::string("    {\"reason\": \"") + Reasons[i].key +
                "\", \"text\": " + jsonString(calls::notCountedText(static_cast<calls::NotCounted>(i))) +
-               jsonFigures(reasonFigures(s, i)) + (i + 1 < Reasons.size() ? ",\n" : "\n");
+               jsonFigures(reasonFigures(s, i)) + (i + 1 < std::size(Reasons) ? ",\n" : "\n");
     }
     out += "  ]";
     if (request.byMonth) {
