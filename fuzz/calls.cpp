@@ -30,6 +30,16 @@ void checkTally(const CallTally& tally) {
     std::uint64_t all = priced;
     for (const Durations& d : tally.notCounted) all += d.calls;
     check(all == tally.rows);
+    std::uint64_t byMonth = 0;
+    for (const auto& [month, calls] : tally.months) {
+        for (const auto& byTime : calls) {
+            for (const auto& byDay : byTime) {
+                for (const Durations& d : byDay) byMonth += d.calls;
+            }
+        }
+    }
+    check(byMonth == priced);
+    check(tally.skippedRows.count == 0 || tally.skippedRows.firstLine >= tally.headerLine);
     check(tally.holidayCalls <= priced);
     check(tally.firstDay <= tally.lastDay);
     for (const bool holidays : {false, true}) {
@@ -45,6 +55,16 @@ void checkTally(const CallTally& tally) {
             }
             check(calls == priced);
             check(seconds >= previous);
+            // Every calendar month once, in order, each within the list's days.
+            std::uint64_t monthCalls = 0;
+            std::int32_t monthDays = 0;
+            for (const MonthFigures& month : summary.months) {
+                check(month.days >= 1 && month.days <= 31);
+                monthDays += month.days;
+                for (const Figures& f : month.zones) monthCalls += f.calls;
+            }
+            check(monthCalls == priced);
+            check(monthDays == summary.spanDays);
             previous = seconds;
             try {
                 usageFrom(summary);

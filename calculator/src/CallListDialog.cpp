@@ -97,6 +97,14 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     ui->DnyVypisu->setText(QStringLiteral("&podle výpisu: %1").arg(span.spanDays));
     ui->Dny->setValue(span.spanDays);
     ui->SvatkyHovory->setText(QString::number(span.holidayCalls));
+    // Totals, page headings and the like, shown only when there were any.
+    const calls::SkippedRows& skipped = tally_.skippedRows;
+    ui->Preskocene->setText(QStringLiteral("%1 (první: řádek %2 „%3“)")
+                                .arg(skipped.count)
+                                .arg(skipped.firstLine)
+                                .arg(QString::fromStdString(skipped.firstText)));
+    ui->PreskoceneLabel->setVisible(skipped.count > 0);
+    ui->Preskocene->setVisible(skipped.count > 0);
     // Room for the warning whether it shows or not, so the dialog keeps its size.
     ui->Varovani->setMinimumHeight(4 * fontMetrics().lineSpacing() + 4);
     ui->Varovani->setStyleSheet(QStringLiteral("color: #a00000;"));

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calls/Calendar.h"
 
+#include <algorithm>
+#include <string>
+
 namespace hovorix::calls {
 
 using namespace std::chrono;
@@ -72,7 +75,7 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay) {
     return secondOfDay < Nineteen ? TimeOfDay::Day : TimeOfDay::Evening;
 }
 
-tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
+tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
     const bool workingDay = day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
     const bool peak = workingDay && time == TimeOfDay::Day;
     switch (network) {
@@ -117,7 +120,10 @@ std::optional<year_month_day> parseDate(std::string_view text) {
     const std::size_t firstDigits = text.size() - rest.size();
     unsigned y = 0, m = 0, d = 0;
     if (firstDigits == 4) {
-        if (!take(rest, '-') || !takeNumber(rest, 1, 2, b) || !take(rest, '-') || !takeNumber(rest, 1, 2, c)) {
+        // Year first is never ambiguous, whether with "-" or "/".
+        const char separator = rest.empty() ? '\0' : rest.front();
+        if ((separator != '-' && separator != '/') || !take(rest, separator) || !takeNumber(rest, 1, 2, b) ||
+            !take(rest, separator) || !takeNumber(rest, 1, 2, c)) {
             return std::nullopt;
         }
         y = a, m = b, d = c;
@@ -126,7 +132,12 @@ std::optional<year_month_day> parseDate(std::string_view text) {
         skipBlanks(rest);
         if (!takeNumber(rest, 1, 2, b) || !take(rest, '.')) return std::nullopt;
         skipBlanks(rest);
-        if (!takeNumber(rest, 4, 4, c)) return std::nullopt;
+        const std::size_t beforeYear = rest.size();
+        if (!takeNumber(rest, 2, 4, c)) return std::nullopt;
+        const std::size_t yearDigits = beforeYear - rest.size();
+        if (yearDigits == 3) return std::nullopt;
+        // Two digits, as spreadsheets shorten years: 00-69 this century, 70-99 the last.
+        if (yearDigits == 2) c += c < 70 ? 2000 : 1900;
         d = a, m = b, y = c;
     }
     if (!rest.empty() || y < 1900) return std::nullopt;
@@ -145,9 +156,88 @@ std::optional<std::uint32_t> parseTime(std::string_view text) {
     return h * 3600 + m * 60 + s;
 }
 
-std::optional<std::uint64_t> parseDuration(std::string_view text) {
-    // Nine digits in any part are more than a call can last, and keep the
-    // sum far from overflowing.
+std::optional<TimeUnit> timeUnitNamed(std::string_view name) {
+    struct UnitName {
+        std::string_view name;
+        TimeUnit unit;
+    };
+    static constexpr UnitName Names[] = {
+        {"s", TimeUnit::Second},       {"sec", TimeUnit::Second},     {"sek", TimeUnit::Second},
+        {"sekund", TimeUnit::Second},  {"sekundy", TimeUnit::Second}, {"seconds", TimeUnit::Second},
+        {"min", TimeUnit::Minute},     {"minut", TimeUnit::Minute},   {"minuty", TimeUnit::Minute},
+        {"minutes", TimeUnit::Minute}, {"h", TimeUnit::Hour},         {"hod", TimeUnit::Hour},
+        {"hodin", TimeUnit::Hour},     {"hodiny", TimeUnit::Hour},    {"hours", TimeUnit::Hour},
+    };
+    for (const UnitName& known : Names) {
+        if (known.name == name) return known.unit;
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr std::uint64_t Billion = 1000000000;
+
+std::uint64_t secondsIn(TimeUnit unit) {
+    switch (unit) {
+    case TimeUnit::Second: return 1;
+    case TimeUnit::Minute: return 60;
+    case TimeUnit::Hour: break;
+    }
+    return 3600;
+}
+
+// A number as a duration's part writes it: up to nine digits, then perhaps
+// a decimal comma or point and more digits. The fraction is kept in
+// billionths, rounded up beyond them.
+struct Decimal {
+    std::uint64_t whole = 0;
+    std::uint64_t billionths = 0;
+};
+
+bool takeDecimal(std::string_view& text, Decimal& number) {
+    constexpr std::size_t MaxDigits = 9;
+    unsigned whole = 0;
+    if (!takeNumber(text, 1, MaxDigits, whole)) return false;
+    number = Decimal{whole, 0};
+    if (text.empty() || (text.front() != ',' && text.front() != '.')) return true;
+    text.remove_prefix(1);
+    std::size_t n = 0;
+    std::uint64_t scale = Billion;
+    bool beyond = false;
+    for (; n < text.size() && text[n] >= '0' && text[n] <= '9'; ++n) {
+        const auto digit = static_cast<std::uint64_t>(text[n] - '0');
+        if (scale > 1) {
+            scale /= 10;
+            number.billionths += digit * scale;
+        } else if (digit != 0) {
+            beyond = true;
+        }
+    }
+    if (n == 0) return false;
+    if (beyond) ++number.billionths;
+    text.remove_prefix(n);
+    return true;
+}
+
+std::string_view takeWord(std::string_view& text) {
+    std::size_t n = 0;
+    while (n < text.size() && ((text[n] >= 'a' && text[n] <= 'z') || (text[n] >= 'A' && text[n] <= 'Z'))) ++n;
+    const std::string_view word = text.substr(0, n);
+    text.remove_prefix(n);
+    return word;
+}
+
+std::optional<TimeUnit> unitWord(std::string_view word) {
+    std::string lower(word);
+    for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return timeUnitNamed(lower);
+}
+
+// m:ss or h:mm:ss; minutes and hours may run past 59 and 23.
+std::optional<std::uint64_t> clockDuration(std::string_view text) {
+    // Nine digits in the first part are more than a call can last, and keep
+    // the sum far from overflowing.
     constexpr std::size_t MaxDigits = 9;
     std::uint64_t parts[3] = {};
     std::size_t count = 0;
@@ -161,9 +251,57 @@ std::optional<std::uint64_t> parseDuration(std::string_view text) {
         if (rest.empty()) break;
         if (!take(rest, ':')) return std::nullopt;
     }
+    if (count == 1) return std::nullopt;
     std::uint64_t seconds = 0;
     for (std::size_t i = 0; i < count; ++i) seconds = seconds * 60 + parts[i];
     return seconds;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> parseDuration(std::string_view text, std::optional<TimeUnit> plainUnit) {
+    if (text.find(':') != std::string_view::npos) {
+        // "1:05 min" says that 1:05 is minutes and seconds, as it would be anyway.
+        std::string_view clock = text;
+        while (!clock.empty() &&
+               ((clock.back() >= 'a' && clock.back() <= 'z') || (clock.back() >= 'A' && clock.back() <= 'Z'))) {
+            clock.remove_suffix(1);
+        }
+        const std::string_view marker = text.substr(clock.size());
+        while (!clock.empty() && clock.back() == ' ') clock.remove_suffix(1);
+        if (!marker.empty() && (unitWord(marker) != TimeUnit::Minute || std::count(text.begin(), text.end(), ':') != 1))
+            return std::nullopt;
+        return clockDuration(clock);
+    }
+    std::string_view rest = text;
+    std::uint64_t seconds = 0;
+    std::uint64_t billionths = 0;
+    std::optional<TimeUnit> previous;
+    while (true) {
+        skipBlanks(rest);
+        Decimal number;
+        if (!takeDecimal(rest, number)) return std::nullopt;
+        skipBlanks(rest);
+        const std::string_view word = takeWord(rest);
+        TimeUnit unit = TimeUnit::Second;
+        if (word.empty()) {
+            // A plain number: alone, in the column's unit; a fraction of a
+            // second only with a unit that says so.
+            if (previous || !rest.empty()) return std::nullopt;
+            if (number.billionths != 0 && !plainUnit) return std::nullopt;
+            unit = plainUnit.value_or(TimeUnit::Second);
+        } else {
+            const std::optional<TimeUnit> named = unitWord(word);
+            if (!named || (previous && *named >= *previous)) return std::nullopt;
+            unit = *named;
+        }
+        previous = unit;
+        seconds += number.whole * secondsIn(unit);
+        billionths += number.billionths * secondsIn(unit);
+        skipBlanks(rest);
+        if (rest.empty()) break;
+    }
+    return seconds + billionths / Billion + (billionths % Billion != 0 ? 1 : 0);
 }
 
 }  // namespace hovorix::calls

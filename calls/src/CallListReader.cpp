@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <optional>
-#include <system_error>
 #include <vector>
 
+#include "ByteSources.h"
 #include "CsvRecords.h"
+#include "HeaderColumns.h"
+#include "RowValues.h"
 #include "Text.h"
 #include "calls/CallList.h"
 #include "tariffs/Cp1250.h"
@@ -25,96 +21,14 @@ using namespace std::chrono;
 
 namespace {
 
-// ---------------------------------------------------------------- sources
-
-// The bytes of a call list, a block at a time; a file or memory.
-class Source {
-public:
-    virtual ~Source() = default;
-    // The next block; empty at the end.
-    virtual std::string_view next() = 0;
-    virtual void rewind() = 0;
-    virtual std::uint64_t size() const = 0;
-};
-
-class MemorySource : public Source {
-public:
-    explicit MemorySource(std::string_view content) : content_(content) {}
-    std::string_view next() override {
-        const std::string_view block = content_.substr(position_, BlockSize);
-        position_ += block.size();
-        return block;
-    }
-    void rewind() override { position_ = 0; }
-    std::uint64_t size() const override { return content_.size(); }
-
-    // Blocks as small as a file's would be, so both take the same paths.
-    static constexpr std::size_t BlockSize = 1 << 20;
-
-private:
-    std::string_view content_;
-    std::size_t position_ = 0;
-};
-
-std::string systemReason(int code) {
-    switch (code) {
-    case ENOENT: return "soubor neexistuje";
-    case EACCES:
-    case EPERM: return "chybí právo soubor číst";
-    case EISDIR: return "je to složka, ne soubor";
-    default: return std::generic_category().message(code);
-    }
-}
-
-class FileSource : public Source {
-public:
-    explicit FileSource(const std::filesystem::path& path) : buffer_(MemorySource::BlockSize) {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0) fail(Problem::OpenFailed, "Soubor nelze otevřít: ");
-        struct stat info {};
-        if (::fstat(fd_, &info) == 0) {
-            if (S_ISDIR(info.st_mode)) {
-                ::close(fd_);
-                throw CallListError(Problem::OpenFailed, "Soubor nelze otevřít: " + systemReason(EISDIR) + ".", 0);
-            }
-            size_ = static_cast<std::uint64_t>(info.st_size);
-        }
-    }
-    ~FileSource() override { ::close(fd_); }
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-
-    std::string_view next() override {
-        std::size_t filled = 0;
-        while (filled < buffer_.size()) {
-            const ssize_t got = ::read(fd_, buffer_.data() + filled, buffer_.size() - filled);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) fail(Problem::ReadFailed, "Soubor nelze přečíst: ");
-            if (got == 0) break;
-            filled += static_cast<std::size_t>(got);
-        }
-        return {buffer_.data(), filled};
-    }
-    void rewind() override {
-        if (::lseek(fd_, 0, SEEK_SET) != 0) fail(Problem::ReadFailed, "Soubor nelze přečíst znovu od začátku: ");
-    }
-    std::uint64_t size() const override { return size_; }
-
-private:
-    [[noreturn]] static void fail(Problem problem, const std::string& what) {
-        throw CallListError(problem, what + systemReason(errno) + ".", 0);
-    }
-
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
-    std::vector<char> buffer_;
-};
-
 // A list first read as UTF-8 turned out not to be; everything read must be
 // read again as Windows-1250.
 struct ReadAgainAsWindows1250 {
     std::size_t line;  // where UTF-8 broke
 };
+
+// Columns that may be kind columns are judged by this many rows after the header.
+constexpr std::size_t KindSampleRows = 50;
 
 // Ends the search for the header: found, or not within the lines it may be on.
 struct StopLooking {};
@@ -125,163 +39,6 @@ struct StopLooking {};
                             " řádcích není záhlaví se jmény sloupců (datum, čas, volané číslo, délka).",
                         0);
 }
-
-// ---------------------------------------------------------------- columns
-
-enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
-
-struct ColumnName {
-    std::string_view folded;
-    Column column;
-};
-
-constexpr ColumnName ColumnNames[] = {
-    {"datum", Column::Date},
-    {"date", Column::Date},
-    {"cas", Column::Time},
-    {"cas uskutecneni hovoru", Column::Time},
-    {"time", Column::Time},
-    {"datum a cas", Column::DateTime},
-    {"zacatek", Column::DateTime},
-    {"start", Column::DateTime},
-    {"volane cislo", Column::Number},
-    {"cislo", Column::Number},
-    {"number", Column::Number},
-    {"delka", Column::Duration},
-    {"delka hovoru", Column::Duration},
-    {"trvani", Column::Duration},
-    {"duration", Column::Duration},
-    {"smer", Column::Kind},
-    {"typ", Column::Kind},
-    {"sluzba", Column::Kind},
-    {"type", Column::Kind},
-};
-
-// What a header cell names. A note in brackets after the name and a colon
-// are not part of it: "Délka (s)", "Číslo:".
-std::optional<Column> columnOf(std::string_view cell, Encoding encoding) {
-    std::string name = text::fold(cell, encoding);
-    if (!name.empty() && (name.back() == ')' || name.back() == ']')) {
-        const std::size_t open = name.find_last_of(name.back() == ')' ? '(' : '[');
-        if (open != std::string::npos) name.erase(open);
-    }
-    while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
-    for (const ColumnName& known : ColumnNames) {
-        if (known.folded == name) return known.column;
-    }
-    return std::nullopt;
-}
-
-// A row is taken for the header when it names at least this many columns;
-// a single match may be a line like "Číslo;604 123 456" above the table.
-constexpr std::size_t HeaderMinimum = 2;
-
-std::size_t knownColumns(std::span<const std::string_view> fields, Encoding encoding) {
-    return static_cast<std::size_t>(std::count_if(
-        fields.begin(), fields.end(), [encoding](std::string_view f) { return columnOf(f, encoding).has_value(); }));
-}
-
-struct Layout {
-    std::size_t fieldCount = 0;
-    std::optional<std::size_t> date, time, dateTime, number, duration;
-    std::vector<std::size_t> kinds;
-    std::vector<std::string> header;  // the raw cells, to skip a repeated header
-};
-
-const char* columnDescription(Column column) {
-    switch (column) {
-    case Column::Date: return "s datem hovoru (datum, date)";
-    case Column::Time: return "s časem hovoru (čas, čas uskutečnění hovoru, time)";
-    case Column::DateTime: return "s datem a časem (datum a čas, začátek, start)";
-    case Column::Number: return "s volaným číslem (volané číslo, číslo, number)";
-    case Column::Duration: return "s délkou hovoru (délka, délka hovoru, trvání, duration)";
-    case Column::Kind: break;
-    }
-    return "se směrem nebo typem (směr, typ, služba, type)";
-}
-
-Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding) {
-    Layout layout;
-    layout.fieldCount = fields.size();
-    layout.header.assign(fields.begin(), fields.end());
-    const auto duplicate = [&](std::size_t first, std::size_t second, const char* meaning) {
-        throw CallListError(Problem::DuplicateColumn,
-                            "Sloupce „" + text::quoted(fields[first], encoding) + "“ a „" +
-                                text::quoted(fields[second], encoding) + "“ oba udávají " + meaning +
-                                "; výpis smí mít jen jeden takový sloupec.",
-                            line);
-    };
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto column = columnOf(fields[i], encoding);
-        if (!column) continue;
-        const auto place = [&](std::optional<std::size_t>& slot, const char* meaning) {
-            if (slot) duplicate(*slot, i, meaning);
-            slot = i;
-        };
-        switch (*column) {
-        case Column::Date: place(layout.date, "datum"); break;
-        case Column::Time: place(layout.time, "čas"); break;
-        case Column::DateTime: place(layout.dateTime, "datum a čas"); break;
-        case Column::Number: place(layout.number, "volané číslo"); break;
-        case Column::Duration: place(layout.duration, "délku hovoru"); break;
-        case Column::Kind: layout.kinds.push_back(i); break;
-        }
-    }
-    if (layout.dateTime && layout.date)
-        duplicate(std::min(*layout.date, *layout.dateTime), std::max(*layout.date, *layout.dateTime), "datum");
-    if (layout.dateTime && layout.time)
-        duplicate(std::min(*layout.time, *layout.dateTime), std::max(*layout.time, *layout.dateTime), "čas");
-    const auto missing = [line](Column column) {
-        throw CallListError(Problem::MissingColumn,
-                            std::string("V záhlaví chybí sloupec ") + columnDescription(column) + ".", line);
-    };
-    if (!layout.date && !layout.dateTime) missing(layout.time ? Column::Date : Column::DateTime);
-    if (!layout.number) missing(Column::Number);
-    if (!layout.duration) missing(Column::Duration);
-    return layout;
-}
-
-// ---------------------------------------------------------------- values
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-// A row that says it is not an outgoing voice call.
-bool outgoingVoice(std::string_view value, Encoding encoding) {
-    const std::string folded = text::fold(value, encoding);
-    static constexpr std::string_view Excluded[] = {"prichozi", "incoming", "sms", "mms", "data", "gprs", "internet"};
-    static constexpr std::string_view Voice[] = {"odchozi", "hovor", "volani", "outgoing", "call", "voice"};
-    const auto contains = [&folded](std::string_view word) { return folded.find(word) != std::string::npos; };
-    return std::none_of(std::begin(Excluded), std::end(Excluded), contains) &&
-           std::any_of(std::begin(Voice), std::end(Voice), contains);
-}
-
-// The date and, where the value gives one, the time of a date-and-time
-// value: a date, then blanks or a "T", then a time.
-struct DateAndTime {
-    std::optional<year_month_day> date;
-    std::optional<std::uint32_t> time;
-    bool hasTime = false;
-};
-
-DateAndTime splitDateTime(std::string_view value) {
-    DateAndTime result;
-    const std::size_t cut = value.find_last_of(" T");
-    if (cut != std::string_view::npos && value.find(':', cut) != std::string_view::npos) {
-        result.hasTime = true;
-        result.time = parseTime(value.substr(cut + 1));
-        value = trimmed(value.substr(0, cut));
-    }
-    result.date = parseDate(value);
-    return result;
-}
-
-std::string fieldsText(std::size_t n) { return std::to_string(n) + (n >= 1 && n <= 4 ? " pole" : " polí"); }
-
-// ---------------------------------------------------------------- the list
 
 class CallListReader {
 public:
@@ -295,6 +52,10 @@ private:
     char chooseSeparator(std::string_view first, bool whole);
     void check(std::string_view block, std::size_t line);
     void record(std::size_t line, std::span<const std::string_view> fields);
+    void take(std::size_t line, std::span<const std::string_view> fields);
+    bool notACall(std::span<const std::string_view> fields) const;
+    void skip(std::size_t line, std::span<const std::string_view> fields);
+    void judgeMaybeKinds();
     void row(std::size_t line, std::span<const std::string_view> fields);
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
     std::uint32_t durationOf(std::string_view value, std::size_t line) const;
@@ -316,13 +77,24 @@ private:
     std::optional<Layout> layout_;
     bool anyRow_ = false;
 
+    // The first rows after the header, held back until the columns that may
+    // be kind columns are judged by their values.
+    struct HeldRow {
+        std::size_t line;
+        std::vector<std::string> cells;
+    };
+    std::vector<HeldRow> heldRows_;
+    bool judging_ = false;
+
     // The last date and kind seen, as rows of a day and of a kind come together.
     std::string lastDate_;
     std::int32_t lastDay_ = 0;
     DayKind lastDayKind_ = DayKind::WorkingDay;
     bool lastHoliday_ = false;
+    PricedDurations* lastMonth_ = nullptr;
+    std::chrono::year_month lastMonthKey_;
     std::string lastKind_;
-    bool lastKindVoice_ = true;
+    RowKind lastRowKind_ = RowKind::OutgoingVoice;
 };
 
 void CallListReader::start(std::string_view first) {
@@ -364,9 +136,8 @@ char CallListReader::chooseSeparator(std::string_view first, bool whole) {
     for (Candidate& c : candidates) {
         CsvRecords records(c.separator, lineBreak_, [&](std::size_t line, std::span<const std::string_view> fields) {
             if (line > HeaderSearchLines) throw StopLooking{};
-            const std::size_t known = knownColumns(fields, tally_.encoding);
-            if (known >= HeaderMinimum) {
-                c.score = known;
+            if (const std::size_t named = headerScore(fields, tally_.encoding)) {
+                c.score = named;
                 throw StopLooking{};
             }
         });
@@ -467,21 +238,86 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
     const bool empty = std::all_of(fields.begin(), fields.end(), [](std::string_view f) { return trimmed(f).empty(); });
     if (!layout_) {
         if (line > HeaderSearchLines) noHeader();
-        if (empty || knownColumns(fields, tally_.encoding) < HeaderMinimum) return;
+        if (empty || headerScore(fields, tally_.encoding) == 0) return;
         layout_ = makeLayout(fields, line, tally_.encoding);
         tally_.headerLine = line;
+        judging_ = !layout_->maybeKinds.empty();
         return;
     }
     if (empty) return;
+    if (judging_) {
+        heldRows_.push_back({line, std::vector<std::string>(fields.begin(), fields.end())});
+        if (heldRows_.size() == KindSampleRows) judgeMaybeKinds();
+        return;
+    }
+    take(line, fields);
+}
+
+// The header again, as on a new page: the same cells, give or take empty
+// ones at the end.
+bool sameCells(std::span<const std::string_view> fields, const std::vector<std::string>& header) {
+    for (std::size_t i = 0; i < std::max(fields.size(), header.size()); ++i) {
+        const std::string_view cell = i < fields.size() ? trimmed(fields[i]) : std::string_view();
+        if (cell != (i < header.size() ? std::string_view(header[i]) : std::string_view())) return false;
+    }
+    return true;
+}
+
+// The header repeated on a new page; totals, subtotals, page headings and
+// notes: no date where the date goes and no called number. Any other row
+// with a number is a call, and a bad date in it an error.
+bool CallListReader::notACall(std::span<const std::string_view> fields) const {
+    const Layout& layout = *layout_;
+    if (*layout.number < fields.size() && !trimmed(fields[*layout.number]).empty()) {
+        return sameCells(fields, layout.header);
+    }
+    const std::size_t date = layout.dateColumn();
+    return date >= fields.size() || !splitDateTime(trimmed(fields[date])).date;
+}
+
+void CallListReader::skip(std::size_t line, std::span<const std::string_view> fields) {
+    SkippedRows& skipped = tally_.skippedRows;
+    if (skipped.count++ > 0) return;
+    skipped.firstLine = line;
+    const auto cell =
+        std::find_if(fields.begin(), fields.end(), [](std::string_view f) { return !trimmed(f).empty(); });
+    if (cell != fields.end()) skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
+}
+
+void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
+    if (notACall(fields)) return skip(line, fields);
     if (fields.size() != layout_->fieldCount) {
         fail(Problem::FieldCount,
              "Řádek má " + fieldsText(fields.size()) + ", ale záhlaví na řádku " + std::to_string(tally_.headerLine) +
                  " má " + fieldsText(layout_->fieldCount) + ".",
              line);
     }
-    if (std::equal(fields.begin(), fields.end(), layout_->header.begin()))
-        return;  // the header again, as on a new page
     row(line, fields);
+}
+
+// A column of unknown name whose values are mostly kind words (odchozí,
+// příchozí, SMS, ...) says what each row is, and is read as a kind column
+// rather than ignored; one named like a kind column ("Typ sazby") whose
+// values are not is ignored rather than leave every call out.
+void CallListReader::judgeMaybeKinds() {
+    judging_ = false;
+    std::vector<std::vector<std::string_view>> rows;
+    rows.reserve(heldRows_.size());
+    for (const HeldRow& held : heldRows_) rows.emplace_back(held.cells.begin(), held.cells.end());
+    for (const std::size_t column : layout_->maybeKinds) {
+        std::size_t values = 0, kindWords = 0;
+        for (const std::vector<std::string_view>& cells : rows) {
+            if (column >= cells.size() || notACall(cells)) continue;
+            const std::string_view value = trimmed(cells[column]);
+            if (value.empty()) continue;
+            ++values;
+            if (holdsKindWord(value, tally_.encoding)) ++kindWords;
+        }
+        if (2 * kindWords > values) layout_->kinds.push_back(column);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) take(heldRows_[i].line, rows[i]);
+    heldRows_.clear();
+    heldRows_.shrink_to_fit();
 }
 
 void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
@@ -519,6 +355,11 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
     }
     const year_month_day date = *parsed.date;
     lastDay_ = static_cast<std::int32_t>(sys_days{date}.time_since_epoch().count());
+    const year_month month = date.year() / date.month();
+    if (!lastMonth_ || month != lastMonthKey_) {
+        lastMonth_ = &tally_.months[month];
+        lastMonthKey_ = month;
+    }
     lastDayKind_ = dayKind(date);
     lastHoliday_ = isPublicHoliday(date);
     // Only a plain date may be taken again from the last row's.
@@ -528,20 +369,35 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
         lastDate_.clear();
 }
 
+// A number with a decimal fraction and nothing else: "1,5".
+bool isFraction(std::string_view value) {
+    const std::size_t mark = value.find_first_of(",.");
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return mark != std::string_view::npos && digits(value.substr(0, mark)) && digits(value.substr(mark + 1));
+}
+
 std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDuration, "Chybí délka hovoru.", line);
-    const std::optional<std::uint64_t> seconds = parseDuration(value);
+    const std::optional<std::uint64_t> seconds = parseDuration(value, layout_->durationUnit);
     if (seconds && *seconds > MaxCallSeconds) {
         fail(Problem::DurationTooLong, "Délka hovoru " + quote(value) + " přesahuje 24 hodin.", line);
     }
     if (seconds) return static_cast<std::uint32_t>(*seconds);
     if (value.front() == '-') fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " je záporná.", line);
-    if (value.find_first_of(",.") != std::string_view::npos) {
-        fail(Problem::BadDuration, "Délka hovoru " + quote(value) + " není celý počet sekund.", line);
+    if (isFraction(value)) {
+        fail(Problem::BadDuration,
+             "Délka hovoru " + quote(value) +
+                 " není celý počet sekund; desetinná délka potřebuje jednotku, například „1,5 min“, nebo jednotku "
+                 "v záhlaví sloupce, například „Délka (min)“.",
+             line);
     }
     fail(Problem::BadDuration,
-         quote(value) + " není délka hovoru; délka se píše v sekundách (75), jako m:ss (1:15) nebo h:mm:ss (0:01:15).",
+         quote(value) +
+             " není délka hovoru; délka se píše v sekundách (75), jako m:ss (1:15), h:mm:ss (0:01:15) nebo "
+             "s jednotkami (75 s, 1 min 15 s).",
          line);
 }
 
@@ -582,21 +438,26 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     tally_.firstDay = std::min(tally_.firstDay, lastDay_);
     tally_.lastDay = std::max(tally_.lastDay, lastDay_);
 
+    RowKind kind = RowKind::OutgoingVoice;
     for (const std::size_t k : layout.kinds) {
-        const std::string_view kind = trimmed(fields[k]);
-        if (kind.empty()) continue;
-        if (kind != lastKind_) {
-            lastKind_ = kind;
-            lastKindVoice_ = outgoingVoice(kind, tally_.encoding);
+        const std::string_view value = trimmed(fields[k]);
+        if (value.empty()) continue;
+        if (value != lastKind_) {
+            lastKind_ = value;
+            lastRowKind_ = rowKind(value, tally_.encoding);
         }
-        if (!lastKindVoice_) {
-            // An SMS or a data session may give anything here: its length
-            // counts where it reads as one.
-            const auto seconds = parseDuration(trimmed(fields[*layout.duration]));
-            tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(
-                seconds && *seconds <= MaxCallSeconds ? static_cast<std::uint32_t>(*seconds) : 0);
-            return;
+        kind = std::max(kind, lastRowKind_);
+    }
+    if (kind != RowKind::OutgoingVoice) {
+        // An incoming call keeps its length where it reads as one; an SMS or
+        // a data session gives a count or kilobytes there, not seconds.
+        std::uint32_t seconds = 0;
+        if (kind == RowKind::OtherVoice) {
+            const auto length = parseDuration(trimmed(fields[*layout.duration]), layout.durationUnit);
+            if (length && *length <= MaxCallSeconds) seconds = static_cast<std::uint32_t>(*length);
         }
+        tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(seconds);
+        return;
     }
     const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
     const Destination destination = destinationOf(fields[*layout.number], line);
@@ -608,13 +469,16 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     case Destination::Kind::Unknown: return notCounted(NotCounted::Unknown);
     case Destination::Kind::Network: break;
     }
+    if (const std::optional<PricedNetwork> priced = pricedNetwork(destination.network)) {
+        // Into the month only; the whole list's are the months' sum.
+        bucketOf(*lastMonth_, *priced, timeOfDay(time), lastDayKind_).add(seconds);
+        if (lastHoliday_) ++tally_.holidayCalls;
+        return;
+    }
     switch (destination.network) {
     case Network::Jts:
     case Network::Paegas:
-    case Network::Eurotel:
-        tally_.bucket(static_cast<PricedNetwork>(destination.network), timeOfDay(time), lastDayKind_).add(seconds);
-        if (lastHoliday_) ++tally_.holidayCalls;
-        return;
+    case Network::Eurotel: break;  // priced above
     case Network::Oskar: return notCounted(NotCounted::OtherNetwork);
     case Network::Zdarma: return notCounted(NotCounted::Free);
     case Network::Sdilene: return notCounted(NotCounted::SharedCost);
@@ -651,6 +515,15 @@ CallTally CallListReader::read() {
     }
     records.finish();
     if (!layout_) noHeader();
+    if (judging_) judgeMaybeKinds();
+    for (const auto& [month, calls] : tally_.months) {
+        for (const PricedNetwork network : AllPricedNetworks) {
+            for (const TimeOfDay time : AllTimesOfDay) {
+                for (const DayKind day : AllDayKinds)
+                    tally_.bucket(network, time, day) += bucketOf(calls, network, time, day);
+            }
+        }
+    }
     std::uint64_t outgoing = 0;
     for (const auto& byTime : tally_.priced) {
         for (const auto& byDay : byTime) {

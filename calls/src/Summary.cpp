@@ -3,6 +3,7 @@
 #include "calls/CallList.h"
 
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -12,12 +13,16 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<std::string_view, RoundingCount> RoundingNames = {"exact", "60/60", "30/30", "60/1"};
+// Tables indexed by an enumeration hold exactly one entry for each of its
+// values: a missing or an extra one fails the build.
+constexpr std::string_view RoundingNames[] = {"exact", "60/60", "30/30", "60/1"};
+static_assert(std::size(RoundingNames) == RoundingCount);
 
-constexpr std::array<std::string_view, NotCountedCount> NotCountedTexts = {
+constexpr std::string_view NotCountedTexts[] = {
     "jiná síť (Oskar)", "do zahraničí", "bezplatná čísla", "čísla se sdílenými náklady",
     "prémiová čísla",   "služby",       "neznámá čísla",   "příchozí hovory, SMS, data a jiné",
 };
+static_assert(std::size(NotCountedTexts) == NotCountedCount);
 
 std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) {
     return (std::uint64_t{seconds} + unit - 1) / unit * unit;
@@ -37,7 +42,7 @@ std::string grouped(std::int64_t value) {
 std::string_view roundingName(Rounding rounding) { return RoundingNames[static_cast<std::size_t>(rounding)]; }
 
 std::optional<Rounding> roundingNamed(std::string_view name) {
-    for (std::size_t i = 0; i < RoundingNames.size(); ++i) {
+    for (std::size_t i = 0; i < RoundingCount; ++i) {
         if (RoundingNames[i] == name) return static_cast<Rounding>(i);
     }
     return std::nullopt;
@@ -93,6 +98,64 @@ std::int64_t monthlyMinutes(std::uint64_t seconds, std::int32_t days) {
                : static_cast<std::int64_t>(minutes);
 }
 
+namespace {
+
+void addFigures(Figures& figures, const Durations& durations, Rounding rounding) {
+    figures.calls += durations.calls;
+    figures.seconds += durations.seconds[static_cast<std::size_t>(rounding)];
+}
+
+// The zones' calls and seconds of counted calls, under the options' rounding
+// and holiday rule.
+void addZones(std::array<Figures, tariffs::ZoneCount>& zones, const PricedDurations& priced,
+              const SummaryOptions& options) {
+    for (const PricedNetwork network : AllPricedNetworks) {
+        for (const TimeOfDay time : AllTimesOfDay) {
+            for (const DayKind day : AllDayKinds) {
+                const tariffs::Zone zone = zoneOfCall(network, time, day, options.holidaysAsWeekend);
+                addFigures(zones[static_cast<std::size_t>(zone)], bucketOf(priced, network, time, day),
+                           options.rounding);
+            }
+        }
+    }
+}
+
+std::int32_t daysFrom(year_month_day first, year_month_day last) {
+    return static_cast<std::int32_t>((sys_days{last} - sys_days{first}).count()) + 1;
+}
+
+std::vector<MonthFigures> monthsOf(const CallTally& tally, const CallSummary& summary, const SummaryOptions& options) {
+    const year_month first = summary.firstDate.year() / summary.firstDate.month();
+    const year_month last = summary.lastDate.year() / summary.lastDate.month();
+    std::vector<MonthFigures> result;
+    for (year_month month = first; month <= last; month += std::chrono::months{1}) {
+        MonthFigures figures;
+        figures.month = month;
+        figures.firstDate = month == first ? summary.firstDate : month / 1;
+        figures.lastDate = month == last ? summary.lastDate : year_month_day{month / std::chrono::last};
+        figures.days = daysFrom(figures.firstDate, figures.lastDate);
+        if (const auto calls = tally.months.find(month); calls != tally.months.end()) {
+            addZones(figures.zones, calls->second, options);
+        }
+        for (Figures& f : figures.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, figures.days);
+        result.push_back(figures);
+    }
+    return result;
+}
+
+fees::UsageProfile usageFromZones(const std::array<Figures, tariffs::ZoneCount>& zones) {
+    fees::UsageProfile usage;
+    usage.periodFactor = fees::PerMonthFactor;
+    for (const tariffs::Zone zone : tariffs::AllZones) {
+        const std::int64_t minutes = zones[static_cast<std::size_t>(zone)].monthlyMinutes;
+        if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
+        usage.count(zone) = static_cast<std::int32_t>(minutes);
+    }
+    return usage;
+}
+
+}  // namespace
+
 CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     if (options.days && *options.days < 1) throw std::invalid_argument("the days of a call list must be at least 1");
     CallSummary summary;
@@ -102,23 +165,13 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     summary.days = options.days.value_or(summary.spanDays);
     summary.holidayCalls = tally.holidayCalls;
 
-    const auto r = static_cast<std::size_t>(options.rounding);
-    const auto addTo = [&](Figures& figures, const Durations& durations) {
-        figures.calls += durations.calls;
-        figures.seconds += durations.seconds[r];
-    };
-    for (std::size_t n = 0; n < tally.priced.size(); ++n) {
-        for (std::size_t t = 0; t < TimeOfDayCount; ++t) {
-            for (std::size_t k = 0; k < DayKindCount; ++k) {
-                const tariffs::Zone zone = zoneOf(static_cast<PricedNetwork>(n), static_cast<TimeOfDay>(t),
-                                                  static_cast<DayKind>(k), options.holidaysAsWeekend);
-                addTo(summary.zones[static_cast<std::size_t>(zone)], tally.priced[n][t][k]);
-            }
-        }
+    addZones(summary.zones, tally.priced, options);
+    for (std::size_t i = 0; i < NotCountedCount; ++i) {
+        addFigures(summary.notCounted[i], tally.notCounted[i], options.rounding);
     }
-    for (std::size_t i = 0; i < NotCountedCount; ++i) addTo(summary.notCounted[i], tally.notCounted[i]);
     for (Figures& f : summary.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
     for (Figures& f : summary.notCounted) f.monthlyMinutes = monthlyMinutes(f.seconds, summary.days);
+    summary.months = monthsOf(tally, summary, options);
     return summary;
 }
 
@@ -135,15 +188,8 @@ MinutesOutOfRange::MinutesOutOfRange(tariffs::Zone zone, std::int64_t minutes)
       zone_(zone),
       minutes_(minutes) {}
 
-fees::UsageProfile usageFrom(const CallSummary& summary) {
-    fees::UsageProfile usage;
-    usage.periodFactor = fees::PerMonthFactor;
-    for (const tariffs::Zone zone : tariffs::AllZones) {
-        const std::int64_t minutes = summary.zone(zone).monthlyMinutes;
-        if (minutes > std::numeric_limits<std::int32_t>::max()) throw MinutesOutOfRange(zone, minutes);
-        usage.count(zone) = static_cast<std::int32_t>(minutes);
-    }
-    return usage;
-}
+fees::UsageProfile usageFrom(const CallSummary& summary) { return usageFromZones(summary.zones); }
+
+fees::UsageProfile usageFrom(const MonthFigures& month) { return usageFromZones(month.zones); }
 
 }  // namespace hovorix::calls

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <array>
+#include <iterator>
 
 #include "cli/Commands.h"
 #include "cli/Output.h"
@@ -14,8 +15,8 @@ struct ReasonName {
     const char* text;  // the text table
 };
 
-// In the order of calls::NotCounted.
-constexpr std::array<ReasonName, calls::NotCountedCount> Reasons = {{
+// In the order of calls::NotCounted; a missing or an extra entry fails the build.
+constexpr ReasonName Reasons[] = {
     {"otherNetwork", "other network (Oskar)"},
     {"abroad", "abroad"},
     {"free", "free numbers"},
@@ -24,7 +25,8 @@ constexpr std::array<ReasonName, calls::NotCountedCount> Reasons = {{
     {"services", "services"},
     {"unknown", "unknown numbers"},
     {"notOutgoingVoice", "incoming calls, SMS, data and other"},
-}};
+};
+static_assert(std::size(Reasons) == calls::NotCountedCount);
 
 const calls::Figures& reasonFigures(const calls::CallSummary& summary, std::size_t i) {
     return summary.notCountedFor(static_cast<calls::NotCounted>(i));
@@ -41,66 +43,124 @@ std::string isoDate(std::chrono::year_month_day date) {
 
 std::string separatorName(char separator) { return separator == '\t' ? "tab" : std::string("'") + separator + "'"; }
 
+// "2003-10"
+std::string monthName(std::chrono::year_month month) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u", static_cast<int>(month.year()),
+                  static_cast<unsigned>(month.month()));
+    return buffer;
+}
+
+std::string daysText(std::int32_t n) { return std::to_string(n) + (n == 1 ? " day" : " days"); }
+
 // --- text: a report for people ---------------------------------------------
+
+void addFigures(TextTable& table, const QString& name, const calls::Figures& f) {
+    table.addRow({name, QString::number(f.calls), QString::fromStdString(calls::durationText(f.seconds)),
+                  QString::number(f.monthlyMinutes)});
+}
+
+TextTable figuresTable(const char* first) {
+    TextTable table;
+    table.addColumn(QString::fromLatin1(first), false);
+    table.addColumn(QStringLiteral("Calls"), true);
+    table.addColumn(QStringLiteral("Duration"), true);
+    table.addColumn(QStringLiteral("Minutes a month"), true);
+    return table;
+}
+
+void printZones(const std::array<calls::Figures, tariffs::ZoneCount>& figures) {
+    TextTable zones = figuresTable("Zone");
+    for (const tariffs::Zone zone : tariffs::AllZones) {
+        addFigures(zones, QString::fromStdString(text(tariffs::zoneName(zone))),
+                   figures[static_cast<std::size_t>(zone)]);
+    }
+    zones.print(stdout, true);
+}
 
 void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     const calls::CallSummary& s = loaded.summary;
-    const auto days = [](std::int32_t n) { return std::to_string(n) + (n == 1 ? " day" : " days"); };
     print(stdout, "Call list:  " + request.calls.file + " (" + text(calls::encodingText(loaded.tally.encoding)) +
                       ", separator " + separatorName(loaded.tally.separator) + ")\n");
     print(stdout, "Prefixes:   " + loaded.prefixSource + "\n");
     print(stdout,
-          "Period:     " + isoDate(s.firstDate) + " to " + isoDate(s.lastDate) + ", " + days(s.spanDays) + "\n");
-    print(stdout, "Days (D):   " + days(s.days) + (request.calls.options.days ? " (given)" : "") + "\n");
+          "Period:     " + isoDate(s.firstDate) + " to " + isoDate(s.lastDate) + ", " + daysText(s.spanDays) + "\n");
+    print(stdout, "Days (D):   " + daysText(s.days) + (request.calls.options.days ? " (given)" : "") + "\n");
     print(stdout, "Rounding:   " + text(calls::roundingName(request.calls.options.rounding)) + "\n");
     print(stdout, "Holidays:   " + std::to_string(s.holidayCalls) + " counted calls, priced as " +
-                      (request.calls.options.holidaysAsWeekend ? "weekend days" : "working days") + "\n\n");
-
-    const auto figures = [](TextTable& table, const QString& name, const calls::Figures& f) {
-        table.addRow({name, QString::number(f.calls), QString::fromStdString(calls::durationText(f.seconds)),
-                      QString::number(f.monthlyMinutes)});
-    };
-    const auto columns = [](TextTable& table, const char* first) {
-        table.addColumn(QString::fromLatin1(first), false);
-        table.addColumn(QStringLiteral("Calls"), true);
-        table.addColumn(QStringLiteral("Duration"), true);
-        table.addColumn(QStringLiteral("Minutes a month"), true);
-    };
-    TextTable zones;
-    columns(zones, "Zone");
-    for (const tariffs::Zone zone : tariffs::AllZones)
-        figures(zones, QString::fromStdString(text(tariffs::zoneName(zone))), s.zone(zone));
-    zones.print(stdout, true);
+                      (request.calls.options.holidaysAsWeekend ? "weekend days" : "working days") + "\n");
+    const calls::SkippedRows& skipped = loaded.tally.skippedRows;
+    if (skipped.count > 0) {
+        print(stdout, "Skipped rows that are not calls: " + std::to_string(skipped.count) + " (first: line " +
+                          std::to_string(skipped.firstLine) + " \"" + skipped.firstText + "\")\n");
+    }
     print(stdout, "\n");
-    TextTable notCounted;
-    columns(notCounted, "Not counted");
-    for (std::size_t i = 0; i < Reasons.size(); ++i) {
-        figures(notCounted, QString::fromLatin1(Reasons[i].text), reasonFigures(s, i));
+    printZones(s.zones);
+    print(stdout, "\n");
+    TextTable notCounted = figuresTable("Not counted");
+    for (std::size_t i = 0; i < std::size(Reasons); ++i) {
+        addFigures(notCounted, QString::fromLatin1(Reasons[i].text), reasonFigures(s, i));
     }
     notCounted.print(stdout, true);
+    if (!request.byMonth) return;
+    for (const calls::MonthFigures& month : s.months) {
+        print(stdout, "\nMonth " + monthName(month.month) + ": " + isoDate(month.firstDate) + " to " +
+                          isoDate(month.lastDate) + ", " + daysText(month.days) +
+                          (month.shortPeriod() ? " (short: less than a week)" : "") + "\n");
+        printZones(month.zones);
+    }
 }
 
 // --- CSV: one record per zone and reason ------------------------------------
 
-void printCsv(const LoadedCallList& loaded) {
+void printCsv(const UsageRequest& request, const LoadedCallList& loaded) {
     const calls::CallSummary& s = loaded.summary;
-    const auto record = [](const char* group, std::string_view name, const calls::Figures& f) {
-        print(stdout, std::string(group) + "," + csvField(name) + "," + std::to_string(f.calls) + "," +
+    // With the months, every record begins with its month and its days.
+    const auto monthColumns = [&request](const std::string& month, std::int32_t days) {
+        return request.byMonth ? month + "," + std::to_string(days) + "," : std::string();
+    };
+    const std::string whole = monthColumns("all", s.days);
+    const auto record = [](const std::string& front, const char* group, std::string_view name,
+                           const calls::Figures& f) {
+        print(stdout, front + group + "," + csvField(name) + "," + std::to_string(f.calls) + "," +
                           std::to_string(f.seconds) + "," + std::to_string(f.monthlyMinutes) + "\r\n");
     };
-    print(stdout, "group,name,calls,seconds,monthlyMinutes\r\n");
-    for (const tariffs::Zone zone : tariffs::AllZones) record("zone", tariffs::zoneName(zone), s.zone(zone));
-    for (std::size_t i = 0; i < Reasons.size(); ++i) record("notCounted", Reasons[i].key, reasonFigures(s, i));
+    print(stdout, std::string(request.byMonth ? "month,days," : "") + "group,name,calls,seconds,monthlyMinutes\r\n");
+    for (const tariffs::Zone zone : tariffs::AllZones) record(whole, "zone", tariffs::zoneName(zone), s.zone(zone));
+    for (std::size_t i = 0; i < std::size(Reasons); ++i)
+        record(whole, "notCounted", Reasons[i].key, reasonFigures(s, i));
+    print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",,\r\n");
+    if (!request.byMonth) return;
+    for (const calls::MonthFigures& month : s.months) {
+        const std::string front = monthColumns(monthName(month.month), month.days);
+        for (const tariffs::Zone zone : tariffs::AllZones)
+            record(front, "zone", tariffs::zoneName(zone), month.zone(zone));
+    }
 }
 
 // --- JSON: one object ---------------------------------------------------------
 
+std::string jsonFigures(const calls::Figures& f) {
+    return ", \"calls\": " + std::to_string(f.calls) + ", \"seconds\": " + std::to_string(f.seconds) +
+           ", \"monthlyMinutes\": " + std::to_string(f.monthlyMinutes) + "}";
+}
+
+// The zones in the order and with the names of "zones", indented by indent.
+std::string jsonZones(const std::array<calls::Figures, tariffs::ZoneCount>& figures, const std::string& indent) {
+    std::string out;
+    for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
+        out += indent + "{\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) +
+               jsonFigures(figures[static_cast<std::size_t>(tariffs::AllZones[z])]) +
+               (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
+    }
+    return out;
+}
+
+std::string jsonBool(bool value) { return value ? "true" : "false"; }
+
 void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
     const calls::CallSummary& s = loaded.summary;
-    const auto figures = [](const calls::Figures& f) {
-        return ", \"calls\": " + std::to_string(f.calls) + ", \"seconds\": " + std::to_string(f.seconds) +
-               ", \"monthlyMinutes\": " + std::to_string(f.monthlyMinutes) + "}";
-    };
+    const calls::SkippedRows& skipped = loaded.tally.skippedRows;
     std::string out = "{\n";
     out += "  \"file\": " + jsonString(request.calls.file) + ",\n";
     out += "  \"encoding\": " + jsonString(calls::encodingText(loaded.tally.encoding)) + ",\n";
@@ -110,23 +170,33 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
     out += "  \"lastDate\": \"" + isoDate(s.lastDate) + "\",\n";
     out += "  \"spanDays\": " + std::to_string(s.spanDays) + ",\n";
     out += "  \"days\": " + std::to_string(s.days) + ",\n";
-    out += std::string("  \"shortPeriod\": ") + (s.shortPeriod() ? "true" : "false") + ",\n";
+    out += "  \"shortPeriod\": " + jsonBool(s.shortPeriod()) + ",\n";
     out += "  \"rounding\": " + jsonString(calls::roundingName(request.calls.options.rounding)) + ",\n";
-    out +=
-        std::string("  \"holidaysAsWeekend\": ") + (request.calls.options.holidaysAsWeekend ? "true" : "false") + ",\n";
+    out += "  \"holidaysAsWeekend\": " + jsonBool(request.calls.options.holidaysAsWeekend) + ",\n";
     out += "  \"holidayCalls\": " + std::to_string(s.holidayCalls) + ",\n";
-    out += "  \"zones\": [\n";
-    for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
-        out += "    {\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) +
-               figures(s.zone(tariffs::AllZones[z])) + (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
-    }
+    out += "  \"skippedRows\": {\"count\": " + std::to_string(skipped.count) +
+           ", \"firstLine\": " + (skipped.count > 0 ? std::to_string(skipped.firstLine) : "null") +
+           ", \"firstText\": " + (skipped.count > 0 ? jsonString(skipped.firstText) : "null") + "},\n";
+    out += "  \"zones\": [\n" + jsonZones(s.zones, "    ");
     out += "  ],\n  \"notCounted\": [\n";
-    for (std::size_t i = 0; i < Reasons.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(Reasons); ++i) {
         out += std::string("    {\"reason\": \"") + Reasons[i].key +
                "\", \"text\": " + jsonString(calls::notCountedText(static_cast<calls::NotCounted>(i))) +
-               figures(reasonFigures(s, i)) + (i + 1 < Reasons.size() ? ",\n" : "\n");
+               jsonFigures(reasonFigures(s, i)) + (i + 1 < std::size(Reasons) ? ",\n" : "\n");
     }
-    out += "  ]\n}\n";
+    out += "  ]";
+    if (request.byMonth) {
+        out += ",\n  \"months\": [\n";
+        for (std::size_t m = 0; m < s.months.size(); ++m) {
+            const calls::MonthFigures& month = s.months[m];
+            out += "    {\"month\": \"" + monthName(month.month) + "\", \"firstDate\": \"" + isoDate(month.firstDate) +
+                   "\", \"lastDate\": \"" + isoDate(month.lastDate) + "\", \"days\": " + std::to_string(month.days) +
+                   ", \"short\": " + jsonBool(month.shortPeriod()) + ", \"zones\": [\n" +
+                   jsonZones(month.zones, "      ") + "    ]}" + (m + 1 < s.months.size() ? ",\n" : "\n");
+        }
+        out += "  ]";
+    }
+    out += "\n}\n";
     print(stdout, out);
 }
 
@@ -140,7 +210,7 @@ ExitStatus runUsage(const UsageRequest& request) {
     if (status != Success) return status;
     switch (request.format) {
     case CostFormat::Text: printText(request, loaded); break;
-    case CostFormat::Csv: printCsv(loaded); break;
+    case CostFormat::Csv: printCsv(request, loaded); break;
     case CostFormat::Json: printJson(request, loaded); break;
     }
     return Success;

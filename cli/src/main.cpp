@@ -226,6 +226,8 @@ int main(int argc, char** argv) {
         "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted");
     usageCommand->add_option("CALLS", usage.calls.file, "Call list (CSV)")->required()->type_name("");
     addCallListOptions(*usageCommand, usage.calls, usageRounding, usageDays);
+    usageCommand->add_flag("--by-month", usage.byMonth,
+                           "Add every calendar month the list covers: its days and each zone's minutes a month");
     usageCommand->add_option("--format", usageFormat, "Output: text, csv (RFC 4180) or json")
         ->type_name("text|csv|json")
         ->check(oneOf({"text", "csv", "json"}, "an output format"))

@@ -240,3 +240,25 @@ TEST(CallList, TooManyMinutesAreRefusedAndLongReadsCanBeCancelled) {
     });
     EXPECT_FALSE(showingAtOnce.read(file.toStdString(), QStringLiteral("dlouhy.csv"), calls::defaultPrefixTable()));
 }
+
+// A bill's totals row and page heading are skipped; the dialog says how many
+// and quotes the first, and says nothing when there were none.
+TEST(CallList, TheDialogNamesTheRowsSkippedAsNotCalls) {
+    ScriptedPrompter prompter;
+    const std::string withTotals =
+        "Datum;Čas;Volané číslo;Délka\n"
+        "1.5.2000;10:00;602123456;60\n"
+        "Strana 2;;\n"
+        "2.5.2000;10:00;602123456;60\n"
+        "Celkem;;;0:02:00\n";
+    CallListDialog skipped(calls::parseCallList(withTotals, calls::defaultPrefixTable()), QStringLiteral("vypis.csv"),
+                           prompter);
+    EXPECT_EQ(child<QLabel>(skipped, "PreskoceneLabel")->text(), utf8("Přeskočené řádky, které nejsou hovory:"));
+    EXPECT_EQ(child<QLabel>(skipped, "Preskocene")->text(), utf8("2 (první: řádek 3 „Strana 2“)"));
+    EXPECT_TRUE(child<QLabel>(skipped, "Preskocene")->isVisibleTo(&skipped));
+
+    CallListDialog none(calls::readCallList(SampleCalls.toStdString(), calls::defaultPrefixTable()),
+                        QStringLiteral("vypis-hovoru.csv"), prompter);
+    EXPECT_FALSE(child<QLabel>(none, "PreskoceneLabel")->isVisibleTo(&none));
+    EXPECT_FALSE(child<QLabel>(none, "Preskocene")->isVisibleTo(&none));
+}

@@ -20,7 +20,7 @@ std::string shown(year_month_day date) {
 }
 
 tariffs::Zone zoneAt(PricedNetwork network, year_month_day date, std::uint32_t time, bool holidaysAsWeekend = false) {
-    return zoneOf(network, timeOfDay(time), dayKind(date), holidaysAsWeekend);
+    return zoneOfCall(network, timeOfDay(time), dayKind(date), holidaysAsWeekend);
 }
 
 }  // namespace
@@ -87,23 +87,75 @@ TEST(Calendar, PublicHolidays) {
 }
 
 TEST(Calendar, DatesTimesAndDurations) {
-    EXPECT_EQ(parseDate("1.3.2000"), 2000y / March / 1);
-    EXPECT_EQ(parseDate("01. 03. 2000"), 2000y / March / 1);
-    EXPECT_EQ(parseDate("2000-03-01"), 2000y / March / 1);
-    EXPECT_EQ(parseDate("29.2.2000"), 2000y / February / 29);
-    for (const char* bad : {"31.2.2000", "29.2.1900", "2/3/2000", "1.3.00", "2000-13-01", "1.3.2000x", ""}) {
-        EXPECT_FALSE(parseDate(bad)) << bad;
-    }
+    struct DateCase {
+        const char* text;
+        std::optional<year_month_day> date;
+    };
+    const DateCase dates[] = {
+        {"1.3.2000", 2000y / March / 1},
+        {"01. 03. 2000", 2000y / March / 1},
+        {"2000-03-01", 2000y / March / 1},
+        {"29.2.2000", 2000y / February / 29},
+        // Years of two digits, as spreadsheets shorten them: 00-69 this century, 70-99 the last.
+        {"01.10.03", 2003y / October / 1},
+        {"1.3.00", 2000y / March / 1},
+        {"31.12.69", 2069y / December / 31},
+        {"1.1.70", 1970y / January / 1},
+        {"1. 10. 03", 2003y / October / 1},
+        // Year first is never ambiguous, with "/" too.
+        {"2003/10/01", 2003y / October / 1},
+        {"31.2.2000", {}},
+        {"29.2.1900", {}},
+        {"2/3/2000", {}},
+        {"2003/10-01", {}},
+        {"1.3.200", {}},
+        {"2000-13-01", {}},
+        {"1.3.2000x", {}},
+        {"", {}},
+    };
+    for (const DateCase& c : dates) EXPECT_EQ(parseDate(c.text), c.date) << c.text;
     EXPECT_EQ(parseTime("7:05"), 7 * 3600 + 5 * 60);
     EXPECT_EQ(parseTime("23:59:59"), 86399);
     for (const char* bad : {"25:00", "24:00", "7:5", "7:60", "7:05:60", "7.05"}) EXPECT_FALSE(parseTime(bad)) << bad;
     struct Case {
         const char* text;
+        std::optional<TimeUnit> plainUnit;  // the unit in the column's header
         std::optional<std::uint64_t> seconds;
     };
     const Case durations[] = {
-        {"75", 75},  {"1:15", 75}, {"0:01:15", 75}, {"75:00", 4500},    {"-5", {}},
-        {"1,5", {}}, {"2:75", {}}, {"1:2", {}},     {"1:00:00:00", {}}, {"", {}},
+        {"75", {}, 75},
+        {"1:15", {}, 75},
+        {"0:01:15", {}, 75},
+        {"75:00", {}, 4500},
+        {"-5", {}, {}},
+        {"1,5", {}, {}},
+        {"2:75", {}, {}},
+        {"1:2", {}, {}},
+        {"1:00:00:00", {}, {}},
+        {"", {}, {}},
+        // Units in the value, largest first.
+        {"65 s", {}, 65},
+        {"1 min 5 s", {}, 65},
+        {"1 h 2 min 5 s", {}, 3725},
+        {"1min 5s", {}, 65},
+        {"1:05 min", {}, 65},
+        {"5 s 1 min", {}, {}},
+        {"1 min 5", {}, {}},
+        {"1:05 s", {}, {}},
+        {"2048 kB", {}, {}},
+        // A zero fraction needs no unit; any other is rounded up to a started second.
+        {"65,0", {}, 65},
+        {"65.00", {}, 65},
+        {"65,4 s", {}, 66},
+        {"1,5 min", {}, 90},
+        // The header's unit is that of the plain numbers only.
+        {"2", TimeUnit::Minute, 120},
+        {"1,5", TimeUnit::Minute, 90},
+        {"0,33", TimeUnit::Minute, 20},
+        {"65,4", TimeUnit::Second, 66},
+        {"0,5", TimeUnit::Hour, 1800},
+        {"1:05", TimeUnit::Hour, 65},
+        {"30 s", TimeUnit::Minute, 30},
     };
-    for (const Case& c : durations) EXPECT_EQ(parseDuration(c.text), c.seconds) << c.text;
+    for (const Case& c : durations) EXPECT_EQ(parseDuration(c.text, c.plainUnit), c.seconds) << c.text;
 }

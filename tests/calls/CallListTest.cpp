@@ -81,6 +81,8 @@ TEST(CallList, ColumnNamesInCzechAndEnglish) {
     }
 }
 
+// An incoming call keeps its length; an SMS or a data session counts as a
+// row left out with 0 seconds, its "length" being a count or kilobytes.
 TEST(CallList, TheDirectionOrKindColumn) {
     const CallTally tally = read(
         "Datum;Čas;Číslo;Směr;Typ;Délka\n"
@@ -90,10 +92,11 @@ TEST(CallList, TheDirectionOrKindColumn) {
         "1.3.2000;10:03;602123456;Příchozí;Hovor;60\n"
         "1.3.2000;10:04;602123456;odchozí;SMS;1\n"
         "1.3.2000;10:05;602123456;;Hlasová schránka;60\n"
-        "1.3.2000;10:06;602123456;Outgoing;GPRS data;2048 kB\n");
+        "1.3.2000;10:06;602123456;Outgoing;GPRS data;2048 kB\n"
+        "1.3.2000;10:07;602123456;Odchozí;MMS;350\n");
     const CallSummary summary = summarise(tally, {});
-    EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls, 3u);
-    EXPECT_EQ(summary.notCountedFor(NotCounted::NotOutgoingVoice), (Figures{4, 121, 61}));
+    EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls, 4u);
+    EXPECT_EQ(summary.notCountedFor(NotCounted::NotOutgoingVoice), (Figures{4, 60, 30}));
 }
 
 // The sample in data/ and the figures the user guide quotes, worked out by
@@ -202,8 +205,9 @@ TEST(CallList, BadInput) {
         {h + std::string(1 << 20, '\n') + "\xE9", Problem::BadEncoding, 1048578},
         {"Kdy;Komu;Jak dlouho\n1.3.2000;602123456;60\n", Problem::NoHeader, 0},
         {"Datum;Čas;Číslo\n", Problem::MissingColumn, 1},
-        {"Datum;Čas;Číslo;Volané číslo;Délka\n", Problem::DuplicateColumn, 1},
-        {"Začátek;Čas;Číslo;Délka\n", Problem::DuplicateColumn, 1},
+        // Two names of one length and exactness, for the number and for the date.
+        {"Datum;Čas;Volané číslo;Cílové číslo;Délka\n", Problem::DuplicateColumn, 1},
+        {"Datum;Čas;Volané číslo;Délka;Datum\n", Problem::DuplicateColumn, 1},
         {h + ok + "1.3.2000;10:00;602123456;60;\n", Problem::FieldCount, 3},
         {h + "1.3.2000;10:00;\"602 123 456;60\n1.3.2000;11:00;\"602 111 222\";30\n", Problem::UnclosedQuote, 2},
         {h + ok + "1.3.2000;10:00;\"602;60\n", Problem::UnclosedQuote, 3},

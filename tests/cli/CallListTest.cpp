@@ -146,3 +146,110 @@ TEST(TarifCliCallList, BadFilesAreReportedWithFileAndLine) {
         EXPECT_EQ(result.err, c.err);
     }
 }
+
+// From a Tuesday holiday, 28 October 2003, to 2 December: a short October, a
+// November without calls, a short December, and a totals row between them.
+TEST(TarifCliCallList, UsageByMonthAndTheRowsSkipped) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string list = write(folder, "rijen.csv",
+                                   "Datum;Čas;Volané číslo;Délka\n"
+                                   "28.10.2003;10:00;602123456;0:01:05\n"
+                                   "29.10.2003;10:00;602123456;0:10:00\n"
+                                   "Celkem za říjen;;;0:11:05\n"
+                                   "2.12.2003;10:00;602123456;0:05:00\n");
+    const QString file = QString::fromStdString(list);
+
+    const Result text = run({"usage", file, "--prefixes", Prefixes, "--by-month"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const std::size_t skipped = text.out.find("Skipped rows");
+    ASSERT_NE(skipped, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.substr(skipped, text.out.find('\n', skipped) - skipped),
+              "Skipped rows that are not calls: 1 (first: line 4 \"Celkem za říjen\")");
+    const std::size_t months = text.out.find("\nMonth ");
+    ASSERT_NE(months, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.substr(months),
+              "\nMonth 2003-10: 2003-10-28 to 2003-10-31, 4 days (short: less than a week)\n"
+              "Zone          Calls  Duration  Minutes a month\n"
+              "JTS               0   0:00:00                0\n"
+              "JTS-mimo          0   0:00:00                0\n"
+              "JTS-noc           0   0:00:00                0\n"
+              "PAEGAS            0   0:00:00                0\n"
+              "PAEGAS-mimo       0   0:00:00                0\n"
+              "EUROTEL           2   0:11:05               83\n"
+              "EUROTEL-mimo      0   0:00:00                0\n"
+              "\nMonth 2003-11: 2003-11-01 to 2003-11-30, 30 days\n"
+              "Zone          Calls  Duration  Minutes a month\n"
+              "JTS               0   0:00:00                0\n"
+              "JTS-mimo          0   0:00:00                0\n"
+              "JTS-noc           0   0:00:00                0\n"
+              "PAEGAS            0   0:00:00                0\n"
+              "PAEGAS-mimo       0   0:00:00                0\n"
+              "EUROTEL           0   0:00:00                0\n"
+              "EUROTEL-mimo      0   0:00:00                0\n"
+              "\nMonth 2003-12: 2003-12-01 to 2003-12-02, 2 days (short: less than a week)\n"
+              "Zone          Calls  Duration  Minutes a month\n"
+              "JTS               0   0:00:00                0\n"
+              "JTS-mimo          0   0:00:00                0\n"
+              "JTS-noc           0   0:00:00                0\n"
+              "PAEGAS            0   0:00:00                0\n"
+              "PAEGAS-mimo       0   0:00:00                0\n"
+              "EUROTEL           1   0:05:00               75\n"
+              "EUROTEL-mimo      0   0:00:00                0\n");
+
+    // The whole list's records under "all" and D, then each month's zones.
+    const Result csv = run({"usage", file, "--prefixes", Prefixes, "--by-month", "--format", "csv", "--days", "30"});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    for (const char* record :
+         {"month,days,group,name,calls,seconds,monthlyMinutes\r\n", "\r\nall,30,zone,EUROTEL,3,965,16\r\n",
+          "\r\nall,30,skipped,rows,1,,\r\n", "\r\n2003-10,4,zone,EUROTEL,2,665,83\r\n",
+          "\r\n2003-11,30,zone,EUROTEL,0,0,0\r\n", "\r\n2003-12,2,zone,EUROTEL,1,300,75\r\n"}) {
+        EXPECT_NE(csv.out.find(record), std::string::npos) << record << " in\n" << csv.out;
+    }
+    EXPECT_EQ(csv.out.find("all,36,"), std::string::npos) << "D given, not the span";
+
+    const Result json = run({"usage", file, "--prefixes", Prefixes, "--by-month", "--format", "json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const QJsonObject summary = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    const QJsonObject skippedRows = summary["skippedRows"].toObject();
+    EXPECT_EQ(skippedRows["count"].toInt(), 1);
+    EXPECT_EQ(skippedRows["firstLine"].toInt(), 4);
+    EXPECT_EQ(skippedRows["firstText"].toString(), QStringLiteral("Celkem za říjen"));
+    const QJsonArray byMonth = summary["months"].toArray();
+    ASSERT_EQ(byMonth.size(), 3) << json.out;
+    struct Month {
+        const char* month;
+        const char* firstDate;
+        const char* lastDate;
+        int days;
+        bool isShort;
+        int eurotelMinutes;
+    };
+    const Month expected[] = {
+        {"2003-10", "2003-10-28", "2003-10-31", 4, true, 83},
+        {"2003-11", "2003-11-01", "2003-11-30", 30, false, 0},
+        {"2003-12", "2003-12-01", "2003-12-02", 2, true, 75},
+    };
+    for (int m = 0; m < 3; ++m) {
+        const QJsonObject month = byMonth[m].toObject();
+        EXPECT_EQ(month["month"].toString(), QString::fromLatin1(expected[m].month));
+        EXPECT_EQ(month["firstDate"].toString(), QString::fromLatin1(expected[m].firstDate));
+        EXPECT_EQ(month["lastDate"].toString(), QString::fromLatin1(expected[m].lastDate));
+        EXPECT_EQ(month["days"].toInt(), expected[m].days);
+        EXPECT_EQ(month["short"].toBool(), expected[m].isShort);
+        const QJsonArray zones = month["zones"].toArray();
+        ASSERT_EQ(zones.size(), 7);
+        // The zones in the order and with the names of the whole list's "zones".
+        for (int z = 0; z < 7; ++z) {
+            EXPECT_EQ(zones[z].toObject()["zone"], summary["zones"].toArray()[z].toObject()["zone"]);
+        }
+        EXPECT_EQ(zones[5].toObject()["monthlyMinutes"].toInt(), expected[m].eurotelMinutes) << expected[m].month;
+    }
+
+    // Without --by-month: no months, and the sample skips nothing.
+    const Result plain = run({"usage", Calls, "--format", "json"});
+    const QJsonObject sample = QJsonDocument::fromJson(QByteArray::fromStdString(plain.out)).object();
+    EXPECT_FALSE(sample.contains("months"));
+    EXPECT_EQ(sample["skippedRows"].toObject(),
+              (QJsonObject{{"count", 0}, {"firstLine", QJsonValue::Null}, {"firstText", QJsonValue::Null}}));
+}

@@ -3,16 +3,16 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
+#include "calls/PricedNetwork.h"
 #include "tariffs/Tarifs.h"
 
 namespace hovorix::calls {
-
-// The three networks whose minutes the calculator prices.
-enum class PricedNetwork { Jts, Paegas, Eurotel };
 
 // Where in the day a call starts. Edges belong to the later part: 7:00:00 is
 // day, 19:00:00 evening, 22:00:00 night.
@@ -27,8 +27,13 @@ enum class TimeOfDay {
 // the user can count it either way without reading the list again.
 enum class DayKind { WorkingDay, Weekend, HolidayOnWorkingDay };
 
-inline constexpr int TimeOfDayCount = 3;
-inline constexpr int DayKindCount = 3;
+inline constexpr std::size_t TimeOfDayCount = 3;
+inline constexpr std::size_t DayKindCount = 3;
+// Every value once, to walk them; a missing or an extra one fails the build.
+inline constexpr TimeOfDay AllTimesOfDay[] = {TimeOfDay::Day, TimeOfDay::Evening, TimeOfDay::Night};
+static_assert(std::size(AllTimesOfDay) == TimeOfDayCount);
+inline constexpr DayKind AllDayKinds[] = {DayKind::WorkingDay, DayKind::Weekend, DayKind::HolidayOnWorkingDay};
+static_assert(std::size(AllDayKinds) == DayKindCount);
 
 // Czech public holidays: 1 January, Easter Monday, 1 May, 8 May, 5 and 6
 // July, 28 September, 28 October, 17 November, 24 to 26 December, and Good
@@ -48,19 +53,34 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay);
 // every day; the mobile networks have peak on working days 7-19 and off-peak
 // otherwise. holidaysAsWeekend counts a holiday on a working day as a weekend
 // day.
-tariffs::Zone zoneOf(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
+tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
 
 // Dates and times as call lists write them; nullopt for anything else.
-// Dates: d.m.yyyy (blanks after the dots allowed) and yyyy-mm-dd, years from
-// 1900, only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59,
-// as seconds from midnight.
+// Dates: d.m.yyyy and d.m.yy (blanks after the dots allowed; yy 00-69 is
+// 2000-2069, 70-99 is 1970-1999), yyyy-mm-dd and yyyy/mm/dd, years from 1900,
+// only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59, as
+// seconds from midnight.
 std::optional<std::chrono::year_month_day> parseDate(std::string_view text);
 std::optional<std::uint32_t> parseTime(std::string_view text);
 
-// A call's duration: whole seconds (75), m:ss (1:15) or h:mm:ss (0:01:15),
-// in seconds; minutes and hours may run past 59 and 23. No upper limit here:
-// the reader refuses calls longer than MaxCallSeconds.
-std::optional<std::uint64_t> parseDuration(std::string_view text);
+// The unit a duration is given in.
+enum class TimeUnit : std::uint8_t { Second, Minute, Hour };
+
+// A unit as exports name it, in lower case without accents: "s", "sec",
+// "sek", "sekund", "sekundy", "seconds", "min", "minut", "minuty", "minutes",
+// "h", "hod", "hodin", "hodiny", "hours".
+std::optional<TimeUnit> timeUnitNamed(std::string_view name);
+
+// A call's duration in whole seconds: seconds (75), m:ss (1:15), h:mm:ss
+// (0:01:15), m:ss with "min" after it (1:15 min), or numbers each with its
+// unit, largest first (75 s, 1 min 15 s, 1 h 2 min 5 s). A plain number is
+// in plainUnit, the unit the column's header gives (seconds without one).
+// Minutes and hours may run past 59 and 23. A number may have a decimal
+// fraction (, or .) when a unit says what it is a fraction of, or when the
+// fraction is zero (65,0); the seconds are then rounded up, as operators
+// bill every started second. No upper limit here: the reader refuses calls
+// longer than MaxCallSeconds.
+std::optional<std::uint64_t> parseDuration(std::string_view text, std::optional<TimeUnit> plainUnit = std::nullopt);
 
 inline constexpr std::uint64_t MaxCallSeconds = 24 * 3600;
 

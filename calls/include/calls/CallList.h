@@ -10,15 +10,19 @@
 //   CallTally tally = readCallList(path, prefixes, progress);   // slow, once
 //   CallSummary summary = summarise(tally, options);            // instant, on every change
 //   UsageProfile usage = usageFrom(summary);                    // "fill the fields"
+//   for (const MonthFigures& month : summary.months)            // each calendar month
+//       UsageProfile monthly = usageFrom(month);                // its usage, to price it alone
 
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calls/Calendar.h"
 #include "calls/CallListError.h"
@@ -80,11 +84,34 @@ enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250 };
 // "UTF-8", "UTF-8 s BOM", "Windows-1250"
 std::string_view encodingText(Encoding encoding);
 
-// Everything the summary needs from a call list, in a few hundred bytes
-// whatever the list's length.
+// Counted calls by network, time of day and kind of day: what the zones are
+// summed from under either holiday rule.
+using PricedDurations = std::array<std::array<std::array<Durations, DayKindCount>, TimeOfDayCount>, PricedNetworkCount>;
+
+inline Durations& bucketOf(PricedDurations& priced, PricedNetwork network, TimeOfDay time, DayKind day) {
+    return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+}
+inline const Durations& bucketOf(const PricedDurations& priced, PricedNetwork network, TimeOfDay time, DayKind day) {
+    return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+}
+
+// Rows after the header that are not calls: totals, subtotals, page
+// headings, notes, the header repeated on a new page.
+struct SkippedRows {
+    std::uint64_t count = 0;
+    std::size_t firstLine = 0;  // the first one's line; 0 when none was skipped
+    std::string firstText;      // its first non-empty cell, UTF-8, cut after 40 characters
+
+    bool operator==(const SkippedRows&) const = default;
+};
+
+// Everything the summary needs from a call list, in a few hundred bytes and
+// about a kilobyte for each calendar month with calls, whatever the list's
+// length.
 struct CallTally {
-    // Counted calls by network, time of day and kind of day.
-    std::array<std::array<std::array<Durations, DayKindCount>, TimeOfDayCount>, 3> priced{};
+    PricedDurations priced{};
+    // The same calls by the calendar month they were made in.
+    std::map<std::chrono::year_month, PricedDurations> months;
     std::array<Durations, NotCountedCount> notCounted{};
     // Counted calls that started on a public holiday, whatever the day of the week.
     std::uint64_t holidayCalls = 0;
@@ -96,12 +123,13 @@ struct CallTally {
     char separator = ';';
     std::size_t headerLine = 0;
     std::size_t rows = 0;  // rows after the header that were read as calls or left out
+    SkippedRows skippedRows;
 
     Durations& bucket(PricedNetwork network, TimeOfDay time, DayKind day) {
-        return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+        return bucketOf(priced, network, time, day);
     }
     const Durations& bucket(PricedNetwork network, TimeOfDay time, DayKind day) const {
-        return priced[static_cast<std::size_t>(network)][static_cast<std::size_t>(time)][static_cast<std::size_t>(day)];
+        return bucketOf(priced, network, time, day);
     }
 };
 
@@ -138,6 +166,25 @@ struct Figures {
 // Below this many days the monthly figures are a guess: warn.
 inline constexpr std::int32_t ShortPeriodDays = 7;
 
+// One calendar month of the list: the days the list covers in it and the
+// counted calls of each zone, with their minutes a month over those days.
+// What a month-by-month table and a choice that must hold month after month
+// start from.
+struct MonthFigures {
+    std::chrono::year_month month;
+    // The first month starts at the list's first day and the last ends at
+    // its last day; the others are whole, with or without calls.
+    std::chrono::year_month_day firstDate;
+    std::chrono::year_month_day lastDate;
+    std::int32_t days = 0;
+    std::array<Figures, tariffs::ZoneCount> zones{};  // indexed by Zone; minutes a month over days
+
+    const Figures& zone(tariffs::Zone z) const { return zones[static_cast<std::size_t>(z)]; }
+    // Covered less than a week: its minutes a month are a guess.
+    bool shortPeriod() const { return days < ShortPeriodDays; }
+    bool operator==(const MonthFigures&) const = default;
+};
+
 struct CallSummary {
     std::array<Figures, tariffs::ZoneCount> zones{};    // indexed by Zone
     std::array<Figures, NotCountedCount> notCounted{};  // indexed by NotCounted
@@ -146,6 +193,9 @@ struct CallSummary {
     std::chrono::year_month_day lastDate;
     std::int32_t spanDays = 0;  // first to last date, both included
     std::int32_t days = 0;      // D: spanDays, or the number the user gave
+    // Every calendar month from the first date's to the last date's, in
+    // order; D given by the user does not change them.
+    std::vector<MonthFigures> months;
 
     const Figures& zone(tariffs::Zone z) const { return zones[static_cast<std::size_t>(z)]; }
     const Figures& notCountedFor(NotCounted reason) const { return notCounted[static_cast<std::size_t>(reason)]; }
@@ -177,5 +227,7 @@ private:
 // The seven monthly counts as a monthly usage profile (no fax, no data).
 // Throws MinutesOutOfRange rather than let a count wrap.
 fees::UsageProfile usageFrom(const CallSummary& summary);
+// The same for one calendar month of the list.
+fees::UsageProfile usageFrom(const MonthFigures& month);
 
 }  // namespace hovorix::calls

@@ -24,6 +24,7 @@ enum class Problem {
     NoHeader,         // no row naming the columns within the first 20 lines
     MissingColumn,    // the header lacks a column the reading needs
     DuplicateColumn,  // two columns of the same meaning
+    UnknownUnit,      // the duration column's header names a unit that is not one of time
     FieldCount,       // a row with another number of fields than the header
     BadDate,          // impossible, ambiguous or malformed date
     BadTime,          // impossible or malformed time

@@ -45,10 +45,13 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale);
 struct UsageRequest {
     CallListRequest calls;
     CostFormat format = CostFormat::Text;
+    // Adds each calendar month's days and zones.
+    bool byMonth = false;
 };
 
 // Prints what a call list gives: the calls, their duration and the monthly
-// minutes of each zone, the calls not counted by reason, and the days.
+// minutes of each zone, the calls not counted by reason, the rows skipped as
+// not calls, and the days; with byMonth, the same zones month by month.
 ExitStatus runUsage(const UsageRequest& request);
 
 }  // namespace hovorix::cli

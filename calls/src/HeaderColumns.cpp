@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include "HeaderColumns.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+#include "RowValues.h"
+#include "Text.h"
+
+namespace hovorix::calls {
+
+namespace {
+
+struct ColumnName {
+    std::string_view folded;
+    Column column;
+};
+
+// In lower case without accents, as text::fold gives them.
+constexpr ColumnName ColumnNames[] = {
+    {"datum", Column::Date},
+    {"date", Column::Date},
+    {"cas", Column::Time},
+    {"cas uskutecneni hovoru", Column::Time},
+    {"cas zahajeni", Column::Time},
+    {"time", Column::Time},
+    {"datum a cas", Column::DateTime},
+    {"datum a cas zahajeni", Column::DateTime},
+    {"zahajeni", Column::DateTime},
+    {"zacatek", Column::DateTime},
+    {"start", Column::DateTime},
+    {"volane cislo", Column::Number},
+    {"cislo", Column::Number},
+    {"volany", Column::Number},
+    {"cilove cislo", Column::Number},
+    {"adresa", Column::Number},
+    {"number", Column::Number},
+    {"delka", Column::Duration},
+    {"delka hovoru", Column::Duration},
+    {"doba trvani", Column::Duration},
+    {"trvani", Column::Duration},
+    {"duration", Column::Duration},
+    {"smer", Column::Kind},
+    {"smer hovoru", Column::Kind},
+    {"typ", Column::Kind},
+    {"typ hovoru", Column::Kind},
+    {"typ sluzby", Column::Kind},
+    {"druh", Column::Kind},
+    {"druh hovoru", Column::Kind},
+    {"sluzba", Column::Kind},
+    {"type", Column::Kind},
+};
+
+// Words after a name that make the cell about the customer, the bill or the
+// contract rather than the call: "Číslo účastníka", "Typ tarifu".
+constexpr std::string_view StopWords[] = {
+    "ucastnik", "ucastnika", "volajici", "volajiciho", "vlastni",  "sim",   "faktura",
+    "faktury",  "vystaveni", "smlouva",  "smlouvy",    "zakaznik", "tarif", "tarifu",
+};
+
+bool isWordCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+
+// Without the blanks and punctuation around it: "Číslo:" and "*Datum*" are names.
+std::string_view withoutPunctuation(std::string_view text) {
+    while (!text.empty() && !isWordCharacter(text.front())) text.remove_prefix(1);
+    while (!text.empty() && !isWordCharacter(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
+        parts.push_back(text.substr(0, at));
+        text.remove_prefix(at + 1);
+    }
+    parts.push_back(text);
+    return parts;
+}
+
+bool hasStopWord(std::string_view words) {
+    std::size_t i = 0;
+    while (i < words.size()) {
+        while (i < words.size() && !isWordCharacter(words[i])) ++i;
+        std::size_t end = i;
+        while (end < words.size() && isWordCharacter(words[end])) ++end;
+        const std::string_view word = words.substr(i, end - i);
+        if (std::find(std::begin(StopWords), std::end(StopWords), word) != std::end(StopWords)) return true;
+        i = end;
+    }
+    return false;
+}
+
+// A name alone, or a name followed by more words none of which is a stop word.
+std::optional<ColumnMatch> matchName(std::string_view name) {
+    std::optional<ColumnMatch> best;
+    for (const ColumnName& known : ColumnNames) {
+        if (known.folded == name) return ColumnMatch{known.column, true, known.folded.size(), {}, {}};
+        if (name.size() > known.folded.size() && name.starts_with(known.folded) && name[known.folded.size()] == ' ' &&
+            !hasStopWord(name.substr(known.folded.size())) && (!best || known.folded.size() > best->nameLength)) {
+            best = ColumnMatch{known.column, false, known.folded.size(), {}, {}};
+        }
+    }
+    return best;
+}
+
+// The note in the last brackets of a cell as written: "kB" of "Objem (kB)".
+std::string_view bracketNote(std::string_view cell) {
+    const std::size_t close = cell.find_last_of(")]");
+    if (close == std::string_view::npos) return {};
+    const std::size_t open = cell.find_last_of(cell[close] == ')' ? '(' : '[', close);
+    if (open == std::string_view::npos) return {};
+    return trimmed(cell.substr(open + 1, close - open - 1));
+}
+
+// "hh:mm:ss", "m:ss": how the values are written, not a unit.
+bool isClockNote(std::string_view note) {
+    return note.find(':') != std::string_view::npos && note.find_first_not_of("hms:") == std::string_view::npos;
+}
+
+// -1, 0 or 1 as the first claim is weaker than, as strong as or stronger
+// than the second.
+int compareClaims(const ColumnMatch& a, const ColumnMatch& b) {
+    if (a.exact != b.exact) return a.exact ? 1 : -1;
+    if (a.nameLength != b.nameLength) return a.nameLength > b.nameLength ? 1 : -1;
+    return 0;
+}
+
+const char* columnDescription(Column column) {
+    switch (column) {
+    case Column::Date: return "s datem hovoru (datum, date)";
+    case Column::Time: return "s časem hovoru (čas, čas zahájení, čas uskutečnění hovoru, time)";
+    case Column::DateTime: return "s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)";
+    case Column::Number: return "s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)";
+    case Column::Duration: return "s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)";
+    case Column::Kind: break;
+    }
+    return "se směrem nebo typem (směr, typ, služba, druh, type)";
+}
+
+const char* meaningText(Column column) {
+    switch (column) {
+    case Column::Date: return "datum";
+    case Column::Time: return "čas";
+    case Column::DateTime: return "datum a čas";
+    case Column::Number: return "volané číslo";
+    case Column::Duration: return "délku hovoru";
+    case Column::Kind: break;
+    }
+    return "směr nebo typ";
+}
+
+}  // namespace
+
+std::optional<ColumnMatch> matchColumn(std::string_view cell, Encoding encoding) {
+    std::string folded = text::fold(cell, encoding);
+    while (!folded.empty() && !isWordCharacter(folded.back()) && folded.back() != ')' && folded.back() != ']')
+        folded.pop_back();
+    std::string_view name = folded;
+    std::string_view unit;
+    if (!name.empty() && (name.back() == ')' || name.back() == ']')) {
+        const std::size_t open = name.find_last_of(name.back() == ')' ? '(' : '[');
+        if (open != std::string_view::npos) {
+            unit = trimmed(name.substr(open + 1, name.size() - open - 2));
+            name = name.substr(0, open);
+        }
+    }
+    name = withoutPunctuation(name);
+    const std::vector<std::string_view> parts = split(name, '/');
+    std::vector<std::string_view> units = split(unit, '/');
+    std::vector<std::string_view> unitsAsWritten = split(bracketNote(cell), '/');
+    if (units.size() != parts.size() || unitsAsWritten.size() != parts.size()) {
+        units.assign(parts.size(), unit);
+        unitsAsWritten.assign(parts.size(), bracketNote(cell));
+    }
+    std::optional<ColumnMatch> first, date, time;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        std::optional<ColumnMatch> match = matchName(withoutPunctuation(parts[i]));
+        if (!match) continue;
+        match->unit = trimmed(units[i]);
+        match->unitAsWritten = trimmed(unitsAsWritten[i]);
+        if (match->column == Column::Date && !date) date = match;
+        if (match->column == Column::Time && !time) time = match;
+        if (!first) first = std::move(match);
+    }
+    if (parts.size() > 1 && date && time) {
+        return ColumnMatch{
+            Column::DateTime, date->exact && time->exact, date->nameLength + 1 + time->nameLength, {}, {}};
+    }
+    return first;
+}
+
+std::size_t headerScore(std::span<const std::string_view> fields, Encoding encoding) {
+    std::size_t named = 0;
+    bool exact = false;
+    std::array<bool, ColumnCount> meanings{};
+    for (const std::string_view cell : fields) {
+        const std::optional<ColumnMatch> match = matchColumn(cell, encoding);
+        if (!match) continue;
+        ++named;
+        exact = exact || match->exact;
+        meanings[static_cast<std::size_t>(match->column)] = true;
+    }
+    return exact && std::count(meanings.begin(), meanings.end(), true) >= 2 ? named : 0;
+}
+
+Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding) {
+    Layout layout;
+    layout.fieldCount = fields.size();
+    for (const std::string_view cell : fields) layout.header.emplace_back(trimmed(cell));
+    const auto duplicate = [&](std::size_t first, std::size_t second, Column meaning) {
+        throw CallListError(Problem::DuplicateColumn,
+                            "Sloupce „" + text::quoted(fields[std::min(first, second)], encoding) + "“ a „" +
+                                text::quoted(fields[std::max(first, second)], encoding) + "“ oba udávají " +
+                                meaningText(meaning) + "; výpis smí mít jen jeden takový sloupec.",
+                            line);
+    };
+
+    // The strongest claim on each meaning but the kind, of which a list may
+    // have several columns.
+    struct Claim {
+        std::size_t column = 0;
+        ColumnMatch match;
+        std::optional<std::size_t> tiedWith;
+    };
+    std::array<std::optional<Claim>, ColumnCount> claims;  // by Column; the kind's stays empty
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::optional<ColumnMatch> match = matchColumn(fields[i], encoding);
+        if (!match) {
+            if (!trimmed(fields[i]).empty()) layout.maybeKinds.push_back(i);
+            continue;
+        }
+        if (match->column == Column::Kind) {
+            (match->exact ? layout.kinds : layout.maybeKinds).push_back(i);
+            continue;
+        }
+        std::optional<Claim>& claim = claims[static_cast<std::size_t>(match->column)];
+        const int strength = claim ? compareClaims(*match, claim->match) : 1;
+        if (strength > 0)
+            claim = Claim{i, std::move(*match), std::nullopt};
+        else if (strength == 0 && !claim->tiedWith)
+            claim->tiedWith = i;
+    }
+    for (std::size_t c = 0; c < claims.size(); ++c) {
+        if (claims[c] && claims[c]->tiedWith)
+            duplicate(claims[c]->column, *claims[c]->tiedWith, static_cast<Column>(c));
+    }
+    auto& date = claims[static_cast<std::size_t>(Column::Date)];
+    auto& time = claims[static_cast<std::size_t>(Column::Time)];
+    auto& dateTime = claims[static_cast<std::size_t>(Column::DateTime)];
+    // A date-and-time column claims the date and the time too.
+    if (dateTime && date) {
+        const int strength = compareClaims(dateTime->match, date->match);
+        if (strength == 0) duplicate(date->column, dateTime->column, Column::Date);
+        if (strength > 0)
+            date.reset();
+        else
+            dateTime.reset();
+    }
+    if (dateTime && time) {
+        const int strength = compareClaims(dateTime->match, time->match);
+        if (strength == 0) duplicate(time->column, dateTime->column, Column::Time);
+        if (strength > 0) {
+            time.reset();
+        } else {
+            // The time column wins the time; the date still comes from the
+            // date-and-time column, read as a date column.
+            date = dateTime;
+            dateTime.reset();
+        }
+    }
+    const auto place = [](const std::optional<Claim>& claim) {
+        return claim ? std::optional<std::size_t>(claim->column) : std::nullopt;
+    };
+    layout.date = place(date);
+    layout.time = place(time);
+    layout.dateTime = place(dateTime);
+    layout.number = place(claims[static_cast<std::size_t>(Column::Number)]);
+    layout.duration = place(claims[static_cast<std::size_t>(Column::Duration)]);
+
+    const auto missing = [line](Column column) {
+        throw CallListError(Problem::MissingColumn,
+                            std::string("V záhlaví chybí sloupec ") + columnDescription(column) + ".", line);
+    };
+    if (!layout.date && !layout.dateTime) missing(layout.time ? Column::Date : Column::DateTime);
+    if (!layout.number) missing(Column::Number);
+    if (!layout.duration) missing(Column::Duration);
+
+    const ColumnMatch& duration = claims[static_cast<std::size_t>(Column::Duration)]->match;
+    if (!duration.unit.empty() && !isClockNote(duration.unit)) {
+        layout.durationUnit = timeUnitNamed(duration.unit);
+        if (!layout.durationUnit) {
+            throw CallListError(Problem::UnknownUnit,
+                                "Sloupec „" + text::quoted(fields[*layout.duration], encoding) +
+                                    "“ udává délku hovoru v jednotce „" +
+                                    text::quoted(duration.unitAsWritten, encoding) +
+                                    "“, kterou program nezná; délka se udává v sekundách (s), minutách (min) nebo "
+                                    "hodinách (h).",
+                                line);
+        }
+    }
+    return layout;
+}
+
+}  // namespace hovorix::calls
