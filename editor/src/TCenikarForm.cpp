@@ -610,8 +610,13 @@ void TCenikarForm::refreshList() {
 
 void TCenikarForm::selectRow(int row) {
     const QSignalBlocker quiet(ui->ListBox1);
-    ui->ListBox1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    ui->ListBox1->scrollToItem(ui->ListBox1->item(row));
+    const QModelIndex index = ui->ListBox1->model()->index(row, 0);
+    ui->ListBox1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    // The current row goes with the focus (see eventFilter).
+    if (ui->ListBox1->hasFocus()) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    }
+    ui->ListBox1->scrollTo(index);
 }
 
 int TCenikarForm::selectedRow() const {
@@ -642,6 +647,16 @@ bool TCenikarForm::event(QEvent* event) {
 }
 
 bool TCenikarForm::eventFilter(QObject* watched, QEvent* event) {
+    // A screen reader takes the list's current row for the control that has
+    // the focus, wherever the focus is. So the list has a current row only
+    // while it has the focus: it becomes the selected row when the focus
+    // comes back, and the selection stays as it was meanwhile.
+    if (watched == ui->ListBox1 && event->type() == QEvent::FocusOut) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else if (watched == ui->ListBox1 && event->type() == QEvent::FocusIn && selectedRow() >= 0) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(ui->ListBox1->model()->index(selectedRow(), 0),
+                                                        QItemSelectionModel::NoUpdate);
+    }
     if (watched == ui->ListBox1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // With no row selected, the first Down goes to the first tariff, not

@@ -172,3 +172,37 @@ TEST(EditorAccessibility, TheWindowIsAFrameAndTheOperatorBoxIsNamedByItsLabel) {
     editor.click("Uprav");
     editor.expectScriptDone();
 }
+
+// A screen reader takes a row that says it has the focus for the control
+// the user is on: only while the list has the focus does its selected row
+// say so, and coming back to the list goes on from that row.
+TEST(EditorAccessibility, NoRowClaimsTheFocusTheListHasNot) {
+    Editor editor(threeTariffs());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.form.get()));
+    // Read afresh each time: without a screen reader listening, Qt does not
+    // tell the list's accessible object that its rows were rebuilt.
+    auto focusedRows = [&editor] {
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(editor.list())));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(editor.list());
+        QList<int> rows;
+        for (int i = 0; i < list->childCount(); ++i) {
+            if (list->child(i)->state().focused) rows << i;
+        }
+        return rows;
+    };
+    editor.clickRow(1);
+    EXPECT_EQ(focusedRows(), QList<int>{1});
+    QWidget* version = editor.find<QWidget>("verze1");
+    version->setFocus();
+    EXPECT_EQ(focusedRows(), QList<int>{});
+    // Moved by its key while the focus is in the version box.
+    QTest::keyClick(version, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(editor.selectedRow(), 2);
+    EXPECT_EQ(focusedRows(), QList<int>{});
+    editor.list()->setFocus();
+    EXPECT_EQ(focusedRows(), QList<int>{2});
+    QTest::keyClick(editor.list(), Qt::Key_Up);
+    EXPECT_EQ(editor.selectedRow(), 1);
+    editor.expectScriptDone();
+}
