@@ -507,7 +507,7 @@ bool TCenikarForm::writeFile(const QString& name) {
         QString question = QStringLiteral("Uložením přes soubor %1 se ztratí:").arg(name);
         for (const QString& loss : losses) question += QStringLiteral("\n– ") + loss;
         question += QStringLiteral("\nPřesto uložit?");
-        switch (prompter_.choose(this, desktop::applicationTitle(), question, QStringLiteral("Uložit jako..."),
+        switch (prompter_.choose(this, desktop::applicationTitle(), question, QStringLiteral("&Uložit jako..."),
                                  Answer::No)) {
         case Answer::Yes: break;
         case Answer::Other: return saveAs();
