@@ -21,6 +21,9 @@ ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator
     if (strict) {
         events.onLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule,
                                      bool applied) { inspector.inspect(lineNumber, line, rule, applied); };
+        events.onSkippedLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule) {
+            inspector.skipped(lineNumber, line, rule);
+        };
     }
 
     tariffs::TariffList list(tariffs::CalculatorDefaults);

@@ -49,6 +49,7 @@ void StrictWarnings::inspect(std::size_t lineNumber, std::string_view line, tari
     const tariffs::LineRuleInfo& info = ruleInfo(rule);
     if (!applied) {
         warn(lineNumber, "\"" + keyword(info) + "\" line before the first provider line sets nothing");
+        explained_ = lineNumber;
         return;
     }
     if (info.kind == tariffs::ValueKind::Text) checkCutText(lineNumber, line, info);
@@ -75,8 +76,26 @@ void StrictWarnings::checkNearMiss(std::size_t lineNumber, std::string_view line
                 .toStdString();
         if (written.size() > tariffs::MaxTextLength) shown = "\u2026" + shown;
         warn(lineNumber, "line ignored: \"" + shown + "\" is not the keyword \"" + keyword(rule) + "\" (" + why + ")");
+        explained_ = lineNumber;
         return;
     }
+}
+
+void StrictWarnings::skipped(std::size_t lineNumber, std::string_view line, tariffs::LineRule rule) {
+    if (explained_ == lineNumber) return;
+    // Enough of the line to find it: at most 40 characters as the terminal
+    // shows them, a control character counting as the four of its \xNN.
+    constexpr qsizetype MostShown = 40;
+    QString shown;
+    std::size_t taken = 0;
+    for (; taken < line.size(); ++taken) {
+        const QString next = visibleText(line.substr(taken, 1));
+        if (shown.size() + next.size() > MostShown) break;
+        shown += next;
+    }
+    if (taken < line.size()) shown += QChar(u'\u2026');
+    const std::string what = rule == tariffs::LineRule::None ? "line ignored" : "text after the value ignored";
+    warn(lineNumber, what + ", dropped by a save in Cenikar: \"" + shown.toStdString() + "\"");
 }
 
 void StrictWarnings::checkBareLineFeeds(std::size_t lineNumber, std::string_view line) {

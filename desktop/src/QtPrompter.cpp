@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdlib>
 
@@ -67,6 +68,22 @@ Prompter::Answer QtPrompter::inform(QWidget* parent, const QString& title, const
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+Prompter::Answer QtPrompter::choose(QWidget* parent, const QString& title, const QString& text,
+                                    const QString& otherButton, Answer defaultAnswer) {
+    QMessageBox box(QMessageBox::Question, title, messageBoxText(text), QMessageBox::Yes | QMessageBox::No, parent);
+    QPushButton* other = box.addButton(otherButton, QMessageBox::ActionRole);
+    box.setEscapeButton(QMessageBox::No);
+    switch (defaultAnswer) {
+    case Answer::Yes: box.setDefaultButton(QMessageBox::Yes); break;
+    case Answer::Other: box.setDefaultButton(other); break;
+    default: box.setDefaultButton(QMessageBox::No); break;
+    }
+    box.exec();
+    giveActivationBack(parent);
+    if (box.clickedButton() == other) return Answer::Other;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
 }
 
 void QtPrompter::error(QWidget* parent, const QString& title, const QString& text) {

@@ -2,27 +2,34 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "editor/TCenikarForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolTip>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "ArrowGlyph.h"
+#include "EditorAccessibility.h"
 #include "FileTextValidator.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/FileNames.h"
 #include "desktop/ProgramFont.h"
+#include "desktop/SystemError.h"
 #include "desktop/WheelGuard.h"
 #include "editor/TPoplatky.h"
 #include "editor/TariffFileDialog.h"
@@ -77,8 +84,10 @@ private:
     QPointer<QWidget> over_;
 };
 
-QString openFailure(const QString& name) {
-    return QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name);
+using Answer = desktop::Prompter::Answer;
+
+QString openFailure(const QString& name, int code) {
+    return desktop::withSystemErrorReason(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name), code);
 }
 
 // What a save over a file that stopped being read at an error would lose.
@@ -102,7 +111,32 @@ QString saveFailure(const tariffs::WriteError& error, const QString& name) {
     const QString text = error.stage() == tariffs::WriteError::Stage::Create
                              ? QStringLiteral("Kritická chyba %1 - nelze otevřít soubor %2!")
                              : QStringLiteral("Kritická chyba %1 - nelze zapsat soubor %2!");
-    return text.arg(error.code()).arg(name);
+    return desktop::withSystemErrorReason(text.arg(error.code()).arg(name), error.code());
+}
+
+// The start of a line as the question before a save quotes it: at most 40
+// characters, control characters as blanks.
+QString quotedStart(std::string_view cp1250) {
+    constexpr qsizetype MostQuoted = 40;
+    QString text = desktop::fromCp1250(cp1250);
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) c = u' ';
+    }
+    if (text.size() > MostQuoted) text = text.left(MostQuoted) + QChar(u'\u2026');
+    return text;
+}
+
+QString cutTextsLoss(std::size_t count) {
+    if (count == 1) return QStringLiteral("konec 1 textu delšího než 255 znaků");
+    return QStringLiteral("konce %1 textů delších než 255 znaků").arg(count);
+}
+
+// Czech counts take one form for 1, another for 2 to 4, a third from 5 on.
+QString skippedLinesLoss(std::size_t count, std::size_t first, const QString& quoted) {
+    if (count == 1) return QStringLiteral("1 řádek, kterému program nerozumí (řádek %1: „%2“)").arg(first).arg(quoted);
+    const QString text = count <= 4 ? QStringLiteral("%1 řádky, kterým program nerozumí (první je řádek %2: „%3“)")
+                                    : QStringLiteral("%1 řádků, kterým program nerozumí (první je řádek %2: „%3“)");
+    return text.arg(count).arg(first).arg(quoted);
 }
 
 }  // namespace
@@ -133,7 +167,9 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
         arrow->setMouseTracking(true);
     }
     ui->ListBox1->setItemDelegate(new CompactRows(ui->ListBox1));
+    ui->ListBox1->installEventFilter(this);
     keepToFileText(*ui->verze1, prompter_);
+    installEditorAccessibility();
 
     OpenDialog1 = new TariffFileDialog(TariffFileDialog::Purpose::Open, QStringLiteral("Vyberte konfigurační soubor"),
                                        prompter_, this);
@@ -155,8 +191,34 @@ TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSetting
     connect(ui->Button1, &QPushButton::clicked, this, handler(&TCenikarForm::Button1Click));
     connect(ui->Button2, &QPushButton::clicked, this, handler(&TCenikarForm::Button2Click));
     connect(ui->Button3, &QPushButton::clicked, this, handler(&TCenikarForm::Button3Click));
+    addShortcuts();
 
     FormCreate();
+}
+
+void TCenikarForm::addShortcuts() {
+    // Each key does what its button does, and only while the button may be
+    // used; the buttons keep their texts, letters and places in the tab order.
+    const auto as = [](QAbstractButton* button) {
+        return [button] {
+            if (button->isEnabled()) button->click();
+        };
+    };
+    const auto add = [this](QKeySequence keys, QWidget* within, auto action) {
+        auto* shortcut = new QShortcut(keys, within);
+        // The list's key only while the list has the focus; the others
+        // wherever the focus is in the window.
+        shortcut->setContext(within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Up), this, as(ui->Nahoru));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Down), this, as(ui->Dolu));
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), this, as(ui->Button2));
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, as(ui->Button3));
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), this, as(ui->Button1));
+    add(QKeySequence(Qt::CTRL | Qt::Key_N), this, as(ui->Pridej));
+    add(QKeySequence(Qt::Key_Delete), ui->ListBox1, as(ui->Smaz));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
 }
 
 TCenikarForm::~TCenikarForm() = default;
@@ -174,16 +236,20 @@ void TCenikarForm::FormCreate() {
     version_ = tariffs::EditorStartVersion;
     // The file the calculator reads, whatever the letter case of its name;
     // a new "tarif.ini" only where there is none.
-    const std::optional<std::filesystem::path> found = tariffs::findTariffFile(".");
-    fileName_ = found ? QFile::decodeName(found->filename().c_str())
-                      : QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size());
+    const std::optional<std::filesystem::path> existing = tariffs::findTariffFile(".");
+    fileName_ = existing ? QFile::decodeName(existing->filename().c_str())
+                         : QString::fromLatin1(tariffs::EditorFileName.data(), tariffs::EditorFileName.size());
     ReadPlan plan;
+    ReadFindings found;
+    std::optional<tariffs::FileStamp> stamp;
     try {
         plan = planRead(fileName_);
-        tariffs::readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options);
+        // Taken before the read: a change while it runs shows as a change.
+        stamp = tariffs::stampFile(desktop::filePath(fileName_));
+        tariffs::readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options, eventsInto(found));
         setCaption(fileName_);
-    } catch (const tariffs::OpenError&) {
-        desktop::fatalError(prompter_, this, openFailure(fileName_));
+    } catch (const tariffs::OpenError& error) {
+        desktop::fatalError(prompter_, this, openFailure(fileName_, error.code()));
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
         // shown, and the window remembers that it holds only part of the file.
@@ -193,9 +259,36 @@ void TCenikarForm::FormCreate() {
     // Nothing of the user's is unsaved yet; a partly read file is kept safe
     // by the question before a save over it.
     saved_ = true;
-    rememberRead(fileName_, plan.loss);
+    holdFile(fileName_, plan, found, stamp);
     refreshList();
     showVersion();
+    warnAboutCutTexts(fileName_, found);
+}
+
+tariffs::ReaderEvents TCenikarForm::eventsInto(ReadFindings& found) {
+    tariffs::ReaderEvents events;
+    events.onCutText = [&found](std::size_t line, tariffs::LineRule) {
+        if (found.cutTexts++ == 0) found.firstCut = line;
+    };
+    events.onSkippedLine = [&found](std::size_t line, std::string_view text, tariffs::LineRule) {
+        if (found.skippedLines++ == 0) {
+            found.firstSkipped = line;
+            // Enough to quote, and to tell that there is more.
+            found.firstSkippedText = text.substr(0, 41);
+        }
+    };
+    return events;
+}
+
+void TCenikarForm::warnAboutCutTexts(const QString& name, const ReadFindings& found) {
+    if (found.cutTexts == 0) return;
+    const QString where =
+        (found.cutTexts == 1 ? QStringLiteral("na řádku %1") : QStringLiteral("na řádcích %1 a dalších"))
+            .arg(found.firstCut);
+    prompter_.warning(
+        this, desktop::applicationTitle(),
+        QStringLiteral("Soubor %1 obsahuje %2 text delší než 255 znaků; program z něj zná jen prvních 255.")
+            .arg(name, where));
 }
 
 TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
@@ -228,12 +321,42 @@ TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
     return plan;
 }
 
-void TCenikarForm::rememberRead(const QString& name, const std::optional<QString>& loss) {
-    if (loss) {
-        partial_ = PartialRead{desktop::filePath(name), *loss};
-    } else {
-        partial_.reset();
+void TCenikarForm::holdFile(const QString& name, const ReadPlan& plan, const ReadFindings& found,
+                            const std::optional<tariffs::FileStamp>& stamp) {
+    held_ = HeldFile{desktop::filePath(name), stamp, plan.options.lfEndsLines, plan.loss, found};
+    noticedChange_.reset();
+    noticedGone_ = false;
+}
+
+bool TCenikarForm::isHeldFile(const std::filesystem::path& target) const {
+    namespace fs = std::filesystem;
+    if (held_.path.empty()) return false;
+    std::error_code ignored;
+    // The same name, also when the file is gone or another program put a new
+    // file in its place.
+    if (fs::absolute(held_.path, ignored).lexically_normal() == fs::absolute(target, ignored).lexically_normal()) {
+        return true;
     }
+    if (fs::equivalent(held_.path, target, ignored)) return true;
+    // The file as it was read, under another name that leads to it.
+    struct stat info {};
+    return held_.stamp && ::stat(target.c_str(), &info) == 0 && info.st_dev == held_.stamp->device &&
+           info.st_ino == held_.stamp->inode;
+}
+
+QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) const {
+    QStringList losses;
+    if (!isHeldFile(target)) return losses;
+    if (held_.partLoss) losses << *held_.partLoss;
+    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path) != tariffs::FileChange::Same) {
+        losses << QStringLiteral("změny, které v souboru mezitím udělal jiný program");
+    }
+    const ReadFindings& found = held_.found;
+    if (found.cutTexts > 0) losses << cutTextsLoss(found.cutTexts);
+    if (found.skippedLines > 0) {
+        losses << skippedLinesLoss(found.skippedLines, found.firstSkipped, quotedStart(found.firstSkippedText));
+    }
+    return losses;
 }
 
 void TCenikarForm::ListBox1Click() {
@@ -274,8 +397,12 @@ void TCenikarForm::PridejClick() {
         saved_ = false;
     }
     refreshList();
-    // Show the user where the new tariff went.
-    if (confirmed) ui->ListBox1->scrollToBottom();
+    if (confirmed) {
+        // The new tariff is the one the user works on next: selected, in
+        // sight, and the row buttons ready for it.
+        selectRow(static_cast<int>(list_.count()) - 1);
+        ListBox1Click();
+    }
 }
 
 void TCenikarForm::SmazClick() {
@@ -284,8 +411,9 @@ void TCenikarForm::SmazClick() {
     const tariffs::Tarifs& tariff = list_.seek(static_cast<std::size_t>(row));
     const QString question =
         QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffs::tariffLabel(tariff)));
-    if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::Yes) ==
-        desktop::Prompter::Answer::Yes) {
+    // "Ne" is the default: there is no undo, and Delete followed by Enter
+    // must not delete at once.
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::No) == Answer::Yes) {
         list_.removeAt(static_cast<std::size_t>(row));
         saved_ = false;
     }
@@ -327,30 +455,36 @@ void TCenikarForm::Button1Click() {
     tariffs::TariffList fresh(tariffs::EditorDefaults);
     std::string version = version_;
     ReadPlan plan;
+    ReadFindings found;
+    std::optional<tariffs::FileStamp> stamp;
     try {
         plan = planRead(name);
-        tariffs::readTariffFile(desktop::filePath(name), fresh, version, plan.options);
-    } catch (const tariffs::OpenError&) {
-        prompter_.error(this, desktop::applicationTitle(), openFailure(name));
+        stamp = tariffs::stampFile(desktop::filePath(name));
+        tariffs::readTariffFile(desktop::filePath(name), fresh, version, plan.options, eventsInto(found));
+    } catch (const tariffs::OpenError& error) {
+        prompter_.error(this, desktop::applicationTitle(), openFailure(name, error.code()));
         return;
     }
     list_ = std::move(fresh);
     version_ = std::move(version);
     fileName_ = name;
     saved_ = true;
-    rememberRead(fileName_, plan.loss);
+    holdFile(fileName_, plan, found, stamp);
     setCaption(fileName_);
     refreshList();
     showVersion();
+    warnAboutCutTexts(fileName_, found);
 }
 
 void TCenikarForm::Button2Click() { writeFile(fileName_); }
 
-void TCenikarForm::Button3Click() {
-    if (prompter_.exec(*SaveDialog1) != QDialog::Accepted) return;
+void TCenikarForm::Button3Click() { saveAs(); }
+
+bool TCenikarForm::saveAs() {
+    if (prompter_.exec(*SaveDialog1) != QDialog::Accepted) return false;
     const QString name = SaveDialog1->chosenFile();
-    if (name.isEmpty()) return;
-    writeFile(name);
+    if (name.isEmpty()) return false;
+    return writeFile(name);
 }
 
 bool TCenikarForm::FormCloseQuery() { return settleUnsavedChanges(); }
@@ -366,18 +500,24 @@ bool TCenikarForm::settleUnsavedChanges() {
 }
 
 bool TCenikarForm::writeFile(const QString& name) {
-    std::error_code ignored;
-    if (partial_ && std::filesystem::equivalent(partial_->file, desktop::filePath(name), ignored)) {
-        const QString question = QStringLiteral("Soubor %1 %2 Přesto uložit?").arg(name, partial_->loss);
-        if (prompter_.confirm(this, desktop::applicationTitle(), question, desktop::Prompter::Answer::No) !=
-            desktop::Prompter::Answer::Yes) {
-            return false;
+    const std::filesystem::path target = desktop::filePath(name);
+    // One question for everything the save would lose, which keeps the file
+    // unless the user insists.
+    if (const QStringList losses = lossesOfSaveOver(target); !losses.isEmpty()) {
+        QString question = QStringLiteral("Uložením přes soubor %1 se ztratí:").arg(name);
+        for (const QString& loss : losses) question += QStringLiteral("\n– ") + loss;
+        question += QStringLiteral("\nPřesto uložit?");
+        switch (prompter_.choose(this, desktop::applicationTitle(), question, QStringLiteral("&Uložit jako..."),
+                                 Answer::No)) {
+        case Answer::Yes: break;
+        case Answer::Other: return saveAs();
+        default: return false;
         }
     }
     const std::string bytes =
         tariffs::writeTariffs(list_, version_, settings_.decimalSeparator(), settings_.stamp(clock_()));
     try {
-        tariffs::saveFile(desktop::filePath(name), bytes, *saveIo_);
+        tariffs::saveFile(target, bytes, *saveIo_);
     } catch (const tariffs::WriteError& error) {
         // The file on disk is untouched; the changes stay in the window.
         saved_ = false;
@@ -386,8 +526,72 @@ bool TCenikarForm::writeFile(const QString& name) {
     }
     fileName_ = name;
     saved_ = true;
-    partial_.reset();
+    // The new file holds the list and nothing else, so a save over it loses
+    // nothing until another program changes it.
+    held_ = HeldFile{target, tariffs::stampFile(target), false, std::nullopt, {}};
+    noticedChange_.reset();
+    noticedGone_ = false;
     setCaption(fileName_);
+    return true;
+}
+
+void TCenikarForm::FormActivate() {
+    // Not while a question or a dialog is up: the window is activated again
+    // when it goes.
+    if (checkingFile_ || QApplication::activeModalWidget() || !held_.stamp) return;
+    tariffs::FileStamp now;
+    const tariffs::FileChange change = tariffs::compareFile(*held_.stamp, held_.path, &now);
+    if (change == tariffs::FileChange::Same) return;
+    const QScopedValueRollback busy(checkingFile_, true);
+    if (change == tariffs::FileChange::Gone) {
+        std::error_code ignored;
+        // Still there but unreadable: nothing to offer and nothing to say;
+        // a save will ask.
+        if (std::filesystem::exists(held_.path, ignored) || noticedGone_) return;
+        noticedGone_ = true;
+        noticedChange_.reset();
+        // The tariffs now live only in the window.
+        saved_ = false;
+        prompter_.warning(this, desktop::applicationTitle(),
+                          QStringLiteral("Soubor %1 už neexistuje: jiný program ho smazal nebo přejmenoval. Tarify "
+                                         "zůstávají v okně; uložením se soubor vytvoří znovu.")
+                              .arg(fileName_));
+        return;
+    }
+    noticedGone_ = false;
+    if (noticedChange_ && noticedChange_->size == now.size && noticedChange_->hash == now.hash) return;
+    noticedChange_ = now;
+    // The user's own changes are not thrown away for another program's; the
+    // question before a save tells what the save would lose.
+    if (!saved_) return;
+    tariffs::TariffList fresh(tariffs::EditorDefaults);
+    std::string version = version_;
+    ReadFindings found;
+    if (!readAgainInFull(fresh, version, found)) return;
+    const QString question = QStringLiteral("Soubor %1 byl změněn jiným programem. Načíst ho znovu?").arg(fileName_);
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::Yes) != Answer::Yes) return;
+    list_ = std::move(fresh);
+    version_ = std::move(version);
+    saved_ = true;
+    held_ = HeldFile{held_.path, now, held_.lfEndsLines, std::nullopt, found};
+    noticedChange_.reset();
+    refreshList();
+    showVersion();
+    warnAboutCutTexts(fileName_, found);
+}
+
+bool TCenikarForm::readAgainInFull(tariffs::TariffList& list, std::string& version, ReadFindings& found) const {
+    tariffs::ReadFileOptions options = readOptions();
+    // A file that went meanwhile is not made again.
+    options.createIfMissing = false;
+    options.lfEndsLines = held_.lfEndsLines;
+    try {
+        const tariffs::FileShape shape = tariffs::examineTariffFile(held_.path, options);
+        if (shape.holdsNul || (shape.lfEnded && !options.lfEndsLines)) return false;
+        tariffs::readTariffFile(held_.path, list, version, options, eventsInto(found));
+    } catch (const std::exception&) {
+        return false;
+    }
     return true;
 }
 
@@ -406,8 +610,13 @@ void TCenikarForm::refreshList() {
 
 void TCenikarForm::selectRow(int row) {
     const QSignalBlocker quiet(ui->ListBox1);
-    ui->ListBox1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    ui->ListBox1->scrollToItem(ui->ListBox1->item(row));
+    const QModelIndex index = ui->ListBox1->model()->index(row, 0);
+    ui->ListBox1->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    // The current row goes with the focus (see eventFilter).
+    if (ui->ListBox1->hasFocus()) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    }
+    ui->ListBox1->scrollTo(index);
 }
 
 int TCenikarForm::selectedRow() const {
@@ -426,6 +635,39 @@ void TCenikarForm::setCaption(const QString& name) {
 
 tariffs::ReadFileOptions TCenikarForm::readOptions() const {
     return {.decimalSeparator = settings_.decimalSeparator(), .createIfMissing = true, .regularFileOnly = true};
+}
+
+bool TCenikarForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        // Once the activation is through: a question may come of it.
+        QMetaObject::invokeMethod(
+            this, [this] { desktop::runHandler(prompter_, this, [this] { FormActivate(); }); }, Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
+}
+
+bool TCenikarForm::eventFilter(QObject* watched, QEvent* event) {
+    // A screen reader takes the list's current row for the control that has
+    // the focus, wherever the focus is. So the list has a current row only
+    // while it has the focus: it becomes the selected row when the focus
+    // comes back, and the selection stays as it was meanwhile.
+    if (watched == ui->ListBox1 && event->type() == QEvent::FocusOut) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else if (watched == ui->ListBox1 && event->type() == QEvent::FocusIn && selectedRow() >= 0) {
+        ui->ListBox1->selectionModel()->setCurrentIndex(ui->ListBox1->model()->index(selectedRow(), 0),
+                                                        QItemSelectionModel::NoUpdate);
+    }
+    if (watched == ui->ListBox1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // With no row selected, the first Down goes to the first tariff, not
+        // past it to the second; the user's selection, as with the mouse.
+        if (key->key() == Qt::Key_Down && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            selectedRow() < 0 && ui->ListBox1->count() > 0) {
+            ui->ListBox1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TCenikarForm::closeEvent(QCloseEvent* event) {

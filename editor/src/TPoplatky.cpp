@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "editor/TPoplatky.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -9,6 +10,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "EditorAccessibility.h"
 #include "FileTextValidator.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
@@ -62,6 +64,11 @@ TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
 
+    // A screen reader names the operator box, its edit field and its list
+    // after the label, whatever is typed in it.
+    installEditorAccessibility();
+    ui->Oper->lineEdit()->setAccessibleName(ui->Oper->accessibleName());
+    ui->Oper->view()->setAccessibleName(ui->Oper->accessibleName());
     // Whatever the user types is what the list shows and the file keeps.
     ui->Oper->setCompleter(nullptr);
     keepToFileText(*ui->Oper->lineEdit(), prompter_);

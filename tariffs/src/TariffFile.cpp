@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <random>
 #include <system_error>
+#include <vector>
 
 #include "tariffs/Errors.h"
 
@@ -259,6 +261,14 @@ int SaveIo::fchown(int fd, unsigned owner, unsigned group) {
 int SaveIo::close(int fd) { return ::close(fd); }
 int SaveIo::rename(const char* from, const char* to) { return ::rename(from, to); }
 int SaveIo::unlink(const char* path) { return ::unlink(path); }
+long SaveIo::flistxattr(int fd, char* names, unsigned long size) { return ::flistxattr(fd, names, size); }
+long SaveIo::fgetxattr(int fd, const char* name, void* value, unsigned long size) {
+    return ::fgetxattr(fd, name, value, size);
+}
+int SaveIo::fsetxattr(int fd, const char* name, const void* value, unsigned long size, int flags) {
+    return ::fsetxattr(fd, name, value, size, flags);
+}
+int SaveIo::fremovexattr(int fd, const char* name) { return ::fremovexattr(fd, name); }
 
 SaveIo& systemSaveIo() {
     static SaveIo io;
@@ -280,6 +290,67 @@ int writeAll(SaveIo& io, int fd, std::string_view bytes) {
         if (written == 0) return EIO;
         data += written;
         left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// The access-control list as the file system keeps it.
+constexpr std::string_view AccessAcl = "system.posix_acl_access";
+
+// What a save carries over from the old file besides owner, group and mode:
+// the access-control list and the user's own attributes. Others (a security
+// label, say) are the system's to set.
+bool carriedOver(std::string_view name) { return name == AccessAcl || name.starts_with("user."); }
+
+// The names of the file's extended attributes; empty where the file system
+// keeps none. 0, or the error code.
+int attributeNames(SaveIo& io, int fd, std::vector<std::string>& names) {
+    names.clear();
+    for (;;) {
+        const long size = io.flistxattr(fd, nullptr, 0);
+        if (size < 0) return errno == ENOTSUP ? 0 : errno;
+        std::string list(static_cast<std::size_t>(size), '\0');
+        const long got = size == 0 ? 0 : io.flistxattr(fd, list.data(), list.size());
+        if (got < 0 && errno == ERANGE) continue;  // an attribute came meanwhile
+        if (got < 0) return errno;
+        list.resize(static_cast<std::size_t>(got));
+        for (std::size_t start = 0; start < list.size();) {
+            const std::size_t end = list.find('\0', start);
+            const std::size_t stop = end == std::string::npos ? list.size() : end;
+            if (stop > start) names.emplace_back(list, start, stop - start);
+            start = stop + 1;
+        }
+        return 0;
+    }
+}
+
+// Gives the new file the old one's access-control list and user.* attributes,
+// and takes away a list the new file inherited from the folder's default
+// that the old file did not have. 0, or the error code of the first call
+// that failed.
+int carryAttributesOver(SaveIo& io, int from, int to) {
+    std::vector<std::string> old;
+    if (const int code = attributeNames(io, from, old)) return code;
+    bool oldAcl = false;
+    for (const std::string& name : old) {
+        if (!carriedOver(name)) continue;
+        oldAcl = oldAcl || name == AccessAcl;
+        std::string value;
+        long got = 0;
+        do {
+            const long size = io.fgetxattr(from, name.c_str(), nullptr, 0);
+            if (size < 0) return errno;
+            value.assign(static_cast<std::size_t>(size), '\0');
+            got = size == 0 ? 0 : io.fgetxattr(from, name.c_str(), value.data(), value.size());
+        } while (got < 0 && errno == ERANGE);
+        if (got < 0) return errno;
+        if (io.fsetxattr(to, name.c_str(), value.data(), static_cast<unsigned long>(got), 0) != 0) return errno;
+    }
+    if (oldAcl) return 0;
+    std::vector<std::string> fresh;
+    if (const int code = attributeNames(io, to, fresh)) return code;
+    for (const std::string& name : fresh) {
+        if (name == AccessAcl && io.fremovexattr(to, name.c_str()) != 0) return errno;
     }
     return 0;
 }
@@ -363,6 +434,17 @@ void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
             discard();
             return rewriteInPlace(path, target, bytes, io);
         }
+        // So do its access-control list and attributes: without them the
+        // users the list names lose their access, and the list's mask would
+        // end up as the group's bits. Where they cannot be carried over (a
+        // file system without them, a file we may not read), the file itself
+        // keeps them.
+        const Descriptor old(::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (old.get() < 0 || carryAttributesOver(io, old.get(), fd) != 0) {
+            discard();
+            return rewriteInPlace(path, target, bytes, io);
+        }
+        // After the list: the group's bits are its mask, and stay as they were.
         if (io.fchmod(fd, existing.st_mode & 07777) != 0) fail(errno, true);
     }
     if (const int code = writeAll(io, fd, bytes)) fail(code, true);

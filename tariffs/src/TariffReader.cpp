@@ -102,6 +102,13 @@ std::string_view textFrom(std::string_view line, std::size_t column) {
     return line.substr(column - 1, MaxTextLength);
 }
 
+// Whether anything but blanks stands in the text.
+bool holdsMore(std::string_view text) { return text.find_first_not_of(" \t") != std::string_view::npos; }
+
+// The start of the header line the editor writes at the top of every file
+// ("// Generováno z Cenikar "), whatever its version, date and time.
+constexpr std::string_view WritersHeader = "// Generov\xE1no z Cenikar ";
+
 // The characters from the 1-based column up to the first blank.
 std::string_view tokenFrom(std::string_view line, std::size_t column) {
     if (column - 1 >= line.size()) return {};
@@ -139,18 +146,44 @@ void TariffReader::line(std::string_view text) {
     ++lineNumber_;
     const LineRuleInfo* info = findRule(text);
     bool applied = false;
+    tailIgnored_ = false;
     if (info) applied = apply(*info, text);
-    if (events_.onLine) events_.onLine(lineNumber_, text, info ? info->rule : LineRule::None, applied);
+    const LineRule rule = info ? info->rule : LineRule::None;
+    if (events_.onLine) events_.onLine(lineNumber_, text, rule, applied);
+    if (events_.onSkippedLine && skipped(info, text, applied)) events_.onSkippedLine(lineNumber_, text, rule);
+}
+
+std::string_view TariffReader::text(const LineRuleInfo& info, std::string_view line) const {
+    if (events_.onCutText && line.size() >= info.valueColumn && line.size() - (info.valueColumn - 1) > MaxTextLength) {
+        events_.onCutText(lineNumber_, info.rule);
+    }
+    return textFrom(line, info.valueColumn);
+}
+
+bool TariffReader::skipped(const LineRuleInfo* info, std::string_view line, bool applied) {
+    if (info) return !applied || tailIgnored_;
+    // The writer's first two lines say who wrote the file and when; every
+    // save writes them anew.
+    if (lineNumber_ == 1 && line.starts_with(WritersHeader)) {
+        writersHeader_ = true;
+        return false;
+    }
+    if (lineNumber_ == 2 && writersHeader_ && line.starts_with("//")) return false;
+    const std::size_t last = line.find_last_not_of(" \t");
+    if (last == std::string_view::npos) return false;  // an empty line
+    const std::string_view meant = line.substr(0, last + 1);
+    // The writer's end of a tariff and end of the file.
+    return meant != "konec" && meant != ".";
 }
 
 bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     switch (info.rule) {
     case LineRule::Provider:
-        list_.append().provider = textFrom(text, info.valueColumn);
+        list_.append().provider = this->text(info, text);
         haveCurrent_ = true;
         return true;
     case LineRule::Version:
-        version_ = textFrom(text, info.valueColumn);
+        version_ = this->text(info, text);
         if (events_.onVersion) events_.onVersion(version_);
         return true;
     default: break;
@@ -159,20 +192,28 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     if (!haveCurrent_) return false;
     Tarifs& tariff = list_.current();
     switch (info.rule) {
-    case LineRule::TariffName: tariff.name = textFrom(text, info.valueColumn); break;
+    case LineRule::TariffName: tariff.name = this->text(info, text); break;
     case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
     case LineRule::FaxFee: tariff.faxFee = number(textFrom(text, info.valueColumn)); break;
     case LineRule::DataFee: tariff.dataFee = number(textFrom(text, info.valueColumn)); break;
     case LineRule::FirstFreeMinutes: tariff.firstFreeMinutes = number(textFrom(text, info.valueColumn)); break;
     case LineRule::MinimumCharge: tariff.minimumCharge = number(textFrom(text, info.valueColumn)); break;
-    case LineRule::AllMinutesFree: tariff.allMinutesFree = true; break;
+    case LineRule::AllMinutesFree:
+        tariff.allMinutesFree = true;
+        tailIgnored_ = holdsMore(text.substr(info.prefix.size()));
+        break;
     default: {
         // A rate and its free minutes: the second number starts just after
         // the single blank that ends the first.
         ZoneRate& zone = tariff.zone(zoneOf(info.rule));
         const std::string_view rate = tokenFrom(text, info.valueColumn);
         zone.rate = number(rate);
-        zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
+        const std::size_t freeColumn = info.valueColumn + rate.size() + 1;
+        const std::string_view freeMinutes = tokenFrom(text, freeColumn);
+        zone.freeMinutes = number(freeMinutes);
+        // What follows the blank after the second number is read by no one.
+        const std::size_t rest = freeColumn + freeMinutes.size();  // 0-based, past that blank
+        tailIgnored_ = rest < text.size() && holdsMore(text.substr(rest));
         break;
     }
     }

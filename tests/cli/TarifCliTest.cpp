@@ -135,18 +135,31 @@ TEST(TarifCliCheck, StrictReportsWhatTheReaderIgnores) {
         {"strict.ini",
          1,
          ": 2 tariffs, data version 3",
-         {":3: warning: \"sluzba telefon\" line before the first provider line sets nothing",
+         {":1: warning: line ignored, dropped by a save in Cenikar: \"// Ceník\"",
+          ":3: warning: \"sluzba telefon\" line before the first provider line sets nothing",
           ":5: warning: line ignored: \"Tarif\" is not the keyword \"tarif\" (different case)",
           ":6: warning: line ignored: \" sazba JTS\" is not the keyword \"sazba JTS\" (leading blank)",
           ":7: warning: line ignored: \"\\x09SAZBA JTS-mimo\" is not the keyword \"sazba JTS-mimo\" (leading blank, "
           "different case)",
           ":8: warning: the provider is 300 bytes long; only its first 255 are read"}},
+        // What a save in the editor would drop, each line once, quoted up to
+        // 40 characters; the editor's own header lines are not among it.
+        {"dropped.ini",
+         1,
+         ": 1 tariff, data version 4",
+         {":6: warning: text after the value ignored, dropped by a save in Cenikar: \"sazba JTS 5 20 "
+          "pozn\"",
+          ":7: warning: line ignored, dropped by a save in Cenikar: \"poznámka, která je delší než "
+          "čtyřicet zn…\""}},
         {"lf-only.ini",
          1,
          ": 1 tariff, data version neudáno",
          {":1: warning: 3 line ends are LF alone and do not end lines; tariff files end their lines with CR LF"}},
-        // Files as the editor writes them have nothing to warn about.
-        {"examples.ini", 0, ": 4 tariffs, data version září 2000", {}},
+        // A comment of its own is dropped by a save in the editor.
+        {"examples.ini",
+         1,
+         ": 4 tariffs, data version září 2000",
+         {":1: warning: line ignored, dropped by a save in Cenikar: \"// Zkušební ceník\""}},
         {"quoting.ini", 0, ": 1 tariff, data version 1", {}},
     };
     for (const Case& test : cases) {

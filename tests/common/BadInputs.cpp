@@ -66,6 +66,16 @@ Outcome noticed(Outcome outcome, Outcome::Notice notice) {
     return outcome;
 }
 
+Outcome cutting(Outcome outcome, std::size_t texts) {
+    outcome.cutTexts = texts;
+    return outcome;
+}
+
+Outcome dropping(Outcome outcome) {
+    outcome.dropsLines = true;
+    return outcome;
+}
+
 Outcome cannotOpen(int code) {
     Outcome outcome;
     outcome.kind = Outcome::Kind::CannotOpen;
@@ -78,7 +88,7 @@ std::vector<Case> makeCatalogue() {
     return {
         // Lines ended by LF alone: the whole file is one line, a provider line.
         {"lf-only.ini", noticed(reads(1), Outcome::Notice::LfEnded)},
-        {"garbage.bin", noticed(reads(0), Outcome::Notice::NulBytes)},
+        {"garbage.bin", dropping(noticed(reads(0), Outcome::Notice::NulBytes))},
         {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4,
                                             std::string("1\0"
                                                         "5",
@@ -89,8 +99,8 @@ std::vector<Case> makeCatalogue() {
         {"lone-plus.ini", malformed(1, std::nullopt, 3, "+")},
         {"megabyte-number.ini", malformed(1, "10 MB", 4, std::string(TextLimit, '9') + "\x85"), Source::Generated,
          megabyteNumber},
-        {"megabyte-of-blanks.ini", reads(1), Source::Generated, megabyteOfBlanks},
-        {"long-texts.ini", reads(1, longCzechText().substr(0, TextLimit)), Source::Generated, longTexts},
+        {"megabyte-of-blanks.ini", dropping(reads(1)), Source::Generated, megabyteOfBlanks},
+        {"long-texts.ini", cutting(reads(1, longCzechText().substr(0, TextLimit)), 3), Source::Generated, longTexts},
         {"tarif.ini", cannotOpen(EISDIR), Source::Folder},
     };
 }

@@ -36,6 +36,11 @@ struct Outcome {
     int code = 0;
     // What the windowed programs say about the file before they read it.
     enum class Notice { None, LfEnded, NulBytes } notice = Notice::None;
+    // What a save in the editor would not keep, read in full: texts cut to
+    // their first 255 characters (the editor warns about them once read),
+    // and lines no rule reads. The editor asks before such a save.
+    std::size_t cutTexts = 0;
+    bool dropsLines = false;
 };
 
 struct Case {

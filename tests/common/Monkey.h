@@ -68,6 +68,11 @@ public:
         answer(dice_.pick(std::vector<Answer>{Answer::Yes, Answer::No, Answer::Cancel}));
         return ScriptedPrompter::inform(parent, title, text);
     }
+    Answer choose(QWidget* parent, const QString& title, const QString& text, const QString& otherButton,
+                  Answer defaultAnswer) override {
+        answer(dice_.pick(std::vector<Answer>{Answer::Yes, Answer::No, Answer::Other}));
+        return ScriptedPrompter::choose(parent, title, text, otherButton, defaultAnswer);
+    }
     // The monkey brings about error boxes and warnings as a user does.
     void error(QWidget* parent, const QString& title, const QString& text) override {
         expectError();

@@ -14,13 +14,13 @@
 #include <random>
 #include <string>
 
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, removed with everything in it afterwards;
+// in the system's temporary folder unless another is named.
 class TemporaryFolder {
 public:
-    TemporaryFolder() {
+    explicit TemporaryFolder(const std::filesystem::path& under = std::filesystem::temp_directory_path()) {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("hovorix-test-" + std::to_string(random()) + std::to_string(random()));
+        path_ = under / ("hovorix-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TemporaryFolder() {

@@ -351,8 +351,11 @@ class Program:
 
     def x_windows(self, title_regex):
         """The X11 ids of the program's visible windows whose title matches, at once."""
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid),
-                                 "--name", title_regex], capture_output=True, text=True)
+        # By the process alone: given a name as well, xdotool's search takes a
+        # window that meets either condition, another program's window of
+        # the same title among them. The title is checked below.
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.pid)],
+                                capture_output=True, text=True)
         found = []
         for wid in result.stdout.split():
             title = subprocess.run(["xdotool", "getwindowname", wid], capture_output=True, text=True).stdout
@@ -433,3 +436,36 @@ def _report_failure(kind, value, tb):
 
 
 sys.excepthook = _report_failure
+
+
+# --- message boxes ---------------------------------------------------------------------
+
+def message_box(program, text, timeout=TIMEOUT):
+    """The program's showing message box with exactly this text."""
+    def probe():
+        for window in program.windows():
+            if window.getRoleName() == "alert" and has_state(window, pyatspi.STATE_SHOWING):
+                if any(role(n) == "label" and n.name == text for n in descendants(window)):
+                    return window
+        return None
+    return wait_for(f"the box '{text[:60]}…'", probe, timeout)
+
+
+def showing_boxes(program):
+    """The texts of the program's message boxes now showing."""
+    texts = []
+    for window in program.windows():
+        try:
+            if window.getRoleName() == "alert" and has_state(window, pyatspi.STATE_SHOWING):
+                texts += [n.name for n in descendants(window) if role(n) == "label" and n.name]
+        except Exception:
+            pass
+    return texts
+
+
+def press_enter_in(program, box, title_regex):
+    """Enter in the box, as a hurried user answers: its default button."""
+    program.focus(title_regex)
+    settle()  # the box takes the keyboard once it is up
+    key("Return")
+    wait_for("the box to close", lambda: not has_state(box, pyatspi.STATE_SHOWING))

@@ -20,6 +20,17 @@ void scriptNotice(ScriptedPrompter& prompter, const Outcome& outcome) {
     if (outcome.notice == Outcome::Notice::LfEnded) prompter.answer(Answer::No);
 }
 
+// The one file of the catalogue that cannot be opened is a folder.
+const QString CannotOpenFolder =
+    QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\nJe to složka, ne soubor.");
+
+// The warning after reading a file whose texts were cut, from its first line on.
+QString cutWarning(const QString& name) {
+    return QStringLiteral(
+               "Soubor %1 obsahuje na řádcích 1 a dalších text delší než 255 znaků; program z něj zná jen prvních 255.")
+        .arg(name);
+}
+
 void expectShortTexts(const ScriptedPrompter& prompter) {
     for (const auto& interaction : prompter.interactions()) {
         EXPECT_LE(interaction.text.size(), 300) << interaction.text.left(300).toStdString();
@@ -42,6 +53,7 @@ TEST(BadInput, OpenShowsTheFileOrLeavesEverythingAsItWas) {
         // A folder is no file to choose: the dialog goes into it.
         scriptNotice(editor.prompter, expected);
         if (expected.kind == Outcome::Kind::MalformedNumber) editor.prompter.expectError(messageOf(expected));
+        if (expected.cutTexts > 0) editor.prompter.expectWarning(cutWarning(name));
         editor.chooseFile(name);
         editor.click("Button1");
         expectShortTexts(editor.prompter);
@@ -65,9 +77,10 @@ TEST(BadInput, OpenShowsTheFileOrLeavesEverythingAsItWas) {
         EXPECT_EQ(editor.form->isPartlyRead(), expected.notice != Outcome::Notice::None);
         const hovorix::tariffs::TariffList read = editor.form->tariffs();
 
-        // Saved (over a partly read file only when the user insists) and
-        // read again, the tariffs are what the window showed.
-        if (editor.form->isPartlyRead()) editor.prompter.answer(Answer::Yes);
+        // Saved (over a file a save would not keep in full only when the user
+        // insists) and read again, the tariffs are what the window showed.
+        const bool asks = editor.form->isPartlyRead() || expected.dropsLines || expected.cutTexts > 0;
+        if (asks) editor.prompter.answer(Answer::Yes);
         editor.click("Button2");
         hovorix::tariffs::TariffList again(hovorix::tariffs::EditorDefaults);
         std::string version;
@@ -89,11 +102,10 @@ TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
         ScriptedPrompter prompter;
         const Outcome& expected = c.outcome;
         const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
-        if (expected.kind == Outcome::Kind::CannotOpen) {
-            prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!"));
-        }
+        if (expected.kind == Outcome::Kind::CannotOpen) prompter.expectError(CannotOpenFolder);
         scriptNotice(prompter, expected);
         if (malformed) prompter.expectError(messageOf(expected));
+        if (expected.cutTexts > 0) prompter.expectWarning(cutWarning(QStringLiteral("tarif.ini")));
         std::unique_ptr<TCenikarForm> form;
         try {
             form = std::make_unique<TCenikarForm>(prompter, czechSettings());
@@ -101,8 +113,7 @@ TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
         expectShortTexts(prompter);
         if (expected.kind == Outcome::Kind::CannotOpen) {
             EXPECT_EQ(form, nullptr);
-            EXPECT_EQ(prompter.errors(),
-                      QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
+            EXPECT_EQ(prompter.errors(), QStringList{CannotOpenFolder});
             continue;
         }
         ASSERT_NE(form, nullptr);
@@ -113,5 +124,6 @@ TEST(BadInput, StartUpListsWhatWasReadOrEnds) {
         EXPECT_TRUE(form->isSaved());
         EXPECT_EQ(form->isPartlyRead(), malformed || expected.notice != Outcome::Notice::None);
         EXPECT_TRUE(prompter.unexpected().isEmpty());
+        EXPECT_TRUE(prompter.allAnswersUsed());
     }
 }

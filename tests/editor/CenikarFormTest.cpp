@@ -105,21 +105,26 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
     struct Case {
         const char* what;
         void (*prepare)(const fs::path& folder);
+        QString reason;  // the message's second line
     };
     const Case cases[] = {
-        {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); }},
+        {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); },
+         "Je to složka, ne soubor."},
         {"a link into a missing folder",
-         [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); }},
-        {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); }},
+         [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); },
+         "Soubor neexistuje."},
+        {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); },
+         "Chyba 22."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         WorkFolder folder;
         c.prepare(folder.path());
         ScriptedPrompter prompter;
-        prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!"));
+        const QString message = QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\n") + c.reason;
+        prompter.expectError(message);
         EXPECT_THROW(TCenikarForm(prompter, czechSettings()), ProgramExit);
-        EXPECT_EQ(prompter.errors(), QStringList{QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!")});
+        EXPECT_EQ(prompter.errors(), QStringList{message});
         EXPECT_EQ(prompter.count(Kind::Exit), 1);
     }
 }
@@ -147,6 +152,8 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
 
         EXPECT_EQ(editor.prompter.texts(Kind::Confirm), QStringList{c.question});
         EXPECT_EQ(editor.prompter.interactions().front().title, QStringLiteral("Cenikar"));
+        // There is no undo: Enter keeps the tariff.
+        EXPECT_EQ(editor.prompter.interactions().front().defaultAnswer, Answer::No);
         EXPECT_EQ(editor.rows(), c.rows);
         EXPECT_EQ(editor.form->isSaved(), c.saved);
         // The remaining tariffs are whole and in order.
@@ -438,29 +445,31 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
          [](Editor& e) {
              fs::remove(e.folder / "tarif.ini");
              fs::create_directory(e.folder / "tarif.ini");
+             // The file another program took away: saved all the same.
+             e.prompter.answer(Answer::Yes);
              e.click("Button2");
          },
-         "Kritická chyba 21 - nelze otevřít soubor tarif.ini!", "tarif.ini"},
+         "Kritická chyba 21 - nelze otevřít soubor tarif.ini!\nJe to složka, ne soubor.", "tarif.ini"},
         {"save as into a missing folder",
          [](Editor& e) {
              e.chooseFile(e.folder.file("chybi/kopie.ini"));
              e.click("Button3");
          },
-         "Kritická chyba 2 - nelze otevřít soubor %1/chybi/kopie.ini!", "tarif.ini"},
+         "Kritická chyba 2 - nelze otevřít soubor %1/chybi/kopie.ini!\nSoubor neexistuje.", "tarif.ini"},
         {"a full disk",
          [](Editor& e) {
              static FullDisk disk;
              e.form->setSaveIo(disk);
              e.click("Button2");
          },
-         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!", "tarif.ini"},
+         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.", "tarif.ini"},
         {"a failing rename",
          [](Editor& e) {
              static FailingRename io;
              e.form->setSaveIo(io);
              e.click("Button2");
          },
-         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!", "tarif.ini"},
+         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!\nChyba 16.", "tarif.ini"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -492,7 +501,7 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
     EXPECT_EQ(editor.prompter.errors(),
-              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!")});
+              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.")});
     EXPECT_EQ(editor.bytes(), threeTariffs());
     // Still protected: the next close asks again.
     editor.prompter.answer(Answer::No);
@@ -602,10 +611,11 @@ TEST(EditorOpen, AFileThatFailsLeavesEverythingAsItWas) {
         QString error;  // %1: the chosen name
     };
     const Case cases[] = {
-        {"a missing folder", "chybi/cenik.ini", [](const fs::path&) {}, "Kritická chyba - nelze otevřít soubor %1!"},
+        {"a missing folder", "chybi/cenik.ini", [](const fs::path&) {},
+         "Kritická chyba - nelze otevřít soubor %1!\nSoubor neexistuje."},
         {"a link to itself", "smycka.ini",
          [](const fs::path& f) { fs::create_symlink(f / "smycka.ini", f / "smycka.ini"); },
-         "Kritická chyba - nelze otevřít soubor %1!"},
+         "Kritická chyba - nelze otevřít soubor %1!\nChyba 40."},
         {"a malformed number", "vadny.ini",
          [](const fs::path& f) {
              writeBytes(f / "vadny.ini", tariffFile({"verze 9", "provider EUROTEL", "tarif Go", "sazba JTS 1.2 30"}));

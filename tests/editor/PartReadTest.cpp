@@ -19,7 +19,9 @@ std::string badAtLineFour() {
 const QString BadLineError = QStringLiteral("'1.2' is not a valid floating point value.");
 
 QString overwriteQuestion(const QString& name) {
-    return QStringLiteral("Soubor %1 byl načten jen po řádek 4; uložením se ztratí řádky 4 až 6. Přesto uložit?")
+    return QStringLiteral(
+               "Uložením přes soubor %1 se ztratí:\n– byl načten jen po řádek 4; uložením se ztratí řádky 4 až 6.\n"
+               "Přesto uložit?")
         .arg(name);
 }
 
@@ -108,14 +110,14 @@ TEST(EditorPartRead, FilesWhoseBytesHideTheirTariffsAreNeverLost) {
          lfEnded,
          Answer::No,
          {},
-         "Soubor tarif.ini byl načten jako jediný řádek, protože má konce řádků jen LF; uložením se ztratí jeho "
-         "obsah. Přesto uložit?"},
+         "Uložením přes soubor tarif.ini se ztratí:\n– byl načten jako jediný řádek, protože má konce řádků jen LF; "
+         "uložením se ztratí jeho obsah.\nPřesto uložit?"},
         {"NUL bytes",
          tariffFile({"provider EUROTEL", "tarif G\x01o"}) + std::string("\0\0", 2),
          std::nullopt,
          {"EUROTEL-G\x01o"},
-         "Soubor tarif.ini obsahuje nulové bajty a nebyl načten celý; uložením se ztratí vše, co z něj nebylo "
-         "načteno. Přesto uložit?"},
+         "Uložením přes soubor tarif.ini se ztratí:\n– obsahuje nulové bajty a nebyl načten celý; uložením se ztratí "
+         "vše, co z něj nebylo načteno.\n– 1 řádek, kterému program nerozumí (řádek 3: „  “)\nPřesto uložit?"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -203,7 +205,8 @@ TEST(EditorOpen, OpensWhatWasTypedAndOnlyRegularFiles) {
         c.prepare(editor.folder.path());
         const QString typed = editor.folder.file(c.typed);
         if (!c.opened)
-            editor.prompter.expectError(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(typed));
+            editor.prompter.expectError(
+                QStringLiteral("Kritická chyba - nelze otevřít soubor %1!\nChyba 22.").arg(typed));
         editor.chooseFile(typed);
         editor.click("Button1");
         EXPECT_EQ(editor.form->fileName(), c.opened ? editor.folder.file(c.opened) : QStringLiteral("tarif.ini"));

@@ -34,9 +34,9 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
     const Case cases[] = {
         {"save in a read-only folder", perms(0555), perms(0644), nullptr, {}},
         {"save over a read-only file", perms(0755), perms(0444), nullptr,
-         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!"},
+         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!\nPřístup odepřen."},
         {"save as into a read-only folder", perms(0555), perms(0644), "kopie.ini",
-         "Kritická chyba 13 - nelze otevřít soubor %1/kopie.ini!"},
+         "Kritická chyba 13 - nelze otevřít soubor %1/kopie.ini!\nPřístup odepřen."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -105,7 +105,8 @@ TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom)
     editor.click("Dolu");
     const hovorix::tariffs::TariffList list = editor.form->tariffs();
     const QStringList rows = editor.rows();
-    const QString message = QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!").arg(name);
+    const QString message =
+        QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!\nNa disku není místo.").arg(name);
     editor.prompter.expectError(message);
     editor.click("Button2");
     EXPECT_EQ(failedSaveProblems(editor, message, list, rows, name), "");

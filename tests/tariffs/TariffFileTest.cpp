@@ -4,11 +4,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <random>
 
 #include "TestFiles.h"
@@ -269,7 +272,7 @@ namespace {
 // Fails one chosen call the way the system would.
 class FailingIo : public tariffs::SaveIo {
 public:
-    enum class Call { Open, Write, Fsync, Chmod, Chown, Close, Rename, None };
+    enum class Call { Open, Write, Fsync, Chmod, Chown, Close, Rename, ListXattr, SetXattr, RemoveXattr, None };
     FailingIo(Call call, int code) : call_(call), code_(code) {}
 
     int openExclusive(const char* path, unsigned mode) override {
@@ -294,6 +297,15 @@ public:
     }
     int rename(const char* from, const char* to) override {
         return call_ == Call::Rename ? fail() : tariffs::SaveIo::rename(from, to);
+    }
+    long flistxattr(int fd, char* names, unsigned long size) override {
+        return call_ == Call::ListXattr ? fail() : tariffs::SaveIo::flistxattr(fd, names, size);
+    }
+    int fsetxattr(int fd, const char* name, const void* value, unsigned long size, int flags) override {
+        return call_ == Call::SetXattr ? fail() : tariffs::SaveIo::fsetxattr(fd, name, value, size, flags);
+    }
+    int fremovexattr(int fd, const char* name) override {
+        return call_ == Call::RemoveXattr ? fail() : tariffs::SaveIo::fremovexattr(fd, name);
     }
 
 private:
@@ -478,5 +490,139 @@ TEST(ReadTariffFile, ReadsPieceByPieceExactlyAsAWhole) {
         ASSERT_TRUE(fromFile == fromWhole) << "round " << round;
         ASSERT_TRUE(fileList == wholeList) << "round " << round;
         EXPECT_EQ(fileVersion, wholeVersion);
+    }
+}
+
+namespace {
+
+constexpr const char* AccessAcl = "system.posix_acl_access";
+constexpr const char* DefaultAcl = "system.posix_acl_default";
+
+// An access-control list as the file system keeps it in the attribute: a
+// version, then entries of tag, permissions and id, little-endian.
+struct AclEntry {
+    std::uint16_t tag;
+    std::uint16_t perms;
+    std::uint32_t id = 0xFFFFFFFF;  // none, for the owner, group, mask and others
+};
+enum : std::uint16_t { OwnerEntry = 0x01, UserEntry = 0x02, GroupEntry = 0x04, MaskEntry = 0x10, OtherEntry = 0x20 };
+
+std::string aclBytes(std::initializer_list<AclEntry> entries) {
+    std::string bytes;
+    auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    put(2, 4);
+    for (const AclEntry& e : entries) {
+        put(e.tag, 2);
+        put(e.perms, 2);
+        put(e.id, 4);
+    }
+    return bytes;
+}
+
+// The permissions of the list's entry for the owning group.
+int groupEntryPerms(const std::string& acl) {
+    for (std::size_t at = 4; at + 8 <= acl.size(); at += 8) {
+        if (static_cast<unsigned char>(acl[at]) == GroupEntry) return static_cast<unsigned char>(acl[at + 2]);
+    }
+    return -1;
+}
+
+std::optional<std::string> attribute(const fs::path& file, const char* name) {
+    char value[4096];
+    const ssize_t got = ::getxattr(file.c_str(), name, value, sizeof value);
+    if (got < 0) return std::nullopt;
+    return std::string(value, static_cast<std::size_t>(got));
+}
+
+bool setAttribute(const fs::path& file, const char* name, const std::string& value) {
+    return ::setxattr(file.c_str(), name, value.data(), value.size(), 0) == 0;
+}
+
+// User nobody may write the file too; the owning group only reads it, and the
+// mask lets named entries write.
+const std::string SharedAcl =
+    aclBytes({{OwnerEntry, 6}, {UserEntry, 6, UnprivilegedUser}, {GroupEntry, 4}, {MaskEntry, 6}, {OtherEntry, 0}});
+
+// A temporary folder on a file system that keeps user.* attributes and
+// access-control lists: the system's temporary folder, or, where that is a
+// tmpfs without them, one on the build's disk. Null where neither keeps them.
+std::unique_ptr<TemporaryFolder> folderKeepingAttributes() {
+    for (const fs::path& under : {fs::temp_directory_path(), fs::path(HOVORIX_DISK_FOLDER)}) {
+        auto folder = std::make_unique<TemporaryFolder>(under);
+        const fs::path probe = *folder / "probe";
+        writeBytes(probe, "");
+        const bool kept = setAttribute(probe, "user.probe", "1") && setAttribute(probe, AccessAcl, SharedAcl);
+        fs::remove(probe);
+        if (kept) return folder;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// A save that replaces the file gives the new file the old one's
+// access-control list and user.* attributes, keeps its mode exactly (the
+// list's mask is not the group's permission), and takes from the folder's
+// default list nothing the old file did not have. Where any of it fails, the
+// file itself is written, which keeps them all.
+TEST(SaveFile, KeepsTheAccessListAndTheUsersAttributes) {
+    const std::unique_ptr<TemporaryFolder> folder = folderKeepingAttributes();
+    if (!folder) GTEST_SKIP() << "no file system here keeps user.* attributes and access-control lists";
+    using Call = FailingIo::Call;
+    struct Case {
+        const char* what;
+        bool fileAcl;        // the old file has SharedAcl
+        bool folderDefault;  // the folder gives new files a list
+        Call call;
+        int code;
+        bool inPlace;
+    };
+    const Case cases[] = {
+        {"a list and an attribute", true, false, Call::None, 0, false},
+        {"a folder's default list the old file lacks", false, true, Call::None, 0, false},
+        {"the new file refuses the attributes", true, false, Call::SetXattr, ENOTSUP, true},
+        {"the attributes cannot be listed", true, false, Call::ListXattr, EPERM, true},
+        {"the inherited list cannot be taken away", false, true, Call::RemoveXattr, EACCES, true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path dir = *folder / std::to_string(++n);
+        fs::create_directory(dir);
+        const fs::path target = dir / "tarif.ini";
+        writeBytes(target, OldBytes);
+        ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+        if (c.fileAcl) {
+            ASSERT_TRUE(setAttribute(target, AccessAcl, SharedAcl));
+        }
+        ASSERT_TRUE(setAttribute(target, "user.poznamka", "cen\xEDk od Pavla"));
+        if (c.folderDefault) {
+            ASSERT_TRUE(setAttribute(dir, DefaultAcl,
+                                     aclBytes({{OwnerEntry, 7},
+                                               {UserEntry, 7, UnprivilegedUser},
+                                               {GroupEntry, 5},
+                                               {MaskEntry, 7},
+                                               {OtherEntry, 5}})));
+        }
+        struct stat before {};
+        ASSERT_EQ(::stat(target.c_str(), &before), 0);
+        const std::optional<std::string> acl = attribute(target, AccessAcl);
+
+        FailingIo io(c.call, c.code);
+        EXPECT_NO_THROW(tariffs::saveFile(target, "new", io));
+
+        struct stat after {};
+        ASSERT_EQ(::stat(target.c_str(), &after), 0);
+        EXPECT_EQ(readBytes(target), "new");
+        EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(attribute(target, AccessAcl), acl);
+        if (c.fileAcl) {
+            EXPECT_EQ(groupEntryPerms(attribute(target, AccessAcl).value_or("")), 4);
+        }
+        EXPECT_EQ(attribute(target, "user.poznamka"), std::string("cen\xEDk od Pavla"));
+        EXPECT_TRUE(onlyFile(dir, "tarif.ini"));
     }
 }

@@ -273,3 +273,65 @@ TEST(TariffReader, EveryRuleIsFoundByItsOwnKeyword) {
         EXPECT_EQ(tariffs::matchLineRule(std::string(info.prefix) + "1 2"), info.rule) << info.prefix;
     }
 }
+
+// What a save would drop is reported line by line, and nothing else: the
+// writer's own header and comment at the top, empty lines, "konec" and "."
+// are written again by every save.
+TEST(TariffReader, ReportsTheLinesASaveWouldDrop) {
+    const std::string header = "// Generov\xE1no z Cenikar 1.0 dne 1.1.01 ve 9:00:00";
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        std::vector<std::size_t> skipped;
+    };
+    const Case cases[] = {
+        {"a file as the editor writes it",
+         {header, "// kdokoli", "verze 1", "", "provider A", "tarif B", "vsechnyminzdarma", "sazba JTS 1 2", "konec",
+          "", "."},
+         {}},
+        {"a comment in place of the header", {"// Cen\xEDk", "// dal\x9A\xED", "verze 1"}, {1, 2}},
+        {"the header below the top", {"verze 1", header, "// kdokoli"}, {2, 3}},
+        {"a comment after the header's two lines", {header, "// kdokoli", "// pozn\xE1mka"}, {3}},
+        {"lines no rule knows", {"provider A", "Provider B", " tarif C", "konec!", "konec ", ".  ", "\t"}, {2, 3, 4}},
+        {"tariff lines before the first provider", {"tarif T", "sluzba telefon 1", "verze 2", "provider A"}, {1, 2}},
+        {"text after a rate pair",
+         {"provider A", "sazba JTS 5 20 pozn", "sazba JTS-noc 1 2 ", "sazba PAEGAS 1 2  "},
+         {2}},
+        {"text after the all-minutes-free line", {"provider A", "vsechnyminzdarma ano", "vsechnyminzdarma  "}, {2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string content;
+        for (const std::string& line : c.lines) content += line + "\r\n";
+        std::vector<std::size_t> skipped;
+        std::vector<std::string> texts;
+        tariffs::ReaderEvents events;
+        events.onSkippedLine = [&](std::size_t line, std::string_view text, tariffs::LineRule) {
+            skipped.push_back(line);
+            texts.emplace_back(text);
+        };
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        tariffs::readTariffs(content, list, version, ',', events);
+        EXPECT_EQ(skipped, c.skipped);
+        for (std::size_t i = 0; i < skipped.size(); ++i) EXPECT_EQ(texts[i], c.lines[skipped[i] - 1]);
+    }
+}
+
+// Only a text longer than the file keeps is reported as cut, with its line
+// and what it is.
+TEST(TariffReader, ReportsEveryTextItCuts) {
+    using Rule = tariffs::LineRule;
+    const std::string content = "verze " + std::string(256, 'v') + "\r\nprovider " + std::string(255, 'p') +
+                                "\r\ntarif " + std::string(300, 't') + "\r\nprovider " + std::string(256, 'q') +
+                                "\r\ntarif kratky\r\nverze " + std::string(255, 'w') + "\r\n";
+    std::vector<std::pair<std::size_t, Rule>> cut;
+    tariffs::ReaderEvents events;
+    events.onCutText = [&](std::size_t line, Rule rule) { cut.emplace_back(line, rule); };
+    tariffs::TariffList list(tariffs::EditorDefaults);
+    std::string version;
+    tariffs::readTariffs(content, list, version, ',', events);
+    const std::vector<std::pair<std::size_t, Rule>> expected = {
+        {1, Rule::Version}, {3, Rule::TariffName}, {4, Rule::Provider}};
+    EXPECT_EQ(cut, expected);
+}

@@ -17,7 +17,7 @@ namespace hovorix::desktop {
 // display.
 class Prompter {
 public:
-    enum class Answer { Yes, No, Cancel };
+    enum class Answer { Yes, No, Cancel, Other };
 
     virtual ~Prompter() = default;
 
@@ -26,6 +26,11 @@ public:
     virtual Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) = 0;
     // Information: Yes, No and Cancel. Dismissing the box answers Cancel.
     virtual Answer inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Confirmation with a third way out: Yes, No and a button of the
+    // program's own (otherButton), which answers Other; defaultAnswer on
+    // Enter. Dismissing the box answers No.
+    virtual Answer choose(QWidget* parent, const QString& title, const QString& text, const QString& otherButton,
+                          Answer defaultAnswer) = 0;
     // Error: an error icon and OK.
     virtual void error(QWidget* parent, const QString& title, const QString& text) = 0;
     // Warning: a warning icon and OK; the program goes on as the text says.
@@ -56,6 +61,8 @@ class QtPrompter : public Prompter {
 public:
     Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) override;
     Answer inform(QWidget* parent, const QString& title, const QString& text) override;
+    Answer choose(QWidget* parent, const QString& title, const QString& text, const QString& otherButton,
+                  Answer defaultAnswer) override;
     void error(QWidget* parent, const QString& title, const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     int exec(QDialog& dialog) override;

@@ -67,6 +67,11 @@ Prompter::Answer ScriptedPrompter::inform(QWidget*, const QString& title, const 
     return next(Kind::Inform, title, text, Answer::Cancel, Answer::Yes);
 }
 
+Prompter::Answer ScriptedPrompter::choose(QWidget*, const QString& title, const QString& text, const QString&,
+                                          Answer defaultAnswer) {
+    return next(Kind::Confirm, title, text, Answer::No, defaultAnswer);
+}
+
 void ScriptedPrompter::error(QWidget*, const QString& title, const QString& text) {
     notice(Kind::Error, title, text);
     if (duringErrors_.empty()) return;

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "tariffs/FileStamp.h"
+
 #include "desktop/Prompter.h"
 #include "desktop/RegionalSettings.h"
 #include "tariffs/TariffFile.h"
@@ -55,8 +57,8 @@ public:
     // Whether the user has changed nothing since the file was last read or
     // written.
     bool isSaved() const { return saved_; }
-    // Whether the window holds only part of its file (see PartialRead).
-    bool isPartlyRead() const { return partial_.has_value(); }
+    // Whether the window holds only part of its file (see HeldFile).
+    bool isPartlyRead() const { return held_.partLoss.has_value(); }
 
     // The moment a save puts into the file's header line.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
@@ -64,6 +66,8 @@ public:
     void setSaveIo(tariffs::SaveIo& io) { saveIo_ = &io; }
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -79,6 +83,9 @@ private:
     void Button2Click();
     void Button3Click();
     bool FormCloseQuery();
+    // The window became the active one: the user may come back from another
+    // program that changed the file.
+    void FormActivate();
     void UpravClick();
     void PridejClick();
 
@@ -92,10 +99,27 @@ private:
     // save failed.
     bool settleUnsavedChanges();
     // Writes the list under the name; on success the name becomes the current
-    // one. A failure is shown and leaves the list and the name as they were;
-    // so does a refusal to write over a file that was read only in part.
+    // one. A save over the held file that would lose anything asks first. A
+    // failure is shown and leaves the list and the name as they were; so does
+    // the answer "Ne".
     bool writeFile(const QString& name);
+    // Asks for a name and writes the list under it; false when the user
+    // cancelled or the save did not happen.
+    bool saveAs();
     tariffs::ReadFileOptions readOptions() const;
+    void addShortcuts();
+
+    // What a read passed over: texts cut to their first 255 characters, and
+    // lines of which a save keeps nothing or not all.
+    struct ReadFindings {
+        std::size_t cutTexts = 0;
+        std::size_t firstCut = 0;  // line
+        std::size_t skippedLines = 0;
+        std::size_t firstSkipped = 0;  // line
+        std::string firstSkippedText;  // its start, Windows-1250
+    };
+    static tariffs::ReaderEvents eventsInto(ReadFindings& found);
+    void warnAboutCutTexts(const QString& name, const ReadFindings& found);
 
     // How a file is to be read, settled with the user before it is read.
     struct ReadPlan {
@@ -108,8 +132,19 @@ private:
     // that end in LF alone, which the user may have read with LF as the line
     // end. Throws OpenError.
     ReadPlan planRead(const QString& name);
-    // Remembers the file as read only in part, or as read in full.
-    void rememberRead(const QString& name, const std::optional<QString>& loss);
+    // Remembers the file just read: its stamp, and what a save over it
+    // would lose.
+    void holdFile(const QString& name, const ReadPlan& plan, const ReadFindings& found,
+                  const std::optional<tariffs::FileStamp>& stamp);
+    // Whether a save to the path writes over the held file: the same name, or
+    // the same file under another name (a link).
+    bool isHeldFile(const std::filesystem::path& target) const;
+    // What a save over the held file would lose, one line each; empty when
+    // the path is another file or nothing would be lost.
+    QStringList lossesOfSaveOver(const std::filesystem::path& target) const;
+    // Reads the held file again after another program changed it, when it
+    // reads in full; false, changing nothing, when it does not.
+    bool readAgainInFull(tariffs::TariffList& list, std::string& version, ReadFindings& found) const;
     TPoplatky& tariffDialog();
 
     std::unique_ptr<Ui::TCenikarForm> ui;
@@ -123,15 +158,26 @@ private:
     QString fileName_;
     bool saved_ = false;
 
-    // The file the window holds only part of: a read that stopped at a bad
-    // line, a file of NUL bytes, or one whose LF line ends the user kept. A
-    // save over that file, under any name that leads to it, first says what
-    // it would lose and takes "Ne" for an answer unless told otherwise.
-    struct PartialRead {
-        std::filesystem::path file;
-        QString loss;
+    // The file the window holds, as last read or saved, and what a save over
+    // it, under any name that leads to it, would lose: the rest of a file
+    // read only in part (a read that stopped at a bad line, a file of NUL
+    // bytes, one whose LF line ends the user kept), the ends of texts cut at
+    // 255 characters, lines no rule reads, and whatever another program
+    // changed in it since. Such a save first says what it would lose and
+    // takes "Ne" for an answer unless told otherwise.
+    struct HeldFile {
+        std::filesystem::path path;
+        std::optional<tariffs::FileStamp> stamp;  // at the last read or save
+        bool lfEndsLines = false;                 // read with LF as a line end
+        std::optional<QString> partLoss;
+        ReadFindings found;
     };
-    std::optional<PartialRead> partial_;
+    HeldFile held_;
+    // The change of the file the user was last told of, so that each change
+    // is mentioned once.
+    std::optional<tariffs::FileStamp> noticedChange_;
+    bool noticedGone_ = false;
+    bool checkingFile_ = false;
 
     TariffFileDialog* OpenDialog1;
     TariffFileDialog* SaveDialog1;

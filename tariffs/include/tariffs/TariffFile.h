@@ -84,6 +84,11 @@ public:
     virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
     virtual int unlink(const char* path);
+    // Extended attributes, as the Linux calls of these names.
+    virtual long flistxattr(int fd, char* names, unsigned long size);
+    virtual long fgetxattr(int fd, const char* name, void* value, unsigned long size);
+    virtual int fsetxattr(int fd, const char* name, const void* value, unsigned long size, int flags);
+    virtual int fremovexattr(int fd, const char* name);
 };
 
 SaveIo& systemSaveIo();
@@ -91,14 +96,18 @@ SaveIo& systemSaveIo();
 // Saves bytes as the file at path. Normally nothing that is there can be
 // damaged: the bytes go to a temporary file in the same folder, which is
 // flushed to disk and renamed over the target only when everything was
-// written; the new file keeps the old one's permission bits, owner and group.
-// A symbolic link is written through to the file it points to.
+// written. The new file keeps the old one's permission bits exactly, its
+// owner and group, its access-control list and its user.* extended
+// attributes, and takes no access-control list from the folder's default
+// that the old file did not have. A symbolic link is written through to the
+// file it points to.
 //
 // The file is rewritten in place instead, and flushed to disk, where a
 // replacement would harm: when the folder refuses a new file (EACCES or EPERM,
 // never a full disk) but the file itself may be written, when the file has
-// further hard links, which keep seeing it, and when its owner or group
-// cannot be kept. A failure then can leave the file cut or mixed.
+// further hard links, which keep seeing it, and when its owner or group, its
+// access-control list or its attributes cannot be kept. A failure then can
+// leave the file cut or mixed.
 //
 // A target that is a folder, a pipe or a device, or that the user may not
 // write, is refused as a file that cannot be created. Throws WriteError with

@@ -61,6 +61,15 @@ struct ReaderEvents {
     // Every line after it was applied; applied is false for tariff lines that
     // stand before the first provider line and have no tariff to set.
     std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule, bool applied)> onLine;
+    // Every provider, tariff name or data version longer than the file keeps,
+    // after it was cut to its first MaxTextLength characters.
+    std::function<void(std::size_t lineNumber, LineRule rule)> onCutText;
+    // Every line of which a save keeps nothing, or not all: comments and
+    // lines no rule knows (rule None), tariff lines before the first provider
+    // line, and text after what a rate pair or the all-minutes-free line
+    // reads. Passed over as the writer's own: its header line and the
+    // comment after it at the top of the file, empty lines, "konec" and ".".
+    std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule)> onSkippedLine;
 };
 
 // Applies the lines of one tariff file, one at a time, to the list and the
@@ -77,13 +86,19 @@ public:
 private:
     bool apply(const LineRuleInfo& info, std::string_view text);
     double number(std::string_view text) const;
+    // The text value of a line, reported when it had to be cut.
+    std::string_view text(const LineRuleInfo& info, std::string_view line) const;
+    // Whether a save would keep less of the line than it holds.
+    bool skipped(const LineRuleInfo* info, std::string_view line, bool applied);
 
     TariffList& list_;
     std::string& version_;
     char separator_;
     ReaderEvents events_;
     std::size_t lineNumber_ = 0;
-    bool haveCurrent_ = false;  // lines before the first provider line have no tariff
+    bool haveCurrent_ = false;    // lines before the first provider line have no tariff
+    bool writersHeader_ = false;  // the first line is the header the editor writes
+    bool tailIgnored_ = false;    // the line applied holds text after its value
 };
 
 // Splits the content into lines the way the tariff file is read: CR ends a

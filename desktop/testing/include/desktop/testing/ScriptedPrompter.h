@@ -50,7 +50,7 @@ public:
     ScriptedPrompter& operator=(const ScriptedPrompter&) = delete;
     ~ScriptedPrompter() override;
 
-    // Answers for confirm() and inform(), in order.
+    // Answers for confirm(), inform() and choose(), in order.
     void answer(Answer answer) { answers_.push_back(answer); }
     // Handles the next dialog: may fill it in, and returns its result code.
     void onDialog(std::function<int(QDialog&)> handler) { dialogs_.push_back(std::move(handler)); }
@@ -64,6 +64,9 @@ public:
 
     Answer confirm(QWidget* parent, const QString& title, const QString& text, Answer defaultAnswer) override;
     Answer inform(QWidget* parent, const QString& title, const QString& text) override;
+    // Recorded as a confirmation.
+    Answer choose(QWidget* parent, const QString& title, const QString& text, const QString& otherButton,
+                  Answer defaultAnswer) override;
     void error(QWidget* parent, const QString& title, const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
     int exec(QDialog& dialog) override;
