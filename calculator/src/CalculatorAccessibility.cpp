@@ -12,6 +12,7 @@
 
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
+#include "calculator/PageControl.h"
 #include "calculator/TTarifForm.h"
 
 namespace hovorix::calculator {
@@ -282,6 +283,116 @@ QString NamedComboAccessible::attributes(int offset, int* startOffset, int* endO
     return {};
 }
 
+// --- page tabs ---------------------------------------------------------------------------
+
+PageTabsAccessible::PageTabsAccessible(QTabBar* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
+
+PageTabsAccessible::~PageTabsAccessible() {
+    for (QAccessible::Id id : tabs_) QAccessible::deleteAccessibleInterface(id);
+}
+
+QTabBar* PageTabsAccessible::tabs() const { return static_cast<QTabBar*>(widget()); }
+
+int PageTabsAccessible::childCount() const { return tabs()->count(); }
+
+QAccessibleInterface* PageTabsAccessible::child(int index) const {
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (tabs_.size() <= static_cast<std::size_t>(index)) {
+        auto* tab = new PageTabAccessible(tabs(), static_cast<int>(tabs_.size()));
+        tabs_.push_back(QAccessible::registerAccessibleInterface(tab));
+    }
+    return QAccessible::accessibleInterface(tabs_[static_cast<std::size_t>(index)]);
+}
+
+int PageTabsAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    for (std::size_t i = 0; i < tabs_.size(); ++i) {
+        if (QAccessible::accessibleInterface(tabs_[i]) == child) {
+            return static_cast<int>(i) < childCount() ? static_cast<int>(i) : -1;
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* PageTabsAccessible::childAt(int x, int y) const {
+    return child(tabs()->tabAt(tabs()->mapFromGlobal(QPoint(x, y))));
+}
+
+QAccessibleInterface* PageTabsAccessible::focusChild() const {
+    return tabs()->hasFocus() ? child(tabs()->currentIndex()) : nullptr;
+}
+
+PageTabAccessible::PageTabAccessible(QTabBar* tabs, int index) : tabs_(tabs), index_(index) {}
+
+bool PageTabAccessible::isValid() const { return tabs_ && index_ < tabs_->count(); }
+
+QObject* PageTabAccessible::object() const { return nullptr; }
+
+QWindow* PageTabAccessible::window() const { return tabs_ ? tabs_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* PageTabAccessible::childAt(int, int) const { return nullptr; }
+
+QAccessibleInterface* PageTabAccessible::parent() const {
+    return tabs_ ? QAccessible::queryAccessibleInterface(tabs_.data()) : nullptr;
+}
+
+QAccessibleInterface* PageTabAccessible::child(int) const { return nullptr; }
+
+int PageTabAccessible::childCount() const { return 0; }
+
+int PageTabAccessible::indexOfChild(const QAccessibleInterface*) const { return -1; }
+
+QString PageTabAccessible::text(QAccessible::Text t) const {
+    if (!isValid()) return {};
+    switch (t) {
+    case QAccessible::Name: {
+        // Without the accelerator's mark.
+        QString caption = tabs_->tabText(index_);
+        caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
+        return caption;
+    }
+    case QAccessible::Description: return tabs_->tabToolTip(index_);
+    default: return {};
+    }
+}
+
+void PageTabAccessible::setText(QAccessible::Text, const QString&) {}
+
+QRect PageTabAccessible::rect() const {
+    if (!isValid()) return {};
+    const QRect tab = tabs_->tabRect(index_);
+    return QRect(tabs_->mapToGlobal(tab.topLeft()), tab.size());
+}
+
+QAccessible::Role PageTabAccessible::role() const { return QAccessible::PageTab; }
+
+QAccessible::State PageTabAccessible::state() const {
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    state.focusable = true;
+    state.selectable = true;
+    const bool current = tabs_->currentIndex() == index_;
+    state.selected = current;
+    state.focused = current && tabs_->hasFocus();
+    state.disabled = !tabs_->isTabEnabled(index_);
+    state.invisible = !tabs_->isVisible() || !tabs_->isTabVisible(index_);
+    return state;
+}
+
+void* PageTabAccessible::interface_cast(QAccessible::InterfaceType type) {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+}
+
+QStringList PageTabAccessible::actionNames() const { return {pressAction()}; }
+
+void PageTabAccessible::doAction(const QString& actionName) {
+    if (actionName == pressAction() && isValid() && tabs_->isTabEnabled(index_)) tabs_->setCurrentIndex(index_);
+}
+
+QStringList PageTabAccessible::keyBindingsForAction(const QString&) const { return {}; }
+
 // --- the factory ---------------------------------------------------------------------------
 
 namespace {
@@ -295,6 +406,9 @@ QAccessibleInterface* calculatorFactory(const QString& className, QObject* objec
         return new MinuteFieldAccessible(static_cast<MinuteSpinEdit*>(widget));
     }
     if (is(className, LinkLabel::staticMetaObject)) return new LinkAccessible(static_cast<LinkLabel*>(widget));
+    if (is(className, QTabBar::staticMetaObject) && qobject_cast<PageControl*>(widget->parentWidget())) {
+        return new PageTabsAccessible(static_cast<QTabBar*>(widget));
+    }
     // A top-level window of its own, as screen readers list the programs' windows.
     if (is(className, TTarifForm::staticMetaObject)) return new QAccessibleWidget(widget, QAccessible::Window);
     // Drop-down lists that admit no typing: asked for while they are being

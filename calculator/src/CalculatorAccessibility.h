@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QPointer>
+#include <QTabBar>
+
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -110,9 +114,57 @@ private:
     QComboBox* combo() const;
 };
 
+// The page tabs of the calculator's window: each tab says it has the focus
+// only while the tabs have it, not whenever its page is shown, and is
+// pressed to show its page.
+class PageTabsAccessible : public QAccessibleWidget {
+public:
+    explicit PageTabsAccessible(QTabBar* tabs);
+    ~PageTabsAccessible() override;
+
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override;
+
+private:
+    QTabBar* tabs() const;
+    // The tabs' interfaces live in the accessibility cache, made once per index.
+    mutable std::vector<QAccessible::Id> tabs_;
+};
+
+class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    PageTabAccessible(QTabBar* tabs, int index);
+
+    bool isValid() const override;
+    QObject* object() const override;
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QRect rect() const override;
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
+private:
+    QPointer<QTabBar> tabs_;
+    int index_;
+};
+
 // Makes the accessibility framework use the interfaces above for the
-// calculator's minute fields, links and named drop-down lists, and give its
-// main window the role of a frame.
+// calculator's minute fields, links, page tabs and named drop-down lists,
+// and give its main window the role of a frame.
 void installCalculatorAccessibility();
 
 }  // namespace hovorix::calculator

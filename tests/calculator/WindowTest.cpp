@@ -235,3 +235,32 @@ TEST(Window, OnTheResultsPageCtrlCAndTheZoomKeysWorkWhateverHasTheFocus) {
         EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
     }
 }
+
+// The page tab shown says it has the focus only while the tabs have it, so a
+// screen reader finds one focused control; a tab is pressed to show its page.
+TEST(Window, APageTabReportsTheFocusOnlyWhileTheTabsHaveIt) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    QTabBar* tabs = pageTabs(*form);
+    ASSERT_TRUE(tabs->hasFocus());
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    ASSERT_EQ(bar->childCount(), 2);
+    const auto focusedTabs = [bar] {
+        QStringList focused;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            if (bar->child(i)->state().focused) focused << bar->child(i)->text(QAccessible::Name);
+        }
+        return focused;
+    };
+    EXPECT_EQ(bar->child(0)->role(), QAccessible::PageTab);
+    EXPECT_EQ(focusedTabs(), QStringList{utf8("Provolané minuty")});
+    QTest::keyClick(tabs, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("JTS"));
+    EXPECT_EQ(focusedTabs(), QStringList{});
+    EXPECT_TRUE(bar->child(0)->state().selected);
+
+    bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(bar->child(1)->state().selected);
+}
