@@ -15,7 +15,9 @@ using Kind = ScriptedPrompter::Kind;
 namespace {
 
 // One tariff at 1 a minute into the fixed network at peak, with a flat fee
-// that tells the versions of the file apart.
+// that tells the versions of the file apart. Each change below also changes
+// the file's size: a file rewritten within the same tick of the file
+// system's clock with as many bytes is taken for the same file.
 std::string tariffs(const char* version, const char* fee) {
     return tariffFile({(std::string("verze ") + version).c_str(), "provider A", "tarif One",
                        (std::string("sluzba telefon ") + fee).c_str(), "sazba JTS 1 0"});
@@ -69,21 +71,21 @@ TEST(ChangedFile, IsAskedAboutOnceAndAnoPricesTheNewTariffs) {
     } cases[] = {
         {"the results page opened",
          [](Running& r) {
-             r.change(tariffs("2", "300"));
+             r.change(tariffs("2", "3000"));
              EXPECT_EQ(r.questions(), 0) << "asked before the user came back";
              r.prompter().answer(Answer::Yes);
              clickTab(*r.form, 1);
          }},
         {"the window activated",
          [](Running& r) {
-             r.change(tariffs("2", "300"));
+             r.change(tariffs("2", "3000"));
              r.prompter().answer(Answer::Yes);
              r.reactivate();
          }},
         {"the input page opened again",
          [](Running& r) {
              clickTab(*r.form, 1);
-             r.change(tariffs("2", "300"));
+             r.change(tariffs("2", "3000"));
              r.prompter().answer(Answer::Yes);
              clickTab(*r.form, 0);
          }},
@@ -98,7 +100,7 @@ TEST(ChangedFile, IsAskedAboutOnceAndAnoPricesTheNewTariffs) {
         EXPECT_EQ(running.prompter().texts(Kind::Confirm), QStringList{question("tarif.ini")});
         EXPECT_EQ(running.prompter().interactions().front().defaultAnswer, Answer::Yes);
         EXPECT_EQ(running.form->windowTitle(), caption(QStringLiteral("2")));
-        EXPECT_EQ(running.cost(), 310);
+        EXPECT_EQ(running.cost(), 3010);
         EXPECT_EQ(jts->text(), QStringLiteral("10"));
         EXPECT_TRUE(child<QCheckBox>(*running.form, "Fax")->isChecked());
 
@@ -115,7 +117,7 @@ TEST(ChangedFile, IsAskedAboutOnceAndAnoPricesTheNewTariffs) {
 // is asked about again.
 TEST(ChangedFile, WithoutAFullReadTheTariffsReadBeforeStay) {
     Running running;
-    running.change(tariffs("2", "300"));
+    running.change(tariffs("2", "3000"));
     running.prompter().answer(Answer::No);
     clickTab(*running.form, 1);
     EXPECT_EQ(running.cost(), 100);
@@ -171,10 +173,10 @@ TEST(ChangedFile, OnlyOtherBytesCountAndARenamedReplacementIsFollowed) {
     EXPECT_EQ(running.cost(), 500);
 
     // And the replacement is the file watched from then on.
-    running.change(tariffs("6", "600"));
+    running.change(tariffs("6", "6000"));
     running.prompter().answer(Answer::Yes);
     running.reactivate();
-    EXPECT_EQ(running.cost(), 600);
+    EXPECT_EQ(running.cost(), 6000);
 }
 
 // A file that now holds no tariff says so on the results page, and one that
