@@ -195,10 +195,6 @@ void CallListDialog::orderTabStops() {
 }
 
 QSize CallListDialog::sizeHint() const {
-    // The tables took new fixed sizes, which the layouts around them have
-    // not heard of yet: each measures again.
-    for (QWidget* widget : ui->ObsahPlocha->findChildren<QWidget*>()) widget->updateGeometry();
-    for (QLayout* inner : ui->ObsahPlocha->findChildren<QLayout*>()) inner->invalidate();
     const QMargins margins = layout()->contentsMargins();
     const QSize content = ui->ObsahPlocha->sizeHint();
     const QSize buttons = ui->Tlacitka->sizeHint();
@@ -253,6 +249,10 @@ void CallListDialog::recompute() {
 
 void CallListDialog::fitContent() {
     fitTables(findChildren<QTableWidget*>(), {ui->Zapocteno, ui->Nezapocteno});
+    // The tables took new fixed sizes, which the layouts around them have
+    // not heard of yet: each measures again.
+    for (QWidget* widget : ui->ObsahPlocha->findChildren<QWidget*>()) widget->updateGeometry();
+    for (QLayout* inner : ui->ObsahPlocha->findChildren<QLayout*>()) inner->invalidate();
     fitToScreen();
 }
 
