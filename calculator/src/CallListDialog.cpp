@@ -4,7 +4,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -56,25 +63,51 @@ void setRow(QTableWidget& table, int row, const QString& name, const calls::Figu
     }
 }
 
-// Both tables wholly in view, without scrolling, their columns in line:
-// each column as wide as its widest cell in either table, each row as high
-// as its text.
-void fitTables(QTableWidget& counted, QTableWidget& notCounted) {
-    for (QTableWidget* table : {&counted, &notCounted}) {
+// Every table wholly in view, without scrolling of its own: each row as high
+// as its text, each column as wide as its widest cell. Columns of the tables
+// given in line are as wide as the widest of them.
+void fitTables(const QList<QTableWidget*>& tables, const QList<QTableWidget*>& inLine) {
+    for (QTableWidget* table : tables) {
         table->resizeColumnsToContents();
         table->resizeRowsToContents();
     }
-    int width = 2 * counted.frameWidth();
-    for (int c = 0; c < counted.columnCount(); ++c) {
-        const int column = std::max(counted.columnWidth(c), notCounted.columnWidth(c));
-        counted.setColumnWidth(c, column);
-        notCounted.setColumnWidth(c, column);
-        width += column;
+    const int columns = inLine.isEmpty() ? 0 : inLine.front()->columnCount();
+    for (int c = 0; c < columns; ++c) {
+        int widest = 0;
+        for (const QTableWidget* table : inLine) widest = std::max(widest, table->columnWidth(c));
+        for (QTableWidget* table : inLine) table->setColumnWidth(c, widest);
     }
-    for (QTableWidget* table : {&counted, &notCounted}) {
+    for (QTableWidget* table : tables) {
+        int width = 2 * table->frameWidth();
+        for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
         int height = 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height();
         for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
         table->setFixedSize(width, height);
+    }
+}
+
+// The controls that Tab stops at, in the order a reader meets them: the
+// layouts' order, into group boxes and the scrolling content.
+void collectTabStops(const QLayout& layout, QList<QWidget*>& stops);
+
+void collectTabStops(QWidget& widget, QList<QWidget*>& stops) {
+    if (widget.focusPolicy() & Qt::TabFocus) {
+        stops << &widget;
+    } else if (auto* scroll = qobject_cast<QScrollArea*>(&widget)) {
+        if (scroll->widget() != nullptr) collectTabStops(*scroll->widget(), stops);
+    } else if (widget.layout() != nullptr) {
+        collectTabStops(*widget.layout(), stops);
+    }
+}
+
+void collectTabStops(const QLayout& layout, QList<QWidget*>& stops) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (QWidget* widget = item->widget()) {
+            collectTabStops(*widget, stops);
+        } else if (const QLayout* inner = item->layout()) {
+            collectTabStops(*inner, stops);
+        }
     }
 }
 
@@ -105,9 +138,9 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
                                 .arg(QString::fromStdString(skipped.firstText)));
     ui->PreskoceneLabel->setVisible(skipped.count > 0);
     ui->Preskocene->setVisible(skipped.count > 0);
-    // Room for the warning whether it shows or not, so the dialog keeps its size.
-    ui->Varovani->setMinimumHeight(4 * fontMetrics().lineSpacing() + 4);
-    ui->Varovani->setStyleSheet(QStringLiteral("color: #a00000;"));
+    // What the list is, to read and copy with the keyboard too: a stop each.
+    for (QLabel* value : {ui->Soubor, ui->Obdobi, ui->SvatkyHovory, ui->Preskocene})
+        value->setFocusPolicy(Qt::StrongFocus);
 
     connect(ui->Zaokrouhleni, &QComboBox::currentIndexChanged, this, &CallListDialog::recompute);
     connect(ui->Svatky, &QCheckBox::toggled, this, &CallListDialog::recompute);
@@ -119,10 +152,81 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     connect(ui->Vyplnit, &QPushButton::clicked, this, &CallListDialog::accept);
     connect(ui->Storno, &QPushButton::clicked, this, &CallListDialog::reject);
 
-    ui->Zapocteno->verticalHeader()->hide();
-    ui->Nezapocteno->verticalHeader()->hide();
+    for (QTableWidget* table : findChildren<QTableWidget*>()) {
+        table->verticalHeader()->hide();
+        table->installEventFilter(this);
+    }
+    for (QRadioButton* choice : findChildren<QRadioButton*>()) choice->installEventFilter(this);
+    // Ctrl+Tab moves on as Tab does, as in every dialog; one key sequence
+    // each, since a key that two registrations match does nothing.
+    const std::pair<QKeySequence, bool> moves[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), true},
+                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), false}};
+    for (const auto& [key, forward] : moves) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, forward = forward] {
+            focusNextPrevChild(forward);
+            // As Tab does, the control reached scrolls into view.
+            if (QWidget* reached = focusWidget(); reached != nullptr && ui->ObsahPlocha->isAncestorOf(reached)) {
+                ui->Obsah->ensureWidgetVisible(reached);
+            }
+        });
+    }
+    orderTabStops();
+
     recompute();
     ui->Vyplnit->setFocus();
+}
+
+QString CallListDialog::warning() const { return warning_ ? warning_->text() : QString(); }
+
+void CallListDialog::showWarning(const QString& text) {
+    // There only while there is something to say: a blank label would still
+    // be a stop for a screen reader.
+    if (text.isEmpty()) {
+        delete warning_.data();
+        return;
+    }
+    if (!warning_) {
+        warning_ = new QLabel(ui->VolbyGroup->parentWidget());
+        warning_->setObjectName(QStringLiteral("Varovani"));
+        warning_->setWordWrap(true);
+        warning_->setStyleSheet(QStringLiteral("color: #a00000;"));
+        // Under the choices it is about.
+        ui->Volby->insertWidget(ui->Volby->indexOf(ui->VolbyGroup) + 1, warning_);
+    }
+    warning_->setText(text);
+}
+
+void CallListDialog::orderTabStops() {
+    QList<QWidget*> stops;
+    collectTabStops(*layout(), stops);
+    for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+}
+
+QSize CallListDialog::sizeHint() const {
+    const QMargins margins = layout()->contentsMargins();
+    const QSize content = ui->ObsahPlocha->sizeHint();
+    const QSize buttons = ui->Tlacitka->sizeHint();
+    return {std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
+            content.height() + layout()->spacing() + buttons.height() + margins.top() + margins.bottom()};
+}
+
+void CallListDialog::fitToScreen() {
+    const QWidget* over = parentWidget() != nullptr ? parentWidget() : this;
+    const QScreen* screen = over->screen();
+    if (screen == nullptr) return;
+    // Room for the window's frame and title, which the desktop adds around it.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QSize room = screen->availableGeometry().size() - QSize(frame, frame + title);
+    QSize wanted = sizeHint();
+    // A scroll bar the content needs takes room of its own.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ui->Obsah);
+    if (wanted.height() > room.height()) wanted.rwidth() += bar;
+    if (wanted.width() > room.width()) wanted.rheight() += bar;
+    // Once shown at its size, it only grows: the user may have made it larger.
+    resize(fitted_ ? wanted.expandedTo(size()).boundedTo(room) : wanted.boundedTo(room));
+    fitted_ = true;
 }
 
 CallListDialog::~CallListDialog() = default;
@@ -147,9 +251,58 @@ void CallListDialog::recompute() {
         setRow(*ui->Nezapocteno, static_cast<int>(i),
                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), summary_.notCountedFor(reason));
     }
-    ui->Varovani->setText(QString::fromStdString(calls::shortPeriodWarning(summary_)));
+    showWarning(QString::fromStdString(calls::shortPeriodWarning(summary_)));
     // A small D can make the numbers wider than before.
-    fitTables(*ui->Zapocteno, *ui->Nezapocteno);
+    fitContent();
+}
+
+void CallListDialog::fitContent() {
+    fitTables(findChildren<QTableWidget*>(), {ui->Zapocteno, ui->Nezapocteno});
+    // The tables took new fixed sizes, which the layouts around them have
+    // not heard of yet: each measures again.
+    for (QWidget* widget : ui->ObsahPlocha->findChildren<QWidget*>()) widget->updateGeometry();
+    for (QLayout* inner : ui->ObsahPlocha->findChildren<QLayout*>()) inner->invalidate();
+    fitToScreen();
+}
+
+void CallListDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitContent();
+}
+
+bool CallListDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Tab and Shift+Tab come into a pair of radio buttons at the one chosen,
+    // from whichever side.
+    if (auto* choice = qobject_cast<QRadioButton*>(watched); choice != nullptr && event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!choice->isChecked() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            for (QRadioButton* other :
+                 choice->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+                if (other->isChecked() && other->autoExclusive() && other->isEnabled()) {
+                    other->setFocus(reason);
+                    return true;
+                }
+            }
+        }
+    }
+    // A table's current cell says it has the focus for as long as it is
+    // current; once Tab has left the table it is current no more, and it is
+    // again when the table gets the focus back.
+    auto* table = qobject_cast<QTableWidget*>(watched);
+    if (table != nullptr && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            const QModelIndex current = table->currentIndex();
+            if (current.isValid()) leftAt_[table] = {current.row(), current.column()};
+            table->selectionModel()->clearCurrentIndex();
+        }
+    } else if (table != nullptr && event->type() == QEvent::FocusIn) {
+        const auto left = leftAt_.find(table);
+        if (left != leftAt_.end() && !table->currentIndex().isValid()) {
+            table->setCurrentCell(left->second.first, left->second.second);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CallListDialog::accept() {

@@ -2,19 +2,47 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calculator/MinuteSpinEdit.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QStyleOptionSpinBox>
 #include <QStylePainter>
 
 #include <algorithm>
-#include <limits>
+#include <cmath>
 
+#include "desktop/NumberText.h"
 #include "desktop/Prompter.h"
 
 namespace hovorix::calculator {
+
+namespace {
+
+// The blanks that price lists and spreadsheets put between thousands.
+bool isBlank(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\u00A0' || u == u'\u2009' || u == u'\u202F';
+}
+
+// What a copied cell or line brings along around the number.
+bool isAround(QChar c) { return isBlank(c) || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+}  // namespace
 
 MinuteSpinEdit::MinuteSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setText(QStringLiteral("0"));
@@ -23,6 +51,22 @@ MinuteSpinEdit::MinuteSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     repeat_.setObjectName(QStringLiteral("repeatTimer"));
     repeat_.setTimerType(Qt::PreciseTimer);
     connect(&repeat_, &QTimer::timeout, this, &MinuteSpinEdit::repeatStep);
+    // Text dropped on the field is pasted text too (a spin box's edit box
+    // takes no drops of its own). Drops and the X selection's middle-button
+    // paste reach the edit box directly.
+    lineEdit()->setAcceptDrops(true);
+    lineEdit()->installEventFilter(this);
+    // Screen readers hear of every change of the text and of the number.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& now) {
+        if (QAccessible::isActive()) {
+            QAccessibleTextUpdateEvent text(this, 0, shownBefore_, now);
+            QAccessible::updateAccessibility(&text);
+            QAccessibleValueChangeEvent value(this, shownNumber());
+            QAccessible::updateAccessibility(&value);
+        }
+        shownBefore_ = now;
+    });
+    shownBefore_ = text();
 }
 
 void MinuteSpinEdit::setText(const QString& text) { lineEdit()->setText(text); }
@@ -56,6 +100,81 @@ void MinuteSpinEdit::stepBy(int steps) {
                                  std::numeric_limits<std::int32_t>::max());
     setText(QString::number(next));
     selectAll();
+}
+
+std::optional<QString> MinuteSpinEdit::cleanPasted(QStringView text, QChar decimalSeparator) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && isAround(text[first])) ++first;
+    while (end > first && isAround(text[end - 1])) --end;
+    QString cleaned;
+    cleaned.reserve(end - first);
+    for (qsizetype i = first; i < end; ++i) {
+        const QChar c = text[i];
+        if (isBlank(c)) {
+            qsizetype next = i;
+            while (next < end && isBlank(text[next])) ++next;
+            // "1 200": a thousands separator, where the digits run on.
+            if (!cleaned.isEmpty() && isDigit(cleaned.back()) && next < end && isDigit(text[next])) {
+                i = next - 1;
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (!isDigit(c) && c != u'+' && c != u'-' && c != decimalSeparator) return std::nullopt;
+        cleaned += c;
+    }
+    return cleaned;
+}
+
+bool MinuteSpinEdit::pasteText(const QString& text) {
+    const std::optional<QString> cleaned = cleanPasted(text, decimalSeparator_);
+    if (!cleaned) {
+        refuseKey();
+        return false;
+    }
+    // Only blanks or line ends: nothing to paste.
+    if (cleaned->isEmpty()) return false;
+    lineEdit()->insert(*cleaned);
+    return true;
+}
+
+bool MinuteSpinEdit::exceedsLargest(QStringView text) {
+    // Read as the fee run reads a count: leading blanks, a plus sign, digits.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ') ++i;
+    if (i < n && text[i] == u'+') ++i;
+    if (i == n) return false;
+    std::int64_t magnitude = 0;
+    bool above = false;
+    for (; i < n; ++i) {
+        if (!isDigit(text[i])) return false;
+        if (!above) {
+            magnitude = magnitude * 10 + (text[i].unicode() - u'0');
+            above = magnitude > LargestCount;
+        }
+    }
+    return above;
+}
+
+bool MinuteSpinEdit::clampToLargest() {
+    if (!exceedsLargest(text())) return false;
+    setText(QString::number(LargestCount));
+    return true;
+}
+
+double MinuteSpinEdit::shownNumber() const {
+    double number = 0;
+    return desktop::tryParseNumber(text(), decimalSeparator_.toLatin1(), number) && std::isfinite(number) ? number : 0;
+}
+
+void MinuteSpinEdit::enterNumber(double number) {
+    if (!std::isfinite(number)) return;
+    // A whole number as digits, as it is typed; a fraction with the locale's separator.
+    setText(number == std::trunc(number) ? QString::number(number, 'f', 0)
+                                         : desktop::formatNumber(number, decimalSeparator_.toLatin1()));
+    emit exited();
 }
 
 QAbstractSpinBox::StepEnabled MinuteSpinEdit::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
@@ -110,6 +229,11 @@ bool MinuteSpinEdit::event(QEvent* event) {
 }
 
 void MinuteSpinEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteText(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -248,6 +372,41 @@ void MinuteSpinEdit::changeEvent(QEvent* event) {
     // A message box or another program took over: the held button is gone.
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) stopStepping();
     QAbstractSpinBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitLargestCount();
+}
+
+void MinuteSpinEdit::resizeEvent(QResizeEvent* event) {
+    QAbstractSpinBox::resizeEvent(event);
+    fitLargestCount();
+}
+
+void MinuteSpinEdit::fitLargestCount() {
+    QLineEdit* edit = lineEdit();
+    // An edit box keeps two pixels clear at each side of its text, and the
+    // text scrolls once it takes more than what is left less one pixel and
+    // the cursor's.
+    constexpr int Clear = 2 * 2 + 1 + 1;
+    const QMargins margins = edit->textMargins();
+    const int room = edit->contentsRect().width() - margins.left() - margins.right() - Clear;
+    if (room <= 0) return;
+    const QString largest = QString::number(LargestCount);
+    const auto fits = [&](const QFont& font) {
+        return std::ceil(QFontMetricsF(font).horizontalAdvance(largest)) <= room;
+    };
+    QFont fitted = font();
+    if (!fits(fitted)) {
+        for (const char* narrow : {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"}) {
+            const QString family = QString::fromLatin1(narrow);
+            if (!QFontDatabase::hasFamily(family)) continue;
+            fitted.setFamilies({family});
+            break;
+        }
+    }
+    // Half a point at a time, never below what can still be read.
+    constexpr qreal SmallestPoints = 6;
+    while (!fits(fitted) && fitted.pointSizeF() - 0.5 >= SmallestPoints)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    edit->setFont(fitted);
 }
 
 void MinuteSpinEdit::hideEvent(QHideEvent* event) {
@@ -264,6 +423,86 @@ void MinuteSpinEdit::paintEvent(QPaintEvent*) {
     }
     QStylePainter painter(this);
     painter.drawComplexControl(QStyle::CC_SpinBox, option);
+}
+
+QAction* MinuteSpinEdit::pasteAction(const QMenu& menu) {
+    // Known by its caption, in the language Qt speaks, before the tab and
+    // its key.
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu.actions()) {
+        if (action->text().section(u'\t', 0, 0) == paste) return action;
+    }
+    return nullptr;
+}
+
+void MinuteSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // The edit box's own menu with the spin box's two steps, as Qt builds it,
+    // but pasting through the same cleaning as every other paste.
+    const QPointer<QMenu> menu = lineEdit()->createStandardContextMenu();
+    if (!menu) return;
+    if (QAction* paste = pasteAction(*menu)) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
+    }
+    menu->addSeparator();
+    QAction* up = menu->addAction(QCoreApplication::translate("QAbstractSpinBox", "&Step up"));
+    QAction* down = menu->addAction(QCoreApplication::translate("QAbstractSpinBox", "Step &down"));
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
+    const QPointer<MinuteSpinEdit> self(this);
+    const QAction* chosen = menu->exec(at);
+    if (self && chosen == up) stepBy(1);
+    if (self && chosen == down) stepBy(-1);
+    delete menu.data();
+    event->accept();
+}
+
+bool MinuteSpinEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lineEdit()) return QAbstractSpinBox::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // Text moved within the field stays Qt's; links and files (a call
+        // list the window did not take) are no text to insert.
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (drag->source() == lineEdit() || !drag->mimeData()->hasUrls()) return false;
+        drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->source() == lineEdit()) return false;
+        const QMimeData* data = drop->mimeData();
+        if (data->hasUrls() || !data->hasText()) {
+            drop->ignore();
+            return true;
+        }
+        lineEdit()->deselect();
+        lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(drop->position().toPoint()));
+        if (pasteText(data->text())) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+        } else {
+            drop->ignore();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        // The middle button pastes the X selection: the press places the
+        // cursor, the release pastes.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            lineEdit()->deselect();
+            lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(mouse->position().toPoint()));
+        } else {
+            pasteText(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        event->accept();
+        return true;
+    }
+    default: return false;
+    }
 }
 
 }  // namespace hovorix::calculator

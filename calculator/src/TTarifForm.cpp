@@ -4,14 +4,18 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QUrl>
 
+#include <cerrno>
 #include <initializer_list>
 #include <new>
 #include <optional>
 #include <utility>
 
+#include "CalculatorAccessibility.h"
 #include "ChartPicture.h"
 #include "GroupFrameStyle.h"
 #include "calculator/CallListImport.h"
@@ -24,6 +28,7 @@
 #include "desktop/NumberText.h"
 #include "desktop/ProgramFont.h"
 #include "desktop/Prompter.h"
+#include "desktop/SystemError.h"
 #include "desktop/WheelGuard.h"
 #include "hovorix/Version.h"
 #include "tariffs/Errors.h"
@@ -43,6 +48,26 @@ constexpr char EmailAddress[] = "mailto:hovorix@example.org";
 constexpr char CommunityPage[] = "https://www.example.org/hovorix/komunita";
 
 enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
+
+// Only a regular file: a pipe of that name must not make the program wait.
+tariffs::ReadFileOptions readOptions(const desktop::RegionalSettings& settings) {
+    return {.decimalSeparator = settings.decimalSeparator(), .regularFileOnly = true};
+}
+
+// A path as the user can find it again.
+QString shownPath(const std::filesystem::path& path) {
+    return QFile::decodeName(std::filesystem::absolute(path).lexically_normal().c_str());
+}
+
+QString shownName(const std::filesystem::path& path) { return QFile::decodeName(path.filename().c_str()); }
+
+// Why the tariff file could not be opened or read. The reader refuses
+// anything but a regular file (a pipe, a device) as invalid.
+QString fileFailureReason(int code) {
+    return code == EINVAL ? QStringLiteral("Není to soubor.") : desktop::systemErrorReason(code);
+}
+
+QString largestCountMessage() { return QStringLiteral("Největší počet minut, který lze zadat, je 2 147 483 647."); }
 
 }  // namespace
 
@@ -66,6 +91,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       tariffs_(tariffs::CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
     desktop::guardInputsFromStrayWheel();
+    installCalculatorAccessibility();
     ui->setupUi(this);
     Series1_ = &ui->Graf->Series1();
     ui->Graf->setRegionalSettings(settings_);
@@ -112,8 +138,15 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
 
+    // A child by name, so a test can drive the polling instead of waiting.
+    filePoll_.setParent(this);
+    filePoll_.setObjectName(QStringLiteral("tariffFilePoll"));
+    filePoll_.setInterval(FilePollInterval);
+    connect(&filePoll_, &QTimer::timeout, this, &TTarifForm::pollTariffFile);
+
     startCallList_ = startCallList;
     FormCreate();
+    if (!tariffPath_.empty()) filePoll_.start();
 }
 
 TTarifForm::~TTarifForm() = default;
@@ -130,9 +163,12 @@ void TTarifForm::FormCreate() {
     // A malformed number ends the start-up here: the window still opens, with
     // the tariffs read so far and no fees computed.
     ReadOutcome outcome = ReadOutcome::Read;
+    std::optional<OpenFailure> cannotOpen;
+    bool readInFull = false;
     desktop::runHandler(prompter_, nullptr, [&] {
         try {
-            if (!readTariffFile()) {
+            cannotOpen = readTariffFile();
+            if (cannotOpen) {
                 outcome = ReadOutcome::CannotOpen;
                 return;
             }
@@ -140,34 +176,147 @@ void TTarifForm::FormCreate() {
             outcome = ReadOutcome::OutOfMemory;
             return;
         }
+        readInFull = true;
         ComputeFees();
     });
     switch (outcome) {
     case ReadOutcome::Read: break;
     case ReadOutcome::CannotOpen:
-        desktop::fatalError(prompter_, nullptr, QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!"));
+        // Where the program looked and why it failed, on a line of their own.
+        desktop::fatalError(prompter_, nullptr,
+                            QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!\n%1: %2")
+                                .arg(shownPath(cannotOpen->path), fileFailureReason(cannotOpen->code)));
     case ReadOutcome::OutOfMemory:
         desktop::fatalError(prompter_, nullptr, QStringLiteral("Kritická chyba - nedostatek paměti!"));
     }
+    // A file read only in part may hold tariffs after the line that failed.
+    if (readInFull) showWhetherEmpty();
 }
 
-bool TTarifForm::readTariffFile() {
+std::optional<TTarifForm::OpenFailure> TTarifForm::readTariffFile() {
     const std::optional<std::filesystem::path> path = tariffs::findTariffFile(folder_);
-    if (!path) return false;
+    // The name the editor creates, which the message names too.
+    if (!path) return OpenFailure{folder_ / tariffs::EditorFileName, ENOENT};
     tariffs::ReaderEvents events;
     events.onVersion = [this](std::string_view version) {
         version_ = version;
         showCaption();
     };
-    // Only a regular file: a pipe of that name must not make the start wait.
-    const tariffs::ReadFileOptions options{.decimalSeparator = settings_.decimalSeparator(), .regularFileOnly = true};
+    const tariffs::ReadFileOptions options = readOptions(settings_);
     try {
-        warnAboutShape(QFile::decodeName(path->filename().c_str()), tariffs::examineTariffFile(*path, options));
+        warnAboutShape(shownName(*path), tariffs::examineTariffFile(*path, options));
+        // Taken before reading, so that a change while the file is read is
+        // one the user is asked about.
+        knownStamp_ = tariffs::stampFile(*path);
+        tariffPath_ = *path;
         hovorix::tariffs::readTariffFile(*path, tariffs_, version_, options, events);
-    } catch (const tariffs::OpenError&) {
+    } catch (const tariffs::OpenError& error) {
+        tariffPath_.clear();
+        return OpenFailure{*path, error.code()};
+    }
+    return std::nullopt;
+}
+
+void TTarifForm::showWhetherEmpty() {
+    ui->Graf->setEmptyText(tariffs_.count() == 0
+                               ? QStringLiteral("Soubor %1 neobsahuje žádné tarify.").arg(shownName(tariffPath_))
+                               : QString());
+}
+
+void TTarifForm::pollTariffFile() {
+    if (tariffPath_.empty()) return;
+    if (!knownStamp_) {
+        // Unreadable when it was read: any state it is found in now is news.
+        if (const std::optional<tariffs::FileStamp> now = tariffs::stampFile(tariffPath_)) {
+            knownStamp_ = changedStamp_ = now;
+        }
+        return;
+    }
+    tariffs::FileStamp now;
+    switch (tariffs::compareFile(*knownStamp_, tariffPath_, &now)) {
+    case tariffs::FileChange::Same: knownStamp_ = now; break;
+    case tariffs::FileChange::Changed:
+        // Asked about once: the question waits for this state of the file.
+        knownStamp_ = changedStamp_ = now;
+        break;
+    case tariffs::FileChange::Gone: break;  // asked about when it is back with other bytes
+    }
+}
+
+bool TTarifForm::askAboutChangedFile() {
+    if (!changedStamp_ || asking_) return false;
+    changedStamp_.reset();
+    const QScopedValueRollback asking(asking_, true);
+    const desktop::Prompter::Answer answer =
+        prompter_.confirm(this, desktop::applicationTitle(),
+                          QStringLiteral("Soubor %1 byl změněn. Načíst tarify znovu?").arg(shownName(tariffPath_)),
+                          desktop::Prompter::Answer::Yes);
+    return answer == desktop::Prompter::Answer::Yes && reloadTariffs();
+}
+
+bool TTarifForm::reloadTariffs() {
+    tariffs::TariffList fresh(tariffs::CalculatorDefaults);
+    std::string version = VersionNotGiven;
+    const tariffs::ReadFileOptions options = readOptions(settings_);
+    const std::optional<tariffs::FileStamp> stamp = tariffs::stampFile(tariffPath_);
+    QString reason;
+    try {
+        warnAboutShape(shownName(tariffPath_), tariffs::examineTariffFile(tariffPath_, options));
+        hovorix::tariffs::readTariffFile(tariffPath_, fresh, version, options);
+    } catch (const tariffs::FileError& error) {
+        reason = fileFailureReason(error.code());
+    } catch (const tariffs::ConversionError& error) {
+        reason = QStringLiteral("Řádek %1: %2").arg(error.line()).arg(desktop::withFullStop(desktop::messageOf(error)));
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("Nedostatek paměti.");
+    } catch (const std::exception& error) {
+        reason = desktop::withFullStop(desktop::messageOf(error));
+    }
+    if (!reason.isEmpty()) {
+        prompter_.error(this, desktop::applicationTitle(),
+                        QStringLiteral("Soubor %1 se nepodařilo znovu načíst, zůstávají tarify načtené dříve.\n%2")
+                            .arg(shownPath(tariffPath_), reason));
         return false;
     }
+    tariffs_ = std::move(fresh);
+    version_ = std::move(version);
+    if (stamp) knownStamp_ = stamp;
+    showCaption();
+    showWhetherEmpty();
     return true;
+}
+
+void TTarifForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !changedStamp_) return;
+    // Asked once the activation is through, not in the middle of it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isActiveWindow()) return;
+            desktop::runHandler(prompter_, this, [this] {
+                if (!askAboutChangedFile()) return;
+                prepareFieldsForFeeRun();
+                ComputeFees();
+            });
+        },
+        Qt::QueuedConnection);
+}
+
+void TTarifForm::keyPressEvent(QKeyEvent* event) {
+    // The page tabs and the chart leave these keys to the window.
+    if (ui->PageControl1->currentWidget() == ui->TabSheet2) {
+        if (event->matches(QKeySequence::Copy)) {
+            ui->Graf->copyResults();
+            event->accept();
+            return;
+        }
+        if (ui->Graf->zoomByKey(*event)) {
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TTarifForm::warnAboutShape(const QString& name, const tariffs::FileShape& shape) {
@@ -218,24 +367,39 @@ void TTarifForm::ComputeFees() {
 
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
 
-void TTarifForm::PageControl1Changing() {
+void TTarifForm::prepareFieldsForFeeRun() {
+    bool clamped = false;
     for (const MinuteField& minutes : MinuteFields) {
         MinuteSpinEdit* field = ui.get()->*minutes.field;
         if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
+        clamped = field->clampToLargest() || clamped;
     }
-    if (ui->PageControl1->currentWidget() == ui->TabSheet1) ComputeFees();
+    if (clamped) prompter_.warning(this, desktop::applicationTitle(), largestCountMessage());
+}
+
+void TTarifForm::PageControl1Changing() {
+    // A changed tariff file is asked about first, so the run that follows
+    // prices its tariffs.
+    const bool reloaded = askAboutChangedFile();
+    prepareFieldsForFeeRun();
+    // Leaving the input page for any other page brings the fees up to date.
+    if (ui->PageControl1->currentWidget() == ui->TabSheet1 || reloaded) ComputeFees();
 }
 
 void TTarifForm::applyExitRule(MinuteSpinEdit& field) {
     if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
-    // A fraction stays as it is (the fee run reads it as 0); only a negative
-    // entry is put back to 0.
+    // A fraction stays as it is (the fee run reads it as 0); a negative entry
+    // is put back to 0, and a count too large to price to the largest one.
     double number = 0;
     if (!desktop::tryParseNumber(field.text(), settings_.decimalSeparator(), number)) {
         desktop::showGeneralError(prompter_, this, desktop::conversionMessage(field.text()));
         return;
     }
-    if (number < 0) field.setText(QStringLiteral("0"));
+    if (number < 0) {
+        field.setText(QStringLiteral("0"));
+    } else if (field.clampToLargest()) {
+        prompter_.warning(this, desktop::applicationTitle(), largestCountMessage());
+    }
 }
 
 void TTarifForm::PekacChange() { applyExitRule(*ui->Pekac); }

@@ -99,6 +99,8 @@ CommandLine applyCommandLine(const QStringList& arguments, const ProgramInfo& pr
 
     if (line.userData) {
         const QString folder = userDataFolder();
+        if (folder.isEmpty())
+            fatalError(prompter, nullptr, QStringLiteral("Kritická chyba - nelze zjistit domovskou složku!"));
         try {
             prepareUserDataFolder(folder, installedSampleFile(), RegionalSettings());
         } catch (const UserDataError& error) {

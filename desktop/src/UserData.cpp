@@ -4,7 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +22,16 @@
 namespace hovorix::desktop {
 
 QString userDataFolder() {
+    // Without HOME, Qt would take the root folder for the home folder (and
+    // so "/.local/share"); the home folder meant is the one the user
+    // database gives the user.
+    if (qEnvironmentVariableIsEmpty("HOME") && !qEnvironmentVariable("XDG_DATA_HOME").startsWith(u'/')) {
+        const passwd* entry = ::getpwuid(::geteuid());
+        const QString home =
+            entry != nullptr && entry->pw_dir != nullptr ? QFile::decodeName(entry->pw_dir) : QString();
+        if (home.isEmpty() || QDir(home).isRoot()) return {};
+        return QDir::cleanPath(home + QStringLiteral("/.local/share/hovorix"));
+    }
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hovorix");
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "BadInputs.h"
 #include "CalculatorTesting.h"
+#include "desktop/SystemError.h"
 
 using namespace hovorix::calculator;
 using namespace hovorix::calculator::testing;
@@ -19,7 +20,11 @@ TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
         const Outcome& expected = c.outcome;
         const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
         const QStringList message{hovorix::desktop::fromCp1250(expected.message) + u'.'};
-        if (expected.kind == Outcome::Kind::CannotOpen) workspace.prompter.expectError(utf8(CannotOpen));
+        // The fatal message names the file and the system's reason on a line of its own.
+        const QString cannotOpen = utf8(CannotOpen) + u'\n' +
+                                   QString::fromStdString((workspace.path() / "tarif.ini").string()) +
+                                   QStringLiteral(": ") + hovorix::desktop::systemErrorReason(expected.code);
+        if (expected.kind == Outcome::Kind::CannotOpen) workspace.prompter.expectError(cannotOpen);
         // Said once, before the window shows, for a file whose bytes hide its tariffs.
         const bool noticed = expected.notice != Outcome::Notice::None;
         if (noticed) workspace.prompter.expectWarning();
@@ -31,7 +36,7 @@ TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
         }
         if (expected.kind == Outcome::Kind::CannotOpen) {
             EXPECT_EQ(form, nullptr);
-            EXPECT_EQ(workspace.prompter.errors(), QStringList{utf8(CannotOpen)});
+            EXPECT_EQ(workspace.prompter.errors(), QStringList{cannotOpen});
             EXPECT_EQ(workspace.prompter.count(Kind::Exit), 1);
             continue;
         }

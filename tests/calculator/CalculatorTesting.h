@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -121,6 +123,21 @@ inline void paste(MinuteSpinEdit* field, const QString& text) {
     QGuiApplication::clipboard()->setText(text);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Drops the text on the field's edit box, from another program, at its
+// start; true when the drop was taken.
+inline bool drop(MinuteSpinEdit* field, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    QWidget* edit = field->findChild<QLineEdit*>();
+    const QPoint at(2, edit->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &dropped);
+    return dropped.isAccepted();
 }
 
 // Replaces what the field holds by typing.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,12 +12,16 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
 
 #include <fstream>
+#include <stdexcept>
 
 #include "CalculatorTesting.h"
 #include "calculator/CallListDialog.h"
@@ -86,7 +91,8 @@ TEST(CallList, VyplnitFillsTheFieldsWithWhatTheDialogShows) {
     child<QComboBox>(*form, "Ostatni")->setCurrentIndex(0);
     ScriptedPrompter& prompter = calculator.workspace.prompter;
     pickFile(prompter, SampleCalls);
-    prompter.onDialog([](QDialog& dialog) {
+    prompter.onDialog([](QDialog& shown) {
+        auto& dialog = dynamic_cast<CallListDialog&>(shown);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Minuty z výpisu hovorů"));
         EXPECT_EQ(shownMinutes(dialog), SampleMinutes);
         // Whole on the smallest screen the windows are laid out for.
@@ -113,7 +119,12 @@ TEST(CallList, VyplnitFillsTheFieldsWithWhatTheDialogShows) {
         for (const Choice& choice : choices) {
             choice.make();
             EXPECT_EQ(shownMinutes(dialog), choice.minutes);
-            EXPECT_EQ(child<QLabel>(dialog, "Varovani")->text(), choice.warning);
+            EXPECT_EQ(dialog.warning(), choice.warning);
+            // No blank label stays behind for a screen reader to stop at.
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+                EXPECT_FALSE(label->text().isEmpty() && label->accessibleName().isEmpty())
+                    << label->objectName().toStdString();
+            }
         }
         return clickAndClose(dialog, "Vyplnit");
     });
@@ -261,4 +272,129 @@ TEST(CallList, TheDialogNamesTheRowsSkippedAsNotCalls) {
                         QStringLiteral("vypis-hovoru.csv"), prompter);
     EXPECT_FALSE(child<QLabel>(none, "PreskoceneLabel")->isVisibleTo(&none));
     EXPECT_FALSE(child<QLabel>(none, "Preskocene")->isVisibleTo(&none));
+}
+
+namespace {
+
+// The summary of the sample call list, shown and active.
+struct Summary {
+    Summary() : dialog(sampleTally(), SampleCalls, prompter) {}
+
+    static calls::CallTally sampleTally() {
+        std::optional<calls::CallTally> tally = CallListLoader(nullptr).read(
+            SampleCalls.toStdString(), QStringLiteral("vypis-hovoru.csv"), calls::defaultPrefixTable());
+        if (!tally) throw std::runtime_error("the sample call list cannot be read");
+        return std::move(*tally);
+    }
+
+    ScriptedPrompter prompter;
+    CallListDialog dialog;
+};
+
+QString focusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+}  // namespace
+
+// Tab, Shift+Tab and Ctrl+Tab never stay inside a table: they go through the
+// controls in reading order and come back round, each table one stop, and
+// the arrows move inside a table.
+TEST(CallList, TabGoesThroughTheSummaryInReadingOrderAndRound) {
+    const QStringList forward = {"Storno",       "Soubor", "Obdobi",    "SvatkyHovory", "Zapocteno", "Nezapocteno",
+                                 "Zaokrouhleni", "Svatky", "DnyVypisu", "Vyplnit",      "Storno",    "Soubor"};
+    // Into the pair of radio buttons from either side: at the one chosen.
+    const QStringList backward = {"DnyVypisu", "Svatky", "Zaokrouhleni", "Nezapocteno", "Zapocteno", "SvatkyHovory",
+                                  "Obdobi",    "Soubor", "Storno",       "Vyplnit",     "DnyVypisu", "Svatky"};
+    const struct {
+        const char* keys;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QStringList visited;
+    } cases[] = {
+        {"Tab", Qt::Key_Tab, Qt::NoModifier, forward},
+        {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, forward},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, backward},
+        {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, backward},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Summary summary;
+        ASSERT_TRUE(showActive(summary.dialog));
+        ASSERT_EQ(focusName(), QStringLiteral("Vyplnit"));
+        QStringList visited;
+        for (qsizetype i = 0; i < c.visited.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+            visited << focusName();
+        }
+        EXPECT_EQ(visited, c.visited);
+    }
+
+    Summary summary;
+    ASSERT_TRUE(showActive(summary.dialog));
+    auto* table = child<QTableWidget>(summary.dialog, "Zapocteno");
+    table->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(table->currentRow(), 2);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Nezapocteno"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(table->currentRow(), 2) << "the table lost its place";
+}
+
+// A screen reader finds only the control that has the focus focused: a
+// table's cell says so no more once Tab has left the table.
+TEST(CallList, NoCellReportsTheFocusOnceTabHasLeftItsTable) {
+    Summary summary;
+    ASSERT_TRUE(showActive(summary.dialog));
+    auto* table = child<QTableWidget>(summary.dialog, "Zapocteno");
+    const auto focusedCells = [table] {
+        int focused = 0;
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table);
+        for (int i = 0; i < grid->childCount(); ++i) {
+            if (QAccessibleInterface* cell = grid->child(i); cell && cell->state().focused) ++focused;
+        }
+        return focused;
+    };
+    table->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(focusedCells(), 1);
+    QTest::keyClick(table, Qt::Key_Tab);
+    ASSERT_FALSE(table->hasFocus());
+    EXPECT_EQ(focusedCells(), 0);
+}
+
+// On a screen too small for it (here: a large font on the 800 x 600 test
+// screen) the summary stays on the screen with its buttons in sight, and
+// its content scrolls, also to the control Tab or Ctrl+Tab reaches.
+TEST(CallList, OnAScreenTooSmallTheContentScrollsAndTheButtonsStay) {
+    for (const auto& [keys, modifiers] :
+         {std::pair{"Tab", Qt::NoModifier}, std::pair{"Ctrl+Tab", Qt::ControlModifier}}) {
+        SCOPED_TRACE(keys);
+        QWidget window;
+        ScriptedPrompter prompter;
+        CallListDialog dialog(Summary::sampleTally(), SampleCalls, prompter, &window);
+        dialog.setFont(QFont(QStringLiteral("Liberation Sans"), 30));
+        const QRect screen = dialog.screen()->availableGeometry();
+        ASSERT_GT(dialog.sizeHint().height(), screen.height()) << "the content fits: no test";
+        ASSERT_TRUE(showActive(dialog));
+        EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.width() << " x " << dialog.height();
+        for (const char* button : {"Vyplnit", "Storno"}) {
+            const QWidget* shown = child<QPushButton>(dialog, button);
+            EXPECT_TRUE(dialog.rect().contains(QRect(shown->mapTo(&dialog, QPoint(0, 0)), shown->size()))) << button;
+        }
+        auto* content = child<QScrollArea>(dialog, "Obsah");
+        EXPECT_GT(content->verticalScrollBar()->maximum(), 0);
+
+        // Tab on to the second table, which lies below the first.
+        const QStringList reached = {"Storno", "Soubor", "Obdobi", "SvatkyHovory", "Zapocteno", "Nezapocteno"};
+        for (qsizetype i = 0; i < reached.size(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        ASSERT_EQ(focusName(), QStringLiteral("Nezapocteno"));
+        const QWidget* table = QApplication::focusWidget();
+        const QRect inView(table->mapTo(content->viewport(), QPoint(0, 0)), QSize(1, 1));
+        EXPECT_TRUE(content->viewport()->rect().contains(inView)) << "the table reached is out of sight";
+    }
 }

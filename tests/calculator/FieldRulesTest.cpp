@@ -8,8 +8,11 @@
 
 using namespace hovorix::calculator;
 using namespace hovorix::calculator::testing;
+using Kind = ScriptedPrompter::Kind;
 
 namespace {
+
+constexpr char LargestCount[] = "Největší počet minut, který lze zadat, je 2 147 483 647.";
 
 // One tariff whose cost tells every zone's minute count apart: a zone's rate
 // is a power of ten, nothing is free and there are no fees.
@@ -66,51 +69,126 @@ struct Started {
 
 }  // namespace
 
-TEST(ExitRule, EmptyAndNegativeEntriesBecomeZeroAndOtherNumbersStay) {
+TEST(ExitRule, EmptyAndNegativeEntriesBecomeZeroTooLargeOnesTheLargestAndOtherNumbersStay) {
+    const QString largest = utf8(LargestCount);
     const struct {
         QLocale locale;
         const char* entered;
         bool pasted;
+        const char* held;  // what the field holds once entered
         const char* shown;
         const char* message;  // empty: none
+        Kind kind;            // of the message
         double cost;          // JTS minutes as the fee run reads them
     } cases[] = {
-        {czech(), "", false, "0", "", 0},
-        {czech(), "-3", false, "0", "", 0},
-        {czech(), "-0", false, "-0", "", 0},
-        {czech(), "-0,5", false, "0", "", 0},
-        {czech(), "12", false, "12", "", 12},
-        {czech(), "2,5", false, "2,5", "", 0},
-        {czech(), "2147483647", false, "2147483647", "", 2147483647},
-        {czech(), "2147483648", false, "2147483648", "", 0},
-        {czech(), "-", false, "-", "'-' is not a valid floating point value.", 0},
-        {czech(), "+", false, "+", "'+' is not a valid floating point value.", 0},
-        {czech(), "1-2", false, "1-2", "'1-2' is not a valid floating point value.", 0},
-        {czech(), "abc", true, "abc", "'abc' is not a valid floating point value.", 0},
-        {czech(), "2.5", true, "2.5", "'2.5' is not a valid floating point value.", 0},
-        {czech(), " 7", true, " 7", "", 7},
-        {czech(), "1e3", true, "1e3", "", 0},
-        {english(), "2.5", false, "2.5", "", 0},
-        {english(), "-2.5", false, "0", "", 0},
-        {english(), "2,5", true, "2,5", "'2,5' is not a valid floating point value.", 0},
+        {czech(), "", false, "", "0", "", Kind::Error, 0},
+        {czech(), "-3", false, "-3", "0", "", Kind::Error, 0},
+        {czech(), "-0", false, "-0", "-0", "", Kind::Error, 0},
+        {czech(), "-0,5", false, "-0,5", "0", "", Kind::Error, 0},
+        {czech(), "12", false, "12", "12", "", Kind::Error, 12},
+        {czech(), "2,5", false, "2,5", "2,5", "", Kind::Error, 0},
+        {czech(), "2147483647", false, "2147483647", "2147483647", "", Kind::Error, 2147483647},
+        {czech(), "2147483648", false, "2147483648", "2147483647", LargestCount, Kind::Warning, 2147483647},
+        {czech(), "+99999999999999999999", false, "+99999999999999999999", "2147483647", LargestCount, Kind::Warning,
+         2147483647},
+        {czech(), "2147483648,5", false, "2147483648,5", "2147483648,5", "", Kind::Error, 0},
+        {czech(), "-", false, "-", "-", "'-' is not a valid floating point value.", Kind::Error, 0},
+        {czech(), "+", false, "+", "+", "'+' is not a valid floating point value.", Kind::Error, 0},
+        {czech(), "1-2", false, "1-2", "1-2", "'1-2' is not a valid floating point value.", Kind::Error, 0},
+        {czech(), "1,2,3", true, "1,2,3", "1,2,3", "'1,2,3' is not a valid floating point value.", Kind::Error, 0},
+        // Pasted letters, a point for a comma or an exponent are refused at
+        // once; the field keeps what it held.
+        {czech(), "abc", true, "0", "0", "", Kind::Error, 0},
+        {czech(), "2.5", true, "0", "0", "", Kind::Error, 0},
+        {czech(), "1e3", true, "0", "0", "", Kind::Error, 0},
+        {czech(), " 7", true, "7", "7", "", Kind::Error, 7},
+        {czech(), "3000000000\r\n", true, "3000000000", "2147483647", LargestCount, Kind::Warning, 2147483647},
+        {english(), "2.5", false, "2.5", "2.5", "", Kind::Error, 0},
+        {english(), "-2.5", false, "-2.5", "0", "", Kind::Error, 0},
+        {english(), "2,5", true, "0", "0", "", Kind::Error, 0},
     };
     for (const auto& c : cases) {
         Started started(ZoneTariff, c.locale);
         MinuteSpinEdit* jts = started.enter("JTS");
         c.pasted ? paste(jts, utf8(c.entered)) : retype(jts, utf8(c.entered));
-        ASSERT_EQ(jts->text(), utf8(c.entered)) << c.entered;
-        if (*c.message) started.workspace.prompter.expectError(utf8(c.message));
+        ASSERT_EQ(jts->text(), utf8(c.held)) << c.entered;
+        if (*c.message && c.kind == Kind::Error) started.workspace.prompter.expectError(utf8(c.message));
+        if (*c.message && c.kind == Kind::Warning) started.workspace.prompter.expectWarning(utf8(c.message));
         QTest::keyClick(jts, Qt::Key_Tab);
         EXPECT_FALSE(jts->hasFocus());
 
         EXPECT_EQ(jts->text(), utf8(c.shown)) << c.entered;
         const QStringList expected = *c.message ? QStringList{utf8(c.message)} : QStringList{};
-        EXPECT_EQ(started.workspace.prompter.errors(), expected) << c.entered;
-        EXPECT_EQ(started.workspace.prompter.beeps(), 0) << c.entered;
+        EXPECT_EQ(started.workspace.prompter.texts(c.kind), expected) << c.entered;
+        EXPECT_EQ(started.workspace.prompter.interactions().size() - started.workspace.prompter.beeps(),
+                  static_cast<std::size_t>(expected.size()))
+            << c.entered;
+        const bool refused = c.pasted && utf8(c.held) == QStringLiteral("0");
+        EXPECT_EQ(started.workspace.prompter.beeps(), refused ? 1 : 0) << c.entered;
 
         clickTab(*started.form, 1);
         EXPECT_EQ(started.cost(), c.cost) << c.entered;
         EXPECT_EQ(jts->text(), utf8(c.shown)) << "the page change left " << c.entered << " alone";
+    }
+}
+
+// However a count gets into a field and however the results page is then
+// opened, the fee run prices the number the field shows.
+TEST(ExitRule, TheFeeRunPricesTheNumberTheFieldShows) {
+    enum class Entry { Typed, CtrlV, ShiftInsert, Dropped };
+    enum class Switch { ClickTab, CtrlTab, AccessibleTab };
+    const struct {
+        const char* name;
+        Entry entry;
+        const char* entered;
+        Switch how;
+        bool clamped;
+    } cases[] = {
+        {"a spreadsheet cell pasted, Ctrl+Tab", Entry::CtrlV, "41\r\n", Switch::CtrlTab, false},
+        {"a spreadsheet cell pasted, tab clicked", Entry::ShiftInsert, "41\n", Switch::ClickTab, false},
+        {"blanks around, Ctrl+Tab", Entry::CtrlV, " 45 ", Switch::CtrlTab, false},
+        {"a thousands blank, the tab pressed by a screen reader", Entry::Dropped, "1\u00A0200", Switch::AccessibleTab,
+         false},
+        {"too many typed, Ctrl+Tab", Entry::Typed, "3000000000", Switch::CtrlTab, true},
+        {"too many typed, tab clicked", Entry::Typed, "3000000000", Switch::ClickTab, true},
+        {"too many pasted, the tab pressed by a screen reader", Entry::CtrlV, "99 999 999 999", Switch::AccessibleTab,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Started started(ZoneTariff);
+        MinuteSpinEdit* jts = started.enter("JTS");
+        switch (c.entry) {
+        case Entry::Typed: retype(jts, utf8(c.entered)); break;
+        case Entry::CtrlV: paste(jts, utf8(c.entered)); break;
+        case Entry::ShiftInsert:
+            QGuiApplication::clipboard()->setText(utf8(c.entered));
+            jts->selectAll();
+            QTest::keyClick(jts, Qt::Key_Insert, Qt::ShiftModifier);
+            break;
+        case Entry::Dropped:
+            jts->setText({});
+            drop(jts, utf8(c.entered));
+            break;
+        }
+        if (c.clamped) started.workspace.prompter.expectWarning(utf8(LargestCount));
+        switch (c.how) {
+        case Switch::ClickTab: clickTab(*started.form, 1); break;
+        case Switch::CtrlTab: QTest::keyClick(jts, Qt::Key_Tab, Qt::ControlModifier); break;
+        case Switch::AccessibleTab: {
+            QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pageTabs(*started.form))->child(1);
+            ASSERT_NE(tab, nullptr);
+            tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            break;
+        }
+        }
+        ASSERT_EQ(child<PageControl>(*started.form, "PageControl1")->currentIndex(), 1);
+        bool number = false;
+        const double shown = jts->text().toDouble(&number);
+        ASSERT_TRUE(number) << jts->text().toStdString();
+        EXPECT_EQ(started.cost(), shown) << jts->text().toStdString();
+        EXPECT_GT(shown, 0);
+        EXPECT_EQ(started.workspace.prompter.count(Kind::Warning), c.clamped ? 1 : 0);
     }
 }
 
@@ -360,5 +438,58 @@ TEST(PageChange, EveryRouteToTheResultsPageRunsTheRule) {
         c.change(*pages);
         EXPECT_EQ(pages->currentIndex(), 1) << c.route;
         EXPECT_EQ(started.cost(), 150) << c.route;
+    }
+}
+
+// A screen reader reads a minute field's number as its value, in the range
+// a field prices, sets it as typing the number and leaving the field would,
+// and steps it as the arrow keys do.
+TEST(ScreenReader, AMinuteFieldsValueIsItsNumberAndIsEnteredAsTyped) {
+    enum class Do { Read, Set, Increase, Decrease };
+    const struct {
+        const char* before;
+        Do action;
+        double set;
+        const char* after;
+        double value;
+        bool warned;
+    } cases[] = {
+        {"123", Do::Read, 0, "123", 123, false},
+        {"", Do::Read, 0, "", 0, false},
+        {"2,5", Do::Read, 0, "2,5", 2.5, false},
+        {"-", Do::Read, 0, "-", 0, false},
+        {"7", Do::Set, 42, "42", 42, false},
+        {"7", Do::Set, -5, "0", 0, false},
+        {"7", Do::Set, 3e9, "2147483647", 2147483647, true},
+        {"5", Do::Increase, 0, "6", 6, false},
+        {"0", Do::Decrease, 0, "-1", -1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        Started started(ZoneTariff);
+        MinuteSpinEdit* jts = started.field("JTS");
+        jts->setText(utf8(c.before));
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(jts);
+        ASSERT_EQ(field->role(), QAccessible::SpinBox);
+        EXPECT_EQ(field->text(QAccessible::Name), utf8("Pevná síť – Ve špičce"));
+        QAccessibleValueInterface* value = field->valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->minimumValue().toDouble(), 0);
+        EXPECT_EQ(value->maximumValue().toDouble(), 2147483647);
+        if (c.warned) started.workspace.prompter.expectWarning(utf8(LargestCount));
+        switch (c.action) {
+        case Do::Read: break;
+        case Do::Set:
+            value->setCurrentValue(c.set);
+            QCoreApplication::processEvents();
+            break;
+        case Do::Increase: field->actionInterface()->doAction(QAccessibleActionInterface::increaseAction()); break;
+        case Do::Decrease: field->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction()); break;
+        }
+        EXPECT_EQ(jts->text(), utf8(c.after));
+        EXPECT_EQ(value->currentValue().toDouble(), c.value);
+        QAccessibleTextInterface* text = field->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), utf8(c.after));
     }
 }

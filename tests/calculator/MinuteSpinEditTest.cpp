@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScopeGuard>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <limits>
+
+#include "desktop/ProgramFont.h"
 
 #include "CalculatorTesting.h"
 
@@ -130,12 +137,106 @@ TEST(MinuteSpinEdit, KeysStepTheValueAsReadAndEnterBeeps) {
     }
 }
 
-TEST(MinuteSpinEdit, PastingLetsAnyTextIn) {
-    for (const char* text : {"abc", " 12 ", "1,2,3", "-", "2147483648", "Žluťoučký"}) {
-        Fields fields;
-        paste(fields.first, utf8(text));
-        EXPECT_EQ(fields.first->text(), utf8(text));
-        EXPECT_EQ(fields.prompter.beeps(), 0) << text;
+// What a spreadsheet cell or a web page brings along is dropped from pasted
+// text; text that is still not what typing could give is refused with the
+// beep, and the field keeps what it held. Every way of pasting does so.
+TEST(MinuteSpinEdit, PastedTextIsCleanedOrRefusedWithTheBeep) {
+    enum class Route { CtrlV, ShiftInsert, Menu, Drop };
+    const struct {
+        const char* text;
+        const char* held;  // empty: refused with the beep
+    } cases[] = {
+        {"41\r\n", "41"},
+        {" 45 ", "45"},
+        {"\t12\n", "12"},
+        {"1 200", "1200"},
+        {"3 45", "345"},
+        {"1\u00A0200", "1200"},
+        {"1\u2009200\u202F000", "1200000"},
+        {"1 200,5", "1200,5"},
+        {"-5", "-5"},
+        {"abc", ""},
+        {"12 ab", ""},
+        {"4 -", ""},
+        {"12\t34", ""},
+        {"2.5", ""},
+        {"Žluťoučký", ""},
+    };
+    const Route routes[] = {Route::CtrlV, Route::ShiftInsert, Route::Menu, Route::Drop};
+    for (const Route route : routes) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(static_cast<int>(route));
+            Fields fields;
+            MinuteSpinEdit* field = fields.first;
+            field->setText(QStringLiteral("7"));
+            field->selectAll();
+            QGuiApplication::clipboard()->setText(utf8(c.text));
+            switch (route) {
+            case Route::CtrlV: QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); break;
+            case Route::ShiftInsert: QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); break;
+            case Route::Menu: {
+                // The field's context menu, its paste chosen.
+                QTimer::singleShot(0, [] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    ASSERT_NE(menu, nullptr);
+                    // Closed whatever happens, so the test never hangs on it.
+                    const auto close = qScopeGuard([menu] { menu->close(); });
+                    QAction* paste = MinuteSpinEdit::pasteAction(*menu);
+                    ASSERT_NE(paste, nullptr);
+                    paste->trigger();
+                });
+                QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+                QCoreApplication::sendEvent(field, &menu);
+                break;
+            }
+            case Route::Drop:
+                field->setText({});
+                drop(field, utf8(c.text));
+                break;
+            }
+            const bool refused = !*c.held;
+            const QString before = route == Route::Drop ? QString() : QStringLiteral("7");
+            EXPECT_EQ(field->text(), refused ? before : utf8(c.held)) << c.text;
+            EXPECT_EQ(fields.prompter.beeps(), refused ? 1 : 0) << c.text;
+        }
+    }
+}
+
+// Whatever the field's text, a dropped file is no text to paste: it is left
+// to the window, which takes call lists.
+TEST(MinuteSpinEdit, ADroppedFileIsNoPastedText) {
+    Fields fields;
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/vypis.csv"))});
+    data.setText(QStringLiteral("/tmp/vypis.csv"));
+    QWidget* edit = fields.first->findChild<QLineEdit*>();
+    QDragEnterEvent enter(QPoint(2, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent dropped(QPointF(2, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &dropped);
+    EXPECT_EQ(fields.first->text(), QStringLiteral("0"));
+    EXPECT_EQ(fields.prompter.beeps(), 0);
+}
+
+// The largest count a field prices shows whole in a field of the window's
+// size once the field is left, in the program's font.
+TEST(MinuteSpinEdit, TheLargestCountShowsWholeWhenTheFieldIsLeft) {
+    Fields fields;
+    fields.window.setFont(hovorix::desktop::programFont());
+    MinuteSpinEdit* field = fields.first;
+    field->setText(QString::number(MinuteSpinEdit::LargestCount));
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_FALSE(field->hasFocus());
+    // The first and the last digit lie within the edit box, so nothing
+    // scrolled out at either end.
+    const auto* edit = field->findChild<QLineEdit*>();
+    const QRect box = edit->contentsRect();
+    for (const int position : {0, 10}) {
+        const_cast<QLineEdit*>(edit)->setCursorPosition(position);
+        const QRect cursor = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        EXPECT_TRUE(box.contains(cursor.center())) << "position " << position << " at x " << cursor.center().x();
     }
 }
 

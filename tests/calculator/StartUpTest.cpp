@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -82,25 +83,33 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
     const struct {
         const char* what;
         void (*prepare)(const Workspace&);
+        const char* looked;  // the file the message names
+        const char* reason;
     } cases[] = {
-        {"no file", [](const Workspace&) {}},
-        {"another name", [](const Workspace& w) { w.write("tarif.ini.bak", tariffFile({"provider A"})); }},
-        {"a folder of that name",
-         [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); }},
+        {"no file", [](const Workspace&) {}, "tarif.ini", "Soubor neexistuje."},
+        {"another name", [](const Workspace& w) { w.write("tarif.ini.bak", tariffFile({"provider A"})); }, "tarif.ini",
+         "Soubor neexistuje."},
+        {"a folder of that name", [](const Workspace& w) { std::filesystem::create_directory(w.path() / "tarif.ini"); },
+         "tarif.ini", "Je to složka, ne soubor."},
         // Refused at once: reading a pipe would wait for a writer for ever.
         {"a pipe of that name",
-         [](const Workspace& w) { ASSERT_EQ(mkfifo((w.path() / "Tarif.ini").c_str(), 0644), 0); }},
+         [](const Workspace& w) { ASSERT_EQ(mkfifo((w.path() / "Tarif.ini").c_str(), 0644), 0); }, "Tarif.ini",
+         "Není to soubor."},
     };
     for (const auto& c : cases) {
         Workspace workspace;
         c.prepare(workspace);
-        workspace.prompter.expectError(utf8(CannotOpen));
+        // The message as it always was, then where the program looked and why it failed.
+        const QString message = utf8(CannotOpen) + u'\n' +
+                                QString::fromStdString((workspace.path() / c.looked).lexically_normal().string()) +
+                                QStringLiteral(": ") + utf8(c.reason);
+        workspace.prompter.expectError(message);
         EXPECT_EQ(workspace.start(), nullptr) << c.what;
         const auto& interactions = workspace.prompter.interactions();
         ASSERT_EQ(interactions.size(), 2u) << c.what;
         EXPECT_EQ(interactions[0].kind, Kind::Error);
         EXPECT_EQ(interactions[0].title, QStringLiteral("Hovorix pro Windows"));
-        EXPECT_EQ(interactions[0].text, utf8(CannotOpen));
+        EXPECT_EQ(interactions[0].text, message);
         EXPECT_EQ(interactions[1].kind, Kind::Exit);
         EXPECT_NE(interactions[1].text, QStringLiteral("0"));
         for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible()) << c.what;
@@ -191,4 +200,36 @@ TEST(StartUp, TheWindowOpensOnTheInputPageWithZerosMonthlyAndNoServices) {
 
     ASSERT_TRUE(showActive(*form));
     EXPECT_EQ(QApplication::focusWidget(), pageTabs(*form));
+}
+
+// A file read in full that holds no tariff says so where the chart would
+// be, to the eye and to a screen reader; one with tariffs, or one whose
+// reading failed, has no such text.
+TEST(StartUp, AFileWithoutTariffsSaysSoOnTheResultsPage) {
+    const struct {
+        const char* name;
+        std::string content;
+        const char* said;
+        int errors;
+    } cases[] = {
+        {"Tarif.ini", tariffFile({"// jen komentář", "verze 3"}), "Soubor Tarif.ini neobsahuje žádné tarify.", 0},
+        {"tarif.ini", "", "Soubor tarif.ini neobsahuje žádné tarify.", 0},
+        {"tarif.ini", tariffFile({"provider A"}), "", 0},
+        {"tarif.ini", tariffFile({"provider A", "sluzba telefon x"}), "", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name + (" " + c.content));
+        Workspace workspace;
+        workspace.write(c.name, c.content);
+        for (int i = 0; i < c.errors; ++i) workspace.prompter.expectError();
+        const auto form = workspace.start();
+        ASSERT_NE(form, nullptr);
+        const hovorix::chart::FeeChart& chart = form->feeChart();
+        EXPECT_EQ(chart.emptyText(), utf8(c.said));
+        if (*c.said) {
+            QAccessibleInterface* shown =
+                QAccessible::queryAccessibleInterface(const_cast<hovorix::chart::FeeChart*>(&chart));
+            EXPECT_EQ(shown->text(QAccessible::Description), utf8(c.said));
+        }
+    }
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "CalculatorTesting.h"
 #include "ProgramIconChecks.h"
@@ -155,4 +157,110 @@ TEST(Window, TheWheelChangesNoControlWithoutTheFocus) {
     }
     EXPECT_EQ(child<QComboBox>(*form, "Ostatni")->currentIndex(), 2);
     EXPECT_EQ(child(*form, "JTS")->text(), QStringLiteral("0"));
+}
+
+// What a screen reader finds: the window as a frame, the period list named
+// after its label with its choice as its text, and the about box's links as
+// links that its press follows; they stay out of the Tab order.
+TEST(Window, AScreenReaderFindsTheWindowThePeriodListAndTheLinks) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), form->windowTitle());
+
+    auto* list = child<QComboBox>(*form, "Ostatni");
+    QAccessibleInterface* period = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(period->role(), QAccessible::ComboBox);
+    ASSERT_NE(period->textInterface(), nullptr);
+    for (const int index : {2, 0}) {
+        list->setCurrentIndex(index);
+        EXPECT_EQ(period->text(QAccessible::Name), utf8("Uvedené hodnoty jsou"));
+        QAccessibleTextInterface* text = period->textInterface();
+        EXPECT_EQ(text->text(0, text->characterCount()), list->currentText());
+    }
+
+    const struct {
+        const char* link;
+        const char* target;
+    } links[] = {
+        {"Label14", "mailto:hovorix@example.org"},
+        {"Label15", "https://www.example.org/hovorix"},
+        {"Label17", "https://www.example.org/hovorix/komunita"},
+    };
+    for (const auto& c : links) {
+        auto* label = child<QLabel>(*form, c.link);
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(label);
+        EXPECT_EQ(link->role(), QAccessible::Link) << c.link;
+        EXPECT_EQ(link->text(QAccessible::Name), label->text()) << c.link;
+        ASSERT_NE(link->actionInterface(), nullptr);
+        ASSERT_TRUE(link->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(workspace.prompter.texts(Kind::Url).value(0), utf8(c.target)) << c.link;
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << c.link;
+        workspace.prompter.clear();
+    }
+}
+
+// On the results page Ctrl+C copies the results and "+", "-" and "0" zoom
+// the chart, whatever on the page has the focus: also the page tabs right
+// after the tab was clicked. On the input page Ctrl+C stays the field's.
+TEST(Window, OnTheResultsPageCtrlCAndTheZoomKeysWorkWhateverHasTheFocus) {
+    for (const char* focus : {"PageControl1", "Graf"}) {
+        SCOPED_TRACE(focus);
+        Workspace workspace;
+        const auto form = startShown(workspace);
+        ASSERT_NE(form, nullptr);
+        MinuteSpinEdit* jts = child(*form, "JTS");
+        jts->setText(QStringLiteral("12"));
+        clickTab(*form, 1);
+        QWidget* focused = std::string_view(focus) == "Graf" ? child<QWidget>(*form, focus) : pageTabs(*form);
+        focused->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(focused->hasFocus());
+
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("A-One\t0,00\n"));
+        QTest::keyClick(focused, Qt::Key_Plus);
+        EXPECT_FALSE(form->feeChart().followsBars());
+        QTest::keyClick(focused, Qt::Key_0);
+        EXPECT_TRUE(form->feeChart().followsBars());
+
+        clickTab(*form, 0);
+        jts->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(jts->hasFocus());
+        jts->selectAll();
+        QTest::keyClick(jts, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("12"));
+    }
+}
+
+// The page tab shown says it has the focus only while the tabs have it, so a
+// screen reader finds one focused control; a tab is pressed to show its page.
+TEST(Window, APageTabReportsTheFocusOnlyWhileTheTabsHaveIt) {
+    Workspace workspace;
+    const auto form = startShown(workspace);
+    ASSERT_NE(form, nullptr);
+    QTabBar* tabs = pageTabs(*form);
+    ASSERT_TRUE(tabs->hasFocus());
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    ASSERT_EQ(bar->childCount(), 2);
+    const auto focusedTabs = [bar] {
+        QStringList focused;
+        for (int i = 0; i < bar->childCount(); ++i) {
+            if (bar->child(i)->state().focused) focused << bar->child(i)->text(QAccessible::Name);
+        }
+        return focused;
+    };
+    EXPECT_EQ(bar->child(0)->role(), QAccessible::PageTab);
+    EXPECT_EQ(focusedTabs(), QStringList{utf8("Provolané minuty")});
+    QTest::keyClick(tabs, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("JTS"));
+    EXPECT_EQ(focusedTabs(), QStringList{});
+    EXPECT_TRUE(bar->child(0)->state().selected);
+
+    bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_TRUE(bar->child(1)->state().selected);
 }

@@ -251,6 +251,115 @@ private slots:
                  QString::fromUtf8("EUROTEL-Ekonom\t1225,00\nPAEGAS-Busěness\t0,50\nTab and line\t7,00\n"));
     }
 
+    void keysZoomTheCostAxisAndGoBackOneZoomAtATime() {
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        };
+        const Key plus{Qt::Key_Plus};
+        const Key minus{Qt::Key_Minus};
+        const Key zero{Qt::Key_0};
+        const struct {
+            const char* name;
+            bool dragFirst;  // a mouse zoom before the keys
+            std::vector<Key> keys;
+            double span;  // of the costs shown, as a share of the span before the keys; 0: following the bars
+        } cases[] = {
+            {"+ halves", false, {plus}, 0.5},
+            {"+ + quarters", false, {plus, plus}, 0.25},
+            {"the keypad's +", false, {{Qt::Key_Plus, Qt::KeypadModifier}}, 0.5},
+            {"+ typed with Shift", false, {{Qt::Key_Plus, Qt::ShiftModifier}}, 0.5},
+            {"Ctrl++ is no zoom key", false, {{Qt::Key_Plus, Qt::ControlModifier}}, 0},
+            {"+ - goes back", false, {plus, minus}, 0},
+            {"+ + - goes back one", false, {plus, plus, minus}, 0.5},
+            {"- with nothing to undo", false, {minus}, 0},
+            {"0 shows it all", false, {plus, plus, zero}, 0},
+            {"the keypad's 0", false, {plus, {Qt::Key_0, Qt::KeypadModifier}}, 0},
+            {"+ after the mouse's zoom", true, {plus}, 0.5},
+            {"- back to the mouse's zoom", true, {plus, minus}, 1},
+            {"- back from the mouse's zoom", true, {plus, minus, minus}, 0},
+        };
+        for (const auto& c : cases) {
+            ShownChart shown;
+            FeeChart& chart = shown.chart;
+            for (int i = 0; i < 10; ++i) chart.Series1().AddBar(100.0 * (i + 1), "T", fees::AutomaticColour);
+            chart.activateWindow();
+            chart.setFocus();
+            QVERIFY(QTest::qWaitForWindowActive(&chart));
+            const ViewRanges following = chart.visibleRanges();
+            if (c.dragFirst) {
+                const QPoint from = chart.plotArea().topLeft().toPoint() + QPoint(40, 20);
+                leftDrag(&chart, from, from + QPoint(150, 120));
+                QVERIFY(finishZoom(chart));
+            }
+            const ViewRanges before = chart.visibleRanges();
+            for (const Key& key : c.keys) QTest::keyClick(&chart, key.key, key.modifiers);
+            QVERIFY2(!chart.isZoomAnimating(), c.name);
+            const ViewRanges now = chart.visibleRanges();
+            if (c.span == 0) {
+                QVERIFY2(chart.followsBars(), c.name);
+                QVERIFY2(now == following, c.name);
+                continue;
+            }
+            QVERIFY2(!chart.followsBars(), c.name);
+            // The cost axis only, from the same lowest cost.
+            QVERIFY2(std::abs(now.value.span() - c.span * before.value.span()) < 1e-9 * before.value.span(), c.name);
+            QVERIFY2(std::abs(now.value.min - before.value.min) < 1e-9 * before.value.span(), c.name);
+            QVERIFY2(now.category == before.category, c.name);
+        }
+    }
+
+    void theDescriptionNamesAtMostFiveOfTheCheapest() {
+        const struct {
+            std::vector<double> costs;
+            const char* description;
+        } cases[] = {
+            {{300, 100, 200}, "Nejlevnější: T-1 (100,00)"},
+            {{100, 100.004, 100.001, 100.01}, "Nejlevnější: T-0, T-1, T-2 (100,00)"},
+            {std::vector<double>(6, 50), "Nejlevnější: T-0, T-1, T-2, T-3, T-4 a 1 další (50,00)"},
+            {std::vector<double>(9, 50), "Nejlevnější: T-0, T-1, T-2, T-3, T-4 a 4 další (50,00)"},
+            {std::vector<double>(300, 50), "Nejlevnější: T-0, T-1, T-2, T-3, T-4 a 295 dalších (50,00)"},
+        };
+        for (const auto& c : cases) {
+            ShownChart shown(Czech);
+            FeeChart& chart = shown.chart;
+            for (std::size_t i = 0; i < c.costs.size(); ++i) {
+                chart.Series1().AddBar(c.costs[i], "T-" + std::to_string(i), fees::AutomaticColour);
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
+            QCOMPARE(accessible->text(QAccessible::Description), QString::fromUtf8(c.description));
+        }
+    }
+
+    void aTariffFileWithoutTariffsIsSaidInsteadOfAnEmptyGrid() {
+        ShownChart shown;
+        FeeChart& chart = shown.chart;
+        const QString said = QString::fromUtf8("Soubor tarif.ini neobsahuje žádné tarify.");
+        chart.setEmptyText(said);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
+        QCOMPARE(accessible->text(QAccessible::Description), said);
+        const auto wallAndText = [&chart] {
+            const QImage image = render(chart, 1);
+            bool wall = false;
+            bool text = false;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor colour = image.pixelColor(x, y);
+                    wall = wall || colour == QColor::fromRgb(0xFFFF80);
+                    text = text || (y > image.height() / 3 && y < 2 * image.height() / 3 && colour.value() < 80);
+                }
+            }
+            return std::pair{wall, text};
+        };
+        QCOMPARE(wallAndText(), std::pair(false, true));
+
+        // Bars once there are tariffs: the chart as always.
+        chart.setEmptyText({});
+        chart.Series1().AddBar(100, "A-One", fees::AutomaticColour);
+        QCOMPARE(wallAndText().first, true);
+        QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Nejlevnější: A-One (100.00)"));
+    }
+
     void zoomAndRestoreFollowTheDrag_data() {
         QTest::addColumn<bool>("zoomedBefore");
         QTest::addColumn<QPoint>("delta");

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QString>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -129,6 +133,63 @@ TEST(UserDataFolder, AFolderThatCannotBeMadeOrWrittenIsAnError) {
                    std::filesystem::is_empty(home / "locked");
         }
     }));
+}
+
+namespace {
+
+// Sets or unsets an environment variable for as long as it lives.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value) {
+            qputenv(name, value);
+        } else {
+            qunsetenv(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+}  // namespace
+
+// Started without HOME (from a service, a cron job, su without a login),
+// the folder is still in the user's own home folder, as the user database
+// gives it, never under the root folder.
+TEST(UserDataFolder, WithoutHomeItIsInTheUsersOwnHomeFolder) {
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    const QString own = QDir::cleanPath(QFile::decodeName(user->pw_dir) + QStringLiteral("/.local/share/hovorix"));
+    const struct {
+        const char* home;  // nullptr: unset
+        const char* dataHome;
+        QString folder;
+    } cases[] = {
+        {nullptr, nullptr, own},
+        {"", nullptr, own},
+        {nullptr, "relative/data", own},
+        {nullptr, "/srv/data", QStringLiteral("/srv/data/hovorix")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.home ? c.home : "(unset)");
+        const ScopedEnvironment home("HOME", c.home);
+        const ScopedEnvironment dataHome("XDG_DATA_HOME", c.dataHome);
+        EXPECT_EQ(userDataFolder(), c.folder);
+        EXPECT_FALSE(userDataFolder().startsWith(QStringLiteral("/.local"))) << userDataFolder().toStdString();
+    }
 }
 
 TEST(CommandLine, EachProgramTakesHelpVersionAndTheUserDataFolder) {

@@ -76,8 +76,11 @@ lane.wait_for("the summary to close", lambda: not lane.has_state(summary, pyatsp
 
 filled = [lane.text_of(tarif.find("spin button", name, within=window)) for name in FIELDS]
 lane.check(filled == expected, f"Vyplnit filled {filled}, tarif-cli gives {expected}")
-# The period list, the one combo box of the window, reads as its choice.
-period = lane.text_of(tarif.find("combo box", within=window))
+# The period list, the one combo box of the window, is named after its
+# label and reads its choice as its text.
+period_list = tarif.find("combo box", within=window)
+lane.check(period_list.name == "Uvedené hodnoty jsou", f"the period list is named '{period_list.name}'")
+period = lane.text_of(period_list)
 lane.check(period == "měsíční", f"the period list shows '{period}'")
 lane.shot("filled")
 print("the call list's minutes fill the fields as tarif-cli reads them:", " ".join(filled))

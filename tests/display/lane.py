@@ -27,11 +27,12 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
 import traceback
 
 import pyatspi
-from Xlib import X, display as xdisplay, protocol
+from Xlib import X, Xatom, display as xdisplay, protocol
 
 BIN = os.environ["HOVORIX_BIN"]
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -190,6 +191,77 @@ def shot(name):
     subprocess.run(["import", "-window", "root", "-strip", path], timeout=TIMEOUT,
                    stderr=subprocess.DEVNULL)
     return path
+
+
+# --- the X clipboard --------------------------------------------------------------------
+
+_TEXT_TARGETS = ("UTF8_STRING", "STRING", "TEXT", "text/plain;charset=utf-8", "text/plain")
+
+
+def set_clipboard(text, selection="CLIPBOARD"):
+    """Holds text in the X clipboard (or in PRIMARY, the selection the middle
+    button pastes), as a program that copied it does: the lane owns the
+    selection and hands the text to whoever asks, until another program
+    takes the selection over."""
+    d = xdisplay.Display()
+    owner = d.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+    atom = d.intern_atom(selection)
+    targets = d.intern_atom("TARGETS")
+    text_targets = {d.intern_atom(name) for name in _TEXT_TARGETS}
+    owner.set_selection_owner(atom, X.CurrentTime)
+    d.sync()
+    if d.get_selection_owner(atom) != owner:
+        fail(f"the lane could not take the {selection} selection")
+
+    def serve():
+        while True:
+            event = d.next_event()
+            if event.type == X.SelectionClear:
+                d.close()
+                return
+            if event.type != X.SelectionRequest:
+                continue
+            prop = event.property if event.property != X.NONE else event.target
+            if event.target == targets:
+                event.requestor.change_property(prop, Xatom.ATOM, 32, [targets, *text_targets])
+            elif event.target in text_targets:
+                event.requestor.change_property(prop, event.target, 8, text.encode("utf-8"))
+            else:
+                prop = X.NONE
+            notify = protocol.event.SelectionNotify(time=event.time, requestor=event.requestor,
+                                                    selection=event.selection, target=event.target,
+                                                    property=prop)
+            event.requestor.send_event(notify, event_mask=0)
+            d.flush()
+
+    threading.Thread(target=serve, daemon=True).start()
+
+
+def clipboard_text(selection="CLIPBOARD", timeout=TIMEOUT):
+    """What the X clipboard holds, as text; None when nobody holds it."""
+    d = xdisplay.Display()
+    try:
+        window = d.screen().root.create_window(0, 0, 1, 1, 0, X.CopyFromParent)
+        atom = d.intern_atom(selection)
+        if d.get_selection_owner(atom) == X.NONE:
+            return None
+        utf8 = d.intern_atom("UTF8_STRING")
+        prop = d.intern_atom("HOVORIX_LANE")
+        window.convert_selection(atom, utf8, prop, X.CurrentTime)
+        d.flush()
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            while d.pending_events():
+                event = d.next_event()
+                if event.type == X.SelectionNotify:
+                    if event.property == X.NONE:
+                        return None
+                    value = window.get_full_property(prop, X.AnyPropertyType)
+                    return value.value.decode("utf-8") if value else ""
+            time.sleep(0.02)
+        fail(f"the {selection} selection's owner did not answer")
+    finally:
+        d.close()
 
 
 # --- AT-SPI ------------------------------------------------------------------------------

@@ -75,6 +75,15 @@ void widen(AxisRange& axis, double minimum) {
 
 }  // namespace
 
+ViewRanges halvedCosts(const ViewRanges& ranges) {
+    ViewRanges halved = ranges;
+    halved.value.max = ranges.value.min + ranges.value.span() / 2;
+    // Far in, the narrowest span keeps the lowest cost where it was.
+    const AxisRange widened = withMinimumSpans(halved).value;
+    if (widened.span() > halved.value.span()) halved.value = {ranges.value.min, ranges.value.min + widened.span()};
+    return halved;
+}
+
 ViewRanges withMinimumSpans(ViewRanges ranges) {
     widen(ranges.value, MinimumValueSpan);
     widen(ranges.category, MinimumCategorySpan);

@@ -135,6 +135,42 @@ void FeeChart::restoreView() {
     syncScrollBar();
 }
 
+void FeeChart::zoomInCosts() {
+    if (series_.isEmpty()) return;
+    finishZoomAnimation();
+    const ViewRanges from = visibleRanges();
+    view_.startZoom();
+    showView(halvedCosts(from));
+}
+
+bool FeeChart::zoomBack() {
+    finishZoomAnimation();
+    if (!view_.undoZoom()) return false;
+    viewDirty_ = true;
+    update();
+    syncScrollBar();
+    return true;
+}
+
+bool FeeChart::zoomByKey(const QKeyEvent& event) {
+    // Shift may be needed to type them; with Ctrl, Alt or Super they are
+    // other commands.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (event.key()) {
+    case Qt::Key_Plus: zoomInCosts(); return true;
+    case Qt::Key_Minus: zoomBack(); return true;
+    case Qt::Key_0: restoreView(); return true;
+    default: return false;
+    }
+}
+
+void FeeChart::setEmptyText(const QString& text) {
+    if (text == emptyText_) return;
+    emptyText_ = text;
+    update();
+    notifyAccessibility();
+}
+
 void FeeChart::scrollTo(int top) {
     if (view_.followsBars()) {
         scrollTop_ = std::clamp(top, 0, layout().lastTop());
@@ -238,14 +274,29 @@ QString FeeChart::barToolTip(int index) const {
 }
 
 QString FeeChart::resultsSummary() const {
+    if (series_.isEmpty() && !emptyText_.isEmpty()) return emptyText_;
     const int cheapest = series_.cheapest();
     if (cheapest < 0) return QStringLiteral("Žádné tarify");
+    // A list of hundreds of equal tariffs would be read out for minutes.
+    constexpr qsizetype MostNamed = 5;
     const Bar& best = series_.bars()[static_cast<std::size_t>(cheapest)];
     QStringList names;
+    int more = 0;
     for (const Bar& bar : series_.bars()) {
-        if (bar.value == best.value) names << bar.label;
+        // Equal to the cent: the same mark.
+        if (bar.mark != best.mark) continue;
+        if (names.size() < MostNamed) {
+            names << bar.label;
+        } else {
+            ++more;
+        }
     }
-    return QStringLiteral("Nejlevnější: %1 (%2)").arg(names.join(QStringLiteral(", ")), best.mark);
+    QString named = names.join(QStringLiteral(", "));
+    if (more > 0) {
+        named +=
+            QStringLiteral(" a %1 %2").arg(more).arg(more <= 4 ? QStringLiteral("další") : QStringLiteral("dalších"));
+    }
+    return QStringLiteral("Nejlevnější: %1 (%2)").arg(named, best.mark);
 }
 
 QString FeeChart::resultsText() const {
@@ -310,6 +361,7 @@ void FeeChart::keyPressEvent(QKeyEvent* event) {
         copyResults();
         return;
     }
+    if (zoomByKey(*event)) return;
     if (series_.isEmpty()) {
         QWidget::keyPressEvent(event);
         return;
@@ -395,6 +447,7 @@ void FeeChart::mouseReleaseEvent(QMouseEvent* event) {
             const QRectF rectangle = QRectF(dragFrom_, pos).normalized().intersected(plotArea());
             const ViewRanges target = layout().mapping().rangesShowing(rectangle);
             const std::vector<ViewRanges> frames = zoomFrames(visibleRanges(), target);
+            view_.startZoom();
             zoomFrames_.assign(frames.begin(), frames.end());
             zoomTimer_.start();
             break;
@@ -427,6 +480,14 @@ void FeeChart::wheelEvent(QWheelEvent* event) {
 
 void FeeChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (series_.isEmpty() && !emptyText_.isEmpty()) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int margin = fontMetrics().averageCharWidth() * 2;
+        painter.drawText(rect().adjusted(margin, margin, -margin, -margin), Qt::AlignCenter | Qt::TextWordWrap,
+                         emptyText_);
+        return;
+    }
     PaintState state;
     state.palette = palette();
     state.currentBar = currentBar_;

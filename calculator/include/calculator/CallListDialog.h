@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <QPointer>
 
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "calls/CallList.h"
 #include "fees/UsageProfile.h"
@@ -24,7 +28,9 @@ namespace hovorix::calculator {
 // holidays as weekend days, the number of days D); the figures follow each
 // change at once. "Vyplnit" accepts the dialog with the monthly minutes in
 // usage(); a count beyond what a minute field holds is refused with a
-// message and the dialog stays open.
+// message and the dialog stays open. Tab, Shift+Tab and Ctrl+Tab go through
+// its controls in reading order, each table one stop with the arrows inside
+// it; on a screen too small for it, its content scrolls above the buttons.
 class CallListDialog : public QDialog {
     Q_OBJECT
 
@@ -37,17 +43,38 @@ public:
     const calls::CallSummary& summary() const { return summary_; }
     // The monthly minutes; set once the dialog was accepted.
     const fees::UsageProfile& usage() const { return usage_; }
+    // The warning the figures come with (a short D); empty when none.
+    QString warning() const;
 
     void accept() override;
 
+    // The size that shows everything without scrolling; the dialog takes as
+    // much of it as the screen it opens on holds.
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void recompute();
+    void showWarning(const QString& text);
+    // The controls in reading order, as the layout holds them.
+    void orderTabStops();
+    // The tables to their cells, then the dialog to what the content needs.
+    void fitContent();
+    // Grows to what the content needs, within the screen.
+    void fitToScreen();
 
     std::unique_ptr<Ui::CallListDialog> ui;
     calls::CallTally tally_;
     desktop::Prompter& prompter_;
     calls::CallSummary summary_;
     fees::UsageProfile usage_;
+    bool fitted_ = false;
+    QPointer<QLabel> warning_;
+    // The cell each table had current when Tab left it (row, column).
+    std::map<const QObject*, std::pair<int, int>> leftAt_;
 };
 
 }  // namespace hovorix::calculator

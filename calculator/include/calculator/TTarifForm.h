@@ -3,15 +3,18 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "desktop/RegionalSettings.h"
 #include "fees/ComputeFees.h"
 #include "fees/UsageProfile.h"
+#include "tariffs/FileStamp.h"
 #include "tariffs/TariffFile.h"
 #include "tariffs/TariffList.h"
 
@@ -38,13 +41,16 @@ class MinuteSpinEdit;
 
 // The calculator's main window: the usage profile on the page "Provolané
 // minuty", every tariff's monthly cost on the page "Poplatky". The tariff list
-// is read once, while the window is created, and never changes afterwards;
-// the fees are computed then and again each time the user leaves the input
-// page, never while he edits.
+// is read while the window is created, and again only when the user says so
+// after another program changed the file; the fees are computed then and
+// again each time the user leaves the input page, never while he edits.
 class TTarifForm : public QWidget {
     Q_OBJECT
 
 public:
+    // How often the tariff file is looked at for a change by another program.
+    static constexpr int FilePollInterval = 2000;  // ms
+
     // Reads the calculator's tariff file from folder and computes the first
     // fees. A tariff file that cannot be opened ends the program through the
     // prompter before the window is ever shown. With a call list given, its
@@ -58,6 +64,12 @@ public:
     const chart::FeeChart& feeChart() const;
     // Minutes from a call list: Ctrl+O, the input page's menu, a dropped file.
     CallListImport& callLists() const { return *callLists_; }
+
+protected:
+    // On the results page, whatever has the focus there: Ctrl+C copies the
+    // results, "+", "-" and "0" zoom the cost axis.
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -83,8 +95,29 @@ private:
     // the input page; the fees follow when the user leaves it.
     void fillMinutes(const fees::UsageProfile& usage);
 
-    // Reads the tariff file into the list; false when it cannot be opened.
-    bool readTariffFile();
+    // Where the tariff file could not be opened, and the system's reason.
+    struct OpenFailure {
+        std::filesystem::path path;
+        int code = 0;
+    };
+    // Reads the tariff file into the list; the failure when it cannot be opened.
+    std::optional<OpenFailure> readTariffFile();
+    // The text the chart shows when the file read in full holds no tariff.
+    void showWhetherEmpty();
+    // Empty fields become "0" and a count beyond what a field can price
+    // becomes the largest one, with a message, so the fee run prices what
+    // the fields show.
+    void prepareFieldsForFeeRun();
+
+    // Whether the tariff file changed since it was read (or since the user
+    // was last asked about it).
+    void pollTariffFile();
+    // Asks once per change whether to read the changed file; true when its
+    // tariffs replaced those read before, and the fees need a new run.
+    bool askAboutChangedFile();
+    // Reads the file as at start-up into a new list, which replaces the
+    // tariffs only when the whole file was read; else a message says why.
+    bool reloadTariffs();
     // Tells the user when the file's bytes hide its tariffs: lines ended by
     // LF alone, or NUL bytes.
     void warnAboutShape(const QString& name, const tariffs::FileShape& shape);
@@ -116,6 +149,14 @@ private:
     std::unique_ptr<GroupFrameStyle> groupStyle_;
     CallListImport* callLists_ = nullptr;
     QString startCallList_;
+
+    // The tariff file the tariffs came from, the last state of it that the
+    // user has seen or been asked about, and a change not yet asked about.
+    std::filesystem::path tariffPath_;
+    std::optional<tariffs::FileStamp> knownStamp_;
+    std::optional<tariffs::FileStamp> changedStamp_;
+    QTimer filePoll_;
+    bool asking_ = false;
 };
 
 }  // namespace hovorix::calculator

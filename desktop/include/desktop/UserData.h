@@ -15,7 +15,9 @@ namespace hovorix::desktop {
 // folder, which receives a copy of the shipped sample tariff file the first
 // time, so that a new user sees tariffs straight away.
 
-// $XDG_DATA_HOME/hovorix, normally ~/.local/share/hovorix.
+// $XDG_DATA_HOME/hovorix, normally ~/.local/share/hovorix; without HOME, the
+// home folder is the user's entry in the user database. Empty when there is
+// no home folder but the root folder.
 QString userDataFolder();
 
 // The sample tariff file installed with the programs, found from the

@@ -71,19 +71,39 @@ inline constexpr double MinimumValueSpan = 1e-6;
 inline constexpr double MinimumCategorySpan = 1e-3;
 ViewRanges withMinimumSpans(ViewRanges ranges);
 
+// The view with half the cost span of the one given, from the same lowest
+// cost: the "+" key's zoom, along the cost axis only.
+ViewRanges halvedCosts(const ViewRanges& ranges);
+
 // Whether the axes follow the bars or keep what the user zoomed or scrolled
 // to. The choice belongs to the chart, not to the bars, so it survives fee
-// runs until a restoring drag.
+// runs until a restoring drag. Each zoom remembers the view it started from,
+// so the user can go back one zoom at a time.
 class ViewState {
 public:
     bool followsBars() const { return !fixed_; }
     // The ranges to show, given those that would follow the bars.
     ViewRanges current(const ViewRanges& following) const { return fixed_ ? *fixed_ : following; }
     void fix(const ViewRanges& ranges) { fixed_ = ranges; }
-    void follow() { fixed_.reset(); }
+    // Back to following the bars, every zoom forgotten.
+    void follow() {
+        fixed_.reset();
+        zooms_.clear();
+    }
+    // A zoom starts from the view as it is now.
+    void startZoom() { zooms_.push_back(fixed_); }
+    // The view before the latest zoom; false when there was none to undo.
+    bool undoZoom() {
+        if (zooms_.empty()) return false;
+        fixed_ = zooms_.back();
+        zooms_.pop_back();
+        return true;
+    }
+    int zoomDepth() const { return static_cast<int>(zooms_.size()); }
 
 private:
     std::optional<ViewRanges> fixed_;
+    std::vector<std::optional<ViewRanges>> zooms_;
 };
 
 }  // namespace hovorix::chart

@@ -28,7 +28,9 @@ namespace hovorix::chart {
 // axis that stays in sight. A left drag down and to the right zooms, one in
 // any other direction restores the view at the bars scrolled to; a right drag
 // scrolls. With the focus, Up and Down walk through the bars showing each
-// tariff's cost breakdown, and Ctrl+C copies the results for a spreadsheet.
+// tariff's cost breakdown, "+" halves the cost span shown, "-" goes back one
+// zoom (the mouse's or the key's), "0" shows the whole chart again, and
+// Ctrl+C copies the results for a spreadsheet.
 class FeeChart : public QWidget {
     Q_OBJECT
 
@@ -57,6 +59,18 @@ public:
     bool isZoomAnimating() const { return !zoomFrames_.empty(); }
     // Back to the axes that follow the bars, from the bar scrolled to.
     void restoreView();
+    // Half the cost span shown, from the same lowest cost.
+    void zoomInCosts();
+    // The view before the latest zoom; false when there is none.
+    bool zoomBack();
+    // "+", "-" and "0" (the keypad's too) as the chart takes them; false for
+    // any other key.
+    bool zoomByKey(const QKeyEvent& event);
+
+    // What the plot says instead of an empty grid while there are no bars
+    // (a tariff file without tariffs); none when empty.
+    void setEmptyText(const QString& text);
+    const QString& emptyText() const { return emptyText_; }
 
     // Geometry in widget coordinates, for hit tests and for the accessibility tree.
     QRectF plotArea() const;
@@ -72,7 +86,8 @@ public:
     QString barText(int index) const;
     // The breakdown shown when the bar is hovered, rich text.
     QString barToolTip(int index) const;
-    // Names the cheapest tariff and its cost.
+    // Names the cheapest tariffs (the first few of those equal to the cent)
+    // and their cost; without bars, the empty text.
     QString resultsSummary() const;
     // One line per bar: label, a tab, the cost with the locale's decimal separator.
     QString resultsText() const;
@@ -117,6 +132,7 @@ private:
 
     BarSeries series_;
     BarDetails details_;
+    QString emptyText_;
     ViewState view_;
     std::deque<ViewRanges> zoomFrames_;
     QTimer zoomTimer_;
