@@ -46,15 +46,16 @@ enum class ReadOutcome { Read, CannotOpen, OutOfMemory };
 
 }  // namespace
 
-const TTarifForm::MinuteField TTarifForm::MinuteFields[tariffs::ZoneCount] = {
-    {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
-    {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
-    {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
-    {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
-    {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
-    {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
-    {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
-};
+constexpr std::array<TTarifForm::MinuteField, tariffs::ZoneCount> TTarifForm::MinuteFields =
+    tariffs::perZone<TTarifForm::MinuteField>({
+        {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
+        {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
+        {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
+        {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
+        {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
+        {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
+        {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+    });
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
                        QWidget* parent, const QString& startCallList)
@@ -65,6 +66,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       settings_(std::move(settings)),
       tariffs_(tariffs::CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
+    static_assert(tariffs::inZoneOrder(MinuteFields, &MinuteField::zone), "one minute field for each zone, in order");
     desktop::guardInputsFromStrayWheel();
     ui->setupUi(this);
     Series1_ = &ui->Graf->Series1();

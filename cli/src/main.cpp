@@ -75,7 +75,7 @@ struct ZoneOption {
     const char* help;
 };
 
-constexpr std::array<ZoneOption, tariffs::ZoneCount> ZoneOptions = {{
+constexpr auto ZoneOptions = tariffs::perZone<ZoneOption>({
     {"--jts", tariffs::Zone::JTS, "Minutes into the fixed network, peak"},
     {"--jts-mimo", tariffs::Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
     {"--jts-noc", tariffs::Zone::JTSNoc, "Minutes into the fixed network, at night"},
@@ -83,7 +83,8 @@ constexpr std::array<ZoneOption, tariffs::ZoneCount> ZoneOptions = {{
     {"--paegas-mimo", tariffs::Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
     {"--eurotel", tariffs::Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
     {"--eurotel-mimo", tariffs::Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
-}};
+});
+static_assert(tariffs::inZoneOrder(ZoneOptions, &ZoneOption::zone), "one option for each zone, in zone order");
 
 // The calculator's period list: its item index picks the period factor.
 const std::map<std::string, int> PeriodIndexes = {{"den", 0}, {"tyden", 1}, {"mesic", 2}};

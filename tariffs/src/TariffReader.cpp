@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
@@ -109,16 +110,30 @@ std::string_view tokenFrom(std::string_view line, std::size_t column) {
     return rest.substr(0, rest.find(' '));
 }
 
-Zone zoneOf(LineRule rule) {
+// The zone whose rate and free minutes a line sets; nullopt for a line of any
+// other kind. Every rule is named here, so a new one is a compiler warning
+// until it is sorted, never a rate silently put into some zone.
+std::optional<Zone> zoneRatedBy(LineRule rule) {
     switch (rule) {
+    case LineRule::RateJTS: return Zone::JTS;
     case LineRule::RateJTSMimo: return Zone::JTSMimo;
     case LineRule::RateJTSNoc: return Zone::JTSNoc;
     case LineRule::RatePAEGAS: return Zone::PAEGAS;
     case LineRule::RatePAEGASMimo: return Zone::PAEGASMimo;
     case LineRule::RateEUROTEL: return Zone::EUROTEL;
     case LineRule::RateEUROTELMimo: return Zone::EUROTELMimo;
-    default: return Zone::JTS;
+    case LineRule::None:
+    case LineRule::Provider:
+    case LineRule::TelephoneFee:
+    case LineRule::TariffName:
+    case LineRule::FaxFee:
+    case LineRule::DataFee:
+    case LineRule::FirstFreeMinutes:
+    case LineRule::MinimumCharge:
+    case LineRule::AllMinutesFree:
+    case LineRule::Version: break;
     }
+    return std::nullopt;
 }
 
 [[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {
@@ -158,6 +173,15 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     // Tariff lines before the first provider line have no tariff to set.
     if (!haveCurrent_) return false;
     Tarifs& tariff = list_.current();
+    if (const std::optional<Zone> rated = zoneRatedBy(info.rule)) {
+        // A rate and its free minutes: the second number starts just after
+        // the single blank that ends the first.
+        ZoneRate& zone = tariff.zone(*rated);
+        const std::string_view rate = tokenFrom(text, info.valueColumn);
+        zone.rate = number(rate);
+        zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
+        return true;
+    }
     switch (info.rule) {
     case LineRule::TariffName: tariff.name = textFrom(text, info.valueColumn); break;
     case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
@@ -166,15 +190,7 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     case LineRule::FirstFreeMinutes: tariff.firstFreeMinutes = number(textFrom(text, info.valueColumn)); break;
     case LineRule::MinimumCharge: tariff.minimumCharge = number(textFrom(text, info.valueColumn)); break;
     case LineRule::AllMinutesFree: tariff.allMinutesFree = true; break;
-    default: {
-        // A rate and its free minutes: the second number starts just after
-        // the single blank that ends the first.
-        ZoneRate& zone = tariff.zone(zoneOf(info.rule));
-        const std::string_view rate = tokenFrom(text, info.valueColumn);
-        zone.rate = number(rate);
-        zone.freeMinutes = number(tokenFrom(text, info.valueColumn + rate.size() + 1));
-        break;
-    }
+    default: break;
     }
     return true;
 }

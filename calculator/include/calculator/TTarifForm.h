@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -99,7 +100,7 @@ private:
         tariffs::Zone zone;
         void (TTarifForm::*onExit)();
     };
-    static const MinuteField MinuteFields[tariffs::ZoneCount];
+    static const std::array<MinuteField, tariffs::ZoneCount> MinuteFields;
 
     std::unique_ptr<Ui::TTarifForm> ui;
     desktop::Prompter& prompter_;
