@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "tariffs/Errors.h"
+#include "tariffs/MessageText.h"
 #include "tariffs/TariffReader.h"
 
 namespace {
@@ -30,8 +31,10 @@ void readUnder(std::string_view content, char separator) {
     };
     try {
         hovorix::tariffs::readTariffs(content, list, version, separator, events);
-    } catch (const hovorix::tariffs::ConversionError& error) {
+    } catch (const hovorix::tariffs::TariffError& error) {
         check(error.line() == lastLine + 1);
+        // Whatever bytes the number quotes, the message is text to show.
+        check(hovorix::tariffs::isUtf8(error.what()));
     }
     check(list.count() == providerLines);
     check(version.size() <= hovorix::tariffs::MaxTextLength || version == "neud\xE1no");

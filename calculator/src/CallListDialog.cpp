@@ -146,7 +146,7 @@ void CallListDialog::accept() {
     try {
         usage_ = calls::usageFrom(summary_);
     } catch (const calls::MinutesOutOfRange& tooMany) {
-        prompter_.error(this, desktop::applicationTitle(), QString::fromUtf8(tooMany.what()));
+        prompter_.error(this, desktop::applicationTitle(), desktop::messageOf(tooMany));
         return;
     }
     QDialog::accept();

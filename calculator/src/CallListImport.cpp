@@ -33,8 +33,8 @@ QString droppedFile(const QMimeData* data) {
 
 QString shown(const QString& file) { return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()); }
 
-QString withLine(const QString& what, const QString& file, std::size_t line, const char* message) {
-    const QString text = QString::fromUtf8(message);
+QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error) {
+    const QString text = desktop::messageOf(error);
     if (line == 0) return QStringLiteral("%1 %2 nelze použít:\n%3").arg(what, shown(file), text);
     return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file)).arg(line).arg(text);
 }
@@ -106,13 +106,13 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
         prefixes = prefixFile ? calls::loadPrefixTable(*prefixFile) : calls::defaultPrefixTable();
     } catch (const calls::PrefixFileError& error) {
         refuse(parent, withLine(QStringLiteral("Soubor předvoleb"), QFile::decodeName(prefixFile->c_str()),
-                                error.line(), error.what()));
+                                error.line(), error));
         return std::nullopt;
     }
     try {
         return CallListLoader(parent, progressDelay_).read(desktop::filePath(file), info.fileName(), prefixes);
     } catch (const calls::CallListError& error) {
-        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error.what()));
+        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error));
         return std::nullopt;
     }
 }

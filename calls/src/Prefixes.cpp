@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "ShippedPrefixes.h"
+#include "tariffs/MessageText.h"
 
 namespace hovorix::calls {
 
@@ -127,7 +128,8 @@ PrefixTable parsePrefixTable(std::string_view text) {
         }
         for (const char c : prefix) {
             if (!isDigit(c)) {
-                throw PrefixFileError("Předvolba „" + std::string(prefix) + "“ smí obsahovat jen číslice.", lineNumber);
+                throw PrefixFileError(
+                    "Předvolba „" + tariffs::anyTextInMessage(prefix) + "“ smí obsahovat jen číslice.", lineNumber);
             }
         }
         if (prefix.starts_with("00")) {
@@ -137,8 +139,8 @@ PrefixTable parsePrefixTable(std::string_view text) {
         }
         const auto network = networkNamed(name);
         if (!network) {
-            throw PrefixFileError("Neznámá síť „" + std::string(name) + "“; sítě jsou " + networkList() + ".",
-                                  lineNumber);
+            throw PrefixFileError(
+                "Neznámá síť „" + tariffs::anyTextInMessage(name) + "“; sítě jsou " + networkList() + ".", lineNumber);
         }
         if (!table.add(prefix, *network)) {
             throw PrefixFileError("Předvolba " + std::string(prefix) + " je v souboru uvedena podruhé.", lineNumber);
@@ -151,7 +153,9 @@ PrefixTable loadPrefixTable(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         const int code = errno;
-        throw PrefixFileError("Soubor předvoleb nelze otevřít: " + std::generic_category().message(code) + ".", 0);
+        throw PrefixFileError(
+            "Soubor předvoleb nelze otevřít: " + tariffs::anyTextInMessage(std::generic_category().message(code)) + ".",
+            0);
     }
     std::ostringstream content;
     content << in.rdbuf();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "cli/ErrorReport.h"
 #include "cli/Output.h"
 
 namespace hovorix::cli {
@@ -20,10 +21,6 @@ std::filesystem::path shippedPrefixFile() {
     return (self.parent_path() / HOVORIX_PREFIXES_FROM_BINDIR).lexically_normal();
 }
 
-void report(const std::string& file, std::size_t line, const char* message) {
-    print(stderr, file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message + "\n");
-}
-
 }  // namespace
 
 ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::path& prefixFolder,
@@ -36,7 +33,7 @@ ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::p
     try {
         prefixes = prefixFile ? calls::loadPrefixTable(*prefixFile) : calls::defaultPrefixTable();
     } catch (const calls::PrefixFileError& error) {
-        report(prefixFile->string(), error.line(), error.what());
+        reportError(stderr, prefixFile->string(), error.line(), error);
         return error.line() == 0 ? UsageOrOpenFailure : Failure;
     }
     loaded.prefixSource = prefixFile ? prefixFile->string() : "built-in";
@@ -44,7 +41,7 @@ ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::p
     try {
         loaded.tally = calls::readCallList(request.file, prefixes);
     } catch (const calls::CallListError& error) {
-        report(request.file, error.line(), error.what());
+        reportError(stderr, request.file, error.line(), error);
         return error.problem() == calls::Problem::OpenFailed ? UsageOrOpenFailure : Failure;
     }
     loaded.summary = calls::summarise(loaded.tally, request.options);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ErrorReport.h"
 #include "cli/Output.h"
 #include "desktop/NumberText.h"
 #include "fees/MonthlyCost.h"
@@ -145,7 +146,7 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
             usage.minutes = fromCalls.minutes;
             usage.periodFactor = fromCalls.periodFactor;
         } catch (const calls::MinutesOutOfRange& tooMany) {
-            print(stderr, request.calls->file + ": " + tooMany.what() + "\n");
+            reportError(stderr, request.calls->file, 0, tooMany);
             return Failure;
         }
     }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ErrorReport.h"
 #include "desktop/RegionalSettings.h"
 #include "hovorix/Version.h"
 
@@ -147,9 +148,7 @@ int finish(int status) {
     return status;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runTarifCli(int argc, char** argv) {
     CLI::App app{"Checks tariff files, prints what each tariff costs a month, and reads the minutes of a call list.",
                  "tarif-cli"};
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
@@ -275,4 +274,10 @@ int main(int argc, char** argv) {
     costs.format = Formats.at(format);
     costs.decimalSeparator = separatorOf(costsSeparator);
     return finish(runCosts(costs, QLocale::system()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return reportingEveryError(stderr, [argc, argv] { return runTarifCli(argc, argv); });
 }

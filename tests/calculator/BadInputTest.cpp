@@ -18,7 +18,7 @@ TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
         badinput::materialise(c, workspace.path() / "tarif.ini");
         const Outcome& expected = c.outcome;
         const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
-        const QStringList message{hovorix::desktop::fromCp1250(expected.message) + u'.'};
+        const QStringList message{QString::fromStdString(expected.message) + u'.'};
         if (expected.kind == Outcome::Kind::CannotOpen) workspace.prompter.expectError(utf8(CannotOpen));
         // Said once, before the window shows, for a file whose bytes hide its tariffs.
         const bool noticed = expected.notice != Outcome::Notice::None;

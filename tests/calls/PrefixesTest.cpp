@@ -123,3 +123,26 @@ TEST(Prefixes, WhichFileServes) {
     EXPECT_EQ(loadPrefixTable(tariffFolder / "predvolby.txt").find("6"), Network::Paegas);
     std::filesystem::remove_all(root);
 }
+
+// A word the table does not know is quoted in the message as text: UTF-8
+// as it is, a Windows-1250 file's bytes converted.
+TEST(Prefixes, AMessageQuotesTheFileAsText) {
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"602 sí\xC5\xA5\n", "Neznámá síť „síť“; sítě jsou"},
+        {"602 s\xED\x9D\n", "Neznámá síť „síť“; sítě jsou"},
+        {"6O2 jts\n", "Předvolba „6O2“ smí obsahovat jen číslice."},
+        {"6\xF8 jts\n", "Předvolba „6ř“ smí obsahovat jen číslice."},
+    };
+    for (const Case& c : cases) {
+        try {
+            parsePrefixTable(c.text);
+            ADD_FAILURE() << c.text;
+        } catch (const PrefixFileError& e) {
+            EXPECT_TRUE(std::string_view(e.what()).starts_with(c.message)) << e.what();
+        }
+    }
+}

@@ -51,7 +51,8 @@ private:
 };
 
 // A prefix file that cannot be read or holds a line that is not a prefix and
-// a network. The message is Czech (UTF-8) and names neither file nor line.
+// a network. The message is Czech (UTF-8, also where it quotes the file) and
+// names neither file nor line.
 class PrefixFileError : public std::runtime_error {
 public:
     PrefixFileError(std::string message, std::size_t line);
