@@ -10,6 +10,7 @@
 
 #include "tariffs/Errors.h"
 #include "tariffs/MessageText.h"
+#include "tariffs/TariffFile.h"
 #include "tariffs/TariffReader.h"
 
 namespace {
@@ -20,7 +21,7 @@ void check(bool condition) {
 
 void readUnder(std::string_view content, char separator) {
     hovorix::tariffs::TariffList list(hovorix::tariffs::CalculatorDefaults);
-    std::string version = "neud\xE1no";
+    std::string version(hovorix::tariffs::CalculatorStartVersion);
     std::size_t providerLines = 0;
     std::size_t lastLine = 0;
     hovorix::tariffs::ReaderEvents events;
@@ -37,7 +38,7 @@ void readUnder(std::string_view content, char separator) {
         check(hovorix::tariffs::isUtf8(error.what()));
     }
     check(list.count() == providerLines);
-    check(version.size() <= hovorix::tariffs::MaxTextLength || version == "neud\xE1no");
+    check(version.size() <= hovorix::tariffs::MaxTextLength || version == hovorix::tariffs::CalculatorStartVersion);
     list.walk([](const hovorix::tariffs::Tarifs& t) {
         check(t.provider.size() <= hovorix::tariffs::MaxTextLength);
         check(t.name.size() <= hovorix::tariffs::MaxTextLength);

@@ -34,9 +34,6 @@ namespace hovorix::calculator {
 
 namespace {
 
-// The data version until the tariff file gives one (Windows-1250).
-constexpr char VersionNotGiven[] = "neud\xE1no";
-
 // Where the about box's links lead.
 constexpr char WebPage[] = "https://www.example.org/hovorix";
 constexpr char EmailAddress[] = "mailto:hovorix@example.org";
@@ -126,7 +123,7 @@ void TTarifForm::FormCreate() {
     // they are there whatever that file holds; the first fee run counts them.
     if (!startCallList_.isEmpty()) callLists_->fillAtStart(startCallList_);
     tariffs_.clear();
-    version_ = VersionNotGiven;
+    version_ = tariffs::CalculatorStartVersion;
     showCaption();
 
     // A malformed number ends the start-up here: the window still opens, with

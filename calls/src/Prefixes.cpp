@@ -168,14 +168,21 @@ const PrefixTable& defaultPrefixTable() {
     return table;
 }
 
+std::filesystem::path installedPrefixFile() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    return (self.parent_path() / HOVORIX_PREFIXES_FROM_BINDIR).lexically_normal();
+}
+
 std::optional<std::filesystem::path> findPrefixFile(const std::filesystem::path& tariffFolder,
-                                                    const std::filesystem::path& shippedFile,
-                                                    const std::optional<std::filesystem::path>& chosen) {
+                                                    const std::optional<std::filesystem::path>& chosen,
+                                                    const std::filesystem::path& installed) {
     if (chosen) return chosen;
     std::error_code ignored;
     const std::filesystem::path beside = tariffFolder / PrefixFileName;
     if (std::filesystem::is_regular_file(beside, ignored)) return beside;
-    if (std::filesystem::is_regular_file(shippedFile, ignored)) return shippedFile;
+    if (!installed.empty() && std::filesystem::is_regular_file(installed, ignored)) return installed;
     return std::nullopt;
 }
 

@@ -3,32 +3,17 @@
 #include "cli/CallListSource.h"
 
 #include <optional>
-#include <system_error>
 
 #include "cli/ErrorReport.h"
 #include "cli/Output.h"
 
 namespace hovorix::cli {
 
-namespace {
-
-// The prefix table installed with the programs, found from the program's
-// own folder as the windowed programs find theirs.
-std::filesystem::path shippedPrefixFile() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    return (self.parent_path() / HOVORIX_PREFIXES_FROM_BINDIR).lexically_normal();
-}
-
-}  // namespace
-
 ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::path& prefixFolder,
                         LoadedCallList& loaded) {
     const std::optional<std::filesystem::path> chosen =
         request.prefixes.empty() ? std::nullopt : std::optional<std::filesystem::path>(request.prefixes);
-    const std::optional<std::filesystem::path> prefixFile =
-        calls::findPrefixFile(prefixFolder, shippedPrefixFile(), chosen);
+    const std::optional<std::filesystem::path> prefixFile = calls::findPrefixFile(prefixFolder, chosen);
     calls::PrefixTable prefixes;
     try {
         prefixes = prefixFile ? calls::loadPrefixTable(*prefixFile) : calls::defaultPrefixTable();

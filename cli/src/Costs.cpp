@@ -8,7 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/ErrorReport.h"
 #include "cli/Output.h"
-#include "desktop/NumberText.h"
+#include "desktop/CostMark.h"
 #include "fees/MonthlyCost.h"
 
 namespace hovorix::cli {
