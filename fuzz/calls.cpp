@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calls/CallList.h"
+#include "tariffs/MessageText.h"
 
 namespace {
 
@@ -68,7 +69,9 @@ void checkTally(const CallTally& tally) {
             previous = seconds;
             try {
                 usageFrom(summary);
-            } catch (const MinutesOutOfRange&) {}
+            } catch (const MinutesOutOfRange& tooMany) {
+                check(tariffs::isUtf8(tooMany.what()));
+            }
         }
     }
 }
@@ -84,6 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const CallListError& error) {
         check(error.line() <= lines);
         check(std::string_view(error.what()).size() > 0);
+        // Whatever bytes the message quotes from the list, it is text to show.
+        check(tariffs::isUtf8(error.what()));
     }
     return 0;
 }

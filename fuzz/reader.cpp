@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "tariffs/Errors.h"
+#include "tariffs/MessageText.h"
+#include "tariffs/TariffFile.h"
 #include "tariffs/TariffReader.h"
 
 namespace {
@@ -19,7 +21,7 @@ void check(bool condition) {
 
 void readUnder(std::string_view content, char separator) {
     hovorix::tariffs::TariffList list(hovorix::tariffs::CalculatorDefaults);
-    std::string version = "neud\xE1no";
+    std::string version(hovorix::tariffs::CalculatorStartVersion);
     std::size_t providerLines = 0;
     std::size_t lastLine = 0;
     hovorix::tariffs::ReaderEvents events;
@@ -30,11 +32,13 @@ void readUnder(std::string_view content, char separator) {
     };
     try {
         hovorix::tariffs::readTariffs(content, list, version, separator, events);
-    } catch (const hovorix::tariffs::ConversionError& error) {
+    } catch (const hovorix::tariffs::TariffError& error) {
         check(error.line() == lastLine + 1);
+        // Whatever bytes the number quotes, the message is text to show.
+        check(hovorix::tariffs::isUtf8(error.what()));
     }
     check(list.count() == providerLines);
-    check(version.size() <= hovorix::tariffs::MaxTextLength || version == "neud\xE1no");
+    check(version.size() <= hovorix::tariffs::MaxTextLength || version == hovorix::tariffs::CalculatorStartVersion);
     list.walk([](const hovorix::tariffs::Tarifs& t) {
         check(t.provider.size() <= hovorix::tariffs::MaxTextLength);
         check(t.name.size() <= hovorix::tariffs::MaxTextLength);

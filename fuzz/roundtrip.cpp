@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string version = "1.0";
     try {
         hovorix::tariffs::readTariffs(content, first, version, separator);
-    } catch (const hovorix::tariffs::ConversionError&) {
+    } catch (const hovorix::tariffs::TariffError&) {
         // What was read before the bad number is what the editor would save.
     }
     const hovorix::tariffs::WriteStamp stamp{"1.1.2001", "12:00:00"};

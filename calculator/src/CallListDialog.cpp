@@ -29,11 +29,9 @@ namespace {
 using namespace std::chrono;
 
 // The zones as the calculator's window names its fields, in zone order.
-constexpr std::array<const char*, tariffs::ZoneCount> ZoneRows = {
-    "Pevná síť – ve špičce",       "Pevná síť – mimo špičku",    "Pevná síť – v noci",
-    "Mobil Paegas – ve špičce",    "Mobil Paegas – mimo špičku", "Mobil Eurotel – ve špičce",
-    "Mobil Eurotel – mimo špičku",
-};
+constexpr auto ZoneRows = tariffs::perZone<const char*>(
+    {"Pevná síť – ve špičce", "Pevná síť – mimo špičku", "Pevná síť – v noci", "Mobil Paegas – ve špičce",
+     "Mobil Paegas – mimo špičku", "Mobil Eurotel – ve špičce", "Mobil Eurotel – mimo špičku"});
 
 // "1 den", "2 dny", "5 dní"
 QString daysText(std::int64_t days) {
@@ -309,7 +307,7 @@ void CallListDialog::accept() {
     try {
         usage_ = calls::usageFrom(summary_);
     } catch (const calls::MinutesOutOfRange& tooMany) {
-        prompter_.error(this, desktop::applicationTitle(), QString::fromUtf8(tooMany.what()));
+        prompter_.error(this, desktop::applicationTitle(), desktop::messageOf(tooMany));
         return;
     }
     QDialog::accept();

@@ -18,7 +18,6 @@
 #include "desktop/ErrorHandling.h"
 #include "desktop/FileNames.h"
 #include "desktop/Prompter.h"
-#include "desktop/UserData.h"
 
 namespace hovorix::calculator {
 
@@ -33,8 +32,8 @@ QString droppedFile(const QMimeData* data) {
 
 QString shown(const QString& file) { return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()); }
 
-QString withLine(const QString& what, const QString& file, std::size_t line, const char* message) {
-    const QString text = QString::fromUtf8(message);
+QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error) {
+    const QString text = desktop::messageOf(error);
     if (line == 0) return QStringLiteral("%1 %2 nelze použít:\n%3").arg(what, shown(file), text);
     return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file)).arg(line).arg(text);
 }
@@ -47,17 +46,16 @@ CallListImport::CallListImport(QWidget& window, QWidget& inputPage, desktop::Pro
       window_(window),
       prompter_(prompter),
       tariffFolder_(std::move(tariffFolder)),
-      fill_(std::move(fill)),
-      action_(new QAction(QStringLiteral("&Načíst minuty z výpisu hovorů..."), &window)),
-      progressDelay_(CallListLoader::DefaultMinimumDuration) {
-    action_->setObjectName(QStringLiteral("NacistVypis"));
-    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    action_->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(action_);
-    connect(action_, &QAction::triggered, this, &CallListImport::chooseAndRead);
+      fill_(std::move(fill)) {
+    auto* action = new QAction(QStringLiteral("&Načíst minuty z výpisu hovorů..."), &window);
+    action->setObjectName(QStringLiteral("NacistVypis"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    connect(action, &QAction::triggered, this, &CallListImport::chooseAndRead);
     // The page's own context menu; the minute fields keep their edit menu.
     inputPage.setContextMenuPolicy(Qt::ActionsContextMenu);
-    inputPage.addAction(action_);
+    inputPage.addAction(action);
 
     // A file dropped anywhere on the window; the fields' own edit boxes
     // would otherwise take its name as text.
@@ -100,19 +98,18 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
         return std::nullopt;
     }
     calls::PrefixTable prefixes;
-    const std::optional<std::filesystem::path> prefixFile =
-        calls::findPrefixFile(tariffFolder_, desktop::filePath(desktop::installedPrefixFile()));
+    const std::optional<std::filesystem::path> prefixFile = calls::findPrefixFile(tariffFolder_);
     try {
         prefixes = prefixFile ? calls::loadPrefixTable(*prefixFile) : calls::defaultPrefixTable();
     } catch (const calls::PrefixFileError& error) {
         refuse(parent, withLine(QStringLiteral("Soubor předvoleb"), QFile::decodeName(prefixFile->c_str()),
-                                error.line(), error.what()));
+                                error.line(), error));
         return std::nullopt;
     }
     try {
-        return CallListLoader(parent, progressDelay_).read(desktop::filePath(file), info.fileName(), prefixes);
+        return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes);
     } catch (const calls::CallListError& error) {
-        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error.what()));
+        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error));
         return std::nullopt;
     }
 }

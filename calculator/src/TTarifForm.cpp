@@ -39,9 +39,6 @@ namespace hovorix::calculator {
 
 namespace {
 
-// The data version until the tariff file gives one (Windows-1250).
-constexpr char VersionNotGiven[] = "neud\xE1no";
-
 // Where the about box's links lead.
 constexpr char WebPage[] = "https://www.example.org/hovorix";
 constexpr char EmailAddress[] = "mailto:hovorix@example.org";
@@ -71,15 +68,16 @@ QString largestCountMessage() { return QStringLiteral("Největší počet minut,
 
 }  // namespace
 
-const TTarifForm::MinuteField TTarifForm::MinuteFields[tariffs::ZoneCount] = {
-    {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
-    {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
-    {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
-    {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
-    {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
-    {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
-    {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
-};
+constexpr std::array<TTarifForm::MinuteField, tariffs::ZoneCount> TTarifForm::MinuteFields =
+    tariffs::perZone<TTarifForm::MinuteField>({
+        {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
+        {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
+        {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
+        {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
+        {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
+        {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
+        {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+    });
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
                        QWidget* parent, const QString& startCallList)
@@ -90,6 +88,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       settings_(std::move(settings)),
       tariffs_(tariffs::CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
+    static_assert(tariffs::inZoneOrder(MinuteFields, &MinuteField::zone), "one minute field for each zone, in order");
     desktop::guardInputsFromStrayWheel();
     installCalculatorAccessibility();
     ui->setupUi(this);
@@ -157,7 +156,7 @@ void TTarifForm::FormCreate() {
     // they are there whatever that file holds; the first fee run counts them.
     if (!startCallList_.isEmpty()) callLists_->fillAtStart(startCallList_);
     tariffs_.clear();
-    version_ = VersionNotGiven;
+    version_ = tariffs::CalculatorStartVersion;
     showCaption();
 
     // A malformed number ends the start-up here: the window still opens, with

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "ShippedPrefixes.h"
+#include "tariffs/MessageText.h"
 
 namespace hovorix::calls {
 
@@ -127,7 +128,8 @@ PrefixTable parsePrefixTable(std::string_view text) {
         }
         for (const char c : prefix) {
             if (!isDigit(c)) {
-                throw PrefixFileError("Předvolba „" + std::string(prefix) + "“ smí obsahovat jen číslice.", lineNumber);
+                throw PrefixFileError(
+                    "Předvolba „" + tariffs::anyTextInMessage(prefix) + "“ smí obsahovat jen číslice.", lineNumber);
             }
         }
         if (prefix.starts_with("00")) {
@@ -137,8 +139,8 @@ PrefixTable parsePrefixTable(std::string_view text) {
         }
         const auto network = networkNamed(name);
         if (!network) {
-            throw PrefixFileError("Neznámá síť „" + std::string(name) + "“; sítě jsou " + networkList() + ".",
-                                  lineNumber);
+            throw PrefixFileError(
+                "Neznámá síť „" + tariffs::anyTextInMessage(name) + "“; sítě jsou " + networkList() + ".", lineNumber);
         }
         if (!table.add(prefix, *network)) {
             throw PrefixFileError("Předvolba " + std::string(prefix) + " je v souboru uvedena podruhé.", lineNumber);
@@ -151,7 +153,9 @@ PrefixTable loadPrefixTable(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         const int code = errno;
-        throw PrefixFileError("Soubor předvoleb nelze otevřít: " + std::generic_category().message(code) + ".", 0);
+        throw PrefixFileError(
+            "Soubor předvoleb nelze otevřít: " + tariffs::anyTextInMessage(std::generic_category().message(code)) + ".",
+            0);
     }
     std::ostringstream content;
     content << in.rdbuf();
@@ -164,14 +168,21 @@ const PrefixTable& defaultPrefixTable() {
     return table;
 }
 
+std::filesystem::path installedPrefixFile() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    return (self.parent_path() / HOVORIX_PREFIXES_FROM_BINDIR).lexically_normal();
+}
+
 std::optional<std::filesystem::path> findPrefixFile(const std::filesystem::path& tariffFolder,
-                                                    const std::filesystem::path& shippedFile,
-                                                    const std::optional<std::filesystem::path>& chosen) {
+                                                    const std::optional<std::filesystem::path>& chosen,
+                                                    const std::filesystem::path& installed) {
     if (chosen) return chosen;
     std::error_code ignored;
     const std::filesystem::path beside = tariffFolder / PrefixFileName;
     if (std::filesystem::is_regular_file(beside, ignored)) return beside;
-    if (std::filesystem::is_regular_file(shippedFile, ignored)) return shippedFile;
+    if (!installed.empty() && std::filesystem::is_regular_file(installed, ignored)) return installed;
     return std::nullopt;
 }
 

@@ -3,40 +3,22 @@
 #include "cli/CallListSource.h"
 
 #include <optional>
-#include <system_error>
 
+#include "cli/ErrorReport.h"
 #include "cli/Output.h"
 
 namespace hovorix::cli {
-
-namespace {
-
-// The prefix table installed with the programs, found from the program's
-// own folder as the windowed programs find theirs.
-std::filesystem::path shippedPrefixFile() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    return (self.parent_path() / HOVORIX_PREFIXES_FROM_BINDIR).lexically_normal();
-}
-
-void report(const std::string& file, std::size_t line, const char* message) {
-    print(stderr, file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + message + "\n");
-}
-
-}  // namespace
 
 ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::path& prefixFolder,
                         LoadedCallList& loaded) {
     const std::optional<std::filesystem::path> chosen =
         request.prefixes.empty() ? std::nullopt : std::optional<std::filesystem::path>(request.prefixes);
-    const std::optional<std::filesystem::path> prefixFile =
-        calls::findPrefixFile(prefixFolder, shippedPrefixFile(), chosen);
+    const std::optional<std::filesystem::path> prefixFile = calls::findPrefixFile(prefixFolder, chosen);
     calls::PrefixTable prefixes;
     try {
         prefixes = prefixFile ? calls::loadPrefixTable(*prefixFile) : calls::defaultPrefixTable();
     } catch (const calls::PrefixFileError& error) {
-        report(prefixFile->string(), error.line(), error.what());
+        reportError(stderr, prefixFile->string(), error.line(), error);
         return error.line() == 0 ? UsageOrOpenFailure : Failure;
     }
     loaded.prefixSource = prefixFile ? prefixFile->string() : "built-in";
@@ -44,7 +26,7 @@ ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::p
     try {
         loaded.tally = calls::readCallList(request.file, prefixes);
     } catch (const calls::CallListError& error) {
-        report(request.file, error.line(), error.what());
+        reportError(stderr, request.file, error.line(), error);
         return error.problem() == calls::Problem::OpenFailed ? UsageOrOpenFailure : Failure;
     }
     loaded.summary = calls::summarise(loaded.tally, request.options);

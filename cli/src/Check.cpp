@@ -5,13 +5,11 @@
 #include "StrictWarnings.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "tariffs/TariffFile.h"
 
 namespace hovorix::cli {
 
 namespace {
-
-// The calculator's data version until the file names one.
-constexpr std::string_view UnknownVersion = "neud\xE1no";
 
 ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator) {
     StrictWarnings inspector([&path](std::size_t lineNumber, const std::string& message) {
@@ -27,7 +25,7 @@ ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator
     }
 
     tariffs::TariffList list(tariffs::CalculatorDefaults);
-    std::string version(UnknownVersion);
+    std::string version(tariffs::CalculatorStartVersion);
     const ExitStatus status = loadTariffFile(path, decimalSeparator, list, version, events);
     if (status != Success) return status;
 

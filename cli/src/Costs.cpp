@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ErrorReport.h"
 #include "cli/Output.h"
-#include "desktop/NumberText.h"
+#include "desktop/CostMark.h"
 #include "fees/MonthlyCost.h"
 
 namespace hovorix::cli {
@@ -27,15 +28,28 @@ struct Row {
 
 std::string yesNo(bool value) { return value ? "yes" : "no"; }
 
+// The breakdown's part of each network, in network order: the text table's
+// heading and the key of CSV and JSON.
+struct NetworkColumn {
+    const char* heading;
+    const char* key;
+};
+constexpr auto NetworkColumns = tariffs::perNetwork<NetworkColumn>({
+    {"Fixed network", "fixedNetwork"},
+    {"Paegas", "paegas"},
+    {"Eurotel", "eurotel"},
+});
+
+double networkPart(const Row& row, std::size_t column) { return row.parts.network(tariffs::AllPricedNetworks[column]); }
+
 // --- text: a table for people ---------------------------------------------
 
 void printText(const std::vector<Row>& rows, bool breakdown, const QLocale& locale) {
     TextTable table;
     table.addColumn(QStringLiteral("Tariff"), false);
     if (breakdown) {
-        for (const char* heading : {"Fees", "Fixed network", "Paegas", "Eurotel"}) {
-            table.addColumn(QString::fromLatin1(heading), true);
-        }
+        table.addColumn(QStringLiteral("Fees"), true);
+        for (const NetworkColumn& column : NetworkColumns) table.addColumn(QString::fromLatin1(column.heading), true);
         table.addColumn(QStringLiteral("Minimum"), false);
     }
     table.addColumn(QStringLiteral("Cost"), true);
@@ -43,8 +57,9 @@ void printText(const std::vector<Row>& rows, bool breakdown, const QLocale& loca
     for (const Row& row : rows) {
         std::vector<QString> cells{visibleText(row.label)};
         if (breakdown) {
-            for (const double part : {row.fees(), row.parts.fixedNetwork, row.parts.paegas, row.parts.eurotel}) {
-                cells.push_back(desktop::formatMark(part, locale));
+            cells.push_back(desktop::formatMark(row.fees(), locale));
+            for (std::size_t n = 0; n < NetworkColumns.size(); ++n) {
+                cells.push_back(desktop::formatMark(networkPart(row, n), locale));
             }
             cells.push_back(QString::fromStdString(yesNo(row.parts.minimumApplied)));
         }
@@ -59,15 +74,20 @@ void printText(const std::vector<Row>& rows, bool breakdown, const QLocale& loca
 
 void printCsv(const std::vector<Row>& rows, bool breakdown) {
     // Records end in CR LF, as the format prescribes.
-    print(stdout, breakdown ? "label,provider,tariff,fees,fixedNetwork,paegas,eurotel,minimumApplied,cost\r\n"
-                            : "label,provider,tariff,cost\r\n");
+    std::string header = "label,provider,tariff,";
+    if (breakdown) {
+        header += "fees,";
+        for (const NetworkColumn& column : NetworkColumns) header += std::string(column.key) + ",";
+        header += "minimumApplied,";
+    }
+    print(stdout, header + "cost\r\n");
     for (const Row& row : rows) {
         std::string record =
             csvField(toUtf8(row.label)) + "," + csvField(toUtf8(row.provider)) + "," + csvField(toUtf8(row.name)) + ",";
         if (breakdown) {
-            for (const double part : {row.fees(), row.parts.fixedNetwork, row.parts.paegas, row.parts.eurotel}) {
-                record += roundTripNumber(part) + ",";
-            }
+            record += roundTripNumber(row.fees()) + ",";
+            for (std::size_t n = 0; n < NetworkColumns.size(); ++n)
+                record += roundTripNumber(networkPart(row, n)) + ",";
             record += row.parts.minimumApplied ? "true," : "false,";
         }
         record += roundTripNumber(row.parts.total) + "\r\n";
@@ -94,10 +114,11 @@ void printJson(const std::vector<Row>& rows, bool breakdown) {
                              ", \"provider\": " + jsonString(toUtf8(row.provider)) +
                              ", \"tariff\": " + jsonString(toUtf8(row.name));
         if (breakdown) {
-            object +=
-                ", \"fees\": " + jsonNumber(row.fees()) + ", \"fixedNetwork\": " + jsonNumber(row.parts.fixedNetwork) +
-                ", \"paegas\": " + jsonNumber(row.parts.paegas) + ", \"eurotel\": " + jsonNumber(row.parts.eurotel) +
-                ", \"minimumApplied\": " + (row.parts.minimumApplied ? "true" : "false");
+            object += ", \"fees\": " + jsonNumber(row.fees());
+            for (std::size_t n = 0; n < NetworkColumns.size(); ++n) {
+                object += ", \"" + std::string(NetworkColumns[n].key) + "\": " + jsonNumber(networkPart(row, n));
+            }
+            object += std::string(", \"minimumApplied\": ") + (row.parts.minimumApplied ? "true" : "false");
         }
         object += ", \"cost\": " + jsonNumber(row.parts.total) + (r + 1 < rows.size() ? "},\n" : "}\n");
         print(stdout, object);
@@ -125,7 +146,7 @@ ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
             usage.minutes = fromCalls.minutes;
             usage.periodFactor = fromCalls.periodFactor;
         } catch (const calls::MinutesOutOfRange& tooMany) {
-            print(stderr, request.calls->file + ": " + tooMany.what() + "\n");
+            reportError(stderr, request.calls->file, 0, tooMany);
             return Failure;
         }
     }

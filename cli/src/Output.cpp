@@ -62,9 +62,10 @@ std::string jsonString(std::string_view utf8) {
 
 std::string toUtf8(std::string_view cp1250) { return desktop::fromCp1250(cp1250).toStdString(); }
 
-QString visibleText(std::string_view cp1250) {
+QString visibleText(std::string_view cp1250) { return visibleText(desktop::fromCp1250(cp1250)); }
+
+QString visibleText(const QString& text) {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const QString text = desktop::fromCp1250(cp1250);
     QString visible;
     visible.reserve(text.size());
     for (const QChar c : text) {

@@ -2,8 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "cli/TariffSource.h"
 
-#include <cstring>
-
+#include "cli/ErrorReport.h"
 #include "cli/Output.h"
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
@@ -12,8 +11,6 @@
 namespace hovorix::cli {
 
 namespace {
-
-std::string systemReason(int code) { return code != 0 ? std::strerror(code) : "unknown error"; }
 
 // A file written under other regional settings fails at its first number with
 // a fraction; say so, since the message alone does not tell a publisher why.
@@ -34,19 +31,12 @@ ExitStatus loadTariffFile(const std::string& path, char decimalSeparator, tariff
     try {
         tariffs::readTariffFile(path, list, version, tariffs::ReadFileOptions{decimalSeparator, false}, events);
         return Success;
-    } catch (const tariffs::ConversionError& error) {
-        const std::string where = path + ":" + std::to_string(error.line());
-        // The error's own message quotes at most 255 bytes of a run-on number.
-        print(stderr, where + ": " + visibleText(error.message()).toStdString() + "\n");
-        explainSeparator(where, error.text(), decimalSeparator);
-        return Failure;
-    } catch (const tariffs::ReadError& error) {
-        print(stderr, path + ":" + std::to_string(error.line()) +
-                          ": cannot read the file: " + systemReason(error.code()) + "\n");
-        return Failure;
-    } catch (const tariffs::OpenError& error) {
-        print(stderr, path + ": cannot open the file: " + systemReason(error.code()) + "\n");
-        return UsageOrOpenFailure;
+    } catch (const tariffs::TariffError& error) {
+        reportError(stderr, path, error.line(), error);
+        if (const auto* malformed = dynamic_cast<const tariffs::ConversionError*>(&error)) {
+            explainSeparator(path + ":" + std::to_string(error.line()), malformed->text(), decimalSeparator);
+        }
+        return dynamic_cast<const tariffs::OpenError*>(&error) ? UsageOrOpenFailure : Failure;
     }
 }
 

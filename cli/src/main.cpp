@@ -12,10 +12,12 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/ErrorReport.h"
 #include "desktop/RegionalSettings.h"
 #include "hovorix/Version.h"
 
@@ -75,7 +77,7 @@ struct ZoneOption {
     const char* help;
 };
 
-constexpr std::array<ZoneOption, tariffs::ZoneCount> ZoneOptions = {{
+constexpr auto ZoneOptions = tariffs::perZone<ZoneOption>({
     {"--jts", tariffs::Zone::JTS, "Minutes into the fixed network, peak"},
     {"--jts-mimo", tariffs::Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
     {"--jts-noc", tariffs::Zone::JTSNoc, "Minutes into the fixed network, at night"},
@@ -83,7 +85,8 @@ constexpr std::array<ZoneOption, tariffs::ZoneCount> ZoneOptions = {{
     {"--paegas-mimo", tariffs::Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
     {"--eurotel", tariffs::Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
     {"--eurotel-mimo", tariffs::Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
-}};
+});
+static_assert(tariffs::inZoneOrder(ZoneOptions, &ZoneOption::zone), "one option for each zone, in zone order");
 
 // The calculator's period list: its item index picks the period factor.
 const std::map<std::string, int> PeriodIndexes = {{"den", 0}, {"tyden", 1}, {"mesic", 2}};
@@ -146,11 +149,131 @@ int finish(int status) {
     return status;
 }
 
-}  // namespace
+// --- the subcommands: each adds its options, then runs once parsed --------
 
-int main(int argc, char** argv) {
-    CLI::App app{"Checks tariff files, prints what each tariff costs a month, and reads the minutes of a call list.",
-                 "tarif-cli"};
+class CheckCommand {
+public:
+    explicit CheckCommand(CLI::App& app)
+        : command_(app.add_subcommand("check", "Read tariff files and report their first error")) {
+        command_->add_option("FILE", request_.files, "Tariff files to check")->required()->type_name("");
+        command_->add_flag("--strict", request_.strict,
+                           "Also warn about lines the programs ignore silently (exit status 1 when there are any)");
+        addSeparatorOption(*command_, separator_);
+    }
+
+    bool chosen() const { return command_->parsed(); }
+
+    int run() {
+        request_.decimalSeparator = separatorOf(separator_);
+        return runCheck(request_);
+    }
+
+private:
+    CLI::App* command_;
+    CheckRequest request_;
+    std::string separator_;
+};
+
+class CostsCommand {
+public:
+    explicit CostsCommand(CLI::App& app)
+        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")) {
+        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        for (const ZoneOption& option : ZoneOptions) {
+            command_->add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
+                ->type_name("N")
+                ->check(Minutes);
+        }
+        command_
+            ->add_option("--period", period_,
+                         "What the minutes are counted per: den (a month is 30 days), "
+                         "tyden (4.2857 weeks) or mesic")
+            ->type_name("den|tyden|mesic")
+            ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
+            ->capture_default_str();
+        command_->add_flag("--fax", request_.usage.fax, "The fax service is used (its fee counts)");
+        command_->add_flag("--data", request_.usage.data, "The data service is used (its fee counts)");
+        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
+            ->type_name("text|csv|json")
+            ->check(oneOf({"text", "csv", "json"}, "an output format"))
+            ->capture_default_str();
+        command_->add_flag("--breakdown", request_.breakdown,
+                           "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
+        addSeparatorOption(*command_, separator_);
+        calls_ =
+            command_
+                ->add_option("--calls", callList_.file,
+                             "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
+                             "zone options cannot go with it")
+                ->type_name("CALLS.csv");
+        for (CLI::Option* option : addCallListOptions(*command_, callList_, rounding_, days_)) option->needs(calls_);
+        for (const ZoneOption& option : ZoneOptions) calls_->excludes(command_->get_option(option.flag));
+        calls_->excludes(command_->get_option("--period"));
+    }
+
+    bool chosen() const { return command_->parsed(); }
+
+    int run() {
+        if (calls_->count() > 0) {
+            applyCallListOptions(callList_, rounding_, days_);
+            request_.calls = callList_;
+        }
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const std::string& given = minutes_[static_cast<std::size_t>(zone)];
+            if (!given.empty()) request_.usage.count(zone) = *parseMinutes(given);
+        }
+        request_.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        request_.format = Formats.at(format_);
+        request_.decimalSeparator = separatorOf(separator_);
+        return runCosts(request_, QLocale::system());
+    }
+
+private:
+    CLI::App* command_;
+    CostsRequest request_;
+    std::string separator_;
+    std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
+    std::string period_ = "mesic";
+    std::string format_ = "text";
+    CLI::Option* calls_ = nullptr;
+    CallListRequest callList_;
+    std::string rounding_ = "exact";
+    std::int32_t days_ = 0;
+};
+
+class UsageCommand {
+public:
+    explicit UsageCommand(CLI::App& app)
+        : command_(app.add_subcommand(
+              "usage",
+              "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted")) {
+        command_->add_option("CALLS", request_.calls.file, "Call list (CSV)")->required()->type_name("");
+        addCallListOptions(*command_, request_.calls, rounding_, days_);
+        command_->add_flag("--by-month", request_.byMonth,
+                           "Add every calendar month the list covers: its days and each zone's minutes a month");
+        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
+            ->type_name("text|csv|json")
+            ->check(oneOf({"text", "csv", "json"}, "an output format"))
+            ->capture_default_str();
+    }
+
+    bool chosen() const { return command_->parsed(); }
+
+    int run() {
+        applyCallListOptions(request_.calls, rounding_, days_);
+        request_.format = Formats.at(format_);
+        return runUsage(request_);
+    }
+
+private:
+    CLI::App* command_;
+    UsageRequest request_;
+    std::string rounding_ = "exact";
+    std::int32_t days_ = 0;
+    std::string format_ = "text";
+};
+
+void describeProgram(CLI::App& app) {
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
         std::string message = error.what();
         // "--jts: 1 required N missing" says little to someone who forgot a value.
@@ -165,76 +288,14 @@ int main(int argc, char** argv) {
         "Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
         "used, a read error or, with --strict, warnings; 2 when a file cannot be opened or the\n"
         "arguments are wrong.");
+}
 
-    CheckRequest check;
-    std::string checkSeparator;
-    CLI::App* checkCommand = app.add_subcommand("check", "Read tariff files and report their first error");
-    checkCommand->add_option("FILE", check.files, "Tariff files to check")->required()->type_name("");
-    checkCommand->add_flag("--strict", check.strict,
-                           "Also warn about lines the programs ignore silently (exit status 1 when there are any)");
-    addSeparatorOption(*checkCommand, checkSeparator);
-
-    CostsRequest costs;
-    std::string costsSeparator;
-    std::array<std::string, tariffs::ZoneCount> minutes;
-    std::string period = "mesic";
-    std::string format = "text";
-    CLI::App* costsCommand = app.add_subcommand("costs", "Print every tariff's monthly cost, in file order");
-    costsCommand->add_option("FILE", costs.file, "Tariff file")->required()->type_name("");
-    for (const ZoneOption& option : ZoneOptions) {
-        costsCommand->add_option(option.flag, minutes[static_cast<std::size_t>(option.zone)], option.help)
-            ->type_name("N")
-            ->check(Minutes);
-    }
-    costsCommand
-        ->add_option("--period", period,
-                     "What the minutes are counted per: den (a month is 30 days), "
-                     "tyden (4.2857 weeks) or mesic")
-        ->type_name("den|tyden|mesic")
-        ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
-        ->capture_default_str();
-    costsCommand->add_flag("--fax", costs.usage.fax, "The fax service is used (its fee counts)");
-    costsCommand->add_flag("--data", costs.usage.data, "The data service is used (its fee counts)");
-    costsCommand->add_option("--format", format, "Output: text, csv (RFC 4180) or json")
-        ->type_name("text|csv|json")
-        ->check(oneOf({"text", "csv", "json"}, "an output format"))
-        ->capture_default_str();
-    costsCommand->add_flag("--breakdown", costs.breakdown,
-                           "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
-    addSeparatorOption(*costsCommand, costsSeparator);
-    CallListRequest costsCalls;
-    std::string costsRounding = "exact";
-    std::int32_t costsDays = 0;
-    CLI::Option* callsOption =
-        costsCommand
-            ->add_option("--calls", costsCalls.file,
-                         "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
-                         "zone options cannot go with it")
-            ->type_name("CALLS.csv");
-    for (CLI::Option* option : addCallListOptions(*costsCommand, costsCalls, costsRounding, costsDays)) {
-        option->needs(callsOption);
-    }
-    for (const ZoneOption& option : ZoneOptions) callsOption->excludes(costsCommand->get_option(option.flag));
-    callsOption->excludes(costsCommand->get_option("--period"));
-
-    UsageRequest usage;
-    std::string usageRounding = "exact";
-    std::int32_t usageDays = 0;
-    std::string usageFormat = "text";
-    CLI::App* usageCommand = app.add_subcommand(
-        "usage",
-        "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted");
-    usageCommand->add_option("CALLS", usage.calls.file, "Call list (CSV)")->required()->type_name("");
-    addCallListOptions(*usageCommand, usage.calls, usageRounding, usageDays);
-    usageCommand->add_flag("--by-month", usage.byMonth,
-                           "Add every calendar month the list covers: its days and each zone's minutes a month");
-    usageCommand->add_option("--format", usageFormat, "Output: text, csv (RFC 4180) or json")
-        ->type_name("text|csv|json")
-        ->check(oneOf({"text", "csv", "json"}, "an output format"))
-        ->capture_default_str();
-
+// Parses the command line; the status to end with at once (after --help,
+// --version or arguments that make no sense), else nullopt.
+std::optional<int> parse(CLI::App& app, int argc, char** argv) {
     try {
         app.parse(argc, argv);
+        return std::nullopt;
     } catch (const CLI::Success& done) {
         // --help and --version
         return finish(app.exit(done));
@@ -253,27 +314,23 @@ int main(int argc, char** argv) {
         }
         return UsageOrOpenFailure;
     }
+}
 
-    if (checkCommand->parsed()) {
-        check.decimalSeparator = separatorOf(checkSeparator);
-        return finish(runCheck(check));
-    }
+int runTarifCli(int argc, char** argv) {
+    CLI::App app{"Checks tariff files, prints what each tariff costs a month, and reads the minutes of a call list.",
+                 "tarif-cli"};
+    describeProgram(app);
+    CheckCommand check(app);
+    CostsCommand costs(app);
+    UsageCommand usage(app);
+    if (const std::optional<int> status = parse(app, argc, argv)) return *status;
+    if (check.chosen()) return finish(check.run());
+    if (usage.chosen()) return finish(usage.run());
+    return finish(costs.run());
+}
 
-    if (usageCommand->parsed()) {
-        applyCallListOptions(usage.calls, usageRounding, usageDays);
-        usage.format = Formats.at(usageFormat);
-        return finish(runUsage(usage));
-    }
+}  // namespace
 
-    if (callsOption->count() > 0) {
-        applyCallListOptions(costsCalls, costsRounding, costsDays);
-        costs.calls = costsCalls;
-    }
-    for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
-        if (!minutes[z].empty()) costs.usage.minutes[z] = *parseMinutes(minutes[z]);
-    }
-    costs.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period));
-    costs.format = Formats.at(format);
-    costs.decimalSeparator = separatorOf(costsSeparator);
-    return finish(runCosts(costs, QLocale::system()));
+int main(int argc, char** argv) {
+    return reportingEveryError(stderr, [argc, argv] { return runTarifCli(argc, argv); });
 }

@@ -4,9 +4,6 @@
 
 #include <cstdlib>
 
-#include "desktop/Cp1250.h"
-#include "tariffs/Errors.h"
-
 namespace hovorix::desktop {
 
 namespace {
@@ -22,14 +19,6 @@ QString applicationTitle() { return title(); }
 QString withFullStop(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
     return message;
-}
-
-QString messageOf(const std::exception& error) {
-    // A number from a file may hold a NUL byte, where what() would end.
-    if (const auto* conversion = dynamic_cast<const tariffs::ConversionError*>(&error)) {
-        return fromCp1250(conversion->message());
-    }
-    return fromCp1250(error.what());
 }
 
 QString conversionMessage(const QString& text) {

@@ -39,11 +39,6 @@ QString installedSampleFile() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(HOVORIX_SAMPLE_FROM_BINDIR));
 }
 
-QString installedPrefixFile() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
-                           QStringLiteral(HOVORIX_PREFIXES_FROM_BINDIR));
-}
-
 UserDataError::UserDataError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
 
 Seeding prepareUserDataFolder(const QString& folder, const QString& sample, const RegionalSettings& settings) {

@@ -28,10 +28,12 @@ public:
         // (2^31 x 300000 x 7), so the doubles hold them exactly, as 64-bit
         // integers would: 32-bit arithmetic would not.
         const double factor = static_cast<double>(usage.periodFactor);
-        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) periodMinutes_[i] = usage.minutes[i] * factor;
-        fixedNetworkMinutes_ = periodMinutes_[0] + periodMinutes_[1] + periodMinutes_[2];
-        allMinutes_ = fixedNetworkMinutes_;
-        for (std::size_t i = 3; i < tariffs::ZoneCount; ++i) allMinutes_ += periodMinutes_[i];
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const double minutes = usage.minutes[static_cast<std::size_t>(zone)] * factor;
+            periodMinutes_[static_cast<std::size_t>(zone)] = minutes;
+            if (tariffs::networkOf(zone) == tariffs::PricedNetwork::FixedNetwork) fixedNetworkMinutes_ += minutes;
+            allMinutes_ += minutes;
+        }
     }
 
     // The zone gets only its own free minutes.
@@ -74,6 +76,19 @@ RealUsageProfile realUsage(const UsageProfile& usage) {
     return real;
 }
 
+double& CostBreakdown::network(tariffs::PricedNetwork network) {
+    switch (network) {
+    case tariffs::PricedNetwork::FixedNetwork: return fixedNetwork;
+    case tariffs::PricedNetwork::Paegas: return paegas;
+    case tariffs::PricedNetwork::Eurotel: break;
+    }
+    return eurotel;
+}
+
+double CostBreakdown::network(tariffs::PricedNetwork network) const {
+    return const_cast<CostBreakdown&>(*this).network(network);
+}
+
 CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
     return costBreakdown(tariff, realUsage(usage));
 }
@@ -93,28 +108,38 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfil
         result.dataFee = tariff.dataFee;
     }
 
+    // Each network's part sums its zones' charges in zone order. The sums
+    // start from -0.0, the exact identity of floating-point addition (0.0
+    // would turn a charge of -0.0 into 0.0).
+    std::array<double, tariffs::PricedNetworkCount> parts;
+    parts.fill(-0.0);
+    const auto partOf = [&parts](tariffs::Zone zone) -> double& {
+        return parts[static_cast<std::size_t>(tariffs::networkOf(zone))];
+    };
+    double all = -0.0;
     if (!tariff.allMinutesFree) {
         // The first free minutes cover the fixed network only; with none, no
-        // share is formed (and nothing divided).
-        auto fixed = [&](tariffs::Zone z) {
-            return tariff.firstFreeMinutes != 0 ? charge.shared(z, false) : charge.plain(z);
-        };
-        result.fixedNetwork = fixed(tariffs::Zone::JTS) + fixed(tariffs::Zone::JTSMimo) + fixed(tariffs::Zone::JTSNoc);
-        result.paegas = charge.plain(tariffs::Zone::PAEGAS) + charge.plain(tariffs::Zone::PAEGASMimo);
-        result.eurotel = charge.plain(tariffs::Zone::EUROTEL) + charge.plain(tariffs::Zone::EUROTELMimo);
-        cost = ((cost + result.fixedNetwork) + result.paegas) + result.eurotel;
+        // share is formed (and nothing divided). The mobile zones get only
+        // their own free minutes.
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const bool sharing =
+                tariffs::networkOf(zone) == tariffs::PricedNetwork::FixedNetwork && tariff.firstFreeMinutes != 0;
+            partOf(zone) += sharing ? charge.shared(zone, false) : charge.plain(zone);
+        }
     } else {
-        // The first free minutes cover calls anywhere; the seven charges are
-        // summed in zone order, so the total is formed from them directly.
-        std::array<double, tariffs::ZoneCount> zones{};
-        for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) zones[i] = charge.shared(tariffs::AllZones[i], true);
-        result.fixedNetwork = zones[0] + zones[1] + zones[2];
-        result.paegas = zones[3] + zones[4];
-        result.eurotel = zones[5] + zones[6];
-        double all = zones[0];
-        for (std::size_t i = 1; i < tariffs::ZoneCount; ++i) all += zones[i];
-        cost = cost + all;
+        // The first free minutes cover calls anywhere.
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const double zoneCharge = charge.shared(zone, true);
+            partOf(zone) += zoneCharge;
+            all += zoneCharge;
+        }
     }
+    for (const tariffs::PricedNetwork network : tariffs::AllPricedNetworks) {
+        result.network(network) = parts[static_cast<std::size_t>(network)];
+    }
+    // With the flag the seven charges are summed in zone order and the total
+    // is formed from them directly; without it, network by network.
+    cost = tariff.allMinutesFree ? cost + all : ((cost + result.fixedNetwork) + result.paegas) + result.eurotel;
 
     // The minimum applies to the whole monthly amount, flat fees included.
     if (cost < tariff.minimumCharge || std::isnan(cost)) {

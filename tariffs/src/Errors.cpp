@@ -5,46 +5,44 @@
 #include <cstring>
 #include <utility>
 
+#include "tariffs/MessageText.h"
+
 namespace hovorix::tariffs {
 
 namespace {
 
-std::string systemMessage(int code) { return std::strerror(code); }
+// The system's reason, which the C library words in the user's language.
+std::string systemMessage(int code) { return code != 0 ? anyTextInMessage(std::strerror(code)) : "unknown error"; }
 
 // A number run on for megabytes would make a message nobody can read (or a
 // message box that never finishes laying out): the message quotes at most
-// 255 bytes of it, then an ellipsis (Windows-1250).
-std::string quotedPart(const std::string& text) {
-    constexpr std::size_t MaxQuoted = 255;
-    if (text.size() <= MaxQuoted) return text;
-    return text.substr(0, MaxQuoted) + "\x85";
-}
-
+// 255 bytes of it, then an ellipsis.
 std::string conversionMessage(const std::string& text) {
-    return "'" + quotedPart(text) + "' is not a valid floating point value";
+    constexpr std::size_t MaxQuoted = 255;
+    const bool cut = text.size() > MaxQuoted;
+    const std::string quoted = cp1250InMessage(cut ? std::string_view(text).substr(0, MaxQuoted) : text);
+    return "'" + quoted + (cut ? "\u2026" : "") + "' is not a valid floating point value";
 }
 
 }  // namespace
 
-ConversionError::ConversionError(std::string text, std::size_t line)
-    : std::runtime_error(conversionMessage(text)),
-      message_(conversionMessage(text)),
-      text_(std::move(text)),
-      line_(line) {}
+TariffError::TariffError(const std::string& message, std::size_t line) : std::runtime_error(message), line_(line) {}
 
-FileError::FileError(const std::string& message, std::filesystem::path path, int code)
-    : std::runtime_error(message), path_(std::move(path)), code_(code) {}
+ConversionError::ConversionError(std::string text, std::size_t line)
+    : TariffError(conversionMessage(text), line), text_(std::move(text)) {}
+
+FileError::FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line)
+    : TariffError(message, line), path_(std::move(path)), code_(code) {}
 
 OpenError::OpenError(std::filesystem::path path, int code)
-    : FileError("cannot open " + path.string() + ": " + systemMessage(code), path, code) {}
+    : FileError("cannot open the file: " + systemMessage(code), std::move(path), code) {}
 
 ReadError::ReadError(std::filesystem::path path, int code, std::size_t line)
-    : FileError("cannot read " + path.string() + ": " + systemMessage(code), path, code), line_(line) {}
+    : FileError("cannot read the file: " + systemMessage(code), std::move(path), code, line) {}
 
 WriteError::WriteError(std::filesystem::path path, int code, Stage stage)
-    : FileError(
-          (stage == Stage::Create ? "cannot create " : "cannot write ") + path.string() + ": " + systemMessage(code),
-          path, code),
+    : FileError((stage == Stage::Create ? "cannot create the file: " : "cannot write the file: ") + systemMessage(code),
+                std::move(path), code),
       stage_(stage) {}
 
 }  // namespace hovorix::tariffs

@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 #include "tariffs/Errors.h"
 #include "tariffs/NumberText.h"
@@ -116,16 +117,30 @@ std::string_view tokenFrom(std::string_view line, std::size_t column) {
     return rest.substr(0, rest.find(' '));
 }
 
-Zone zoneOf(LineRule rule) {
+// The zone whose rate and free minutes a line sets; nullopt for a line of any
+// other kind. Every rule is named here, so a new one is a compiler warning
+// until it is sorted, never a rate silently put into some zone.
+std::optional<Zone> zoneRatedBy(LineRule rule) {
     switch (rule) {
+    case LineRule::RateJTS: return Zone::JTS;
     case LineRule::RateJTSMimo: return Zone::JTSMimo;
     case LineRule::RateJTSNoc: return Zone::JTSNoc;
     case LineRule::RatePAEGAS: return Zone::PAEGAS;
     case LineRule::RatePAEGASMimo: return Zone::PAEGASMimo;
     case LineRule::RateEUROTEL: return Zone::EUROTEL;
     case LineRule::RateEUROTELMimo: return Zone::EUROTELMimo;
-    default: return Zone::JTS;
+    case LineRule::None:
+    case LineRule::Provider:
+    case LineRule::TelephoneFee:
+    case LineRule::TariffName:
+    case LineRule::FaxFee:
+    case LineRule::DataFee:
+    case LineRule::FirstFreeMinutes:
+    case LineRule::MinimumCharge:
+    case LineRule::AllMinutesFree:
+    case LineRule::Version: break;
     }
+    return std::nullopt;
 }
 
 [[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {
@@ -191,6 +206,20 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
     // Tariff lines before the first provider line have no tariff to set.
     if (!haveCurrent_) return false;
     Tarifs& tariff = list_.current();
+    if (const std::optional<Zone> rated = zoneRatedBy(info.rule)) {
+        // A rate and its free minutes: the second number starts just after
+        // the single blank that ends the first.
+        ZoneRate& zone = tariff.zone(*rated);
+        const std::string_view rate = tokenFrom(text, info.valueColumn);
+        zone.rate = number(rate);
+        const std::size_t freeColumn = info.valueColumn + rate.size() + 1;
+        const std::string_view freeMinutes = tokenFrom(text, freeColumn);
+        zone.freeMinutes = number(freeMinutes);
+        // What follows the blank after the second number is read by no one.
+        const std::size_t rest = freeColumn + freeMinutes.size();  // 0-based, past that blank
+        tailIgnored_ = rest < text.size() && holdsMore(text.substr(rest));
+        return true;
+    }
     switch (info.rule) {
     case LineRule::TariffName: tariff.name = this->text(info, text); break;
     case LineRule::TelephoneFee: tariff.telephoneFee = number(textFrom(text, info.valueColumn)); break;
@@ -202,20 +231,7 @@ bool TariffReader::apply(const LineRuleInfo& info, std::string_view text) {
         tariff.allMinutesFree = true;
         tailIgnored_ = holdsMore(text.substr(info.prefix.size()));
         break;
-    default: {
-        // A rate and its free minutes: the second number starts just after
-        // the single blank that ends the first.
-        ZoneRate& zone = tariff.zone(zoneOf(info.rule));
-        const std::string_view rate = tokenFrom(text, info.valueColumn);
-        zone.rate = number(rate);
-        const std::size_t freeColumn = info.valueColumn + rate.size() + 1;
-        const std::string_view freeMinutes = tokenFrom(text, freeColumn);
-        zone.freeMinutes = number(freeMinutes);
-        // What follows the blank after the second number is read by no one.
-        const std::size_t rest = freeColumn + freeMinutes.size();  // 0-based, past that blank
-        tailIgnored_ = rest < text.size() && holdsMore(text.substr(rest));
-        break;
-    }
+    default: break;
     }
     return true;
 }

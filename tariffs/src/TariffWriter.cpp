@@ -19,8 +19,9 @@ constexpr std::string_view NoticeLine =
 
 // The zones in the order the file lists them: the fixed network, then Eurotel,
 // then Paegas.
-constexpr Zone FileZoneOrder[] = {Zone::JTS,         Zone::JTSMimo, Zone::JTSNoc,    Zone::EUROTEL,
-                                  Zone::EUROTELMimo, Zone::PAEGAS,  Zone::PAEGASMimo};
+constexpr auto FileZoneOrder = perZone<Zone>(
+    {Zone::JTS, Zone::JTSMimo, Zone::JTSNoc, Zone::EUROTEL, Zone::EUROTELMimo, Zone::PAEGAS, Zone::PAEGASMimo});
+static_assert(eachZoneOnce(FileZoneOrder), "the file lists every zone's rate once");
 
 class Lines {
 public:

@@ -19,7 +19,7 @@ TEST(BadInput, TheCalculatorStartsOrEndsAsTheCatalogueSays) {
         badinput::materialise(c, workspace.path() / "tarif.ini");
         const Outcome& expected = c.outcome;
         const bool malformed = expected.kind == Outcome::Kind::MalformedNumber;
-        const QStringList message{hovorix::desktop::fromCp1250(expected.message) + u'.'};
+        const QStringList message{QString::fromStdString(expected.message) + u'.'};
         // The fatal message names the file and the system's reason on a line of its own.
         const QString cannotOpen = utf8(CannotOpen) + u'\n' +
                                    QString::fromStdString((workspace.path() / "tarif.ini").string()) +

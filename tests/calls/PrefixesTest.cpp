@@ -113,13 +113,49 @@ TEST(Prefixes, WhichFileServes) {
     std::filesystem::create_directories(shipped.parent_path());
     const std::filesystem::path chosen = root / "chosen.txt";
 
-    EXPECT_EQ(findPrefixFile(tariffFolder, shipped), std::nullopt);
+    EXPECT_EQ(findPrefixFile(tariffFolder, {}, shipped), std::nullopt);
     std::ofstream(shipped) << "6 jts\n";
-    EXPECT_EQ(findPrefixFile(tariffFolder, shipped), shipped);
+    EXPECT_EQ(findPrefixFile(tariffFolder, {}, shipped), shipped);
     std::ofstream(tariffFolder / "predvolby.txt") << "6 paegas\n";
-    EXPECT_EQ(findPrefixFile(tariffFolder, shipped), tariffFolder / "predvolby.txt");
-    EXPECT_EQ(findPrefixFile(tariffFolder, shipped, chosen), chosen);
+    EXPECT_EQ(findPrefixFile(tariffFolder, {}, shipped), tariffFolder / "predvolby.txt");
+    EXPECT_EQ(findPrefixFile(tariffFolder, chosen, shipped), chosen);
     EXPECT_THROW(loadPrefixTable(chosen), PrefixFileError);  // chosen, but not there
     EXPECT_EQ(loadPrefixTable(tariffFolder / "predvolby.txt").find("6"), Network::Paegas);
     std::filesystem::remove_all(root);
+}
+
+// Both programs find the installed prefix table from their own folder, as
+// the build tree lays it out too, and fall back on it when the tariff
+// folder has none.
+TEST(Prefixes, TheInstalledTableIsFoundFromTheProgramsFolder) {
+    const auto empty = std::filesystem::path(testing::TempDir()) / "hovorix-no-prefixes";
+    std::filesystem::create_directories(empty);
+    const std::filesystem::path installed = installedPrefixFile();
+    EXPECT_EQ(installed.filename(), "predvolby.txt");
+    EXPECT_TRUE(std::filesystem::is_regular_file(installed)) << installed;
+    EXPECT_EQ(findPrefixFile(empty), installed);
+    std::filesystem::remove_all(empty);
+}
+
+// A word the table does not know is quoted in the message as text: UTF-8
+// as it is, a Windows-1250 file's bytes converted.
+TEST(Prefixes, AMessageQuotesTheFileAsText) {
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"602 sí\xC5\xA5\n", "Neznámá síť „síť“; sítě jsou"},
+        {"602 s\xED\x9D\n", "Neznámá síť „síť“; sítě jsou"},
+        {"6O2 jts\n", "Předvolba „6O2“ smí obsahovat jen číslice."},
+        {"6\xF8 jts\n", "Předvolba „6ř“ smí obsahovat jen číslice."},
+    };
+    for (const Case& c : cases) {
+        try {
+            parsePrefixTable(c.text);
+            ADD_FAILURE() << c.text;
+        } catch (const PrefixFileError& e) {
+            EXPECT_TRUE(std::string_view(e.what()).starts_with(c.message)) << e.what();
+        }
+    }
 }

@@ -45,8 +45,9 @@ TEST(TarifCliBadInput, CheckReportsEachOnOneLine) {
         case Outcome::Kind::MalformedNumber:
             EXPECT_EQ(result.exitCode, 1);
             EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err, path + ":" + std::to_string(expected.line) + ": " +
-                                      hovorix::cli::visibleText(expected.message).toStdString() + "\n");
+            EXPECT_EQ(result.err,
+                      path + ":" + std::to_string(expected.line) + ": " +
+                          hovorix::cli::visibleText(QString::fromStdString(expected.message)).toStdString() + "\n");
             break;
         case Outcome::Kind::CannotOpen:
             EXPECT_EQ(result.exitCode, 2);

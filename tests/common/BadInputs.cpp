@@ -89,15 +89,11 @@ std::vector<Case> makeCatalogue() {
         // Lines ended by LF alone: the whole file is one line, a provider line.
         {"lf-only.ini", noticed(reads(1), Outcome::Notice::LfEnded)},
         {"garbage.bin", dropping(noticed(reads(0), Outcome::Notice::NulBytes))},
-        {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4,
-                                            std::string("1\0"
-                                                        "5",
-                                                        3)),
-                                  Outcome::Notice::NulBytes)},
+        {"nul-bytes.ini", noticed(malformed(1, std::string("1\0 2", 4), 4, "1␀5"), Outcome::Notice::NulBytes)},
         {"exponent-overflow.ini", malformed(1, "1E999", 4, "1E999")},
         {"lone-minus.ini", malformed(1, "2", 4, "-")},
         {"lone-plus.ini", malformed(1, std::nullopt, 3, "+")},
-        {"megabyte-number.ini", malformed(1, "10 MB", 4, std::string(TextLimit, '9') + "\x85"), Source::Generated,
+        {"megabyte-number.ini", malformed(1, "10 MB", 4, std::string(TextLimit, '9') + "…"), Source::Generated,
          megabyteNumber},
         {"megabyte-of-blanks.ini", dropping(reads(1)), Source::Generated, megabyteOfBlanks},
         {"long-texts.ini", cutting(reads(1, longCzechText().substr(0, TextLimit)), 3), Source::Generated, longTexts},

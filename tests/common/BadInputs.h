@@ -29,7 +29,7 @@ struct Outcome {
     std::size_t tariffs = 0;
     std::optional<std::string> version;
     // A malformed number: its line, and the conversion message as the core
-    // words it (Windows-1250, NUL bytes and all).
+    // words it (UTF-8, as every message is: a NUL byte quoted as U+2400).
     std::size_t line = 0;
     std::string message;
     // A file that cannot be opened: the system's error code.

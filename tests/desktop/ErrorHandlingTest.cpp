@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include <new>
 #include <stdexcept>
 
 #include "desktop/ErrorHandling.h"
@@ -72,7 +73,7 @@ TEST(GeneralErrorHandler, ConversionMessagesQuoteTheWholeTextUpToItsLimit) {
          messageOf(hovorix::tariffs::ConversionError(std::string("1\0"
                                                                  "5",
                                                                  3))),
-         QStringLiteral("'1") + QChar(0) + QStringLiteral("5") + tail},
+         QStringLiteral("'1") + QChar(0x2400) + QStringLiteral("5") + tail},
         {"a run-on number from a file", messageOf(hovorix::tariffs::ConversionError(std::string(100000, '9'))),
          QStringLiteral("'") + QString(255, u'9') + QChar(0x2026) + tail},
         {"a text typed into a field", conversionMessage(QStringLiteral("12a")), QStringLiteral("'12a") + tail},
@@ -102,4 +103,33 @@ TEST(MessageBoxText, BreaksOnlyWordsTooLongForTheScreen) {
         {"blanks start a new count", forty + QStringLiteral(" ") + forty, forty + QStringLiteral(" ") + forty},
     };
     for (const Case& c : cases) EXPECT_EQ(messageBoxText(c.text), c.shown) << c.what;
+}
+
+// Every message is UTF-8, from whichever module: Czech from the call-list
+// core shows as Czech (it once showed as "MÄ›sĂ­ÄŤnĂ­" through a Windows-1250
+// reading), a tariff file's bytes as the letters they stand for, and a byte
+// from elsewhere that is not UTF-8 as U+FFFD rather than as another letter.
+TEST(GeneralErrorHandler, EveryMessageShowsAsItsText) {
+    struct Case {
+        const char* what;
+        QString shown;
+        QString expected;
+    };
+    const auto shown = [](auto error) {
+        try {
+            throw error;
+        } catch (const std::exception& caught) {
+            return messageOf(caught);
+        }
+    };
+    const Case cases[] = {
+        {"a message of the core in Czech",
+         shown(std::runtime_error("Měsíční minuty v pásmu EUROTEL (2 592 000 000) přesahují největší počet.")),
+         QStringLiteral("Měsíční minuty v pásmu EUROTEL (2 592 000 000) přesahují největší počet.")},
+        {"a number quoted from a Windows-1250 file", shown(hovorix::tariffs::ConversionError("15 K\xE8\x81")),
+         QStringLiteral("'15 Kč\uFFFD' is not a valid floating point value")},
+        {"bytes that are not UTF-8", shown(std::runtime_error("bad \xE8 byte")), QStringLiteral("bad \uFFFD byte")},
+        {"no memory", shown(std::bad_alloc()), QStringLiteral("Nedostatek paměti")},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.shown, c.expected) << c.what;
 }

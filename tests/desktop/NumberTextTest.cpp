@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "desktop/NumberText.h"
+#include "desktop/CostMark.h"
 
 using namespace hovorix::desktop;
 

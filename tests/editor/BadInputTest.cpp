@@ -10,7 +10,7 @@ using hovorix::editor::TCenikarForm;
 
 namespace {
 
-QString messageOf(const Outcome& outcome) { return hovorix::desktop::fromCp1250(outcome.message) + u'.'; }
+QString messageOf(const Outcome& outcome) { return QString::fromStdString(outcome.message) + u'.'; }
 
 // What the user meets before the file is read: a warning about NUL bytes, or
 // the offer to read LF as the line end, which he declines here, so the file

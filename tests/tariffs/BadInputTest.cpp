@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "BadInputs.h"
 #include "TestFiles.h"
 #include "tariffs/Errors.h"
@@ -31,8 +33,8 @@ TEST(BadInput, TheReaderReportsEachAsTheCatalogueSays) {
             } catch (const tariffs::ConversionError& error) {
                 EXPECT_EQ(expected.kind, Outcome::Kind::MalformedNumber);
                 EXPECT_EQ(error.line(), expected.line);
-                EXPECT_EQ(error.message(), expected.message);
-                EXPECT_LE(error.message().size(), 300u);
+                EXPECT_EQ(error.what(), expected.message);
+                EXPECT_LE(std::string_view(error.what()).size(), 300u);
             } catch (const tariffs::OpenError& error) {
                 EXPECT_EQ(expected.kind, Outcome::Kind::CannotOpen);
                 EXPECT_EQ(error.code(), expected.code);

@@ -113,6 +113,6 @@ TEST(ParseNumber, AVeryLongTextIsQuotedOnlyInPart) {
         ADD_FAILURE() << "accepted";
     } catch (const tariffs::ConversionError& error) {
         EXPECT_EQ(error.text().size(), digits.size() + 1);  // the whole text stays available
-        EXPECT_EQ(error.what(), "'" + std::string(255, '7') + "\x85' is not a valid floating point value");
+        EXPECT_EQ(error.what(), "'" + std::string(255, '7') + "…' is not a valid floating point value");
     }
 }

@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "chart/ChartText.h"
-#include "desktop/NumberText.h"
+#include "desktop/CostMark.h"
 
 namespace hovorix::chart {
 

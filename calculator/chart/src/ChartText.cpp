@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "desktop/CostMark.h"
 #include "desktop/NumberText.h"
 #include "desktop/RegionalSettings.h"
 

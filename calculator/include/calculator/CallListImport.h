@@ -12,7 +12,6 @@
 #include "calls/CallList.h"
 #include "fees/UsageProfile.h"
 
-class QAction;
 class QFileDialog;
 class QWidget;
 
@@ -49,10 +48,6 @@ public:
     // once, with the default choices.
     void fillAtStart(const QString& file);
 
-    QAction& action() const { return *action_; }
-    // How long reading must look to take before its progress shows.
-    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,9 +60,7 @@ private:
     desktop::Prompter& prompter_;
     std::filesystem::path tariffFolder_;
     Fill fill_;
-    QAction* action_;
     QFileDialog* fileDialog_ = nullptr;
-    int progressDelay_;
     // Reading or showing a list; a second one waits for the user to finish.
     bool busy_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -132,7 +133,7 @@ private:
         tariffs::Zone zone;
         void (TTarifForm::*onExit)();
     };
-    static const MinuteField MinuteFields[tariffs::ZoneCount];
+    static const std::array<MinuteField, tariffs::ZoneCount> MinuteFields;
 
     std::unique_ptr<Ui::TTarifForm> ui;
     desktop::Prompter& prompter_;

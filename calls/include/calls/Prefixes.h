@@ -51,7 +51,8 @@ private:
 };
 
 // A prefix file that cannot be read or holds a line that is not a prefix and
-// a network. The message is Czech (UTF-8) and names neither file nor line.
+// a network. The message is Czech (UTF-8, also where it quotes the file) and
+// names neither file nor line.
 class PrefixFileError : public std::runtime_error {
 public:
     PrefixFileError(std::string message, std::size_t line);
@@ -72,13 +73,19 @@ const PrefixTable& defaultPrefixTable();
 
 inline constexpr std::string_view PrefixFileName = "predvolby.txt";
 
-// The prefix file to use: the one the user chose, else predvolby.txt beside
-// the tariff file, else the shipped one. nullopt when none of them is there:
+// The prefix file installed with the programs, found from the running
+// program's own folder, so a whole installation (or the build tree) may be
+// moved. Empty when the program cannot tell where it runs from.
+std::filesystem::path installedPrefixFile();
+
+// The prefix file a reading uses, chosen the same way by every program: the
+// one the user chose (tarif-cli's --prefixes), else predvolby.txt beside the
+// tariff file, else the installed one. nullopt when none of them is there:
 // the built-in defaultPrefixTable() then serves. A chosen file is returned
 // whether it exists or not, so reading it reports what is wrong with it.
 std::optional<std::filesystem::path> findPrefixFile(const std::filesystem::path& tariffFolder,
-                                                    const std::filesystem::path& shippedFile,
-                                                    const std::optional<std::filesystem::path>& chosen = {});
+                                                    const std::optional<std::filesystem::path>& chosen = {},
+                                                    const std::filesystem::path& installed = installedPrefixFile());
 
 // What makes a called number unreadable.
 enum class NumberFault : std::uint8_t {

@@ -27,8 +27,10 @@ std::string jsonString(std::string_view utf8);
 // A text of the tariff file (Windows-1250) as UTF-8.
 std::string toUtf8(std::string_view cp1250);
 
-// A text of the tariff file made safe to show on a terminal: control
-// characters (a bare LF, an escape sequence) appear as \xNN.
+// A text made safe to show on a terminal: control characters (a bare LF, an
+// escape sequence) appear as \xNN.
+QString visibleText(const QString& text);
+// The same for a text of the tariff file.
 QString visibleText(std::string_view cp1250);
 
 // Writes UTF-8 text to a stream as it is.

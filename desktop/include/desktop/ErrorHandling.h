@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "desktop/ErrorMessage.h"
 #include "desktop/Prompter.h"
 
 class QWidget;
@@ -20,10 +21,6 @@ QString applicationTitle();
 // A message as the general error handler shows it: a full stop is added when
 // the last character's code is above that of "." (so "!" and "." get none).
 QString withFullStop(const QString& message);
-
-// The message of any error the core or Qt raises; the core's texts are
-// Windows-1250.
-QString messageOf(const std::exception& error);
 
 // The conversion message for a text that is not a number; as the core does,
 // it quotes at most 255 characters of the text.

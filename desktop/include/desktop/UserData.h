@@ -23,8 +23,6 @@ QString userDataFolder();
 // The sample tariff file installed with the programs, found from the
 // program's own folder so that an installation may be moved as a whole.
 QString installedSampleFile();
-// The prefix table of the call-list reading, installed beside the sample.
-QString installedPrefixFile();
 
 class UserDataError : public std::runtime_error {
 public:

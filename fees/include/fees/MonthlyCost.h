@@ -18,6 +18,10 @@ struct CostBreakdown {
     double eurotel = 0;       // EUROTEL, EUROTEL-mimo
     bool minimumApplied = false;
     double total = 0;
+
+    // The part of one network: fixedNetwork, paegas or eurotel.
+    double& network(tariffs::PricedNetwork network);
+    double network(tariffs::PricedNetwork network) const;
 };
 
 CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage);

@@ -9,30 +9,42 @@
 
 namespace hovorix::tariffs {
 
-// A text that is not a decimal number. The message is the one users of the
-// programs know: "'<text>' is not a valid floating point value" (the text in
-// the file's code page, without a trailing full stop).
-class ConversionError : public std::runtime_error {
+// Every error of tariff data: a malformed number, a tariff file that cannot
+// be opened, read or written. A front end catches this one class where it
+// shows the message; what() is UTF-8 (tariffs/MessageText.h) and names
+// neither the file nor the line, which the front end puts before it.
+class TariffError : public std::runtime_error {
 public:
-    explicit ConversionError(std::string text, std::size_t line = 0);
-
-    const std::string& text() const { return text_; }
-    // The whole message. what() ends at the first NUL byte, and a file may
-    // carry one inside the text the message quotes.
-    const std::string& message() const { return message_; }
-    // 1-based line of the tariff file the text came from; 0 when not from a file.
+    // 1-based line of the tariff file the error was met at; 0 when it is not
+    // a line's (a file that cannot be opened, a number typed into a field).
     std::size_t line() const { return line_; }
 
+protected:
+    TariffError(const std::string& message, std::size_t line);
+
 private:
-    std::string message_;
-    std::string text_;
     std::size_t line_;
 };
 
-// Base of the file errors: carries the operating system's error code.
-class FileError : public std::runtime_error {
+// A text that is not a decimal number. The message is the one users of the
+// programs know: "'<text>' is not a valid floating point value", quoting at
+// most 255 bytes of the text, without a trailing full stop.
+class ConversionError : public TariffError {
 public:
-    FileError(const std::string& message, std::filesystem::path path, int code);
+    // text: Windows-1250 bytes, as a tariff file holds them.
+    explicit ConversionError(std::string text, std::size_t line = 0);
+
+    // The text as it was given, in Windows-1250.
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Base of the file errors: carries the operating system's error code.
+class FileError : public TariffError {
+public:
+    FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line = 0);
 
     const std::filesystem::path& path() const { return path_; }
     int code() const { return code_; }
@@ -49,14 +61,10 @@ public:
 };
 
 // An input/output error while reading; what was read before it stays read.
+// line() is the line the reader was about to read.
 class ReadError : public FileError {
 public:
     ReadError(std::filesystem::path path, int code, std::size_t line);
-    // The line the reader was about to read (1-based).
-    std::size_t line() const { return line_; }
-
-private:
-    std::size_t line_;
 };
 
 // Saving failed; the file that was there before is untouched.

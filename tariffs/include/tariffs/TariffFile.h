@@ -25,6 +25,9 @@ inline constexpr std::string_view EditorFileName = "tarif.ini";
 // The data version of a list until a file or the user sets one; a file
 // without a "verze " line is saved with it.
 inline constexpr std::string_view EditorStartVersion = "1.0";
+// The calculator's data version until its file gives one: "neudáno" (not
+// given) in Windows-1250, in the caption; tarif-cli check reports it too.
+inline constexpr std::string_view CalculatorStartVersion = "neud\xE1no";
 
 struct ReadFileOptions {
     char decimalSeparator = ',';

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace hovorix::tariffs {
 
@@ -28,6 +29,66 @@ inline constexpr std::size_t ZoneCount = 7;
 inline constexpr std::array<Zone, ZoneCount> AllZones = {
     Zone::JTS, Zone::JTSMimo, Zone::JTSNoc, Zone::PAEGAS, Zone::PAEGASMimo, Zone::EUROTEL, Zone::EUROTELMimo,
 };
+
+// The three networks a tariff prices, each made of its zones: the fixed
+// network of its three bands, Paegas and Eurotel of two each.
+enum class PricedNetwork : std::size_t { FixedNetwork, Paegas, Eurotel };
+
+inline constexpr std::size_t PricedNetworkCount = 3;
+
+inline constexpr std::array<PricedNetwork, PricedNetworkCount> AllPricedNetworks = {
+    PricedNetwork::FixedNetwork,
+    PricedNetwork::Paegas,
+    PricedNetwork::Eurotel,
+};
+
+constexpr PricedNetwork networkOf(Zone zone) {
+    switch (zone) {
+    case Zone::JTS:
+    case Zone::JTSMimo:
+    case Zone::JTSNoc: return PricedNetwork::FixedNetwork;
+    case Zone::PAEGAS:
+    case Zone::PAEGASMimo: return PricedNetwork::Paegas;
+    case Zone::EUROTEL:
+    case Zone::EUROTELMimo: break;
+    }
+    return PricedNetwork::Eurotel;
+}
+
+// A table with one entry for each zone, in zone order, or for each priced
+// network: perZone<T>({...}) and perNetwork<T>({...}) do not compile when an
+// entry is missing or one too many, so a new zone cannot be forgotten in one.
+template <typename T, std::size_t N>
+constexpr std::array<T, ZoneCount> perZone(T (&&entries)[N]) {
+    static_assert(N == ZoneCount, "a zone table holds one entry for each zone");
+    return std::to_array(std::move(entries));
+}
+
+template <typename T, std::size_t N>
+constexpr std::array<T, PricedNetworkCount> perNetwork(T (&&entries)[N]) {
+    static_assert(N == PricedNetworkCount, "a network table holds one entry for each priced network");
+    return std::to_array(std::move(entries));
+}
+
+// For a zone table whose entries name their zone: every entry names the zone
+// of its place. Meant for a static_assert beside the table.
+template <typename Entry>
+constexpr bool inZoneOrder(const std::array<Entry, ZoneCount>& table, Zone Entry::*zone) {
+    for (std::size_t i = 0; i < ZoneCount; ++i) {
+        if (table[i].*zone != AllZones[i]) return false;
+    }
+    return true;
+}
+
+// For an order of the zones: each zone appears in it, once.
+constexpr bool eachZoneOnce(const std::array<Zone, ZoneCount>& order) {
+    for (const Zone zone : AllZones) {
+        std::size_t seen = 0;
+        for (const Zone listed : order) seen += listed == zone ? 1 : 0;
+        if (seen != 1) return false;
+    }
+    return true;
+}
 
 // The zone's name as the tariff file and the price lists spell it.
 std::string_view zoneName(Zone zone);
