@@ -58,12 +58,6 @@ QString shownPath(const std::filesystem::path& path) {
 
 QString shownName(const std::filesystem::path& path) { return QFile::decodeName(path.filename().c_str()); }
 
-// Why the tariff file could not be opened or read. The reader refuses
-// anything but a regular file (a pipe, a device) as invalid.
-QString fileFailureReason(int code) {
-    return code == EINVAL ? QStringLiteral("Není to soubor.") : desktop::systemErrorReason(code);
-}
-
 QString largestCountMessage() { return QStringLiteral("Největší počet minut, který lze zadat, je 2 147 483 647."); }
 
 }  // namespace
@@ -184,7 +178,7 @@ void TTarifForm::FormCreate() {
         // Where the program looked and why it failed, on a line of their own.
         desktop::fatalError(prompter_, nullptr,
                             QStringLiteral("Kritická chyba - nelze otevřít soubor \"tarif.ini\"!\n%1: %2")
-                                .arg(shownPath(cannotOpen->path), fileFailureReason(cannotOpen->code)));
+                                .arg(shownPath(cannotOpen->path), desktop::systemErrorReason(cannotOpen->code)));
     case ReadOutcome::OutOfMemory:
         desktop::fatalError(prompter_, nullptr, QStringLiteral("Kritická chyba - nedostatek paměti!"));
     }
@@ -263,7 +257,7 @@ bool TTarifForm::reloadTariffs() {
         warnAboutShape(shownName(tariffPath_), tariffs::examineTariffFile(tariffPath_, options));
         hovorix::tariffs::readTariffFile(tariffPath_, fresh, version, options);
     } catch (const tariffs::FileError& error) {
-        reason = fileFailureReason(error.code());
+        reason = desktop::systemErrorReason(error.code());
     } catch (const tariffs::ConversionError& error) {
         reason = QStringLiteral("Řádek %1: %2").arg(error.line()).arg(desktop::withFullStop(desktop::messageOf(error)));
     } catch (const std::bad_alloc&) {

@@ -16,9 +16,12 @@ namespace hovorix::calls {
 
 namespace {
 
-constexpr std::array<std::string_view, NetworkCount> NetworkNames = {
+// One name for each network, in its order: a missing or an extra one fails
+// the build.
+constexpr std::string_view NetworkNames[] = {
     "jts", "paegas", "eurotel", "oskar", "zdarma", "sdilene", "premium", "sluzby",
 };
+static_assert(std::size(NetworkNames) == NetworkCount);
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -71,7 +74,7 @@ bool looksLikeExponent(std::string_view text) {
 std::string_view networkName(Network network) { return NetworkNames[static_cast<std::size_t>(network)]; }
 
 std::optional<Network> networkNamed(std::string_view name) {
-    for (std::size_t i = 0; i < NetworkNames.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(NetworkNames); ++i) {
         if (NetworkNames[i] == name) return static_cast<Network>(i);
     }
     return std::nullopt;

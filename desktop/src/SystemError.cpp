@@ -16,6 +16,9 @@ QString systemErrorReason(int errorNumber) {
     case ENOENT: return QStringLiteral("Soubor neexistuje.");
     case EISDIR: return QStringLiteral("Je to složka, ne soubor.");
     case EIO: return QStringLiteral("Chyba vstupu/výstupu.");
+    // Both programs refuse a pipe, a device or the like in the tariff file's
+    // place with this code, and never read or replace it.
+    case EINVAL: return QStringLiteral("Není to soubor.");
     default: return QStringLiteral("Chyba %1.").arg(errorNumber);
     }
 }

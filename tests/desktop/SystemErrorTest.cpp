@@ -20,6 +20,7 @@ TEST(SystemError, ReasonOnTheSecondLine) {
         {EROFS, "Nelze uložit\nSystém souborů je jen pro čtení."},
         {EDQUOT, "Nelze uložit\nPřekročena kvóta."},
         {EISDIR, "Nelze uložit\nJe to složka, ne soubor."},
+        {EINVAL, "Nelze uložit\nNení to soubor."},
         {ENAMETOOLONG, "Nelze uložit\nChyba 36."},
         {0, "Nelze uložit"},
     };

@@ -114,7 +114,7 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
          [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); },
          "Soubor neexistuje."},
         {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); },
-         "Chyba 22."},
+         "Není to soubor."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

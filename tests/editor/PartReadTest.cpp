@@ -206,7 +206,7 @@ TEST(EditorOpen, OpensWhatWasTypedAndOnlyRegularFiles) {
         const QString typed = editor.folder.file(c.typed);
         if (!c.opened)
             editor.prompter.expectError(
-                QStringLiteral("Kritická chyba - nelze otevřít soubor %1!\nChyba 22.").arg(typed));
+                QStringLiteral("Kritická chyba - nelze otevřít soubor %1!\nNení to soubor.").arg(typed));
         editor.chooseFile(typed);
         editor.click("Button1");
         EXPECT_EQ(editor.form->fileName(), c.opened ? editor.folder.file(c.opened) : QStringLiteral("tarif.ini"));
