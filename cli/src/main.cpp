@@ -174,55 +174,89 @@ private:
     std::string separator_;
 };
 
-class CostsCommand {
+// The options that say what usage to price, shared by costs and choose:
+// minutes per zone with their period and the fax and data switches, or the
+// monthly minutes of a call list with the options that read it.
+class UsageOptions {
 public:
-    explicit CostsCommand(CLI::App& app)
-        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")) {
-        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+    explicit UsageOptions(CLI::App& command) {
         for (const ZoneOption& option : ZoneOptions) {
-            command_->add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
+            command.add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
                 ->type_name("N")
                 ->check(Minutes);
         }
-        command_
-            ->add_option("--period", period_,
-                         "What the minutes are counted per: den (a month is 30 days), "
-                         "tyden (4.2857 weeks) or mesic")
-            ->type_name("den|tyden|mesic")
-            ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
-            ->capture_default_str();
-        command_->add_flag("--fax", request_.usage.fax, "The fax service is used (its fee counts)");
-        command_->add_flag("--data", request_.usage.data, "The data service is used (its fee counts)");
-        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
-            ->type_name("text|csv|json")
-            ->check(oneOf({"text", "csv", "json"}, "an output format"))
-            ->capture_default_str();
+        CLI::Option* period = command
+                                  .add_option("--period", period_,
+                                              "What the minutes are counted per: den (a month is 30 days), "
+                                              "tyden (4.2857 weeks) or mesic")
+                                  ->type_name("den|tyden|mesic")
+                                  ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
+                                  ->capture_default_str();
+        command.add_flag("--fax", fax_, "The fax service is used (its fee counts)");
+        command.add_flag("--data", data_, "The data service is used (its fee counts)");
+        calls_ = command
+                     .add_option("--calls", callList_.file,
+                                 "Take the minutes from a call list (CSV) instead: monthly figures, so --period and "
+                                 "the zone options cannot go with it")
+                     ->type_name("CALLS.csv");
+        for (CLI::Option* option : addCallListOptions(command, callList_, rounding_, days_)) option->needs(calls_);
+        for (const ZoneOption& option : ZoneOptions) calls_->excludes(command.get_option(option.flag));
+        calls_->excludes(period);
+    }
+
+    // --calls, for the options that make sense only with a call list.
+    CLI::Option* calls() const { return calls_; }
+
+    // Once parsed: the usage as given.
+    UsageInput input() const {
+        UsageInput input;
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const std::string& given = minutes_[static_cast<std::size_t>(zone)];
+            if (!given.empty()) input.usage.count(zone) = *parseMinutes(given);
+        }
+        input.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        input.usage.fax = fax_;
+        input.usage.data = data_;
+        if (calls_->count() > 0) {
+            input.calls = callList_;
+            applyCallListOptions(*input.calls, rounding_, days_);
+        }
+        return input;
+    }
+
+private:
+    std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
+    std::string period_ = "mesic";
+    bool fax_ = false;
+    bool data_ = false;
+    CLI::Option* calls_ = nullptr;
+    CallListRequest callList_;
+    std::string rounding_ = "exact";
+    std::int32_t days_ = 0;
+};
+
+CLI::Option* addFormatOption(CLI::App& command, std::string& format) {
+    return command.add_option("--format", format, "Output: text, csv (RFC 4180) or json")
+        ->type_name("text|csv|json")
+        ->check(oneOf({"text", "csv", "json"}, "an output format"))
+        ->capture_default_str();
+}
+
+class CostsCommand {
+public:
+    explicit CostsCommand(CLI::App& app)
+        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")), usage_(*command_) {
+        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        addFormatOption(*command_, format_);
         command_->add_flag("--breakdown", request_.breakdown,
                            "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
         addSeparatorOption(*command_, separator_);
-        calls_ =
-            command_
-                ->add_option("--calls", callList_.file,
-                             "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
-                             "zone options cannot go with it")
-                ->type_name("CALLS.csv");
-        for (CLI::Option* option : addCallListOptions(*command_, callList_, rounding_, days_)) option->needs(calls_);
-        for (const ZoneOption& option : ZoneOptions) calls_->excludes(command_->get_option(option.flag));
-        calls_->excludes(command_->get_option("--period"));
     }
 
     bool chosen() const { return command_->parsed(); }
 
     int run() {
-        if (calls_->count() > 0) {
-            applyCallListOptions(callList_, rounding_, days_);
-            request_.calls = callList_;
-        }
-        for (const tariffs::Zone zone : tariffs::AllZones) {
-            const std::string& given = minutes_[static_cast<std::size_t>(zone)];
-            if (!given.empty()) request_.usage.count(zone) = *parseMinutes(given);
-        }
-        request_.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        request_.input = usage_.input();
         request_.format = Formats.at(format_);
         request_.decimalSeparator = separatorOf(separator_);
         return runCosts(request_, QLocale::system());
@@ -231,14 +265,9 @@ public:
 private:
     CLI::App* command_;
     CostsRequest request_;
+    UsageOptions usage_;
     std::string separator_;
-    std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
-    std::string period_ = "mesic";
     std::string format_ = "text";
-    CLI::Option* calls_ = nullptr;
-    CallListRequest callList_;
-    std::string rounding_ = "exact";
-    std::int32_t days_ = 0;
 };
 
 class UsageCommand {
@@ -251,10 +280,7 @@ public:
         addCallListOptions(*command_, request_.calls, rounding_, days_);
         command_->add_flag("--by-month", request_.byMonth,
                            "Add every calendar month the list covers: its days and each zone's minutes a month");
-        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
-            ->type_name("text|csv|json")
-            ->check(oneOf({"text", "csv", "json"}, "an output format"))
-            ->capture_default_str();
+        addFormatOption(*command_, format_);
     }
 
     bool chosen() const { return command_->parsed(); }

@@ -10,6 +10,7 @@
 
 #include "cli/CallListSource.h"
 #include "cli/TariffSource.h"
+#include "cli/UsageSource.h"
 #include "fees/UsageProfile.h"
 
 namespace hovorix::cli {
@@ -28,10 +29,7 @@ enum class CostFormat { Text, Csv, Json };
 
 struct CostsRequest {
     std::string file;
-    fees::UsageProfile usage;
-    // The minutes from a call list, monthly, in place of those in usage
-    // (its fax and data switches still count).
-    std::optional<CallListRequest> calls;
+    UsageInput input;
     CostFormat format = CostFormat::Text;
     // Adds the parts the cost is summed from.
     bool breakdown = false;
