@@ -298,7 +298,11 @@ ExitStatus runChoose(const ChooseRequest& request, const QLocale& locale) {
     Choice choice;
     choice.scale = fees::chooseByScale(pricing.list, pricing.usage, request.varied, request.from, request.to);
     if (request.byMonth) {
-        // The options let --by-month through only with a call list.
+        // The command line lets --by-month through only with --calls.
+        if (!pricing.calls) {
+            print(stderr, "tarif-cli: the months need a call list (--calls)\n");
+            return UsageOrOpenFailure;
+        }
         choice.summary = &pricing.calls->summary;
         try {
             choice.months = fees::chooseByMonth(pricing.list, monthUsages(*choice.summary, pricing.usage));
