@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calculator/ChoicePlot.h"
 
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
@@ -174,9 +175,13 @@ ChoicePlotView::ChoicePlotView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
+    // White to the edges, as the chart itself.
+    setBackgroundBrush(Qt::white);
     QChart* c = chart();
     c->setBackgroundRoundness(0);
-    c->setMargins(QMargins(2, 2, 2, 2));
+    // Room on the right for the last scale's label.
+    c->setMargins(QMargins(2, 2, 10, 2));
+    c->layout()->setContentsMargins(0, 0, 0, 0);
     // The names stand in a ChoiceLegend, which wraps them rather than cut them short.
     c->legend()->hide();
     c->setLocalizeNumbers(true);
