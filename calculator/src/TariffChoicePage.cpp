@@ -84,8 +84,8 @@ TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::m
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setStretchLastSection(false);
     }
-    // The tariff's name takes what room is left, elided where it is short;
-    // its tooltip and a screen reader give it whole.
+    // The tariff's name takes what room is left, on two lines where it needs
+    // them, never cut short.
     ui->PodleSpotreby->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     ui->PoMesicich->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     ui->LabelPoMesicich->hide();
@@ -258,7 +258,11 @@ void TariffChoicePage::fillMonthTable() {
     const QLocale& locale = settings_.locale();
     const fees::MonthsChoice& months = *monthsChoice_;
     const QString periodLabel = labelOf(months.period.cheapest);
-    auto* periodColumn = new QTableWidgetItem(periodLabel);
+    // The operator over the tariff's name, so the column takes no more room
+    // than its amounts need.
+    const tariffs::Tarifs& period = list_->seek(months.period.cheapest);
+    auto* periodColumn = new QTableWidgetItem(desktop::fromCp1250(period.provider) + QStringLiteral("-\n") +
+                                              desktop::fromCp1250(period.name));
     periodColumn->setToolTip(
         QStringLiteral("Kolik by v každém měsíci stál %1, nejlevnější tarif za celé období").arg(periodLabel));
     table.setHorizontalHeaderItem(4, periodColumn);
@@ -343,6 +347,19 @@ void TariffChoicePage::showLargePlot() {
 QWidget* TariffChoicePage::largePlotWindow() const { return largePlot_.data(); }
 
 bool TariffChoicePage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        // A wrapped tariff name needs as many lines as the new width gives
+        // it; measured once the columns have their new widths.
+        if (auto* table = qobject_cast<QTableWidget*>(watched)) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, table = QPointer<QTableWidget>(table)] {
+                    if (table) fitTable(*table);
+                },
+                Qt::QueuedConnection);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         return QWidget::eventFilter(watched, event);
     }

@@ -296,7 +296,7 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     };
     EXPECT_TRUE(months->isVisible());
     EXPECT_EQ(rows(*months), withoutFax);
-    EXPECT_EQ(months->horizontalHeaderItem(4)->text(), QStringLiteral("P-X"));
+    EXPECT_EQ(months->horizontalHeaderItem(4)->text(), QStringLiteral("P-\nX"));
     EXPECT_EQ(heading->text(), text("Po měsících – tri-mesice.csv"));
     EXPECT_EQ(months->accessibleName(), heading->text());
     EXPECT_EQ(calculator.page().monthsSentence(),
