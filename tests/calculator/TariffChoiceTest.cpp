@@ -341,6 +341,27 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     EXPECT_FALSE(calculator.page().monthsChoice().has_value());
 }
 
+// A month covered by a single day spreads its calls over a whole month: so
+// many that no minute field could hold them, though the list as a whole can
+// be priced. The page says so instead of the months; nothing else changes.
+TEST(TariffChoice, AMonthWithMoreMinutesThanCanBePricedIsSaidAndLeavesTheRest) {
+    // 50,000 calls of a whole day on 31 January: 2,160,000,000 minutes a
+    // month for January, 65,454,545 over the 33 days to 3 March.
+    std::string calls = "Datum;Čas;Volané číslo;Služba;Délka\r\n";
+    for (int i = 0; i < 50000; ++i) calls += "31.01.2000;10:00:00;02/2421 5566;Odchozí hovor;24:00:00\r\n";
+    calls += "03.03.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n";
+    Calculator calculator(MonthTariffs, calls);
+    EXPECT_EQ(child(*calculator.form, "JTS")->text(), QStringLiteral("65454545"));
+    clickTab(*calculator.form, 2);
+    EXPECT_EQ(child<QLabel>(*calculator.form, "PoznamkaMesice")->text(),
+              text("Výpis hovorů tri-mesice.csv nelze porovnat po měsících: v měsíci leden 2000 vychází víc minut "
+                   "měsíčně, než lze ocenit."));
+    EXPECT_FALSE(child<QWidget>(*calculator.form, "PoMesicich")->isVisible());
+    EXPECT_FALSE(calculator.page().monthsChoice().has_value());
+    ASSERT_TRUE(calculator.page().choice().atOne.has_value());
+    EXPECT_EQ(calculator.workspace.prompter.interactions().size(), 0u);
+}
+
 // The months' table goes on the clipboard after the scale's.
 TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
     Calculator calculator(MonthTariffs, ThreeMonths);
