@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -73,7 +74,13 @@ QString plain(double value, const QLocale& locale) { return desktop::formatMark(
 
 }  // namespace
 
-TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TariffChoicePage>()) {
+TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TariffChoicePage>()) {}
+
+TariffChoicePage::~TariffChoicePage() = default;
+
+void TariffChoicePage::build() {
+    if (built_) return;
+    built_ = true;
     ui->setupUi(this);
     // The sentences are the first stops of Tab, where a screen reader reads
     // them out (selectable text alone takes the focus only from a click).
@@ -98,7 +105,18 @@ TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::m
                                       ui->GrafVolby, ui->Zvetsit,    ui->PodleSpotreby, ui->PoMesicich};
     for (QWidget* control : controls) control->installEventFilter(this);
 
-    connect(ui->Menit, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
+    // A file dropped anywhere on the page goes on to the window, which reads
+    // call lists, rather than into "od" or "do" as text.
+    for (QWidget* widget : findChildren<QWidget*>()) widget->setAcceptDrops(false);
+
+    ui->Od->setLocale(settings_.locale());
+    ui->Do->setLocale(settings_.locale());
+    ui->Menit->setCurrentIndex(
+        static_cast<int>(std::find(VariedByIndex.begin(), VariedByIndex.end(), varied_) - VariedByIndex.begin()));
+    connect(ui->Menit, &QComboBox::currentIndexChanged, this, [this](int index) {
+        varied_ = VariedByIndex[static_cast<std::size_t>(std::max(0, index))];
+        recompute();
+    });
     connect(ui->Od, &QDoubleSpinBox::valueChanged, this, [this] {
         linkRange();
         recompute();
@@ -108,20 +126,33 @@ TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::m
         recompute();
     });
     connect(ui->Zvetsit, &QPushButton::clicked, this, &TariffChoicePage::showLargePlot);
-    setRegionalSettings(settings_);
+
+    showScale();
+    showMonths();
+    // Made while the page is being shown: shown with it.
+    ui->Posuv->show();
+    layout()->activate();
 }
 
-TariffChoicePage::~TariffChoicePage() = default;
+void TariffChoicePage::showEvent(QShowEvent* event) {
+    // The page's controls, tables and plot are made when it is first shown,
+    // not while the program starts; what it says is kept up to date anyway.
+    build();
+    QWidget::showEvent(event);
+}
 
 void TariffChoicePage::setRegionalSettings(const desktop::RegionalSettings& settings) {
     settings_ = settings;
-    ui->Od->setLocale(settings_.locale());
-    ui->Do->setLocale(settings_.locale());
+    if (built_) {
+        ui->Od->setLocale(settings_.locale());
+        ui->Do->setLocale(settings_.locale());
+    }
     recompute();
     recomputeMonths();
 }
 
 void TariffChoicePage::setNoTariffsText(const QString& text) {
+    if (text == noTariffs_) return;
     noTariffs_ = text;
     recompute();
 }
@@ -173,21 +204,24 @@ void TariffChoicePage::linkRange() {
     const QSignalBlocker blockTo(ui->Do);
     ui->Od->setMaximum(ui->Do->value() - RangeGap);
     ui->Do->setMinimum(ui->Od->value() + RangeGap);
+    from_ = ui->Od->value();
+    to_ = ui->Do->value();
 }
 
 void TariffChoicePage::recompute() {
-    if (list_ == nullptr) return;
-    const fees::VariedZones varied = VariedByIndex[static_cast<std::size_t>(std::max(0, ui->Menit->currentIndex()))];
-    const double from = ui->Od->value();
-    const double to = ui->Do->value();
-    if (!fees::isValidScaleRange(from, to)) return;
-    const QLocale& locale = settings_.locale();
-    choice_ = fees::chooseByScale(*list_, usage_, varied, from, to);
+    if (list_ == nullptr || !fees::isValidScaleRange(from_, to_)) return;
+    choice_ = fees::chooseByScale(*list_, usage_, varied_, from_, to_);
     const QString noTariffs = noTariffs_.isEmpty() ? QStringLiteral("Ceník neobsahuje žádné tarify.") : noTariffs_;
-    ui->Veta->setText(choicetext::choiceSentence(
-        choice_, list_->count(), [this](std::size_t tariff) { return labelOf(tariff); }, locale, noTariffs));
-    fillIntervalTable();
+    sentence_ = choicetext::choiceSentence(
+        choice_, list_->count(), [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale(), noTariffs);
+    if (built_) showScale();
+}
 
+void TariffChoicePage::showScale() {
+    if (list_ == nullptr) return;
+    const QLocale& locale = settings_.locale();
+    ui->Veta->setText(sentence_);
+    fillIntervalTable();
     const ChoicePlot plot = makeChoicePlot(*list_, usage_, choice_, locale);
     ui->GrafVolby->setPlot(plot, locale);
     ui->LegendaVolby->setPlot(plot);
@@ -196,6 +230,7 @@ void TariffChoicePage::recompute() {
 
 void TariffChoicePage::recomputeMonths() {
     monthsChoice_.reset();
+    monthsSentence_.clear();
     if (list_ != nullptr && !list_->isEmpty() && !monthUsages_.empty()) {
         // The months' minutes are the list's; the services are the window's.
         std::vector<fees::MonthUsage> months = monthUsages_;
@@ -204,13 +239,19 @@ void TariffChoicePage::recomputeMonths() {
             month.usage.data = usage_.data;
         }
         monthsChoice_ = fees::chooseByMonth(*list_, months);
+        monthsSentence_ = choicetext::monthsSentence(
+            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale());
     }
-    showMonths();
+    if (built_) showMonths();
+}
+
+QString TariffChoicePage::monthsHeading() const {
+    return callListName_.isEmpty() ? QString() : QStringLiteral("Po měsících – %1").arg(callListName_);
 }
 
 void TariffChoicePage::showMonths() {
     const bool loaded = !callListName_.isEmpty();
-    const QString heading = loaded ? QStringLiteral("Po měsících – %1").arg(callListName_) : QString();
+    const QString heading = monthsHeading();
     ui->LabelPoMesicich->setText(heading);
     ui->LabelPoMesicich->setVisible(loaded);
     ui->PoMesicich->setAccessibleName(heading);
@@ -218,8 +259,7 @@ void TariffChoicePage::showMonths() {
     ui->VetaMesice->setVisible(monthsChoice_.has_value());
     QString note = monthsNote_;
     if (monthsChoice_) {
-        ui->VetaMesice->setText(choicetext::monthsSentence(
-            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale()));
+        ui->VetaMesice->setText(monthsSentence_);
         fillMonthTable();
         bool partial = false;
         for (const fees::MonthChoice& month : monthsChoice_->months) {
@@ -296,9 +336,9 @@ void TariffChoicePage::fitTable(QTableWidget& table) {
     table.setFixedHeight(height);
 }
 
-QString TariffChoicePage::sentence() const { return ui->Veta->text(); }
+QString TariffChoicePage::sentence() const { return sentence_; }
 
-QString TariffChoicePage::monthsSentence() const { return monthsChoice_ ? ui->VetaMesice->text() : QString(); }
+QString TariffChoicePage::monthsSentence() const { return monthsSentence_; }
 
 QString TariffChoicePage::tablesText() const {
     const QLocale& locale = settings_.locale();
@@ -315,7 +355,7 @@ QString TariffChoicePage::tablesText() const {
 
     const fees::MonthsChoice& months = *monthsChoice_;
     const QString periodLabel = labelOf(months.period.cheapest);
-    text += u'\n' + ui->LabelPoMesicich->text() + u'\n';
+    text += u'\n' + monthsHeading() + u'\n';
     text += line({QStringLiteral("Měsíc"), QStringLiteral("Dní"), QStringLiteral("Dní v měsíci"),
                   QStringLiteral("Nejlevnější v měsíci"), QStringLiteral("Kč"), periodLabel + QStringLiteral(" Kč")});
     std::int32_t days = 0;
@@ -334,6 +374,7 @@ QString TariffChoicePage::tablesText() const {
 void TariffChoicePage::copyTables() const { QGuiApplication::clipboard()->setText(tablesText()); }
 
 void TariffChoicePage::showLargePlot() {
+    build();
     if (!largePlot_) {
         largePlot_ = new ChoicePlotWindow(window());
         largePlot_->setAttribute(Qt::WA_DeleteOnClose);

@@ -282,11 +282,11 @@ TEST(TariffChoice, CtrlCCopiesTheTablesFromAnywhereOnThePage) {
 // change, follow the fax and data switches, and go when another list comes.
 TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     Calculator calculator(MonthTariffs, ThreeMonths);
-    const auto* months = child<QTableWidget>(*calculator.form, "PoMesicich");
-    const auto* heading = child<QLabel>(*calculator.form, "LabelPoMesicich");
     // The whole list fills the fields: 24,000 s over 91 days.
     EXPECT_EQ(child(*calculator.form, "JTS")->text(), QStringLiteral("132"));
     clickTab(*calculator.form, 2);
+    const auto* months = child<QTableWidget>(*calculator.form, "PoMesicich");
+    const auto* heading = child<QLabel>(*calculator.form, "LabelPoMesicich");
 
     const QList<QStringList> withoutFax = {
         {"duben 2000", "30", "P-Y", "120,00", "160,00"},

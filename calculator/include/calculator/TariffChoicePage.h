@@ -72,12 +72,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    // The scale part from the controls and the latest usage; then the plot.
+    // The controls, the tables and the plot, made once, when first needed.
+    void build();
+    // The scale part from the controls and the latest usage; then, on the
+    // page once it is made, the sentence, the table and the plot.
     void recompute();
+    void showScale();
     // The months part, priced with the fee run's fax and data switches.
     void recomputeMonths();
+    QString monthsHeading() const;
     void fillIntervalTable();
     void fillMonthTable();
     void showMonths();
@@ -90,9 +96,15 @@ private:
     std::unique_ptr<Ui::TariffChoicePage> ui;
     desktop::RegionalSettings settings_;
     QString noTariffs_;
+    bool built_ = false;
     const tariffs::TariffList* list_ = nullptr;
     fees::UsageProfile usage_;
+    // "Měnit:", "od" and "do"; the controls start so.
+    fees::VariedZones varied_ = fees::VariedZones::All;
+    double from_ = fees::DefaultScaleFrom;
+    double to_ = fees::DefaultScaleTo;
     fees::ScaleChoice choice_;
+    QString sentence_;
 
     // The loaded call list: its file's name and months, and what they
     // favour; a note instead where they cannot be compared.
@@ -101,6 +113,7 @@ private:
     QStringList monthNames_;  // "květen 2000"
     QString monthsNote_;
     std::optional<fees::MonthsChoice> monthsChoice_;
+    QString monthsSentence_;
 
     QPointer<ChoicePlotWindow> largePlot_;
 };
