@@ -255,7 +255,7 @@ bool TTarifForm::askAboutChangedFile() {
 
 bool TTarifForm::reloadTariffs() {
     tariffs::TariffList fresh(tariffs::CalculatorDefaults);
-    std::string version = VersionNotGiven;
+    std::string version(tariffs::CalculatorStartVersion);
     const tariffs::ReadFileOptions options = readOptions(settings_);
     const std::optional<tariffs::FileStamp> stamp = tariffs::stampFile(tariffPath_);
     QString reason;
