@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/ErrorReport.h"
 #include "cli/Output.h"
+#include "cli/UsageSource.h"
 #include "desktop/CostMark.h"
 #include "fees/MonthlyCost.h"
 
@@ -97,11 +96,6 @@ void printCsv(const std::vector<Row>& rows, bool breakdown) {
 
 // --- JSON: an array of objects ---------------------------------------------
 
-std::string jsonNumber(double value) {
-    // JSON has no text for infinities; null says there is no number.
-    return std::isfinite(value) ? roundTripNumber(value) : "null";
-}
-
 void printJson(const std::vector<Row>& rows, bool breakdown) {
     if (rows.empty()) {
         print(stdout, "[]\n");
@@ -129,27 +123,11 @@ void printJson(const std::vector<Row>& rows, bool breakdown) {
 }  // namespace
 
 ExitStatus runCosts(const CostsRequest& request, const QLocale& locale) {
-    tariffs::TariffList list(tariffs::CalculatorDefaults);
-    std::string version;
-    const ExitStatus status = loadTariffFile(request.file, request.decimalSeparator, list, version);
+    Pricing pricing;
+    const ExitStatus status = loadPricing(request.file, request.decimalSeparator, request.input, pricing);
     if (status != Success) return status;
-
-    fees::UsageProfile usage = request.usage;
-    if (request.calls) {
-        // A predvolby.txt beside the tariff file is the user's own, as for the calculator.
-        const std::filesystem::path folder = std::filesystem::path(request.file).parent_path();
-        LoadedCallList loaded;
-        const ExitStatus callsStatus = loadCallList(*request.calls, folder.empty() ? "." : folder, loaded);
-        if (callsStatus != Success) return callsStatus;
-        try {
-            const fees::UsageProfile fromCalls = calls::usageFrom(loaded.summary);
-            usage.minutes = fromCalls.minutes;
-            usage.periodFactor = fromCalls.periodFactor;
-        } catch (const calls::MinutesOutOfRange& tooMany) {
-            reportError(stderr, request.calls->file, 0, tooMany);
-            return Failure;
-        }
-    }
+    const tariffs::TariffList& list = pricing.list;
+    const fees::UsageProfile& usage = pricing.usage;
 
     std::vector<Row> rows;
     rows.reserve(list.count());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "desktop/Cp1250.h"
 
@@ -20,6 +21,18 @@ std::string roundTripNumber(double value) {
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, written.ptr);
+}
+
+std::string jsonNumber(double value) {
+    // JSON has no text for infinities; null says there is no number.
+    return std::isfinite(value) ? roundTripNumber(value) : "null";
+}
+
+std::string isoMonth(std::chrono::year_month month) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u", static_cast<int>(month.year()),
+                  static_cast<unsigned>(month.month()));
+    return buffer;
 }
 
 std::string csvField(std::string_view utf8) {

@@ -43,14 +43,6 @@ std::string isoDate(std::chrono::year_month_day date) {
 
 std::string separatorName(char separator) { return separator == '\t' ? "tab" : std::string("'") + separator + "'"; }
 
-// "2003-10"
-std::string monthName(std::chrono::year_month month) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02u", static_cast<int>(month.year()),
-                  static_cast<unsigned>(month.month()));
-    return buffer;
-}
-
 std::string daysText(std::int32_t n) { return std::to_string(n) + (n == 1 ? " day" : " days"); }
 
 // --- text: a report for people ---------------------------------------------
@@ -104,7 +96,7 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     notCounted.print(stdout, true);
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
-        print(stdout, "\nMonth " + monthName(month.month) + ": " + isoDate(month.firstDate) + " to " +
+        print(stdout, "\nMonth " + isoMonth(month.month) + ": " + isoDate(month.firstDate) + " to " +
                           isoDate(month.lastDate) + ", " + daysText(month.days) +
                           (month.shortPeriod() ? " (short: less than a week)" : "") + "\n");
         printZones(month.zones);
@@ -132,7 +124,7 @@ void printCsv(const UsageRequest& request, const LoadedCallList& loaded) {
     print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",,\r\n");
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
-        const std::string front = monthColumns(monthName(month.month), month.days);
+        const std::string front = monthColumns(isoMonth(month.month), month.days);
         for (const tariffs::Zone zone : tariffs::AllZones)
             record(front, "zone", tariffs::zoneName(zone), month.zone(zone));
     }
@@ -189,7 +181,7 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
         out += ",\n  \"months\": [\n";
         for (std::size_t m = 0; m < s.months.size(); ++m) {
             const calls::MonthFigures& month = s.months[m];
-            out += "    {\"month\": \"" + monthName(month.month) + "\", \"firstDate\": \"" + isoDate(month.firstDate) +
+            out += "    {\"month\": \"" + isoMonth(month.month) + "\", \"firstDate\": \"" + isoDate(month.firstDate) +
                    "\", \"lastDate\": \"" + isoDate(month.lastDate) + "\", \"days\": " + std::to_string(month.days) +
                    ", \"short\": " + jsonBool(month.shortPeriod()) + ", \"zones\": [\n" +
                    jsonZones(month.zones, "      ") + "    ]}" + (m + 1 < s.months.size() ? ",\n" : "\n");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
-// tarif-cli: checks tariff files and prints what each tariff costs a month,
-// for the people who publish tariff files and for scripted comparisons.
+// tarif-cli: checks tariff files, prints what each tariff costs a month and
+// which one to take, for the people who publish tariff files and for
+// scripted comparisons.
 
 #include <CLI/CLI.hpp>
 
@@ -9,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -44,6 +46,49 @@ const CLI::Validator Minutes(
         if (wholeNumber && text.starts_with('-')) return "'" + text + "': minutes cannot be negative";
         if (wholeNumber) return "'" + text + "': at most 2147483647 minutes";
         return "'" + text + "' is not a whole number of minutes";
+    },
+    "");
+
+// A decimal number with a point or a comma ("0.5", "0,5", "2"), either way
+// whatever the regional settings; no exponent, no "inf".
+std::optional<double> parseDecimal(std::string_view text) {
+    std::string plain;
+    bool separator = false;
+    bool digit = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i == 0 && (c == '-' || c == '+')) {
+            if (c == '-') plain += c;
+        } else if (c >= '0' && c <= '9') {
+            digit = true;
+            plain += c;
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+            plain += '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too many digits for a double: far too large, or as good as 0.
+        const bool large = plain.find_first_of("123456789") < plain.find('.');
+        return (large ? HUGE_VAL : 0.0) * (plain.starts_with('-') ? -1 : 1);
+    }
+    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+    return value;
+}
+
+// How many times the usage entered: from 0 to 100.
+const CLI::Validator Scale(
+    [](std::string& text) -> std::string {
+        const std::optional<double> scale = parseDecimal(text);
+        if (!scale) return "'" + text + "' is not a number; write a scale of the usage as 0.5 or 0,5";
+        if (*scale < 0) return "'" + text + "': a scale cannot be negative";
+        if (*scale > fees::MaxScale) return "'" + text + "': at most 100 times the usage";
+        return {};
     },
     "");
 
@@ -174,55 +219,89 @@ private:
     std::string separator_;
 };
 
-class CostsCommand {
+// The options that say what usage to price, shared by costs and choose:
+// minutes per zone with their period and the fax and data switches, or the
+// monthly minutes of a call list with the options that read it.
+class UsageOptions {
 public:
-    explicit CostsCommand(CLI::App& app)
-        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")) {
-        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+    explicit UsageOptions(CLI::App& command) {
         for (const ZoneOption& option : ZoneOptions) {
-            command_->add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
+            command.add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
                 ->type_name("N")
                 ->check(Minutes);
         }
-        command_
-            ->add_option("--period", period_,
-                         "What the minutes are counted per: den (a month is 30 days), "
-                         "tyden (4.2857 weeks) or mesic")
-            ->type_name("den|tyden|mesic")
-            ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
-            ->capture_default_str();
-        command_->add_flag("--fax", request_.usage.fax, "The fax service is used (its fee counts)");
-        command_->add_flag("--data", request_.usage.data, "The data service is used (its fee counts)");
-        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
-            ->type_name("text|csv|json")
-            ->check(oneOf({"text", "csv", "json"}, "an output format"))
-            ->capture_default_str();
+        CLI::Option* period = command
+                                  .add_option("--period", period_,
+                                              "What the minutes are counted per: den (a month is 30 days), "
+                                              "tyden (4.2857 weeks) or mesic")
+                                  ->type_name("den|tyden|mesic")
+                                  ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
+                                  ->capture_default_str();
+        command.add_flag("--fax", fax_, "The fax service is used (its fee counts)");
+        command.add_flag("--data", data_, "The data service is used (its fee counts)");
+        calls_ = command
+                     .add_option("--calls", callList_.file,
+                                 "Take the minutes from a call list (CSV) instead: monthly figures, so --period and "
+                                 "the zone options cannot go with it")
+                     ->type_name("CALLS.csv");
+        for (CLI::Option* option : addCallListOptions(command, callList_, rounding_, days_)) option->needs(calls_);
+        for (const ZoneOption& option : ZoneOptions) calls_->excludes(command.get_option(option.flag));
+        calls_->excludes(period);
+    }
+
+    // --calls, for the options that make sense only with a call list.
+    CLI::Option* calls() const { return calls_; }
+
+    // Once parsed: the usage as given.
+    UsageInput input() const {
+        UsageInput input;
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const std::string& given = minutes_[static_cast<std::size_t>(zone)];
+            if (!given.empty()) input.usage.count(zone) = *parseMinutes(given);
+        }
+        input.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        input.usage.fax = fax_;
+        input.usage.data = data_;
+        if (calls_->count() > 0) {
+            input.calls = callList_;
+            applyCallListOptions(*input.calls, rounding_, days_);
+        }
+        return input;
+    }
+
+private:
+    std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
+    std::string period_ = "mesic";
+    bool fax_ = false;
+    bool data_ = false;
+    CLI::Option* calls_ = nullptr;
+    CallListRequest callList_;
+    std::string rounding_ = "exact";
+    std::int32_t days_ = 0;
+};
+
+CLI::Option* addFormatOption(CLI::App& command, std::string& format) {
+    return command.add_option("--format", format, "Output: text, csv (RFC 4180) or json")
+        ->type_name("text|csv|json")
+        ->check(oneOf({"text", "csv", "json"}, "an output format"))
+        ->capture_default_str();
+}
+
+class CostsCommand {
+public:
+    explicit CostsCommand(CLI::App& app)
+        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")), usage_(*command_) {
+        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        addFormatOption(*command_, format_);
         command_->add_flag("--breakdown", request_.breakdown,
                            "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
         addSeparatorOption(*command_, separator_);
-        calls_ =
-            command_
-                ->add_option("--calls", callList_.file,
-                             "Take the minutes from a call list (CSV) instead: monthly figures, so --period and the "
-                             "zone options cannot go with it")
-                ->type_name("CALLS.csv");
-        for (CLI::Option* option : addCallListOptions(*command_, callList_, rounding_, days_)) option->needs(calls_);
-        for (const ZoneOption& option : ZoneOptions) calls_->excludes(command_->get_option(option.flag));
-        calls_->excludes(command_->get_option("--period"));
     }
 
     bool chosen() const { return command_->parsed(); }
 
     int run() {
-        if (calls_->count() > 0) {
-            applyCallListOptions(callList_, rounding_, days_);
-            request_.calls = callList_;
-        }
-        for (const tariffs::Zone zone : tariffs::AllZones) {
-            const std::string& given = minutes_[static_cast<std::size_t>(zone)];
-            if (!given.empty()) request_.usage.count(zone) = *parseMinutes(given);
-        }
-        request_.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        request_.input = usage_.input();
         request_.format = Formats.at(format_);
         request_.decimalSeparator = separatorOf(separator_);
         return runCosts(request_, QLocale::system());
@@ -231,14 +310,9 @@ public:
 private:
     CLI::App* command_;
     CostsRequest request_;
+    UsageOptions usage_;
     std::string separator_;
-    std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
-    std::string period_ = "mesic";
     std::string format_ = "text";
-    CLI::Option* calls_ = nullptr;
-    CallListRequest callList_;
-    std::string rounding_ = "exact";
-    std::int32_t days_ = 0;
 };
 
 class UsageCommand {
@@ -251,10 +325,7 @@ public:
         addCallListOptions(*command_, request_.calls, rounding_, days_);
         command_->add_flag("--by-month", request_.byMonth,
                            "Add every calendar month the list covers: its days and each zone's minutes a month");
-        command_->add_option("--format", format_, "Output: text, csv (RFC 4180) or json")
-            ->type_name("text|csv|json")
-            ->check(oneOf({"text", "csv", "json"}, "an output format"))
-            ->capture_default_str();
+        addFormatOption(*command_, format_);
     }
 
     bool chosen() const { return command_->parsed(); }
@@ -273,6 +344,68 @@ private:
     std::string format_ = "text";
 };
 
+class ChooseCommand {
+public:
+    explicit ChooseCommand(CLI::App& app)
+        : command_(app.add_subcommand("choose",
+                                      "Print which tariff is the cheapest as the usage grows or shrinks, how far the "
+                                      "choice holds, and which tariff wins each month of a call list")),
+          usage_(*command_) {
+        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        command_
+            ->add_option("--vary", vary_,
+                         "The calls that grow or shrink: all, jts (the fixed network), paegas or eurotel; the "
+                         "others stay as given")
+            ->type_name("all|jts|paegas|eurotel")
+            ->check(oneOf({"all", "jts", "paegas", "eurotel"}, "a part of the calls"))
+            ->capture_default_str();
+        command_
+            ->add_option(
+                "--from", from_,
+                "The smallest scale of those calls, with a decimal point or comma (default 0.5, half the usage)")
+            ->type_name("X")
+            ->check(Scale);
+        command_->add_option("--to", to_, "The largest scale, at most 100 (default 2, twice the usage)")
+            ->type_name("Y")
+            ->check(Scale);
+        command_
+            ->add_flag("--by-month", request_.byMonth,
+                       "Add the cheapest tariff of each calendar month of the call list, and of the whole period")
+            ->needs(usage_.calls());
+        addFormatOption(*command_, format_);
+        addSeparatorOption(*command_, separator_);
+        // Each bound is checked as it is read; that they make a range needs both.
+        command_->final_callback([this] {
+            request_.from = from_.empty() ? fees::DefaultScaleFrom : *parseDecimal(from_);
+            request_.to = to_.empty() ? fees::DefaultScaleTo : *parseDecimal(to_);
+            if (!fees::isValidScaleRange(request_.from, request_.to)) {
+                throw CLI::ValidationError("--from (" + (from_.empty() ? "0.5, the default" : from_) +
+                                           ") must be below --to (" + (to_.empty() ? "2, the default" : to_) + ")");
+            }
+        });
+    }
+
+    bool chosen() const { return command_->parsed(); }
+
+    int run() {
+        request_.input = usage_.input();
+        request_.varied = *fees::variedZonesNamed(vary_);
+        request_.format = Formats.at(format_);
+        request_.decimalSeparator = separatorOf(separator_);
+        return runChoose(request_, QLocale::system());
+    }
+
+private:
+    CLI::App* command_;
+    ChooseRequest request_;
+    UsageOptions usage_;
+    std::string vary_ = "all";
+    std::string from_;  // as given; empty: the default
+    std::string to_;
+    std::string format_ = "text";
+    std::string separator_;
+};
+
 void describeProgram(CLI::App& app) {
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
         std::string message = error.what();
@@ -286,8 +419,8 @@ void describeProgram(CLI::App& app) {
     app.require_subcommand(1);
     app.footer(
         "Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
-        "used, a read error or, with --strict, warnings; 2 when a file cannot be opened or the\n"
-        "arguments are wrong.");
+        "used, a file without tariffs to choose from, a read error or, with --strict, warnings;\n"
+        "2 when a file cannot be opened or the arguments are wrong.");
 }
 
 // Parses the command line; the status to end with at once (after --help,
@@ -305,10 +438,11 @@ std::optional<int> parse(CLI::App& app, int argc, char** argv) {
             app.exit(error);
         } else if (!unknown.empty() && !unknown.front().starts_with('-')) {
             // "A subcommand is required" would not tell that the command is misspelt.
-            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check, costs or usage",
+            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check, costs, usage or choose",
                                       CLI::ExitCodes::ExtrasError));
         } else if (dynamic_cast<const CLI::RequiredError*>(&error)) {
-            app.exit(CLI::RequiredError("a command is required: check, costs or usage", CLI::ExitCodes::RequiredError));
+            app.exit(CLI::RequiredError("a command is required: check, costs, usage or choose",
+                                        CLI::ExitCodes::RequiredError));
         } else {
             app.exit(error);
         }
@@ -317,15 +451,19 @@ std::optional<int> parse(CLI::App& app, int argc, char** argv) {
 }
 
 int runTarifCli(int argc, char** argv) {
-    CLI::App app{"Checks tariff files, prints what each tariff costs a month, and reads the minutes of a call list.",
-                 "tarif-cli"};
+    CLI::App app{
+        "Checks tariff files, prints what each tariff costs a month and which is the cheapest, and reads the "
+        "minutes of a call list.",
+        "tarif-cli"};
     describeProgram(app);
     CheckCommand check(app);
     CostsCommand costs(app);
     UsageCommand usage(app);
+    ChooseCommand choose(app);
     if (const std::optional<int> status = parse(app, argc, argv)) return *status;
     if (check.chosen()) return finish(check.run());
     if (usage.chosen()) return finish(usage.run());
+    if (choose.chosen()) return finish(choose.run());
     return finish(costs.run());
 }
 

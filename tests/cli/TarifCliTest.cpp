@@ -362,9 +362,9 @@ TEST(TarifCliArguments, WrongArgumentsExitTwoWithAMessage) {
     };
     const QString file = dataArg("examples.ini");
     const Case cases[] = {
-        {{}, "tarif-cli: a command is required: check, costs or usage"},
-        {{"compare", file}, "tarif-cli: 'compare' is not a command; use check, costs or usage"},
-        {{"--strict", file}, "tarif-cli: a command is required: check, costs or usage"},
+        {{}, "tarif-cli: a command is required: check, costs, usage or choose"},
+        {{"compare", file}, "tarif-cli: 'compare' is not a command; use check, costs, usage or choose"},
+        {{"--strict", file}, "tarif-cli: a command is required: check, costs, usage or choose"},
         {{"check"}, "tarif-cli: FILE is required"},
         {{"costs"}, "tarif-cli: FILE is required"},
         {{"costs", file, "--bogus"}, "tarif-cli: The following argument was not expected: --bogus"},

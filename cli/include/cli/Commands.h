@@ -10,6 +10,9 @@
 
 #include "cli/CallListSource.h"
 #include "cli/TariffSource.h"
+#include "cli/UsageSource.h"
+#include "fees/ScaledUsage.h"
+#include "fees/TariffChoice.h"
 #include "fees/UsageProfile.h"
 
 namespace hovorix::cli {
@@ -28,10 +31,7 @@ enum class CostFormat { Text, Csv, Json };
 
 struct CostsRequest {
     std::string file;
-    fees::UsageProfile usage;
-    // The minutes from a call list, monthly, in place of those in usage
-    // (its fax and data switches still count).
-    std::optional<CallListRequest> calls;
+    UsageInput input;
     CostFormat format = CostFormat::Text;
     // Adds the parts the cost is summed from.
     bool breakdown = false;
@@ -41,6 +41,26 @@ struct CostsRequest {
 // Prints every tariff's monthly cost, in file order, on standard output; the
 // text format shows costs the way the chart marks them in the locale given.
 ExitStatus runCosts(const CostsRequest& request, const QLocale& locale);
+
+struct ChooseRequest {
+    std::string file;
+    UsageInput input;
+    // The calls that grow or shrink, and by how much: from times to times
+    // the usage, 0 <= from < to <= 100.
+    fees::VariedZones varied = fees::VariedZones::All;
+    double from = fees::DefaultScaleFrom;
+    double to = fees::DefaultScaleTo;
+    // Adds the cheapest tariff of each calendar month of the call list, and
+    // of the whole period; needs a call list.
+    bool byMonth = false;
+    CostFormat format = CostFormat::Text;
+    char decimalSeparator = ',';
+};
+
+// Prints which tariff is the cheapest over the range of scales, and how sure
+// that is at the usage entered; with byMonth, also month by month. A file
+// without tariffs is a failure: there is nothing to choose from.
+ExitStatus runChoose(const ChooseRequest& request, const QLocale& locale);
 
 struct UsageRequest {
     CallListRequest calls;

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -16,6 +17,12 @@ namespace hovorix::cli {
 // double ("1225", "1190.909090909091", "1e+21"); "inf", "-inf", "nan" for
 // the values that have no number text.
 std::string roundTripNumber(double value);
+
+// roundTripNumber, or null for the values JSON has no number for.
+std::string jsonNumber(double value);
+
+// A calendar month as "2003-10".
+std::string isoMonth(std::chrono::year_month month);
 
 // One field of a CSV record: quoted, with its quotes doubled, when it holds a
 // comma, a quote or a line break.

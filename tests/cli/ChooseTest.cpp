@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CliProcess.h"
+#include "TestFiles.h"
+
+// choice.ini, three tariffs with rates for the fixed network's peak only
+// (and one for Paegas' peak), whole fees and no free minutes:
+//   0 Alfa-Malý          100 a month, fax 100, JTS 2, PAEGAS 0.4
+//   1 Alfa-Velký         300 a month, JTS 1
+//   2 Beta-Šetrný "Noc"  JTS 3.2, at least 240 a month
+// With 150 minutes at peak they cost 100 + 300 s, 300 + 150 s and
+// max(240, 480 s) at s times the usage.
+
+namespace {
+
+using clitest::Result;
+using clitest::run;
+
+const QString Choice = QStringLiteral(HOVORIX_TEST_DATA "/choice.ini");
+const QString Months = QStringLiteral(HOVORIX_TEST_DATA "/months.ini");
+const QString Prefixes = QStringLiteral(HOVORIX_SHIPPED_PREFIXES);
+
+QStringList chooseOn(const QString& file, const QStringList& options) {
+    return QStringList{QStringLiteral("choose"), file} + options;
+}
+
+QJsonObject jsonOf(const Result& result) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << result.out;
+    return document.object();
+}
+
+struct Interval {
+    double from;
+    double to;
+    int index;
+    double costFrom;
+    double costTo;
+};
+
+// The tariffs named at the entered usage, with the stretch in whole percent.
+struct AtOne {
+    int index;
+    double cost;
+    double from;
+    double to;
+    std::optional<int> below;
+    std::optional<int> above;
+    int next;
+    double difference;
+    double percent;
+};
+
+int indexOr(const QJsonValue& tariff) { return tariff.isNull() ? -1 : tariff.toObject()["index"].toInt(-2); }
+
+}  // namespace
+
+// Each option set against intervals solved by hand: the zones, the period,
+// the fax switch, the part of the calls that varies and the range all reach
+// the choice.
+TEST(TarifCliChoose, OptionsReachTheChoice) {
+    struct Case {
+        QStringList options;
+        std::vector<Interval> intervals;
+        std::optional<AtOne> atOne;
+    };
+    const Case cases[] = {
+        // 480 s = 100 + 300 s at 5/9; 100 + 300 s = 300 + 150 s at 4/3.
+        {{"--jts", "150"},
+         {{0.5, 5.0 / 9, 2, 240, 800.0 / 3}, {5.0 / 9, 4.0 / 3, 0, 800.0 / 3, 500}, {4.0 / 3, 2, 1, 500, 600}},
+         AtOne{0, 400, 0.56, 1.33, 2, 1, 1, 50, 12.5}},
+        // 5 a day is 150 a month; the fax fee lifts Alfa-Malý out of the
+        // running: 480 s = 300 + 150 s at 10/11.
+        {{"--jts", "5", "--period", "den", "--fax"},
+         {{0.5, 10.0 / 11, 2, 240, 4800.0 / 11}, {10.0 / 11, 2, 1, 4800.0 / 11, 600}},
+         AtOne{1, 450, 0.91, 2, 2, std::nullopt, 2, 30, 30.0 / 450 * 100}},
+        // Only Paegas varies: 400 + 40 s against a flat 450 and 480.
+        {{"--jts", "150", "--paegas", "100", "--vary", "paegas", "--from", "0,25", "--to", "3"},
+         {{0.25, 1.25, 0, 410, 450}, {1.25, 3, 1, 450, 450}},
+         AtOne{0, 440, 0.25, 1.25, std::nullopt, 1, 1, 10, 10.0 / 440 * 100}},
+        // 400 + 50 s ties with 450 at the usage itself: the first in the
+        // file is named, the other is next at no difference.
+        {{"--jts", "150", "--paegas", "125", "--vary", "paegas"},
+         {{0.5, 1, 0, 425, 450}, {1, 2, 1, 450, 450}},
+         AtOne{0, 450, 0.5, 1, std::nullopt, 1, 1, 0, 0}},
+        // The usage itself lies outside the range.
+        {{"--jts", "150", "--from", "1.5", "--to", "3"}, {{1.5, 3, 1, 525, 750}}, std::nullopt},
+    };
+    for (const Case& test : cases) {
+        const std::string what = test.options.join(QLatin1Char(' ')).toStdString();
+        const Result result = run(chooseOn(Choice, test.options + QStringList{"--format", "json"}));
+        ASSERT_EQ(result.exitCode, 0) << what << result.err;
+        const QJsonObject choice = jsonOf(result);
+        const double range = choice["to"].toDouble() - choice["from"].toDouble();
+        const QJsonArray intervals = choice["intervals"].toArray();
+        ASSERT_EQ(intervals.size(), static_cast<qsizetype>(test.intervals.size())) << what << result.out;
+        for (std::size_t i = 0; i < test.intervals.size(); ++i) {
+            const QJsonObject got = intervals[static_cast<qsizetype>(i)].toObject();
+            const Interval& want = test.intervals[i];
+            EXPECT_NEAR(got["from"].toDouble(), want.from, 1e-9 * range) << what << " " << i;
+            EXPECT_NEAR(got["to"].toDouble(), want.to, 1e-9 * range) << what << " " << i;
+            EXPECT_EQ(got["index"].toInt(-1), want.index) << what << " " << i;
+            EXPECT_NEAR(got["costFrom"].toDouble(), want.costFrom, 1e-6) << what << " " << i;
+            EXPECT_NEAR(got["costTo"].toDouble(), want.costTo, 1e-6) << what << " " << i;
+        }
+        if (!test.atOne) {
+            EXPECT_TRUE(choice["atOne"].isNull()) << what << result.out;
+            continue;
+        }
+        const AtOne& want = *test.atOne;
+        const QJsonObject one = choice["atOne"].toObject();
+        EXPECT_EQ(one["index"].toInt(-1), want.index) << what;
+        EXPECT_NEAR(one["cost"].toDouble(), want.cost, 1e-9) << what;
+        // Whole percent, so exactly the decimal.
+        EXPECT_EQ(one["from"].toDouble(), want.from) << what;
+        EXPECT_EQ(one["to"].toDouble(), want.to) << what;
+        EXPECT_EQ(indexOr(one["below"]), want.below.value_or(-1)) << what;
+        EXPECT_EQ(indexOr(one["above"]), want.above.value_or(-1)) << what;
+        EXPECT_EQ(indexOr(one["next"]), want.next) << what;
+        EXPECT_NEAR(one["difference"].toObject()["amount"].toDouble(-1), want.difference, 1e-9) << what;
+        EXPECT_NEAR(one["difference"].toObject()["percent"].toDouble(-1), want.percent, 1e-9) << what;
+    }
+}
+
+// The first case above as people read it, and the sentences that change
+// with what the choice found (the table under them left out).
+TEST(TarifCliChoose, TextSaysItInSentencesAboveTheTable) {
+    struct Case {
+        QStringList options;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"--jts", "150"},
+         "At your usage Alfa-Malý is the cheapest: 400.00 a month.\n"
+         "It stays the cheapest from 56 % to 133 % of your usage; below, Beta-Šetrný \"Noc\" is the cheapest, "
+         "above, Alfa-Velký.\n"
+         "Next cheapest: Alfa-Velký, 450.00 a month, 50.00 more (12.5 %).\n"
+         "\n"
+         "The cheapest from 0.5× to 2× your usage:\n"
+         "  From      To  Tariff             Cost from  Cost to\n"
+         "0.500×  0.556×  Beta-Šetrný \"Noc\"     240.00   266.67\n"
+         "0.556×  1.333×  Alfa-Malý             266.67   500.00\n"
+         "1.333×  2.000×  Alfa-Velký            500.00   600.00\n"},
+        {{"--jts", "150", "--vary", "eurotel", "--to", "1,5"},
+         "There are no minutes in your calls into Eurotel, so the choice does not depend on them.\n"
+         "At your usage Alfa-Malý is the cheapest: 400.00 a month.\n"
+         "It stays the cheapest from 50 % to 150 % of your calls into Eurotel, the whole range.\n"
+         "Next cheapest: Alfa-Velký, 450.00 a month, 50.00 more (12.5 %).\n"},
+        {{"--jts", "150", "--paegas", "125", "--vary", "paegas", "--from", "0.75"},
+         "At your usage Alfa-Malý and Alfa-Velký are the cheapest: 450.00 a month each.\n"
+         "Alfa-Malý stays the cheapest from 75 % to 100 % of your calls into Paegas; above, Alfa-Velký is the "
+         "cheapest.\n"},
+        {{"--jts", "150", "--from", "1.5", "--to", "3"}, "Your usage (1×) lies outside the range 1.5× to 3×.\n"},
+    };
+    for (const Case& test : cases) {
+        const Result result =
+            run(chooseOn(Choice, test.options + QStringList{"--decimal-separator", ","}), QStringLiteral("C.UTF-8"));
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        // A case without the table compares the sentences only.
+        const bool withTable = test.out.find("\n\n") != std::string::npos;
+        const std::string out = withTable ? result.out : result.out.substr(0, result.out.find("\n\n") + 1);
+        EXPECT_EQ(out, test.out) << test.options.join(QLatin1Char(' ')).toStdString();
+    }
+}
+
+// At 50 minutes with the fax the minimum charge of Beta-Šetrný "Noc" (240)
+// is the cheapest all the way: its label needs quoting, and whole numbers
+// stay whole.
+TEST(TarifCliChoose, CsvHasOneRecordPerInterval) {
+    const Result result = run(chooseOn(Choice, {"--jts", "50", "--fax", "--to", "1,5", "--format", "csv"}));
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "from,to,index,label,provider,tariff,costFrom,costTo\r\n"
+              "0.5,1.5,2,\"Beta-Šetrný \"\"Noc\"\"\",Beta,\"Šetrný \"\"Noc\"\"\",240,240\r\n");
+}
+
+// A call list from Tuesday 16 September 2003 to Sunday 30 November: half of
+// September (15 of 30 days, 3000 s: 100 minutes a month), all October
+// (12400 s over 31 days: 200) and all November (3000 s: 50, and a minute on
+// the Sunday off-peak). months.ini: Eurotel-Volný 500 + 1 a minute,
+// Eurotel-Běžný 200 + 3 a minute with a fax fee of 80.
+TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string list = folder.filePath(QStringLiteral("vypis.csv")).toStdString();
+    writeBytes(list,
+               "Datum;Čas;Volané číslo;Délka\n"
+               "16.9.2003;10:00;602123456;0:50:00\n"
+               "1.10.2003;10:00;602123456;3:26:40\n"
+               "3.11.2003;10:00;602123456;0:50:00\n"
+               "30.11.2003;10:00;602123456;0:01:00\n");
+    const QStringList byMonth = {"--calls", QString::fromStdString(list), "--prefixes", Prefixes, "--by-month"};
+
+    // 600/500, 700/800, 550/350 a month; over the period 300 + 700 + 550 =
+    // 1550 against 250 + 800 + 350 = 1400, the cheapest in two months.
+    const Result json = run(chooseOn(Months, byMonth + QStringList{"--format", "json"}));
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const QJsonObject choice = jsonOf(json);
+    struct Month {
+        const char* month;
+        int days;
+        int index;
+        const char* label;
+        double cost;
+    };
+    const Month months[] = {
+        {"2003-09", 15, 1, "Eurotel-Běžný", 500},
+        {"2003-10", 31, 0, "Eurotel-Volný", 700},
+        {"2003-11", 30, 1, "Eurotel-Běžný", 350},
+    };
+    const QJsonArray rows = choice["months"].toArray();
+    ASSERT_EQ(rows.size(), 3) << json.out;
+    for (qsizetype m = 0; m < 3; ++m) {
+        const QJsonObject row = rows[m].toObject();
+        EXPECT_EQ(row["month"].toString(), QString::fromLatin1(months[m].month));
+        EXPECT_EQ(row["days"].toInt(), months[m].days) << months[m].month;
+        EXPECT_EQ(row["index"].toInt(-1), months[m].index) << months[m].month;
+        EXPECT_EQ(row["label"].toString(), QString::fromUtf8(months[m].label)) << months[m].month;
+        EXPECT_EQ(row["cost"].toDouble(), months[m].cost) << months[m].month;
+    }
+    EXPECT_EQ(choice["period"].toObject(), (QJsonObject{{"index", 1},
+                                                        {"label", QStringLiteral("Eurotel-Běžný")},
+                                                        {"provider", QStringLiteral("Eurotel")},
+                                                        {"tariff", QStringLiteral("Běžný")},
+                                                        {"cost", 1400},
+                                                        {"monthsWon", 2}}));
+    // The scale part stays, on the whole list's 121 minutes a month.
+    EXPECT_EQ(choice["atOne"].toObject()["cost"].toDouble(), 200 + 3 * 121);
+
+    // With the fax the month costs of Eurotel-Běžný grow by 80: the period
+    // goes to Eurotel-Volný, 1550 against 1600, cheapest in October only.
+    const Result csv = run(chooseOn(Months, byMonth + QStringList{"--fax", "--format", "csv"}));
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    EXPECT_EQ(csv.out,
+              "month,days,index,label,provider,tariff,cost\r\n"
+              "2003-09,15,1,Eurotel-Běžný,Eurotel,Běžný,580\r\n"
+              "2003-10,31,0,Eurotel-Volný,Eurotel,Volný,700\r\n"
+              "2003-11,30,1,Eurotel-Běžný,Eurotel,Běžný,430\r\n"
+              "period,76,0,Eurotel-Volný,Eurotel,Volný,1550\r\n");
+
+    const Result text = run(chooseOn(Months, byMonth), QStringLiteral("cs_CZ.UTF-8"));
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const std::size_t table = text.out.find("\nBy month");
+    ASSERT_NE(table, std::string::npos) << text.out;
+    EXPECT_EQ(text.out.substr(table),
+              "\nBy month, from the call list " + list +
+                  ":\n"
+                  "Month    Days   Cheapest           Cost  Eurotel-Běžný\n"
+                  "2003-09  15/30  Eurotel-Běžný    500,00         500,00\n"
+                  "2003-10  31/31  Eurotel-Volný    700,00         800,00\n"
+                  "2003-11  30/30  Eurotel-Běžný    350,00         350,00\n"
+                  "Period   76     Eurotel-Běžný  1\u00a0400,00       1\u00a0400,00\n"
+                  "Over the period Eurotel-Běžný is the cheapest: 1\u00a0400,00 in all, and the month's cheapest in "
+                  "2 of 3 months.\n");
+}
+
+// Every bad input once: the status, no output, and a message that says
+// what is wrong.
+TEST(TarifCliChoose, BadInputIsRefusedWithAMessage) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        std::string message;  // the first line on standard error
+    };
+    const QString empty = QStringLiteral(HOVORIX_TEST_DATA "/no-version.ini");
+    const Case cases[] = {
+        {chooseOn(Choice, {"--from", "půl"}), 2,
+         "tarif-cli: --from: 'půl' is not a number; write a scale of the usage as 0.5 or 0,5"},
+        {chooseOn(Choice, {"--to", "1e1"}), 2,
+         "tarif-cli: --to: '1e1' is not a number; write a scale of the usage as 0.5 or 0,5"},
+        {chooseOn(Choice, {"--from", "-0,5"}), 2, "tarif-cli: --from: '-0,5': a scale cannot be negative"},
+        {chooseOn(Choice, {"--to", "100.5"}), 2, "tarif-cli: --to: '100.5': at most 100 times the usage"},
+        {chooseOn(Choice, {"--from", "1,5", "--to", "1.5"}), 2, "tarif-cli: --from (1,5) must be below --to (1.5)"},
+        {chooseOn(Choice, {"--from", "3"}), 2, "tarif-cli: --from (3) must be below --to (2, the default)"},
+        {chooseOn(Choice, {"--by-month"}), 2, "tarif-cli: --by-month requires --calls"},
+        {chooseOn(Choice, {"--vary", "sms"}), 2,
+         "tarif-cli: --vary: 'sms' is not a part of the calls; use all, jts, paegas or eurotel"},
+        {chooseOn(empty, {}), 1, empty.toStdString() + ": the file holds no tariffs to choose from"},
+    };
+    for (const Case& test : cases) {
+        const std::string what = test.arguments.join(QLatin1Char(' ')).toStdString();
+        const Result result = run(test.arguments);
+        EXPECT_EQ(result.exitCode, test.exitCode) << what;
+        EXPECT_EQ(result.out, "") << what;
+        EXPECT_EQ(result.err.substr(0, result.err.find('\n')), test.message) << what;
+    }
+}
