@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calculator/CallListDialog.h"
 
+#include <QAbstractTableModel>
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -12,11 +14,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "desktop/ErrorHandling.h"
 #include "desktop/Prompter.h"
@@ -44,6 +48,176 @@ QString dateText(year_month_day date) {
         .arg(static_cast<unsigned>(date.day()))
         .arg(static_cast<unsigned>(date.month()))
         .arg(static_cast<int>(date.year()));
+}
+
+// The calendar's months, January first.
+constexpr std::array<const char*, 12> MonthNames = {"leden",    "únor",  "březen", "duben", "květen",   "červen",
+                                                    "červenec", "srpen", "září",   "říjen", "listopad", "prosinec"};
+
+// "říjen 2003"
+QString monthText(year_month month) {
+    return QStringLiteral("%1 %2")
+        .arg(QString::fromUtf8(MonthNames[static_cast<unsigned>(month.month()) - 1]))
+        .arg(static_cast<int>(month.year()));
+}
+
+}  // namespace
+
+// "Po měsících": a row for each calendar month the list touches, with the
+// days it covers there and the seven zones' minutes a month. Its figures are
+// read from the months on demand, not copied into an item per cell: a
+// mistyped year can make a list span hundreds of months.
+class MonthTableModel : public QAbstractTableModel {
+public:
+    static constexpr int MonthColumn = 0;
+    static constexpr int DaysColumn = 1;
+    static constexpr int FirstZoneColumn = 2;
+
+    MonthTableModel(const std::array<QString, tariffs::ZoneCount>& zoneNames, QObject* parent)
+        : QAbstractTableModel(parent), zoneNames_(zoneNames) {}
+
+    void setMonths(std::vector<calls::MonthFigures> months) {
+        // The months stay the same whatever the choices, only their figures
+        // change: the current cell and the scrolling stay where they were.
+        if (!months_.empty() && months.size() == months_.size()) {
+            months_ = std::move(months);
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+            return;
+        }
+        beginResetModel();
+        months_ = std::move(months);
+        endResetModel();
+    }
+
+    bool anyShort() const {
+        return std::any_of(months_.begin(), months_.end(), [](const auto& month) { return month.shortPeriod(); });
+    }
+
+    // The rows whose cells in the column can be the widest, so that the
+    // column is fitted without measuring every row: each month's name in
+    // the first and the last year, the whole months' days and the short
+    // ones, each zone's largest count (digits are equally wide).
+    std::vector<int> widestRows(int column) const {
+        const int rows = rowCount();
+        std::vector<int> result;
+        if (rows == 0) return result;
+        if (column == MonthColumn) {
+            for (int row = 0; row < std::min(rows, 12); ++row) result.push_back(row);
+            for (int row = std::max(12, rows - 12); row < rows; ++row) result.push_back(row);
+        } else if (column == DaysColumn) {
+            result = {0, std::min(1, rows - 1), rows - 1};
+        } else {
+            const std::size_t zone = static_cast<std::size_t>(column - FirstZoneColumn);
+            const auto largest = std::max_element(months_.begin(), months_.end(), [zone](const auto& a, const auto& b) {
+                return a.zones[zone].monthlyMinutes < b.zones[zone].monthlyMinutes;
+            });
+            result.push_back(static_cast<int>(largest - months_.begin()));
+        }
+        return result;
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(months_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : FirstZoneColumn + static_cast<int>(tariffs::ZoneCount);
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount()) return {};
+        const calls::MonthFigures& month = months_[static_cast<std::size_t>(index.row())];
+        const int column = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+            if (column == MonthColumn) return monthText(month.month);
+            if (column == DaysColumn) {
+                return month.shortPeriod() ? QStringLiteral("%1 *").arg(month.days) : QString::number(month.days);
+            }
+            return QString::number(month.zones[static_cast<std::size_t>(column - FirstZoneColumn)].monthlyMinutes);
+        case Qt::AccessibleTextRole:
+            // A screen reader says what the star stands for.
+            if (column == DaysColumn && month.shortPeriod()) {
+                return QStringLiteral("%1, méně než týden").arg(month.days);
+            }
+            return {};
+        case Qt::ToolTipRole:
+            if (column == MonthColumn) {
+                const QString dates =
+                    QStringLiteral("%1 – %2").arg(dateText(month.firstDate), dateText(month.lastDate));
+                return month.shortPeriod() ? dates + QLatin1Char('\n') + shortMonthText() : dates;
+            }
+            if (column == DaysColumn && month.shortPeriod()) return shortMonthText();
+            return {};
+        case Qt::ForegroundRole:
+            // The star in the colour of the dialog's warning.
+            if (column == DaysColumn && month.shortPeriod()) return QColor(0xa0, 0x00, 0x00);
+            return {};
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(column == MonthColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                          : Qt::AlignRight | Qt::AlignVCenter);
+        default: return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+        if (section == MonthColumn) return role == Qt::DisplayRole ? QStringLiteral("Měsíc") : QVariant();
+        if (section == DaysColumn) {
+            if (role == Qt::DisplayRole) return QStringLiteral("Dní");
+            if (role == Qt::ToolTipRole) return QStringLiteral("Dny, které výpis v měsíci pokrývá");
+            return {};
+        }
+        const QString& zone = zoneNames_[static_cast<std::size_t>(section - FirstZoneColumn)];
+        switch (role) {
+        // Two lines after the dash, so that seven zones fit side by side.
+        case Qt::DisplayRole: return QString(zone).replace(QStringLiteral(" – "), QStringLiteral(" –\n"));
+        case Qt::AccessibleTextRole: return zone;
+        case Qt::ToolTipRole: return QStringLiteral("Minuty za měsíc: %1").arg(zone);
+        default: return {};
+        }
+    }
+
+private:
+    static QString shortMonthText() {
+        return QStringLiteral(
+            "Výpis pokrývá z tohoto měsíce méně než týden; jeho minuty za měsíc proto nemusí odpovídat běžnému "
+            "měsíci.");
+    }
+
+    std::array<QString, tariffs::ZoneCount> zoneNames_;
+    std::vector<calls::MonthFigures> months_;
+};
+
+namespace {
+
+// More months than this scroll inside the month table, so that a list of
+// many months leaves the dialog its size.
+constexpr int MonthRowsInView = 6;
+
+// Each column of the month table as wide as its widest cell, each row one
+// line high, and at most MonthRowsInView rows in view.
+void fitMonthTable(QTableView& table, const MonthTableModel& model) {
+    const int grid = table.showGrid() ? 1 : 0;
+    QHeaderView& header = *table.horizontalHeader();
+    int width = 2 * table.frameWidth();
+    int rowHeight = 0;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        int columnWidth = header.sectionSizeHint(c);
+        for (const int row : model.widestRows(c)) {
+            columnWidth = std::max(columnWidth, table.sizeHintForIndex(model.index(row, c)).width() + grid);
+        }
+        table.setColumnWidth(c, columnWidth);
+        width += columnWidth;
+        if (model.rowCount() > 0) rowHeight = std::max(rowHeight, table.sizeHintForIndex(model.index(0, c)).height());
+    }
+    // No lower than the header lets a row be, as in the other tables.
+    QHeaderView& rows = *table.verticalHeader();
+    rowHeight = std::max(rowHeight + grid, rows.minimumSectionSize());
+    rows.setSectionResizeMode(QHeaderView::Fixed);
+    rows.setDefaultSectionSize(rowHeight);
+    const int inView = std::min(model.rowCount(), MonthRowsInView);
+    if (model.rowCount() > inView) width += table.verticalScrollBar()->sizeHint().width();
+    table.setFixedSize(width, 2 * table.frameWidth() + header.sizeHint().height() + inView * rowHeight);
 }
 
 void setRow(QTableWidget& table, int row, const QString& name, const calls::Figures& figures) {
@@ -150,7 +324,12 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     connect(ui->Vyplnit, &QPushButton::clicked, this, &CallListDialog::accept);
     connect(ui->Storno, &QPushButton::clicked, this, &CallListDialog::reject);
 
-    for (QTableWidget* table : findChildren<QTableWidget*>()) {
+    std::array<QString, tariffs::ZoneCount> zoneNames;
+    for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) zoneNames[i] = QString::fromUtf8(ZoneRows[i]);
+    months_ = new MonthTableModel(zoneNames, this);
+    ui->Mesice->setModel(months_);
+
+    for (QTableView* table : findChildren<QTableView*>()) {
         table->verticalHeader()->hide();
         table->installEventFilter(this);
     }
@@ -250,12 +429,18 @@ void CallListDialog::recompute() {
                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), summary_.notCountedFor(reason));
     }
     showWarning(QString::fromStdString(calls::shortPeriodWarning(summary_)));
+    // The months only when there are two to compare; "Vyplnit" takes the
+    // whole list all the same.
+    months_->setMonths(summary_.months);
+    ui->MesiceGroup->setVisible(summary_.months.size() >= 2);
+    ui->MesiceKratke->setVisible(months_->anyShort());
     // A small D can make the numbers wider than before.
     fitContent();
 }
 
 void CallListDialog::fitContent() {
-    fitTables(findChildren<QTableWidget*>(), {ui->Zapocteno, ui->Nezapocteno});
+    fitTables({ui->Zapocteno, ui->Nezapocteno}, {ui->Zapocteno, ui->Nezapocteno});
+    fitMonthTable(*ui->Mesice, *months_);
     // The tables took new fixed sizes, which the layouts around them have
     // not heard of yet: each measures again.
     for (QWidget* widget : ui->ObsahPlocha->findChildren<QWidget*>()) widget->updateGeometry();
@@ -286,7 +471,7 @@ bool CallListDialog::eventFilter(QObject* watched, QEvent* event) {
     // A table's current cell says it has the focus for as long as it is
     // current; once Tab has left the table it is current no more, and it is
     // again when the table gets the focus back.
-    auto* table = qobject_cast<QTableWidget*>(watched);
+    auto* table = qobject_cast<QTableView*>(watched);
     if (table != nullptr && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
@@ -297,7 +482,17 @@ bool CallListDialog::eventFilter(QObject* watched, QEvent* event) {
     } else if (table != nullptr && event->type() == QEvent::FocusIn) {
         const auto left = leftAt_.find(table);
         if (left != leftAt_.end() && !table->currentIndex().isValid()) {
-            table->setCurrentCell(left->second.first, left->second.second);
+            table->setCurrentIndex(table->model()->index(left->second.first, left->second.second));
+        }
+        // Reached by the keyboard in scrolling content, a table comes into
+        // view whole (its top first when it is taller than the view), not
+        // only its current cell: the arrows then move within sight.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+            const QRect area(table->mapTo(ui->ObsahPlocha, QPoint(0, 0)), table->size());
+            // Just past its last row: the view shows the pixels above the point.
+            ui->Obsah->ensureVisible(area.x() + area.width(), area.y() + area.height(), 0, 0);
+            ui->Obsah->ensureVisible(area.left(), area.top(), 0, 0);
         }
     }
     return QDialog::eventFilter(watched, event);

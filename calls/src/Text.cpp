@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tariffs/Cp1250.h"
+#include "tariffs/MessageText.h"
 
 namespace hovorix::calls::text {
 
@@ -39,24 +40,6 @@ char32_t next(std::string_view raw, std::size_t& i, Encoding encoding) {
         c = (c << 6) | (static_cast<unsigned char>(raw[i++]) & 0x3F);
     }
     return c;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace
@@ -138,7 +121,7 @@ std::string quoted(std::string_view raw, Encoding encoding) {
             break;
         }
         const char32_t c = next(raw, i, encoding);
-        appendUtf8(out, c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) ? U'?' : c);
+        tariffs::appendUtf8(out, c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) ? U'?' : c);
         ++count;
     }
     return out;

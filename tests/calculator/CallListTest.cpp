@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -16,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -396,5 +399,206 @@ TEST(CallList, OnAScreenTooSmallTheContentScrollsAndTheButtonsStay) {
         const QWidget* table = QApplication::focusWidget();
         const QRect inView(table->mapTo(content->viewport(), QPoint(0, 0)), QSize(1, 1));
         EXPECT_TRUE(content->viewport()->rect().contains(inView)) << "the table reached is out of sight";
+    }
+}
+
+namespace {
+
+// Calls from Monday 29 September to Monday 3 November 2003: 2 days of
+// September and 3 of November, both short, and the whole of October, whose
+// 28th is a holiday on a Tuesday. Seconds chosen so that 60/60 changes every
+// month's minutes and the whole list's differ from each month's.
+const std::string ThreeMonths =
+    "Datum;Čas;Volané číslo;Délka\n"
+    "29.9.2003;10:00;0602 345 678;61\n"     // Eurotel, peak
+    "4.10.2003;10:00;0602 345 678;62\n"     // Eurotel, a Saturday
+    "15.10.2003;10:00;02/2421 5566;310\n"   // fixed network, peak
+    "28.10.2003;10:00;0602 345 678;1201\n"  // Eurotel, peak unless holidays count as weekend days
+    "3.11.2003;10:00;0602 345 678;30\n";    // Eurotel, peak
+
+// From May 2000 to May 2030, as a list with one year mistyped reads: 361
+// months, a June of 2015 among them with a whole day of calls.
+const std::string ThirtyYears =
+    "Datum;Čas;Volané číslo;Délka\n"
+    "1.5.2000;10:00;0602 345 678;60\n"
+    "15.6.2015;10:00;0602 345 678;24:00:00\n"
+    "1.5.2030;10:00;0602 345 678;60\n";
+
+calls::CallTally tallyOf(const std::string& list) { return calls::parseCallList(list, calls::defaultPrefixTable()); }
+
+QTableView* monthTable(const QDialog& dialog) { return child<QTableView>(dialog, "Mesice"); }
+
+// The month table as it reads, row by row.
+std::vector<QStringList> monthRows(const QDialog& dialog) {
+    const QAbstractItemModel& model = *monthTable(dialog)->model();
+    std::vector<QStringList> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells << model.index(row, column).data().toString();
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+}  // namespace
+
+// "Po měsících" is there when the list touches two months or more, a row
+// for each calendar month from the first to the last, the short ones with a
+// star explained below.
+TEST(CallList, TheMonthTableShowsEachMonthOfAListOfTwoOrMore) {
+    const struct {
+        const char* what;
+        calls::CallTally tally;
+        bool shown;
+        std::vector<QStringList> firstAndLast;  // the first row and the last
+        int rows;
+        bool noteShown;
+    } cases[] = {
+        {"one month", Summary::sampleTally(), false, {}, 1, false},
+        // A Sunday (Eurotel off-peak) and 1 May, a holiday priced as a working day.
+        {"two days across the end of a month",
+         tallyOf("Datum;Čas;Číslo;Délka\n30.4.2000;10:00;0602345678;120\n1.5.2000;10:00;0602345678;60\n"),
+         true,
+         {{"duben 2000", "1 *", "0", "0", "0", "0", "0", "0", "60"},
+          {"květen 2000", "1 *", "0", "0", "0", "0", "0", "30", "0"}},
+         2,
+         true},
+        // A Saturday and a Wednesday.
+        {"two whole months",
+         tallyOf("Datum;Čas;Číslo;Délka\n1.4.2000;10:00;0602345678;600\n31.5.2000;10:00;0602345678;62\n"),
+         true,
+         {{"duben 2000", "30", "0", "0", "0", "0", "0", "0", "10"},
+          {"květen 2000", "31", "0", "0", "0", "0", "0", "1", "0"}},
+         2,
+         false},
+        {"thirty years",
+         tallyOf(ThirtyYears),
+         true,
+         {{"květen 2000", "31", "0", "0", "0", "0", "0", "1", "0"},
+          {"květen 2030", "1 *", "0", "0", "0", "0", "0", "30", "0"}},
+         361,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPrompter prompter;
+        CallListDialog dialog(c.tally, QStringLiteral("vypis.csv"), prompter);
+        EXPECT_EQ(child<QGroupBox>(dialog, "MesiceGroup")->isVisibleTo(&dialog), c.shown);
+        const std::vector<QStringList> rows = monthRows(dialog);
+        ASSERT_EQ(static_cast<int>(rows.size()), c.rows);
+        if (!c.shown) continue;
+        EXPECT_EQ(child<QGroupBox>(dialog, "MesiceGroup")->title(), utf8("Po měsících"));
+        EXPECT_EQ(rows.front(), c.firstAndLast.front());
+        EXPECT_EQ(rows.back(), c.firstAndLast.back());
+        EXPECT_EQ(child<QLabel>(dialog, "MesiceKratke")->isVisibleTo(&dialog), c.noteShown);
+    }
+}
+
+// The months follow the rounding and the holiday rule; "Vyplnit" fills the
+// minutes of the whole list all the same.
+TEST(CallList, TheMonthsFollowTheChoicesAndVyplnitTakesTheWholeList) {
+    ScriptedPrompter prompter;
+    CallListDialog dialog(tallyOf(ThreeMonths), QStringLiteral("vypis.csv"), prompter);
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::vector<QStringList> rows;
+    } choices[] = {
+        {"to the second",
+         [] {},
+         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "15", "0"},
+          {"říjen 2003", "31", "5", "0", "0", "0", "0", "19", "1"},
+          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "5", "0"}}},
+        {"60/60",
+         [&] { child<QComboBox>(dialog, "Zaokrouhleni")->setCurrentIndex(1); },
+         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "30", "0"},
+          {"říjen 2003", "31", "6", "0", "0", "0", "0", "20", "2"},
+          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "10", "0"}}},
+        {"holidays as weekend days",
+         [&] { child<QCheckBox>(dialog, "Svatky")->click(); },
+         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "30", "0"},
+          {"říjen 2003", "31", "6", "0", "0", "0", "0", "0", "22"},
+          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "10", "0"}}},
+    };
+    for (const auto& choice : choices) {
+        SCOPED_TRACE(choice.what);
+        choice.make();
+        EXPECT_EQ(monthRows(dialog), choice.rows);
+    }
+    EXPECT_EQ(clickAndClose(dialog, "Vyplnit"), QDialog::Accepted);
+    // 360, 180 and 1380 charged seconds over the list's 36 days.
+    const fees::UsageProfile& usage = dialog.usage();
+    std::vector<std::int32_t> filled;
+    for (const tariffs::Zone zone : tariffs::AllZones) filled.push_back(usage.count(zone));
+    EXPECT_EQ(filled, (std::vector<std::int32_t>{5, 0, 0, 0, 0, 3, 19}));
+}
+
+// Tab reaches the month table after the other two and before the choices,
+// as one stop.
+TEST(CallList, TabReachesTheMonthTableAfterTheOtherTables) {
+    ScriptedPrompter prompter;
+    CallListDialog dialog(tallyOf(ThreeMonths), QStringLiteral("vypis.csv"), prompter);
+    ASSERT_TRUE(showActive(dialog));
+    ASSERT_EQ(focusName(), QStringLiteral("Vyplnit"));
+    const QStringList expected = {"Storno", "Soubor",       "Obdobi", "SvatkyHovory", "Zapocteno", "Nezapocteno",
+                                  "Mesice", "Zaokrouhleni", "Svatky", "DnyVypisu",    "Vyplnit"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusName();
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+// With months the summary still fits a screen of 800 x 600, the smallest the
+// windows are laid out for, its buttons in sight; Tab brings the month table
+// into view whole; a list of many months scrolls inside a table of a few
+// rows, and every cell shows whole, however far down it lies. ctest runs
+// this suite on an offscreen screen of that size.
+TEST(CallListOnSmallScreen, WithMonthsTheSummaryStillFits) {
+    if (QApplication::primaryScreen()->size() != QSize(800, 600)) GTEST_SKIP() << "runs on a screen of 800 x 600";
+    const struct {
+        const char* what;
+        std::string list;
+        bool tableScrolls;
+    } cases[] = {
+        {"three months", ThreeMonths, false},
+        {"thirty years", ThirtyYears, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget window;
+        ScriptedPrompter prompter;
+        CallListDialog dialog(tallyOf(c.list), QStringLiteral("vypis.csv"), prompter, &window);
+        ASSERT_TRUE(showActive(dialog));
+        const QRect screen = dialog.screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.width() << " x " << dialog.height();
+        for (const char* button : {"Vyplnit", "Storno"}) {
+            const QWidget* shown = child<QPushButton>(dialog, button);
+            EXPECT_TRUE(dialog.rect().contains(QRect(shown->mapTo(&dialog, QPoint(0, 0)), shown->size()))) << button;
+        }
+        auto* content = child<QScrollArea>(dialog, "Obsah");
+        ASSERT_GT(content->verticalScrollBar()->maximum(), 0) << "the content fits: no test of the scrolling";
+
+        QTableView* table = monthTable(dialog);
+        EXPECT_LE(table->height(), 2 * table->frameWidth() + table->horizontalHeader()->height() +
+                                       7 * table->verticalHeader()->defaultSectionSize());
+        EXPECT_EQ(table->verticalScrollBar()->maximum() > 0, c.tableScrolls);
+        EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << "the last column is cut off";
+        const QAbstractItemModel& model = *table->model();
+        int cut = 0;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                if (table->sizeHintForIndex(model.index(row, column)).width() > table->columnWidth(column)) ++cut;
+            }
+        }
+        EXPECT_EQ(cut, 0) << "cells shown shortened";
+
+        // Tab on to the month table, below the others: it scrolls into view.
+        for (int i = 0; i < 7; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(focusName(), QStringLiteral("Mesice"));
+        const QRect inView(table->mapTo(content->viewport(), QPoint(0, 0)), table->size());
+        EXPECT_TRUE(content->viewport()->rect().contains(inView)) << "the month table is out of sight";
     }
 }

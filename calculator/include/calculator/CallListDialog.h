@@ -23,10 +23,13 @@ class Prompter;
 
 namespace hovorix::calculator {
 
+class MonthTableModel;
+
 // "Minuty z výpisu hovorů": what a call list gives, zone by zone, and the
 // calls it leaves out, under the choices the user makes here (the rounding,
 // holidays as weekend days, the number of days D); the figures follow each
-// change at once. "Vyplnit" accepts the dialog with the monthly minutes in
+// change at once. A list that touches two or more calendar months also
+// shows them month by month ("Po měsících"). "Vyplnit" accepts the dialog with the monthly minutes in
 // usage(); a count beyond what a minute field holds is refused with a
 // message and the dialog stays open. Tab, Shift+Tab and Ctrl+Tab go through
 // its controls in reading order, each table one stop with the arrows inside
@@ -71,6 +74,7 @@ private:
     desktop::Prompter& prompter_;
     calls::CallSummary summary_;
     fees::UsageProfile usage_;
+    MonthTableModel* months_ = nullptr;  // the month table's, owned by the dialog
     bool fitted_ = false;
     QPointer<QLabel> warning_;
     // The cell each table had current when Tab left it (row, column).

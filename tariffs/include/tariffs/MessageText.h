@@ -22,6 +22,9 @@ std::string cp1250InMessage(std::string_view bytes);
 // UTF-8, else read as Windows-1250, the other encoding Czech files come in.
 std::string anyTextInMessage(std::string_view bytes);
 
+// Appends one character as UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 // Well-formed UTF-8: no stray or missing continuation byte, no overlong
 // form, no surrogate, nothing above U+10FFFF.
 bool isUtf8(std::string_view bytes);
