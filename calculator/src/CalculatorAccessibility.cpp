@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "calculator/ChoicePlot.h"
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
@@ -409,6 +410,8 @@ QAccessibleInterface* calculatorFactory(const QString& className, QObject* objec
     if (is(className, QTabBar::staticMetaObject) && qobject_cast<PageControl*>(widget->parentWidget())) {
         return new PageTabsAccessible(static_cast<QTabBar*>(widget));
     }
+    // The plot of "Volba tarifu": a chart, named and described as a whole.
+    if (is(className, ChoicePlotView::staticMetaObject)) return new QAccessibleWidget(widget, QAccessible::Chart);
     // A top-level window of its own, as screen readers list the programs' windows.
     if (is(className, TTarifForm::staticMetaObject)) return new QAccessibleWidget(widget, QAccessible::Window);
     // Drop-down lists that admit no typing: asked for while they are being

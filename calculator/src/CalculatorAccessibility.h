@@ -164,7 +164,8 @@ private:
 
 // Makes the accessibility framework use the interfaces above for the
 // calculator's minute fields, links, page tabs and named drop-down lists,
-// and give its main window the role of a frame.
+// give its main window the role of a frame and the plot of "Volba tarifu"
+// that of a chart.
 void installCalculatorAccessibility();
 
 }  // namespace hovorix::calculator

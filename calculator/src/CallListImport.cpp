@@ -121,7 +121,7 @@ void CallListImport::read(const QString& file) {
         std::optional<calls::CallTally> tally = load(file, &window_);
         if (!tally) return;
         CallListDialog dialog(std::move(*tally), file, prompter_, &window_);
-        if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage());
+        if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage(), dialog.summary(), file);
     });
 }
 
@@ -129,7 +129,9 @@ void CallListImport::fillAtStart(const QString& file) {
     // The core's message when the counts do not fit the fields, as any other.
     desktop::runHandler(prompter_, nullptr, [&] {
         const std::optional<calls::CallTally> tally = load(file, nullptr);
-        if (tally) fill_(calls::usageFrom(calls::summarise(*tally, {})));
+        if (!tally) return;
+        const calls::CallSummary summary = calls::summarise(*tally, {});
+        fill_(calls::usageFrom(summary), summary, file);
     });
 }
 

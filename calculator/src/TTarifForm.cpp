@@ -22,6 +22,7 @@
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
+#include "calculator/TariffChoicePage.h"
 #include "chart/FeeChart.h"
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
@@ -88,6 +89,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     ui->setupUi(this);
     Series1_ = &ui->Graf->Series1();
     ui->Graf->setRegionalSettings(settings_);
+    ui->VolbaTarifu->setRegionalSettings(settings_);
     // Over a bar the chart shows what the tariff's cost is made of, for the
     // usage of the fee run that drew it.
     ui->Graf->setBarDetails([this](int index) -> std::optional<fees::CostBreakdown> {
@@ -125,8 +127,13 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     connect(ui->Label14, &LinkLabel::clicked, this, handler(&TTarifForm::Label14Click));
     connect(ui->Label17, &LinkLabel::clicked, this, handler(&TTarifForm::Label17Click));
 
-    callLists_ = new CallListImport(*this, *ui->TabSheet1, prompter_, folder_,
-                                    [this](const fees::UsageProfile& usage) { fillMinutes(usage); });
+    callLists_ = new CallListImport(
+        *this, *ui->TabSheet1, prompter_, folder_,
+        [this](const fees::UsageProfile& usage, const calls::CallSummary& summary, const QString& file) {
+            fillMinutes(usage);
+            // Its months stay on "Volba tarifu" until another list comes.
+            ui->VolbaTarifu->setCallList(file, summary.months);
+        });
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
@@ -211,9 +218,11 @@ std::optional<TTarifForm::OpenFailure> TTarifForm::readTariffFile() {
 }
 
 void TTarifForm::showWhetherEmpty() {
-    ui->Graf->setEmptyText(tariffs_.count() == 0
-                               ? QStringLiteral("Soubor %1 neobsahuje žádné tarify.").arg(shownName(tariffPath_))
-                               : QString());
+    const QString empty = tariffs_.count() == 0
+                              ? QStringLiteral("Soubor %1 neobsahuje žádné tarify.").arg(shownName(tariffPath_))
+                              : QString();
+    ui->Graf->setEmptyText(empty);
+    ui->VolbaTarifu->setNoTariffsText(empty);
 }
 
 void TTarifForm::pollTariffFile() {
@@ -298,6 +307,11 @@ void TTarifForm::changeEvent(QEvent* event) {
 
 void TTarifForm::keyPressEvent(QKeyEvent* event) {
     // The page tabs and the chart leave these keys to the window.
+    if (ui->PageControl1->currentWidget() == ui->TabSheet3 && event->matches(QKeySequence::Copy)) {
+        ui->VolbaTarifu->copyTables();
+        event->accept();
+        return;
+    }
     if (ui->PageControl1->currentWidget() == ui->TabSheet2) {
         if (event->matches(QKeySequence::Copy)) {
             ui->Graf->copyResults();
@@ -356,9 +370,13 @@ fees::UsageProfile TTarifForm::usageProfile() const {
 void TTarifForm::ComputeFees() {
     lastUsage_ = usageProfile();
     hovorix::fees::ComputeFees(lastUsage_, tariffs_, *Series1_);
+    // "Volba tarifu" answers for the same usage.
+    ui->VolbaTarifu->showChoice(tariffs_, lastUsage_);
 }
 
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
+
+const TariffChoicePage& TTarifForm::choicePage() const { return *ui->VolbaTarifu; }
 
 void TTarifForm::prepareFieldsForFeeRun() {
     bool clamped = false;

@@ -43,7 +43,8 @@ def priced():
     lane.wait_for("the results page", lambda: lane.has_state(chart, pyatspi.STATE_SHOWING))
     bar = lane.wait_for("the tariff's bar", lambda: chart.childCount == 1 and chart.getChildAtIndex(0))
     name = bar.name
-    lane.key("ctrl+Tab")
+    # Back past the results page: the third page, "Volba tarifu", lies ahead.
+    lane.key("ctrl+shift+Tab")
     lane.wait_for("the input page", lambda: lane.has_state(peak, pyatspi.STATE_SHOWING))
     return "".join(c for c in name.split(": ", 1)[1].split(",")[0] if c.isdigit())
 

@@ -31,8 +31,9 @@ class CallListImport : public QObject {
     Q_OBJECT
 
 public:
-    // What filling does: the seven monthly counts into the minute fields.
-    using Fill = std::function<void(const fees::UsageProfile&)>;
+    // What filling does: the seven monthly counts into the minute fields;
+    // with them come the list's summary (its months) and its file.
+    using Fill = std::function<void(const fees::UsageProfile&, const calls::CallSummary&, const QString& file)>;
 
     // tariffFolder: where the calculator reads its tariff file, and so where
     // a prefix table of the user's own (predvolby.txt) overrides the shipped one.

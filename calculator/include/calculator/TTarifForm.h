@@ -39,12 +39,15 @@ inline constexpr QLatin1String DesktopId{"org.example.hovorix.tarif"};
 class CallListImport;
 class GroupFrameStyle;
 class MinuteSpinEdit;
+class TariffChoicePage;
 
 // The calculator's main window: the usage profile on the page "Provolané
-// minuty", every tariff's monthly cost on the page "Poplatky". The tariff list
+// minuty", every tariff's monthly cost on the page "Poplatky", and which
+// tariff to take, and how sure, on the page "Volba tarifu". The tariff list
 // is read while the window is created, and again only when the user says so
-// after another program changed the file; the fees are computed then and
-// again each time the user leaves the input page, never while he edits.
+// after another program changed the file; the fees (and the choice with
+// them) are computed then and again each time the user leaves the input page,
+// never while he edits.
 class TTarifForm : public QWidget {
     Q_OBJECT
 
@@ -63,12 +66,15 @@ public:
 
     // The fee chart on the results page, which every fee run refills.
     const chart::FeeChart& feeChart() const;
+    // The page "Volba tarifu", which every fee run brings up to date.
+    const TariffChoicePage& choicePage() const;
     // Minutes from a call list: Ctrl+O, the input page's menu, a dropped file.
     CallListImport& callLists() const { return *callLists_; }
 
 protected:
     // On the results page, whatever has the focus there: Ctrl+C copies the
-    // results, "+", "-" and "0" zoom the cost axis.
+    // results, "+", "-" and "0" zoom the cost axis. On "Volba tarifu" Ctrl+C
+    // copies its tables.
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 

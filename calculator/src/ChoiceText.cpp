@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include "ChoiceText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "desktop/CostMark.h"
+
+namespace hovorix::calculator::choicetext {
+
+namespace {
+
+// How a number said aloud begins, which decides "v"/"ve" and "z"/"ze".
+enum class Onset { Vowel, Plain, Sibilant, Cluster };
+
+// The onset of the number's first spoken word: "dva", "tři", "čtyři"
+// (also in "dvanáct", "dvacet", "dvě stě", ...) begin with two consonants,
+// "šest", "sedm" and "sto" with a sibilant, "osm" with a vowel.
+Onset onsetOf(std::size_t n) {
+    while (n >= 1000) {
+        if (n < 2000) return Onset::Plain;  // "tisíc"
+        n /= 1000;
+    }
+    if (n >= 100) {
+        if (n < 200) return Onset::Cluster;  // "sto": s and t
+        n /= 100;
+    } else if (n >= 20) {
+        n /= 10;
+    } else if (n >= 10) {
+        switch (n) {
+        case 12: return Onset::Cluster;  // dvanáct
+        case 13: return Onset::Cluster;  // třináct
+        case 14: return Onset::Cluster;  // čtrnáct
+        case 16: return Onset::Sibilant;
+        case 17: return Onset::Sibilant;
+        case 18: return Onset::Vowel;
+        default: return Onset::Plain;
+        }
+    }
+    switch (n) {
+    case 2:
+    case 3:
+    case 4: return Onset::Cluster;
+    case 6:
+    case 7: return Onset::Sibilant;
+    case 8: return Onset::Vowel;
+    default: return Onset::Plain;
+    }
+}
+
+const QChar NoBreak(0x00A0);
+
+// The calls that the scale multiplies, as the sentence names them.
+QString variedCalls(fees::VariedZones varied) {
+    switch (varied) {
+    case fees::VariedZones::All: return QStringLiteral("volání");
+    case fees::VariedZones::FixedNetwork: return QStringLiteral("volání do pevné sítě");
+    case fees::VariedZones::Paegas: return QStringLiteral("volání do sítě Paegas");
+    case fees::VariedZones::Eurotel: return QStringLiteral("volání do sítě Eurotel");
+    }
+    return QStringLiteral("volání");
+}
+
+QString wholePercent(int value) { return QString::number(value) + NoBreak + u'%'; }
+
+QString monthly(double cost, const QLocale& locale) {
+    return amount(cost, locale) + NoBreak + QStringLiteral("Kč měsíčně");
+}
+
+// "A", "A a B", "A, B a C".
+QString listed(const QStringList& names) {
+    if (names.size() < 2) return names.value(0);
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" a ") + names.back();
+}
+
+// How far the named tariff stays the cheapest, and who takes over.
+QString staysSentence(const fees::ScaleChoice& choice, const fees::ChoiceAtOne& one, bool tie, const LabelOf& labelOf,
+                      const QLocale& locale) {
+    const QString stays =
+        tie ? labelOf(one.tariff) + QStringLiteral(" zůstává nejlevnější") : QStringLiteral("Zůstává nejlevnější");
+    if (!one.below && !one.above) {
+        return stays + QStringLiteral(" v celém zvoleném rozsahu, od %1 do %2 zadané spotřeby.")
+                           .arg(scale(choice.from, locale), scale(choice.to, locale));
+    }
+    QStringList ways;
+    if (one.lessPercent() > 0) {
+        ways << (one.below ? QStringLiteral("ubude nejvýše o %1") : QStringLiteral("ubude až o %1 (dolní mez rozsahu)"))
+                    .arg(wholePercent(one.lessPercent()));
+    }
+    if (one.morePercent() > 0) {
+        ways << (one.above ? QStringLiteral("přibude nejvýše o %1")
+                           : QStringLiteral("přibude až o %1 (horní mez rozsahu)"))
+                    .arg(wholePercent(one.morePercent()));
+    }
+    // Rounded inward, a side of 0 % means that a change of a whole percent
+    // already leaves the interval.
+    QString sentence = ways.isEmpty() ? stays + QStringLiteral(" jen při změně spotřeby menší než 1") + NoBreak + u'%'
+                                      : stays + QStringLiteral(", když ") + variedCalls(choice.varied) + u' ' +
+                                            ways.join(QStringLiteral(" nebo "));
+    if (one.below && one.above) {
+        sentence += QStringLiteral("; při menší spotřebě je nejlevnější %1, při větší %2")
+                        .arg(labelOf(*one.below), labelOf(*one.above));
+    } else if (one.below) {
+        sentence += QStringLiteral("; při menší spotřebě je nejlevnější %1").arg(labelOf(*one.below));
+    } else if (one.above) {
+        sentence += QStringLiteral("; při větší spotřebě je nejlevnější %1").arg(labelOf(*one.above));
+    }
+    return sentence + u'.';
+}
+
+// The runner-up at the entered usage and how much more it costs.
+QString runnerUpSentence(const fees::ChoiceAtOne& one, const LabelOf& labelOf, const QLocale& locale) {
+    const QString by = amount(one.difference, locale) + NoBreak + QStringLiteral("Kč");
+    const QString runnerUp = labelOf(*one.next);
+    if (!one.differencePercent) {
+        return QStringLiteral("Druhý nejlevnější, %1, stojí o %2 víc.").arg(runnerUp, by);
+    }
+    return QStringLiteral("Druhý nejlevnější, %1, stojí o %2 (%3) víc.")
+        .arg(runnerUp, by, percent(*one.differencePercent, locale));
+}
+
+// The choice over a range that leaves out the entered usage.
+QString outsideSentence(const fees::ScaleChoice& choice, const LabelOf& labelOf, const QLocale& locale) {
+    const fees::CheapestInterval& first = choice.intervals.front();
+    const fees::CheapestInterval& last = choice.intervals.back();
+    QString sentence = QStringLiteral("Zvolený rozsah od %1 do %2 zadanou spotřebu nezahrnuje. ")
+                           .arg(scale(choice.from, locale), scale(choice.to, locale));
+    if (choice.intervals.size() == 1) {
+        const QString costs =
+            amount(first.costFrom, locale) == amount(first.costTo, locale)
+                ? monthly(first.costFrom, locale)
+                : QStringLiteral("od %1 do %2").arg(amount(first.costFrom, locale), monthly(first.costTo, locale));
+        return sentence + QStringLiteral("V celém rozsahu je nejlevnější %1 (%2).").arg(labelOf(first.tariff), costs);
+    }
+    return sentence + QStringLiteral(
+                          "Na jeho začátku je nejlevnější %1 (%2), na konci %3 (%4); kde se nejlevnější tarif mění, "
+                          "uvádí tabulka.")
+                          .arg(labelOf(first.tariff), monthly(first.costFrom, locale), labelOf(last.tariff),
+                               monthly(last.costTo, locale));
+}
+
+}  // namespace
+
+QString scale(double value, const QLocale& locale, int decimals) {
+    QString text = locale.toString(value, 'f', decimals);
+    if (decimals > 0) {
+        const QString point = locale.decimalPoint();
+        while (text.endsWith(u'0')) text.chop(1);
+        if (text.endsWith(point)) text.chop(point.size());
+    }
+    return text + QChar(0x00D7);
+}
+
+QString scaleFixed(double value, const QLocale& locale, int decimals) {
+    return locale.toString(value, 'f', decimals) + QChar(0x00D7);
+}
+
+QString amount(double value, const QLocale& locale) { return desktop::formatMark(value, locale); }
+
+QString percent(double value, const QLocale& locale) {
+    if (std::fabs(value) < 0.05) return QStringLiteral("méně než ") + locale.toString(0.1, 'f', 1) + NoBreak + u'%';
+    return locale.toString(value, 'f', 1) + NoBreak + u'%';
+}
+
+QString inBefore(std::size_t number) {
+    return onsetOf(number) == Onset::Cluster ? QStringLiteral("ve") : QStringLiteral("v");
+}
+
+QString ofBefore(std::size_t number) {
+    const Onset onset = onsetOf(number);
+    return onset == Onset::Cluster || onset == Onset::Sibilant ? QStringLiteral("ze") : QStringLiteral("z");
+}
+
+QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount, const LabelOf& labelOf,
+                       const QLocale& locale, const QString& noTariffs) {
+    if (tariffCount == 0 || choice.intervals.empty()) return noTariffs;
+    const std::optional<fees::ChoiceAtOne>& one = choice.atOne;
+    // With no minutes in the varied zones every cost is the same at every
+    // scale, so the choice at the entered usage holds wherever 1 lies.
+    const std::size_t cheapest = one ? one->tariff : choice.intervals.front().tariff;
+    const std::optional<double> cost = one ? std::optional<double>(one->cost)
+                                       : choice.variedMinutesZero
+                                           ? std::optional<double>(choice.intervals.front().costFrom)
+                                           : std::nullopt;
+    if (tariffCount == 1) {
+        const QString costs = cost ? QStringLiteral(" (%1)").arg(monthly(*cost, locale)) : QString();
+        return QStringLiteral("V ceníku je jediný tarif, %1%2; není s čím ho srovnat.").arg(labelOf(cheapest), costs);
+    }
+    if (!cost) return outsideSentence(choice, labelOf, locale);
+
+    const bool tie = one && !one->tiedWith.empty();
+    QString sentence;
+    if (tie) {
+        QStringList names{labelOf(one->tariff)};
+        for (std::size_t other : one->tiedWith) names << labelOf(other);
+        sentence = QStringLiteral("Při zadané spotřebě jsou nejlevnější %1 (každý %2).")
+                       .arg(listed(names), monthly(*cost, locale));
+    } else {
+        sentence = QStringLiteral("Při zadané spotřebě je nejlevnější %1 (%2).")
+                       .arg(labelOf(cheapest), monthly(*cost, locale));
+    }
+    if (choice.variedMinutesZero) {
+        sentence += QStringLiteral(" Spotřeba v měněných pásmech je nulová; volba na ní nezávisí.");
+    } else {
+        sentence += u' ' + staysSentence(choice, *one, tie, labelOf, locale);
+    }
+    if (one && one->next && !tie) sentence += u' ' + runnerUpSentence(*one, labelOf, locale);
+    return sentence;
+}
+
+QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QLocale& locale) {
+    const fees::PeriodChoice& period = months.period;
+    const std::size_t count = months.months.size();
+    // Months each tariff wins, a tie counting for every tariff in it, as the
+    // period's cheapest counts its own.
+    std::vector<std::size_t> won(period.costs.size(), 0);
+    for (const fees::MonthChoice& month : months.months) {
+        for (std::size_t i = 0; i < month.costs.size(); ++i) {
+            if (fees::costsTie(month.costs[i], month.cost)) ++won[i];
+        }
+    }
+    // The tariff that wins the most months; the period's cheapest where it
+    // wins as many, else the first in the file.
+    std::size_t most = period.cheapest;
+    for (std::size_t i = 0; i < won.size(); ++i) {
+        if (won[i] > won[most]) most = i;
+    }
+    const QString total = QStringLiteral("celkem ") + amount(period.cost, locale) + NoBreak + QStringLiteral("Kč");
+    const auto inMonths = [count](std::size_t wins) {
+        if (wins == count) return QStringLiteral("ve všech %1 měsících").arg(count);
+        return QStringLiteral("%1 %2 %3 %4 měsíců").arg(inBefore(wins)).arg(wins).arg(ofBefore(count)).arg(count);
+    };
+    if (most == period.cheapest) {
+        return QStringLiteral("Podle výpisu hovorů je %1 nejlevnější %2 i za celé období (%3).")
+            .arg(labelOf(period.cheapest), inMonths(won[most]), total);
+    }
+    return QStringLiteral("Podle výpisu hovorů by %1 byl nejlevnější %2; za celé období je nejlevnější %3 (%4).")
+        .arg(labelOf(most), inMonths(won[most]), labelOf(period.cheapest), total);
+}
+
+}  // namespace hovorix::calculator::choicetext

@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include "calculator/TariffChoicePage.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+
+#include "ChoicePlotWindow.h"
+#include "ChoiceText.h"
+#include "desktop/CostMark.h"
+#include "desktop/Cp1250.h"
+#include "ui_TariffChoicePage.h"
+
+namespace hovorix::calculator {
+
+namespace {
+
+// The choices of "Měnit:", in the list's order.
+constexpr std::array<fees::VariedZones, fees::VariedZonesCount> VariedByIndex = {
+    fees::VariedZones::All, fees::VariedZones::FixedNetwork, fees::VariedZones::Paegas, fees::VariedZones::Eurotel};
+
+// The least gap between "od" and "do": one step of their last decimal.
+constexpr double RangeGap = 0.01;
+
+QString monthKey(std::chrono::year_month month) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u", static_cast<int>(month.year()), static_cast<unsigned>(month.month()));
+    return QString::fromLatin1(text);
+}
+
+// "květen 2000", in Czech as the rest of the window.
+QString monthName(std::chrono::year_month month) {
+    return QLocale(QLocale::Czech).standaloneMonthName(static_cast<int>(static_cast<unsigned>(month.month()))) + u' ' +
+           QString::number(static_cast<int>(month.year()));
+}
+
+std::int32_t daysIn(std::chrono::year_month month) {
+    return static_cast<std::int32_t>(static_cast<unsigned>((month.year() / month.month() / std::chrono::last).day()));
+}
+
+QTableWidgetItem* cell(const QString& text, bool number = false) {
+    auto* item = new QTableWidgetItem(text);
+    item->setToolTip(text);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+// The fewest decimals, from two on, that keep neighbouring boundaries apart.
+int boundaryDecimals(const std::vector<fees::CheapestInterval>& intervals, const QLocale& locale) {
+    for (int decimals = 2; decimals < 6; ++decimals) {
+        bool apart = true;
+        for (const fees::CheapestInterval& interval : intervals) {
+            if (locale.toString(interval.from, 'f', decimals) == locale.toString(interval.to, 'f', decimals)) {
+                apart = false;
+            }
+        }
+        if (apart) return decimals;
+    }
+    return 6;
+}
+
+QString plain(double value, const QLocale& locale) { return desktop::formatMark(value, locale, false); }
+
+}  // namespace
+
+TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TariffChoicePage>()) {}
+
+TariffChoicePage::~TariffChoicePage() = default;
+
+void TariffChoicePage::build() {
+    if (built_) return;
+    built_ = true;
+    ui->setupUi(this);
+    // The sentences are the first stops of Tab, where a screen reader reads
+    // them out (selectable text alone takes the focus only from a click).
+    ui->Veta->setFocusPolicy(Qt::StrongFocus);
+    ui->VetaMesice->setFocusPolicy(Qt::StrongFocus);
+    for (QTableWidget* table : {ui->PodleSpotreby, ui->PoMesicich}) {
+        table->horizontalHeader()->setHighlightSections(false);
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStretchLastSection(false);
+    }
+    // The tariff's name takes what room is left, on two lines where it needs
+    // them, never cut short.
+    ui->PodleSpotreby->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ui->PoMesicich->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ui->LabelPoMesicich->hide();
+    ui->PoMesicich->hide();
+    ui->PoznamkaMesice->hide();
+    ui->VetaMesice->hide();
+
+    // Every control that can hold the focus hands Ctrl+C to the page.
+    const QList<QWidget*> controls = {ui->Veta,      ui->VetaMesice, ui->Menit,         ui->Od,        ui->Do,
+                                      ui->GrafVolby, ui->Zvetsit,    ui->PodleSpotreby, ui->PoMesicich};
+    for (QWidget* control : controls) control->installEventFilter(this);
+
+    // A file dropped anywhere on the page goes on to the window, which reads
+    // call lists, rather than into "od" or "do" as text.
+    for (QWidget* widget : findChildren<QWidget*>()) widget->setAcceptDrops(false);
+
+    ui->Od->setLocale(settings_.locale());
+    ui->Do->setLocale(settings_.locale());
+    ui->Menit->setCurrentIndex(
+        static_cast<int>(std::find(VariedByIndex.begin(), VariedByIndex.end(), varied_) - VariedByIndex.begin()));
+    connect(ui->Menit, &QComboBox::currentIndexChanged, this, [this](int index) {
+        varied_ = VariedByIndex[static_cast<std::size_t>(std::max(0, index))];
+        recompute();
+    });
+    connect(ui->Od, &QDoubleSpinBox::valueChanged, this, [this] {
+        linkRange();
+        recompute();
+    });
+    connect(ui->Do, &QDoubleSpinBox::valueChanged, this, [this] {
+        linkRange();
+        recompute();
+    });
+    connect(ui->Zvetsit, &QPushButton::clicked, this, &TariffChoicePage::showLargePlot);
+
+    showScale();
+    showMonths();
+    // Made while the page is being shown: shown with it.
+    ui->Posuv->show();
+    layout()->activate();
+}
+
+void TariffChoicePage::showEvent(QShowEvent* event) {
+    // The page's controls, tables and plot are made when it is first shown,
+    // not while the program starts; what it says is kept up to date anyway.
+    build();
+    QWidget::showEvent(event);
+}
+
+void TariffChoicePage::setRegionalSettings(const desktop::RegionalSettings& settings) {
+    settings_ = settings;
+    if (built_) {
+        ui->Od->setLocale(settings_.locale());
+        ui->Do->setLocale(settings_.locale());
+    }
+    recompute();
+    recomputeMonths();
+}
+
+void TariffChoicePage::setNoTariffsText(const QString& text) {
+    if (text == noTariffs_) return;
+    noTariffs_ = text;
+    recompute();
+}
+
+void TariffChoicePage::showChoice(const tariffs::TariffList& list, const fees::UsageProfile& usage) {
+    list_ = &list;
+    usage_ = usage;
+    recompute();
+    recomputeMonths();
+}
+
+void TariffChoicePage::setCallList(const QString& file, const std::vector<calls::MonthFigures>& months) {
+    callListName_ = QFileInfo(file).fileName();
+    monthUsages_.clear();
+    monthNames_.clear();
+    monthsNote_.clear();
+    if (months.size() < 2) {
+        monthsNote_ = QStringLiteral(
+                          "Výpis hovorů %1 nepokrývá dva kalendářní měsíce; po měsících lze porovnat až výpis "
+                          "za dva a více měsíců.")
+                          .arg(callListName_);
+    }
+    for (const calls::MonthFigures& month : months) {
+        if (!monthsNote_.isEmpty()) break;
+        try {
+            monthUsages_.push_back(
+                {monthKey(month.month).toStdString(), month.days, daysIn(month.month), calls::usageFrom(month)});
+            monthNames_ << monthName(month.month);
+        } catch (const calls::MinutesOutOfRange&) {
+            // A few days of calls spread over a whole month can come to more
+            // minutes a month than a field holds: that month has no price.
+            monthUsages_.clear();
+            monthNames_.clear();
+            monthsNote_ = QStringLiteral(
+                              "Výpis hovorů %1 nelze porovnat po měsících: v měsíci %2 vychází víc minut "
+                              "měsíčně, než lze ocenit.")
+                              .arg(callListName_, monthName(month.month));
+        }
+    }
+    recomputeMonths();
+}
+
+QString TariffChoicePage::labelOf(std::size_t tariff) const {
+    return desktop::fromCp1250(tariffs::tariffLabel(list_->seek(tariff)));
+}
+
+void TariffChoicePage::linkRange() {
+    const QSignalBlocker blockFrom(ui->Od);
+    const QSignalBlocker blockTo(ui->Do);
+    ui->Od->setMaximum(ui->Do->value() - RangeGap);
+    ui->Do->setMinimum(ui->Od->value() + RangeGap);
+    from_ = ui->Od->value();
+    to_ = ui->Do->value();
+}
+
+void TariffChoicePage::recompute() {
+    if (list_ == nullptr || !fees::isValidScaleRange(from_, to_)) return;
+    choice_ = fees::chooseByScale(*list_, usage_, varied_, from_, to_);
+    const QString noTariffs = noTariffs_.isEmpty() ? QStringLiteral("Ceník neobsahuje žádné tarify.") : noTariffs_;
+    sentence_ = choicetext::choiceSentence(
+        choice_, list_->count(), [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale(), noTariffs);
+    if (built_) showScale();
+}
+
+void TariffChoicePage::showScale() {
+    if (list_ == nullptr) return;
+    const QLocale& locale = settings_.locale();
+    ui->Veta->setText(sentence_);
+    fillIntervalTable();
+    const ChoicePlot plot = makeChoicePlot(*list_, usage_, choice_, locale);
+    ui->GrafVolby->setPlot(plot, locale);
+    ui->LegendaVolby->setPlot(plot);
+    if (largePlot_) largePlot_->setPlot(plot, locale);
+}
+
+void TariffChoicePage::recomputeMonths() {
+    monthsChoice_.reset();
+    monthsSentence_.clear();
+    if (list_ != nullptr && !list_->isEmpty() && !monthUsages_.empty()) {
+        // The months' minutes are the list's; the services are the window's.
+        std::vector<fees::MonthUsage> months = monthUsages_;
+        for (fees::MonthUsage& month : months) {
+            month.usage.fax = usage_.fax;
+            month.usage.data = usage_.data;
+        }
+        monthsChoice_ = fees::chooseByMonth(*list_, months);
+        monthsSentence_ = choicetext::monthsSentence(
+            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale());
+    }
+    if (built_) showMonths();
+}
+
+QString TariffChoicePage::monthsHeading() const {
+    return callListName_.isEmpty() ? QString() : QStringLiteral("Po měsících – %1").arg(callListName_);
+}
+
+void TariffChoicePage::showMonths() {
+    const bool loaded = !callListName_.isEmpty();
+    const QString heading = monthsHeading();
+    ui->LabelPoMesicich->setText(heading);
+    ui->LabelPoMesicich->setVisible(loaded);
+    ui->PoMesicich->setAccessibleName(heading);
+    ui->PoMesicich->setVisible(monthsChoice_.has_value());
+    ui->VetaMesice->setVisible(monthsChoice_.has_value());
+    QString note = monthsNote_;
+    if (monthsChoice_) {
+        ui->VetaMesice->setText(monthsSentence_);
+        fillMonthTable();
+        bool partial = false;
+        for (const fees::MonthChoice& month : monthsChoice_->months) {
+            partial = partial || month.daysCovered < month.daysInMonth;
+        }
+        if (partial) {
+            note = QStringLiteral(
+                "Ceny jsou měsíční; měsíc, který výpis pokrývá jen zčásti, se do celého období počítá podílem dní.");
+        }
+    } else if (loaded && note.isEmpty()) {
+        note = QStringLiteral("Ceník neobsahuje žádné tarify.");
+    }
+    ui->PoznamkaMesice->setText(note);
+    ui->PoznamkaMesice->setVisible(loaded && !note.isEmpty());
+}
+
+void TariffChoicePage::fillIntervalTable() {
+    QTableWidget& table = *ui->PodleSpotreby;
+    const QLocale& locale = settings_.locale();
+    const int decimals = boundaryDecimals(choice_.intervals, locale);
+    table.setRowCount(static_cast<int>(choice_.intervals.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const fees::CheapestInterval& interval = choice_.intervals[static_cast<std::size_t>(row)];
+        const QString low = choicetext::amount(interval.costFrom, locale);
+        const QString high = choicetext::amount(interval.costTo, locale);
+        table.setItem(row, 0, cell(choicetext::scaleFixed(interval.from, locale, decimals), true));
+        table.setItem(row, 1, cell(choicetext::scaleFixed(interval.to, locale, decimals), true));
+        table.setItem(row, 2, cell(labelOf(interval.tariff)));
+        table.setItem(row, 3, cell(low == high ? low : low + QStringLiteral(" – ") + high, true));
+    }
+    fitTable(table);
+}
+
+void TariffChoicePage::fillMonthTable() {
+    QTableWidget& table = *ui->PoMesicich;
+    const QLocale& locale = settings_.locale();
+    const fees::MonthsChoice& months = *monthsChoice_;
+    const QString periodLabel = labelOf(months.period.cheapest);
+    // The operator over the tariff's name, so the column takes no more room
+    // than its amounts need.
+    const tariffs::Tarifs& period = list_->seek(months.period.cheapest);
+    auto* periodColumn = new QTableWidgetItem(desktop::fromCp1250(period.provider) + QStringLiteral("-\n") +
+                                              desktop::fromCp1250(period.name));
+    periodColumn->setToolTip(
+        QStringLiteral("Kolik by v každém měsíci stál %1, nejlevnější tarif za celé období").arg(periodLabel));
+    table.setHorizontalHeaderItem(4, periodColumn);
+    table.setRowCount(static_cast<int>(months.months.size()) + 1);
+    std::int32_t days = 0;
+    for (int row = 0; row < static_cast<int>(months.months.size()); ++row) {
+        const fees::MonthChoice& month = months.months[static_cast<std::size_t>(row)];
+        const QString covered = month.daysCovered == month.daysInMonth
+                                    ? QString::number(month.daysCovered)
+                                    : QStringLiteral("%1 z %2").arg(month.daysCovered).arg(month.daysInMonth);
+        days += month.daysCovered;
+        table.setItem(row, 0, cell(monthNames_.value(row)));
+        table.setItem(row, 1, cell(covered, true));
+        table.setItem(row, 2, cell(labelOf(month.cheapest)));
+        table.setItem(row, 3, cell(choicetext::amount(month.cost, locale), true));
+        table.setItem(row, 4, cell(choicetext::amount(month.costs[months.period.cheapest], locale), true));
+    }
+    const int total = table.rowCount() - 1;
+    table.setItem(total, 0, cell(QStringLiteral("Celé období")));
+    table.setItem(total, 1, cell(QString::number(days), true));
+    table.setItem(total, 2, cell(periodLabel));
+    table.setItem(total, 3, cell(choicetext::amount(months.period.cost, locale), true));
+    table.setItem(total, 4, cell(choicetext::amount(months.period.cost, locale), true));
+    fitTable(table);
+}
+
+void TariffChoicePage::fitTable(QTableWidget& table) {
+    table.resizeRowsToContents();
+    int height = table.horizontalHeader()->sizeHint().height() + 2 * table.frameWidth();
+    for (int row = 0; row < table.rowCount(); ++row) height += table.rowHeight(row);
+    table.setFixedHeight(height);
+}
+
+QString TariffChoicePage::sentence() const { return sentence_; }
+
+QString TariffChoicePage::monthsSentence() const { return monthsSentence_; }
+
+QString TariffChoicePage::tablesText() const {
+    const QLocale& locale = settings_.locale();
+    const auto line = [](const QStringList& cells) { return cells.join(u'\t') + u'\n'; };
+    QString text = QStringLiteral("Nejlevnější tarif podle spotřeby\n");
+    text += line({QStringLiteral("Od (×)"), QStringLiteral("Do (×)"), QStringLiteral("Tarif"),
+                  QStringLiteral("Kč měsíčně od"), QStringLiteral("Kč měsíčně do")});
+    const int decimals = boundaryDecimals(choice_.intervals, locale);
+    for (const fees::CheapestInterval& interval : choice_.intervals) {
+        text += line({locale.toString(interval.from, 'f', decimals), locale.toString(interval.to, 'f', decimals),
+                      labelOf(interval.tariff), plain(interval.costFrom, locale), plain(interval.costTo, locale)});
+    }
+    if (!monthsChoice_) return text;
+
+    const fees::MonthsChoice& months = *monthsChoice_;
+    const QString periodLabel = labelOf(months.period.cheapest);
+    text += u'\n' + monthsHeading() + u'\n';
+    text += line({QStringLiteral("Měsíc"), QStringLiteral("Dní"), QStringLiteral("Dní v měsíci"),
+                  QStringLiteral("Nejlevnější v měsíci"), QStringLiteral("Kč"), periodLabel + QStringLiteral(" Kč")});
+    std::int32_t days = 0;
+    for (int row = 0; row < static_cast<int>(months.months.size()); ++row) {
+        const fees::MonthChoice& month = months.months[static_cast<std::size_t>(row)];
+        days += month.daysCovered;
+        text += line({monthNames_.value(row), QString::number(month.daysCovered), QString::number(month.daysInMonth),
+                      labelOf(month.cheapest), plain(month.cost, locale),
+                      plain(month.costs[months.period.cheapest], locale)});
+    }
+    text += line({QStringLiteral("Celé období"), QString::number(days), QString(), periodLabel,
+                  plain(months.period.cost, locale), plain(months.period.cost, locale)});
+    return text;
+}
+
+void TariffChoicePage::copyTables() const { QGuiApplication::clipboard()->setText(tablesText()); }
+
+void TariffChoicePage::showLargePlot() {
+    build();
+    if (!largePlot_) {
+        largePlot_ = new ChoicePlotWindow(window());
+        largePlot_->setAttribute(Qt::WA_DeleteOnClose);
+        largePlot_->setPlot(ui->GrafVolby->plot(), settings_.locale());
+    }
+    largePlot_->show();
+    largePlot_->raise();
+    largePlot_->activateWindow();
+}
+
+QWidget* TariffChoicePage::largePlotWindow() const { return largePlot_.data(); }
+
+bool TariffChoicePage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        // A wrapped tariff name needs as many lines as the new width gives
+        // it; measured once the columns have their new widths.
+        if (auto* table = qobject_cast<QTableWidget*>(watched)) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, table = QPointer<QTableWidget>(table)] {
+                    if (table) fitTable(*table);
+                },
+                Qt::QueuedConnection);
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    // Text the user selected is copied as in any text.
+    if (const auto* label = qobject_cast<QLabel*>(watched); label != nullptr && label->hasSelectedText()) return false;
+    if (const auto* spin = qobject_cast<QAbstractSpinBox*>(watched)) {
+        const auto* edit = spin->findChild<QLineEdit*>();
+        if (edit != nullptr && edit->hasSelectedText()) return false;
+    }
+    copyTables();
+    return true;
+}
+
+}  // namespace hovorix::calculator

@@ -1,0 +1,479 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <utility>
+
+#include "CalculatorTesting.h"
+#include "calculator/CallListDialog.h"
+#include "calculator/ChoicePlot.h"
+#include "calculator/TariffChoicePage.h"
+
+using namespace hovorix;
+using namespace hovorix::calculator;
+using namespace hovorix::calculator::testing;
+
+namespace {
+
+// Three tariffs priced by the fixed network's peak minutes m alone:
+// A costs 10 m, B 400 + 5 m and C 850 + 2 m. For 100 minutes (scale s) A is
+// the cheapest below 0.8, B from 0.8 to 1.5, C above; at s = 1 B costs 900,
+// A 1000 and C 1050.
+const std::string ThreeTariffs = tariffFile({
+    "provider P", "tarif A", "sazba JTS 10 0", "konec",                       //
+    "provider P", "tarif B", "sluzba telefon 400", "sazba JTS 5 0", "konec",  //
+    "provider P", "tarif C", "sluzba telefon 850", "sazba JTS 2 0", "konec",  //
+});
+
+// X costs 100 + m (and 50 more with fax), Y 2 m, for m minutes a month.
+const std::string MonthTariffs = tariffFile({
+    "provider P", "tarif X", "sluzba telefon 100", "sluzba fax 50", "sazba JTS 1 0", "konec",  //
+    "provider P", "tarif Y", "sazba JTS 2 0", "konec",                                         //
+});
+
+// April, May and June 2000, whole: 60, 300 and 30 minutes a month into the
+// fixed network at peak; the incoming calls on the first and the last day
+// make the list span the three months.
+const char ThreeMonths[] =
+    "Datum;Čas;Volané číslo;Služba;Délka\r\n"
+    "01.04.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n"
+    "03.04.2000;10:00:00;02/2421 5566;Odchozí hovor;1:00:00\r\n"
+    "02.05.2000;10:00:00;02/2421 5566;Odchozí hovor;5:10:00\r\n"
+    "01.06.2000;10:00:00;02/2421 5566;Odchozí hovor;0:30:00\r\n"
+    "30.06.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n";
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+struct Calculator {
+    Workspace workspace;
+    std::unique_ptr<TTarifForm> form;
+
+    explicit Calculator(const std::string& tariffs, const std::string& callList = {}) {
+        workspace.write("tarif.ini", tariffs);
+        QString calls;
+        if (!callList.empty()) {
+            workspace.write("tri-mesice.csv", callList);
+            calls = QString::fromStdString((workspace.path() / "tri-mesice.csv").string());
+        }
+        form = std::make_unique<TTarifForm>(workspace.prompter, workspace.path(), desktop::RegionalSettings(czech()),
+                                            nullptr, calls);
+        EXPECT_TRUE(showActive(*form));
+    }
+
+    // Minutes into the fixed network's peak field, then "Volba tarifu" by a click.
+    void open(const char* peakMinutes) const {
+        child(*form, "JTS")->setText(QString::fromLatin1(peakMinutes));
+        clickTab(*form, 2);
+    }
+
+    const TariffChoicePage& page() const { return form->choicePage(); }
+    QString sentence() const { return page().sentence(); }
+    QDoubleSpinBox* from() const { return child<QDoubleSpinBox>(*form, "Od"); }
+    QDoubleSpinBox* to() const { return child<QDoubleSpinBox>(*form, "Do"); }
+    QComboBox* varied() const { return child<QComboBox>(*form, "Menit"); }
+
+    void range(double low, double high) const {
+        // "od" stays below "do": widen first, then narrow.
+        if (high > to()->value()) to()->setValue(high);
+        from()->setValue(low);
+        to()->setValue(high);
+    }
+};
+
+QList<QStringList> rows(const QTableWidget& table) {
+    QList<QStringList> rows;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column) cells << table.item(row, column)->text();
+        rows << cells;
+    }
+    return rows;
+}
+
+}  // namespace
+
+// The sentence says what the choice is, in each of its variants, with the
+// amounts and shares written the Czech way.
+TEST(TariffChoice, TheSentenceSaysWhichTariffAndHowFarItHolds) {
+    const struct {
+        const char* name;
+        const std::string& tariffs;
+        int varied;  // "Měnit:"
+        double from;
+        double to;
+        const char* sentence;
+    } cases[] = {
+        {"cheaper tariffs either side", ThreeTariffs, 0, 0.5, 2,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání ubude "
+         "nejvýše o 20\u00a0% nebo přibude nejvýše o 50\u00a0%; při menší spotřebě je nejlevnější P-A, při větší P-C. "
+         "Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"the range ends before a tariff takes over", ThreeTariffs, 1, 0.5, 1.2,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání do pevné "
+         "sítě ubude nejvýše o 20\u00a0% nebo přibude až o 20\u00a0% (horní mez rozsahu); při menší spotřebě je "
+         "nejlevnější P-A. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"the range starts at the entered usage", ThreeTariffs, 0, 1, 2,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání přibude "
+         "nejvýše o 50\u00a0%; při větší spotřebě je nejlevnější P-C. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč "
+         "(11,1\u00a0%) víc."},
+        {"cheapest over the whole range", ThreeTariffs, 0, 0.9, 1.4,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější v celém zvoleném "
+         "rozsahu, od 0,9× do 1,4× zadané spotřeby. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"no minutes in the varied zones", ThreeTariffs, 2, 0.5, 2,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Spotřeba v měněných pásmech je nulová; "
+         "volba na ní nezávisí. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"the entered usage beyond the range, one tariff cheapest", ThreeTariffs, 0, 2, 5,
+         "Zvolený rozsah od 2× do 5× zadanou spotřebu nezahrnuje. V celém rozsahu je nejlevnější P-C (od "
+         "1\u00a0250,00 do 1\u00a0850,00\u00a0Kč měsíčně)."},
+        {"the entered usage below the range, two tariffs cheapest", ThreeTariffs, 0, 1.2, 3,
+         "Zvolený rozsah od 1,2× do 3× zadanou spotřebu nezahrnuje. Na jeho začátku je nejlevnější P-B "
+         "(1\u00a0000,00\u00a0Kč měsíčně), na konci P-C (1\u00a0450,00\u00a0Kč měsíčně); kde se nejlevnější tarif "
+         "mění, uvádí tabulka."},
+        {"a tie", tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "provider P", "tarif A2", "sazba JTS 10 0"}),
+         0, 0.5, 2,
+         "Při zadané spotřebě jsou nejlevnější P-A a P-A2 (každý 1\u00a0000,00\u00a0Kč měsíčně). P-A zůstává "
+         "nejlevnější v celém zvoleném rozsahu, od 0,5× do 2× zadané spotřeby."},
+        {"one tariff", tariffFile({"provider P", "tarif A", "sazba JTS 10 0"}), 0, 0.5, 2,
+         "V ceníku je jediný tarif, P-A (1\u00a0000,00\u00a0Kč měsíčně); není s čím ho srovnat."},
+        {"no tariffs", tariffFile({"verze 1"}), 0, 0.5, 2, "Soubor tarif.ini neobsahuje žádné tarify."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Calculator calculator(c.tariffs);
+        calculator.open("100");
+        calculator.varied()->setCurrentIndex(c.varied);
+        calculator.range(c.from, c.to);
+        EXPECT_EQ(calculator.sentence(), text(c.sentence));
+        // A screen reader reads the sentence as the label's name.
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(child<QLabel>(*calculator.form, "Veta"))->text(QAccessible::Name),
+            text(c.sentence));
+    }
+}
+
+// The table gives every stretch of the range with its cheapest tariff and
+// what that costs at the stretch's ends; the plot draws the same.
+TEST(TariffChoice, TheTableAndThePlotShowEveryStretchOfTheRange) {
+    Calculator calculator(ThreeTariffs);
+    calculator.open("100");
+    EXPECT_EQ(rows(*child<QTableWidget>(*calculator.form, "PodleSpotreby")),
+              (QList<QStringList>{
+                  {text("0,50×"), text("0,80×"), "P-A", "500,00 – 800,00"},
+                  {text("0,80×"), text("1,50×"), "P-B", text("800,00 – 1\u00a0150,00")},
+                  {text("1,50×"), text("2,00×"), "P-C", text("1\u00a0150,00 – 1\u00a0250,00")},
+              }));
+
+    const ChoicePlot& plot = child<ChoicePlotView>(*calculator.form, "GrafVolby")->plot();
+    QStringList lines;
+    for (const ChoicePlot::Line& line : plot.lines) lines << line.label;
+    EXPECT_EQ(lines, (QStringList{"P-A", "P-B", "P-C"}));
+    QStringList crossings;
+    for (const ChoicePlot::Crossing& crossing : plot.crossings) {
+        crossings << crossing.text;
+        EXPECT_NEAR(crossing.at.y(), crossing.at.x() < 1 ? 800 : 1150, 1e-6);
+    }
+    EXPECT_EQ(crossings, (QStringList{text("0,8×"), text("1,5×")}));
+    ASSERT_FALSE(plot.envelope.isEmpty());
+    EXPECT_EQ(plot.envelope.front(), QPointF(0.5, 500));
+    EXPECT_EQ(plot.envelope.back(), QPointF(2, 1250));
+    // The lowest cost shown is at the bottom of the plot, the highest (A at
+    // twice the usage) at its top.
+    EXPECT_LE(plot.costFrom, 500);
+    EXPECT_GE(plot.costTo, 2000);
+    EXPECT_TRUE(plot.showsEnteredUsage);
+    for (const ChoicePlot::Line& line : plot.lines) {
+        for (const QPointF& point : line.points) {
+            const double expected = line.label == "P-A"   ? 1000 * point.x()
+                                    : line.label == "P-B" ? 400 + 500 * point.x()
+                                                          : 850 + 200 * point.x();
+            ASSERT_NEAR(point.y(), expected, 1e-9) << line.label.toStdString() << " at " << point.x();
+        }
+    }
+    // The legend names every line without cutting a name short.
+    EXPECT_EQ(child<ChoiceLegend>(*calculator.form, "LegendaVolby")->names(),
+              (QStringList{text("nejlevnější"), "P-A", "P-B", "P-C", text("vaše spotřeba")}));
+}
+
+// Leaving the input page computes the choice with the fees, whichever page
+// it is left for and however; the choice answers for the usage that the fee
+// run priced.
+TEST(TariffChoice, LeavingTheInputPageComputesTheChoiceWithTheFees) {
+    const struct {
+        const char* route;
+        std::function<void(TTarifForm&)> go;
+    } cases[] = {
+        {"a click on its tab", [](TTarifForm& form) { clickTab(form, 2); }},
+        {"the results page first",
+         [](TTarifForm& form) {
+             clickTab(form, 1);
+             clickTab(form, 2);
+         }},
+        {"Ctrl+Shift+Tab",
+         [](TTarifForm& form) {
+             QTest::keyClick(child(form, "JTS"), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+         }},
+        {"the tab's accessible action",
+         [](TTarifForm& form) {
+             QAccessibleInterface* tab = QAccessible::queryAccessibleInterface(pageTabs(form))->child(2);
+             tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.route);
+        Calculator calculator(ThreeTariffs);
+        MinuteSpinEdit* jts = child(*calculator.form, "JTS");
+        jts->setFocus(Qt::MouseFocusReason);
+        retype(jts, QStringLiteral("60"));
+        c.go(*calculator.form);
+        ASSERT_EQ(child<PageControl>(*calculator.form, "PageControl1")->currentIndex(), 2);
+        // 60 minutes: A costs 600, B 700.
+        ASSERT_TRUE(calculator.page().choice().atOne.has_value());
+        EXPECT_EQ(calculator.page().choice().atOne->label, "P-A");
+        EXPECT_EQ(calculator.page().choice().atOne->cost, shownBars(*calculator.form)[0].value);
+        EXPECT_EQ(shownBars(*calculator.form)[0].value, 600);
+    }
+}
+
+// Ctrl+C copies both tables, tab-separated, whatever on the page has the
+// focus; in a text with a selection it copies the selection.
+TEST(TariffChoice, CtrlCCopiesTheTablesFromAnywhereOnThePage) {
+    const QString tables = text(
+        "Nejlevnější tarif podle spotřeby\n"
+        "Od (×)\tDo (×)\tTarif\tKč měsíčně od\tKč měsíčně do\n"
+        "0,50\t0,80\tP-A\t500,00\t800,00\n"
+        "0,80\t1,50\tP-B\t800,00\t1150,00\n"
+        "1,50\t2,00\tP-C\t1150,00\t1250,00\n");
+    for (const char* focus : {"PageControl1", "Veta", "Menit", "Od", "Do", "GrafVolby", "Zvetsit", "PodleSpotreby"}) {
+        SCOPED_TRACE(focus);
+        Calculator calculator(ThreeTariffs);
+        calculator.open("100");
+        QWidget* widget = std::string_view(focus) == "PageControl1" ? static_cast<QWidget*>(pageTabs(*calculator.form))
+                                                                    : child<QWidget>(*calculator.form, focus);
+        widget->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) spin->findChild<QLineEdit*>()->deselect();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), tables);
+    }
+
+    Calculator calculator(ThreeTariffs);
+    calculator.open("100");
+    QDoubleSpinBox* to = calculator.to();
+    to->setFocus(Qt::TabFocusReason);
+    to->selectAll();
+    QTest::keyClick(to, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2,00"));
+}
+
+// A call list of several months: which tariff each month favours and which
+// the whole period, named by the file. The months stay while the fields
+// change, follow the fax and data switches, and go when another list comes.
+TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    // The whole list fills the fields: 24,000 s over 91 days.
+    EXPECT_EQ(child(*calculator.form, "JTS")->text(), QStringLiteral("132"));
+    clickTab(*calculator.form, 2);
+    const auto* months = child<QTableWidget>(*calculator.form, "PoMesicich");
+    const auto* heading = child<QLabel>(*calculator.form, "LabelPoMesicich");
+
+    const QList<QStringList> withoutFax = {
+        {"duben 2000", "30", "P-Y", "120,00", "160,00"},
+        {text("květen 2000"), "31", "P-X", "400,00", "400,00"},
+        {text("červen 2000"), "30", "P-Y", "60,00", "130,00"},
+        {text("Celé období"), "91", "P-X", "690,00", "690,00"},
+    };
+    EXPECT_TRUE(months->isVisible());
+    EXPECT_EQ(rows(*months), withoutFax);
+    EXPECT_EQ(months->horizontalHeaderItem(4)->text(), QStringLiteral("P-\nX"));
+    EXPECT_EQ(heading->text(), text("Po měsících – tri-mesice.csv"));
+    EXPECT_EQ(months->accessibleName(), heading->text());
+    EXPECT_EQ(calculator.page().monthsSentence(),
+              text("Podle výpisu hovorů by P-Y byl nejlevnější ve 2 ze 3 měsíců; za celé období je nejlevnější P-X "
+                   "(celkem 690,00\u00a0Kč)."));
+
+    // Other minutes in the fields change the scale part only.
+    clickTab(*calculator.form, 0);
+    child(*calculator.form, "JTS")->setText(QStringLiteral("500"));
+    clickTab(*calculator.form, 2);
+    EXPECT_EQ(calculator.page().choice().atOne->label, "P-X");
+    EXPECT_EQ(rows(*months), withoutFax);
+
+    // With fax X costs 50 more each month, and Y wins the period too.
+    clickTab(*calculator.form, 0);
+    child<QCheckBox>(*calculator.form, "Fax")->setChecked(true);
+    clickTab(*calculator.form, 2);
+    EXPECT_EQ(rows(*months).back(), (QStringList{text("Celé období"), "91", "P-Y", "780,00", "780,00"}));
+    EXPECT_EQ(calculator.page().monthsSentence(),
+              text("Podle výpisu hovorů je P-Y nejlevnější ve 2 ze 3 měsíců i za celé období (celkem "
+                   "780,00\u00a0Kč)."));
+
+    // Another list, of one month, replaces them.
+    clickTab(*calculator.form, 0);
+    ScriptedPrompter& prompter = calculator.workspace.prompter;
+    prompter.onDialog([](QDialog& dialog) {
+        dynamic_cast<QFileDialog&>(dialog).selectFile(QStringLiteral(HOVORIX_SAMPLE_CALLS));
+        return static_cast<int>(QDialog::Accepted);
+    });
+    prompter.onDialog([](QDialog& dialog) {
+        QTest::mouseClick(child<QPushButton>(dialog, "Vyplnit"), Qt::LeftButton);
+        return dialog.result();
+    });
+    QTest::keyClick(calculator.form.get(), Qt::Key_O, Qt::ControlModifier);
+    clickTab(*calculator.form, 2);
+    EXPECT_FALSE(months->isVisible());
+    EXPECT_EQ(heading->text(), text("Po měsících – vypis-hovoru.csv"));
+    EXPECT_EQ(child<QLabel>(*calculator.form, "PoznamkaMesice")->text(),
+              text("Výpis hovorů vypis-hovoru.csv nepokrývá dva kalendářní měsíce; po měsících lze porovnat až výpis "
+                   "za dva a více měsíců."));
+    EXPECT_EQ(calculator.page().monthsSentence(), QString());
+    EXPECT_FALSE(calculator.page().monthsChoice().has_value());
+}
+
+// A month covered by a single day spreads its calls over a whole month: so
+// many that no minute field could hold them, though the list as a whole can
+// be priced. The page says so instead of the months; nothing else changes.
+TEST(TariffChoice, AMonthWithMoreMinutesThanCanBePricedIsSaidAndLeavesTheRest) {
+    // 50,000 calls of a whole day on 31 January: 2,160,000,000 minutes a
+    // month for January, 65,454,545 over the 33 days to 3 March.
+    std::string calls = "Datum;Čas;Volané číslo;Služba;Délka\r\n";
+    for (int i = 0; i < 50000; ++i) calls += "31.01.2000;10:00:00;02/2421 5566;Odchozí hovor;24:00:00\r\n";
+    calls += "03.03.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n";
+    Calculator calculator(MonthTariffs, calls);
+    EXPECT_EQ(child(*calculator.form, "JTS")->text(), QStringLiteral("65454545"));
+    clickTab(*calculator.form, 2);
+    EXPECT_EQ(child<QLabel>(*calculator.form, "PoznamkaMesice")->text(),
+              text("Výpis hovorů tri-mesice.csv nelze porovnat po měsících: v měsíci leden 2000 vychází víc minut "
+                   "měsíčně, než lze ocenit."));
+    EXPECT_FALSE(child<QWidget>(*calculator.form, "PoMesicich")->isVisible());
+    EXPECT_FALSE(calculator.page().monthsChoice().has_value());
+    ASSERT_TRUE(calculator.page().choice().atOne.has_value());
+    EXPECT_EQ(calculator.workspace.prompter.interactions().size(), 0u);
+}
+
+// The months' table goes on the clipboard after the scale's.
+TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    clickTab(*calculator.form, 2);
+    QTest::keyClick(child<QWidget>(*calculator.form, "PoMesicich"), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(
+        copied.endsWith(text("\nPo měsících – tri-mesice.csv\n"
+                             "Měsíc\tDní\tDní v měsíci\tNejlevnější v měsíci\tKč\tP-X Kč\n"
+                             "duben 2000\t30\t30\tP-Y\t120,00\t160,00\n"
+                             "květen 2000\t31\t31\tP-X\t400,00\t400,00\n"
+                             "červen 2000\t30\t30\tP-Y\t60,00\t130,00\n"
+                             "Celé období\t91\t\tP-X\t690,00\t690,00\n")))
+        << copied.toStdString();
+}
+
+// Tab goes through every control of the page in reading order and back to
+// the page tabs; a screen reader finds each by its name, and the plot as a
+// chart with a description of what it shows.
+TEST(TariffChoice, EveryControlIsReachedByTabAndNamedForScreenReaders) {
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    clickTab(*calculator.form, 2);
+    QTabBar* tabs = pageTabs(*calculator.form);
+    tabs->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited << (focus == tabs ? QStringLiteral("tabs") : focus->objectName());
+    }
+    EXPECT_EQ(visited, QStringList({"Veta", "VetaMesice", "Menit", "Od", "Do", "GrafVolby", "Zvetsit", "PodleSpotreby",
+                                    "PoMesicich", "tabs"}));
+
+    const auto name = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(child<QWidget>(*calculator.form, control))
+            ->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name("Menit"), text("Měnit"));
+    EXPECT_EQ(name("Od"), QStringLiteral("od"));
+    EXPECT_EQ(name("Do"), QStringLiteral("do"));
+    EXPECT_EQ(name("PodleSpotreby"), text("Nejlevnější tarif podle spotřeby"));
+    EXPECT_EQ(name("PoMesicich"), text("Po měsících – tri-mesice.csv"));
+    QAccessibleInterface* plot = QAccessible::queryAccessibleInterface(child<QWidget>(*calculator.form, "GrafVolby"));
+    EXPECT_EQ(plot->role(), QAccessible::Chart);
+    EXPECT_EQ(plot->text(QAccessible::Name), text("Graf ceny podle spotřeby"));
+    // 132 minutes: X costs 232, Y 264; X is the cheapest over the range.
+    EXPECT_EQ(plot->text(QAccessible::Description),
+              text("Měsíční cena tarifů P-X, P-Y podle násobku zadané spotřeby od 0,5× do 2×. Nejlevnější (tučná "
+                   "čára) je P-Y do 0,76×, P-X od 0,76×. Svislá čára značí zadanou spotřebu."));
+}
+
+// The window keeps its fixed size; the page's content scrolls instead.
+TEST(TariffChoice, TheWindowKeepsItsSizeAndThePageScrolls) {
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    const QSize size = calculator.form->size();
+    clickTab(*calculator.form, 2);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(calculator.form->size(), size);
+    EXPECT_EQ(calculator.form->minimumSize(), calculator.form->maximumSize());
+    auto* scroll = child<QScrollArea>(*calculator.form, "Posuv");
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    // The months table, far down, scrolls into sight when Tab reaches it.
+    QWidget* months = child<QWidget>(*calculator.form, "PoMesicich");
+    ASSERT_TRUE(months->visibleRegion().isEmpty());
+    QWidget* table = child<QWidget>(*calculator.form, "PodleSpotreby");
+    table->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(table, Qt::Key_Tab);
+    ASSERT_TRUE(months->hasFocus());
+    EXPECT_FALSE(months->visibleRegion().isEmpty());
+}
+
+// "Zvětšit graf" shows the same plot in a window the user can resize; it
+// follows the page and closes with Escape.
+TEST(TariffChoice, ZvetsitGrafOpensTheSamePlotInAResizableWindow) {
+    Calculator calculator(ThreeTariffs);
+    calculator.open("100");
+    QTest::mouseClick(child<QPushButton>(*calculator.form, "Zvetsit"), Qt::LeftButton);
+    QPointer<QWidget> window = calculator.page().largePlotWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_LT(window->minimumSize().width(), window->maximumSize().width());
+    EXPECT_GT(window->width(), calculator.form->width());
+    const auto* large = window->findChild<ChoicePlotView*>();
+    ASSERT_NE(large, nullptr);
+    EXPECT_EQ(large->plot().crossings.size(), 2u);
+    EXPECT_EQ(large->accessibleDescription(),
+              child<ChoicePlotView>(*calculator.form, "GrafVolby")->accessibleDescription());
+
+    calculator.range(0.9, 1.4);
+    EXPECT_EQ(large->plot().from, 0.9);
+    EXPECT_EQ(large->plot().crossings.size(), 0u);
+
+    QTest::keyClick(window.data(), Qt::Key_Escape);
+    EXPECT_TRUE(window.isNull() || !window->isVisible());
+    // Once more, and the calculator's window takes it along when it goes.
+    QTest::mouseClick(child<QPushButton>(*calculator.form, "Zvetsit"), Qt::LeftButton);
+    window = calculator.page().largePlotWindow();
+    ASSERT_NE(window, nullptr);
+    calculator.form.reset();
+    EXPECT_TRUE(window.isNull());
+}
+
+// Every line colour stands out on the white plot: a contrast of at least
+// 3 : 1, which white, yellow and silver lack.
+TEST(TariffChoice, TheLineColoursAreReadableOnWhite) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    for (int i = 0; i < PlotColourCount; ++i) {
+        EXPECT_GE(1.05 / (luminance(plotColour(i)) + 0.05), 3.0) << plotColour(i).name().toStdString();
+    }
+}

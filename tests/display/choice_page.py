@@ -1,0 +1,217 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+"""The page "Volba tarifu" on a real display. Reached by a click on its tab
+and by a screen reader pressing the tab, it is computed with the fees; its
+sentence and its table, read through AT-SPI, say what tarif-cli choose says
+for the same minutes, also after a range typed into "od" and "do" and
+another choice of "Měnit:"; Ctrl+C puts the tables on the X clipboard;
+"Zvětšit graf" opens the plot in a window of its own; and a call list of
+three months given at start brings the months table, as tarif-cli choose
+--by-month reads the list."""
+
+import json
+import os
+from decimal import ROUND_HALF_UP, Decimal
+
+import pyatspi
+
+import lane
+
+NBSP = "\u00a0"
+SENTENCE_START = "Při zadané spotřebě"
+TABLE = "Nejlevnější tarif podle spotřeby"
+# The fields, the minutes typed into them and the options of tarif-cli.
+MINUTES = [("Pevná síť – Ve špičce", "120", "--jts"), ("Pevná síť – Mimo špičku", "40", "--jts-mimo"),
+           ("Mobil Paegas – Ve špičce", "60", "--paegas"), ("Mobil Eurotel – Ve špičce", "25", "--eurotel")]
+
+
+def amount(value):
+    """A cost as the calculator writes it: the nearest hundredth of its
+    shortest decimal text, halves away from zero, grouped by threes."""
+    rounded = Decimal(repr(value)).quantize(Decimal("0.01"), rounding=ROUND_HALF_UP)
+    whole, cents = f"{abs(rounded):.2f}".split(".")
+    groups = []
+    while len(whole) > 3:
+        groups.insert(0, whole[-3:])
+        whole = whole[:-3]
+    groups.insert(0, whole)
+    return ("-" if rounded < 0 else "") + NBSP.join(groups) + "," + cents
+
+
+def scale(value, decimals=2):
+    return f"{value:.{decimals}f}".replace(".", ",") + "×"
+
+
+def short_scale(value):
+    """A scale in a sentence: no trailing zeros."""
+    return f"{value:.2f}".rstrip("0").rstrip(".").replace(".", ",") + "×"
+
+
+def percent(value):
+    return f"{value:.1f}".replace(".", ",") + NBSP + "%"
+
+
+def cli_choice(*options):
+    return json.loads(lane.tarif_cli("choose", *options, "--format", "json", os.path.join(folder, "tarif.ini")))
+
+
+def cells_of(table):
+    """The table's rows as a screen reader reads them, cell by cell."""
+    cells = [c.name for c in lane.descendants(table) if lane.role(c) == "table cell"]
+    columns = table.queryTable().nColumns
+    return [cells[i:i + columns] for i in range(0, len(cells), columns)]
+
+
+def compare(sentence, table, choice, route):
+    """The sentence and the table against tarif-cli's answer."""
+    one = choice["atOne"]
+    said = [f"je nejlevnější {one['label']} ({amount(one['cost'])}{NBSP}Kč měsíčně)"]
+    less, more = round(100 - one["from"] * 100), round(one["to"] * 100 - 100)
+    if not one["below"] and not one["above"]:
+        said.append(f"v celém zvoleném rozsahu, od {short_scale(choice['from'])} do {short_scale(choice['to'])}")
+    else:
+        if less > 0:
+            said.append(f"ubude nejvýše o {less}{NBSP}%" if one["below"] else f"ubude až o {less}{NBSP}% (dolní mez")
+        if more > 0:
+            said.append(f"přibude nejvýše o {more}{NBSP}%" if one["above"] else f"přibude až o {more}{NBSP}% (horní mez")
+    if one["below"]:
+        said.append(f"při menší spotřebě je nejlevnější {one['below']['label']}")
+    if one["above"]:
+        said.append(f"{'při větší' if one['below'] else 'při větší spotřebě je nejlevnější'} {one['above']['label']}")
+    said.append(f"Druhý nejlevnější, {one['next']['label']}, stojí o {amount(one['difference']['amount'])}{NBSP}Kč "
+                f"({percent(one['difference']['percent'])}) víc.")
+
+    def unsaid():
+        return [part for part in said if part not in sentence.name]
+    try:
+        lane.wait_for(f"the sentence after {route}", lambda: not unsaid(), timeout=5)
+    except lane.LaneFailure:
+        lane.fail(f"after {route} the sentence '{sentence.name}' does not say {unsaid()} as tarif-cli does")
+
+    expected = []
+    for interval in choice["intervals"]:
+        low, high = amount(interval["costFrom"]), amount(interval["costTo"])
+        expected.append([scale(interval["from"]), scale(interval["to"]), interval["label"],
+                         low if low == high else f"{low} – {high}"])
+    try:
+        lane.wait_for(f"the table after {route}", lambda: cells_of(table) == expected, timeout=5)
+    except lane.LaneFailure:
+        lane.fail(f"after {route} the table reads {cells_of(table)}, tarif-cli {expected}")
+
+
+folder = lane.folder("choice-page", sample=True)
+lane.park_pointer()
+tarif = lane.start("tarif", folder)
+window = tarif.window("Hovorix pro Windows")
+tarif.focus("^Hovorix pro Windows")
+input_tab = tarif.find("page tab", "Provolané minuty", within=window)
+choice_tab = tarif.find("page tab", "Volba tarifu", within=window)
+for name, minutes, _ in MINUTES:
+    tarif.click(tarif.find("spin button", name, within=window))
+    lane.key("ctrl+a")
+    lane.type_text(minutes)
+options = [item for _, minutes, option in MINUTES for item in (option, minutes)]
+
+# A click on the tab.
+tarif.click(choice_tab)
+sentence = tarif.find("label", name_starts=SENTENCE_START, within=window)
+table = tarif.find("table", TABLE, within=window)
+lane.wait_for("the page", lambda: lane.has_state(table, pyatspi.STATE_SHOWING))
+compare(sentence, table, cli_choice(*options), "a click on the tab")
+lane.shot("page")
+
+# Other minutes, then the tab pressed as a screen reader presses it.
+tarif.click(input_tab)
+peak = tarif.find("spin button", MINUTES[0][0], within=window)
+lane.wait_for("the input page", lambda: lane.has_state(peak, pyatspi.STATE_SHOWING))
+tarif.click(peak)
+lane.key("ctrl+a")
+lane.type_text("300")
+options[1] = "300"
+lane.do_action(choice_tab, "Press")
+lane.wait_for("the page", lambda: lane.has_state(table, pyatspi.STATE_SHOWING))
+sentence = tarif.find("label", name_starts=SENTENCE_START, within=window)
+compare(sentence, table, cli_choice(*options), "the tab's accessible action")
+
+# A range typed with the decimal comma, and only the fixed network varying.
+for name, value in (("do", "1,5"), ("od", "0,8")):
+    tarif.click(tarif.find("spin button", name, within=window))
+    lane.key("ctrl+a")
+    lane.type_text(value)
+    lane.key("Tab")
+varied = tarif.find("combo box", "Měnit", within=window)
+tarif.click(varied)
+tarif.click(tarif.find("list item", "jen pevnou síť"))
+lane.wait_for("the fixed network chosen", lambda: lane.text_of(varied) == "jen pevnou síť")
+sentence = tarif.find("label", name_starts=SENTENCE_START, within=window)
+choice = cli_choice(*options, "--from", "0,8", "--to", "1,5", "--vary", "jts")
+compare(sentence, table, choice, "the range 0,8 to 1,5 of the fixed network")
+lane.shot("range")
+
+# On from "do" with Tab: the plot, "Zvětšit graf", the table, each scrolled
+# into sight; Ctrl+C in the table.
+tarif.click(tarif.find("spin button", "do", within=window))
+plot = tarif.find("chart", "Graf ceny podle spotřeby", within=window)
+button = tarif.find("push button", "Zvětšit graf", within=window)
+for stop in (plot, button, table):
+    lane.key("Tab")
+    lane.wait_for(f"Tab to reach {stop.name}", lambda: lane.has_state(stop, pyatspi.STATE_FOCUSED))
+x, y, width, height = lane.extents(table)
+lane.check(lane.extents(window)[1] < y < lane.extents(window)[1] + 387, f"the focused table is at {y}, out of sight")
+lane.key("ctrl+c")
+copied = lane.wait_for("the copied tables", lambda: lane.clipboard_text())
+rows = copied.splitlines()
+lane.check(rows[0] == TABLE and len(rows) == 2 + len(choice["intervals"]),
+           f"Ctrl+C copied {copied!r}")
+lane.check(rows[2].split("\t")[2] == choice["intervals"][0]["label"], f"Ctrl+C copied {copied!r}")
+
+# "Zvětšit graf": the same plot in a window of its own, which Escape closes.
+lane.key("shift+Tab")
+lane.wait_for("Zvětšit graf focused", lambda: lane.has_state(button, pyatspi.STATE_FOCUSED))
+lane.key("space")
+large = tarif.window("Volba tarifu – graf")
+large_plot = tarif.find("chart", "Graf ceny podle spotřeby", within=large)
+lane.check(large_plot.description == plot.description and plot.description.startswith("Měsíční cena"),
+           f"the large plot says '{large_plot.description}', the page's '{plot.description}'")
+x, y, width, height = lane.extents(large)
+lane.check(width > 404 and height > 387, f"the large plot's window is {width} x {height}")
+lane.shot("large-plot")
+tarif.focus("^Volba tarifu – graf$")
+lane.key("Escape")
+lane.wait_for("the large plot to close", lambda: not tarif.x_windows("^Volba tarifu – graf$"))
+tarif.request_close("^Hovorix pro Windows")
+lane.check(tarif.wait_exit() == 0, "tarif did not end cleanly")
+
+# A call list of three months, the last one in part, given at start.
+calls = os.path.join(folder, "tri-mesice.csv")
+with open(calls, "w", encoding="utf-8", newline="") as f:
+    f.write("Datum;Čas;Volané číslo;Služba;Délka\r\n"
+            "01.04.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n"
+            "03.04.2000;10:00:00;02/2421 5566;Odchozí hovor;1:00:00\r\n"
+            "02.05.2000;10:00:00;0602 345 678;Odchozí hovor;5:10:00\r\n"
+            "01.06.2000;19:30:00;0601 998 877;Odchozí hovor;0:30:00\r\n"
+            "20.06.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n")
+tarif = lane.start("tarif", folder, args=("--calls", calls))
+window = tarif.window("Hovorix pro Windows")
+tarif.focus("^Hovorix pro Windows")
+tarif.click(tarif.find("page tab", "Volba tarifu", within=window))
+months = tarif.find("table", "Po měsících – tri-mesice.csv", within=window)
+lane.wait_for("the months", lambda: lane.has_state(months, pyatspi.STATE_SHOWING))
+choice = cli_choice("--calls", calls, "--by-month")
+expected = []
+for month in choice["months"]:
+    shown = cells_of(months)[len(expected)]
+    lane.check(shown[1].split(" z ")[0] == str(month["days"]) and shown[2] == month["label"]
+               and shown[3] == amount(month["cost"]), f"{month['month']}: the table reads {shown}, tarif-cli {month}")
+    expected.append(shown)
+period = choice["period"]
+total = cells_of(months)[-1]
+lane.check(total[0] == "Celé období" and total[2] == period["label"] and total[3] == amount(period["cost"]),
+           f"the period reads {total}, tarif-cli {period}")
+said = tarif.find("label", name_starts="Podle výpisu hovorů", within=window).name
+lane.check(f"nejlevnější {period['label']} (celkem {amount(period['cost'])}{NBSP}Kč)" in said
+           or f"je {period['label']} nejlevnější" in said, f"the months sentence '{said}' against {period}")
+compare(tarif.find("label", name_starts=SENTENCE_START, within=window),
+        tarif.find("table", TABLE, within=window), cli_choice("--calls", calls), "a call list given at start")
+lane.shot("months")
+print("the page reads as tarif-cli choose after a click, a screen reader's press, a typed range and a call list")
