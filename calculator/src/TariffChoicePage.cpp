@@ -33,20 +33,10 @@ constexpr std::array<fees::VariedZones, fees::VariedZonesCount> VariedByIndex = 
 // The least gap between "od" and "do": one step of their last decimal.
 constexpr double RangeGap = 0.01;
 
-QString monthKey(std::chrono::year_month month) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u", static_cast<int>(month.year()), static_cast<unsigned>(month.month()));
-    return QString::fromLatin1(text);
-}
-
 // "květen 2000", in Czech as the rest of the window.
 QString monthName(std::chrono::year_month month) {
     return QLocale(QLocale::Czech).standaloneMonthName(static_cast<int>(static_cast<unsigned>(month.month()))) + u' ' +
            QString::number(static_cast<int>(month.year()));
-}
-
-std::int32_t daysIn(std::chrono::year_month month) {
-    return static_cast<std::int32_t>(static_cast<unsigned>((month.year() / month.month() / std::chrono::last).day()));
 }
 
 QTableWidgetItem* cell(const QString& text, bool number = false) {
@@ -178,8 +168,7 @@ void TariffChoicePage::setCallList(const QString& file, const std::vector<calls:
     for (const calls::MonthFigures& month : months) {
         if (!monthsNote_.isEmpty()) break;
         try {
-            monthUsages_.push_back(
-                {monthKey(month.month).toStdString(), month.days, daysIn(month.month), calls::usageFrom(month)});
+            monthUsages_.push_back(calls::monthUsage(month));
             monthNames_ << monthName(month.month);
         } catch (const calls::MinutesOutOfRange&) {
             // A few days of calls spread over a whole month can come to more

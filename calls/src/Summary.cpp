@@ -192,4 +192,19 @@ fees::UsageProfile usageFrom(const CallSummary& summary) { return usageFromZones
 
 fees::UsageProfile usageFrom(const MonthFigures& month) { return usageFromZones(month.zones); }
 
+std::string monthKey(year_month month) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u", static_cast<int>(month.year()), static_cast<unsigned>(month.month()));
+    return text;
+}
+
+fees::MonthUsage monthUsage(const MonthFigures& month) {
+    fees::MonthUsage usage;
+    usage.month = monthKey(month.month);
+    usage.daysCovered = month.days;
+    usage.daysInMonth = static_cast<std::int32_t>(static_cast<unsigned>((month.month / last).day()));
+    usage.usage = usageFrom(month);
+    return usage;
+}
+
 }  // namespace hovorix::calls

@@ -35,20 +35,12 @@ struct Choice {
     const calls::CallSummary* summary = nullptr;
 };
 
-std::int32_t daysOf(std::chrono::year_month month) {
-    return static_cast<std::int32_t>(static_cast<unsigned>((month.year() / month.month() / std::chrono::last).day()));
-}
-
 // Each calendar month's minutes a month, with the fax and data switches the
 // user gave, for the month-by-month choice.
 std::vector<fees::MonthUsage> monthUsages(const calls::CallSummary& summary, const fees::UsageProfile& usage) {
     std::vector<fees::MonthUsage> months;
     for (const calls::MonthFigures& figures : summary.months) {
-        fees::MonthUsage month;
-        month.month = isoMonth(figures.month);
-        month.daysCovered = figures.days;
-        month.daysInMonth = daysOf(figures.month);
-        month.usage = calls::usageFrom(figures);
+        fees::MonthUsage month = calls::monthUsage(figures);
         month.usage.fax = usage.fax;
         month.usage.data = usage.data;
         months.push_back(std::move(month));

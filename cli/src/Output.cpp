@@ -28,13 +28,6 @@ std::string jsonNumber(double value) {
     return std::isfinite(value) ? roundTripNumber(value) : "null";
 }
 
-std::string isoMonth(std::chrono::year_month month) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02u", static_cast<int>(month.year()),
-                  static_cast<unsigned>(month.month()));
-    return buffer;
-}
-
 std::string csvField(std::string_view utf8) {
     if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(utf8);
     std::string field = "\"";

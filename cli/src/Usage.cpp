@@ -96,7 +96,7 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     notCounted.print(stdout, true);
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
-        print(stdout, "\nMonth " + isoMonth(month.month) + ": " + isoDate(month.firstDate) + " to " +
+        print(stdout, "\nMonth " + calls::monthKey(month.month) + ": " + isoDate(month.firstDate) + " to " +
                           isoDate(month.lastDate) + ", " + daysText(month.days) +
                           (month.shortPeriod() ? " (short: less than a week)" : "") + "\n");
         printZones(month.zones);
@@ -124,7 +124,7 @@ void printCsv(const UsageRequest& request, const LoadedCallList& loaded) {
     print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",,\r\n");
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
-        const std::string front = monthColumns(isoMonth(month.month), month.days);
+        const std::string front = monthColumns(calls::monthKey(month.month), month.days);
         for (const tariffs::Zone zone : tariffs::AllZones)
             record(front, "zone", tariffs::zoneName(zone), month.zone(zone));
     }
@@ -181,10 +181,11 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
         out += ",\n  \"months\": [\n";
         for (std::size_t m = 0; m < s.months.size(); ++m) {
             const calls::MonthFigures& month = s.months[m];
-            out += "    {\"month\": \"" + isoMonth(month.month) + "\", \"firstDate\": \"" + isoDate(month.firstDate) +
-                   "\", \"lastDate\": \"" + isoDate(month.lastDate) + "\", \"days\": " + std::to_string(month.days) +
-                   ", \"short\": " + jsonBool(month.shortPeriod()) + ", \"zones\": [\n" +
-                   jsonZones(month.zones, "      ") + "    ]}" + (m + 1 < s.months.size() ? ",\n" : "\n");
+            out += "    {\"month\": \"" + calls::monthKey(month.month) + "\", \"firstDate\": \"" +
+                   isoDate(month.firstDate) + "\", \"lastDate\": \"" + isoDate(month.lastDate) +
+                   "\", \"days\": " + std::to_string(month.days) + ", \"short\": " + jsonBool(month.shortPeriod()) +
+                   ", \"zones\": [\n" + jsonZones(month.zones, "      ") + "    ]}" +
+                   (m + 1 < s.months.size() ? ",\n" : "\n");
         }
         out += "  ]";
     }

@@ -27,6 +27,7 @@
 #include "calls/Calendar.h"
 #include "calls/CallListError.h"
 #include "calls/Prefixes.h"
+#include "fees/TariffChoice.h"
 #include "fees/UsageProfile.h"
 
 namespace hovorix::calls {
@@ -229,5 +230,14 @@ private:
 fees::UsageProfile usageFrom(const CallSummary& summary);
 // The same for one calendar month of the list.
 fees::UsageProfile usageFrom(const MonthFigures& month);
+
+// A calendar month as the outputs name it: "2003-10".
+std::string monthKey(std::chrono::year_month month);
+
+// One calendar month of the list as the month-by-month choice of a tariff
+// takes it: its key, the days the list covers of it and the days it has, and
+// its usage (no fax, no data; the caller sets the user's). Throws
+// MinutesOutOfRange as usageFrom does.
+fees::MonthUsage monthUsage(const MonthFigures& month);
 
 }  // namespace hovorix::calls

@@ -21,9 +21,6 @@ std::string roundTripNumber(double value);
 // roundTripNumber, or null for the values JSON has no number for.
 std::string jsonNumber(double value);
 
-// A calendar month as "2003-10".
-std::string isoMonth(std::chrono::year_month month);
-
 // One field of a CSV record: quoted, with its quotes doubled, when it holds a
 // comma, a quote or a line break.
 std::string csvField(std::string_view utf8);
