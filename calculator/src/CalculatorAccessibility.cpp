@@ -288,30 +288,18 @@ QString NamedComboAccessible::attributes(int offset, int* startOffset, int* endO
 
 PageTabsAccessible::PageTabsAccessible(QTabBar* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
 
-PageTabsAccessible::~PageTabsAccessible() {
-    for (QAccessible::Id id : tabs_) QAccessible::deleteAccessibleInterface(id);
-}
+PageTabsAccessible::~PageTabsAccessible() = default;
 
 QTabBar* PageTabsAccessible::tabs() const { return static_cast<QTabBar*>(widget()); }
 
 int PageTabsAccessible::childCount() const { return tabs()->count(); }
 
 QAccessibleInterface* PageTabsAccessible::child(int index) const {
-    if (index < 0 || index >= childCount()) return nullptr;
-    while (tabs_.size() <= static_cast<std::size_t>(index)) {
-        auto* tab = new PageTabAccessible(tabs(), static_cast<int>(tabs_.size()));
-        tabs_.push_back(QAccessible::registerAccessibleInterface(tab));
-    }
-    return QAccessible::accessibleInterface(tabs_[static_cast<std::size_t>(index)]);
+    return tabs_.at(index, childCount(), [this](int i) { return new PageTabAccessible(tabs(), i); });
 }
 
 int PageTabsAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (std::size_t i = 0; i < tabs_.size(); ++i) {
-        if (QAccessible::accessibleInterface(tabs_[i]) == child) {
-            return static_cast<int>(i) < childCount() ? static_cast<int>(i) : -1;
-        }
-    }
-    return -1;
+    return tabs_.indexOf(child, childCount());
 }
 
 QAccessibleInterface* PageTabsAccessible::childAt(int x, int y) const {

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "desktop/AccessibleChildren.h"
+
 class QComboBox;
 class QLineEdit;
 
@@ -130,8 +132,7 @@ public:
 
 private:
     QTabBar* tabs() const;
-    // The tabs' interfaces live in the accessibility cache, made once per index.
-    mutable std::vector<QAccessible::Id> tabs_;
+    desktop::AccessibleChildren tabs_;
 };
 
 class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {

@@ -13,30 +13,18 @@ namespace hovorix::chart {
 FeeChartAccessible::FeeChartAccessible(FeeChart* chart)
     : QAccessibleWidget(chart, QAccessible::Chart, BarSeries::title()) {}
 
-FeeChartAccessible::~FeeChartAccessible() {
-    for (QAccessible::Id id : bars_) QAccessible::deleteAccessibleInterface(id);
-}
+FeeChartAccessible::~FeeChartAccessible() = default;
 
 FeeChart* FeeChartAccessible::chart() const { return static_cast<FeeChart*>(widget()); }
 
 int FeeChartAccessible::childCount() const { return chart()->series().count(); }
 
 QAccessibleInterface* FeeChartAccessible::child(int index) const {
-    if (index < 0 || index >= childCount()) return nullptr;
-    while (bars_.size() <= static_cast<std::size_t>(index)) {
-        auto* bar = new BarAccessible(chart(), static_cast<int>(bars_.size()));
-        bars_.push_back(QAccessible::registerAccessibleInterface(bar));
-    }
-    return QAccessible::accessibleInterface(bars_[static_cast<std::size_t>(index)]);
+    return bars_.at(index, childCount(), [this](int i) { return new BarAccessible(chart(), i); });
 }
 
 int FeeChartAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (std::size_t i = 0; i < bars_.size(); ++i) {
-        if (QAccessible::accessibleInterface(bars_[i]) == child) {
-            return static_cast<int>(i) < childCount() ? static_cast<int>(i) : -1;
-        }
-    }
-    return -1;
+    return bars_.indexOf(child, childCount());
 }
 
 QAccessibleInterface* FeeChartAccessible::childAt(int x, int y) const {

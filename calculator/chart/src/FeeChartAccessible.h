@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "desktop/AccessibleChildren.h"
+
 namespace hovorix::chart {
 
 class FeeChart;
@@ -29,9 +31,8 @@ public:
 private:
     FeeChart* chart() const;
 
-    // The bars' interfaces live in the accessibility cache; they are made
-    // once per index and reused across fee runs.
-    mutable std::vector<QAccessible::Id> bars_;
+    // Made once per index and reused across fee runs.
+    desktop::AccessibleChildren bars_;
 };
 
 // One bar of the chart.
