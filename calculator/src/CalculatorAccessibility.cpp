@@ -310,46 +310,28 @@ QAccessibleInterface* PageTabsAccessible::focusChild() const {
     return tabs()->hasFocus() ? child(tabs()->currentIndex()) : nullptr;
 }
 
-PageTabAccessible::PageTabAccessible(QTabBar* tabs, int index) : tabs_(tabs), index_(index) {}
+PageTabAccessible::PageTabAccessible(QTabBar* tabs, int index) : AccessiblePart(tabs, index) {}
 
-bool PageTabAccessible::isValid() const { return tabs_ && index_ < tabs_->count(); }
-
-QObject* PageTabAccessible::object() const { return nullptr; }
-
-QWindow* PageTabAccessible::window() const { return tabs_ ? tabs_->window()->windowHandle() : nullptr; }
-
-QAccessibleInterface* PageTabAccessible::childAt(int, int) const { return nullptr; }
-
-QAccessibleInterface* PageTabAccessible::parent() const {
-    return tabs_ ? QAccessible::queryAccessibleInterface(tabs_.data()) : nullptr;
-}
-
-QAccessibleInterface* PageTabAccessible::child(int) const { return nullptr; }
-
-int PageTabAccessible::childCount() const { return 0; }
-
-int PageTabAccessible::indexOfChild(const QAccessibleInterface*) const { return -1; }
+bool PageTabAccessible::isValid() const { return widget_ && index_ < widget_->count(); }
 
 QString PageTabAccessible::text(QAccessible::Text t) const {
     if (!isValid()) return {};
     switch (t) {
     case QAccessible::Name: {
         // Without the accelerator's mark.
-        QString caption = tabs_->tabText(index_);
+        QString caption = widget_->tabText(index_);
         caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&');
         return caption;
     }
-    case QAccessible::Description: return tabs_->tabToolTip(index_);
+    case QAccessible::Description: return widget_->tabToolTip(index_);
     default: return {};
     }
 }
 
-void PageTabAccessible::setText(QAccessible::Text, const QString&) {}
-
 QRect PageTabAccessible::rect() const {
     if (!isValid()) return {};
-    const QRect tab = tabs_->tabRect(index_);
-    return QRect(tabs_->mapToGlobal(tab.topLeft()), tab.size());
+    const QRect tab = widget_->tabRect(index_);
+    return QRect(widget_->mapToGlobal(tab.topLeft()), tab.size());
 }
 
 QAccessible::Role PageTabAccessible::role() const { return QAccessible::PageTab; }
@@ -362,11 +344,11 @@ QAccessible::State PageTabAccessible::state() const {
     }
     state.focusable = true;
     state.selectable = true;
-    const bool current = tabs_->currentIndex() == index_;
+    const bool current = widget_->currentIndex() == index_;
     state.selected = current;
-    state.focused = current && tabs_->hasFocus();
-    state.disabled = !tabs_->isTabEnabled(index_);
-    state.invisible = !tabs_->isVisible() || !tabs_->isTabVisible(index_);
+    state.focused = current && widget_->hasFocus();
+    state.disabled = !widget_->isTabEnabled(index_);
+    state.invisible = !widget_->isVisible() || !widget_->isTabVisible(index_);
     return state;
 }
 
@@ -377,7 +359,7 @@ void* PageTabAccessible::interface_cast(QAccessible::InterfaceType type) {
 QStringList PageTabAccessible::actionNames() const { return {pressAction()}; }
 
 void PageTabAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && isValid() && tabs_->isTabEnabled(index_)) tabs_->setCurrentIndex(index_);
+    if (actionName == pressAction() && isValid() && widget_->isTabEnabled(index_)) widget_->setCurrentIndex(index_);
 }
 
 QStringList PageTabAccessible::keyBindingsForAction(const QString&) const { return {}; }

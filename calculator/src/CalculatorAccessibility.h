@@ -135,20 +135,12 @@ private:
     desktop::AccessibleChildren tabs_;
 };
 
-class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class PageTabAccessible : public desktop::AccessiblePart<QTabBar>, public QAccessibleActionInterface {
 public:
     PageTabAccessible(QTabBar* tabs, int index);
 
     bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -157,10 +149,6 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
-
-private:
-    QPointer<QTabBar> tabs_;
-    int index_;
 };
 
 // Makes the accessibility framework use the interfaces above for the

@@ -46,45 +46,27 @@ QString FeeChartAccessible::text(QAccessible::Text t) const {
     }
 }
 
-BarAccessible::BarAccessible(FeeChart* chart, int index) : chart_(chart), index_(index) {}
+BarAccessible::BarAccessible(FeeChart* chart, int index) : AccessiblePart(chart, index) {}
 
-bool BarAccessible::isValid() const { return chart_ && index_ < chart_->series().count(); }
-
-QObject* BarAccessible::object() const { return nullptr; }
-
-QWindow* BarAccessible::window() const { return chart_ ? chart_->window()->windowHandle() : nullptr; }
-
-QAccessibleInterface* BarAccessible::childAt(int, int) const { return nullptr; }
-
-QAccessibleInterface* BarAccessible::parent() const {
-    return chart_ ? QAccessible::queryAccessibleInterface(chart_.data()) : nullptr;
-}
-
-QAccessibleInterface* BarAccessible::child(int) const { return nullptr; }
-
-int BarAccessible::childCount() const { return 0; }
-
-int BarAccessible::indexOfChild(const QAccessibleInterface*) const { return -1; }
+bool BarAccessible::isValid() const { return widget_ && index_ < widget_->series().count(); }
 
 QString BarAccessible::text(QAccessible::Text t) const {
     if (!isValid()) return {};
     switch (t) {
-    case QAccessible::Name: return chart_->barText(index_);
-    case QAccessible::Description: return QTextDocumentFragment::fromHtml(chart_->barToolTip(index_)).toPlainText();
+    case QAccessible::Name: return widget_->barText(index_);
+    case QAccessible::Description: return QTextDocumentFragment::fromHtml(widget_->barToolTip(index_)).toPlainText();
     default: return {};
     }
 }
-
-void BarAccessible::setText(QAccessible::Text, const QString&) {}
 
 QRect BarAccessible::rect() const {
     if (!isValid()) return {};
     // A bar scrolled out of the plot tells where it lies, as a list's
     // hidden rows do; its state says it is off screen.
-    const QRectF bar = chart_->barRect(index_);
-    const QRectF shown = bar.intersected(chart_->plotArea());
+    const QRectF bar = widget_->barRect(index_);
+    const QRectF shown = bar.intersected(widget_->plotArea());
     const QRect local = (shown.isEmpty() ? bar : shown).toAlignedRect();
-    return QRect(chart_->mapToGlobal(local.topLeft()), local.size());
+    return QRect(widget_->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::Role BarAccessible::role() const { return QAccessible::ListItem; }
@@ -98,11 +80,11 @@ QAccessible::State BarAccessible::state() const {
     state.focusable = true;
     state.selectable = true;
     state.readOnly = true;
-    const bool current = chart_->currentBar() == index_;
+    const bool current = widget_->currentBar() == index_;
     state.selected = current;
-    state.focused = current && chart_->hasFocus();
-    const QRectF bar = chart_->barRect(index_);
-    const QRectF plot = chart_->plotArea();
+    state.focused = current && widget_->hasFocus();
+    const QRectF bar = widget_->barRect(index_);
+    const QRectF plot = widget_->plotArea();
     state.invisible = bar.bottom() < plot.top() || bar.top() > plot.bottom();
     state.offscreen = state.invisible;
     return state;

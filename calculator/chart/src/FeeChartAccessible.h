@@ -36,29 +36,15 @@ private:
 };
 
 // One bar of the chart.
-class BarAccessible : public QAccessibleInterface {
+class BarAccessible : public desktop::AccessiblePart<FeeChart> {
 public:
     BarAccessible(FeeChart* chart, int index);
 
     bool isValid() const override;
-    QObject* object() const override;
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int x, int y) const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString& text) override;
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
-
-    int index() const { return index_; }
-
-private:
-    QPointer<FeeChart> chart_;
-    int index_;
 };
 
 // Makes the accessibility framework use FeeChartAccessible for every fee chart.

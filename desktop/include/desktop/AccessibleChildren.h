@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QAccessible>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
 
 #include <cstddef>
 #include <vector>
@@ -45,6 +48,32 @@ public:
 
 private:
     mutable std::vector<QAccessible::Id> ids_;
+};
+
+// What every such part is alike in: it is no object of its own, has no parts
+// itself, lies in its widget's window and has the widget for its parent. The
+// part is the index-th of its widget, which may go away before it.
+template <typename Widget>
+class AccessiblePart : public QAccessibleInterface {
+public:
+    AccessiblePart(Widget* widget, int index) : widget_(widget), index_(index) {}
+
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return widget_ ? widget_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return widget_ ? QAccessible::queryAccessibleInterface(widget_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    int index() const { return index_; }
+
+protected:
+    QPointer<Widget> widget_;
+    int index_;
 };
 
 }  // namespace hovorix::desktop
