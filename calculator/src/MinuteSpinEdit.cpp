@@ -389,16 +389,35 @@ void MinuteSpinEdit::fitLargestCount() {
     const QMargins margins = edit->textMargins();
     const int room = edit->contentsRect().width() - margins.left() - margins.right() - Clear;
     if (room <= 0) return;
+    // The seven fields share one size and font, and asking the font system
+    // for families and widths is a good part of what the calculator's start
+    // costs: the last fitting is kept and taken again for the same font and
+    // room. Only its family and size are kept, no font of its own, which would
+    // outlive the application's font system at exit.
+    static struct {
+        QString fontKey;
+        int room = -1;
+        QString family;  // empty: the field's own
+        qreal points = 0;
+    } last;
+    QFont fitted = font();
+    if (last.room == room && last.fontKey == fitted.key()) {
+        if (!last.family.isEmpty()) fitted.setFamilies({last.family});
+        if (last.points > 0) fitted.setPointSizeF(last.points);
+        edit->setFont(fitted);
+        return;
+    }
     const QString largest = QString::number(LargestCount);
     const auto fits = [&](const QFont& font) {
         return std::ceil(QFontMetricsF(font).horizontalAdvance(largest)) <= room;
     };
-    QFont fitted = font();
+    QString narrowFamily;
     if (!fits(fitted)) {
         for (const char* narrow : {"Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"}) {
             const QString family = QString::fromLatin1(narrow);
             if (!QFontDatabase::hasFamily(family)) continue;
             fitted.setFamilies({family});
+            narrowFamily = family;
             break;
         }
     }
@@ -406,6 +425,7 @@ void MinuteSpinEdit::fitLargestCount() {
     constexpr qreal SmallestPoints = 6;
     while (!fits(fitted) && fitted.pointSizeF() - 0.5 >= SmallestPoints)
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    last = {font().key(), room, narrowFamily, fitted.pointSizeF()};
     edit->setFont(fitted);
 }
 
