@@ -39,15 +39,7 @@ window = tarif.window("Hovorix pro Windows")
 tarif.focus("^Hovorix pro Windows")
 
 
-def choose(path):
-    lane.key("ctrl+o")
-    tarif.window("Vyberte výpis hovorů")
-    lane.key("ctrl+a")
-    lane.type_text(path)
-    lane.key("Return")
-
-
-choose(LONG)
+tarif.choose_call_list(LONG)
 # Found through X: the program answers a screen reader only between slices
 # of reading.
 tarif.x_window("^Minuty z výpisu hovorů$")
@@ -57,7 +49,7 @@ lane.wait_for("the progress to close", lambda: not tarif.x_windows("^Minuty z v�
 untouched = [lane.text_of(tarif.find("spin button", name, within=window)) for name in FIELDS]
 lane.check(untouched == ["0"] * 7, f"cancelling the reading filled {untouched}")
 
-choose(CALLS)
+tarif.choose_call_list(CALLS)
 
 summary = tarif.window("Minuty z výpisu hovorů")
 table = tarif.find("table", "Započtené hovory", within=summary)

@@ -23,11 +23,7 @@ lane.park_pointer()
 tarif = lane.start("tarif", folder)
 tarif.window("Hovorix pro Windows")
 tarif.focus("^Hovorix pro Windows")
-lane.key("ctrl+o")
-tarif.window("Vyberte výpis hovorů")
-lane.key("ctrl+a")
-lane.type_text(CALLS)
-lane.key("Return")
+tarif.choose_call_list(CALLS)
 summary = tarif.window("Minuty z výpisu hovorů")
 
 

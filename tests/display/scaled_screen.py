@@ -38,11 +38,7 @@ lane.check(first[0] >= x and last[0] + last[2] <= x + width,
            f"the digits run from {first[0]} to {last[0] + last[2]}, the field from {x} to {x + width}")
 lane.shot("ten-digits")
 
-lane.key("ctrl+o")
-tarif.window("Vyberte výpis hovorů")
-lane.key("ctrl+a")
-lane.type_text(CALLS)
-lane.key("Return")
+tarif.choose_call_list(CALLS)
 summary = tarif.window("Minuty z výpisu hovorů")
 lane.settle()
 sx, sy, sw, sh = lane.extents(summary)
