@@ -348,7 +348,8 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
     QStringList losses;
     if (!isHeldFile(target)) return losses;
     if (held_.partLoss) losses << *held_.partLoss;
-    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path) != tariffs::FileChange::Same) {
+    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path, nullptr, tariffs::Comparison::Content) !=
+                           tariffs::FileChange::Same) {
         losses << QStringLiteral("změny, které v souboru mezitím udělal jiný program");
     }
     const ReadFindings& found = held_.found;
