@@ -21,6 +21,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "ArrowGlyph.h"
 #include "EditorAccessibility.h"
@@ -86,8 +87,24 @@ private:
 
 using Answer = desktop::Prompter::Answer;
 
-QString openFailure(const QString& name, int code) {
-    return desktop::withSystemErrorReason(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name), code);
+// Where a symbolic link leads to a place that cannot be reached (a missing
+// file or folder, one the user may not enter, a link the system will not
+// follow), the trouble lies there, under a name the user may not know: a
+// line of its own names it.
+QString withLinkTarget(QString message, const tariffs::FileError& error) {
+    const int code = error.code();
+    const bool unreachable = code == ENOENT || code == ENOTDIR || code == EACCES || code == EPERM || code == ELOOP;
+    if (unreachable && !error.linkTarget().empty()) {
+        message +=
+            QStringLiteral("\nJe to symbolický odkaz na soubor %1.").arg(QFile::decodeName(error.linkTarget().c_str()));
+    }
+    return message;
+}
+
+QString openFailure(const QString& name, const tariffs::OpenError& error) {
+    return withLinkTarget(desktop::withSystemErrorReason(
+                              QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name), error.code()),
+                          error);
 }
 
 // What a save over a file that stopped being read at an error would lose.
@@ -107,11 +124,22 @@ QString lossAt(const std::exception& error, const tariffs::FileShape& shape, boo
     return QStringLiteral("nebyl načten celý; uložením se ztratí vše, co z něj nebylo načteno.");
 }
 
+// The last line says what became of the file that was there, which is what
+// the user wants to know next.
 QString saveFailure(const tariffs::WriteError& error, const QString& name) {
     const QString text = error.stage() == tariffs::WriteError::Stage::Create
                              ? QStringLiteral("Kritická chyba %1 - nelze otevřít soubor %2!")
                              : QStringLiteral("Kritická chyba %1 - nelze zapsat soubor %2!");
-    return desktop::withSystemErrorReason(text.arg(error.code()).arg(name), error.code());
+    QString message =
+        withLinkTarget(desktop::withSystemErrorReason(text.arg(error.code()).arg(name), error.code()), error);
+    switch (error.oldFile()) {
+    case tariffs::WriteError::OldFile::None: break;
+    case tariffs::WriteError::OldFile::Unchanged: message += QStringLiteral("\nSoubor zůstal beze změny."); break;
+    case tariffs::WriteError::OldFile::Damaged:
+        message += QStringLiteral("\nSoubor se nepodařilo obnovit; jeho obsah může být poškozený.");
+        break;
+    }
+    return message;
 }
 
 // The start of a line as the question before a save quotes it: at most 40
@@ -249,7 +277,7 @@ void TCenikarForm::FormCreate() {
         tariffs::readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options, eventsInto(found));
         setCaption(fileName_);
     } catch (const tariffs::OpenError& error) {
-        desktop::fatalError(prompter_, this, openFailure(fileName_, error.code()));
+        desktop::fatalError(prompter_, this, openFailure(fileName_, error));
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
         // shown, and the window remembers that it holds only part of the file.
@@ -348,7 +376,8 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
     QStringList losses;
     if (!isHeldFile(target)) return losses;
     if (held_.partLoss) losses << *held_.partLoss;
-    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path) != tariffs::FileChange::Same) {
+    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path, nullptr, tariffs::Comparison::Content) !=
+                           tariffs::FileChange::Same) {
         losses << QStringLiteral("změny, které v souboru mezitím udělal jiný program");
     }
     const ReadFindings& found = held_.found;
@@ -462,7 +491,7 @@ void TCenikarForm::Button1Click() {
         stamp = tariffs::stampFile(desktop::filePath(name));
         tariffs::readTariffFile(desktop::filePath(name), fresh, version, plan.options, eventsInto(found));
     } catch (const tariffs::OpenError& error) {
-        prompter_.error(this, desktop::applicationTitle(), openFailure(name, error.code()));
+        prompter_.error(this, desktop::applicationTitle(), openFailure(name, error));
         return;
     }
     list_ = std::move(fresh);
@@ -519,8 +548,10 @@ bool TCenikarForm::writeFile(const QString& name) {
     try {
         tariffs::saveFile(target, bytes, *saveIo_);
     } catch (const tariffs::WriteError& error) {
-        // The file on disk is untouched; the changes stay in the window.
+        // The changes stay in the window; the message says what became of
+        // the file.
         saved_ = false;
+        restampAfterFailedSave(target, error);
         prompter_.error(this, desktop::applicationTitle(), saveFailure(error, name));
         return false;
     }
@@ -533,6 +564,21 @@ bool TCenikarForm::writeFile(const QString& name) {
     noticedGone_ = false;
     setCaption(fileName_);
     return true;
+}
+
+void TCenikarForm::restampAfterFailedSave(const std::filesystem::path& target, const tariffs::WriteError& error) {
+    if (!held_.stamp || !isHeldFile(target)) return;
+    // A save that wrote in place changed the file's times even where it put
+    // the old bytes back, and left other bytes where it could not: neither is
+    // another program's change for the next save to warn of. A change that
+    // was there before the save stays one.
+    tariffs::FileStamp now;
+    const tariffs::FileChange change =
+        tariffs::compareFile(*held_.stamp, held_.path, &now, tariffs::Comparison::Content);
+    if (change == tariffs::FileChange::Same ||
+        (change == tariffs::FileChange::Changed && error.oldFile() == tariffs::WriteError::OldFile::Damaged)) {
+        held_.stamp = now;
+    }
 }
 
 void TCenikarForm::FormActivate() {

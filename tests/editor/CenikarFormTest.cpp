@@ -105,14 +105,14 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
     struct Case {
         const char* what;
         void (*prepare)(const fs::path& folder);
-        QString reason;  // the message's second line
+        QString reason;  // the message's lines after the first; %1: the folder
     };
     const Case cases[] = {
         {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); },
          "Je to složka, ne soubor."},
         {"a link into a missing folder",
          [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); },
-         "Soubor neexistuje."},
+         "Soubor neexistuje.\nJe to symbolický odkaz na soubor %1/missing/tarif.ini."},
         {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); },
          "Není to soubor."},
     };
@@ -121,7 +121,8 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         WorkFolder folder;
         c.prepare(folder.path());
         ScriptedPrompter prompter;
-        const QString message = QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\n") + c.reason;
+        const QString message = QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\n") +
+                                QString(c.reason).replace("%1", QString::fromStdString(folder.path().string()));
         prompter.expectError(message);
         EXPECT_THROW(TCenikarForm(prompter, czechSettings()), ProgramExit);
         EXPECT_EQ(prompter.errors(), QStringList{message});
@@ -462,14 +463,15 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
              e.form->setSaveIo(disk);
              e.click("Button2");
          },
-         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.", "tarif.ini"},
+         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\nSoubor zůstal beze změny.",
+         "tarif.ini"},
         {"a failing rename",
          [](Editor& e) {
              static FailingRename io;
              e.form->setSaveIo(io);
              e.click("Button2");
          },
-         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!\nChyba 16.", "tarif.ini"},
+         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!\nChyba 16.\nSoubor zůstal beze změny.", "tarif.ini"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -501,7 +503,8 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
     EXPECT_EQ(editor.prompter.errors(),
-              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.")});
+              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\n"
+                                         "Soubor zůstal beze změny.")});
     EXPECT_EQ(editor.bytes(), threeTariffs());
     // Still protected: the next close asks again.
     editor.prompter.answer(Answer::No);

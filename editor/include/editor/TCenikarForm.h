@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "tariffs/Errors.h"
 #include "tariffs/FileStamp.h"
 
 #include "desktop/Prompter.h"
@@ -142,6 +143,9 @@ private:
     // What a save over the held file would lose, one line each; empty when
     // the path is another file or nothing would be lost.
     QStringList lossesOfSaveOver(const std::filesystem::path& target) const;
+    // After a failed save over the held file: remembers it as the save left
+    // it, unless another program had changed it before.
+    void restampAfterFailedSave(const std::filesystem::path& target, const tariffs::WriteError& error);
     // Reads the held file again after another program changed it, when it
     // reads in full; false, changing nothing, when it does not.
     bool readAgainInFull(tariffs::TariffList& list, std::string& version, ReadFindings& found) const;
