@@ -429,7 +429,8 @@ TEST(EditorEdit, ChangesTheSelectedTariffOnlyOnOk) {
         EXPECT_EQ(editor.form->tariffs().count(), 3u);
         EXPECT_EQ(editor.rows()[1], c.changed ? QStringLiteral("PAEGAS-Ekonom Plus") : QStringLiteral("PAEGAS-Ekonom"));
         EXPECT_EQ(editor.form->isSaved(), !c.changed);
-        EXPECT_EQ(editor.selectedRow(), -1);
+        // The user goes on from the tariff just edited.
+        EXPECT_EQ(editor.selectedRow(), 1);
         EXPECT_EQ(editor.rowButtons(), QStringLiteral("USND"));
         editor.expectScriptDone();
     }
