@@ -234,13 +234,14 @@ void TCenikarForm::addShortcuts() {
     };
     const auto add = [this](QKeySequence keys, QWidget* within, auto action) {
         auto* shortcut = new QShortcut(keys, within);
-        // The list's key only while the list has the focus; the others
-        // wherever the focus is in the window.
+        // The list's keys only while the list has the focus, where the
+        // selected tariff is in sight; the others wherever the focus is in
+        // the window.
         shortcut->setContext(within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_Up), this, as(ui->Nahoru));
-    add(QKeySequence(Qt::CTRL | Qt::Key_Down), this, as(ui->Dolu));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Up), ui->ListBox1, as(ui->Nahoru));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Down), ui->ListBox1, as(ui->Dolu));
     add(QKeySequence(Qt::CTRL | Qt::Key_S), this, as(ui->Button2));
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, as(ui->Button3));
     add(QKeySequence(Qt::CTRL | Qt::Key_O), this, as(ui->Button1));
@@ -389,6 +390,8 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
 }
 
 void TCenikarForm::ListBox1Click() {
+    // The buttons that work on the selected tariff are on exactly while one
+    // is selected, so a keyboard user hears whether they would do anything.
     const bool rowSelected = selectedRow() >= 0;
     const std::initializer_list<QAbstractButton*> rowButtons{ui->Uprav, ui->Smaz, ui->Nahoru, ui->Dolu};
     for (QAbstractButton* button : rowButtons) button->setEnabled(rowSelected);
@@ -404,10 +407,12 @@ void TCenikarForm::UpravClick() {
         dialog.writeBack(tariff);
         saved_ = false;
     }
-    refreshList();
+    // The user goes on from the tariff just edited.
+    refreshList(row);
 }
 
 void TCenikarForm::PridejClick() {
+    const int selectedBefore = selectedRow();
     // The new tariff joins the end of the list while the dialog is open and
     // leaves it again when the user cancels.
     tariffs::Tarifs& added = list_.append();
@@ -425,13 +430,9 @@ void TCenikarForm::PridejClick() {
         }
         saved_ = false;
     }
-    refreshList();
-    if (confirmed) {
-        // The new tariff is the one the user works on next: selected, in
-        // sight, and the row buttons ready for it.
-        selectRow(static_cast<int>(list_.count()) - 1);
-        ListBox1Click();
-    }
+    // The new tariff is the one the user works on next: selected, in sight,
+    // and the row buttons ready for it. Without it, the list is as it was.
+    refreshList(confirmed ? static_cast<int>(list_.count()) - 1 : selectedBefore);
 }
 
 void TCenikarForm::SmazClick() {
@@ -442,11 +443,15 @@ void TCenikarForm::SmazClick() {
         QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffs::tariffLabel(tariff)));
     // "Ne" is the default: there is no undo, and Delete followed by Enter
     // must not delete at once.
-    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::No) == Answer::Yes) {
-        list_.removeAt(static_cast<std::size_t>(row));
-        saved_ = false;
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::No) != Answer::Yes) {
+        refreshList(row);
+        return;
     }
-    refreshList();
+    list_.removeAt(static_cast<std::size_t>(row));
+    saved_ = false;
+    // The next tariff takes the deleted one's place; after the last one, the
+    // one before it.
+    refreshList(std::min(row, static_cast<int>(list_.count()) - 1));
 }
 
 void TCenikarForm::NahoruClick() {
@@ -454,8 +459,7 @@ void TCenikarForm::NahoruClick() {
     if (row <= 0) return;
     list_.swapWithNext(static_cast<std::size_t>(row - 1));
     saved_ = false;
-    refreshList();
-    selectRow(row - 1);
+    refreshList(row - 1);
 }
 
 void TCenikarForm::DoluClick() {
@@ -463,8 +467,7 @@ void TCenikarForm::DoluClick() {
     if (row < 0 || static_cast<std::size_t>(row) + 1 >= list_.count()) return;
     list_.swapWithNext(static_cast<std::size_t>(row));
     saved_ = false;
-    refreshList();
-    selectRow(row + 1);
+    refreshList(row + 1);
 }
 
 void TCenikarForm::verze1Change(const QString& text) {
@@ -641,17 +644,22 @@ bool TCenikarForm::readAgainInFull(tariffs::TariffList& list, std::string& versi
     return true;
 }
 
-void TCenikarForm::refreshList() {
-    const QSignalBlocker quiet(ui->ListBox1);
-    // The view stays where the user had scrolled it.
-    QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
-    const int position = scroll->value();
-    ui->ListBox1->clear();
-    QStringList rows;
-    rows.reserve(static_cast<qsizetype>(list_.count()));
-    list_.walk([&rows](const tariffs::Tarifs& tariff) { rows << desktop::fromCp1250(tariffs::tariffLabel(tariff)); });
-    ui->ListBox1->addItems(rows);
-    scroll->setValue(position);
+void TCenikarForm::refreshList(int selected) {
+    {
+        const QSignalBlocker quiet(ui->ListBox1);
+        // The view stays where the user had scrolled it.
+        QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
+        const int position = scroll->value();
+        ui->ListBox1->clear();
+        QStringList rows;
+        rows.reserve(static_cast<qsizetype>(list_.count()));
+        list_.walk(
+            [&rows](const tariffs::Tarifs& tariff) { rows << desktop::fromCp1250(tariffs::tariffLabel(tariff)); });
+        ui->ListBox1->addItems(rows);
+        scroll->setValue(position);
+    }
+    if (selected >= 0 && selected < ui->ListBox1->count()) selectRow(selected);
+    ListBox1Click();
 }
 
 void TCenikarForm::selectRow(int row) {

@@ -137,11 +137,13 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
         QString question;
         QStringList rows;
         bool saved;
+        int selected;  // the next tariff, after the last one the one before; after "Ne" the same
     };
     const Case cases[] = {
-        {0, Answer::Yes, "Opravdu smazat tarif \"EUROTEL-Ekonom\" ?", {"PAEGAS-Ekonom", "PAEGAS-Večerní"}, false},
-        {2, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Večerní\" ?", {"EUROTEL-Ekonom", "PAEGAS-Ekonom"}, false},
-        {1, Answer::No, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", ThreeRows, true},
+        {0, Answer::Yes, "Opravdu smazat tarif \"EUROTEL-Ekonom\" ?", {"PAEGAS-Ekonom", "PAEGAS-Večerní"}, false, 0},
+        {1, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", {"EUROTEL-Ekonom", "PAEGAS-Večerní"}, false, 1},
+        {2, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Večerní\" ?", {"EUROTEL-Ekonom", "PAEGAS-Ekonom"}, false, 1},
+        {1, Answer::No, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", ThreeRows, true, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
@@ -164,8 +166,7 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
             EXPECT_EQ(editor.form->tariffs().seek(kept++), before.seek(i));
         }
         EXPECT_EQ(editor.form->tariffs().count(), kept);
-        // No row stays selected, but the buttons keep their state.
-        EXPECT_EQ(editor.selectedRow(), -1);
+        EXPECT_EQ(editor.selectedRow(), c.selected);
         EXPECT_EQ(editor.rowButtons(), QStringLiteral("USND"));
         editor.expectScriptDone();
     }
@@ -225,30 +226,54 @@ TEST(EditorRowButtons, FollowTheUsersSelection) {
     editor.expectScriptDone();
 }
 
+// With no row selected the buttons that work on a selected tariff are off,
+// and neither they nor their keys do anything.
 TEST(EditorRowButtons, DoNothingWhileNoRowIsSelected) {
     struct Case {
         const char* what;
         std::string file;
-        Answer deleteAnswer;  // the delete that leaves the buttons enabled without a selection
+        void (*leaveNoneSelected)(Editor&);
     };
     const Case cases[] = {
-        {"three tariffs, delete refused", threeTariffs(), Answer::No},
-        {"the only tariff deleted", tariffFile({"provider EUROTEL", "tarif Go"}), Answer::Yes},
+        {"just started", threeTariffs(), [](Editor&) {}},
+        {"the only tariff deleted", tariffFile({"provider EUROTEL", "tarif Go"}),
+         [](Editor& e) {
+             e.clickRow(0);
+             e.prompter.answer(Answer::Yes);
+             e.click("Smaz");
+         }},
+        {"another file opened", threeTariffs(),
+         [](Editor& e) {
+             e.clickRow(1);
+             writeBytes(e.folder / "jiny.ini", threeTariffs());
+             e.chooseFile(e.folder.file("jiny.ini"));
+             e.click("Button1");
+         }},
+        {"the selection taken away", threeTariffs(),
+         [](Editor& e) {
+             e.clickRow(1);
+             const QRect where = e.list()->visualItemRect(e.list()->item(1));
+             QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, Qt::ControlModifier, where.center());
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Editor editor(c.file);
-        editor.clickRow(0);
-        editor.prompter.answer(c.deleteAnswer);
-        editor.click("Smaz");
-        ASSERT_EQ(editor.rowButtons(), QStringLiteral("USND"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.form.get()));
+        c.leaveNoneSelected(editor);
+        ASSERT_EQ(editor.selectedRow(), -1);
+        EXPECT_EQ(editor.rowButtons(), QStringLiteral("----"));
         const hovorix::tariffs::TariffList before = editor.form->tariffs();
         const bool saved = editor.form->isSaved();
 
         for (const char* button : {"Smaz", "Dolu", "Nahoru", "Uprav"}) editor.click(button);
+        editor.list()->setFocus();
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Delete), QKeyCombination(Qt::Key_Return),
+                                           Qt::CTRL | Qt::Key_Down, Qt::CTRL | Qt::Key_Up}) {
+            QTest::keyClick(editor.list(), keys.key(), keys.keyboardModifiers());
+        }
         EXPECT_EQ(editor.form->tariffs(), before);
         EXPECT_EQ(editor.form->isSaved(), saved);
-        EXPECT_EQ(editor.prompter.count(Kind::Confirm), 1);
         EXPECT_EQ(editor.selectedRow(), -1);
         editor.expectScriptDone();
     }

@@ -90,7 +90,9 @@ private:
     void UpravClick();
     void PridejClick();
 
-    void refreshList();
+    // Rebuilds the list from the tariffs and selects the row, if there is
+    // one; the row buttons follow.
+    void refreshList(int selected = -1);
     // Selects a row as the program does, without the user's selection handler.
     void selectRow(int row);
     int selectedRow() const;
