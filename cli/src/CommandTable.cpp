@@ -1,30 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
-// tarif-cli: checks tariff files, prints what each tariff costs a month and
-// which one to take, for the people who publish tariff files and for
-// scripted comparisons.
+// The commands of tarif-cli, each with the options it takes.
+
+#include "cli/CommandTable.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "Alternatives.h"
+#include "calls/CallList.h"
 #include "cli/Commands.h"
-#include "cli/ErrorReport.h"
 #include "desktop/RegionalSettings.h"
-#include "hovorix/Version.h"
+#include "fees/ScaledUsage.h"
+#include "fees/UsageProfile.h"
 
-using namespace hovorix;
-using namespace hovorix::cli;
+namespace hovorix::cli {
 
 namespace {
 
@@ -106,14 +104,25 @@ CLI::Validator oneOf(std::vector<std::string> choices, std::string what) {
     return CLI::Validator(
         [choices, what](std::string& text) -> std::string {
             if (std::find(choices.begin(), choices.end(), text) != choices.end()) return {};
-            std::string message = "'" + text + "' is not " + what + "; use ";
-            for (std::size_t i = 0; i < choices.size(); ++i) {
-                if (i > 0) message += i + 1 < choices.size() ? ", " : " or ";
-                message += choices[i];
-            }
-            return message;
+            return "'" + text + "' is not " + what + "; use " + alternatives(choices);
         },
         "");
+}
+
+// The names the core gives the values of an enumeration, in their order: the
+// words an option of that kind accepts.
+template <typename Enum>
+std::vector<std::string> namesOf(std::size_t count, std::string_view (*name)(Enum)) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < count; ++i) names.emplace_back(name(static_cast<Enum>(i)));
+    return names;
+}
+
+// "a|b|c", the value an option takes as its help shows it.
+std::string typeName(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : "|") + name;
+    return text;
 }
 
 struct ZoneOption {
@@ -133,9 +142,6 @@ constexpr auto ZoneOptions = tariffs::perZone<ZoneOption>({
 });
 static_assert(tariffs::inZoneOrder(ZoneOptions, &ZoneOption::zone), "one option for each zone, in zone order");
 
-// The calculator's period list: its item index picks the period factor.
-const std::map<std::string, int> PeriodIndexes = {{"den", 0}, {"tyden", 1}, {"mesic", 2}};
-
 const std::map<std::string, CostFormat> Formats = {
     {"text", CostFormat::Text}, {"csv", CostFormat::Csv}, {"json", CostFormat::Json}};
 
@@ -151,13 +157,14 @@ void addSeparatorOption(CLI::App& command, std::string& separator) {
 // and costs --calls. Returns the options, so costs can tie them to --calls.
 std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest& request, std::string& rounding,
                                              std::int32_t& days) {
+    const std::vector<std::string> roundings = namesOf(calls::RoundingCount, calls::roundingName);
     return {
         command
             .add_option("--rounding", rounding,
                         "How each call's duration is charged: exact (to the second), 60/60 (every started "
                         "minute), 30/30 (every started half minute) or 60/1 (the first minute whole, then per second)")
-            ->type_name("exact|60/60|30/30|60/1")
-            ->check(oneOf({"exact", "60/60", "30/30", "60/1"}, "a rounding"))
+            ->type_name(typeName(roundings))
+            ->check(oneOf(roundings, "a rounding"))
             ->capture_default_str(),
         command.add_flag("--holidays", request.options.holidaysAsWeekend,
                          "Count Czech public holidays on working days as weekend days"),
@@ -184,37 +191,23 @@ char separatorOf(const std::string& given) {
     return given.empty() ? desktop::RegionalSettings().decimalSeparator() : given.front();
 }
 
-// Output that cannot be written (a full disk, a closed pipe) is a failure,
-// not a success.
-int finish(int status) {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "tarif-cli: cannot write the output: %s\n", std::strerror(errno));
-        return std::max(status, static_cast<int>(Failure));
-    }
-    return status;
-}
+// --- the commands: each adds its options, then runs once they are read ----
 
-// --- the subcommands: each adds its options, then runs once parsed --------
-
-class CheckCommand {
+class CheckCommand : public Command {
 public:
-    explicit CheckCommand(CLI::App& app)
-        : command_(app.add_subcommand("check", "Read tariff files and report their first error")) {
-        command_->add_option("FILE", request_.files, "Tariff files to check")->required()->type_name("");
-        command_->add_flag("--strict", request_.strict,
-                           "Also warn about lines the programs ignore silently (exit status 1 when there are any)");
-        addSeparatorOption(*command_, separator_);
+    explicit CheckCommand(CLI::App& command) {
+        command.add_option("FILE", request_.files, "Tariff files to check")->required()->type_name("");
+        command.add_flag("--strict", request_.strict,
+                         "Also warn about lines the programs ignore silently (exit status 1 when there are any)");
+        addSeparatorOption(command, separator_);
     }
 
-    bool chosen() const { return command_->parsed(); }
-
-    int run() {
+    int run() override {
         request_.decimalSeparator = separatorOf(separator_);
         return runCheck(request_);
     }
 
 private:
-    CLI::App* command_;
     CheckRequest request_;
     std::string separator_;
 };
@@ -230,12 +223,13 @@ public:
                 ->type_name("N")
                 ->check(Minutes);
         }
+        const std::vector<std::string> periods = namesOf(fees::PeriodCount, fees::periodName);
         CLI::Option* period = command
                                   .add_option("--period", period_,
                                               "What the minutes are counted per: den (a month is 30 days), "
                                               "tyden (4.2857 weeks) or mesic")
-                                  ->type_name("den|tyden|mesic")
-                                  ->check(oneOf({"den", "tyden", "mesic"}, "a period"))
+                                  ->type_name(typeName(periods))
+                                  ->check(oneOf(periods, "a period"))
                                   ->capture_default_str();
         command.add_flag("--fax", fax_, "The fax service is used (its fee counts)");
         command.add_flag("--data", data_, "The data service is used (its fee counts)");
@@ -259,7 +253,7 @@ public:
             const std::string& given = minutes_[static_cast<std::size_t>(zone)];
             if (!given.empty()) input.usage.count(zone) = *parseMinutes(given);
         }
-        input.usage.periodFactor = fees::periodFactorForIndex(PeriodIndexes.at(period_));
+        input.usage.periodFactor = fees::periodFactor(*fees::periodNamed(period_));
         input.usage.fax = fax_;
         input.usage.data = data_;
         if (calls_->count() > 0) {
@@ -271,12 +265,12 @@ public:
 
 private:
     std::array<std::string, tariffs::ZoneCount> minutes_;  // indexed by Zone, as given
-    std::string period_ = "mesic";
+    std::string period_{fees::periodName(fees::Period::Month)};
     bool fax_ = false;
     bool data_ = false;
     CLI::Option* calls_ = nullptr;
     CallListRequest callList_;
-    std::string rounding_ = "exact";
+    std::string rounding_{calls::roundingName(calls::Rounding::Exact)};
     std::int32_t days_ = 0;
 };
 
@@ -287,20 +281,17 @@ CLI::Option* addFormatOption(CLI::App& command, std::string& format) {
         ->capture_default_str();
 }
 
-class CostsCommand {
+class CostsCommand : public Command {
 public:
-    explicit CostsCommand(CLI::App& app)
-        : command_(app.add_subcommand("costs", "Print every tariff's monthly cost, in file order")), usage_(*command_) {
-        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
-        addFormatOption(*command_, format_);
-        command_->add_flag("--breakdown", request_.breakdown,
-                           "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
-        addSeparatorOption(*command_, separator_);
+    explicit CostsCommand(CLI::App& command) : usage_(command) {
+        command.add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        addFormatOption(command, format_);
+        command.add_flag("--breakdown", request_.breakdown,
+                         "Add the parts of the cost: fees, fixed network, Paegas, Eurotel, minimum applied");
+        addSeparatorOption(command, separator_);
     }
 
-    bool chosen() const { return command_->parsed(); }
-
-    int run() {
+    int run() override {
         request_.input = usage_.input();
         request_.format = Formats.at(format_);
         request_.decimalSeparator = separatorOf(separator_);
@@ -308,74 +299,64 @@ public:
     }
 
 private:
-    CLI::App* command_;
     CostsRequest request_;
     UsageOptions usage_;
     std::string separator_;
     std::string format_ = "text";
 };
 
-class UsageCommand {
+class UsageCommand : public Command {
 public:
-    explicit UsageCommand(CLI::App& app)
-        : command_(app.add_subcommand(
-              "usage",
-              "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted")) {
-        command_->add_option("CALLS", request_.calls.file, "Call list (CSV)")->required()->type_name("");
-        addCallListOptions(*command_, request_.calls, rounding_, days_);
-        command_->add_flag("--by-month", request_.byMonth,
-                           "Add every calendar month the list covers: its days and each zone's minutes a month");
-        addFormatOption(*command_, format_);
+    explicit UsageCommand(CLI::App& command) {
+        command.add_option("CALLS", request_.calls.file, "Call list (CSV)")->required()->type_name("");
+        addCallListOptions(command, request_.calls, rounding_, days_);
+        command.add_flag("--by-month", request_.byMonth,
+                         "Add every calendar month the list covers: its days and each zone's minutes a month");
+        addFormatOption(command, format_);
     }
 
-    bool chosen() const { return command_->parsed(); }
-
-    int run() {
+    int run() override {
         applyCallListOptions(request_.calls, rounding_, days_);
         request_.format = Formats.at(format_);
         return runUsage(request_);
     }
 
 private:
-    CLI::App* command_;
     UsageRequest request_;
-    std::string rounding_ = "exact";
+    std::string rounding_{calls::roundingName(calls::Rounding::Exact)};
     std::int32_t days_ = 0;
     std::string format_ = "text";
 };
 
-class ChooseCommand {
+class ChooseCommand : public Command {
 public:
-    explicit ChooseCommand(CLI::App& app)
-        : command_(app.add_subcommand("choose",
-                                      "Print which tariff is the cheapest as the usage grows or shrinks, how far the "
-                                      "choice holds, and which tariff wins each month of a call list")),
-          usage_(*command_) {
-        command_->add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
-        command_
-            ->add_option("--vary", vary_,
-                         "The calls that grow or shrink: all, jts (the fixed network), paegas or eurotel; the "
-                         "others stay as given")
-            ->type_name("all|jts|paegas|eurotel")
-            ->check(oneOf({"all", "jts", "paegas", "eurotel"}, "a part of the calls"))
+    explicit ChooseCommand(CLI::App& command) : usage_(command) {
+        command.add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
+        const std::vector<std::string> varied = namesOf(fees::VariedZonesCount, fees::variedZonesName);
+        command
+            .add_option("--vary", vary_,
+                        "The calls that grow or shrink: all, jts (the fixed network), paegas or eurotel; the "
+                        "others stay as given")
+            ->type_name(typeName(varied))
+            ->check(oneOf(varied, "a part of the calls"))
             ->capture_default_str();
-        command_
-            ->add_option(
+        command
+            .add_option(
                 "--from", from_,
                 "The smallest scale of those calls, with a decimal point or comma (default 0.5, half the usage)")
             ->type_name("X")
             ->check(Scale);
-        command_->add_option("--to", to_, "The largest scale, at most 100 (default 2, twice the usage)")
+        command.add_option("--to", to_, "The largest scale, at most 100 (default 2, twice the usage)")
             ->type_name("Y")
             ->check(Scale);
-        command_
-            ->add_flag("--by-month", request_.byMonth,
-                       "Add the cheapest tariff of each calendar month of the call list, and of the whole period")
+        command
+            .add_flag("--by-month", request_.byMonth,
+                      "Add the cheapest tariff of each calendar month of the call list, and of the whole period")
             ->needs(usage_.calls());
-        addFormatOption(*command_, format_);
-        addSeparatorOption(*command_, separator_);
+        addFormatOption(command, format_);
+        addSeparatorOption(command, separator_);
         // Each bound is checked as it is read; that they make a range needs both.
-        command_->final_callback([this] {
+        command.final_callback([this] {
             request_.from = from_.empty() ? fees::DefaultScaleFrom : *parseDecimal(from_);
             request_.to = to_.empty() ? fees::DefaultScaleTo : *parseDecimal(to_);
             if (!fees::isValidScaleRange(request_.from, request_.to)) {
@@ -385,9 +366,7 @@ public:
         });
     }
 
-    bool chosen() const { return command_->parsed(); }
-
-    int run() {
+    int run() override {
         request_.input = usage_.input();
         request_.varied = *fees::variedZonesNamed(vary_);
         request_.format = Formats.at(format_);
@@ -396,79 +375,29 @@ public:
     }
 
 private:
-    CLI::App* command_;
     ChooseRequest request_;
     UsageOptions usage_;
-    std::string vary_ = "all";
+    std::string vary_{fees::variedZonesName(fees::VariedZones::All)};
     std::string from_;  // as given; empty: the default
     std::string to_;
     std::string format_ = "text";
     std::string separator_;
 };
 
-void describeProgram(CLI::App& app) {
-    app.failure_message([](const CLI::App*, const CLI::Error& error) {
-        std::string message = error.what();
-        // "--jts: 1 required N missing" says little to someone who forgot a value.
-        if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) && message.find(" missing") != std::string::npos) {
-            message = message.substr(0, message.find(':')) + ": a value is missing";
-        }
-        return "tarif-cli: " + message + "\nRun 'tarif-cli --help' for more information.\n";
-    });
-    app.set_version_flag("--version", std::string("tarif-cli ") + HOVORIX_VERSION, "Print the version and exit");
-    app.require_subcommand(1);
-    app.footer(
-        "Exit status: 0 when all is well; 1 for a malformed number, a call list that cannot be\n"
-        "used, a file without tariffs to choose from, a read error or, with --strict, warnings;\n"
-        "2 when a file cannot be opened or the arguments are wrong.");
-}
-
-// Parses the command line; the status to end with at once (after --help,
-// --version or arguments that make no sense), else nullopt.
-std::optional<int> parse(CLI::App& app, int argc, char** argv) {
-    try {
-        app.parse(argc, argv);
-        return std::nullopt;
-    } catch (const CLI::Success& done) {
-        // --help and --version
-        return finish(app.exit(done));
-    } catch (const CLI::ParseError& error) {
-        const std::vector<std::string> unknown = app.remaining();
-        if (!app.get_subcommands().empty()) {
-            app.exit(error);
-        } else if (!unknown.empty() && !unknown.front().starts_with('-')) {
-            // "A subcommand is required" would not tell that the command is misspelt.
-            app.exit(CLI::ExtrasError("'" + unknown.front() + "' is not a command; use check, costs, usage or choose",
-                                      CLI::ExitCodes::ExtrasError));
-        } else if (dynamic_cast<const CLI::RequiredError*>(&error)) {
-            app.exit(CLI::RequiredError("a command is required: check, costs, usage or choose",
-                                        CLI::ExitCodes::RequiredError));
-        } else {
-            app.exit(error);
-        }
-        return UsageOrOpenFailure;
-    }
-}
-
-int runTarifCli(int argc, char** argv) {
-    CLI::App app{
-        "Checks tariff files, prints what each tariff costs a month and which is the cheapest, and reads the "
-        "minutes of a call list.",
-        "tarif-cli"};
-    describeProgram(app);
-    CheckCommand check(app);
-    CostsCommand costs(app);
-    UsageCommand usage(app);
-    ChooseCommand choose(app);
-    if (const std::optional<int> status = parse(app, argc, argv)) return *status;
-    if (check.chosen()) return finish(check.run());
-    if (usage.chosen()) return finish(usage.run());
-    if (choose.chosen()) return finish(choose.run());
-    return finish(costs.run());
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-    return reportingEveryError(stderr, [argc, argv] { return runTarifCli(argc, argv); });
-}
+// One line for each command, in the order --help lists them.
+constexpr CommandEntry TarifCliCommands[] = {
+    {"check", "Read tariff files and report their first error", setUpBy<CheckCommand>},
+    {"costs", "Print every tariff's monthly cost, in file order", setUpBy<CostsCommand>},
+    {"usage", "Print what a call list gives: calls, duration and monthly minutes per zone, and the calls not counted",
+     setUpBy<UsageCommand>},
+    {"choose",
+     "Print which tariff is the cheapest as the usage grows or shrinks, how far the choice holds, and which tariff "
+     "wins each month of a call list",
+     setUpBy<ChooseCommand>},
+};
+
+std::span<const CommandEntry> tarifCliCommands() { return TarifCliCommands; }
+
+}  // namespace hovorix::cli
