@@ -12,7 +12,7 @@ import pyatspi
 
 import lane
 
-LARGEST = "Největší počet minut, který lze zadat, je 2 147 483 647."
+LARGEST = "Největší počet minut, který lze zadat, je 2\u00a0147\u00a0483\u00a0647."
 
 folder = lane.folder("screen-reader", sample=True)
 lane.park_pointer()
