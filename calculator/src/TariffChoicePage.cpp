@@ -18,6 +18,7 @@
 
 #include "ChoicePlotWindow.h"
 #include "ChoiceText.h"
+#include "desktop/AccessibleFocus.h"
 #include "desktop/CostMark.h"
 #include "desktop/Cp1250.h"
 #include "ui_TariffChoicePage.h"
@@ -80,6 +81,7 @@ void TariffChoicePage::build() {
         table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setStretchLastSection(false);
+        desktop::keepCurrentItemWithFocus(*table);
     }
     // The tariff's name takes what room is left, on two lines where it needs
     // them, never cut short.
