@@ -3,6 +3,7 @@
 #include "CalculatorAccessibility.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -10,11 +11,13 @@
 #include <algorithm>
 #include <mutex>
 
+#include "ChoicePlotWindow.h"
 #include "calculator/ChoicePlot.h"
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
 #include "calculator/TTarifForm.h"
+#include "desktop/AccessibleFocus.h"
 
 namespace hovorix::calculator {
 
@@ -284,11 +287,26 @@ QString NamedComboAccessible::attributes(int offset, int* startOffset, int* endO
     return {};
 }
 
+// --- widgets that hand their focus on ------------------------------------------------------
+
+QAccessible::State FocusHandedOnAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    // Qt asks the widget, which answers for the one it hands the focus to.
+    if (widget()->focusProxy() != nullptr) state.focused = widget() == QApplication::focusWidget();
+    return state;
+}
+
 // --- page tabs ---------------------------------------------------------------------------
 
 PageTabsAccessible::PageTabsAccessible(QTabBar* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
 
 PageTabsAccessible::~PageTabsAccessible() = default;
+
+QAccessible::State PageTabsAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.focused = false;
+    return state;
+}
 
 QTabBar* PageTabsAccessible::tabs() const { return static_cast<QTabBar*>(widget()); }
 
@@ -380,10 +398,18 @@ QAccessibleInterface* calculatorFactory(const QString& className, QObject* objec
     if (is(className, QTabBar::staticMetaObject) && qobject_cast<PageControl*>(widget->parentWidget())) {
         return new PageTabsAccessible(static_cast<QTabBar*>(widget));
     }
+    // The page control hands its focus to its tabs, the plot's drawing
+    // surface (a plain widget) to the plot; other plain widgets are no
+    // different from what Qt makes of them.
+    if (is(className, PageControl::staticMetaObject) || is(className, QWidget::staticMetaObject)) {
+        return new FocusHandedOnAccessible(widget);
+    }
     // The plot of "Volba tarifu": a chart, named and described as a whole.
     if (is(className, ChoicePlotView::staticMetaObject)) return new QAccessibleWidget(widget, QAccessible::Chart);
-    // A top-level window of its own, as screen readers list the programs' windows.
-    if (is(className, TTarifForm::staticMetaObject)) return new QAccessibleWidget(widget, QAccessible::Window);
+    // Top-level windows of their own, as screen readers list the programs' windows.
+    if (is(className, TTarifForm::staticMetaObject) || is(className, ChoicePlotWindow::staticMetaObject)) {
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    }
     // Drop-down lists that admit no typing: asked for while they are being
     // made, before they have their names.
     if (is(className, QComboBox::staticMetaObject)) {
@@ -398,6 +424,7 @@ QAccessibleInterface* calculatorFactory(const QString& className, QObject* objec
 void installCalculatorAccessibility() {
     static std::once_flag once;
     std::call_once(once, [] { QAccessible::installFactory(calculatorFactory); });
+    desktop::keepDropDownListsTrue();
 }
 
 }  // namespace hovorix::calculator

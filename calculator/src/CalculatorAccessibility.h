@@ -116,14 +116,25 @@ private:
     QComboBox* combo() const;
 };
 
+// A widget that hands the focus it is given on to another (the page control
+// to its tabs, the plot's drawing surface to the plot): only the other says
+// it has the focus.
+class FocusHandedOnAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::State state() const override;
+};
+
 // The page tabs of the calculator's window: each tab says it has the focus
 // only while the tabs have it, not whenever its page is shown, and is
-// pressed to show its page.
+// pressed to show its page. The row of tabs leaves saying so to its tab.
 class PageTabsAccessible : public QAccessibleWidget {
 public:
     explicit PageTabsAccessible(QTabBar* tabs);
     ~PageTabsAccessible() override;
 
+    QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
@@ -152,9 +163,11 @@ public:
 };
 
 // Makes the accessibility framework use the interfaces above for the
-// calculator's minute fields, links, page tabs and named drop-down lists,
-// give its main window the role of a frame and the plot of "Volba tarifu"
-// that of a chart.
+// calculator's minute fields, links, page control and its tabs, named
+// drop-down lists and widgets that hand their focus on, give its main window
+// and the window "Zvětšit graf" the role of a frame and the plot of "Volba
+// tarifu" that of a chart; and has a screen reader told which part of a
+// control has the focus.
 void installCalculatorAccessibility();
 
 }  // namespace hovorix::calculator

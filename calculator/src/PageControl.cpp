@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calculator/PageControl.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QTabBar>
@@ -9,11 +10,14 @@
 
 #include <utility>
 
+#include "desktop/AccessibleFocus.h"
+
 namespace hovorix::calculator {
 
 namespace {
 
-// The tabs of a PageControl; only the wheel is taken from them.
+// The tabs of a PageControl; only the wheel is taken from them. The tab
+// shown is what has the focus while the tabs have it.
 class PageTabs : public QTabBar {
     Q_OBJECT
 
@@ -22,6 +26,13 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+    void focusInEvent(QFocusEvent* event) override {
+        QTabBar::focusInEvent(event);
+        desktop::reportFocusOnPart(*this, [this]() -> QAccessibleInterface* {
+            QAccessibleInterface* row = QAccessible::queryAccessibleInterface(this);
+            return row ? row->child(currentIndex()) : nullptr;
+        });
+    }
 };
 
 }  // namespace

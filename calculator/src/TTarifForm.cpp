@@ -59,7 +59,11 @@ QString shownPath(const std::filesystem::path& path) {
 
 QString shownName(const std::filesystem::path& path) { return QFile::decodeName(path.filename().c_str()); }
 
-QString largestCountMessage() { return QStringLiteral("Největší počet minut, který lze zadat, je 2 147 483 647."); }
+// The number's groups held together by no-break spaces, so a line never
+// ends inside it.
+QString largestCountMessage() {
+    return QStringLiteral("Největší počet minut, který lze zadat, je 2\u00A0147\u00A0483\u00A0647.");
+}
 
 }  // namespace
 

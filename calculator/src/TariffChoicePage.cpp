@@ -18,6 +18,7 @@
 
 #include "ChoicePlotWindow.h"
 #include "ChoiceText.h"
+#include "desktop/AccessibleFocus.h"
 #include "desktop/CostMark.h"
 #include "desktop/Cp1250.h"
 #include "ui_TariffChoicePage.h"
@@ -80,6 +81,7 @@ void TariffChoicePage::build() {
         table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setStretchLastSection(false);
+        desktop::keepCurrentItemWithFocus(*table);
     }
     // The tariff's name takes what room is left, on two lines where it needs
     // them, never cut short.
@@ -90,7 +92,8 @@ void TariffChoicePage::build() {
     ui->PoznamkaMesice->hide();
     ui->VetaMesice->hide();
 
-    // Every control that can hold the focus hands Ctrl+C to the page.
+    // Every control that can hold the focus hands Ctrl+C to the page and
+    // comes into view whole when the keyboard brings the focus to it.
     const QList<QWidget*> controls = {ui->Veta,      ui->VetaMesice, ui->Menit,         ui->Od,        ui->Do,
                                       ui->GrafVolby, ui->Zvetsit,    ui->PodleSpotreby, ui->PoMesicich};
     for (QWidget* control : controls) control->installEventFilter(this);
@@ -376,7 +379,26 @@ void TariffChoicePage::showLargePlot() {
 
 QWidget* TariffChoicePage::largePlotWindow() const { return largePlot_.data(); }
 
+void TariffChoicePage::showWhole(QWidget& control) {
+    const QRect area(control.mapTo(ui->Obsah, QPoint(0, 0)), control.size());
+    // Its bottom edge first, then its top: one taller than the view shows
+    // its top. (The point just past the bottom row: the view shows the
+    // pixels above a point it brings into view.)
+    ui->Posuv->ensureVisible(area.x(), area.y() + area.height(), 0, 0);
+    ui->Posuv->ensureVisible(area.x(), area.y(), 0, 0);
+}
+
 bool TariffChoicePage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // The scroll area itself brings only a text cursor or a current
+        // cell into view, and nothing when the focus comes from the page
+        // tabs, round to the first control or back to the last.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+            showWhole(*static_cast<QWidget*>(watched));
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Resize) {
         // A wrapped tariff name needs as many lines as the new width gives
         // it; measured once the columns have their new widths.

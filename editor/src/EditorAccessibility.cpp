@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "desktop/AccessibleFocus.h"
+
 namespace hovorix::editor {
 
 namespace {
@@ -28,6 +30,18 @@ public:
         if (which == QAccessible::Value) return box()->currentText();
         if (which == QAccessible::Name && box()->accessibleName().isEmpty()) return box()->currentText();
         return QAccessibleWidget::text(which);
+    }
+    // In an editable box the edit field, where the typing goes, says it has
+    // the focus, and the screen reader is told of it; the box leaves saying
+    // so to the field.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (box()->lineEdit() != nullptr) state.focused = false;
+        return state;
+    }
+    QAccessibleInterface* focusChild() const override {
+        if (box()->lineEdit() != nullptr && box()->hasFocus()) return child(1);
+        return nullptr;
     }
     int childCount() const override { return box()->lineEdit() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -74,6 +88,7 @@ void installEditorAccessibility() {
         return true;
     }();
     (void)installed;
+    desktop::keepDropDownListsTrue();
 }
 
 }  // namespace hovorix::editor

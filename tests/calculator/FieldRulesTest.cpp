@@ -12,7 +12,8 @@ using Kind = ScriptedPrompter::Kind;
 
 namespace {
 
-constexpr char LargestCount[] = "Největší počet minut, který lze zadat, je 2 147 483 647.";
+// The number held together by no-break spaces.
+constexpr char LargestCount[] = "Největší počet minut, který lze zadat, je 2\u00A0147\u00A0483\u00A0647.";
 
 // One tariff whose cost tells every zone's minute count apart: a zone's rate
 // is a power of ten, nothing is free and there are no fees.

@@ -434,6 +434,34 @@ TEST(TariffChoice, TheWindowKeepsItsSizeAndThePageScrolls) {
     EXPECT_FALSE(months->visibleRegion().isEmpty());
 }
 
+// Tab and Shift+Tab bring each control of the page into view whole, also
+// round from the page tabs to the first control or back to the last; one
+// taller than the view shows its top.
+TEST(TariffChoice, TabBringsEachControlIntoViewWhole) {
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    clickTab(*calculator.form, 2);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto* scroll = child<QScrollArea>(*calculator.form, "Posuv");
+    ASSERT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    QTabBar* tabs = pageTabs(*calculator.form);
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        tabs->setFocus(Qt::TabFocusReason);
+        // Twice round the page's nine controls and the tabs.
+        for (int stop = 0; stop < 20; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QWidget* focus = QApplication::focusWidget();
+            if (focus == tabs) continue;
+            const QRect view = scroll->viewport()->rect();
+            const QRect at(focus->mapTo(scroll->viewport(), QPoint(0, 0)), focus->size());
+            if (at.height() <= view.height()) {
+                EXPECT_TRUE(view.contains(at)) << focus->objectName().toStdString() << " after key " << key;
+            } else {
+                EXPECT_EQ(at.top(), view.top()) << focus->objectName().toStdString() << " after key " << key;
+            }
+        }
+    }
+}
+
 // "Zvětšit graf" shows the same plot in a window the user can resize; it
 // follows the page and closes with Escape.
 TEST(TariffChoice, ZvetsitGrafOpensTheSamePlotInAResizableWindow) {

@@ -249,8 +249,9 @@ TEST(Window, OnTheResultsPageCtrlCAndTheZoomKeysWorkWhateverHasTheFocus) {
     }
 }
 
-// The page tab shown says it has the focus only while the tabs have it, so a
-// screen reader finds one focused control; a tab is pressed to show its page.
+// The page tab shown says it has the focus only while the tabs have it, and
+// then neither the row of tabs nor the page control says so, so a screen
+// reader finds one focused control; a tab is pressed to show its page.
 TEST(Window, APageTabReportsTheFocusOnlyWhileTheTabsHaveIt) {
     Workspace workspace;
     const auto form = startShown(workspace);
@@ -268,6 +269,8 @@ TEST(Window, APageTabReportsTheFocusOnlyWhileTheTabsHaveIt) {
     };
     EXPECT_EQ(bar->child(0)->role(), QAccessible::PageTab);
     EXPECT_EQ(focusedTabs(), QStringList{utf8("Provolané minuty")});
+    EXPECT_FALSE(bar->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(tabs->parentWidget())->state().focused);
     QTest::keyClick(tabs, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("JTS"));
     EXPECT_EQ(focusedTabs(), QStringList{});

@@ -321,6 +321,41 @@ def matches(accessible, role_name=None, name=None, name_starts=None):
         return False
 
 
+def focused_in(root):
+    """Every accessible under root that says it has the focus."""
+    found = []
+    for node in descendants(root):
+        try:
+            if has_state(node, pyatspi.STATE_FOCUSED):
+                found.append(node)
+        except Exception:  # gone while it was read
+            pass
+    return found
+
+
+class FocusEvents:
+    """The focus events a screen reader hears from now on: the accessibles
+    that were said to take the focus, in order."""
+
+    def __init__(self):
+        self._heard = []
+        pyatspi.Registry.registerEventListener(self._hear, "focus:")
+
+    def _hear(self, event):
+        self._heard.append(event.source)
+
+    def heard(self, seconds=0.3):
+        """What was heard so far, once the events of the last seconds are in."""
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            while context.iteration(False):
+                pass
+            time.sleep(0.02)
+        return list(self._heard)
+
+
 def do_action(accessible, action_name):
     """Runs the accessible's action by its name ("Press", "SetFocus", ...), as
     a screen reader does."""

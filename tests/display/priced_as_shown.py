@@ -15,7 +15,7 @@ import lane
 # One tariff at 1 a minute into the fixed network at peak: its cost is the
 # peak minutes.
 TARIFFS = "verze 1\r\nprovider A\r\ntarif One\r\nsazba JTS 1 0\r\n".encode("cp1250")
-LARGEST = "Největší počet minut, který lze zadat, je 2 147 483 647."
+LARGEST = "Největší počet minut, který lze zadat, je 2\u00a0147\u00a0483\u00a0647."
 
 folder = lane.folder("priced", files={"tarif.ini": TARIFFS})
 lane.park_pointer()

@@ -91,6 +91,8 @@ private:
     void linkRange();
     // Each table exactly as tall as its rows, so the page alone scrolls.
     static void fitTable(QTableWidget& table);
+    // Scrolls the page so the control is in view whole.
+    void showWhole(QWidget& control);
     QString labelOf(std::size_t tariff) const;
 
     std::unique_ptr<Ui::TariffChoicePage> ui;
