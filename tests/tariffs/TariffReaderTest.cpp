@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tariffs/Errors.h"
+#include "tariffs/NumberText.h"
 #include "tariffs/TariffReader.h"
 
 using namespace hovorix;
@@ -395,5 +396,31 @@ TEST(TariffReader, ReportsWhatASaveWouldWriteOtherwise) {
         std::string version;
         tariffs::readTariffs(c.content, list, version, ',', events);
         EXPECT_EQ(reported, c.reported);
+    }
+}
+
+// A number written under the other regional settings fails as any malformed
+// number does, and is known by reading with the other separator; other
+// malformed numbers are not.
+TEST(TariffReader, TellsANumberOfTheOtherSeparator) {
+    struct Case {
+        const char* line;
+        char separator;
+        bool other;
+    };
+    const Case cases[] = {
+        {"sazba JTS 7,9 30", '.', true},  {"sazba JTS 1.2 30", ',', true},     {"sluzba fax  1.5E3 ", ',', true},
+        {"sluzba fax 1.2.3", ',', false}, {"sluzba fax 15 K\xE8", ',', false}, {"sluzba fax 1,5.", '.', false},
+        {"sazba JTS ", ',', false},
+    };
+    for (const Case& c : cases) {
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        try {
+            tariffs::readTariffs("provider A\r\n" + std::string(c.line) + "\r\n", list, version, c.separator);
+            ADD_FAILURE() << c.line << " read";
+        } catch (const tariffs::ConversionError& error) {
+            EXPECT_EQ(tariffs::readsWithOtherSeparator(error.text(), c.separator), c.other) << c.line;
+        }
     }
 }
