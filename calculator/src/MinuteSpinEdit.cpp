@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -15,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyleOptionSpinBox>
@@ -25,20 +23,12 @@
 #include <cmath>
 
 #include "desktop/NumberText.h"
+#include "desktop/PastedText.h"
 #include "desktop/Prompter.h"
 
 namespace hovorix::calculator {
 
 namespace {
-
-// The blanks that price lists and spreadsheets put between thousands.
-bool isBlank(QChar c) {
-    const char16_t u = c.unicode();
-    return u == u' ' || u == u'\u00A0' || u == u'\u2009' || u == u'\u202F';
-}
-
-// What a copied cell or line brings along around the number.
-bool isAround(QChar c) { return isBlank(c) || c == u'\t' || c == u'\r' || c == u'\n'; }
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -53,9 +43,9 @@ MinuteSpinEdit::MinuteSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     connect(&repeat_, &QTimer::timeout, this, &MinuteSpinEdit::repeatStep);
     // Text dropped on the field is pasted text too (a spin box's edit box
     // takes no drops of its own). Drops and the X selection's middle-button
-    // paste reach the edit box directly.
-    lineEdit()->setAcceptDrops(true);
-    lineEdit()->installEventFilter(this);
+    // paste reach the edit box directly; the keys and the menu come to the
+    // spin box.
+    desktop::routePastes(*lineEdit(), [this](const QString& text) { return pasteText(text); });
     // Screen readers hear of every change of the text and of the number.
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& now) {
         if (QAccessible::isActive()) {
@@ -103,26 +93,9 @@ void MinuteSpinEdit::stepBy(int steps) {
 }
 
 std::optional<QString> MinuteSpinEdit::cleanPasted(QStringView text, QChar decimalSeparator) {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && isAround(text[first])) ++first;
-    while (end > first && isAround(text[end - 1])) --end;
-    QString cleaned;
-    cleaned.reserve(end - first);
-    for (qsizetype i = first; i < end; ++i) {
-        const QChar c = text[i];
-        if (isBlank(c)) {
-            qsizetype next = i;
-            while (next < end && isBlank(text[next])) ++next;
-            // "1 200": a thousands separator, where the digits run on.
-            if (!cleaned.isEmpty() && isDigit(cleaned.back()) && next < end && isDigit(text[next])) {
-                i = next - 1;
-                continue;
-            }
-            return std::nullopt;
-        }
+    QString cleaned = desktop::tidyPastedNumber(text);
+    for (const QChar c : cleaned) {
         if (!isDigit(c) && c != u'+' && c != u'-' && c != decimalSeparator) return std::nullopt;
-        cleaned += c;
     }
     return cleaned;
 }
@@ -445,15 +418,7 @@ void MinuteSpinEdit::paintEvent(QPaintEvent*) {
     painter.drawComplexControl(QStyle::CC_SpinBox, option);
 }
 
-QAction* MinuteSpinEdit::pasteAction(const QMenu& menu) {
-    // Known by its caption, in the language Qt speaks, before the tab and
-    // its key.
-    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
-    for (QAction* action : menu.actions()) {
-        if (action->text().section(u'\t', 0, 0) == paste) return action;
-    }
-    return nullptr;
-}
+QAction* MinuteSpinEdit::pasteAction(const QMenu& menu) { return desktop::pasteAction(menu); }
 
 void MinuteSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     // The edit box's own menu with the spin box's two steps, as Qt builds it,
@@ -474,55 +439,6 @@ void MinuteSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     if (self && chosen == down) stepBy(-1);
     delete menu.data();
     event->accept();
-}
-
-bool MinuteSpinEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != lineEdit()) return QAbstractSpinBox::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        // Text moved within the field stays Qt's; links and files (a call
-        // list the window did not take) are no text to insert.
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (drag->source() == lineEdit() || !drag->mimeData()->hasUrls()) return false;
-        drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (drop->source() == lineEdit()) return false;
-        const QMimeData* data = drop->mimeData();
-        if (data->hasUrls() || !data->hasText()) {
-            drop->ignore();
-            return true;
-        }
-        lineEdit()->deselect();
-        lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(drop->position().toPoint()));
-        if (pasteText(data->text())) {
-            drop->setDropAction(Qt::CopyAction);
-            drop->accept();
-        } else {
-            drop->ignore();
-        }
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
-        // The middle button pastes the X selection: the press places the
-        // cursor, the release pastes.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) return false;
-        if (event->type() == QEvent::MouseButtonPress) {
-            lineEdit()->deselect();
-            lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(mouse->position().toPoint()));
-        } else {
-            pasteText(QGuiApplication::clipboard()->text(QClipboard::Selection));
-        }
-        event->accept();
-        return true;
-    }
-    default: return false;
-    }
 }
 
 }  // namespace hovorix::calculator

@@ -21,6 +21,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "ArrowGlyph.h"
 #include "EditorAccessibility.h"
@@ -86,8 +87,24 @@ private:
 
 using Answer = desktop::Prompter::Answer;
 
-QString openFailure(const QString& name, int code) {
-    return desktop::withSystemErrorReason(QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name), code);
+// Where a symbolic link leads to a place that cannot be reached (a missing
+// file or folder, one the user may not enter, a link the system will not
+// follow), the trouble lies there, under a name the user may not know: a
+// line of its own names it.
+QString withLinkTarget(QString message, const tariffs::FileError& error) {
+    const int code = error.code();
+    const bool unreachable = code == ENOENT || code == ENOTDIR || code == EACCES || code == EPERM || code == ELOOP;
+    if (unreachable && !error.linkTarget().empty()) {
+        message +=
+            QStringLiteral("\nJe to symbolický odkaz na soubor %1.").arg(QFile::decodeName(error.linkTarget().c_str()));
+    }
+    return message;
+}
+
+QString openFailure(const QString& name, const tariffs::OpenError& error) {
+    return withLinkTarget(desktop::withSystemErrorReason(
+                              QStringLiteral("Kritická chyba - nelze otevřít soubor %1!").arg(name), error.code()),
+                          error);
 }
 
 // What a save over a file that stopped being read at an error would lose.
@@ -107,11 +124,22 @@ QString lossAt(const std::exception& error, const tariffs::FileShape& shape, boo
     return QStringLiteral("nebyl načten celý; uložením se ztratí vše, co z něj nebylo načteno.");
 }
 
+// The last line says what became of the file that was there, which is what
+// the user wants to know next.
 QString saveFailure(const tariffs::WriteError& error, const QString& name) {
     const QString text = error.stage() == tariffs::WriteError::Stage::Create
                              ? QStringLiteral("Kritická chyba %1 - nelze otevřít soubor %2!")
                              : QStringLiteral("Kritická chyba %1 - nelze zapsat soubor %2!");
-    return desktop::withSystemErrorReason(text.arg(error.code()).arg(name), error.code());
+    QString message =
+        withLinkTarget(desktop::withSystemErrorReason(text.arg(error.code()).arg(name), error.code()), error);
+    switch (error.oldFile()) {
+    case tariffs::WriteError::OldFile::None: break;
+    case tariffs::WriteError::OldFile::Unchanged: message += QStringLiteral("\nSoubor zůstal beze změny."); break;
+    case tariffs::WriteError::OldFile::Damaged:
+        message += QStringLiteral("\nSoubor se nepodařilo obnovit; jeho obsah může být poškozený.");
+        break;
+    }
+    return message;
 }
 
 // The start of a line as the question before a save quotes it: at most 40
@@ -237,13 +265,14 @@ void TCenikarForm::addShortcuts() {
     };
     const auto add = [this](QKeySequence keys, QWidget* within, auto action) {
         auto* shortcut = new QShortcut(keys, within);
-        // The list's key only while the list has the focus; the others
-        // wherever the focus is in the window.
+        // The list's keys only while the list has the focus, where the
+        // selected tariff is in sight; the others wherever the focus is in
+        // the window.
         shortcut->setContext(within == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_Up), this, as(ui->Nahoru));
-    add(QKeySequence(Qt::CTRL | Qt::Key_Down), this, as(ui->Dolu));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Up), ui->ListBox1, as(ui->Nahoru));
+    add(QKeySequence(Qt::CTRL | Qt::Key_Down), ui->ListBox1, as(ui->Dolu));
     add(QKeySequence(Qt::CTRL | Qt::Key_S), this, as(ui->Button2));
     add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this, as(ui->Button3));
     add(QKeySequence(Qt::CTRL | Qt::Key_O), this, as(ui->Button1));
@@ -280,7 +309,7 @@ void TCenikarForm::FormCreate() {
         tariffs::readTariffFile(desktop::filePath(fileName_), list_, version_, plan.options, eventsInto(found));
         setCaption(fileName_);
     } catch (const tariffs::OpenError& error) {
-        desktop::fatalError(prompter_, this, openFailure(fileName_, error.code()));
+        desktop::fatalError(prompter_, this, openFailure(fileName_, error));
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
         // shown, and the window remembers that it holds only part of the file.
@@ -403,7 +432,8 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
     QStringList losses;
     if (!isHeldFile(target)) return losses;
     if (held_.partLoss) losses << *held_.partLoss;
-    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path) != tariffs::FileChange::Same) {
+    if (held_.stamp && tariffs::compareFile(*held_.stamp, held_.path, nullptr, tariffs::Comparison::Content) !=
+                           tariffs::FileChange::Same) {
         losses << QStringLiteral("změny, které v souboru mezitím udělal jiný program");
     }
     const ReadFindings& found = held_.found;
@@ -424,6 +454,8 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
 }
 
 void TCenikarForm::ListBox1Click() {
+    // The buttons that work on the selected tariff are on exactly while one
+    // is selected, so a keyboard user hears whether they would do anything.
     const bool rowSelected = selectedRow() >= 0;
     const std::initializer_list<QAbstractButton*> rowButtons{ui->Uprav, ui->Smaz, ui->Nahoru, ui->Dolu};
     for (QAbstractButton* button : rowButtons) button->setEnabled(rowSelected);
@@ -439,10 +471,12 @@ void TCenikarForm::UpravClick() {
         dialog.writeBack(tariff);
         saved_ = false;
     }
-    refreshList();
+    // The user goes on from the tariff just edited.
+    refreshList(row);
 }
 
 void TCenikarForm::PridejClick() {
+    const int selectedBefore = selectedRow();
     // The new tariff joins the end of the list while the dialog is open and
     // leaves it again when the user cancels.
     tariffs::Tarifs& added = list_.append();
@@ -460,13 +494,9 @@ void TCenikarForm::PridejClick() {
         }
         saved_ = false;
     }
-    refreshList();
-    if (confirmed) {
-        // The new tariff is the one the user works on next: selected, in
-        // sight, and the row buttons ready for it.
-        selectRow(static_cast<int>(list_.count()) - 1);
-        ListBox1Click();
-    }
+    // The new tariff is the one the user works on next: selected, in sight,
+    // and the row buttons ready for it. Without it, the list is as it was.
+    refreshList(confirmed ? static_cast<int>(list_.count()) - 1 : selectedBefore);
 }
 
 void TCenikarForm::SmazClick() {
@@ -477,11 +507,15 @@ void TCenikarForm::SmazClick() {
         QStringLiteral("Opravdu smazat tarif \"%1\" ?").arg(desktop::fromCp1250(tariffs::tariffLabel(tariff)));
     // "Ne" is the default: there is no undo, and Delete followed by Enter
     // must not delete at once.
-    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::No) == Answer::Yes) {
-        list_.removeAt(static_cast<std::size_t>(row));
-        saved_ = false;
+    if (prompter_.confirm(this, desktop::applicationTitle(), question, Answer::No) != Answer::Yes) {
+        refreshList(row);
+        return;
     }
-    refreshList();
+    list_.removeAt(static_cast<std::size_t>(row));
+    saved_ = false;
+    // The next tariff takes the deleted one's place; after the last one, the
+    // one before it.
+    refreshList(std::min(row, static_cast<int>(list_.count()) - 1));
 }
 
 void TCenikarForm::NahoruClick() {
@@ -489,8 +523,7 @@ void TCenikarForm::NahoruClick() {
     if (row <= 0) return;
     list_.swapWithNext(static_cast<std::size_t>(row - 1));
     saved_ = false;
-    refreshList();
-    selectRow(row - 1);
+    refreshList(row - 1);
 }
 
 void TCenikarForm::DoluClick() {
@@ -498,8 +531,7 @@ void TCenikarForm::DoluClick() {
     if (row < 0 || static_cast<std::size_t>(row) + 1 >= list_.count()) return;
     list_.swapWithNext(static_cast<std::size_t>(row));
     saved_ = false;
-    refreshList();
-    selectRow(row + 1);
+    refreshList(row + 1);
 }
 
 void TCenikarForm::verze1Change(const QString& text) {
@@ -526,7 +558,7 @@ void TCenikarForm::Button1Click() {
         stamp = tariffs::stampFile(desktop::filePath(name));
         tariffs::readTariffFile(desktop::filePath(name), fresh, version, plan.options, eventsInto(found));
     } catch (const tariffs::OpenError& error) {
-        prompter_.error(this, desktop::applicationTitle(), openFailure(name, error.code()));
+        prompter_.error(this, desktop::applicationTitle(), openFailure(name, error));
         return;
     } catch (const tariffs::ConversionError& error) {
         // The open one stays; the message names the file where the number
@@ -589,8 +621,10 @@ bool TCenikarForm::writeFile(const QString& name) {
     try {
         tariffs::saveFile(target, bytes, *saveIo_);
     } catch (const tariffs::WriteError& error) {
-        // The file on disk is untouched; the changes stay in the window.
+        // The changes stay in the window; the message says what became of
+        // the file.
         saved_ = false;
+        restampAfterFailedSave(target, error);
         prompter_.error(this, desktop::applicationTitle(), saveFailure(error, name));
         return false;
     }
@@ -603,6 +637,21 @@ bool TCenikarForm::writeFile(const QString& name) {
     noticedGone_ = false;
     setCaption(fileName_);
     return true;
+}
+
+void TCenikarForm::restampAfterFailedSave(const std::filesystem::path& target, const tariffs::WriteError& error) {
+    if (!held_.stamp || !isHeldFile(target)) return;
+    // A save that wrote in place changed the file's times even where it put
+    // the old bytes back, and left other bytes where it could not: neither is
+    // another program's change for the next save to warn of. A change that
+    // was there before the save stays one.
+    tariffs::FileStamp now;
+    const tariffs::FileChange change =
+        tariffs::compareFile(*held_.stamp, held_.path, &now, tariffs::Comparison::Content);
+    if (change == tariffs::FileChange::Same ||
+        (change == tariffs::FileChange::Changed && error.oldFile() == tariffs::WriteError::OldFile::Damaged)) {
+        held_.stamp = now;
+    }
 }
 
 void TCenikarForm::FormActivate() {
@@ -665,17 +714,22 @@ bool TCenikarForm::readAgainInFull(tariffs::TariffList& list, std::string& versi
     return true;
 }
 
-void TCenikarForm::refreshList() {
-    const QSignalBlocker quiet(ui->ListBox1);
-    // The view stays where the user had scrolled it.
-    QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
-    const int position = scroll->value();
-    ui->ListBox1->clear();
-    QStringList rows;
-    rows.reserve(static_cast<qsizetype>(list_.count()));
-    list_.walk([&rows](const tariffs::Tarifs& tariff) { rows << desktop::fromCp1250(tariffs::tariffLabel(tariff)); });
-    ui->ListBox1->addItems(rows);
-    scroll->setValue(position);
+void TCenikarForm::refreshList(int selected) {
+    {
+        const QSignalBlocker quiet(ui->ListBox1);
+        // The view stays where the user had scrolled it.
+        QScrollBar* scroll = ui->ListBox1->verticalScrollBar();
+        const int position = scroll->value();
+        ui->ListBox1->clear();
+        QStringList rows;
+        rows.reserve(static_cast<qsizetype>(list_.count()));
+        list_.walk(
+            [&rows](const tariffs::Tarifs& tariff) { rows << desktop::fromCp1250(tariffs::tariffLabel(tariff)); });
+        ui->ListBox1->addItems(rows);
+        scroll->setValue(position);
+    }
+    if (selected >= 0 && selected < ui->ListBox1->count()) selectRow(selected);
+    ListBox1Click();
 }
 
 void TCenikarForm::selectRow(int row) {

@@ -15,6 +15,7 @@
 #include "desktop/Cp1250.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/NumberText.h"
+#include "desktop/PastedText.h"
 #include "desktop/ProgramFont.h"
 #include "tariffs/Errors.h"
 #include "ui_TPoplatky.h"
@@ -24,6 +25,7 @@ namespace hovorix::editor {
 namespace {
 
 constexpr std::size_t NumberFieldCount = 19;
+constexpr QChar Backspace(u'\b');
 // The fields before the all-minutes-free flag in the write-back order; the
 // first free minutes and the minimum charge follow it.
 constexpr std::size_t NumbersBeforeFlag = 17;
@@ -79,6 +81,7 @@ TPoplatky::TPoplatky(desktop::Prompter& prompter, char decimalSeparator, QWidget
         field->installEventFilter(this);
         // Composed input would go past the key filter.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
+        desktop::routePastes(*field, [this, field](const QString& text) { return pasteNumber(*field, text); });
     }
 
     connect(ui->Button1, &QPushButton::clicked, this, desktop::guarded(prompter_, this, &TPoplatky::Button1Click));
@@ -131,16 +134,44 @@ void TPoplatky::Button1Click() {
     accept();
 }
 
-QChar TPoplatky::PhoneKeyPress(const QLineEdit& field, QChar key) const {
-    constexpr QChar Backspace(u'\b');
+QChar TPoplatky::PhoneKeyPress(const QLineEdit& field, QChar key) const { return PhoneKeyPress(field.text(), key); }
+
+QChar TPoplatky::PhoneKeyPress(const QString& text, QChar key) const {
     const QChar separator = QLatin1Char(decimalSeparator_);
     if (key == Backspace) return key;
     if (key >= u'0' && key <= u'9') return key;
     if (key == u',' || key == u'.' || key == separator) {
         // The whole text counts, selected or not.
-        return field.text().contains(separator) ? QChar() : separator;
+        return text.contains(separator) ? QChar() : separator;
     }
     return {};
+}
+
+bool TPoplatky::pasteNumber(QLineEdit& field, const QString& pasted) {
+    const QString tidy = desktop::tidyPastedNumber(pasted);
+    // The field's text as the key filter sees it before each character: the
+    // first takes the place of the selection, the others follow it.
+    QString text = field.text();
+    qsizetype at = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
+    QString received;
+    for (const QChar key : tidy) {
+        // A backspace passes the filter as a key; pasted, it would be a
+        // character in the number.
+        const QChar taken = key == Backspace ? QChar() : PhoneKeyPress(text, key);
+        // What the filter discards (a sign, a letter, a second separator)
+        // refuses the paste: dropped quietly, it would change the number.
+        if (taken.isNull()) {
+            prompter_.beep();
+            return false;
+        }
+        if (received.isEmpty() && field.hasSelectedText()) text.remove(at, field.selectionLength());
+        text.insert(at++, taken);
+        received += taken;
+    }
+    // Only blanks or line ends: nothing to paste.
+    if (received.isEmpty()) return false;
+    field.insert(received);
+    return true;
 }
 
 bool TPoplatky::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "editor/TariffFileDialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
 
@@ -64,6 +66,16 @@ void TariffFileDialog::accept() {
         }
     }
     QFileDialog::accept();
+}
+
+void TariffFileDialog::hideEvent(QHideEvent* event) {
+    // Enter on a name typed while its completion list shows goes through the
+    // list to the name field and closes the dialog, but the list itself is a
+    // window of its own, which stays and keeps the keyboard from the editor.
+    for (const QCompleter* completer : findChildren<QCompleter*>()) {
+        if (QAbstractItemView* list = completer->popup(); list && list->isVisible()) list->hide();
+    }
+    QFileDialog::hideEvent(event);
 }
 
 }  // namespace hovorix::editor

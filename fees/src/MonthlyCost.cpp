@@ -3,15 +3,40 @@
 #include "fees/MonthlyCost.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace hovorix::fees {
 
-std::int64_t periodFactorForIndex(int index) {
-    switch (index) {
-    case 0: return PerDayFactor;
-    case 1: return PerWeekFactor;
-    default: return PerMonthFactor;
+namespace {
+
+// One name for each period, in the order of Period: a missing or an extra
+// one fails the build.
+constexpr std::string_view PeriodNames[] = {"den", "tyden", "mesic"};
+static_assert(std::size(PeriodNames) == PeriodCount);
+
+}  // namespace
+
+std::string_view periodName(Period period) { return PeriodNames[static_cast<std::size_t>(period)]; }
+
+std::optional<Period> periodNamed(std::string_view name) {
+    for (std::size_t i = 0; i < PeriodCount; ++i) {
+        if (PeriodNames[i] == name) return static_cast<Period>(i);
     }
+    return std::nullopt;
+}
+
+std::int64_t periodFactor(Period period) {
+    switch (period) {
+    case Period::Day: return PerDayFactor;
+    case Period::Week: return PerWeekFactor;
+    case Period::Month: break;
+    }
+    return PerMonthFactor;
+}
+
+std::int64_t periodFactorForIndex(int index) {
+    if (index < 0 || index >= static_cast<int>(PeriodCount)) return PerMonthFactor;
+    return periodFactor(static_cast<Period>(index));
 }
 
 namespace {

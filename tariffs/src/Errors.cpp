@@ -31,18 +31,23 @@ TariffError::TariffError(const std::string& message, std::size_t line) : std::ru
 ConversionError::ConversionError(std::string text, std::size_t line)
     : TariffError(conversionMessage(text), line), text_(std::move(text)) {}
 
-FileError::FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line)
-    : TariffError(message, line), path_(std::move(path)), code_(code) {}
+FileError::FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line,
+                     std::filesystem::path linkTarget)
+    : TariffError(message, line), path_(std::move(path)), code_(code), linkTarget_(std::move(linkTarget)) {}
 
-OpenError::OpenError(std::filesystem::path path, int code)
-    : FileError("cannot open the file: " + systemMessage(code), std::move(path), code) {}
+OpenError::OpenError(std::filesystem::path path, int code, std::filesystem::path linkTarget)
+    : FileError("cannot open the file: " + systemMessage(code), std::move(path), code, 0, std::move(linkTarget)) {}
 
 ReadError::ReadError(std::filesystem::path path, int code, std::size_t line)
     : FileError("cannot read the file: " + systemMessage(code), std::move(path), code, line) {}
 
-WriteError::WriteError(std::filesystem::path path, int code, Stage stage)
-    : FileError((stage == Stage::Create ? "cannot create the file: " : "cannot write the file: ") + systemMessage(code),
-                std::move(path), code),
-      stage_(stage) {}
+WriteError::WriteError(std::filesystem::path path, int code, Stage stage, OldFile oldFile,
+                       std::filesystem::path linkTarget)
+    : FileError((stage == Stage::Create ? "cannot create the file: " : "cannot write the file: ") +
+                    systemMessage(code) +
+                    (oldFile == OldFile::Damaged ? "; its old content could not be written back" : ""),
+                std::move(path), code, 0, std::move(linkTarget)),
+      stage_(stage),
+      oldFile_(oldFile) {}
 
 }  // namespace hovorix::tariffs

@@ -21,6 +21,7 @@ FileStamp cheapFields(const struct stat& info) {
     stamp.inode = info.st_ino;
     stamp.size = static_cast<std::uintmax_t>(info.st_size);
     stamp.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.changedNs = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
     return stamp;
 }
 
@@ -60,11 +61,13 @@ std::optional<FileStamp> stampFile(const std::filesystem::path& path) {
     return stamp;
 }
 
-FileChange compareFile(const FileStamp& known, const std::filesystem::path& path, FileStamp* now) {
+FileChange compareFile(const FileStamp& known, const std::filesystem::path& path, FileStamp* now,
+                       Comparison comparison) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return FileChange::Gone;
     const FileStamp cheap = cheapFields(info);
-    if (cheap.sameFileAs(known) && cheap.size == known.size && cheap.modifiedNs == known.modifiedNs) {
+    if (comparison == Comparison::CheapFieldsFirst && cheap.sameFileAs(known) && cheap.size == known.size &&
+        cheap.modifiedNs == known.modifiedNs && cheap.changedNs == known.changedNs) {
         if (now) *now = known;
         return FileChange::Same;
     }

@@ -118,13 +118,44 @@ int readLines(int fd, TariffReader& reader, bool lfEndsLines) {
     }
 }
 
+// The file a path finally names, following symbolic links (also dangling ones,
+// whose target a save or the editor's read then creates).
+fs::path resolveLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+        fs::path target = fs::read_symlink(path, error);
+        if (error) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// Where a symbolic link stands at the path: the file it finally leads to, as
+// a message names it. Empty where there is no link, or where the links lead
+// round in a circle to no file.
+fs::path linkTargetOf(const fs::path& path, const fs::path& resolved) {
+    std::error_code error;
+    if (resolved == path || fs::is_symlink(fs::symlink_status(resolved, error))) return {};
+    const fs::path absolute = fs::absolute(resolved, error);
+    return error ? resolved : absolute.lexically_normal();
+}
+
+OpenError openError(const fs::path& path) {
+    const int code = errno;
+    return OpenError(path, code, linkTargetOf(path, resolveLinks(path)));
+}
+
 int openForReading(const fs::path& path, const ReadFileOptions& options) {
     // Without waiting: opening a pipe for reading would wait for a writer.
     const int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | (options.regularFileOnly ? O_NONBLOCK : 0);
     int fd = ::open(path.c_str(), flags);
     if (fd < 0 && errno == ENOENT && options.createIfMissing) {
-        // A missing file is created empty, as a new tariff file.
-        const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // A missing file is created empty, as a new tariff file; where a
+        // symbolic link leading nowhere stands in its place, the file it
+        // leads to. (The kernel has followed the link already: one it refuses
+        // to follow gives no ENOENT.)
+        const int created = ::open(resolveLinks(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (created < 0 && errno != EEXIST) return -1;
         if (created >= 0) ::close(created);
         fd = ::open(path.c_str(), flags);
@@ -147,19 +178,6 @@ int openForReading(const fs::path& path, const ReadFileOptions& options) {
     // A regular file never makes a read wait; the flag goes with the pipes.
     if (options.regularFileOnly) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
-}
-
-// The file a path finally names, following symbolic links (also dangling ones,
-// whose target the save then creates).
-fs::path resolveLinks(fs::path path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-        fs::path target = fs::read_symlink(path, error);
-        if (error) return path;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path;
 }
 
 std::string temporaryName(const fs::path& target) {
@@ -194,7 +212,7 @@ std::optional<fs::path> findTariffFile(const fs::path& folder) {
 
 FileShape examineTariffFile(const fs::path& path, const ReadFileOptions& options) {
     const Descriptor file(openForReading(path, options));
-    if (file.get() < 0) throw OpenError(path, errno);
+    if (file.get() < 0) throw openError(path);
     FileShape shape;
     bool sawLf = false;
     bool sawCrLf = false;
@@ -245,7 +263,7 @@ FileShape examineTariffFile(const fs::path& path, const ReadFileOptions& options
 void readTariffFile(const fs::path& path, TariffList& list, std::string& version, const ReadFileOptions& options,
                     const ReaderEvents& events) {
     const Descriptor file(openForReading(path, options));
-    if (file.get() < 0) throw OpenError(path, errno);
+    if (file.get() < 0) throw openError(path);
     // A tariff takes a few hundred bytes of its file; room for one per 200
     // bytes covers what the editor writes. Only the memory the tariffs fill
     // is ever touched.
@@ -264,8 +282,14 @@ void readTariffFile(const fs::path& path, TariffList& list, std::string& version
 int SaveIo::openExclusive(const char* path, unsigned mode) {
     return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
 }
-int SaveIo::openExisting(const char* path) { return ::open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); }
+int SaveIo::openExisting(const char* path) { return ::open(path, O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); }
+long SaveIo::pread(int fd, char* data, unsigned long size, long offset) {
+    return ::pread(fd, data, size, static_cast<off_t>(offset));
+}
 long SaveIo::write(int fd, const char* data, unsigned long size) { return ::write(fd, data, size); }
+int SaveIo::fallocate(int fd, int mode, long offset, long length) {
+    return ::fallocate(fd, mode, static_cast<off_t>(offset), static_cast<off_t>(length));
+}
 int SaveIo::ftruncate(int fd, long size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
 int SaveIo::fsync(int fd) { return ::fsync(fd); }
 int SaveIo::fchmod(int fd, unsigned mode) { return ::fchmod(fd, static_cast<mode_t>(mode)); }
@@ -369,42 +393,88 @@ int carryAttributesOver(SaveIo& io, int from, int to) {
     return 0;
 }
 
+// Reads the whole file from its start into bytes; 0, or the error code.
+int readAll(SaveIo& io, int fd, std::string& bytes) {
+    bytes.clear();
+    char piece[1 << 16];
+    for (;;) {
+        const long got = io.pread(fd, piece, sizeof piece, static_cast<long>(bytes.size()));
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (got == 0) return 0;
+        bytes.append(piece, static_cast<std::size_t>(got));
+    }
+}
+
 // Writes the bytes over the existing file itself, which keeps its place in
 // every folder that links it, its owner, group and permissions. The old
 // content is overwritten before the rest is cut off, so the file is never
 // seen empty; flushed to disk before it counts as saved.
+//
+// Every other link sees the file as it is written, so nothing may go wrong
+// half way: the old bytes are read before a byte is changed, the room the
+// new ones need is reserved first (a full disk then refuses the save before
+// it starts), and when a write, the cut or the flush fails all the same, the
+// old bytes are written back.
 void rewriteInPlace(const fs::path& path, const fs::path& target, std::string_view bytes, SaveIo& io) {
     using Stage = WriteError::Stage;
+    using OldFile = WriteError::OldFile;
+    const fs::path link = linkTargetOf(path, target);
     const int fd = io.openExisting(target.c_str());
-    if (fd < 0) throw WriteError(path, errno, Stage::Create);
-    auto fail = [&](int code) {
+    if (fd < 0) throw WriteError(path, errno, Stage::Create, OldFile::Unchanged, link);
+    auto refuse = [&](int code) {
         io.close(fd);
-        throw WriteError(path, code, Stage::Write);
+        throw WriteError(path, code, Stage::Write, OldFile::Unchanged, link);
     };
     struct stat info {};
-    if (::fstat(fd, &info) != 0) fail(errno);
-    if (!S_ISREG(info.st_mode)) fail(EINVAL);  // no longer the file that was looked at
-    if (const int code = writeAll(io, fd, bytes)) fail(code);
-    if (io.ftruncate(fd, static_cast<long>(bytes.size())) != 0) fail(errno);
-    if (io.fsync(fd) != 0) fail(errno);
-    if (io.close(fd) != 0) throw WriteError(path, errno, Stage::Write);
+    if (::fstat(fd, &info) != 0) refuse(errno);
+    if (!S_ISREG(info.st_mode)) refuse(EINVAL);  // no longer the file that was looked at
+    std::string old;
+    if (const int code = readAll(io, fd, old)) refuse(code);
+    if (bytes.size() > old.size()) {
+        // Only the call itself: posix_fallocate, where the file system cannot
+        // reserve, writes into the file, which is what must not happen yet.
+        int reserved = 0;
+        do {
+            reserved = io.fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<long>(bytes.size()));
+        } while (reserved != 0 && errno == EINTR);
+        if (reserved != 0 && errno != EOPNOTSUPP && errno != ENOSYS) refuse(errno);
+    }
+
+    auto restore = [&](int code) {
+        const bool restored = ::lseek(fd, 0, SEEK_SET) == 0 && writeAll(io, fd, old) == 0 &&
+                              io.ftruncate(fd, static_cast<long>(old.size())) == 0 && io.fsync(fd) == 0;
+        io.close(fd);
+        throw WriteError(path, code, Stage::Write, restored ? OldFile::Unchanged : OldFile::Damaged, link);
+    };
+    if (const int code = writeAll(io, fd, bytes)) restore(code);
+    if (io.ftruncate(fd, static_cast<long>(bytes.size())) != 0) restore(errno);
+    if (io.fsync(fd) != 0) restore(errno);
+    // The new bytes are on the disk: closing has nothing left to lose.
+    io.close(fd);
 }
 
 }  // namespace
 
 void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
     using Stage = WriteError::Stage;
+    using OldFile = WriteError::OldFile;
     const fs::path target = resolveLinks(path);
+    const fs::path link = linkTargetOf(path, target);
 
     // What stands there now decides the permission bits, owner and group of
     // the new file, and whether we may replace it at all.
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
-        if (S_ISDIR(existing.st_mode)) throw WriteError(path, EISDIR, Stage::Create);
+        if (S_ISDIR(existing.st_mode)) throw WriteError(path, EISDIR, Stage::Create, OldFile::None, link);
         // A pipe would make the save wait, and a device is no tariff file.
-        if (!S_ISREG(existing.st_mode)) throw WriteError(path, EINVAL, Stage::Create);
-        if (::access(target.c_str(), W_OK) != 0) throw WriteError(path, errno, Stage::Create);
+        if (!S_ISREG(existing.st_mode)) throw WriteError(path, EINVAL, Stage::Create, OldFile::None, link);
+        if (::access(target.c_str(), W_OK) != 0) {
+            throw WriteError(path, errno, Stage::Create, OldFile::Unchanged, link);
+        }
         // A new file would leave the other links with the old content.
         if (existing.st_nlink > 1) return rewriteInPlace(path, target, bytes, io);
     }
@@ -423,7 +493,7 @@ void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
         // itself is all he can change. A full disk or anything else is
         // reported, never worked around.
         if (exists && (code == EACCES || code == EPERM)) return rewriteInPlace(path, target, bytes, io);
-        throw WriteError(path, code, Stage::Create);
+        throw WriteError(path, code, Stage::Create, exists ? OldFile::Unchanged : OldFile::None, link);
     }
 
     auto discard = [&] {
@@ -433,7 +503,8 @@ void saveFile(const fs::path& path, std::string_view bytes, SaveIo& io) {
     auto fail = [&](int code, bool open) {
         if (open) io.close(fd);
         io.unlink(temporary.c_str());
-        throw WriteError(path, code, Stage::Write);
+        // The old file is never touched before the rename.
+        throw WriteError(path, code, Stage::Write, exists ? OldFile::Unchanged : OldFile::None, link);
     };
 
     if (exists) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "CalculatorTesting.h"
+#include "TestFiles.h"
 
 using namespace hovorix::calculator;
 using namespace hovorix::calculator::testing;
@@ -194,4 +195,17 @@ TEST(ChangedFile, ATariffFileEmptiedSaysSoOnTheResultsPage) {
     clickTab(*running.form, 0);
     EXPECT_EQ(running.form->feeChart().emptyText(), QString());
     EXPECT_EQ(running.cost(), 800);
+}
+
+// A backup restored over the file with its times kept (cp -p, touch -r,
+// rsync --inplace -t) keeps the inode, the size and the modification time;
+// it is asked about all the same.
+TEST(ChangedFile, ABackupRestoredWithItsTimesIsNoticed) {
+    Running running;
+    restoreKeepingTimes(running.workspace.path() / "tarif.ini", tariffs("1", "400"));
+    running.poll();
+    running.prompter().answer(Answer::Yes);
+    running.reactivate();
+    EXPECT_EQ(running.questions(), 1);
+    EXPECT_EQ(running.cost(), 400);
 }

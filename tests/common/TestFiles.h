@@ -2,11 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #pragma once
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -47,6 +50,25 @@ inline std::string readBytes(const std::filesystem::path& path) {
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
+}
+
+// Another program puts other bytes into the file and sets its times back, as
+// a backup restored with cp -p, touch -r or rsync --inplace -t is: the file
+// keeps its inode, its modification time, and its size where the bytes are
+// as many. Only its change time, which no program can set, moves on; the
+// coarse clock the file system takes it from is first let pass the file's
+// last change, a few milliseconds at most.
+inline void restoreKeepingTimes(const std::filesystem::path& path, const std::string& bytes) {
+    struct stat before {};
+    if (::stat(path.c_str(), &before) != 0) return;
+    timespec now{};
+    do {
+        ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    } while (now.tv_sec < before.st_ctim.tv_sec ||
+             (now.tv_sec == before.st_ctim.tv_sec && now.tv_nsec <= before.st_ctim.tv_nsec));
+    writeBytes(path, bytes);
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
 }
 
 // The user whose rights the permission tests take: root may write anywhere.

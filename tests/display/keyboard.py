@@ -2,11 +2,16 @@
 # SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Cenikar by keyboard alone, with real X11 keys, read as a screen reader
 reads it: Tab into the list, the first Down selects the first tariff,
-Ctrl+Down and Ctrl+Up move it, Delete asks and Enter keeps it, Ctrl+N adds a
-tariff that comes selected, Ctrl+S saves, Ctrl+O and Ctrl+Shift+S open their
-dialogs, Ctrl+Q closes. The window is a frame, the operator box goes by its
-label, and no row claims the focus once the focus has left the list."""
+Ctrl+Down and Ctrl+Up move it while the list has the focus and do nothing
+elsewhere, Delete asks and Enter keeps it selected, Ctrl+N adds a tariff that
+comes selected (its fee pasted: a sign refused, the X selection tidied),
+Ctrl+S saves, Ctrl+Shift+S opens its dialog, Ctrl+O opens a file by its name
+typed while the dialog's completion list shows and nothing of the dialog
+stays to take the keys after it, Ctrl+Q closes. The window is a frame, the
+operator box goes by its label, and no row claims the focus once the focus
+has left the list."""
 
+import os
 import re
 
 import pyatspi
@@ -18,6 +23,10 @@ MAIN = f"^{re.escape(lane.EDITOR_CAPTION)} - \\[tarif\\.ini\\]$"
 
 lane.park_pointer()
 folder = lane.folder("keyboard", sample=True)
+with open(lane.SAMPLE, "rb") as sample_file:
+    backup = sample_file.read()
+with open(os.path.join(folder, "zaloha.ini"), "wb") as backup_file:
+    backup_file.write(backup)
 editor = lane.start("Cenikar", folder)
 window = editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 lane.check(window.getRoleName() == "frame", f"the main window is a {window.getRoleName()}, not a frame")
@@ -63,6 +72,8 @@ question = lane.message_box(editor, f'Opravdu smazat tarif "{sample[0]}" ?')
 lane.shot("delete-question")
 lane.press_enter_in(editor, question, BOX)
 lane.check(names() == sample, "Delete and Enter deleted a tariff")
+lane.wait_for("the kept tariff still selected", lambda: selected() == [0])
+lane.check(enabled("Uprav...") and enabled("Smaž..."), "the row buttons are off after a refused delete")
 
 editor.focus(MAIN)
 lane.key("ctrl+n")
@@ -71,6 +82,19 @@ provider = editor.find("combo box", "Operátor:", within=dialog)
 lane.check(lane.text_of(editor.find("text", "Operátor:", within=provider)) == "NEDEFINOVÁN",
            "the operator box of a new tariff does not hold NEDEFINOVÁN")
 editor.focus("^Podrobné informace$")
+# A pasted sign is refused, as it is when typed; the X selection pasted with
+# the middle button is tidied and typed in.
+phone = editor.find("text", "Měsíční paušál telefon:", within=dialog)
+editor.click(phone)
+lane.key("ctrl+a")
+lane.set_clipboard("-5")
+lane.key("ctrl+v")
+lane.settle()
+lane.check(lane.text_of(phone) == "0", f"a pasted -5 left '{lane.text_of(phone)}'")
+lane.key("BackSpace")
+lane.set_clipboard(" 1 234.5\n", selection="PRIMARY")
+editor.click(phone, button=2)
+lane.wait_for("the middle button's paste", lambda: lane.text_of(phone) == "1234,5")
 lane.key("Return")
 lane.wait_for("the new tariff, selected", lambda: len(rows()) == 11 and selected() == [10])
 new_row = rows()[10]
@@ -83,20 +107,45 @@ editor.click(editor.find("text", "Číslo verze souboru:"))
 lane.wait_for("the version box to have the focus",
               lambda: lane.has_state(editor.find("text", "Číslo verze souboru:"), pyatspi.STATE_FOCUSED))
 lane.check(focused_rows() == [], f"rows claim the focus the list has not: {focused_rows()}")
+# Away from the list the move keys are no moves.
+lane.key("ctrl+Up")
+lane.settle()
+lane.check(len(rows()) == 11 and names()[10] == "NEDEFINOVÁN-Neznámý" and selected() == [10],
+           "Ctrl+Up moved a tariff with the focus outside the list")
 lane.key("ctrl+s")
 lane.wait_for("the save", lambda: lane.file_bytes(folder).count(b"\r\nprovider ") == 11)
-
-for keys, title in (("ctrl+o", "Vyberte konfigurační soubor"),
-                    ("ctrl+shift+s", "Vyberte jméno konfiguračního souboru")):
-    editor.focus(MAIN)
-    lane.key(keys)
-    files = editor.window(title)
-    editor.focus(f"^{title}$")
-    lane.key("Escape")
-    lane.wait_for(f"the dialog '{title}' to close", lambda: not lane.has_state(files, pyatspi.STATE_SHOWING))
+lane.check(b"\r\nsluzba telefon 1234,5\r\n" in lane.file_bytes(folder), "the pasted fee was not saved")
 
 editor.focus(MAIN)
+lane.key("ctrl+shift+s")
+files = editor.window("Vyberte jméno konfiguračního souboru")
+editor.focus("^Vyberte jméno konfiguračního souboru$")
+lane.key("Escape")
+lane.wait_for("the save dialog to close", lambda: not lane.has_state(files, pyatspi.STATE_SHOWING))
+
+# The name typed in full, its completion list showing, and Enter.
+editor.focus(MAIN)
+lane.key("ctrl+o")
+files = editor.window("Vyberte konfigurační soubor")
+editor.focus("^Vyberte konfigurační soubor$")
+lane.type_text("zaloha.ini")
+lane.wait_for("the completion list", lambda: len(editor.x_windows("")) == 3)
+lane.shot("open-completion")
+lane.key("Return")
+opened = r" - \[.*/zaloha\.ini\]$"
+lane.wait_for("the typed file open", lambda: editor.x_windows(opened))
+editor.focus(opened)
+version_box = editor.find("text", "Číslo verze souboru:")
+lane.wait_for("the focus back in the version box", lambda: lane.has_state(version_box, pyatspi.STATE_FOCUSED))
+lane.key("Tab")
+lane.wait_for("Tab to reach \"Otevři soubor...\"",
+              lambda: lane.has_state(editor.find("push button", "Otevři soubor..."), pyatspi.STATE_FOCUSED))
+lane.key("ctrl+s")
+lane.wait_for("Ctrl+S to save the opened file", lambda: lane.file_bytes(folder, "zaloha.ini") != backup)
+lane.check(len(editor.x_windows("")) == 1, "a window of the open dialog stayed after it closed")
+
 lane.key("ctrl+q")
 lane.check(editor.wait_exit() == 0, "Ctrl+Q did not close the saved editor")
 lane.check_file(folder, "11 tariffs, data version 2000.11")
+lane.check_file(folder, "10 tariffs, data version 2000.11", name="zaloha.ini")
 print("the editor went by keys alone, and a screen reader read it right")

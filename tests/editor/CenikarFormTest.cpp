@@ -106,14 +106,14 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
     struct Case {
         const char* what;
         void (*prepare)(const fs::path& folder);
-        QString reason;  // the message's second line
+        QString reason;  // the message's lines after the first; %1: the folder
     };
     const Case cases[] = {
         {"a folder of that name", [](const fs::path& f) { fs::create_directory(f / "tarif.ini"); },
          "Je to složka, ne soubor."},
         {"a link into a missing folder",
          [](const fs::path& f) { fs::create_symlink(f / "missing" / "tarif.ini", f / "tarif.ini"); },
-         "Soubor neexistuje."},
+         "Soubor neexistuje.\nJe to symbolický odkaz na soubor %1/missing/tarif.ini."},
         {"a pipe of that name", [](const fs::path& f) { ASSERT_EQ(mkfifo((f / "tarif.ini").c_str(), 0644), 0); },
          "Není to soubor."},
     };
@@ -122,7 +122,8 @@ TEST(EditorStart, EndsWhenTarifIniCanBeNeitherOpenedNorCreated) {
         WorkFolder folder;
         c.prepare(folder.path());
         ScriptedPrompter prompter;
-        const QString message = QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\n") + c.reason;
+        const QString message = QStringLiteral("Kritická chyba - nelze otevřít soubor tarif.ini!\n") +
+                                QString(c.reason).replace("%1", QString::fromStdString(folder.path().string()));
         prompter.expectError(message);
         EXPECT_THROW(TCenikarForm(prompter, czechSettings()), ProgramExit);
         EXPECT_EQ(prompter.errors(), QStringList{message});
@@ -137,11 +138,13 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
         QString question;
         QStringList rows;
         bool saved;
+        int selected;  // the next tariff, after the last one the one before; after "Ne" the same
     };
     const Case cases[] = {
-        {0, Answer::Yes, "Opravdu smazat tarif \"EUROTEL-Ekonom\" ?", {"PAEGAS-Ekonom", "PAEGAS-Večerní"}, false},
-        {2, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Večerní\" ?", {"EUROTEL-Ekonom", "PAEGAS-Ekonom"}, false},
-        {1, Answer::No, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", ThreeRows, true},
+        {0, Answer::Yes, "Opravdu smazat tarif \"EUROTEL-Ekonom\" ?", {"PAEGAS-Ekonom", "PAEGAS-Večerní"}, false, 0},
+        {1, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", {"EUROTEL-Ekonom", "PAEGAS-Večerní"}, false, 1},
+        {2, Answer::Yes, "Opravdu smazat tarif \"PAEGAS-Večerní\" ?", {"EUROTEL-Ekonom", "PAEGAS-Ekonom"}, false, 1},
+        {1, Answer::No, "Opravdu smazat tarif \"PAEGAS-Ekonom\" ?", ThreeRows, true, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
@@ -164,8 +167,7 @@ TEST(EditorDelete, AsksThenRemovesTheSelectedTariff) {
             EXPECT_EQ(editor.form->tariffs().seek(kept++), before.seek(i));
         }
         EXPECT_EQ(editor.form->tariffs().count(), kept);
-        // No row stays selected, but the buttons keep their state.
-        EXPECT_EQ(editor.selectedRow(), -1);
+        EXPECT_EQ(editor.selectedRow(), c.selected);
         EXPECT_EQ(editor.rowButtons(), QStringLiteral("USND"));
         editor.expectScriptDone();
     }
@@ -225,30 +227,54 @@ TEST(EditorRowButtons, FollowTheUsersSelection) {
     editor.expectScriptDone();
 }
 
+// With no row selected the buttons that work on a selected tariff are off,
+// and neither they nor their keys do anything.
 TEST(EditorRowButtons, DoNothingWhileNoRowIsSelected) {
     struct Case {
         const char* what;
         std::string file;
-        Answer deleteAnswer;  // the delete that leaves the buttons enabled without a selection
+        void (*leaveNoneSelected)(Editor&);
     };
     const Case cases[] = {
-        {"three tariffs, delete refused", threeTariffs(), Answer::No},
-        {"the only tariff deleted", tariffFile({"provider EUROTEL", "tarif Go"}), Answer::Yes},
+        {"just started", threeTariffs(), [](Editor&) {}},
+        {"the only tariff deleted", tariffFile({"provider EUROTEL", "tarif Go"}),
+         [](Editor& e) {
+             e.clickRow(0);
+             e.prompter.answer(Answer::Yes);
+             e.click("Smaz");
+         }},
+        {"another file opened", threeTariffs(),
+         [](Editor& e) {
+             e.clickRow(1);
+             writeBytes(e.folder / "jiny.ini", threeTariffs());
+             e.chooseFile(e.folder.file("jiny.ini"));
+             e.click("Button1");
+         }},
+        {"the selection taken away", threeTariffs(),
+         [](Editor& e) {
+             e.clickRow(1);
+             const QRect where = e.list()->visualItemRect(e.list()->item(1));
+             QTest::mouseClick(e.list()->viewport(), Qt::LeftButton, Qt::ControlModifier, where.center());
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Editor editor(c.file);
-        editor.clickRow(0);
-        editor.prompter.answer(c.deleteAnswer);
-        editor.click("Smaz");
-        ASSERT_EQ(editor.rowButtons(), QStringLiteral("USND"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.form.get()));
+        c.leaveNoneSelected(editor);
+        ASSERT_EQ(editor.selectedRow(), -1);
+        EXPECT_EQ(editor.rowButtons(), QStringLiteral("----"));
         const hovorix::tariffs::TariffList before = editor.form->tariffs();
         const bool saved = editor.form->isSaved();
 
         for (const char* button : {"Smaz", "Dolu", "Nahoru", "Uprav"}) editor.click(button);
+        editor.list()->setFocus();
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Delete), QKeyCombination(Qt::Key_Return),
+                                           Qt::CTRL | Qt::Key_Down, Qt::CTRL | Qt::Key_Up}) {
+            QTest::keyClick(editor.list(), keys.key(), keys.keyboardModifiers());
+        }
         EXPECT_EQ(editor.form->tariffs(), before);
         EXPECT_EQ(editor.form->isSaved(), saved);
-        EXPECT_EQ(editor.prompter.count(Kind::Confirm), 1);
         EXPECT_EQ(editor.selectedRow(), -1);
         editor.expectScriptDone();
     }
@@ -463,14 +489,15 @@ TEST(EditorSave, AFailureIsReportedAndLosesNothing) {
              e.form->setSaveIo(disk);
              e.click("Button2");
          },
-         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.", "tarif.ini"},
+         "Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\nSoubor zůstal beze změny.",
+         "tarif.ini"},
         {"a failing rename",
          [](Editor& e) {
              static FailingRename io;
              e.form->setSaveIo(io);
              e.click("Button2");
          },
-         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!\nChyba 16.", "tarif.ini"},
+         "Kritická chyba 16 - nelze zapsat soubor tarif.ini!\nChyba 16.\nSoubor zůstal beze změny.", "tarif.ini"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -502,7 +529,8 @@ TEST(EditorSave, AFailedSaveFromTheCloseQuestionKeepsTheWindowOpen) {
     EXPECT_FALSE(editor.form->close());
     EXPECT_TRUE(editor.form->isVisible());
     EXPECT_EQ(editor.prompter.errors(),
-              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.")});
+              QStringList{QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\n"
+                                         "Soubor zůstal beze změny.")});
     EXPECT_EQ(editor.bytes(), threeTariffs());
     // Still protected: the next close asks again.
     editor.prompter.answer(Answer::No);

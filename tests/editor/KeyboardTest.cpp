@@ -10,16 +10,20 @@ using namespace editortest;
 
 namespace {
 
-// The user presses keys with the focus on the list, as after Tab into it.
-void press(Editor& editor, QKeyCombination keys) {
-    editor.list()->setFocus();
-    QTest::keyClick(editor.list(), keys.key(), keys.keyboardModifiers());
+// The user presses keys with the focus on the list, as after Tab into it,
+// or on another control.
+void press(Editor& editor, QKeyCombination keys, const char* focus = "ListBox1") {
+    auto* control = editor.find<QWidget>(focus);
+    control->setFocus();
+    QTest::keyClick(control, keys.key(), keys.keyboardModifiers());
 }
 
 }  // namespace
 
 // Each key does what its button does, under the button's rules: the moves
-// only with a row selected, and the same selection after.
+// only with a row selected and the focus in the list, where the selected
+// tariff is in sight. The tariff worked on stays selected, and current, so
+// the next Down goes on from it.
 TEST(EditorKeys, DoWhatTheButtonsDo) {
     struct Case {
         const char* what;
@@ -28,21 +32,35 @@ TEST(EditorKeys, DoWhatTheButtonsDo) {
         void (*script)(Editor&);
         QStringList rows;
         int selectedAfter;
-        QString dialog;  // the title of the dialog the key opens
+        QString dialog;                  // the title of the dialog the key opens
+        const char* focus = "ListBox1";  // where the key is pressed
     };
     const auto none = [](Editor&) {};
     const Case cases[] = {
         {"Ctrl+Down", 0, Qt::CTRL | Qt::Key_Down, none, {ThreeRows[1], ThreeRows[0], ThreeRows[2]}, 1, {}},
         {"Ctrl+Up", 2, Qt::CTRL | Qt::Key_Up, none, {ThreeRows[0], ThreeRows[2], ThreeRows[1]}, 1, {}},
         {"Ctrl+Down with nothing selected", -1, Qt::CTRL | Qt::Key_Down, none, ThreeRows, -1, {}},
+        {"Ctrl+Down in the version box", 0, Qt::CTRL | Qt::Key_Down, none, ThreeRows, 0, {}, "verze1"},
+        {"Ctrl+Up on Přidej...", 2, Qt::CTRL | Qt::Key_Up, none, ThreeRows, 2, {}, "Pridej"},
         {"Delete, Ne",
          1,
          QKeyCombination(Qt::Key_Delete),
          [](Editor& e) { e.prompter.answer(Answer::No); },
          ThreeRows,
-         -1,
+         1,
          {}},
+        {"Delete, Ano",
+         1,
+         QKeyCombination(Qt::Key_Delete),
+         [](Editor& e) { e.prompter.answer(Answer::Yes); },
+         {ThreeRows[0], ThreeRows[2]},
+         1,
+         {}},
+        {"Enter, Storno", 1, QKeyCombination(Qt::Key_Return), [](Editor& e) { e.onTariffDialog(clickStorno); },
+         ThreeRows, 1, "Podrobné informace"},
         {"Ctrl+N", -1, Qt::CTRL | Qt::Key_N, [](Editor& e) { e.cancelDialog(); }, ThreeRows, -1, "Podrobné informace"},
+        {"Ctrl+N with a tariff selected, Storno", 1, Qt::CTRL | Qt::Key_N, [](Editor& e) { e.cancelDialog(); },
+         ThreeRows, 1, "Podrobné informace"},
         {"Ctrl+O", -1, Qt::CTRL | Qt::Key_O, [](Editor& e) { e.cancelDialog(); }, ThreeRows, -1,
          "Vyberte konfigurační soubor"},
         {"Ctrl+Shift+S", -1, Qt::CTRL | Qt::SHIFT | Qt::Key_S, [](Editor& e) { e.cancelDialog(); }, ThreeRows, -1,
@@ -54,10 +72,15 @@ TEST(EditorKeys, DoWhatTheButtonsDo) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(editor.form.get()));
         if (c.selectBefore >= 0) editor.clickRow(c.selectBefore);
         c.script(editor);
-        press(editor, c.keys);
+        press(editor, c.keys, c.focus);
         EXPECT_EQ(editor.rows(), c.rows);
         EXPECT_EQ(editor.selectedRow(), c.selectedAfter);
+        EXPECT_EQ(editor.rowButtons(), c.selectedAfter >= 0 ? QStringLiteral("USND") : QStringLiteral("----"));
         EXPECT_EQ(editor.prompter.texts(Kind::Dialog), c.dialog.isEmpty() ? QStringList{} : QStringList{c.dialog});
+        if (c.selectedAfter >= 0 && c.selectedAfter + 1 < editor.list()->count()) {
+            press(editor, QKeyCombination(Qt::Key_Down));
+            EXPECT_EQ(editor.selectedRow(), c.selectedAfter + 1) << "Down did not go on from the tariff";
+        }
         editor.expectScriptDone();
     }
 }
@@ -88,15 +111,17 @@ TEST(EditorKeys, SaveAndClose) {
 // the list makes it the current row without selecting it), as a click would:
 // the row buttons come on.
 TEST(EditorKeys, TheFirstDownSelectsTheFirstTariff) {
-    for (const bool afterDelete : {false, true}) {
-        SCOPED_TRACE(afterDelete);
+    for (const bool afterOpen : {false, true}) {
+        SCOPED_TRACE(afterOpen);
         Editor editor(threeTariffs());
         ASSERT_TRUE(QTest::qWaitForWindowActive(editor.form.get()));
-        if (afterDelete) {
-            // A refused delete leaves no row selected.
+        if (afterOpen) {
+            // Another file opened shows no row selected.
             editor.clickRow(2);
-            editor.prompter.answer(Answer::No);
-            editor.click("Smaz");
+            writeBytes(editor.folder / "jiny.ini", threeTariffs());
+            editor.chooseFile(editor.folder.file("jiny.ini"));
+            editor.click("Button1");
+            ASSERT_EQ(editor.rowButtons(), QStringLiteral("----"));
         } else {
             // "Smaž..." is off, so Tab goes from "Přidej..." to the list.
             QWidget* add = editor.find<QWidget>("Pridej");
@@ -188,8 +213,8 @@ TEST(EditorAccessibility, NoRowClaimsTheFocusTheListHasNot) {
     QWidget* version = editor.find<QWidget>("verze1");
     version->setFocus();
     EXPECT_EQ(focusedRows(), QList<int>{});
-    // Moved by its key while the focus is in the version box.
-    QTest::keyClick(version, Qt::Key_Down, Qt::ControlModifier);
+    // Moved by its red arrow, which takes no focus from the version box.
+    editor.click("Dolu");
     EXPECT_EQ(editor.selectedRow(), 2);
     EXPECT_EQ(focusedRows(), QList<int>{});
     editor.list()->setFocus();

@@ -4,11 +4,17 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "EditorTesting.h"
 #include "desktop/NumberText.h"
+#include "desktop/PastedText.h"
 #include "tariffs/TariffFile.h"
 
 using namespace editortest;
@@ -89,7 +95,7 @@ TEST(TariffDialogKeys, NumericFieldsTakeDigitsAndOneSeparator) {
         {',', "", -1, 0, "1234567890", "1234567890"},
         {'.', "", -1, 0, ",", "."},
         {'.', "3", -1, 0, ".1,2", "3.12"},
-        {'.', "3,5", -1, 0, ".", "3,5."},  // a pasted comma is no separator here
+        {'.', "3,5", -1, 0, ".", "3,5."},  // a comma is no separator here
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.separator << " [" << c.start << "] " << c.typed.toStdString());
@@ -113,6 +119,80 @@ TEST(TariffDialogKeys, EveryNumericFieldIsFilteredAndBackspaceWorks) {
         QTest::keyClick(field, Qt::Key_Backspace);
         typeKeys(field, QStringLiteral("3"));
         EXPECT_EQ(field->text(), QStringLiteral("1,3"));
+    }
+}
+
+// Pasted text is tidied as the calculator's minute fields tidy it, then goes
+// in as if typed where the paste goes; a character the key filter would not
+// take as it is refuses the whole paste, with the beep. Every way of pasting
+// does so.
+TEST(TariffDialogPaste, TakesOnlyWhatTypingWouldGive) {
+    enum class Route { CtrlV, ShiftInsert, Menu, Drop };
+    struct Case {
+        char separator;
+        const char* start;
+        int selectFrom, selectLength;  // -1: caret at the end
+        const char* pasted;
+        const char* result;  // nullptr: refused with the beep
+    };
+    const Case cases[] = {
+        {',', "7", 0, 1, "12,5", "12,5"},    {',', "7", 0, 1, " 1 200,50\r\n", "1200,50"},
+        {',', "7", 0, 1, "\t3.5\n", "3,5"},  {',', "7", 0, 1, "1\u00A0000", "1000"},
+        {',', "7", 0, 1, " \r\n", "7"},  // nothing to paste, nothing refused
+        {',', "7", 0, 1, "-5", nullptr},     {',', "7", 0, 1, "+5", nullptr},
+        {',', "7", 0, 1, "5 Kč", nullptr},   {',', "7", 0, 1, "1e3", nullptr},
+        {',', "7", 0, 1, "1,2,3", nullptr},  {',', "7", 0, 1, "1.200,50", nullptr},
+        {',', "7", 0, 1, "12\t34", nullptr}, {',', "7", 0, 1, "\b5", nullptr},
+        {',', "12,5", -1, 0, "5", "12,55"},  {',', "12,5", -1, 0, ",5", nullptr},
+        {',', "12,5", 0, 4, "3,75", "3,75"},  // the first character takes the selection's place
+        {',', "12,5", 2, 2, ",75", nullptr},  // a comma selected counts, as when typed
+        {'.', "7", 0, 1, "1,5", "1.5"},
+    };
+    const Route routes[] = {Route::CtrlV, Route::ShiftInsert, Route::Menu, Route::Drop};
+    for (const Route route : routes) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message()
+                         << "route " << static_cast<int>(route) << " [" << c.start << "] " << c.pasted);
+            Dialog d(c.separator);
+            QLineEdit* field = d.field("Data");
+            field->setText(QString::fromUtf8(c.start));
+            if (c.selectFrom >= 0) field->setSelection(c.selectFrom, c.selectLength);
+            const QString pasted = QString::fromUtf8(c.pasted);
+            QApplication::clipboard()->setText(pasted);
+            switch (route) {
+            case Route::CtrlV: QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); break;
+            case Route::ShiftInsert: QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); break;
+            case Route::Menu: {
+                QTimer::singleShot(0, [] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    ASSERT_NE(menu, nullptr);
+                    // Closed whatever happens, so the test never hangs on it.
+                    const auto close = qScopeGuard([menu] { menu->close(); });
+                    QAction* paste = hovorix::desktop::pasteAction(*menu);
+                    ASSERT_NE(paste, nullptr);
+                    paste->trigger();
+                });
+                QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+                QCoreApplication::sendEvent(field, &menu);
+                break;
+            }
+            case Route::Drop: {
+                // From another program, where the caret stands: past the
+                // end of the text, with nothing selected.
+                if (c.selectFrom >= 0) continue;
+                QMimeData data;
+                data.setText(pasted);
+                const QPoint at(field->width() - 2, field->height() / 2);
+                QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(field, &enter);
+                QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(field, &dropped);
+                break;
+            }
+            }
+            EXPECT_EQ(field->text(), QString::fromUtf8(c.result ? c.result : c.start));
+            EXPECT_EQ(d.prompter.beeps(), c.result ? 0 : 1);
+        }
     }
 }
 
@@ -242,7 +322,7 @@ TEST(TariffDialogOk, WaitsUntilEveryNumberIsValid) {
     };
     const Case cases[] = {
         {"an emptied field", {{"Fax", ""}}, "Fax"},
-        {"pasted letters", {{"Minimum", "abc"}}, "Minimum"},
+        {"a lone separator", {{"Minimum", ","}}, "Minimum"},
         {"two bad fields", {{"Prvni", "1,2,3"}, {"JTSNoc", "-"}}, "JTSNoc"},
     };
     for (const Case& c : cases) {
@@ -349,7 +429,8 @@ TEST(EditorEdit, ChangesTheSelectedTariffOnlyOnOk) {
         EXPECT_EQ(editor.form->tariffs().count(), 3u);
         EXPECT_EQ(editor.rows()[1], c.changed ? QStringLiteral("PAEGAS-Ekonom Plus") : QStringLiteral("PAEGAS-Ekonom"));
         EXPECT_EQ(editor.form->isSaved(), !c.changed);
-        EXPECT_EQ(editor.selectedRow(), -1);
+        // The user goes on from the tariff just edited.
+        EXPECT_EQ(editor.selectedRow(), 1);
         EXPECT_EQ(editor.rowButtons(), QStringLiteral("USND"));
         editor.expectScriptDone();
     }

@@ -15,6 +15,27 @@ std::size_t entries(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
+// A disk that fills up while the save writes: it takes half of the first
+// write, then refuses the next ones (-1: all of them) with ENOSPC.
+class FillingDisk : public hovorix::tariffs::SaveIo {
+public:
+    explicit FillingDisk(int refusals) : refusals_(refusals) {}
+    long write(int fd, const char* data, unsigned long size) override {
+        if (!filling_) {
+            filling_ = true;
+            return hovorix::tariffs::SaveIo::write(fd, data, size / 2);
+        }
+        if (refusals_ == 0) return hovorix::tariffs::SaveIo::write(fd, data, size);
+        if (refusals_ > 0) --refusals_;
+        errno = ENOSPC;
+        return -1;
+    }
+
+private:
+    int refusals_;
+    bool filling_ = false;
+};
+
 }  // namespace
 
 // The user may not write where the file is: the save is refused before
@@ -34,7 +55,7 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
     const Case cases[] = {
         {"save in a read-only folder", perms(0555), perms(0644), nullptr, {}},
         {"save over a read-only file", perms(0755), perms(0444), nullptr,
-         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!\nPřístup odepřen."},
+         "Kritická chyba 13 - nelze otevřít soubor tarif.ini!\nPřístup odepřen.\nSoubor zůstal beze změny."},
         {"save as into a read-only folder", perms(0555), perms(0644), "kopie.ini",
          "Kritická chyba 13 - nelze otevřít soubor %1/kopie.ini!\nPřístup odepřen."},
     };
@@ -75,6 +96,51 @@ TEST(EditorSaveFault, WhereTheUserMayNotWriteNothingIsLost) {
     }
 }
 
+// A save in place (a hard link beside the file keeps a backup) that fails
+// half way: the message's last line says whether the file holds its old
+// bytes again or may be damaged, and the next save, with room on the disk,
+// goes through asking nothing: what the failed save left is no other
+// program's change.
+TEST(EditorSaveFault, AFailedSaveInPlaceSaysWhatBecameOfTheFile) {
+    struct Case {
+        const char* what;
+        int refusals;
+        const char* lastLine;
+        bool oldBytes;
+    };
+    const Case cases[] = {
+        {"written back", 1, "Soubor zůstal beze změny.", true},
+        {"not written back", -1, "Soubor se nepodařilo obnovit; jeho obsah může být poškozený.", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor editor(threeTariffs());
+        fs::create_hard_link(editor.folder / "tarif.ini", editor.folder / "zaloha.ini");
+        editor.clickRow(0);
+        editor.click("Dolu");
+        const hovorix::tariffs::TariffList list = editor.form->tariffs();
+        const QStringList rows = editor.rows();
+        FillingDisk disk(c.refusals);
+        editor.form->setSaveIo(disk);
+        const QString message =
+            QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\n") +
+            QString::fromUtf8(c.lastLine);
+        editor.prompter.expectError(message);
+        editor.click("Button2");
+        EXPECT_EQ(failedSaveProblems(editor, message, list, rows, QStringLiteral("tarif.ini")), "");
+        EXPECT_EQ(editor.bytes() == threeTariffs(), c.oldBytes);
+        EXPECT_EQ(editor.bytes("zaloha.ini"), editor.bytes());
+
+        editor.form->setSaveIo(hovorix::tariffs::systemSaveIo());
+        editor.click("Button2");
+        EXPECT_TRUE(editor.form->isSaved());
+        EXPECT_EQ(editor.bytes(),
+                  hovorix::tariffs::writeTariffs(list, "2.3", ',', czechSettings().stamp(saveMoment())));
+        EXPECT_EQ(editor.bytes("zaloha.ini"), editor.bytes());
+        editor.expectScriptDone();
+    }
+}
+
 // A real full disk: a small tmpfs holds the file, and a second copy of it
 // does not fit beside it. (Where no tmpfs can be mounted, a full disk that
 // the save's system calls report stands in; see the editor's save tests.)
@@ -106,7 +172,8 @@ TEST(EditorSaveFaultAsRoot, AFullDiskLosesNothingAndTheSaveWorksOnceThereIsRoom)
     const hovorix::tariffs::TariffList list = editor.form->tariffs();
     const QStringList rows = editor.rows();
     const QString message =
-        QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!\nNa disku není místo.").arg(name);
+        QStringLiteral("Kritická chyba 28 - nelze zapsat soubor %1!\nNa disku není místo.\nSoubor zůstal beze změny.")
+            .arg(name);
     editor.prompter.expectError(message);
     editor.click("Button2");
     EXPECT_EQ(failedSaveProblems(editor, message, list, rows, name), "");

@@ -26,6 +26,13 @@ std::string withoutTheFirstTariff() {
                        "provider PAEGAS", "tarif Večerní", "minimalne 12,5"});
 }
 
+// The file as it was, but with one fee other and as many bytes: a backup.
+std::string backupOfAsManyBytes() {
+    std::string bytes = threeTariffs();
+    bytes.replace(bytes.find("telefon 300"), 11, "telefon 400");
+    return bytes;
+}
+
 // The window becomes the active one again, as when the user comes back to
 // it from another program.
 void activate(const Editor& editor) {
@@ -89,6 +96,9 @@ TEST(EditorSaveQuestion, AnotherProgramsChangeIsNotSavedOverUnasked) {
          withoutTheFirstTariff()},
         {"the file renamed away", [](const fs::path& f) { fs::rename(f, f.parent_path() / "jinam.ini"); }, true,
          std::nullopt},
+        // Other bytes count whatever the times say.
+        {"a backup restored with its times (cp -p)",
+         [](const fs::path& f) { restoreKeepingTimes(f, backupOfAsManyBytes()); }, true, backupOfAsManyBytes()},
         // Only the bytes count, not the time.
         {"touched only",
          [](const fs::path& f) { fs::last_write_time(f, fs::last_write_time(f) + std::chrono::hours(1)); }, false,

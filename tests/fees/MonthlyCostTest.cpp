@@ -114,6 +114,19 @@ TEST(MonthlyCost, PeriodFactors) {
     for (const Case& c : cases) EXPECT_EQ(fees::periodFactorForIndex(c.index), c.factor) << c.index;
 }
 
+// Each period's name leads back to it and prices as the period list's item of
+// the same period; a name that is not quite one of them is none.
+TEST(MonthlyCost, PeriodNames) {
+    for (std::size_t i = 0; i < fees::PeriodCount; ++i) {
+        const auto period = static_cast<fees::Period>(i);
+        EXPECT_EQ(fees::periodNamed(fees::periodName(period)), period) << i;
+        EXPECT_EQ(fees::periodFactor(period), fees::periodFactorForIndex(static_cast<int>(i))) << i;
+    }
+    for (const char* name : {"", "Den", "týden", "mesic ", "měsíc", "rok"}) {
+        EXPECT_EQ(fees::periodNamed(name), std::nullopt) << name;
+    }
+}
+
 TEST(MonthlyCost, NoFirstFreeMinutesGivesTheSameCostWithOrWithoutTheFlag) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> minutes(0, 3000);

@@ -42,6 +42,8 @@ TEST(FileStamp, OnlyOtherBytesOrAGoneFileAreAChange) {
          FileChange::Changed},
         {"grown", [](const fs::path& file, const fs::path&) { writeBytes(file, "verze 1\r\nkonec\r\n"); },
          FileChange::Changed},
+        {"a backup of as many bytes restored with its times (cp -p)",
+         [](const fs::path& file, const fs::path&) { restoreKeepingTimes(file, "verze 2\r\n"); }, FileChange::Changed},
         {"deleted", [](const fs::path& file, const fs::path&) { fs::remove(file); }, FileChange::Gone},
         {"renamed away",
          [](const fs::path& file, const fs::path& folder) { fs::rename(file, folder / "elsewhere.ini"); },
@@ -88,4 +90,21 @@ TEST(FileStamp, SameFileThroughALinkButNotACopy) {
     EXPECT_FALSE(file->sameFileAs(*copy));
     EXPECT_EQ(file->hash, copy->hash);
     EXPECT_FALSE(stampFile(folder / "chybi.ini"));
+}
+
+// Before a save the bytes are compared whatever the cheap fields say: a
+// change within one tick of the file system's clock leaves them all alike.
+TEST(FileStamp, ContentComparisonReadsTheBytesWhateverTheCheapFieldsSay) {
+    TemporaryFolder folder;
+    const fs::path file = folder / "tarif.ini";
+    writeBytes(file, "verze 1\r\n");
+    std::optional<FileStamp> known = stampFile(file);
+    ASSERT_TRUE(known);
+    restoreKeepingTimes(file, "verze 2\r\n");
+    const std::optional<FileStamp> now = stampFile(file);
+    ASSERT_TRUE(now);
+    known->changedNs = now->changedNs;  // as if changed within the same tick
+    EXPECT_EQ(compareFile(*known, file), FileChange::Same);
+    EXPECT_EQ(compareFile(*known, file, nullptr, Comparison::Content), FileChange::Changed);
+    EXPECT_EQ(compareFile(*now, file, nullptr, Comparison::Content), FileChange::Same);
 }

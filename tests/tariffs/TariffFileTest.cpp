@@ -312,52 +312,87 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
 
 namespace {
 
-// Fails one chosen call the way the system would.
+// Fails one chosen call the way the system would: every time, or only the
+// first times (-1: always).
 class FailingIo : public tariffs::SaveIo {
 public:
-    enum class Call { Open, Write, Fsync, Chmod, Chown, Close, Rename, ListXattr, SetXattr, RemoveXattr, None };
-    FailingIo(Call call, int code) : call_(call), code_(code) {}
+    enum class Call {
+        Open,
+        Read,
+        Reserve,
+        Write,
+        Cut,
+        Fsync,
+        Chmod,
+        Chown,
+        Close,
+        Rename,
+        ListXattr,
+        SetXattr,
+        RemoveXattr,
+        None
+    };
+    FailingIo(Call call, int code, int times = -1) : call_(call), code_(code), times_(times) {}
 
     int openExclusive(const char* path, unsigned mode) override {
-        return call_ == Call::Open ? fail() : tariffs::SaveIo::openExclusive(path, mode);
+        return fails(Call::Open) ? fail() : tariffs::SaveIo::openExclusive(path, mode);
+    }
+    long pread(int fd, char* data, unsigned long size, long offset) override {
+        return fails(Call::Read) ? fail() : tariffs::SaveIo::pread(fd, data, size, offset);
+    }
+    int fallocate(int fd, int mode, long offset, long length) override {
+        return fails(Call::Reserve) ? fail() : tariffs::SaveIo::fallocate(fd, mode, offset, length);
     }
     long write(int fd, const char* data, unsigned long size) override {
         // A full disk takes part of the data before it refuses the rest.
-        if (call_ == Call::Write && size > 4) return tariffs::SaveIo::write(fd, data, 4);
-        return call_ == Call::Write ? fail() : tariffs::SaveIo::write(fd, data, size);
+        if (call_ == Call::Write && !shortened_ && size > 1) {
+            shortened_ = true;
+            return tariffs::SaveIo::write(fd, data, size / 2);
+        }
+        return fails(Call::Write) ? fail() : tariffs::SaveIo::write(fd, data, size);
     }
-    int fsync(int fd) override { return call_ == Call::Fsync ? fail() : tariffs::SaveIo::fsync(fd); }
+    int ftruncate(int fd, long size) override {
+        return fails(Call::Cut) ? fail() : tariffs::SaveIo::ftruncate(fd, size);
+    }
+    int fsync(int fd) override { return fails(Call::Fsync) ? fail() : tariffs::SaveIo::fsync(fd); }
     int fchmod(int fd, unsigned mode) override {
-        return call_ == Call::Chmod ? fail() : tariffs::SaveIo::fchmod(fd, mode);
+        return fails(Call::Chmod) ? fail() : tariffs::SaveIo::fchmod(fd, mode);
     }
     int fchown(int fd, unsigned owner, unsigned group) override {
-        return call_ == Call::Chown ? fail() : tariffs::SaveIo::fchown(fd, owner, group);
+        return fails(Call::Chown) ? fail() : tariffs::SaveIo::fchown(fd, owner, group);
     }
     int close(int fd) override {
-        if (call_ != Call::Close) return tariffs::SaveIo::close(fd);
+        if (!fails(Call::Close)) return tariffs::SaveIo::close(fd);
         tariffs::SaveIo::close(fd);
         return fail();
     }
     int rename(const char* from, const char* to) override {
-        return call_ == Call::Rename ? fail() : tariffs::SaveIo::rename(from, to);
+        return fails(Call::Rename) ? fail() : tariffs::SaveIo::rename(from, to);
     }
     long flistxattr(int fd, char* names, unsigned long size) override {
-        return call_ == Call::ListXattr ? fail() : tariffs::SaveIo::flistxattr(fd, names, size);
+        return fails(Call::ListXattr) ? fail() : tariffs::SaveIo::flistxattr(fd, names, size);
     }
     int fsetxattr(int fd, const char* name, const void* value, unsigned long size, int flags) override {
-        return call_ == Call::SetXattr ? fail() : tariffs::SaveIo::fsetxattr(fd, name, value, size, flags);
+        return fails(Call::SetXattr) ? fail() : tariffs::SaveIo::fsetxattr(fd, name, value, size, flags);
     }
     int fremovexattr(int fd, const char* name) override {
-        return call_ == Call::RemoveXattr ? fail() : tariffs::SaveIo::fremovexattr(fd, name);
+        return fails(Call::RemoveXattr) ? fail() : tariffs::SaveIo::fremovexattr(fd, name);
     }
 
 private:
+    bool fails(Call call) {
+        if (call != call_ || times_ == 0) return false;
+        if (times_ > 0) --times_;
+        return true;
+    }
     int fail() const {
         errno = code_;
         return -1;
     }
     Call call_;
     int code_;
+    int times_;
+    bool shortened_ = false;
 };
 
 }  // namespace
@@ -388,6 +423,7 @@ TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
         } catch (const tariffs::WriteError& e) {
             EXPECT_EQ(e.code(), c.code);
             EXPECT_EQ(e.stage(), c.stage);
+            EXPECT_EQ(e.oldFile(), tariffs::WriteError::OldFile::Unchanged);
             EXPECT_EQ(e.path(), target);
         }
         EXPECT_EQ(readBytes(target), OldBytes);
@@ -472,24 +508,118 @@ TEST(SaveFileAsRoot, KeepsTheOwnerOfAnotherUsersFile) {
     for (const RewriteCase& c : cases) expectRewrite(c);
 }
 
-TEST(SaveFileAsRoot, AFullDiskLeavesTheOldFile) {
-    TemporaryFolder folder;
-    const fs::path mountPoint = folder / "small";
-    fs::create_directory(mountPoint);
-    const SmallTmpfs disk(mountPoint, "64k");
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(disk.error());
-
-    const fs::path target = mountPoint / "tarif.ini";
-    writeBytes(target, OldBytes);
-    try {
-        tariffs::saveFile(target, std::string(256 * 1024, 'x'));
-        ADD_FAILURE() << "a full disk was not reported";
-    } catch (const tariffs::WriteError& e) {
-        EXPECT_EQ(e.code(), ENOSPC);
-        EXPECT_EQ(e.stage(), tariffs::WriteError::Stage::Write);
+// Written in place, every link sees the file as it is written: a save that
+// fails on the way puts the old bytes back and says so, or says that it
+// could not. A file system that cannot reserve room is no failure.
+TEST(SaveFile, AFailedRewriteInPlacePutsTheOldBytesBack) {
+    using Call = FailingIo::Call;
+    using OldFile = tariffs::WriteError::OldFile;
+    const std::string longer(3000, 'n');
+    const std::string shorter = "new";
+    struct Case {
+        const char* what;
+        Call call;
+        int code;
+        int times;  // -1: every time
+        const std::string& bytes;
+        int failure;  // the WriteError's code; 0: saved
+        OldFile oldFile;
+    };
+    const Case cases[] = {
+        {"no room to reserve", Call::Reserve, ENOSPC, 1, longer, ENOSPC, OldFile::Unchanged},
+        {"a file system that cannot reserve", Call::Reserve, EOPNOTSUPP, -1, longer, 0, OldFile::None},
+        {"the old bytes cannot be read", Call::Read, EIO, 1, longer, EIO, OldFile::Unchanged},
+        {"a short write, then a full disk", Call::Write, ENOSPC, 1, longer, ENOSPC, OldFile::Unchanged},
+        {"the cut fails", Call::Cut, EIO, 1, shorter, EIO, OldFile::Unchanged},
+        {"the flush fails", Call::Fsync, EIO, 1, longer, EIO, OldFile::Unchanged},
+        {"the old bytes cannot be written back either", Call::Write, ENOSPC, -1, longer, ENOSPC, OldFile::Damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryFolder folder;
+        const fs::path target = folder / "tarif.ini";
+        writeBytes(target, OldBytes);
+        fs::create_hard_link(target, folder / "zaloha.ini");
+        FailingIo io(c.call, c.code, c.times);
+        try {
+            tariffs::saveFile(target, c.bytes, io);
+            EXPECT_EQ(c.failure, 0) << "no failure reported";
+        } catch (const tariffs::WriteError& e) {
+            EXPECT_EQ(e.code(), c.failure);
+            EXPECT_EQ(e.stage(), tariffs::WriteError::Stage::Write);
+            EXPECT_EQ(e.oldFile(), c.oldFile);
+        }
+        const std::string expected = c.failure == 0 ? c.bytes : OldBytes;
+        EXPECT_EQ(readBytes(target) == expected, c.oldFile != OldFile::Damaged);
+        EXPECT_EQ(readBytes(folder / "zaloha.ini"), readBytes(target));
+        EXPECT_EQ(fs::hard_link_count(target), 2u);
     }
-    EXPECT_EQ(readBytes(target), OldBytes);
-    EXPECT_TRUE(onlyFile(mountPoint, "tarif.ini"));
+}
+
+// A real full disk, the file replaced by a new one or, with a second hard
+// link, written in place: the old bytes stay under every name.
+TEST(SaveFileAsRoot, AFullDiskLeavesTheOldFile) {
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "written in place" : "replaced");
+        TemporaryFolder folder;
+        const fs::path mountPoint = folder / "small";
+        fs::create_directory(mountPoint);
+        const SmallTmpfs disk(mountPoint, "64k");
+        if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(disk.error());
+
+        const fs::path target = mountPoint / "tarif.ini";
+        writeBytes(target, OldBytes);
+        if (linked) fs::create_hard_link(target, mountPoint / "zaloha.ini");
+        try {
+            tariffs::saveFile(target, std::string(256 * 1024, 'x'));
+            ADD_FAILURE() << "a full disk was not reported";
+        } catch (const tariffs::WriteError& e) {
+            EXPECT_EQ(e.code(), ENOSPC);
+            EXPECT_EQ(e.stage(), tariffs::WriteError::Stage::Write);
+            EXPECT_EQ(e.oldFile(), tariffs::WriteError::OldFile::Unchanged);
+        }
+        EXPECT_EQ(readBytes(target), OldBytes);
+        if (linked) {
+            EXPECT_EQ(readBytes(mountPoint / "zaloha.ini"), OldBytes);
+        } else {
+            EXPECT_TRUE(onlyFile(mountPoint, "tarif.ini"));
+        }
+    }
+}
+
+// A symbolic link that leads to no file, in the tariff file's place: the
+// editor's read makes the file it leads to. Where that cannot be made, the
+// read and the save name it.
+TEST(TariffFileIo, ADanglingLinkLeadsToTheFileToMake) {
+    TemporaryFolder folder;
+    fs::create_directory(folder / "data");
+    fs::create_symlink("data/ceny.ini", folder / "tarif.ini");
+    fs::create_symlink(folder / "chybi" / "ceny.ini", folder / "nikam.ini");
+    tariffs::TariffList list(tariffs::EditorDefaults);
+    std::string version;
+    const tariffs::ReadFileOptions create{.createIfMissing = true};
+
+    tariffs::readTariffFile(folder / "tarif.ini", list, version, create);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "tarif.ini")));
+    EXPECT_TRUE(fs::is_regular_file(folder / "data" / "ceny.ini"));
+    EXPECT_EQ(readBytes(folder / "data" / "ceny.ini"), "");
+
+    try {
+        tariffs::readTariffFile(folder / "nikam.ini", list, version, create);
+        ADD_FAILURE() << "read";
+    } catch (const tariffs::OpenError& e) {
+        EXPECT_EQ(e.code(), ENOENT);
+        EXPECT_EQ(e.linkTarget(), folder / "chybi" / "ceny.ini");
+    }
+    try {
+        tariffs::saveFile(folder / "nikam.ini", "new");
+        ADD_FAILURE() << "saved";
+    } catch (const tariffs::WriteError& e) {
+        EXPECT_EQ(e.code(), ENOENT);
+        EXPECT_EQ(e.linkTarget(), folder / "chybi" / "ceny.ini");
+        EXPECT_EQ(e.oldFile(), tariffs::WriteError::OldFile::None);
+    }
+    EXPECT_FALSE(fs::exists(folder / "chybi"));
 }
 
 TEST(ReadTariffFile, ReadsPieceByPieceExactlyAsAWhole) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "tariffs/Errors.h"
 #include "tariffs/FileStamp.h"
 
 #include "desktop/Prompter.h"
@@ -89,7 +90,9 @@ private:
     void UpravClick();
     void PridejClick();
 
-    void refreshList();
+    // Rebuilds the list from the tariffs and selects the row, if there is
+    // one; the row buttons follow.
+    void refreshList(int selected = -1);
     // Selects a row as the program does, without the user's selection handler.
     void selectRow(int row);
     int selectedRow() const;
@@ -154,6 +157,9 @@ private:
     // What a save over the held file would lose, one line each; empty when
     // the path is another file or nothing would be lost.
     QStringList lossesOfSaveOver(const std::filesystem::path& target) const;
+    // After a failed save over the held file: remembers it as the save left
+    // it, unless another program had changed it before.
+    void restampAfterFailedSave(const std::filesystem::path& target, const tariffs::WriteError& error);
     // Reads the held file again after another program changed it, when it
     // reads in full; false, changing nothing, when it does not.
     bool readAgainInFull(tariffs::TariffList& list, std::string& version, ReadFindings& found) const;

@@ -39,6 +39,8 @@ public:
     // for a typed one, or a null character when it receives nothing. A field
     // takes digits and one decimal separator, typed as "," or ".".
     QChar PhoneKeyPress(const QLineEdit& field, QChar key) const;
+    // The same for a field that holds this text.
+    QChar PhoneKeyPress(const QString& text, QChar key) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +49,11 @@ protected:
 
 private:
     void Button1Click();
+    // Pasted text goes into a numeric field as if it were typed where the
+    // paste goes, once tidied as the calculator's minute fields tidy it; a
+    // character the key filter would not pass as it is refuses the whole
+    // paste, with the beep. Returns whether anything was inserted.
+    bool pasteNumber(QLineEdit& field, const QString& pasted);
 
     std::unique_ptr<Ui::TPoplatky> ui;
     desktop::Prompter& prompter_;

@@ -32,6 +32,10 @@ public:
     // Read-only: no one may write the file, or this user may not.
     static bool isReadOnly(const QString& file);
 
+protected:
+    // Nothing of the dialog stays on the screen once it closes.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     // The name as the dialog returns it, with the default extension where it
     // belongs.

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "tariffs/Tarifs.h"
 
@@ -15,6 +17,17 @@ namespace hovorix::fees {
 inline constexpr std::int64_t PerDayFactor = 300000;
 inline constexpr std::int64_t PerWeekFactor = 42857;
 inline constexpr std::int64_t PerMonthFactor = 10000;
+
+// What the entered minutes are counted per, in the order of the period list.
+enum class Period { Day, Week, Month };
+inline constexpr std::size_t PeriodCount = 3;
+
+// "den", "tyden", "mesic"
+std::string_view periodName(Period period);
+std::optional<Period> periodNamed(std::string_view name);
+
+// How many of the period make a month, as one of the factors above.
+std::int64_t periodFactor(Period period);
 
 // The period list's item index (0 day, 1 week, 2 month) as a factor; any
 // other index, "none selected" included, counts as monthly.

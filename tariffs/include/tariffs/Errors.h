@@ -44,20 +44,26 @@ private:
 // Base of the file errors: carries the operating system's error code.
 class FileError : public TariffError {
 public:
-    FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line = 0);
+    FileError(const std::string& message, std::filesystem::path path, int code, std::size_t line = 0,
+              std::filesystem::path linkTarget = {});
 
     const std::filesystem::path& path() const { return path_; }
     int code() const { return code_; }
+    // Where a symbolic link stands at path: the file it finally leads to,
+    // absolute, for a message to name where the trouble lies. Empty
+    // otherwise.
+    const std::filesystem::path& linkTarget() const { return linkTarget_; }
 
 private:
     std::filesystem::path path_;
     int code_;
+    std::filesystem::path linkTarget_;
 };
 
 // The tariff file could be neither opened (nor, where asked, created).
 class OpenError : public FileError {
 public:
-    OpenError(std::filesystem::path path, int code);
+    OpenError(std::filesystem::path path, int code, std::filesystem::path linkTarget = {});
 };
 
 // An input/output error while reading; what was read before it stays read.
@@ -67,18 +73,26 @@ public:
     ReadError(std::filesystem::path path, int code, std::size_t line);
 };
 
-// Saving failed; the file that was there before is untouched.
+// Saving failed; oldFile() tells what became of the file that was there.
 class WriteError : public FileError {
 public:
     enum class Stage {
         Create,  // the new file could not be created at all
         Write,   // writing, flushing, closing or putting it in place failed
     };
-    WriteError(std::filesystem::path path, int code, Stage stage);
+    enum class OldFile {
+        None,       // there was no file at the path (or no regular file)
+        Unchanged,  // it holds its old bytes: never touched, or written back
+        Damaged,    // written over in part, and its old bytes could not be written back
+    };
+    WriteError(std::filesystem::path path, int code, Stage stage, OldFile oldFile,
+               std::filesystem::path linkTarget = {});
     Stage stage() const { return stage_; }
+    OldFile oldFile() const { return oldFile_; }
 
 private:
     Stage stage_;
+    OldFile oldFile_;
 };
 
 }  // namespace hovorix::tariffs

@@ -76,10 +76,13 @@ public:
     virtual ~SaveIo() = default;
     // Each returns what the POSIX call returns and leaves errno set on failure.
     virtual int openExclusive(const char* path, unsigned mode);
-    // Opens an existing file for writing over it, without truncating it and
-    // without waiting.
+    // Opens an existing file for reading and writing over it, without
+    // truncating it and without waiting.
     virtual int openExisting(const char* path);
+    virtual long pread(int fd, char* data, unsigned long size, long offset);
     virtual long write(int fd, const char* data, unsigned long size);
+    // Reserves disk space as the Linux call does; never emulated by writing.
+    virtual int fallocate(int fd, int mode, long offset, long length);
     virtual int ftruncate(int fd, long size);
     virtual int fsync(int fd);
     virtual int fchmod(int fd, unsigned mode);
@@ -109,12 +112,15 @@ SaveIo& systemSaveIo();
 // replacement would harm: when the folder refuses a new file (EACCES or EPERM,
 // never a full disk) but the file itself may be written, when the file has
 // further hard links, which keep seeing it, and when its owner or group, its
-// access-control list or its attributes cannot be kept. A failure then can
-// leave the file cut or mixed.
+// access-control list or its attributes cannot be kept. Its old bytes are
+// read first and the room the new ones need is reserved; a write, cut or
+// flush that fails puts the old bytes back.
 //
 // A target that is a folder, a pipe or a device, or that the user may not
 // write, is refused as a file that cannot be created. Throws WriteError with
-// the operating system's code; the temporary file never stays behind.
+// the operating system's code and what became of the old file (unchanged
+// unless even putting its bytes back failed); the temporary file never stays
+// behind.
 void saveFile(const std::filesystem::path& path, std::string_view bytes, SaveIo& io = systemSaveIo());
 
 }  // namespace hovorix::tariffs
