@@ -216,6 +216,7 @@ QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf,
                        const QLocale& locale) {
     const fees::PeriodChoice& period = months.period;
     const std::size_t count = period.monthsCounted;
+    static_assert(fees::ShortMonthDays == 7, "the sentence names the days a month needs to be counted");
     if (count < 2) return QStringLiteral("Výpis nemá dva měsíce s aspoň 7 dny; měsíce nelze porovnat.");
     // Months each tariff wins, a tie counting for every tariff in it, as the
     // period's cheapest counts its own; a short month wins nothing.

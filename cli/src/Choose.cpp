@@ -166,6 +166,7 @@ void printMonths(const tariffs::TariffList& list, const Choice& choice, const st
     table.addRow({QStringLiteral("Period"), QString::number(choice.summary->spanDays), periodTariff,
                   desktop::formatMark(period.cost, locale), desktop::formatMark(period.cost, locale)});
     table.print(stdout, true);
+    static_assert(fees::ShortMonthDays == 7, "the sentence names the days a month needs to be counted");
     if (period.monthsCounted < 2) {
         print(stdout, "The call list has fewer than two months of 7 days or more; months cannot be compared.\n");
         return;
