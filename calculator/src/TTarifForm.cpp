@@ -137,7 +137,8 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
             fillMinutes(usage);
             // Its months stay on "Volba tarifu" until another list comes.
             ui->VolbaTarifu->setCallList(file, summary.months);
-        });
+        },
+        settings_.locale());
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
