@@ -94,6 +94,22 @@ QString factorText(std::int64_t factor, const QLocale& locale) {
                            QLocale::FloatingPointShortest);
 }
 
+// A number of a copied table with its thousands grouped, as the page shows
+// it ("1 480,76"); its decimals as they were. Other text as it is.
+QString grouped(const QString& cell, const QLocale& locale) {
+    const bool negative = cell.startsWith(u'-');
+    const qsizetype point = cell.indexOf(locale.decimalPoint());
+    const QString whole = cell.mid(negative ? 1 : 0, point < 0 ? -1 : point - (negative ? 1 : 0));
+    const QString decimals = point < 0 ? QString() : cell.mid(point);
+    bool number = !whole.isEmpty();
+    for (const QChar c : whole) number = number && c.isDigit();
+    for (const QChar c : QStringView(decimals).mid(1)) number = number && c.isDigit();
+    bool fits = false;
+    const qlonglong value = whole.toLongLong(&fits);
+    if (!number || !fits) return cell;
+    return (negative ? locale.negativeSign() : QString()) + locale.toString(value) + decimals;
+}
+
 // One table of the page as Ctrl+C copies it: a title line, the header
 // row and the rows, tab-separated, and lines of text after them.
 struct PageTable {
@@ -305,7 +321,7 @@ public:
                 QTextBlockFormat align;
                 align.setAlignment(numbers[static_cast<std::size_t>(column)] ? Qt::AlignRight : Qt::AlignLeft);
                 at.setBlockFormat(align);
-                at.insertText(rows[row].value(column), heading ? bold_ : body_);
+                at.insertText(grouped(rows[row].value(column), locale), heading ? bold_ : body_);
             }
         }
         cursor_.movePosition(QTextCursor::End);
