@@ -52,6 +52,8 @@ int boundaryDecimals(const std::vector<fees::CheapestInterval>& intervals, const
     for (int decimals = 2; decimals < 6; ++decimals) {
         bool apart = true;
         for (const fees::CheapestInterval& interval : intervals) {
+            // The point 0 kept by a tariff cheapest there alone has no width.
+            if (interval.from == interval.to) continue;
             if (locale.toString(interval.from, 'f', decimals) == locale.toString(interval.to, 'f', decimals)) {
                 apart = false;
             }
