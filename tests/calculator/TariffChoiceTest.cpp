@@ -168,6 +168,10 @@ TEST(TariffChoice, TheSentenceSaysWhichTariffAndHowFarItHolds) {
          "Při zadané spotřebě je nejlevnější P-X (900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání ubude "
          "nejvýše o 10\u00a0% nebo přibude až na 100× zadané spotřeby (horní mez rozsahu); při menší spotřebě je "
          "nejlevnější P-A. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"a range of four decimals", ThreeTariffs, 0, 0.9999, 1.0001,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější v celém zvoleném "
+         "rozsahu, od 0,9999× do 1,0001× zadané spotřeby. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč "
+         "(11,1\u00a0%) víc."},
         {"a tie", tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "provider P", "tarif A2", "sazba JTS 10 0"}),
          0, 0.5, 2,
          "Při zadané spotřebě jsou nejlevnější P-A a P-A2 (každý 1\u00a0000,00\u00a0Kč měsíčně). P-A zůstává "
@@ -296,13 +300,110 @@ TEST(TariffChoice, CtrlCCopiesTheTablesFromAnywhereOnThePage) {
         EXPECT_EQ(QApplication::clipboard()->text(), tables);
     }
 
-    Calculator calculator(ThreeTariffs);
-    calculator.open("100");
-    QDoubleSpinBox* to = calculator.to();
-    to->setFocus(Qt::TabFocusReason);
-    to->selectAll();
-    QTest::keyClick(to, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2,00"));
+    // Tab, Shift+Tab and a step select the whole of "od" or "do" by
+    // themselves; the field is copied only when the user selected in it.
+    const struct {
+        const char* how;
+        const char* field;
+        std::function<void(QDoubleSpinBox&)> select;
+        bool copiesSelection;  // else the tables
+    } selections[] = {
+        {"Tab from Měnit", "Od",
+         [](QDoubleSpinBox& field) {
+             QWidget* varied = field.window()->findChild<QWidget*>(QStringLiteral("Menit"));
+             varied->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(varied, Qt::Key_Tab);
+         },
+         false},
+        {"Shift+Tab from the plot", "Do",
+         [](QDoubleSpinBox& field) {
+             QWidget* plot = field.window()->findChild<QWidget*>(QStringLiteral("GrafVolby"));
+             plot->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(plot, Qt::Key_Backtab, Qt::ShiftModifier);
+         },
+         false},
+        {"a step", "Do",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_Up);
+         },
+         false},
+        {"Ctrl+A", "Do",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+         },
+         true},
+        {"Shift+Right after Home", "Od",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_Home);
+             QTest::keyClick(&field, Qt::Key_Right, Qt::ShiftModifier);
+         },
+         true},
+        {"a double click", "Od",
+         [](QDoubleSpinBox& field) {
+             auto* edit = field.findChild<QLineEdit*>();
+             QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(edit->width() / 4, edit->height() / 2));
+         },
+         true},
+    };
+    for (const auto& c : selections) {
+        SCOPED_TRACE(c.how);
+        Calculator calculator(ThreeTariffs);
+        calculator.open("100");
+        auto* field = child<QDoubleSpinBox>(*calculator.form, c.field);
+        c.select(*field);
+        ASSERT_TRUE(field->hasFocus());
+        const QString selected = field->findChild<QLineEdit*>()->selectedText();
+        ASSERT_FALSE(selected.isEmpty());
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.copiesSelection ? selected : calculator.page().tablesText());
+    }
+}
+
+// "od" and "do" take a multiple of up to four decimals with a comma or a
+// point when it is entered; one outside 0 <= od < do <= 100 is said and
+// the value before stays, however it is entered.
+TEST(TariffChoice, OdAndDoTakeFourDecimalsAndRefuseABadRange) {
+    const QString refused = text("Rozsah musí splňovat 0 ≤ od < do ≤ 100.");
+    const struct {
+        const char* field;
+        const char* typed;  // into the whole text, selected by Tab
+        Qt::Key enter;      // Enter, Tab away or a step up
+        double from;        // the range afterwards
+        double to;
+        bool said;
+    } cases[] = {
+        {"Od", "0.25", Qt::Key_Return, 0.25, 2, false},
+        {"Od", "0,1234", Qt::Key_Tab, 0.1234, 2, false},
+        {"Od", "1,99999", Qt::Key_Return, 1.9999, 2, false},  // the fifth decimal is refused as typed
+        {"Do", "0,5001", Qt::Key_Return, 0.5, 0.5001, false},
+        {"Do", "100", Qt::Key_Tab, 0.5, 100, false},
+        {"Do", "150", Qt::Key_Return, 0.5, 2, true},
+        {"Do", "100,0001", Qt::Key_Tab, 0.5, 2, true},
+        {"Do", "0,5", Qt::Key_Return, 0.5, 2, true},
+        {"Do", "0.3", Qt::Key_Up, 0.5, 2, true},
+        {"Od", "2", Qt::Key_Tab, 0.5, 2, true},
+        {"Od", "-1", Qt::Key_Return, 0.5, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        Calculator calculator(ThreeTariffs);
+        calculator.open("100");
+        auto* field = child<QDoubleSpinBox>(*calculator.form, c.field);
+        field->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        if (c.said) calculator.workspace.prompter.expectWarning(refused);
+        QTest::keyClick(field, c.enter);
+        EXPECT_EQ(calculator.from()->value(), c.from);
+        EXPECT_EQ(calculator.to()->value(), c.to);
+        EXPECT_EQ(calculator.page().choice().from, c.from);
+        EXPECT_EQ(calculator.page().choice().to, c.to);
+        const QString shown = c.field == std::string_view("Od") ? calculator.from()->text() : calculator.to()->text();
+        EXPECT_EQ(shown, field->textFromValue(field->value()) + QChar(0x00D7));
+    }
 }
 
 // A call list of several months: which tariff each month favours and which
@@ -435,6 +536,19 @@ TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
                              "červen 2000\t30\t30\tP-Y\t60,00\t130,00\n"
                              "Celé období\t91\t\tP-X\t700,00\t700,00\n")))
         << copied.toStdString();
+
+    // With June covered in part, the page's note on such months follows the
+    // period row.
+    std::string partJune = ThreeMonths;
+    partJune.replace(partJune.find("30.06.2000"), 10, "20.06.2000");
+    Calculator partly(MonthTariffs, partJune);
+    clickTab(*partly.form, 2);
+    QTest::keyClick(child<QWidget>(*partly.form, "PoMesicich"), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[lines.size() - 3].startsWith(text("Celé období\t"))) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines[lines.size() - 2], child<QLabel>(*partly.form, "PoznamkaMesice")->text());
+    EXPECT_TRUE(child<QLabel>(*partly.form, "PoznamkaMesice")->isVisible());
 }
 
 // Tab goes through every control of the page in reading order and back to
@@ -667,4 +781,48 @@ TEST(TariffChoice, TheCheapestAtExactlyZeroKeepsItsPoint) {
     ASSERT_FALSE(plot.envelope[1].points.isEmpty());
     EXPECT_GT(plot.envelope[1].points.front().x(), 0);
     EXPECT_TRUE(plot.crossings.empty());
+}
+
+// The page shows its top when it is entered or a list comes, but never
+// scrolls away from a control of its own that has the focus.
+TEST(TariffChoice, ThePageScrollsToItsTopUnlessTheUserWorksOnIt) {
+    // As a list dropped on the page comes.
+    const auto loadList = [](Calculator& calculator) {
+        child<TariffChoicePage>(*calculator.form, "VolbaTarifu")
+            ->setCallList(QStringLiteral("jiny.csv"), std::vector<calls::MonthFigures>{});
+    };
+    const struct {
+        const char* what;
+        const char* focus;  // a control of the page, or none
+        std::function<void(Calculator&)> happen;
+        bool top;
+    } cases[] = {
+        {"the page entered by its tab", nullptr,
+         [](Calculator& calculator) {
+             clickTab(*calculator.form, 0);
+             clickTab(*calculator.form, 2);
+         },
+         true},
+        {"a call list loaded", nullptr, loadList, true},
+        {"a call list loaded while in the table", "PodleSpotreby", loadList, false},
+        {"a call list loaded while in \"do\"", "Do", loadList, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Calculator calculator(MonthTariffs, ThreeMonths);
+        clickTab(*calculator.form, 2);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QScrollBar* scroll = child<QScrollArea>(*calculator.form, "Posuv")->verticalScrollBar();
+        ASSERT_GT(scroll->maximum(), 0);
+        if (c.focus != nullptr) child<QWidget>(*calculator.form, c.focus)->setFocus(Qt::MouseFocusReason);
+        scroll->setValue(scroll->maximum());
+        c.happen(calculator);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        ASSERT_GT(scroll->maximum(), 0);
+        if (c.top) {
+            EXPECT_EQ(scroll->value(), 0);
+        } else {
+            EXPECT_GT(scroll->value(), 0);
+        }
+    }
 }
