@@ -436,12 +436,15 @@ PlotObject* writeReport(QTextDocument& document, const TariffChoicePage& page, c
         out.note(plot.description);
     }
 
+    // The note under the months, where the tables do not carry it already.
+    QStringList notes;
     for (const PageTable& table : pageTables(page.tablesText())) {
         out.heading(table.title);
         out.table(table.rows, true, locale);
         for (const QString& note : table.notes) out.note(note);
+        notes << table.notes;
     }
-    if (const QString note = page.monthsNote(); !note.isEmpty()) out.note(note);
+    if (const QString note = page.monthsNote(); !note.isEmpty() && !notes.contains(note)) out.note(note);
 
     out.heading(QStringLiteral("Předpoklady"));
     out.bullets(assumptions(page, locale));
