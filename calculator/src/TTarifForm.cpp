@@ -19,6 +19,7 @@
 #include "ChartPicture.h"
 #include "GroupFrameStyle.h"
 #include "calculator/CallListImport.h"
+#include "calculator/ChoiceReport.h"
 #include "calculator/LinkLabel.h"
 #include "calculator/MinuteSpinEdit.h"
 #include "calculator/PageControl.h"
@@ -140,6 +141,20 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
             ui->VolbaTarifu->setCallList(file, summary.months);
         },
         settings_.locale());
+
+    // "Tisk…" and "Uložit jako PDF…" on "Volba tarifu": the report names the
+    // tariff file, its data version and the minute fields.
+    auto* report = new ChoiceReport(
+        *ui->VolbaTarifu, prompter_,
+        [this] {
+            ReportSource source{shownName(tariffPath_), desktop::fromCp1250(version_), {}};
+            for (const MinuteField& minutes : MinuteFields) {
+                source.zoneNames[static_cast<std::size_t>(minutes.zone)] = (ui.get()->*minutes.field)->accessibleName();
+            }
+            return source;
+        },
+        this);
+    report->setObjectName(QStringLiteral("ZpravaVolby"));
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();

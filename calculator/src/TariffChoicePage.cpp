@@ -8,7 +8,10 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -103,6 +106,8 @@ void TariffChoicePage::build() {
     const QList<QWidget*> controls = {ui->Veta,      ui->VetaMesice, ui->Menit,         ui->Od,        ui->Do,
                                       ui->GrafVolby, ui->Zvetsit,    ui->PodleSpotreby, ui->PoMesicich};
     for (QWidget* control : controls) control->installEventFilter(this);
+    // The report's buttons as well.
+    for (QWidget* control : {ui->Tisk, ui->UlozitPdf}) control->installEventFilter(this);
 
     // A file dropped anywhere on the page goes on to the window, which reads
     // call lists, rather than into "od" or "do" as text.
@@ -125,6 +130,13 @@ void TariffChoicePage::build() {
         recompute();
     });
     connect(ui->Zvetsit, &QPushButton::clicked, this, &TariffChoicePage::showLargePlot);
+    connect(ui->Tisk, &QPushButton::clicked, this, &TariffChoicePage::printAsked);
+    connect(ui->UlozitPdf, &QPushButton::clicked, this, &TariffChoicePage::pdfAsked);
+    // Ctrl+P wherever the focus is while the page is shown, the page tabs
+    // included; a shortcut of the page is off while another page is shown.
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    print->setContext(Qt::WindowShortcut);
+    connect(print, &QShortcut::activated, this, &TariffChoicePage::printAsked);
     for (ScaleSpinBox* bound : {ui->Od, ui->Do}) {
         connect(bound, &ScaleSpinBox::refused, this, [this] {
             if (prompter_ != nullptr) {
@@ -183,6 +195,12 @@ void TariffChoicePage::showChoice(const tariffs::TariffList& list, const fees::U
 
 void TariffChoicePage::setCallList(const QString& file, const std::vector<calls::MonthFigures>& months) {
     callListName_ = QFileInfo(file).fileName();
+    callListFirstDay_.reset();
+    callListLastDay_.reset();
+    if (!months.empty()) {
+        callListFirstDay_ = months.front().firstDate;
+        callListLastDay_ = months.back().lastDate;
+    }
     monthUsages_.clear();
     monthNames_.clear();
     monthsNote_.clear();
@@ -263,14 +281,11 @@ void TariffChoicePage::showMonths() {
     ui->PoMesicich->setAccessibleName(heading);
     ui->PoMesicich->setVisible(monthsChoice_.has_value());
     ui->VetaMesice->setVisible(monthsChoice_.has_value());
-    QString note = monthsNote_;
     if (monthsChoice_) {
         ui->VetaMesice->setText(monthsSentence_);
         fillMonthTable();
-        note = monthsFootnote();
-    } else if (loaded && note.isEmpty()) {
-        note = QStringLiteral("Ceník neobsahuje žádné tarify.");
     }
+    const QString note = monthsNote();
     ui->PoznamkaMesice->setText(note);
     ui->PoznamkaMesice->setVisible(loaded && !note.isEmpty());
 }
@@ -345,7 +360,55 @@ void TariffChoicePage::fitTable(QTableWidget& table) {
     table.setFixedHeight(height);
 }
 
+QString TariffChoicePage::monthsNote() const {
+    if (monthsChoice_) return monthsFootnote();
+    if (!callListName_.isEmpty() && monthsNote_.isEmpty()) return QStringLiteral("Ceník neobsahuje žádné tarify.");
+    return monthsNote_;
+}
+
 QString TariffChoicePage::sentence() const { return sentence_; }
+
+QStringList TariffChoicePage::sentences() const {
+    QStringList said;
+    for (const QString& sentence : {sentence_, monthsSentence_}) {
+        if (!sentence.isEmpty()) said << sentence;
+    }
+    return said;
+}
+
+ChoicePlot TariffChoicePage::plot() const {
+    if (list_ == nullptr) return {};
+    return makeChoicePlot(*list_, usage_, choice_, settings_.locale());
+}
+
+QList<std::pair<QString, QString>> TariffChoicePage::settingsShown() const {
+    QList<std::pair<QString, QString>> shown;
+    if (!built_) return shown;
+    // Every label that names a control, in the order the form makes them.
+    for (const QLabel* label : ui->Obsah->findChildren<QLabel*>()) {
+        const QWidget* control = label->buddy();
+        if (control == nullptr || !control->isVisibleTo(this)) continue;
+        QString value;
+        if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+            value = combo->currentText();
+        } else if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(control)) {
+            value = spin->text();
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+            value = edit->text();
+        } else {
+            continue;
+        }
+        QString name = label->text().remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        if (name.endsWith(u':')) name.chop(1);
+        shown.append({name, value});
+    }
+    return shown;
+}
+
+std::optional<TariffChoicePage::CallListShown> TariffChoicePage::callList() const {
+    if (callListName_.isEmpty()) return std::nullopt;
+    return CallListShown{callListName_, callListFirstDay_, callListLastDay_, monthNames_};
+}
 
 QString TariffChoicePage::monthsSentence() const { return monthsSentence_; }
 

@@ -560,13 +560,13 @@ TEST(TariffChoice, EveryControlIsReachedByTabAndNamedForScreenReaders) {
     QTabBar* tabs = pageTabs(*calculator.form);
     tabs->setFocus(Qt::TabFocusReason);
     QStringList visited;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 12; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
         visited << (focus == tabs ? QStringLiteral("tabs") : focus->objectName());
     }
     EXPECT_EQ(visited, QStringList({"Veta", "VetaMesice", "Menit", "Od", "Do", "GrafVolby", "Zvetsit", "PodleSpotreby",
-                                    "PoMesicich", "tabs"}));
+                                    "PoMesicich", "Tisk", "UlozitPdf", "tabs"}));
 
     const auto name = [&](const char* control) {
         return QAccessible::queryAccessibleInterface(child<QWidget>(*calculator.form, control))
@@ -577,6 +577,8 @@ TEST(TariffChoice, EveryControlIsReachedByTabAndNamedForScreenReaders) {
     EXPECT_EQ(name("Do"), QStringLiteral("do"));
     EXPECT_EQ(name("PodleSpotreby"), text("Nejlevnější tarif podle spotřeby"));
     EXPECT_EQ(name("PoMesicich"), text("Po měsících – tri-mesice.csv"));
+    EXPECT_EQ(name("Tisk"), text("Tisk…"));
+    EXPECT_EQ(name("UlozitPdf"), text("Uložit jako PDF…"));
     QAccessibleInterface* plot = QAccessible::queryAccessibleInterface(child<QWidget>(*calculator.form, "GrafVolby"));
     EXPECT_EQ(plot->role(), QAccessible::Chart);
     EXPECT_EQ(plot->text(QAccessible::Name), text("Graf ceny podle spotřeby"));
@@ -619,8 +621,8 @@ TEST(TariffChoice, TabBringsEachControlIntoViewWhole) {
     QTabBar* tabs = pageTabs(*calculator.form);
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
         tabs->setFocus(Qt::TabFocusReason);
-        // Twice round the page's nine controls and the tabs.
-        for (int stop = 0; stop < 20; ++stop) {
+        // Twice round the page's eleven controls and the tabs.
+        for (int stop = 0; stop < 24; ++stop) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QWidget* focus = QApplication::focusWidget();
             if (focus == tabs) continue;

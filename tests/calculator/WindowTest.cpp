@@ -82,8 +82,8 @@ TEST(Window, NoCaptionIsClippedByItsControl) {
         }
         // Labels with text, check boxes, groups, the period list; on "Volba
         // tarifu" the sentence, "Měnit:", "od", "do", the table's heading,
-        // "Zvětšit graf" and the list "Měnit:".
-        EXPECT_EQ(fit.checked, 18 + 2 + 5 + 1 + 7);
+        // "Zvětšit graf", "Tisk…", "Uložit jako PDF…" and the list "Měnit:".
+        EXPECT_EQ(fit.checked, 18 + 2 + 5 + 1 + 9);
     }
 }
 

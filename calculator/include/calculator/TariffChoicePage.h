@@ -7,10 +7,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "calculator/ChoicePlot.h"
 #include "calls/CallList.h"
 #include "desktop/RegionalSettings.h"
 #include "fees/TariffChoice.h"
@@ -73,10 +76,35 @@ public:
     QString tablesText() const;
     void copyTables() const;
 
+    // What the report of the page takes from it besides the tables: every
+    // sentence the page says, in its order; the note under the months
+    // (empty without one); the usage of the latest fee run; the plot.
+    QStringList sentences() const;
+    QString monthsNote() const;
+    const fees::UsageProfile& usage() const { return usage_; }
+    const desktop::RegionalSettings& regionalSettings() const { return settings_; }
+    ChoicePlot plot() const;
+    // Each control of the page as the user set it: its label's text and what
+    // it shows, in the page's order; empty until the page is first shown.
+    QList<std::pair<QString, QString>> settingsShown() const;
+    // The call list whose months the page shows; none before one is loaded.
+    struct CallListShown {
+        QString name;
+        std::optional<std::chrono::year_month_day> firstDay;
+        std::optional<std::chrono::year_month_day> lastDay;
+        QStringList months;  // "květen 2000"; empty below two months
+    };
+    std::optional<CallListShown> callList() const;
+
     // "Zvětšit graf": the plot in a resizable window of its own, which
     // follows the page for as long as it is open.
     void showLargePlot();
     QWidget* largePlotWindow() const;
+
+signals:
+    // "Tisk…" (or Ctrl+P while the page is shown) and "Uložit jako PDF…".
+    void printAsked();
+    void pdfAsked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +153,8 @@ private:
     // The loaded call list: its file's name and months, and what they
     // favour; a note instead where they cannot be compared.
     QString callListName_;
+    std::optional<std::chrono::year_month_day> callListFirstDay_;
+    std::optional<std::chrono::year_month_day> callListLastDay_;
     std::vector<fees::MonthUsage> monthUsages_;
     QStringList monthNames_;  // "květen 2000"
     QString monthsNote_;

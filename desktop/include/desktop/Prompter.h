@@ -36,8 +36,9 @@ public:
     // Warning: a warning icon and OK; the program goes on as the text says.
     virtual void warning(QWidget* parent, const QString& title, const QString& text) = 0;
 
-    // Shows a dialog modally (a file dialog, the tariff dialog) and returns
-    // its result code (QDialog::Accepted or QDialog::Rejected).
+    // Shows a dialog modally (a file dialog, the print dialog, the tariff
+    // dialog) and returns its result code (QDialog::Accepted or
+    // QDialog::Rejected).
     virtual int exec(QDialog& dialog) = 0;
 
     // Hands a link to the desktop without waiting for or reporting anything.
