@@ -44,6 +44,29 @@ void BM_ReadTariffFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadTariffFile)->Unit(benchmark::kMillisecond);
 
+// The same with every report of what a save would lose asked for, as the
+// editor reads.
+void BM_ReadTariffFileReportingLosses(benchmark::State& state) {
+    const auto path = largeFile();
+    const auto bytes = std::filesystem::file_size(path);
+    std::size_t reported = 0;
+    tariffs::ReaderEvents events;
+    events.onCutText = [&reported](std::size_t, tariffs::LineRule) { ++reported; };
+    events.onSkippedLine = [&reported](std::size_t, std::string_view, tariffs::LineRule) { ++reported; };
+    events.onOverriddenLine = [&reported](std::size_t, std::size_t, tariffs::LineRule) { ++reported; };
+    events.onSkippedColumn = [&reported](std::size_t, std::string_view, tariffs::LineRule) { ++reported; };
+    events.onTextAfterEnd = [&reported](std::size_t, std::size_t) { ++reported; };
+    for (auto _ : state) {
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        tariffs::readTariffFile(path, list, version, {.decimalSeparator = ','}, events);
+        benchmark::DoNotOptimize(list.count());
+    }
+    benchmark::DoNotOptimize(reported);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_ReadTariffFileReportingLosses)->Unit(benchmark::kMillisecond);
+
 void BM_WriteTariffs(benchmark::State& state) {
     const tariffs::TariffList list = bench::sampleTariffs(LargeList);
     std::size_t bytes = 0;

@@ -70,7 +70,9 @@ QString monthText(year_month month) {
 }  // namespace
 
 // "Po měsících": a row for each calendar month the list touches, with the
-// days it covers there and the seven zones' minutes a month. Its figures are
+// days it covers there and the seven zones' minutes of the calendar month as
+// they are priced (one decimal; a month covered in part scaled to all its
+// days). Its figures are
 // read from the months on demand, not copied into an item per cell: a
 // mistyped year can make a list span hundreds of months.
 class MonthTableModel : public QAbstractTableModel {
@@ -79,8 +81,10 @@ public:
     static constexpr int DaysColumn = 1;
     static constexpr int FirstZoneColumn = 2;
 
-    MonthTableModel(const std::array<QString, tariffs::ZoneCount>& zoneNames, QObject* parent)
-        : QAbstractTableModel(parent), zoneNames_(zoneNames) {}
+    MonthTableModel(const std::array<QString, tariffs::ZoneCount>& zoneNames, const QLocale& locale, QObject* parent)
+        : QAbstractTableModel(parent), zoneNames_(zoneNames), locale_(locale) {
+        locale_.setNumberOptions(QLocale::OmitGroupSeparator);
+    }
 
     void setMonths(std::vector<calls::MonthFigures> months) {
         // The months stay the same whatever the choices, only their figures
@@ -115,7 +119,7 @@ public:
         } else {
             const std::size_t zone = static_cast<std::size_t>(column - FirstZoneColumn);
             const auto largest = std::max_element(months_.begin(), months_.end(), [zone](const auto& a, const auto& b) {
-                return a.zones[zone].monthlyMinutes < b.zones[zone].monthlyMinutes;
+                return a.calendarMinutes[zone] < b.calendarMinutes[zone];
             });
             result.push_back(static_cast<int>(largest - months_.begin()));
         }
@@ -139,7 +143,7 @@ public:
             if (column == DaysColumn) {
                 return month.shortPeriod() ? QStringLiteral("%1 *").arg(month.days) : QString::number(month.days);
             }
-            return QString::number(month.zones[static_cast<std::size_t>(column - FirstZoneColumn)].monthlyMinutes);
+            return locale_.toString(month.calendarMinutes[static_cast<std::size_t>(column - FirstZoneColumn)], 'f', 1);
         case Qt::AccessibleTextRole:
             // A screen reader says what the star stands for.
             if (column == DaysColumn && month.shortPeriod()) {
@@ -191,6 +195,7 @@ private:
     }
 
     std::array<QString, tariffs::ZoneCount> zoneNames_;
+    QLocale locale_;
     std::vector<calls::MonthFigures> months_;
 };
 
@@ -292,7 +297,7 @@ void collectTabStops(const QLayout& layout, QList<QWidget*>& stops) {
 }  // namespace
 
 CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter,
-                               QWidget* parent)
+                               QWidget* parent, const QLocale& locale)
     : QDialog(parent), ui(std::make_unique<Ui::CallListDialog>()), tally_(std::move(tally)), prompter_(prompter) {
     ui->setupUi(this);
     const QFileInfo info(file);
@@ -332,7 +337,7 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
 
     std::array<QString, tariffs::ZoneCount> zoneNames;
     for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) zoneNames[i] = QString::fromUtf8(ZoneRows[i]);
-    months_ = new MonthTableModel(zoneNames, this);
+    months_ = new MonthTableModel(zoneNames, locale, this);
     ui->Mesice->setModel(months_);
 
     for (QTableView* table : findChildren<QTableView*>()) {

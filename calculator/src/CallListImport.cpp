@@ -41,12 +41,13 @@ QString withLine(const QString& what, const QString& file, std::size_t line, con
 }  // namespace
 
 CallListImport::CallListImport(QWidget& window, QWidget& inputPage, desktop::Prompter& prompter,
-                               std::filesystem::path tariffFolder, Fill fill)
+                               std::filesystem::path tariffFolder, Fill fill, QLocale locale)
     : QObject(&window),
       window_(window),
       prompter_(prompter),
       tariffFolder_(std::move(tariffFolder)),
-      fill_(std::move(fill)) {
+      fill_(std::move(fill)),
+      locale_(std::move(locale)) {
     auto* action = new QAction(QStringLiteral("&Načíst minuty z výpisu hovorů..."), &window);
     action->setObjectName(QStringLiteral("NacistVypis"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -120,7 +121,7 @@ void CallListImport::read(const QString& file) {
     desktop::runHandler(prompter_, &window_, [&] {
         std::optional<calls::CallTally> tally = load(file, &window_);
         if (!tally) return;
-        CallListDialog dialog(std::move(*tally), file, prompter_, &window_);
+        CallListDialog dialog(std::move(*tally), file, prompter_, &window_, locale_);
         if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage(), dialog.summary(), file);
     });
 }

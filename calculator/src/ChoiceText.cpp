@@ -212,13 +212,22 @@ QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount,
     return sentence;
 }
 
-QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QLocale& locale) {
+QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QStringList& monthNames,
+                       const QLocale& locale) {
     const fees::PeriodChoice& period = months.period;
-    const std::size_t count = months.months.size();
+    const std::size_t count = period.monthsCounted;
+    static_assert(fees::ShortMonthDays == 7, "the sentence names the days a month needs to be counted");
+    if (count < 2) return QStringLiteral("Výpis nemá dva měsíce s aspoň 7 dny; měsíce nelze porovnat.");
     // Months each tariff wins, a tie counting for every tariff in it, as the
-    // period's cheapest counts its own.
+    // period's cheapest counts its own; a short month wins nothing.
     std::vector<std::size_t> won(period.costs.size(), 0);
-    for (const fees::MonthChoice& month : months.months) {
+    QStringList shortMonths;
+    for (std::size_t m = 0; m < months.months.size(); ++m) {
+        const fees::MonthChoice& month = months.months[m];
+        if (month.isShort) {
+            shortMonths << monthNames.value(static_cast<qsizetype>(m));
+            continue;
+        }
         for (std::size_t i = 0; i < month.costs.size(); ++i) {
             if (fees::costsTie(month.costs[i], month.cost)) ++won[i];
         }
@@ -234,12 +243,16 @@ QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf,
         if (wins == count) return QStringLiteral("ve všech %1 měsících").arg(count);
         return QStringLiteral("%1 %2 %3 %4 měsíců").arg(inBefore(wins)).arg(wins).arg(ofBefore(count)).arg(count);
     };
+    const QString notCounted =
+        shortMonths.isEmpty()
+            ? QString()
+            : QStringLiteral(" (krátké měsíce se nepočítají: %1)").arg(shortMonths.join(QStringLiteral(", ")));
     if (most == period.cheapest) {
-        return QStringLiteral("Podle výpisu hovorů je %1 nejlevnější %2 i za celé období (%3).")
-            .arg(labelOf(period.cheapest), inMonths(won[most]), total);
+        return QStringLiteral("Podle výpisu hovorů je %1 nejlevnější %2 i za celé období (%3)%4.")
+            .arg(labelOf(period.cheapest), inMonths(won[most]), total, notCounted);
     }
-    return QStringLiteral("Podle výpisu hovorů by %1 byl nejlevnější %2; za celé období je nejlevnější %3 (%4).")
-        .arg(labelOf(most), inMonths(won[most]), labelOf(period.cheapest), total);
+    return QStringLiteral("Podle výpisu hovorů by %1 byl nejlevnější %2; za celé období je nejlevnější %3 (%4)%5.")
+        .arg(labelOf(most), inMonths(won[most]), labelOf(period.cheapest), total, notCounted);
 }
 
 }  // namespace hovorix::calculator::choicetext

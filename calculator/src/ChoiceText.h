@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <functional>
@@ -34,8 +35,11 @@ QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount,
                        const QLocale& locale, const QString& noTariffs);
 
 // Which tariff the months of a call list favour, and which the whole
-// period. Needs two or more months.
-QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QLocale& locale);
+// period; monthNames are the months as the page names them, in order, for
+// the short ones the sentence says are not counted. With fewer than two
+// months that are not short, that the months cannot be compared.
+QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QStringList& monthNames,
+                       const QLocale& locale);
 
 // "v"/"ve" and "z"/"ze" as they are said before a number written in
 // figures: "ve 2", "v 5", "ze 3", "z 5", "ze 7".

@@ -143,7 +143,8 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
             fillMinutes(usage);
             // Its months stay on "Volba tarifu" until another list comes.
             ui->VolbaTarifu->setCallList(file, summary.months);
-        });
+        },
+        settings_.locale());
 
     // The page tabs hold the focus when the window first comes up.
     ui->PageControl1->setFocus();
@@ -185,6 +186,13 @@ void TTarifForm::FormCreate() {
         } catch (const std::bad_alloc&) {
             outcome = ReadOutcome::OutOfMemory;
             return;
+        } catch (const tariffs::ConversionError& error) {
+            // The general error handler's message, which names the file where
+            // the number reads under other regional settings.
+            desktop::showGeneralError(
+                prompter_, nullptr,
+                desktop::messageOfReading(error, shownPath(tariffPath_), settings_.decimalSeparator()));
+            return;
         }
         readInFull = true;
         ComputeFees();
@@ -212,6 +220,8 @@ std::optional<TTarifForm::OpenFailure> TTarifForm::readTariffFile() {
         version_ = version;
         showCaption();
     };
+    std::size_t ctrlZLine = 0;
+    events.onTextAfterEnd = [&ctrlZLine](std::size_t line, std::size_t) { ctrlZLine = line; };
     const tariffs::ReadFileOptions options = readOptions(settings_);
     try {
         warnAboutShape(shownName(*path), tariffs::examineTariffFile(*path, options));
@@ -224,6 +234,7 @@ std::optional<TTarifForm::OpenFailure> TTarifForm::readTariffFile() {
         tariffPath_.clear();
         return OpenFailure{*path, error.code()};
     }
+    warnAboutTextAfterEnd(shownName(*path), ctrlZLine);
     return std::nullopt;
 }
 
@@ -272,9 +283,12 @@ bool TTarifForm::reloadTariffs() {
     const tariffs::ReadFileOptions options = readOptions(settings_);
     const std::optional<tariffs::FileStamp> stamp = tariffs::stampFile(tariffPath_);
     QString reason;
+    std::size_t ctrlZLine = 0;
+    tariffs::ReaderEvents events;
+    events.onTextAfterEnd = [&ctrlZLine](std::size_t line, std::size_t) { ctrlZLine = line; };
     try {
         warnAboutShape(shownName(tariffPath_), tariffs::examineTariffFile(tariffPath_, options));
-        hovorix::tariffs::readTariffFile(tariffPath_, fresh, version, options);
+        hovorix::tariffs::readTariffFile(tariffPath_, fresh, version, options, events);
     } catch (const tariffs::FileError& error) {
         reason = desktop::systemErrorReason(error.code());
     } catch (const tariffs::ConversionError& error) {
@@ -290,6 +304,7 @@ bool TTarifForm::reloadTariffs() {
                             .arg(shownPath(tariffPath_), reason));
         return false;
     }
+    warnAboutTextAfterEnd(shownName(tariffPath_), ctrlZLine);
     tariffs_ = std::move(fresh);
     version_ = std::move(version);
     if (stamp) knownStamp_ = stamp;
@@ -351,6 +366,16 @@ void TTarifForm::warnAboutShape(const QString& name, const tariffs::FileShape& s
             "a uložte, tím se převede.");
     }
     if (!text.isEmpty()) prompter_.warning(nullptr, desktop::applicationTitle(), text.arg(name));
+}
+
+void TTarifForm::warnAboutTextAfterEnd(const QString& name, std::size_t ctrlZLine) {
+    // Stored files may end at a Ctrl+Z, so it still ends the reading; text
+    // after it, such as tariffs added by hand, is not silently hidden.
+    if (ctrlZLine == 0) return;
+    prompter_.warning(nullptr, desktop::applicationTitle(),
+                      QStringLiteral("Soubor %1 končí na řádku %2 znakem Ctrl+Z; text za ním program nečte.")
+                          .arg(name)
+                          .arg(ctrlZLine));
 }
 
 void TTarifForm::showCaption() {

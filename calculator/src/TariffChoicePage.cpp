@@ -168,21 +168,10 @@ void TariffChoicePage::setCallList(const QString& file, const std::vector<calls:
                           "Výpis hovorů %1 nepokrývá dva kalendářní měsíce; po měsících lze porovnat až výpis "
                           "za dva a více měsíců.")
                           .arg(callListName_);
-    }
-    for (const calls::MonthFigures& month : months) {
-        if (!monthsNote_.isEmpty()) break;
-        try {
+    } else {
+        for (const calls::MonthFigures& month : months) {
             monthUsages_.push_back(calls::monthUsage(month));
             monthNames_ << monthName(month.month);
-        } catch (const calls::MinutesOutOfRange&) {
-            // A few days of calls spread over a whole month can come to more
-            // minutes a month than a field holds: that month has no price.
-            monthUsages_.clear();
-            monthNames_.clear();
-            monthsNote_ = QStringLiteral(
-                              "Výpis hovorů %1 nelze porovnat po měsících: v měsíci %2 vychází víc minut "
-                              "měsíčně, než lze ocenit.")
-                              .arg(callListName_, monthName(month.month));
         }
     }
     recomputeMonths();
@@ -233,7 +222,7 @@ void TariffChoicePage::recomputeMonths() {
         }
         monthsChoice_ = fees::chooseByMonth(*list_, months);
         monthsSentence_ = choicetext::monthsSentence(
-            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale());
+            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, monthNames_, settings_.locale());
     }
     if (built_) showMonths();
 }

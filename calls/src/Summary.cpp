@@ -127,6 +127,14 @@ std::int32_t daysFrom(year_month_day first, year_month_day last) {
     return static_cast<std::int32_t>((sys_days{last} - sys_days{first}).count()) + 1;
 }
 
+// The minutes a bill for the whole calendar month charges: the seconds as
+// minutes, not rounded; a month covered in part goes on at the pace of its
+// days to the month's end.
+double calendarMonthMinutes(std::uint64_t seconds, std::int32_t days, std::int32_t daysInMonth) {
+    const double minutes = static_cast<double>(seconds) / 60;
+    return days == daysInMonth ? minutes : minutes * daysInMonth / days;
+}
+
 std::vector<MonthFigures> monthsOf(const CallTally& tally, const CallSummary& summary, const SummaryOptions& options) {
     const year_month first = summary.firstDate.year() / summary.firstDate.month();
     const year_month last = summary.lastDate.year() / summary.lastDate.month();
@@ -137,10 +145,15 @@ std::vector<MonthFigures> monthsOf(const CallTally& tally, const CallSummary& su
         figures.firstDate = month == first ? summary.firstDate : month / 1;
         figures.lastDate = month == last ? summary.lastDate : year_month_day{month / std::chrono::last};
         figures.days = daysFrom(figures.firstDate, figures.lastDate);
+        figures.daysInMonth = static_cast<std::int32_t>(static_cast<unsigned>((month / std::chrono::last).day()));
         if (const auto calls = tally.months.find(month); calls != tally.months.end()) {
             addZones(figures.zones, calls->second, options);
         }
-        for (Figures& f : figures.zones) f.monthlyMinutes = monthlyMinutes(f.seconds, figures.days);
+        for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
+            Figures& f = figures.zones[z];
+            f.monthlyMinutes = monthlyMinutes(f.seconds, figures.days);
+            figures.calendarMinutes[z] = calendarMonthMinutes(f.seconds, figures.days, figures.daysInMonth);
+        }
         result.push_back(figures);
     }
     return result;
@@ -193,8 +206,6 @@ MinutesOutOfRange::MinutesOutOfRange(tariffs::Zone zone, std::int64_t minutes)
 
 fees::UsageProfile usageFrom(const CallSummary& summary) { return usageFromZones(summary.zones); }
 
-fees::UsageProfile usageFrom(const MonthFigures& month) { return usageFromZones(month.zones); }
-
 std::string monthKey(year_month month) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02u", static_cast<int>(month.year()), static_cast<unsigned>(month.month()));
@@ -205,8 +216,9 @@ fees::MonthUsage monthUsage(const MonthFigures& month) {
     fees::MonthUsage usage;
     usage.month = monthKey(month.month);
     usage.daysCovered = month.days;
-    usage.daysInMonth = static_cast<std::int32_t>(static_cast<unsigned>((month.month / last).day()));
-    usage.usage = usageFrom(month);
+    usage.daysInMonth = month.daysInMonth;
+    usage.usage.periodFactor = fees::PerMonthFactor;
+    usage.usage.minutes = month.calendarMinutes;
     return usage;
 }
 

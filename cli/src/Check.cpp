@@ -22,6 +22,15 @@ ExitStatus checkFile(const std::string& path, bool strict, char decimalSeparator
         events.onSkippedLine = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule) {
             inspector.skipped(lineNumber, line, rule);
         };
+        events.onOverriddenLine = [&inspector](std::size_t overridden, std::size_t lineNumber, tariffs::LineRule rule) {
+            inspector.overridden(overridden, lineNumber, rule);
+        };
+        events.onSkippedColumn = [&inspector](std::size_t lineNumber, std::string_view line, tariffs::LineRule rule) {
+            inspector.skippedColumn(lineNumber, line, rule);
+        };
+        events.onTextAfterEnd = [&inspector](std::size_t lineNumber, std::size_t linesOfText) {
+            inspector.textAfterEnd(lineNumber, linesOfText);
+        };
     }
 
     tariffs::TariffList list(tariffs::CalculatorDefaults);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "cli/ErrorReport.h"
 #include "cli/Output.h"
 #include "cli/UsageSource.h"
 #include "desktop/CostMark.h"
@@ -33,7 +32,7 @@ struct Choice {
     const calls::CallSummary* summary = nullptr;
 };
 
-// Each calendar month's minutes a month, with the fax and data switches the
+// Each calendar month's minutes as billed, with the fax and data switches the
 // user gave, for the month-by-month choice.
 std::vector<fees::MonthUsage> monthUsages(const calls::CallSummary& summary, const fees::UsageProfile& usage) {
     std::vector<fees::MonthUsage> months;
@@ -157,7 +156,7 @@ void printMonths(const tariffs::TariffList& list, const Choice& choice, const st
     for (std::size_t m = 0; m < months.months.size(); ++m) {
         const fees::MonthChoice& month = months.months[m];
         QString days = QStringLiteral("%1/%2").arg(month.daysCovered).arg(month.daysInMonth);
-        if (choice.summary->months[m].shortPeriod()) days += QStringLiteral(" short");
+        if (month.isShort) days += QStringLiteral(" short");
         table.addRow({QString::fromStdString(month.month), days, tariffText(list, month.cheapest),
                       desktop::formatMark(month.cost, locale),
                       desktop::formatMark(month.costs[period.cheapest], locale)});
@@ -165,11 +164,16 @@ void printMonths(const tariffs::TariffList& list, const Choice& choice, const st
     table.addRow({QStringLiteral("Period"), QString::number(choice.summary->spanDays), periodTariff,
                   desktop::formatMark(period.cost, locale), desktop::formatMark(period.cost, locale)});
     table.print(stdout, true);
+    static_assert(fees::ShortMonthDays == 7, "the sentence names the days a month needs to be counted");
+    if (period.monthsCounted < 2) {
+        print(stdout, "The call list has fewer than two months of 7 days or more; months cannot be compared.\n");
+        return;
+    }
     print(stdout, QStringLiteral("Over the period %1 is the cheapest: %2 in all, and the month's cheapest in %3 of %4 "
                                  "months.\n")
                       .arg(periodTariff, desktop::formatMark(period.cost, locale))
                       .arg(period.monthsWon)
-                      .arg(months.months.size()));
+                      .arg(period.monthsCounted));
 }
 
 void printText(const tariffs::TariffList& list, const Choice& choice, const ChooseRequest& request,
@@ -198,14 +202,15 @@ void printCsv(const tariffs::TariffList& list, const Choice& choice) {
         }
         return;
     }
-    print(stdout, "month,days,index,label,provider,tariff,cost\r\n");
+    // "short" is 0 or 1 for a month; for the period, the months counted.
+    print(stdout, "month,days,index,label,provider,tariff,short,cost\r\n");
     for (const fees::MonthChoice& month : choice.months->months) {
         print(stdout, month.month + "," + std::to_string(month.daysCovered) + "," + csvTariff(list, month.cheapest) +
-                          "," + roundTripNumber(month.cost) + "\r\n");
+                          "," + (month.isShort ? "1" : "0") + "," + roundTripNumber(month.cost) + "\r\n");
     }
     const fees::PeriodChoice& period = choice.months->period;
     print(stdout, "period," + std::to_string(choice.summary->spanDays) + "," + csvTariff(list, period.cheapest) + "," +
-                      roundTripNumber(period.cost) + "\r\n");
+                      std::to_string(period.monthsCounted) + "," + roundTripNumber(period.cost) + "\r\n");
 }
 
 // --- JSON: one object -----------------------------------------------------------
@@ -262,12 +267,14 @@ void printJson(const tariffs::TariffList& list, const Choice& choice) {
         out += ",\n  \"months\": [\n";
         for (std::size_t m = 0; m < months.size(); ++m) {
             out += "    {\"month\": " + jsonString(months[m].month) +
-                   ", \"days\": " + std::to_string(months[m].daysCovered) + ", " +
+                   ", \"days\": " + std::to_string(months[m].daysCovered) +
+                   ", \"short\": " + (months[m].isShort ? "true" : "false") + ", " +
                    jsonTariff(list, months[m].cheapest) + ", \"cost\": " + jsonNumber(months[m].cost) +
                    (m + 1 < months.size() ? "},\n" : "}\n");
         }
         const fees::PeriodChoice& period = choice.months->period;
         out += "  ],\n  \"period\": {" + jsonTariff(list, period.cheapest) + ", \"cost\": " + jsonNumber(period.cost) +
+               ", \"monthsCounted\": " + std::to_string(period.monthsCounted) +
                ", \"monthsWon\": " + std::to_string(period.monthsWon) + "}";
     }
     out += "\n}\n";
@@ -294,12 +301,7 @@ ExitStatus runChoose(const ChooseRequest& request, const QLocale& locale) {
             return UsageOrOpenFailure;
         }
         choice.summary = &pricing.calls->summary;
-        try {
-            choice.months = fees::chooseByMonth(pricing.list, monthUsages(*choice.summary, pricing.usage));
-        } catch (const calls::MinutesOutOfRange& tooMany) {
-            reportError(stderr, request.input.calls->file, 0, tooMany);
-            return Failure;
-        }
+        choice.months = fees::chooseByMonth(pricing.list, monthUsages(*choice.summary, pricing.usage));
     }
 
     switch (request.format) {

@@ -23,6 +23,13 @@ std::string roundTripNumber(double value) {
     return std::string(buffer, written.ptr);
 }
 
+std::string fourDecimals(double value) {
+    // Room for the integer digits of any finite double.
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+    return std::string(buffer, written.ptr);
+}
+
 std::string jsonNumber(double value) {
     // JSON has no text for infinities; null says there is no number.
     return std::isfinite(value) ? roundTripNumber(value) : "null";

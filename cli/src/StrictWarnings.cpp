@@ -98,6 +98,24 @@ void StrictWarnings::skipped(std::size_t lineNumber, std::string_view line, tari
     warn(lineNumber, what + ", dropped by a save in Cenikar: \"" + shown.toStdString() + "\"");
 }
 
+void StrictWarnings::overridden(std::size_t overridden, std::size_t lineNumber, tariffs::LineRule rule) {
+    const std::string where = rule == tariffs::LineRule::Version ? "" : " in the same tariff";
+    warn(lineNumber, "\"" + keyword(ruleInfo(rule)) + "\" set again" + where + "; line " + std::to_string(overridden) +
+                         " is overridden and a save in Cenikar drops it");
+}
+
+void StrictWarnings::skippedColumn(std::size_t lineNumber, std::string_view line, tariffs::LineRule rule) {
+    const tariffs::LineRuleInfo& info = ruleInfo(rule);
+    const std::string skipped = visibleText(line.substr(info.prefix.size(), 1)).toStdString();
+    warn(lineNumber, "\"" + skipped + "\" after \"" + keyword(info) +
+                         "\" is skipped, not read; a save in Cenikar writes a blank in its place");
+}
+
+void StrictWarnings::textAfterEnd(std::size_t lineNumber, std::size_t linesOfText) {
+    warn(lineNumber, "text after Ctrl+Z (" + std::to_string(linesOfText) + (linesOfText == 1 ? " line" : " lines") +
+                         ") is not read; a save in Cenikar drops it");
+}
+
 void StrictWarnings::checkBareLineFeeds(std::size_t lineNumber, std::string_view line) {
     // The reader ends lines at CR only, so a bare LF stays inside the line.
     const auto feeds = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\n'));

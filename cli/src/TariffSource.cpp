@@ -15,9 +15,8 @@ namespace {
 // A file written under other regional settings fails at its first number with
 // a fraction; say so, since the message alone does not tell a publisher why.
 void explainSeparator(const std::string& where, std::string_view text, char decimalSeparator) {
-    const char other = decimalSeparator == ',' ? '.' : ',';
-    double value = 0;
-    if (text.find(other) == std::string_view::npos || !tariffs::tryParseNumber(text, other, value)) return;
+    if (!tariffs::readsWithOtherSeparator(text, decimalSeparator)) return;
+    const char other = tariffs::otherDecimalSeparator(decimalSeparator);
     const std::string name = other == ',' ? "decimal comma" : "decimal point";
     print(stderr, where + ": note: the number reads with a " + name +
                       "; the file was probably written under other regional settings (try --decimal-separator " +

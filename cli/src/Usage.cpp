@@ -110,37 +110,46 @@ void printCsv(const UsageRequest& request, const LoadedCallList& loaded) {
         return request.byMonth ? month + "," + std::to_string(days) + "," : std::string();
     };
     const std::string whole = monthColumns("all", s.days);
-    const auto record = [](const std::string& front, const char* group, std::string_view name,
-                           const calls::Figures& f) {
+    // With the months, a last column: a month's zone's minutes of the
+    // calendar month, empty on every other record.
+    const std::string noMinutes = request.byMonth ? "," : "";
+    const auto record = [](const std::string& front, const char* group, std::string_view name, const calls::Figures& f,
+                           const std::string& minutes) {
         print(stdout, front + group + "," + csvField(name) + "," + std::to_string(f.calls) + "," +
-                          std::to_string(f.seconds) + "," + std::to_string(f.monthlyMinutes) + "\r\n");
+                          std::to_string(f.seconds) + "," + std::to_string(f.monthlyMinutes) + minutes + "\r\n");
     };
-    print(stdout, std::string(request.byMonth ? "month,days," : "") + "group,name,calls,seconds,monthlyMinutes\r\n");
-    for (const tariffs::Zone zone : tariffs::AllZones) record(whole, "zone", tariffs::zoneName(zone), s.zone(zone));
+    print(stdout, std::string(request.byMonth ? "month,days," : "") + "group,name,calls,seconds,monthlyMinutes" +
+                      (request.byMonth ? ",minutes" : "") + "\r\n");
+    for (const tariffs::Zone zone : tariffs::AllZones)
+        record(whole, "zone", tariffs::zoneName(zone), s.zone(zone), noMinutes);
     for (std::size_t i = 0; i < std::size(Reasons); ++i)
-        record(whole, "notCounted", Reasons[i].key, reasonFigures(s, i));
-    print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",,\r\n");
+        record(whole, "notCounted", Reasons[i].key, reasonFigures(s, i), noMinutes);
+    print(stdout, whole + "skipped,rows," + std::to_string(loaded.tally.skippedRows.count) + ",," + noMinutes + "\r\n");
     if (!request.byMonth) return;
     for (const calls::MonthFigures& month : s.months) {
         const std::string front = monthColumns(calls::monthKey(month.month), month.days);
         for (const tariffs::Zone zone : tariffs::AllZones)
-            record(front, "zone", tariffs::zoneName(zone), month.zone(zone));
+            record(front, "zone", tariffs::zoneName(zone), month.zone(zone), "," + fourDecimals(month.minutes(zone)));
     }
 }
 
 // --- JSON: one object ---------------------------------------------------------
 
-std::string jsonFigures(const calls::Figures& f) {
+std::string jsonFigures(const calls::Figures& f, const std::string& more = {}) {
     return ", \"calls\": " + std::to_string(f.calls) + ", \"seconds\": " + std::to_string(f.seconds) +
-           ", \"monthlyMinutes\": " + std::to_string(f.monthlyMinutes) + "}";
+           ", \"monthlyMinutes\": " + std::to_string(f.monthlyMinutes) + more + "}";
 }
 
-// The zones in the order and with the names of "zones", indented by indent.
-std::string jsonZones(const std::array<calls::Figures, tariffs::ZoneCount>& figures, const std::string& indent) {
+// The zones in the order and with the names of "zones", indented by indent;
+// a month's with their minutes of the calendar month.
+std::string jsonZones(const std::array<calls::Figures, tariffs::ZoneCount>& figures, const std::string& indent,
+                      const calls::MonthFigures* month = nullptr) {
     std::string out;
     for (std::size_t z = 0; z < tariffs::ZoneCount; ++z) {
-        out += indent + "{\"zone\": " + jsonString(tariffs::zoneName(tariffs::AllZones[z])) +
-               jsonFigures(figures[static_cast<std::size_t>(tariffs::AllZones[z])]) +
+        const tariffs::Zone zone = tariffs::AllZones[z];
+        const std::string minutes = month ? ", \"minutes\": " + fourDecimals(month->minutes(zone)) : std::string();
+        out += indent + "{\"zone\": " + jsonString(tariffs::zoneName(zone)) +
+               jsonFigures(figures[static_cast<std::size_t>(zone)], minutes) +
                (z + 1 < tariffs::ZoneCount ? ",\n" : "\n");
     }
     return out;
@@ -182,7 +191,7 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
             out += "    {\"month\": \"" + calls::monthKey(month.month) + "\", \"firstDate\": \"" +
                    isoDate(month.firstDate) + "\", \"lastDate\": \"" + isoDate(month.lastDate) +
                    "\", \"days\": " + std::to_string(month.days) + ", \"short\": " + jsonBool(month.shortPeriod()) +
-                   ", \"zones\": [\n" + jsonZones(month.zones, "      ") + "    ]}" +
+                   ", \"zones\": [\n" + jsonZones(month.zones, "      ", &month) + "    ]}" +
                    (m + 1 < s.months.size() ? ",\n" : "\n");
         }
         out += "  ]";

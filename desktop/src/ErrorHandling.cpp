@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 
+#include "tariffs/Errors.h"
+#include "tariffs/NumberText.h"
+
 namespace hovorix::desktop {
 
 namespace {
@@ -19,6 +22,17 @@ QString applicationTitle() { return title(); }
 QString withFullStop(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
     return message;
+}
+
+QString messageOfReading(const std::exception& error, const QString& file, char decimalSeparator) {
+    const auto* malformed = dynamic_cast<const tariffs::ConversionError*>(&error);
+    if (!malformed || !tariffs::readsWithOtherSeparator(malformed->text(), decimalSeparator)) return messageOf(error);
+    return withFullStop(messageOf(error)) +
+           QStringLiteral(
+               "\n%1, řádek %2: soubor byl nejspíš uložen s jiným desetinným oddělovačem (jiné místní "
+               "nastavení).")
+               .arg(file)
+               .arg(malformed->line());
 }
 
 QString conversionMessage(const QString& text) {

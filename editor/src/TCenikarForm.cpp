@@ -167,6 +167,37 @@ QString skippedLinesLoss(std::size_t count, std::size_t first, const QString& qu
     return text.arg(count).arg(first).arg(quoted);
 }
 
+QString overriddenFieldsLoss(std::size_t count, std::size_t first) {
+    if (count == 1)
+        return QStringLiteral("1 řádek, jehož hodnotu přepsal pozdější řádek téhož tarifu (řádek %1)").arg(first);
+    const QString text =
+        count <= 4
+            ? QStringLiteral("%1 řádky, jejichž hodnotu přepsaly pozdější řádky téhož tarifu (první je řádek %2)")
+            : QStringLiteral("%1 řádků, jejichž hodnotu přepsaly pozdější řádky téhož tarifu (první je řádek %2)");
+    return text.arg(count).arg(first);
+}
+
+QString overriddenVersionsLoss(std::size_t count, std::size_t first) {
+    if (count == 1) return QStringLiteral("1 řádek „verze“, jehož hodnotu přepsal pozdější (řádek %1)").arg(first);
+    const QString text =
+        count <= 4 ? QStringLiteral("%1 řádky „verze“, jejichž hodnotu přepsaly pozdější (první je řádek %2)")
+                   : QStringLiteral("%1 řádků „verze“, jejichž hodnotu přepsaly pozdější (první je řádek %2)");
+    return text.arg(count).arg(first);
+}
+
+QString skippedColumnsLoss(std::size_t count, std::size_t first, const QString& quoted) {
+    if (count == 1) {
+        return QStringLiteral("1 znak za klíčovým slovem, který program přeskakuje (řádek %1: „%2“)")
+            .arg(first)
+            .arg(quoted);
+    }
+    const QString text =
+        count <= 4
+            ? QStringLiteral("%1 znaky za klíčovým slovem, které program přeskakuje (první je na řádku %2: „%3“)")
+            : QStringLiteral("%1 znaků za klíčovým slovem, které program přeskakuje (první je na řádku %2: „%3“)");
+    return text.arg(count).arg(first).arg(quoted);
+}
+
 }  // namespace
 
 TCenikarForm::TCenikarForm(desktop::Prompter& prompter, desktop::RegionalSettings settings, QWidget* parent)
@@ -282,7 +313,8 @@ void TCenikarForm::FormCreate() {
     } catch (const std::exception& error) {
         // A malformed number or a read error: what was read stays and is
         // shown, and the window remembers that it holds only part of the file.
-        desktop::showGeneralError(prompter_, this, desktop::messageOf(error));
+        desktop::showGeneralError(prompter_, this,
+                                  desktop::messageOfReading(error, fileName_, settings_.decimalSeparator()));
         if (!plan.loss) plan.loss = lossAt(error, plan.shape, plan.options.lfEndsLines);
     }
     // Nothing of the user's is unsaved yet; a partly read file is kept safe
@@ -291,7 +323,7 @@ void TCenikarForm::FormCreate() {
     holdFile(fileName_, plan, found, stamp);
     refreshList();
     showVersion();
-    warnAboutCutTexts(fileName_, found);
+    warnAboutFindings(fileName_, found);
 }
 
 tariffs::ReaderEvents TCenikarForm::eventsInto(ReadFindings& found) {
@@ -306,18 +338,41 @@ tariffs::ReaderEvents TCenikarForm::eventsInto(ReadFindings& found) {
             found.firstSkippedText = text.substr(0, 41);
         }
     };
+    events.onOverriddenLine = [&found](std::size_t overridden, std::size_t, tariffs::LineRule rule) {
+        // Reported as the later line comes, so the earliest may come late.
+        const bool version = rule == tariffs::LineRule::Version;
+        std::size_t& count = version ? found.overriddenVersions : found.overriddenFields;
+        std::size_t& first = version ? found.firstOverriddenVersion : found.firstOverriddenField;
+        first = count++ == 0 ? overridden : std::min(first, overridden);
+    };
+    events.onSkippedColumn = [&found](std::size_t line, std::string_view text, tariffs::LineRule) {
+        if (found.skippedColumns++ == 0) {
+            found.firstSkippedColumn = line;
+            found.firstSkippedColumnText = text.substr(0, 41);
+        }
+    };
+    events.onTextAfterEnd = [&found](std::size_t line, std::size_t) { found.ctrlZLine = line; };
     return events;
 }
 
-void TCenikarForm::warnAboutCutTexts(const QString& name, const ReadFindings& found) {
-    if (found.cutTexts == 0) return;
-    const QString where =
-        (found.cutTexts == 1 ? QStringLiteral("na řádku %1") : QStringLiteral("na řádcích %1 a dalších"))
-            .arg(found.firstCut);
-    prompter_.warning(
-        this, desktop::applicationTitle(),
-        QStringLiteral("Soubor %1 obsahuje %2 text delší než 255 znaků; program z něj zná jen prvních 255.")
-            .arg(name, where));
+void TCenikarForm::warnAboutFindings(const QString& name, const ReadFindings& found) {
+    if (found.cutTexts > 0) {
+        const QString where =
+            (found.cutTexts == 1 ? QStringLiteral("na řádku %1") : QStringLiteral("na řádcích %1 a dalších"))
+                .arg(found.firstCut);
+        prompter_.warning(
+            this, desktop::applicationTitle(),
+            QStringLiteral("Soubor %1 obsahuje %2 text delší než 255 znaků; program z něj zná jen prvních 255.")
+                .arg(name, where));
+    }
+    // Stored files may end at a Ctrl+Z, so it still ends the reading; text
+    // after it is not silently hidden, nor dropped by a save unasked.
+    if (found.ctrlZLine > 0) {
+        prompter_.warning(this, desktop::applicationTitle(),
+                          QStringLiteral("Soubor %1 končí na řádku %2 znakem Ctrl+Z; text za ním program nečte.")
+                              .arg(name)
+                              .arg(found.ctrlZLine));
+    }
 }
 
 TCenikarForm::ReadPlan TCenikarForm::planRead(const QString& name) {
@@ -386,6 +441,15 @@ QStringList TCenikarForm::lossesOfSaveOver(const std::filesystem::path& target) 
     if (found.skippedLines > 0) {
         losses << skippedLinesLoss(found.skippedLines, found.firstSkipped, quotedStart(found.firstSkippedText));
     }
+    if (found.overriddenFields > 0) losses << overriddenFieldsLoss(found.overriddenFields, found.firstOverriddenField);
+    if (found.overriddenVersions > 0) {
+        losses << overriddenVersionsLoss(found.overriddenVersions, found.firstOverriddenVersion);
+    }
+    if (found.skippedColumns > 0) {
+        losses << skippedColumnsLoss(found.skippedColumns, found.firstSkippedColumn,
+                                     quotedStart(found.firstSkippedColumnText));
+    }
+    if (found.ctrlZLine > 0) losses << QStringLiteral("text za znakem Ctrl+Z (řádek %1)").arg(found.ctrlZLine);
     return losses;
 }
 
@@ -496,6 +560,12 @@ void TCenikarForm::Button1Click() {
     } catch (const tariffs::OpenError& error) {
         prompter_.error(this, desktop::applicationTitle(), openFailure(name, error));
         return;
+    } catch (const tariffs::ConversionError& error) {
+        // The open one stays; the message names the file where the number
+        // reads under other regional settings.
+        desktop::showGeneralError(prompter_, this,
+                                  desktop::messageOfReading(error, name, settings_.decimalSeparator()));
+        return;
     }
     list_ = std::move(fresh);
     version_ = std::move(version);
@@ -505,7 +575,7 @@ void TCenikarForm::Button1Click() {
     setCaption(fileName_);
     refreshList();
     showVersion();
-    warnAboutCutTexts(fileName_, found);
+    warnAboutFindings(fileName_, found);
 }
 
 void TCenikarForm::Button2Click() { writeFile(fileName_); }
@@ -626,7 +696,7 @@ void TCenikarForm::FormActivate() {
     noticedChange_.reset();
     refreshList();
     showVersion();
-    warnAboutCutTexts(fileName_, found);
+    warnAboutFindings(fileName_, found);
 }
 
 bool TCenikarForm::readAgainInFull(tariffs::TariffList& list, std::string& version, ReadFindings& found) const {

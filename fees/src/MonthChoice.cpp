@@ -33,6 +33,7 @@ MonthsChoice chooseByMonth(const tariffs::TariffList& list, const std::vector<Mo
         month.month = m.month;
         month.daysCovered = m.daysCovered;
         month.daysInMonth = m.daysInMonth;
+        month.isShort = m.isShort();
         month.costs.resize(n);
         // A month the list covers only in part counts for its share of days.
         const double weight = static_cast<double>(m.daysCovered) / static_cast<double>(m.daysInMonth);
@@ -50,8 +51,11 @@ MonthsChoice chooseByMonth(const tariffs::TariffList& list, const std::vector<Mo
     period.cheapest = cheapestOf(period.costs);
     period.label = tariffs::tariffLabel(list.seek(period.cheapest));
     period.cost = period.costs[period.cheapest];
-    for (const MonthChoice& month : choice.months)
+    for (const MonthChoice& month : choice.months) {
+        if (month.isShort) continue;
+        ++period.monthsCounted;
         if (costsTie(month.costs[period.cheapest], month.cost)) ++period.monthsWon;
+    }
     return choice;
 }
 

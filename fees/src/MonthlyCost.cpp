@@ -178,4 +178,8 @@ double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
     return costBreakdown(tariff, usage).total;
 }
 
+double MonthlyCost(const tariffs::Tarifs& tariff, const RealUsageProfile& usage) {
+    return costBreakdown(tariff, usage).total;
+}
+
 }  // namespace hovorix::fees

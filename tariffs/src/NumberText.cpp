@@ -216,4 +216,10 @@ double parseNumber(std::string_view text, char decimalSeparator) {
     return value;
 }
 
+bool readsWithOtherSeparator(std::string_view text, char decimalSeparator) {
+    const char other = otherDecimalSeparator(decimalSeparator);
+    double value = 0;
+    return text.find(other) != std::string_view::npos && tryParseNumber(text, other, value);
+}
+
 }  // namespace hovorix::tariffs

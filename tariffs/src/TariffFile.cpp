@@ -85,9 +85,23 @@ int readLines(int fd, TariffReader& reader, bool lfEndsLines) {
         }
         if (lfEndsLines) lfToCr(buffer.get() + used, static_cast<std::size_t>(got), lastByte);
         const std::string_view bytes(buffer.get(), used + static_cast<std::size_t>(got));
-        const std::string_view fresh = bytes.substr(used);
-        if (got == 0 || fresh.find(CtrlZ) != std::string_view::npos) {
+        const std::size_t end = bytes.substr(used).find(CtrlZ);
+        if (got == 0 || end != std::string_view::npos) {
             forEachLine(bytes, sink);  // the last line needs no line end
+            if (end != std::string_view::npos && reader.wantsTextAfterEnd()) {
+                const std::size_t ctrlZ = used + end;
+                const bool atStart = atLineStart(bytes.substr(0, ctrlZ));
+                TextAfterEnd after;
+                after.look(bytes.substr(ctrlZ + 1));
+                // The rest of the file is only looked at; a failing read ends
+                // the look, since every line has been read.
+                for (ssize_t more; (more = ::read(fd, buffer.get(), capacity)) != 0;) {
+                    if (more < 0 && errno == EINTR) continue;
+                    if (more < 0) break;
+                    after.look(std::string_view(buffer.get(), static_cast<std::size_t>(more)));
+                }
+                reader.endedAtCtrlZ(atStart, after.linesOfText());
+            }
             return 0;
         }
         // Lines are complete up to the last CR that has a byte after it: that

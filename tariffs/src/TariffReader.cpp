@@ -42,6 +42,7 @@ constexpr std::array Rules = {
     rule(LineRule::AllMinutesFree, "vsechnyminzdarma", ValueKind::None),
     rule(LineRule::Version, "verze ", ValueKind::Text),
 };
+static_assert(Rules.size() + 1 == LineRuleCount, "every rule in the table, None aside");
 
 // How many first characters of a line tell the rules apart: one more than
 // the longest start that two compared texts share. No compared text may start
@@ -155,7 +156,11 @@ inline double TariffReader::number(std::string_view text) const {
 }
 
 TariffReader::TariffReader(TariffList& list, std::string& version, char decimalSeparator, const ReaderEvents& events)
-    : list_(list), version_(version), separator_(decimalSeparator), events_(events) {}
+    : list_(list),
+      version_(version),
+      separator_(decimalSeparator),
+      events_(events),
+      hearsOfLines_(events.onLine || events.onSkippedLine || events.onSkippedColumn || events.onOverriddenLine) {}
 
 void TariffReader::line(std::string_view text) {
     ++lineNumber_;
@@ -163,9 +168,38 @@ void TariffReader::line(std::string_view text) {
     bool applied = false;
     tailIgnored_ = false;
     if (info) applied = apply(*info, text);
+    // The calculator hears of no line: one test, not one per report.
+    if (!hearsOfLines_) return;
     const LineRule rule = info ? info->rule : LineRule::None;
     if (events_.onLine) events_.onLine(lineNumber_, text, rule, applied);
     if (events_.onSkippedLine && skipped(info, text, applied)) events_.onSkippedLine(lineNumber_, text, rule);
+    if (applied) noteRewritten(*info, text);
+}
+
+void TariffReader::noteRewritten(const LineRuleInfo& info, std::string_view line) {
+    // Where the value starts two columns after the keyword, the writer puts a
+    // blank between them.
+    const std::size_t skippedColumn = info.prefix.size();  // 0-based
+    if (events_.onSkippedColumn && info.valueColumn == skippedColumn + 2 && line.size() > skippedColumn &&
+        line[skippedColumn] != ' ') {
+        events_.onSkippedColumn(lineNumber_, line, info.rule);
+    }
+    if (!events_.onOverriddenLine) return;
+    if (info.rule == LineRule::Provider) {
+        // A new tariff has no field set yet; the data version is the file's.
+        const std::size_t version = setAt_[static_cast<std::size_t>(LineRule::Version)];
+        setAt_.fill(0);
+        setAt_[static_cast<std::size_t>(LineRule::Version)] = version;
+        return;
+    }
+    std::size_t& setAt = setAt_[static_cast<std::size_t>(info.rule)];
+    if (setAt != 0) events_.onOverriddenLine(setAt, lineNumber_, info.rule);
+    setAt = lineNumber_;
+}
+
+void TariffReader::endedAtCtrlZ(bool atLineStart, std::size_t linesOfText) {
+    if (linesOfText == 0 || !events_.onTextAfterEnd) return;
+    events_.onTextAfterEnd(lineNumber_ + (atLineStart ? 1 : 0), linesOfText);
 }
 
 std::string_view TariffReader::text(const LineRuleInfo& info, std::string_view line) const {
@@ -247,6 +281,12 @@ std::size_t readTariffs(std::string_view content, TariffList& list, std::string&
                         const ReaderEvents& events) {
     TariffReader reader(list, version, decimalSeparator, events);
     forEachLine(content, [&reader](std::string_view line) { reader.line(line); });
+    const std::size_t end = reader.wantsTextAfterEnd() ? content.find('\x1a') : std::string_view::npos;
+    if (end != std::string_view::npos) {
+        TextAfterEnd after;
+        after.look(content.substr(end + 1));
+        reader.endedAtCtrlZ(atLineStart(content.substr(0, end)), after.linesOfText());
+    }
     return reader.linesRead();
 }
 

@@ -445,7 +445,8 @@ std::vector<QStringList> monthRows(const QDialog& dialog) {
 
 // "Po měsících" is there when the list touches two months or more, a row
 // for each calendar month from the first to the last, the short ones with a
-// star explained below.
+// star explained below; each zone's minutes are those of the calendar month,
+// a month covered in part at the pace of its days, with one decimal.
 TEST(CallList, TheMonthTableShowsEachMonthOfAListOfTwoOrMore) {
     const struct {
         const char* what;
@@ -460,30 +461,30 @@ TEST(CallList, TheMonthTableShowsEachMonthOfAListOfTwoOrMore) {
         {"two days across the end of a month",
          tallyOf("Datum;Čas;Číslo;Délka\n30.4.2000;10:00;0602345678;120\n1.5.2000;10:00;0602345678;60\n"),
          true,
-         {{"duben 2000", "1 *", "0", "0", "0", "0", "0", "0", "60"},
-          {"květen 2000", "1 *", "0", "0", "0", "0", "0", "30", "0"}},
+         {{"duben 2000", "1 *", "0,0", "0,0", "0,0", "0,0", "0,0", "0,0", "60,0"},
+          {"květen 2000", "1 *", "0,0", "0,0", "0,0", "0,0", "0,0", "31,0", "0,0"}},
          2,
          true},
         // A Saturday and a Wednesday.
         {"two whole months",
          tallyOf("Datum;Čas;Číslo;Délka\n1.4.2000;10:00;0602345678;600\n31.5.2000;10:00;0602345678;62\n"),
          true,
-         {{"duben 2000", "30", "0", "0", "0", "0", "0", "0", "10"},
-          {"květen 2000", "31", "0", "0", "0", "0", "0", "1", "0"}},
+         {{"duben 2000", "30", "0,0", "0,0", "0,0", "0,0", "0,0", "0,0", "10,0"},
+          {"květen 2000", "31", "0,0", "0,0", "0,0", "0,0", "0,0", "1,0", "0,0"}},
          2,
          false},
         {"thirty years",
          tallyOf(ThirtyYears),
          true,
-         {{"květen 2000", "31", "0", "0", "0", "0", "0", "1", "0"},
-          {"květen 2030", "1 *", "0", "0", "0", "0", "0", "30", "0"}},
+         {{"květen 2000", "31", "0,0", "0,0", "0,0", "0,0", "0,0", "1,0", "0,0"},
+          {"květen 2030", "1 *", "0,0", "0,0", "0,0", "0,0", "0,0", "31,0", "0,0"}},
          361,
          true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScriptedPrompter prompter;
-        CallListDialog dialog(c.tally, QStringLiteral("vypis.csv"), prompter);
+        CallListDialog dialog(c.tally, QStringLiteral("vypis.csv"), prompter, nullptr, czech());
         EXPECT_EQ(child<QGroupBox>(dialog, "MesiceGroup")->isVisibleTo(&dialog), c.shown);
         const std::vector<QStringList> rows = monthRows(dialog);
         ASSERT_EQ(static_cast<int>(rows.size()), c.rows);
@@ -496,10 +497,12 @@ TEST(CallList, TheMonthTableShowsEachMonthOfAListOfTwoOrMore) {
 }
 
 // The months follow the rounding and the holiday rule; "Vyplnit" fills the
-// minutes of the whole list all the same.
+// minutes of the whole list all the same. September's 2 days and November's
+// 3 go on at their pace to the month's end: 61 s in September are 15,25
+// minutes of the month.
 TEST(CallList, TheMonthsFollowTheChoicesAndVyplnitTakesTheWholeList) {
     ScriptedPrompter prompter;
-    CallListDialog dialog(tallyOf(ThreeMonths), QStringLiteral("vypis.csv"), prompter);
+    CallListDialog dialog(tallyOf(ThreeMonths), QStringLiteral("vypis.csv"), prompter, nullptr, czech());
     const struct {
         const char* what;
         std::function<void()> make;
@@ -507,19 +510,19 @@ TEST(CallList, TheMonthsFollowTheChoicesAndVyplnitTakesTheWholeList) {
     } choices[] = {
         {"to the second",
          [] {},
-         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "15", "0"},
-          {"říjen 2003", "31", "5", "0", "0", "0", "0", "19", "1"},
-          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "5", "0"}}},
+         {{"září 2003", "2 *", "0,0", "0,0", "0,0", "0,0", "0,0", "15,3", "0,0"},
+          {"říjen 2003", "31", "5,2", "0,0", "0,0", "0,0", "0,0", "20,0", "1,0"},
+          {"listopad 2003", "3 *", "0,0", "0,0", "0,0", "0,0", "0,0", "5,0", "0,0"}}},
         {"60/60",
          [&] { child<QComboBox>(dialog, "Zaokrouhleni")->setCurrentIndex(1); },
-         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "30", "0"},
-          {"říjen 2003", "31", "6", "0", "0", "0", "0", "20", "2"},
-          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "10", "0"}}},
+         {{"září 2003", "2 *", "0,0", "0,0", "0,0", "0,0", "0,0", "30,0", "0,0"},
+          {"říjen 2003", "31", "6,0", "0,0", "0,0", "0,0", "0,0", "21,0", "2,0"},
+          {"listopad 2003", "3 *", "0,0", "0,0", "0,0", "0,0", "0,0", "10,0", "0,0"}}},
         {"holidays as weekend days",
          [&] { child<QCheckBox>(dialog, "Svatky")->click(); },
-         {{"září 2003", "2 *", "0", "0", "0", "0", "0", "30", "0"},
-          {"říjen 2003", "31", "6", "0", "0", "0", "0", "0", "22"},
-          {"listopad 2003", "3 *", "0", "0", "0", "0", "0", "10", "0"}}},
+         {{"září 2003", "2 *", "0,0", "0,0", "0,0", "0,0", "0,0", "30,0", "0,0"},
+          {"říjen 2003", "31", "6,0", "0,0", "0,0", "0,0", "0,0", "0,0", "23,0"},
+          {"listopad 2003", "3 *", "0,0", "0,0", "0,0", "0,0", "0,0", "10,0", "0,0"}}},
     };
     for (const auto& choice : choices) {
         SCOPED_TRACE(choice.what);
@@ -532,6 +535,31 @@ TEST(CallList, TheMonthsFollowTheChoicesAndVyplnitTakesTheWholeList) {
     std::vector<std::int32_t> filled;
     for (const tariffs::Zone zone : tariffs::AllZones) filled.push_back(usage.count(zone));
     EXPECT_EQ(filled, (std::vector<std::int32_t>{5, 0, 0, 0, 0, 3, 19}));
+}
+
+// The months' minutes are written with the decimal separator of the
+// window's regional settings.
+TEST(CallList, TheMonthMinutesTakeTheRegionalDecimalSeparator) {
+    const struct {
+        QLocale locale;
+        const char* octoberFixedNetwork;  // 310 s
+    } cases[] = {{czech(), "5,2"}, {english(), "5.2"}};
+    for (const auto& c : cases) {
+        Calculator calculator;
+        calculator.workspace.write("vypis.csv", ThreeMonths);
+        TTarifForm form(calculator.workspace.prompter, calculator.workspace.path(),
+                        desktop::RegionalSettings(c.locale));
+        ASSERT_TRUE(showActive(form));
+        pickFile(calculator.workspace.prompter,
+                 QString::fromStdString((calculator.workspace.path() / "vypis.csv").string()));
+        QString shown;
+        calculator.workspace.prompter.onDialog([&shown](QDialog& dialog) {
+            shown = monthRows(dialog).at(1).at(2);
+            return static_cast<int>(QDialog::Rejected);
+        });
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(shown, QString::fromLatin1(c.octoberFixedNetwork));
+    }
 }
 
 // Tab reaches the month table after the other two and before the choices,

@@ -116,8 +116,9 @@ TEST(StartUp, WithoutATariffFileToOpenTheProgramEndsBeforeAnyWindowShows) {
     }
 }
 
-// Lines ended by LF alone, or NUL bytes, hide a file's tariffs: the user is
-// told once, and the file is read by the format's rule all the same.
+// Lines ended by LF alone, NUL bytes, or text after the Ctrl+Z that ends the
+// file hide a file's tariffs: the user is told once, and the file is read by
+// the format's rule all the same.
 TEST(StartUp, SaysOnceWhenTheFilesBytesHideItsTariffs) {
     const struct {
         const char* name;
@@ -133,6 +134,8 @@ TEST(StartUp, SaysOnceWhenTheFilesBytesHideItsTariffs) {
          "Soubor tarif.ini obsahuje nulové bajty, není to tedy textový soubor ceníku. Tarify z něj nemusí být "
          "načteny správně.",
          2},
+        {"tarif.ini", tariffFile({"provider A", "tarif One"}) + "\x1a\r\n" + tariffFile({"provider B", "tarif Two"}),
+         "Soubor tarif.ini končí na řádku 3 znakem Ctrl+Z; text za ním program nečte.", 1},
     };
     for (const auto& c : cases) {
         Workspace workspace;
@@ -146,23 +149,41 @@ TEST(StartUp, SaysOnceWhenTheFilesBytesHideItsTariffs) {
     }
 }
 
+// A number that reads with the other decimal separator says, on a line of
+// its own, that the file was most likely saved under other regional settings.
 TEST(StartUp, AMalformedNumberIsShownAndTheWindowOpensWithTheTariffsReadSoFar) {
     const struct {
         QLocale locale;
         const char* badLine;
         const char* message;
+        bool otherSeparator;
         std::vector<ExpectedBar> afterTheFirstRun;
     } cases[] = {
-        {czech(), "sazba JTS 1.2 30", "'1.2' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
-        {english(), "sluzba fax 1,5", "'1,5' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
-        {czech(), "sazba JTS ", "'' is not a valid floating point value.", {{"A-One", 100}, {"B-Two", 60}}},
+        {czech(),
+         "sazba JTS 1.2 30",
+         "'1.2' is not a valid floating point value.",
+         true,
+         {{"A-One", 100}, {"B-Two", 60}}},
+        {english(),
+         "sluzba fax 1,5",
+         "'1,5' is not a valid floating point value.",
+         true,
+         {{"A-One", 100}, {"B-Two", 60}}},
+        {czech(), "sazba JTS ", "'' is not a valid floating point value.", false, {{"A-One", 100}, {"B-Two", 60}}},
     };
     for (const auto& c : cases) {
         Workspace workspace;
         workspace.write("tarif.ini", tariffFile({"verze 7", "provider A", "tarif One", "sluzba telefon 100",
                                                  "provider B", "tarif Two", "sluzba telefon 60", c.badLine,
                                                  "sluzba data 5", "verze 8", "provider C", "tarif Three"}));
-        workspace.prompter.expectError(utf8(c.message));
+        QString message = utf8(c.message);
+        if (c.otherSeparator) {
+            message += u'\n' + QString::fromStdString((workspace.path() / "tarif.ini").lexically_normal().string()) +
+                       utf8(
+                           ", řádek 8: soubor byl nejspíš uložen s jiným desetinným oddělovačem (jiné místní "
+                           "nastavení).");
+        }
+        workspace.prompter.expectError(message);
         const auto form = workspace.start(c.locale);
         ASSERT_NE(form, nullptr) << c.badLine;
         EXPECT_EQ(workspace.prompter.interactions().size(), 1u);

@@ -43,9 +43,9 @@ const std::string MonthTariffs = tariffFile({
     "provider P", "tarif Y", "sazba JTS 2 0", "konec",                                         //
 });
 
-// April, May and June 2000, whole: 60, 300 and 30 minutes a month into the
-// fixed network at peak; the incoming calls on the first and the last day
-// make the list span the three months.
+// April, May and June 2000, whole: 60, 310 and 30 minutes into the fixed
+// network at peak; the incoming calls on the first and the last day make the
+// list span the three months.
 const char ThreeMonths[] =
     "Datum;Čas;Volané číslo;Služba;Délka\r\n"
     "01.04.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n"
@@ -290,9 +290,9 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
 
     const QList<QStringList> withoutFax = {
         {"duben 2000", "30", "P-Y", "120,00", "160,00"},
-        {text("květen 2000"), "31", "P-X", "400,00", "400,00"},
+        {text("květen 2000"), "31", "P-X", "410,00", "410,00"},
         {text("červen 2000"), "30", "P-Y", "60,00", "130,00"},
-        {text("Celé období"), "91", "P-X", "690,00", "690,00"},
+        {text("Celé období"), "91", "P-X", "700,00", "700,00"},
     };
     EXPECT_TRUE(months->isVisible());
     EXPECT_EQ(rows(*months), withoutFax);
@@ -301,7 +301,7 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     EXPECT_EQ(months->accessibleName(), heading->text());
     EXPECT_EQ(calculator.page().monthsSentence(),
               text("Podle výpisu hovorů by P-Y byl nejlevnější ve 2 ze 3 měsíců; za celé období je nejlevnější P-X "
-                   "(celkem 690,00\u00a0Kč)."));
+                   "(celkem 700,00\u00a0Kč)."));
 
     // Other minutes in the fields change the scale part only.
     clickTab(*calculator.form, 0);
@@ -314,10 +314,10 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     clickTab(*calculator.form, 0);
     child<QCheckBox>(*calculator.form, "Fax")->setChecked(true);
     clickTab(*calculator.form, 2);
-    EXPECT_EQ(rows(*months).back(), (QStringList{text("Celé období"), "91", "P-Y", "780,00", "780,00"}));
+    EXPECT_EQ(rows(*months).back(), (QStringList{text("Celé období"), "91", "P-Y", "800,00", "800,00"}));
     EXPECT_EQ(calculator.page().monthsSentence(),
               text("Podle výpisu hovorů je P-Y nejlevnější ve 2 ze 3 měsíců i za celé období (celkem "
-                   "780,00\u00a0Kč)."));
+                   "800,00\u00a0Kč)."));
 
     // Another list, of one month, replaces them.
     clickTab(*calculator.form, 0);
@@ -342,24 +342,55 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
 }
 
 // A month covered by a single day spreads its calls over a whole month: so
-// many that no minute field could hold them, though the list as a whole can
-// be priced. The page says so instead of the months; nothing else changes.
-TEST(TariffChoice, AMonthWithMoreMinutesThanCanBePricedIsSaidAndLeavesTheRest) {
-    // 50,000 calls of a whole day on 31 January: 2,160,000,000 minutes a
-    // month for January, 65,454,545 over the 33 days to 3 March.
+// many minutes that no minute field could hold them, though the list as a
+// whole fills the fields. The months are priced on real minutes, which know
+// no field's limit: the page shows every month, January short and not
+// counted; nothing else changes.
+TEST(TariffChoice, AMonthWithMoreMinutesThanAFieldHoldsIsPricedAllTheSame) {
+    // 50,000 calls of a whole day on 31 January: 2,232,000,000 minutes as
+    // the whole of January, 65,454,545 a month over the 33 days to 3 March.
     std::string calls = "Datum;Čas;Volané číslo;Služba;Délka\r\n";
     for (int i = 0; i < 50000; ++i) calls += "31.01.2000;10:00:00;02/2421 5566;Odchozí hovor;24:00:00\r\n";
     calls += "03.03.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n";
     Calculator calculator(MonthTariffs, calls);
     EXPECT_EQ(child(*calculator.form, "JTS")->text(), QStringLiteral("65454545"));
     clickTab(*calculator.form, 2);
-    EXPECT_EQ(child<QLabel>(*calculator.form, "PoznamkaMesice")->text(),
-              text("Výpis hovorů tri-mesice.csv nelze porovnat po měsících: v měsíci leden 2000 vychází víc minut "
-                   "měsíčně, než lze ocenit."));
-    EXPECT_FALSE(child<QWidget>(*calculator.form, "PoMesicich")->isVisible());
-    EXPECT_FALSE(calculator.page().monthsChoice().has_value());
+    const auto* months = child<QTableWidget>(*calculator.form, "PoMesicich");
+    EXPECT_TRUE(months->isVisible());
+    // X costs 100 + m, Y 2 m: January 2,232,000,100 and 4,464,000,000, a
+    // thirty-first of it in the period; February without calls.
+    EXPECT_EQ(rows(*months).front(),
+              (QStringList{"leden 2000", "1 z 31", "P-X", text("2\u00a0232\u00a0000\u00a0100,00"),
+                           text("2\u00a0232\u00a0000\u00a0100,00")}));
+    // Only February has 7 days or more.
+    EXPECT_EQ(calculator.page().monthsSentence(), text("Výpis nemá dva měsíce s aspoň 7 dny; měsíce nelze porovnat."));
+    ASSERT_TRUE(calculator.page().monthsChoice().has_value());
+    EXPECT_EQ(calculator.page().monthsChoice()->period.monthsCounted, 1u);
     ASSERT_TRUE(calculator.page().choice().atOne.has_value());
     EXPECT_EQ(calculator.workspace.prompter.interactions().size(), 0u);
+}
+
+// A month of fewer than 7 days is in the table and in the period's cost, but
+// not among the months compared: the sentence counts the others and names
+// the short ones.
+TEST(TariffChoice, ShortMonthsAreShownButNotCounted) {
+    // 27 to 31 March: 60 minutes, 372 as the whole month (X 472, Y 744);
+    // April 30 minutes (130, 60), May 40 (140, 80); 1 and 2 June without
+    // calls (100, 0).
+    Calculator calculator(MonthTariffs,
+                          "Datum;Čas;Volané číslo;Služba;Délka\r\n"
+                          "27.03.2000;10:00:00;02/2421 5566;Odchozí hovor;1:00:00\r\n"
+                          "03.04.2000;10:00:00;02/2421 5566;Odchozí hovor;0:30:00\r\n"
+                          "02.05.2000;10:00:00;02/2421 5566;Odchozí hovor;0:40:00\r\n"
+                          "02.06.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n");
+    clickTab(*calculator.form, 2);
+    const auto* months = child<QTableWidget>(*calculator.form, "PoMesicich");
+    EXPECT_EQ(months->rowCount(), 5);
+    EXPECT_EQ(months->item(0, 2)->text(), QStringLiteral("P-X"));
+    // Y: 744 x 5/31 + 60 + 80; X would win March, but March is short.
+    EXPECT_EQ(calculator.page().monthsSentence(),
+              text("Podle výpisu hovorů je P-Y nejlevnější ve všech 2 měsících i za celé období (celkem "
+                   "260,00\u00a0Kč) (krátké měsíce se nepočítají: březen 2000, červen 2000)."));
 }
 
 // The months' table goes on the clipboard after the scale's.
@@ -372,9 +403,9 @@ TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
         copied.endsWith(text("\nPo měsících – tri-mesice.csv\n"
                              "Měsíc\tDní\tDní v měsíci\tNejlevnější v měsíci\tKč\tP-X Kč\n"
                              "duben 2000\t30\t30\tP-Y\t120,00\t160,00\n"
-                             "květen 2000\t31\t31\tP-X\t400,00\t400,00\n"
+                             "květen 2000\t31\t31\tP-X\t410,00\t410,00\n"
                              "červen 2000\t30\t30\tP-Y\t60,00\t130,00\n"
-                             "Celé období\t91\t\tP-X\t690,00\t690,00\n")))
+                             "Celé období\t91\t\tP-X\t700,00\t700,00\n")))
         << copied.toStdString();
 }
 

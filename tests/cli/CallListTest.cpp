@@ -197,13 +197,16 @@ TEST(TarifCliCallList, UsageByMonthAndTheRowsSkipped) {
               "EUROTEL           1   0:05:00               75\n"
               "EUROTEL-mimo      0   0:00:00                0\n");
 
-    // The whole list's records under "all" and D, then each month's zones.
+    // The whole list's records under "all" and D, then each month's zones,
+    // these with the minutes of the calendar month: October's 665 s over 4
+    // of its 31 days, December's 300 s over 2.
     const Result csv = run({"usage", file, "--prefixes", Prefixes, "--by-month", "--format", "csv", "--days", "30"});
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
     for (const char* record :
-         {"month,days,group,name,calls,seconds,monthlyMinutes\r\n", "\r\nall,30,zone,EUROTEL,3,965,16\r\n",
-          "\r\nall,30,skipped,rows,1,,\r\n", "\r\n2003-10,4,zone,EUROTEL,2,665,83\r\n",
-          "\r\n2003-11,30,zone,EUROTEL,0,0,0\r\n", "\r\n2003-12,2,zone,EUROTEL,1,300,75\r\n"}) {
+         {"month,days,group,name,calls,seconds,monthlyMinutes,minutes\r\n", "\r\nall,30,zone,EUROTEL,3,965,16,\r\n",
+          "\r\nall,30,notCounted,abroad,0,0,0,\r\n", "\r\nall,30,skipped,rows,1,,,\r\n",
+          "\r\n2003-10,4,zone,EUROTEL,2,665,83,85.8958\r\n", "\r\n2003-11,30,zone,EUROTEL,0,0,0,0.0000\r\n",
+          "\r\n2003-12,2,zone,EUROTEL,1,300,75,77.5000\r\n"}) {
         EXPECT_NE(csv.out.find(record), std::string::npos) << record << " in\n" << csv.out;
     }
     EXPECT_EQ(csv.out.find("all,36,"), std::string::npos) << "D given, not the span";
@@ -224,11 +227,12 @@ TEST(TarifCliCallList, UsageByMonthAndTheRowsSkipped) {
         int days;
         bool isShort;
         int eurotelMinutes;
+        double eurotelCalendarMinutes;  // to 4 decimals
     };
     const Month expected[] = {
-        {"2003-10", "2003-10-28", "2003-10-31", 4, true, 83},
-        {"2003-11", "2003-11-01", "2003-11-30", 30, false, 0},
-        {"2003-12", "2003-12-01", "2003-12-02", 2, true, 75},
+        {"2003-10", "2003-10-28", "2003-10-31", 4, true, 83, 85.8958},
+        {"2003-11", "2003-11-01", "2003-11-30", 30, false, 0, 0},
+        {"2003-12", "2003-12-01", "2003-12-02", 2, true, 75, 77.5},
     };
     for (int m = 0; m < 3; ++m) {
         const QJsonObject month = byMonth[m].toObject();
@@ -244,7 +248,11 @@ TEST(TarifCliCallList, UsageByMonthAndTheRowsSkipped) {
             EXPECT_EQ(zones[z].toObject()["zone"], summary["zones"].toArray()[z].toObject()["zone"]);
         }
         EXPECT_EQ(zones[5].toObject()["monthlyMinutes"].toInt(), expected[m].eurotelMinutes) << expected[m].month;
+        EXPECT_EQ(zones[5].toObject()["minutes"].toDouble(), expected[m].eurotelCalendarMinutes) << expected[m].month;
     }
+    EXPECT_NE(json.out.find("\"monthlyMinutes\": 83, \"minutes\": 85.8958}"), std::string::npos) << json.out;
+    // The whole list's zones have no calendar month.
+    EXPECT_FALSE(summary["zones"].toArray()[5].toObject().contains("minutes"));
 
     // Without --by-month: no months, and the sample skips nothing.
     const Result plain = run({"usage", Calls, "--format", "json"});

@@ -187,9 +187,9 @@ TEST(TarifCliChoose, CsvHasOneRecordPerInterval) {
 }
 
 // A call list from Tuesday 16 September 2003 to Sunday 30 November: half of
-// September (15 of 30 days, 3000 s: 100 minutes a month), all October
-// (12400 s over 31 days: 200) and all November (3000 s: 50, and a minute on
-// the Sunday off-peak). months.ini: Eurotel-Volný 500 + 1 a minute,
+// September (15 of 30 days, 3000 s: 100 minutes as a whole month), all
+// October (12400 s: 206.67 minutes, as billed) and all November (3000 s: 50,
+// and a minute on the Sunday off-peak). months.ini: Eurotel-Volný 500 + 1 a minute,
 // Eurotel-Běžný 200 + 3 a minute with a fax fee of 80.
 TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
     QTemporaryDir folder;
@@ -203,8 +203,9 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
                "30.11.2003;10:00;602123456;0:01:00\n");
     const QStringList byMonth = {"--calls", QString::fromStdString(list), "--prefixes", Prefixes, "--by-month"};
 
-    // 600/500, 700/800, 550/350 a month; over the period 300 + 700 + 550 =
-    // 1550 against 250 + 800 + 350 = 1400, the cheapest in two months.
+    // 600/500, 706.67/820, 550/350 a month; over the period 300 + 706.67 +
+    // 550 = 1556.67 against 250 + 820 + 350 = 1420, the cheapest in two
+    // months of three.
     const Result json = run(chooseOn(Months, byMonth + QStringList{"--format", "json"}));
     ASSERT_EQ(json.exitCode, 0) << json.err;
     const QJsonObject choice = jsonOf(json);
@@ -217,7 +218,7 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
     };
     const Month months[] = {
         {"2003-09", 15, 1, "Eurotel-Běžný", 500},
-        {"2003-10", 31, 0, "Eurotel-Volný", 700},
+        {"2003-10", 31, 0, "Eurotel-Volný", 500 + 12400 / 60.0},
         {"2003-11", 30, 1, "Eurotel-Běžný", 350},
     };
     const QJsonArray rows = choice["months"].toArray();
@@ -228,27 +229,29 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
         EXPECT_EQ(row["days"].toInt(), months[m].days) << months[m].month;
         EXPECT_EQ(row["index"].toInt(-1), months[m].index) << months[m].month;
         EXPECT_EQ(row["label"].toString(), QString::fromUtf8(months[m].label)) << months[m].month;
-        EXPECT_EQ(row["cost"].toDouble(), months[m].cost) << months[m].month;
+        EXPECT_EQ(row["short"], QJsonValue(false)) << months[m].month;
+        EXPECT_DOUBLE_EQ(row["cost"].toDouble(), months[m].cost) << months[m].month;
     }
     EXPECT_EQ(choice["period"].toObject(), (QJsonObject{{"index", 1},
                                                         {"label", QStringLiteral("Eurotel-Běžný")},
                                                         {"provider", QStringLiteral("Eurotel")},
                                                         {"tariff", QStringLiteral("Běžný")},
-                                                        {"cost", 1400},
+                                                        {"cost", 1420},
+                                                        {"monthsCounted", 3},
                                                         {"monthsWon", 2}}));
     // The scale part stays, on the whole list's 121 minutes a month.
     EXPECT_EQ(choice["atOne"].toObject()["cost"].toDouble(), 200 + 3 * 121);
 
     // With the fax the month costs of Eurotel-Běžný grow by 80: the period
-    // goes to Eurotel-Volný, 1550 against 1600, cheapest in October only.
+    // goes to Eurotel-Volný, 1556.67 against 1620, cheapest in October only.
     const Result csv = run(chooseOn(Months, byMonth + QStringList{"--fax", "--format", "csv"}));
     ASSERT_EQ(csv.exitCode, 0) << csv.err;
     EXPECT_EQ(csv.out,
-              "month,days,index,label,provider,tariff,cost\r\n"
-              "2003-09,15,1,Eurotel-Běžný,Eurotel,Běžný,580\r\n"
-              "2003-10,31,0,Eurotel-Volný,Eurotel,Volný,700\r\n"
-              "2003-11,30,1,Eurotel-Běžný,Eurotel,Běžný,430\r\n"
-              "period,76,0,Eurotel-Volný,Eurotel,Volný,1550\r\n");
+              "month,days,index,label,provider,tariff,short,cost\r\n"
+              "2003-09,15,1,Eurotel-Běžný,Eurotel,Běžný,0,580\r\n"
+              "2003-10,31,0,Eurotel-Volný,Eurotel,Volný,0,706.6666666666666\r\n"
+              "2003-11,30,1,Eurotel-Běžný,Eurotel,Běžný,0,430\r\n"
+              "period,76,0,Eurotel-Volný,Eurotel,Volný,3,1556.6666666666665\r\n");
 
     const Result text = run(chooseOn(Months, byMonth), QStringLiteral("cs_CZ.UTF-8"));
     ASSERT_EQ(text.exitCode, 0) << text.err;
@@ -259,11 +262,73 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
                   ":\n"
                   "Month    Days   Cheapest           Cost  Eurotel-Běžný\n"
                   "2003-09  15/30  Eurotel-Běžný    500,00         500,00\n"
-                  "2003-10  31/31  Eurotel-Volný    700,00         800,00\n"
+                  "2003-10  31/31  Eurotel-Volný    706,67         820,00\n"
                   "2003-11  30/30  Eurotel-Běžný    350,00         350,00\n"
-                  "Period   76     Eurotel-Běžný  1\u00a0400,00       1\u00a0400,00\n"
-                  "Over the period Eurotel-Běžný is the cheapest: 1\u00a0400,00 in all, and the month's cheapest in "
+                  "Period   76     Eurotel-Běžný  1\u00a0420,00       1\u00a0420,00\n"
+                  "Over the period Eurotel-Běžný is the cheapest: 1\u00a0420,00 in all, and the month's cheapest in "
                   "2 of 3 months.\n");
+}
+
+// Months of fewer than 7 days are marked short and left out of the months
+// compared; with fewer than two others the months cannot be compared, and
+// the table still shows them all.
+TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const struct {
+        const char* what;
+        const char* calls;
+        std::vector<bool> isShort;
+        int counted;
+        const char* csvShort;  // the column of the CSV records, months then the period
+        const char* lastLine;
+    } cases[] = {
+        // 26 to 30 September, all October, 1 and 2 November.
+        {"one month of 7 days or more",
+         "26.9.2003;10:00;602123456;0:50:00\n1.10.2003;10:00;602123456;3:26:40\n2.11.2003;10:00;602123456;0:01:00\n",
+         {true, false, true},
+         1,
+         "1011",
+         "The call list has fewer than two months of 7 days or more; months cannot be compared.\n"},
+        // September's 5 days weigh in: 300 minutes as a whole month, 800 and
+        // 1100 for 5/30 of it; then 706.67 and 820, 550 and 350.
+        {"two of three months counted",
+         "26.9.2003;10:00;602123456;0:50:00\n1.10.2003;10:00;602123456;3:26:40\n3.11.2003;10:00;602123456;0:50:00\n"
+         "30.11.2003;10:00;602123456;0:01:00\n",
+         {true, false, false},
+         2,
+         "1002",
+         "Over the period Eurotel-Běžný is the cheapest: 1\u00a0353,33 in all, and the month's cheapest in 1 of 2 "
+         "months.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string list = folder.filePath(QStringLiteral("vypis.csv")).toStdString();
+        writeBytes(list, std::string("Datum;Čas;Volané číslo;Délka\n") + c.calls);
+        const QStringList byMonth = {"--calls", QString::fromStdString(list), "--prefixes", Prefixes, "--by-month"};
+
+        const Result json = run(chooseOn(Months, byMonth + QStringList{"--format", "json"}));
+        ASSERT_EQ(json.exitCode, 0) << json.err;
+        const QJsonObject choice = jsonOf(json);
+        const QJsonArray months = choice["months"].toArray();
+        ASSERT_EQ(static_cast<std::size_t>(months.size()), c.isShort.size()) << json.out;
+        for (qsizetype m = 0; m < months.size(); ++m) {
+            EXPECT_EQ(months[m].toObject()["short"], QJsonValue(c.isShort[static_cast<std::size_t>(m)])) << m;
+        }
+        EXPECT_EQ(choice["period"].toObject()["monthsCounted"], QJsonValue(c.counted));
+
+        const Result csv = run(chooseOn(Months, byMonth + QStringList{"--format", "csv"}));
+        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        std::string shortColumn;
+        const QStringList records = QString::fromStdString(csv.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        for (const QString& record : records.mid(1)) shortColumn += record.split(u',').at(6).toStdString();
+        EXPECT_EQ(shortColumn, c.csvShort) << csv.out;
+
+        const Result text = run(chooseOn(Months, byMonth));
+        ASSERT_EQ(text.exitCode, 0) << text.err;
+        EXPECT_NE(text.out.find("2003-09  5/30 short"), std::string::npos) << text.out;
+        EXPECT_TRUE(text.out.ends_with(c.lastLine)) << text.out;
+    }
 }
 
 // Every bad input once: the status, no output, and a message that says

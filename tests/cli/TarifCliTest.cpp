@@ -160,6 +160,15 @@ TEST(TarifCliCheck, StrictReportsWhatTheReaderIgnores) {
          1,
          ": 4 tariffs, data version září 2000",
          {":1: warning: line ignored, dropped by a save in Cenikar: \"// Zkušební ceník\""}},
+        // What a save in the editor writes otherwise than the file has it.
+        {"rewritten.ini",
+         1,
+         ": 1 tariff, data version 2",
+         {":5: warning: \"X\" after \"provider\" is skipped, not read; a save in Cenikar writes a blank in its place",
+          ":7: warning: \"sluzba telefon\" set again in the same tariff; line 6 is overridden and a save in Cenikar "
+          "drops it",
+          ":8: warning: \"verze\" set again; line 3 is overridden and a save in Cenikar drops it",
+          ":10: warning: text after Ctrl+Z (2 lines) is not read; a save in Cenikar drops it"}},
         {"quoting.ini", 0, ": 1 tariff, data version 1", {}},
     };
     for (const Case& test : cases) {

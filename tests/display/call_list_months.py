@@ -3,13 +3,16 @@
 """A call list of three calendar months on a real display: the summary shows
 them in the table "Po měsících", which a screen reader reads month by month
 as tarif-cli usage --by-month prints them, the short months' days with what
-their star stands for; Tab reaches the table after the other two and before
-the choices, the arrows move inside it, and Vyplnit still fills the minutes
-of the whole list."""
+their star stands for and each zone's minutes of the calendar month with one
+decimal; Tab reaches the table after the other two and before the choices,
+the arrows move inside it, and Vyplnit still fills the minutes of the whole
+list."""
 
+import calendar
 import json
 import os
 import random
+from decimal import ROUND_HALF_UP, Decimal
 
 import pyatspi
 
@@ -38,12 +41,28 @@ with open(CALLS, "w", encoding="utf-8") as f:
                         f"{draw.choice(numbers)};odchozí;{seconds // 60}:{seconds % 60:02d}\n")
 
 usage = json.loads(lane.tarif_cli("usage", "--by-month", "--format", "json", CALLS))
+
+
+def calendar_minutes(month, zone):
+    """The zone's minutes of the calendar month as the summary writes them:
+    the seconds / 60, a month covered in part at its pace to the month's end,
+    to one decimal, halves up, with the regional decimal comma; checked
+    against the four decimals of tarif-cli."""
+    year, number = (int(part) for part in month["month"].split("-"))
+    in_month = calendar.monthrange(year, number)[1]
+    minutes = zone["seconds"] / 60
+    if month["days"] != in_month:
+        minutes = minutes * in_month / month["days"]
+    lane.check(abs(minutes - zone["minutes"]) < 0.00005, f"{month['month']}: {minutes} against tarif-cli's {zone}")
+    return str(Decimal(minutes).quantize(Decimal("0.1"), rounding=ROUND_HALF_UP)).replace(".", ",")
+
+
 # What each row should read: the month, its days (a short one with what the
-# star stands for) and the seven zones' minutes a month.
+# star stands for) and the seven zones' minutes of the calendar month.
 expected = []
 for name, month in zip(MONTHS, usage["months"]):
     days = f"{month['days']}, méně než týden" if month["short"] else str(month["days"])
-    expected.append([name, days] + [str(zone["monthlyMinutes"]) for zone in month["zones"]])
+    expected.append([name, days] + [calendar_minutes(month, zone) for zone in month["zones"]])
 lane.check([m["short"] for m in usage["months"]] == [True, False, True], f"tarif-cli gives {usage['months']}")
 whole = [str(zone["monthlyMinutes"]) for zone in usage["zones"]]
 

@@ -7,7 +7,7 @@ for the same minutes, also after a range typed into "od" and "do" and
 another choice of "Měnit:"; Ctrl+C puts the tables on the X clipboard;
 "Zvětšit graf" opens the plot in a window of its own; and a call list of
 three months given at start brings the months table, as tarif-cli choose
---by-month reads the list."""
+--by-month reads the list, its short last month named and not counted."""
 
 import json
 import os
@@ -182,7 +182,8 @@ lane.wait_for("the large plot to close", lambda: not tarif.x_windows("^Volba tar
 tarif.request_close("^Hovorix pro Windows")
 lane.check(tarif.wait_exit() == 0, "tarif did not end cleanly")
 
-# A call list of three months, the last one in part, given at start.
+# A call list of three months, the last one 5 days of June, short, given at
+# start.
 calls = os.path.join(folder, "tri-mesice.csv")
 with open(calls, "w", encoding="utf-8", newline="") as f:
     f.write("Datum;Čas;Volané číslo;Služba;Délka\r\n"
@@ -190,7 +191,7 @@ with open(calls, "w", encoding="utf-8", newline="") as f:
             "03.04.2000;10:00:00;02/2421 5566;Odchozí hovor;1:00:00\r\n"
             "02.05.2000;10:00:00;0602 345 678;Odchozí hovor;5:10:00\r\n"
             "01.06.2000;19:30:00;0601 998 877;Odchozí hovor;0:30:00\r\n"
-            "20.06.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n")
+            "05.06.2000;09:00:00;0602 111 222;Příchozí hovor;0:01:00\r\n")
 tarif = lane.start("tarif", folder, args=("--calls", calls))
 window = tarif.window("Hovorix pro Windows")
 tarif.focus("^Hovorix pro Windows")
@@ -211,6 +212,11 @@ lane.check(total[0] == "Celé období" and total[2] == period["label"] and total
 said = tarif.find("label", name_starts="Podle výpisu hovorů", within=window).name
 lane.check(f"nejlevnější {period['label']} (celkem {amount(period['cost'])}{NBSP}Kč)" in said
            or f"je {period['label']} nejlevnější" in said, f"the months sentence '{said}' against {period}")
+# June is in the table and the period, but not among the months compared.
+lane.check([month["short"] for month in choice["months"]] == [False, False, True] and period["monthsCounted"] == 2,
+           f"tarif-cli gives {choice['months']}, {period}")
+lane.check(f" {period['monthsCounted']} měsíc" in said and said.endswith(" (krátké měsíce se nepočítají: červen 2000)."),
+           f"the months sentence '{said}' does not leave June out")
 compare(tarif.find("label", name_starts=SENTENCE_START, within=window),
         tarif.find("table", TABLE, within=window), cli_choice("--calls", calls), "a call list given at start")
 lane.shot("months")

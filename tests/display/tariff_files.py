@@ -73,7 +73,10 @@ partial = b"\r\n".join(lines)
 folder = lane.folder("partly-read", files={"tarif.ini": partial})
 for save in (False, True):
     editor = lane.start("Cenikar", folder)
-    answer_with_enter(editor, message_box(editor, "'2.9' is not a valid floating point value."), EDITOR_BOX)
+    # The number reads with a decimal point: the box says why on a line of its own.
+    answer_with_enter(editor, message_box(editor, "'2.9' is not a valid floating point value.\ntarif.ini, řádek 30: "
+                                                  "soubor byl nejspíš uložen s jiným desetinným oddělovačem (jiné "
+                                                  "místní nastavení)."), EDITOR_BOX)
     editor.window(lane.EDITOR_CAPTION)
     if save:
         click_button(editor, "Ulož soubor")

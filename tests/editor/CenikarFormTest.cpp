@@ -79,7 +79,8 @@ TEST(EditorStart, ReadsTarifIniFromTheWorkingFolder) {
          "2.3",
          unnamed,
          true,
-         {"'1.2' is not a valid floating point value."}},
+         {"'1.2' is not a valid floating point value.\ntarif.ini, řádek 6: soubor byl nejspíš uložen s jiným "
+          "desetinným oddělovačem (jiné místní nastavení)."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -648,7 +649,8 @@ TEST(EditorOpen, AFileThatFailsLeavesEverythingAsItWas) {
          [](const fs::path& f) {
              writeBytes(f / "vadny.ini", tariffFile({"verze 9", "provider EUROTEL", "tarif Go", "sazba JTS 1.2 30"}));
          },
-         "'1.2' is not a valid floating point value."},
+         "'1.2' is not a valid floating point value.\n%1, řádek 4: soubor byl nejspíš uložen s jiným desetinným "
+         "oddělovačem (jiné místní nastavení)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -16,7 +16,11 @@ std::string badAtLineFour() {
         {"verze 2.3", "provider EUROTEL", "tarif Ekonom", "sazba JTS 1.2 30", "provider PAEGAS", "tarif Go"});
 }
 
-const QString BadLineError = QStringLiteral("'1.2' is not a valid floating point value.");
+// The number reads with a decimal point: the file was saved under other
+// regional settings, which a line of its own says.
+const QString BadLineError = QStringLiteral(
+    "'1.2' is not a valid floating point value.\ntarif.ini, řádek 4: soubor byl nejspíš uložen s jiným desetinným "
+    "oddělovačem (jiné místní nastavení).");
 
 QString overwriteQuestion(const QString& name) {
     return QStringLiteral(

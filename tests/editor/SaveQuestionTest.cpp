@@ -166,7 +166,8 @@ TEST(EditorSaveQuestion, AnswersDecideWhereTheListGoes) {
 // Everything a save would lose stands in one question: the rest of a file
 // read only in part, another program's change, the ends of long texts, the
 // lines no rule reads (counted in Czech, the first quoted up to 40
-// characters). The texts stay in the window, so the question comes at
+// characters), values a later line set again, skipped columns that are not
+// blanks, text after a Ctrl+Z. The texts stay in the window, so the question comes at
 // every save until one goes through.
 TEST(EditorSaveQuestion, NamesEveryLossInOneQuestion) {
     const std::string longProvider(300, 'P');
@@ -204,6 +205,17 @@ TEST(EditorSaveQuestion, NamesEveryLossInOneQuestion) {
          false,
          false,
          {"konec 1 textu delšího než 255 znaků"}},
+        {"values set again, a skipped column, text after Ctrl+Z",
+         tariffFile(
+             {"verze 1", "providerXA", "sluzba telefon 1", "tarif B", "tarif C", "sluzba telefon 2", "verze 2"}) +
+             "\x1a\r\nprovider D\r\n",
+         {"Soubor tarif.ini končí na řádku 8 znakem Ctrl+Z; text za ním program nečte."},
+         false,
+         false,
+         {"2 řádky, jejichž hodnotu přepsaly pozdější řádky téhož tarifu (první je řádek 3)",
+          "1 řádek „verze“, jehož hodnotu přepsal pozdější (řádek 1)",
+          "1 znak za klíčovým slovem, který program přeskakuje (řádek 2: „providerXA“)",
+          "text za znakem Ctrl+Z (řádek 8)"}},
         {"everything at once",
          tariffFile({"// Ceník z webu", ("provider " + longProvider).c_str(), ("tarif " + longProvider).c_str(),
                      "sazba JTS 1 2 pozn", "sazba JTS-mimo 1.5 2"}),
@@ -218,7 +230,12 @@ TEST(EditorSaveQuestion, NamesEveryLossInOneQuestion) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Editor editor(c.file, [&c](ScriptedPrompter& p) {
-            if (c.partly) p.expectError(QStringLiteral("'1.5' is not a valid floating point value."));
+            if (c.partly) {
+                p.expectError(
+                    QStringLiteral("'1.5' is not a valid floating point value.\ntarif.ini, řádek 5: soubor "
+                                   "byl nejspíš uložen s jiným desetinným oddělovačem (jiné místní "
+                                   "nastavení)."));
+            }
             for (const QString& warning : c.atStart) p.expectWarning(warning);
         });
         if (c.changedMeanwhile) writeBytes(editor.folder / "tarif.ini", c.file + "\r\n");

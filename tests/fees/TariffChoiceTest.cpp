@@ -469,9 +469,9 @@ TEST(ChooseByMonth, WeighsPartMonthsByTheirDays) {
     // 100 + 2 m against 300 + m: the first wins below 200 minutes.
     const tariffs::TariffList list = listOf({priced(100, Zone::JTS, 2), priced(300, Zone::JTS, 1)});
     const std::vector<fees::MonthUsage> months = {
-        {"2003-10", 5, 31, minutes({{Zone::JTS, 1000}})},  // 2100 against 1300, for 5 days of 31
-        {"2003-11", 30, 30, minutes({{Zone::JTS, 100}})},  // 300 against 400
-        {"2003-12", 31, 31, minutes({{Zone::JTS, 150}})},  // 400 against 450
+        {"2003-10", 5, 31, fees::realUsage(minutes({{Zone::JTS, 1000}}))},  // 2100 against 1300, for 5 days of 31
+        {"2003-11", 30, 30, fees::realUsage(minutes({{Zone::JTS, 100}}))},  // 300 against 400
+        {"2003-12", 31, 31, fees::realUsage(minutes({{Zone::JTS, 150}}))},  // 400 against 450
     };
     const fees::MonthsChoice choice = fees::chooseByMonth(list, months);
     ASSERT_EQ(choice.months.size(), 3u);
@@ -487,9 +487,53 @@ TEST(ChooseByMonth, WeighsPartMonthsByTheirDays) {
     EXPECT_NEAR(choice.period.costs[1], 1300 * 5 / 31.0 + 850, 1e-9);
     EXPECT_EQ(choice.period.cheapest, 0u);
     EXPECT_EQ(choice.period.label, tariffs::tariffLabel(list.seek(0)));
+    // October, of 5 days, is short: it weighs in but wins nothing.
+    EXPECT_TRUE(choice.months[0].isShort);
+    EXPECT_EQ(choice.period.monthsCounted, 2u);
     EXPECT_EQ(choice.period.monthsWon, 2u);
     // A whole month counts exactly once.
     EXPECT_EQ(fees::chooseByMonth(list, {months[1], months[2]}).period.costs[1], 850);
+}
+
+// A month of fewer than 7 days weighs into the period for its days but is
+// not one of the months compared; its minutes, as every month's, are priced
+// as they are, not rounded.
+TEST(ChooseByMonth, ShortMonthsWeighInButAreNotCounted) {
+    // 100 + 2 m against 300 + m: the first wins below 200 minutes.
+    const tariffs::TariffList list = listOf({priced(100, Zone::JTS, 2), priced(300, Zone::JTS, 1)});
+    fees::RealUsageProfile january;  // 2100 against 1300 as a whole month
+    january.count(Zone::JTS) = 1000;
+    fees::RealUsageProfile february;  // 300.5 against 400.25
+    february.count(Zone::JTS) = 100.25;
+    fees::RealUsageProfile march;  // 400 against 450
+    march.count(Zone::JTS) = 150;
+    struct Case {
+        const char* what;
+        std::int32_t januaryDays, marchDays;  // of 31 each; February is whole
+        std::array<bool, 3> isShort;
+        std::size_t periodCheapest, counted, won;
+    };
+    const Case cases[] = {
+        // 2100 x 7/31 + 700.5 against 1300 x 7/31 + 850.25.
+        {"a week is a month", 7, 31, {false, false, false}, 1, 3, 1},
+        // Without January the first would be the cheaper: the short month weighs in.
+        {"six days are short", 6, 31, {true, false, false}, 1, 2, 0},
+        // One month counted: February, won by the period's cheapest.
+        {"one month left to compare", 3, 2, {true, false, true}, 0, 1, 1},
+    };
+    for (const Case& c : cases) {
+        const fees::MonthsChoice choice = fees::chooseByMonth(list, {{"2004-01", c.januaryDays, 31, january},
+                                                                     {"2004-02", 29, 29, february},
+                                                                     {"2004-03", c.marchDays, 31, march}});
+        for (std::size_t m = 0; m < 3; ++m) EXPECT_EQ(choice.months[m].isShort, c.isShort[m]) << c.what << " " << m;
+        EXPECT_EQ(choice.months[1].costs, (std::vector<double>{300.5, 400.25})) << c.what;
+        const double weighted[] = {c.januaryDays / 31.0, 1, c.marchDays / 31.0};
+        EXPECT_NEAR(choice.period.costs[0], 2100 * weighted[0] + 300.5 + 400 * weighted[2], 1e-9) << c.what;
+        EXPECT_NEAR(choice.period.costs[1], 1300 * weighted[0] + 400.25 + 450 * weighted[2], 1e-9) << c.what;
+        EXPECT_EQ(choice.period.cheapest, c.periodCheapest) << c.what;
+        EXPECT_EQ(choice.period.monthsCounted, c.counted) << c.what;
+        EXPECT_EQ(choice.period.monthsWon, c.won) << c.what;
+    }
 }
 
 TEST(ChooseByMonth, RejectsWhatCannotBeWeighed) {

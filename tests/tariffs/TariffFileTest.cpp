@@ -233,6 +233,49 @@ TEST(ReadTariffFile, LfAsLineEndReadsAnLfEndedFileInFull) {
     }
 }
 
+// Text after a Ctrl+Z is looked at to the end of the file, however far,
+// and its line counted as the file is read: wherever the Ctrl+Z falls among
+// the pieces the file is read in, and with LF as a line end or without.
+TEST(ReadTariffFile, TextAfterCtrlZIsFoundToTheEndOfTheFile) {
+    // The first read takes 128 KiB: a line end as its last byte, a line
+    // across it.
+    const std::string toFirstEnd = "tarif " + std::string((1 << 17) - 7, 'x') + "\r";
+    struct Case {
+        const char* what;
+        std::string content;
+        bool lfEndsLines;
+        std::size_t line;  // 0: nothing reported
+        std::size_t lines;
+    };
+    const Case cases[] = {
+        {"far more after it than one read takes", "provider A\r\n\x1a" + std::string(300000, 'x') + "\r\n\r\ny", false,
+         2, 2},
+        {"right after a line end that ends the first read", toFirstEnd + "\x1a" + "provider B", false, 2, 1},
+        {"in a line longer than the first read", "tarif " + std::string(200000, 'x') + "\x1a\r\nz", false, 1, 1},
+        {"LF ends lines", "provider A\ntarif B\n\x1a\nprovider C\n", true, 3, 1},
+        {"LF is a character", "provider A\ntarif B\n\x1a\nprovider C\n", false, 1, 1},
+        {"only padding after it", "provider A\r\n\x1a" + std::string(200000, '\0'), false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryFolder folder;
+        writeBytes(folder / "t.ini", c.content);
+        std::size_t line = 0;
+        std::size_t lines = 0;
+        tariffs::ReaderEvents events;
+        events.onTextAfterEnd = [&](std::size_t at, std::size_t count) {
+            EXPECT_EQ(line, 0u) << "said twice";
+            line = at;
+            lines = count;
+        };
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        tariffs::readTariffFile(folder / "t.ini", list, version, {.lfEndsLines = c.lfEndsLines}, events);
+        EXPECT_EQ(line, c.line);
+        EXPECT_EQ(lines, c.lines);
+    }
+}
+
 TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
     struct Case {
         const char* what;

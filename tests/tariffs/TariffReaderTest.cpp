@@ -2,11 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "tariffs/Errors.h"
+#include "tariffs/NumberText.h"
 #include "tariffs/TariffReader.h"
 
 using namespace hovorix;
@@ -334,4 +336,91 @@ TEST(TariffReader, ReportsEveryTextItCuts) {
     const std::vector<std::pair<std::size_t, Rule>> expected = {
         {1, Rule::Version}, {3, Rule::TariffName}, {4, Rule::Provider}};
     EXPECT_EQ(cut, expected);
+}
+
+// What a save would keep otherwise than the file has it, though the reader
+// read it, is reported once each: text after the Ctrl+Z that ends the file
+// (the Ctrl+Z's line and the lines after it that hold text), a value a later
+// line sets again (a field within its tariff, the data version anywhere), and
+// a skipped column that is not a blank.
+TEST(TariffReader, ReportsWhatASaveWouldWriteOtherwise) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* what;
+        std::string content;
+        std::vector<std::string> reported;
+    };
+    const Case cases[] = {
+        {"text after Ctrl+Z", "provider A\r\ntarif B\r\n\x1a\r\nprovider C\r\n\r\n  tarif D", {"Ctrl+Z on 3, 2 lines"}},
+        {"Ctrl+Z within a line",
+         "provider A\x1a"
+         "B\r\nC\nD",
+         {"Ctrl+Z on 1, 3 lines"}},
+        {"Ctrl+Z after an LF of the line",
+         "provider A\n\x1a"
+         "B",
+         {"Ctrl+Z on 1, 1 lines"}},
+        {"only blanks, tabs, line ends, NUL and Ctrl+Z after it", "provider A\r\n\x1a \t\r\n\0\x1a\n\x1a\r"s, {}},
+        {"a field set again in its tariff",
+         "provider A\r\nsluzba fax 1\r\nsazba JTS 1 2\r\nsluzba fax 2\r\nsazba JTS-mimo 1 2\r\nsazba JTS 3 4 x\r\n"
+         "sluzba fax 3\r\n",
+         {"sluzba fax 2 by 4", "sazba JTS  3 by 6", "sluzba fax 4 by 7"}},
+        {"the same fields in two tariffs, and before the first",
+         "tarif X\r\nprovider A\r\ntarif X\r\nvsechnyminzdarma\r\nprovider B\r\ntarif X\r\nvsechnyminzdarma\r\n",
+         {}},
+        {"verze again, across tariffs",
+         "verze 1\r\nprovider A\r\nverze 2\r\nprovider B\r\nverze 3\r\n",
+         {"verze  1 by 3", "verze  3 by 5"}},
+        {"skipped columns not blank",
+         "providerXPAEGAS\r\ntarify\r\nsazba JTS-mimo\t1 2\r\nsluzba fax 1\r\nprovider\r\nsazba JTS 1 2\r\n"
+         "sluzba telefon  5\r\n",
+         {"column on 1", "column on 2", "column on 3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> reported;
+        tariffs::ReaderEvents events;
+        events.onOverriddenLine = [&](std::size_t overridden, std::size_t line, tariffs::LineRule rule) {
+            const auto& rules = tariffs::lineRules();
+            const auto info = std::find_if(rules.begin(), rules.end(), [rule](auto& r) { return r.rule == rule; });
+            reported.push_back(std::string(info->prefix) + " " + std::to_string(overridden) + " by " +
+                               std::to_string(line));
+        };
+        events.onSkippedColumn = [&](std::size_t line, std::string_view, tariffs::LineRule) {
+            reported.push_back("column on " + std::to_string(line));
+        };
+        events.onTextAfterEnd = [&](std::size_t line, std::size_t lines) {
+            reported.push_back("Ctrl+Z on " + std::to_string(line) + ", " + std::to_string(lines) + " lines");
+        };
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        tariffs::readTariffs(c.content, list, version, ',', events);
+        EXPECT_EQ(reported, c.reported);
+    }
+}
+
+// A number written under the other regional settings fails as any malformed
+// number does, and is known by reading with the other separator; other
+// malformed numbers are not.
+TEST(TariffReader, TellsANumberOfTheOtherSeparator) {
+    struct Case {
+        const char* line;
+        char separator;
+        bool other;
+    };
+    const Case cases[] = {
+        {"sazba JTS 7,9 30", '.', true},  {"sazba JTS 1.2 30", ',', true},     {"sluzba fax  1.5E3 ", ',', true},
+        {"sluzba fax 1.2.3", ',', false}, {"sluzba fax 15 K\xE8", ',', false}, {"sluzba fax 1,5.", '.', false},
+        {"sazba JTS ", ',', false},
+    };
+    for (const Case& c : cases) {
+        tariffs::TariffList list(tariffs::EditorDefaults);
+        std::string version;
+        try {
+            tariffs::readTariffs("provider A\r\n" + std::string(c.line) + "\r\n", list, version, c.separator);
+            ADD_FAILURE() << c.line << " read";
+        } catch (const tariffs::ConversionError& error) {
+            EXPECT_EQ(tariffs::readsWithOtherSeparator(error.text(), c.separator), c.other) << c.line;
+        }
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QPointer>
 
 #include <map>
@@ -38,8 +39,10 @@ class CallListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // file: the list's path, shown by its name.
-    CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter, QWidget* parent = nullptr);
+    // file: the list's path, shown by its name; locale: whose decimal
+    // separator the months' minutes are written with.
+    CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter, QWidget* parent = nullptr,
+                   const QLocale& locale = QLocale::system());
     ~CallListDialog() override;
 
     calls::SummaryOptions options() const;

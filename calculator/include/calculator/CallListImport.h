@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
@@ -36,9 +37,10 @@ public:
     using Fill = std::function<void(const fees::UsageProfile&, const calls::CallSummary&, const QString& file)>;
 
     // tariffFolder: where the calculator reads its tariff file, and so where
-    // a prefix table of the user's own (predvolby.txt) overrides the shipped one.
+    // a prefix table of the user's own (predvolby.txt) overrides the shipped
+    // one; locale: the regional settings' numbers, for the summary's minutes.
     CallListImport(QWidget& window, QWidget& inputPage, desktop::Prompter& prompter, std::filesystem::path tariffFolder,
-                   Fill fill);
+                   Fill fill, QLocale locale);
     ~CallListImport() override;
 
     // "Načíst minuty z výpisu hovorů...": the file dialog, then read().
@@ -61,6 +63,7 @@ private:
     desktop::Prompter& prompter_;
     std::filesystem::path tariffFolder_;
     Fill fill_;
+    QLocale locale_;
     QFileDialog* fileDialog_ = nullptr;
     // Reading or showing a list; a second one waits for the user to finish.
     bool busy_ = false;

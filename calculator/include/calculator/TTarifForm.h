@@ -128,6 +128,9 @@ private:
     // Tells the user when the file's bytes hide its tariffs: lines ended by
     // LF alone, or NUL bytes.
     void warnAboutShape(const QString& name, const tariffs::FileShape& shape);
+    // Tells the user that text stands after the Ctrl+Z that ended the file
+    // on the given line (0: none), which the program does not read.
+    void warnAboutTextAfterEnd(const QString& name, std::size_t ctrlZLine);
     void showCaption();
     // What every minute field does when the focus leaves it.
     void applyExitRule(MinuteSpinEdit& field);

@@ -11,7 +11,7 @@
 //   CallSummary summary = summarise(tally, options);            // instant, on every change
 //   UsageProfile usage = usageFrom(summary);                    // "fill the fields"
 //   for (const MonthFigures& month : summary.months)            // each calendar month
-//       UsageProfile monthly = usageFrom(month);                // its usage, to price it alone
+//       fees::MonthUsage billed = monthUsage(month);            // its minutes as billed, to price it alone
 
 #include <array>
 #include <chrono>
@@ -182,9 +182,10 @@ struct Figures {
 inline constexpr std::int32_t ShortPeriodDays = 7;
 
 // One calendar month of the list: the days the list covers in it and the
-// counted calls of each zone, with their minutes a month over those days.
-// What a month-by-month table and a choice that must hold month after month
-// start from.
+// counted calls of each zone, with their minutes a month over those days and
+// the minutes of the calendar month as its bill charges them. What a
+// month-by-month table and a choice that must hold month after month start
+// from.
 struct MonthFigures {
     std::chrono::year_month month;
     // The first month starts at the list's first day and the last ends at
@@ -192,11 +193,18 @@ struct MonthFigures {
     std::chrono::year_month_day firstDate;
     std::chrono::year_month_day lastDate;
     std::int32_t days = 0;
+    std::int32_t daysInMonth = 0;                     // days of the calendar month
     std::array<Figures, tariffs::ZoneCount> zones{};  // indexed by Zone; minutes a month over days
+    // Indexed by Zone: the charged seconds / 60, not rounded; a month the
+    // list covers in part as a whole month at the same pace (x daysInMonth /
+    // days). A whole month's are exactly its bill's.
+    std::array<double, tariffs::ZoneCount> calendarMinutes{};
 
     const Figures& zone(tariffs::Zone z) const { return zones[static_cast<std::size_t>(z)]; }
-    // Covered less than a week: its minutes a month are a guess.
-    bool shortPeriod() const { return days < ShortPeriodDays; }
+    double minutes(tariffs::Zone z) const { return calendarMinutes[static_cast<std::size_t>(z)]; }
+    // Covered less than a week: its minutes a month are a guess, and the
+    // months are compared without it.
+    bool shortPeriod() const { return days < fees::ShortMonthDays; }
     bool operator==(const MonthFigures&) const = default;
 };
 
@@ -242,16 +250,14 @@ private:
 // The seven monthly counts as a monthly usage profile (no fax, no data).
 // Throws MinutesOutOfRange rather than let a count wrap.
 fees::UsageProfile usageFrom(const CallSummary& summary);
-// The same for one calendar month of the list.
-fees::UsageProfile usageFrom(const MonthFigures& month);
 
 // A calendar month as the outputs name it: "2003-10".
 std::string monthKey(std::chrono::year_month month);
 
 // One calendar month of the list as the month-by-month choice of a tariff
 // takes it: its key, the days the list covers of it and the days it has, and
-// its usage (no fax, no data; the caller sets the user's). Throws
-// MinutesOutOfRange as usageFrom does.
+// its calendar minutes as a monthly usage (no fax, no data; the caller sets
+// the user's). Real minutes know no field's limit: every month is priced.
 fees::MonthUsage monthUsage(const MonthFigures& month);
 
 }  // namespace hovorix::calls

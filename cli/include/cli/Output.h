@@ -21,6 +21,10 @@ std::string roundTripNumber(double value);
 // roundTripNumber, or null for the values JSON has no number for.
 std::string jsonNumber(double value);
 
+// A finite number with exactly four decimals and a decimal point, whatever
+// the locale: "310.0000", "19.6452".
+std::string fourDecimals(double value);
+
 // One field of a CSV record: quoted, with its quotes doubled, when it holds a
 // comma, a quote or a line break.
 std::string csvField(std::string_view utf8);

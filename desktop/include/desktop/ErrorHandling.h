@@ -22,6 +22,13 @@ QString applicationTitle();
 // the last character's code is above that of "." (so "!" and "." get none).
 QString withFullStop(const QString& message);
 
+// The message for an error met while reading a tariff file, for the general
+// error handler. A malformed number that reads with the other decimal
+// separator gets a second line that says why it fails: the file, as the
+// program names it, was most likely saved under other regional settings.
+// Every line of it ends in a full stop.
+QString messageOfReading(const std::exception& error, const QString& file, char decimalSeparator);
+
 // The conversion message for a text that is not a number; as the core does,
 // it quotes at most 255 characters of the text.
 QString conversionMessage(const QString& text);

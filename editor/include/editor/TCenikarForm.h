@@ -112,17 +112,29 @@ private:
     tariffs::ReadFileOptions readOptions() const;
     void addShortcuts();
 
-    // What a read passed over: texts cut to their first 255 characters, and
-    // lines of which a save keeps nothing or not all.
+    // What a read passed over: texts cut to their first 255 characters,
+    // lines of which a save keeps nothing or not all, lines whose value a
+    // later line overrides, skipped columns that are not blanks, and text
+    // after the Ctrl+Z that ends the file.
     struct ReadFindings {
         std::size_t cutTexts = 0;
         std::size_t firstCut = 0;  // line
         std::size_t skippedLines = 0;
         std::size_t firstSkipped = 0;  // line
         std::string firstSkippedText;  // its start, Windows-1250
+        std::size_t overriddenFields = 0;
+        std::size_t firstOverriddenField = 0;  // line
+        std::size_t overriddenVersions = 0;
+        std::size_t firstOverriddenVersion = 0;  // line
+        std::size_t skippedColumns = 0;
+        std::size_t firstSkippedColumn = 0;  // line
+        std::string firstSkippedColumnText;  // its start, Windows-1250
+        std::size_t ctrlZLine = 0;           // 0: nothing after a Ctrl+Z
     };
     static tariffs::ReaderEvents eventsInto(ReadFindings& found);
-    void warnAboutCutTexts(const QString& name, const ReadFindings& found);
+    // Says once, after a read, what the user would otherwise not know of:
+    // texts cut at 255 characters, text after a Ctrl+Z.
+    void warnAboutFindings(const QString& name, const ReadFindings& found);
 
     // How a file is to be read, settled with the user before it is read.
     struct ReadPlan {

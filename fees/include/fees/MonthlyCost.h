@@ -31,5 +31,8 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfil
 
 // The price of one tariff for one month of the given usage.
 double MonthlyCost(const tariffs::Tarifs& tariff, const UsageProfile& usage);
+// The same for real-valued counts: a calendar month of a call list, priced on
+// the minutes its calls were charged.
+double MonthlyCost(const tariffs::Tarifs& tariff, const RealUsageProfile& usage);
 
 }  // namespace hovorix::fees

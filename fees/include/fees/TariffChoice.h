@@ -104,18 +104,28 @@ struct ScaleChoice {
 ScaleChoice chooseByScale(const tariffs::TariffList& list, const UsageProfile& usage, VariedZones varied,
                           double from = DefaultScaleFrom, double to = DefaultScaleTo);
 
+// A month of a call list covering fewer days than this is short: it weighs
+// into the period for its days like any other, but is not counted among the
+// months a tariff wins, since a few days of calls say little about a month.
+inline constexpr std::int32_t ShortMonthDays = 7;
+
 // One calendar month of a call list.
 struct MonthUsage {
     std::string month;             // "2003-10"
     std::int32_t daysCovered = 0;  // days of the month the list covers, 1 to daysInMonth
     std::int32_t daysInMonth = 0;  // days of that calendar month
-    UsageProfile usage;            // that month's minutes a month, with the fax and data switches
+    // The minutes of the whole calendar month as they were charged (a month
+    // covered in part scaled to all its days), with the fax and data switches.
+    RealUsageProfile usage;
+
+    bool isShort() const { return daysCovered < ShortMonthDays; }
 };
 
 struct MonthChoice {
     std::string month;
     std::int32_t daysCovered = 0;
     std::int32_t daysInMonth = 0;
+    bool isShort = false;       // covered fewer than ShortMonthDays days
     std::vector<double> costs;  // MonthlyCost of every tariff, in file order
     std::size_t cheapest = 0;
     std::string label;
@@ -124,12 +134,16 @@ struct MonthChoice {
 
 struct PeriodChoice {
     // Per tariff: the sum of its month costs, each weighted by days covered /
-    // days of that month, so a whole month counts once.
+    // days of that month, so a whole month counts once and whole months sum
+    // to their bills. Short months weigh in too.
     std::vector<double> costs;
     std::size_t cheapest = 0;
     std::string label;
     double cost = 0;
-    // Months in which this tariff was also (or tied with) the month's cheapest.
+    // The months that are not short: the ones compared month by month.
+    std::size_t monthsCounted = 0;
+    // Counted months in which this tariff was also (or tied with) the
+    // month's cheapest.
     std::size_t monthsWon = 0;
 };
 

@@ -25,4 +25,14 @@ double parseNumber(std::string_view text, char decimalSeparator);
 // The same grammar without the exception, for callers that only ask.
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value);
 
+// The other of the two decimal separators regional settings use: the point
+// for the comma, the comma for the point.
+constexpr char otherDecimalSeparator(char decimalSeparator) { return decimalSeparator == ',' ? '.' : ','; }
+
+// Whether a text that is no number under the decimal separator holds the
+// other one and reads as a number with it: the file it stands in was most
+// likely written under other regional settings. The file carries no note of
+// its separator, so this is the only hint there is.
+bool readsWithOtherSeparator(std::string_view text, char decimalSeparator);
+
 }  // namespace hovorix::tariffs

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <functional>
@@ -35,6 +36,9 @@ enum class LineRule {
     AllMinutesFree,
     Version,
 };
+
+// LineRule's values, None included; Version is the last.
+inline constexpr std::size_t LineRuleCount = static_cast<std::size_t>(LineRule::Version) + 1;
 
 enum class ValueKind { Text, Number, NumberPair, None };
 
@@ -70,6 +74,48 @@ struct ReaderEvents {
     // reads. Passed over as the writer's own: its header line and the
     // comment after it at the top of the file, empty lines, "konec" and ".".
     std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule)> onSkippedLine;
+    // Every line whose value a later line sets again, so that a save keeps
+    // only the later one: a field line of a tariff overridden by a line of the
+    // same tariff, and a "verze " line overridden by a later one anywhere
+    // (rule Version). overridden is the earlier line, lineNumber the later.
+    std::function<void(std::size_t overridden, std::size_t lineNumber, LineRule rule)> onOverriddenLine;
+    // Every line read whose value starts two columns after its keyword and
+    // whose column between them is not a blank ("providerXPAEGAS"): the
+    // reader skips that character, a save writes a blank in its place.
+    std::function<void(std::size_t lineNumber, std::string_view line, LineRule rule)> onSkippedColumn;
+    // Text after the Ctrl+Z that ends the file, which nothing reads and a
+    // save drops: the line the Ctrl+Z stands on and how many lines after it
+    // hold text (TextAfterEnd). Said at most once, when the reading is done.
+    std::function<void(std::size_t lineNumber, std::size_t linesOfText)> onTextAfterEnd;
+};
+
+// Counts the lines of text after the Ctrl+Z that ends a file, a piece at a
+// time, as an editor shows them: CR and LF each end a line, and a line holds
+// text when anything but blanks, tabs, NUL bytes and further Ctrl+Z stands in
+// it (stored files may be padded with those).
+class TextAfterEnd {
+public:
+    void look(std::string_view bytes) {
+        for (const char byte : bytes) {
+            switch (byte) {
+            case '\r':
+            case '\n':
+                lines_ += open_ ? 1 : 0;
+                open_ = false;
+                break;
+            case ' ':
+            case '\t':
+            case '\0':
+            case '\x1a': break;
+            default: open_ = true;
+            }
+        }
+    }
+    std::size_t linesOfText() const { return lines_ + (open_ ? 1 : 0); }
+
+private:
+    std::size_t lines_ = 0;
+    bool open_ = false;  // the line being looked at holds text
 };
 
 // Applies the lines of one tariff file, one at a time, to the list and the
@@ -83,6 +129,13 @@ public:
     void line(std::string_view text);
     std::size_t linesRead() const { return lineNumber_; }
 
+    // Whether anyone is to hear of text after the Ctrl+Z that ends the file,
+    // which is then looked at to the end of the file.
+    bool wantsTextAfterEnd() const { return static_cast<bool>(events_.onTextAfterEnd); }
+    // The file ended at a Ctrl+Z, at the start of a line or after the text of
+    // the last line read; linesOfText as TextAfterEnd counts them.
+    void endedAtCtrlZ(bool atLineStart, std::size_t linesOfText);
+
 private:
     bool apply(const LineRuleInfo& info, std::string_view text);
     double number(std::string_view text) const;
@@ -90,6 +143,10 @@ private:
     std::string_view text(const LineRuleInfo& info, std::string_view line) const;
     // Whether a save would keep less of the line than it holds.
     bool skipped(const LineRuleInfo* info, std::string_view line, bool applied);
+    // Reports what a save of an applied line would keep otherwise than the
+    // file has it: an earlier value it overrides, a skipped column that is
+    // not a blank.
+    void noteRewritten(const LineRuleInfo& info, std::string_view line);
 
     TariffList& list_;
     std::string& version_;
@@ -99,6 +156,10 @@ private:
     bool haveCurrent_ = false;    // lines before the first provider line have no tariff
     bool writersHeader_ = false;  // the first line is the header the editor writes
     bool tailIgnored_ = false;    // the line applied holds text after its value
+    bool hearsOfLines_;           // anyone listens to the events of every line
+    // The line that last set each field of the current tariff, and the data
+    // version; 0 where none has.
+    std::array<std::size_t, LineRuleCount> setAt_{};
 };
 
 // Splits the content into lines the way the tariff file is read: CR ends a
@@ -107,6 +168,12 @@ private:
 // line). Calls sink(line) for each line, in order.
 template <typename Sink>
 void forEachLine(std::string_view content, Sink&& sink);
+
+// Whether a Ctrl+Z stands at the start of a line, given the bytes before it
+// that no line read so far holds: there are none, or they end in a line end.
+inline bool atLineStart(std::string_view before) {
+    return before.empty() || before.back() == '\r' || before.ends_with("\r\n");
+}
 
 // Applies the lines of content to the list and the data version, appending
 // tariffs (the list is never emptied here). A malformed number throws
