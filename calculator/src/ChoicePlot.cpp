@@ -4,6 +4,7 @@
 
 #include <QGraphicsLayout>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
@@ -28,12 +29,27 @@ constexpr std::array<QRgb, PlotColourCount> Palette = {
     0x0072B2, 0xD55E00, 0x117733, 0xAA3377, 0x996600, 0x332288, 0x009988, 0x882255,
 };
 
+// The decimals of "od" and "do".
+constexpr int RangeDecimals = 4;
+
 // Samples across the range: enough that a line bends smoothly where its
 // free minutes run out between two of them.
 constexpr int Steps = 200;
 
-const QColor EnvelopeColour(Qt::black);
+// The envelope is a bold band in its tariff's colour, light enough that the
+// tariff's own line, dashed or dotted as it may be, shows through it.
+constexpr double EnvelopeWidth = 7;
+constexpr double EnvelopeOpacity = 0.45;
 const QColor EnteredUsageColour(0x55, 0x55, 0x55);
+
+QColor bandColour(const QColor& colour) {
+    QColor band = colour;
+    band.setAlphaF(EnvelopeOpacity);
+    return band;
+}
+
+// A legend sample shows at most this many of the envelope's colours.
+constexpr std::size_t EnvelopeSampleColours = 4;
 
 // A step of 1, 2, 2.5 or 5 times a power of ten that splits span into
 // about count parts.
@@ -82,14 +98,17 @@ QString describe(const ChoicePlot& plot, const fees::ScaleChoice& choice, const 
     QString text = QStringLiteral("Měsíční cena %1 podle násobku zadané spotřeby od %2 do %3.")
                        .arg(labels.size() == 1 ? QStringLiteral("tarifu ") + labels.front()
                                                : QStringLiteral("tarifů ") + labels.join(QStringLiteral(", ")),
-                            choicetext::scale(choice.from, locale), choicetext::scale(choice.to, locale));
+                            choicetext::scale(choice.from, locale, RangeDecimals),
+                            choicetext::scale(choice.to, locale, RangeDecimals));
     QStringList stretches;
     for (std::size_t k = 0; k < choice.intervals.size(); ++k) {
         const fees::CheapestInterval& interval = choice.intervals[k];
         const QString name = lineLabel(plot, interval.tariff);
         const bool first = k == 0;
         const bool last = k + 1 == choice.intervals.size();
-        if (first && last) {
+        if (interval.from == interval.to) {
+            stretches << QStringLiteral("%1 jen při %2").arg(name, choicetext::scale(interval.from, locale));
+        } else if (first && last) {
             stretches << QStringLiteral("v celém rozsahu %1").arg(name);
         } else if (first) {
             stretches << QStringLiteral("%1 do %2").arg(name, choicetext::scale(interval.to, locale));
@@ -111,6 +130,12 @@ QString describe(const ChoicePlot& plot, const fees::ScaleChoice& choice, const 
 QColor plotColour(int index) {
     const int entry = ((index % PlotColourCount) + PlotColourCount) % PlotColourCount;
     return QColor::fromRgb(Palette[static_cast<std::size_t>(entry)]);
+}
+
+PlotStyle plotStyle(std::size_t tariff) {
+    constexpr std::array<Qt::PenStyle, PlotDashCount> Dashes = {Qt::SolidLine, Qt::DashLine, Qt::DotLine};
+    const std::size_t style = tariff % PlotStyleCount;
+    return {plotColour(static_cast<int>(style % PlotColourCount)), Dashes[style / PlotColourCount]};
 }
 
 ChoicePlot makeChoicePlot(const tariffs::TariffList& list, const fees::UsageProfile& usage,
@@ -139,10 +164,9 @@ ChoicePlot makeChoicePlot(const tariffs::TariffList& list, const fees::UsageProf
         ChoicePlot::Line line;
         line.tariff = plotted[k];
         line.label = desktop::fromCp1250(tariffs::tariffLabel(list.seek(plotted[k])));
-        line.colour = plotColour(static_cast<int>(k));
-        // Beyond the colours, dashes and dots tell lines of one colour apart.
-        const int round = static_cast<int>(k) / PlotColourCount;
-        line.style = round == 0 ? Qt::SolidLine : round == 1 ? Qt::DashLine : Qt::DotLine;
+        const PlotStyle style = plotStyle(plotted[k]);
+        line.colour = style.colour;
+        line.style = style.dash;
         line.points.reserve(static_cast<qsizetype>(scales.size()));
         for (double scale : scales) line.points.append(point(plotted[k], scale));
         plot.lines.push_back(std::move(line));
@@ -150,10 +174,19 @@ ChoicePlot makeChoicePlot(const tariffs::TariffList& list, const fees::UsageProf
 
     for (std::size_t k = 0; k < choice.intervals.size(); ++k) {
         const fees::CheapestInterval& interval = choice.intervals[k];
-        auto first = std::lower_bound(scales.begin(), scales.end(), interval.from);
+        ChoicePlot::Stretch stretch;
+        stretch.tariff = interval.tariff;
+        stretch.colour = plotStyle(interval.tariff).colour;
+        // A stretch that follows the point 0 of another tariff starts just
+        // above 0, where its cost may have jumped.
+        const bool afterPoint = k > 0 && choice.intervals[k - 1].from == choice.intervals[k - 1].to;
+        auto first = afterPoint ? std::upper_bound(scales.begin(), scales.end(), interval.from)
+                                : std::lower_bound(scales.begin(), scales.end(), interval.from);
         for (auto s = first; s != scales.end() && *s <= interval.to; ++s)
-            plot.envelope.append(point(interval.tariff, *s));
-        if (k > 0) {
+            stretch.points.append(point(interval.tariff, *s));
+        plot.envelope.push_back(std::move(stretch));
+        // Where the lines cross; not where a cost jumps at 0.
+        if (k > 0 && !afterPoint) {
             plot.crossings.push_back(
                 {QPointF(interval.from, interval.costFrom), choicetext::scale(interval.from, locale)});
         }
@@ -241,14 +274,25 @@ void ChoicePlotView::build() {
         series->attachAxis(scales);
         series->attachAxis(costs);
     };
-    // Under the tariffs' lines, so each stretch shows in its tariff's colour
-    // within the bold black.
-    if (!plot_.envelope.isEmpty()) {
-        auto* envelope = new QLineSeries;
-        envelope->setName(QStringLiteral("nejlevnější"));
-        envelope->setPen(QPen(EnvelopeColour, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        envelope->replace(plot_.envelope);
-        add(envelope);
+    // Under the tariffs' lines, one series a stretch, each in its tariff's
+    // colour; the legend names the envelope once.
+    for (const ChoicePlot::Stretch& stretch : plot_.envelope) {
+        QXYSeries* series = nullptr;
+        if (stretch.points.size() == 1) {
+            auto* point = new QScatterSeries;
+            point->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            point->setMarkerSize(EnvelopeWidth + 2);
+            point->setColor(bandColour(stretch.colour));
+            point->setBorderColor(Qt::transparent);
+            series = point;
+        } else {
+            series = new QLineSeries;
+            series->setPen(QPen(bandColour(stretch.colour), EnvelopeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        }
+        series->setName(QStringLiteral("nejlevnější"));
+        series->replace(stretch.points);
+        add(series);
+        for (QLegendMarker* marker : c->legend()->markers(series)) marker->setVisible(false);
     }
     for (const ChoicePlot::Line& line : plot_.lines) {
         auto* series = new QLineSeries;
@@ -276,40 +320,43 @@ void ChoicePlotView::build() {
     }
 }
 
-void ChoicePlotView::drawForeground(QPainter* painter, const QRectF& rect) {
-    QChartView::drawForeground(painter, rect);
-    if (!built_ || plot_.crossings.empty()) return;
+std::vector<QRectF> ChoicePlotView::crossingLabels() const {
+    std::vector<QRectF> boxes;
+    if (!built_) return boxes;
     const QFontMetricsF metrics(font());
     const QRectF area = chart()->plotArea();
     std::vector<QRectF> placed;
-    painter->save();
-    painter->setFont(font());
     for (const ChoicePlot::Crossing& crossing : plot_.crossings) {
         const QPointF mark = chart()->mapToPosition(crossing.at);
         QRectF box = metrics.boundingRect(crossing.text).adjusted(-2, 0, 2, 0);
         box.moveCenter(QPointF(mark.x(), mark.y() - 6 - box.height() / 2));
-        // Kept inside the plot, and above the labels already placed where
-        // they would overlap.
+        // Inside the plot: beside its edges, below the mark at its top.
         if (box.left() < area.left()) box.moveLeft(area.left());
         if (box.right() > area.right()) box.moveRight(area.right());
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const QRectF& other : placed) {
-                if (box.intersects(other)) {
-                    box.moveBottom(other.top() - 1);
-                    moved = true;
-                }
-            }
+        if (box.top() < area.top()) box.moveTop(mark.y() + 6);
+        const bool covers =
+            std::any_of(placed.begin(), placed.end(), [&](const QRectF& other) { return box.intersects(other); });
+        if (covers) {
+            boxes.emplace_back();
+            continue;
         }
-        if (box.top() < area.top()) box.moveTop(area.top());
         placed.push_back(box);
-        if (box.bottom() < mark.y() - 8) {
-            painter->setPen(QPen(Qt::black, 0.8));
-            painter->drawLine(QPointF(mark.x(), mark.y() - 4), QPointF(mark.x(), box.bottom()));
-        }
-        painter->fillRect(box, QColor(255, 255, 255, 220));
-        painter->setPen(Qt::black);
-        painter->drawText(box, Qt::AlignCenter, crossing.text);
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+void ChoicePlotView::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
+    if (!built_ || plot_.crossings.empty()) return;
+    const std::vector<QRectF> boxes = crossingLabels();
+    painter->save();
+    painter->setFont(font());
+    painter->setPen(Qt::black);
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        if (boxes[k].isEmpty()) continue;
+        painter->fillRect(boxes[k], QColor(255, 255, 255, 220));
+        painter->drawText(boxes[k], Qt::AlignCenter, plot_.crossings[k].text);
     }
     painter->restore();
 }
@@ -353,14 +400,22 @@ ChoiceLegend::~ChoiceLegend() = default;
 
 void ChoiceLegend::setPlot(const ChoicePlot& plot) {
     entries_.clear();
-    if (!plot.envelope.isEmpty()) {
-        entries_.push_back({QStringLiteral("nejlevnější"), QPen(EnvelopeColour, 5, Qt::SolidLine, Qt::RoundCap)});
+    if (!plot.envelope.empty()) {
+        Entry envelope{QStringLiteral("nejlevnější"), {}};
+        QList<QRgb> shown;
+        for (const ChoicePlot::Stretch& stretch : plot.envelope) {
+            if (shown.size() == EnvelopeSampleColours) break;
+            if (shown.contains(stretch.colour.rgb())) continue;
+            shown << stretch.colour.rgb();
+            envelope.pens.emplace_back(bandColour(stretch.colour), EnvelopeWidth, Qt::SolidLine, Qt::FlatCap);
+        }
+        entries_.push_back(std::move(envelope));
     }
     for (const ChoicePlot::Line& line : plot.lines) {
-        entries_.push_back({line.label, QPen(line.colour, 2, line.style, Qt::RoundCap)});
+        entries_.push_back({line.label, {QPen(line.colour, 2, line.style, Qt::RoundCap)}});
     }
     if (plot.showsEnteredUsage) {
-        entries_.push_back({QStringLiteral("vaše spotřeba"), QPen(EnteredUsageColour, 1.5, Qt::DashLine)});
+        entries_.push_back({QStringLiteral("vaše spotřeba"), {QPen(EnteredUsageColour, 1.5, Qt::DashLine)}});
     }
     setAccessibleName(QStringLiteral("Legenda: ") + names().join(QStringLiteral(", ")));
     updateGeometry();
@@ -409,9 +464,14 @@ void ChoiceLegend::paintEvent(QPaintEvent*) {
     const std::vector<QRect> boxes = layOut(width());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const QRect& box = boxes[i];
-        const int middle = box.center().y();
-        painter.setPen(entries_[i].pen);
-        painter.drawLine(box.left() + 3, middle, box.left() + SampleWidth - 3, middle);
+        const double middle = box.center().y();
+        const std::vector<QPen>& pens = entries_[i].pens;
+        const double length = (SampleWidth - 6.0) / static_cast<double>(pens.size());
+        for (std::size_t p = 0; p < pens.size(); ++p) {
+            const double start = box.left() + 3 + length * static_cast<double>(p);
+            painter.setPen(pens[p]);
+            painter.drawLine(QPointF(start, middle), QPointF(start + length, middle));
+        }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(box.adjusted(SampleWidth + SampleGap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          entries_[i].name);

@@ -67,6 +67,9 @@ QString variedCalls(fees::VariedZones varied) {
 
 QString wholePercent(int value) { return QString::number(value) + NoBreak + u'%'; }
 
+// The decimals of "od" and "do", so a range end is written as entered.
+constexpr int RangeDecimals = 4;
+
 QString monthly(double cost, const QLocale& locale) {
     return amount(cost, locale) + NoBreak + QStringLiteral("Kč měsíčně");
 }
@@ -84,24 +87,35 @@ QString staysSentence(const fees::ScaleChoice& choice, const fees::ChoiceAtOne& 
         tie ? labelOf(one.tariff) + QStringLiteral(" zůstává nejlevnější") : QStringLiteral("Zůstává nejlevnější");
     if (!one.below && !one.above) {
         return stays + QStringLiteral(" v celém zvoleném rozsahu, od %1 do %2 zadané spotřeby.")
-                           .arg(scale(choice.from, locale), scale(choice.to, locale));
+                           .arg(scale(choice.from, locale, RangeDecimals), scale(choice.to, locale, RangeDecimals));
+    }
+    // Rounded inward, 100 % on both sides means that a change of a whole
+    // percent already leaves the stretch.
+    if (one.fromPercent == 100 && one.toPercent == 100) {
+        return QString(QStringLiteral("Tarif %1 je nejlevnější jen při zadané spotřebě; už při změně o 1") + NoBreak +
+                       QStringLiteral("% je nejlevnější jiný."))
+            .arg(labelOf(one.tariff));
     }
     QStringList ways;
     if (one.lessPercent() > 0) {
         ways << (one.below ? QStringLiteral("ubude nejvýše o %1") : QStringLiteral("ubude až o %1 (dolní mez rozsahu)"))
                     .arg(wholePercent(one.lessPercent()));
     }
-    if (one.morePercent() > 0) {
+    if (one.toPercent > 200) {
+        // Growth of thousands of percent reads better as a multiple.
+        ways << (one.above ? QStringLiteral("přibude nejvýše na %1 zadané spotřeby")
+                           : QStringLiteral("přibude až na %1 zadané spotřeby (horní mez rozsahu)"))
+                    .arg(scale(one.toPercent / 100.0, locale));
+    } else if (one.morePercent() > 0) {
         ways << (one.above ? QStringLiteral("přibude nejvýše o %1")
                            : QStringLiteral("přibude až o %1 (horní mez rozsahu)"))
                     .arg(wholePercent(one.morePercent()));
     }
-    // Rounded inward, a side of 0 % means that a change of a whole percent
-    // already leaves the interval.
-    QString sentence = ways.isEmpty() ? stays + QStringLiteral(" jen při změně spotřeby menší než 1") + NoBreak + u'%'
-                                      : stays + QStringLiteral(", když ") + variedCalls(choice.varied) + u' ' +
-                                            ways.join(QStringLiteral(" nebo "));
-    if (one.below && one.above) {
+    QString sentence =
+        stays + QStringLiteral(", když ") + variedCalls(choice.varied) + u' ' + ways.join(QStringLiteral(" nebo "));
+    if (one.below && one.above && *one.below == *one.above) {
+        sentence += QStringLiteral("; při menší i větší spotřebě je nejlevnější %1").arg(labelOf(*one.below));
+    } else if (one.below && one.above) {
         sentence += QStringLiteral("; při menší spotřebě je nejlevnější %1, při větší %2")
                         .arg(labelOf(*one.below), labelOf(*one.above));
     } else if (one.below) {
@@ -128,7 +142,7 @@ QString outsideSentence(const fees::ScaleChoice& choice, const LabelOf& labelOf,
     const fees::CheapestInterval& first = choice.intervals.front();
     const fees::CheapestInterval& last = choice.intervals.back();
     QString sentence = QStringLiteral("Zvolený rozsah od %1 do %2 zadanou spotřebu nezahrnuje. ")
-                           .arg(scale(choice.from, locale), scale(choice.to, locale));
+                           .arg(scale(choice.from, locale, RangeDecimals), scale(choice.to, locale, RangeDecimals));
     if (choice.intervals.size() == 1) {
         const QString costs =
             amount(first.costFrom, locale) == amount(first.costTo, locale)

@@ -102,6 +102,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     Series1_ = &ui->Graf->Series1();
     ui->Graf->setRegionalSettings(settings_);
     ui->VolbaTarifu->setRegionalSettings(settings_);
+    ui->VolbaTarifu->setPrompter(&prompter_);
     // Over a bar the chart shows what the tariff's cost is made of, for the
     // usage of the fee run that drew it.
     ui->Graf->setBarDetails([this](int index) -> std::optional<fees::CostBreakdown> {

@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include "calculator/TariffChoicePage.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -18,9 +18,12 @@
 
 #include "ChoicePlotWindow.h"
 #include "ChoiceText.h"
+#include "calculator/ScaleSpinBox.h"
 #include "desktop/AccessibleFocus.h"
 #include "desktop/CostMark.h"
 #include "desktop/Cp1250.h"
+#include "desktop/ErrorHandling.h"
+#include "desktop/Prompter.h"
 #include "ui_TariffChoicePage.h"
 
 namespace hovorix::calculator {
@@ -34,7 +37,8 @@ fees::VariedZones variedOfItem(int index) {
 }
 
 // The least gap between "od" and "do": one step of their last decimal.
-constexpr double RangeGap = 0.01;
+constexpr double RangeGap = 0.0001;
+static_assert(ScaleSpinBox::Decimals == 4, "the gap is one step of the last decimal");
 
 // "květen 2000", in Czech as the rest of the window.
 QString monthName(std::chrono::year_month month) {
@@ -54,6 +58,8 @@ int boundaryDecimals(const std::vector<fees::CheapestInterval>& intervals, const
     for (int decimals = 2; decimals < 6; ++decimals) {
         bool apart = true;
         for (const fees::CheapestInterval& interval : intervals) {
+            // The point 0 kept by a tariff cheapest there alone has no width.
+            if (interval.from == interval.to) continue;
             if (locale.toString(interval.from, 'f', decimals) == locale.toString(interval.to, 'f', decimals)) {
                 apart = false;
             }
@@ -120,6 +126,14 @@ void TariffChoicePage::build() {
         recompute();
     });
     connect(ui->Zvetsit, &QPushButton::clicked, this, &TariffChoicePage::showLargePlot);
+    for (ScaleSpinBox* bound : {ui->Od, ui->Do}) {
+        connect(bound, &ScaleSpinBox::refused, this, [this] {
+            if (prompter_ != nullptr) {
+                prompter_->warning(window(), desktop::applicationTitle(),
+                                   QStringLiteral("Rozsah musí splňovat 0 ≤ od < do ≤ 100."));
+            }
+        });
+    }
 
     showScale();
     showMonths();
@@ -133,6 +147,15 @@ void TariffChoicePage::showEvent(QShowEvent* event) {
     // not while the program starts; what it says is kept up to date anyway.
     build();
     QWidget::showEvent(event);
+    scrollToTop();
+}
+
+void TariffChoicePage::scrollToTop() {
+    if (!built_) return;
+    // Not under the hands of the user working on the page.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && ui->Obsah->isAncestorOf(focus)) return;
+    ui->Posuv->verticalScrollBar()->setValue(0);
 }
 
 void TariffChoicePage::setRegionalSettings(const desktop::RegionalSettings& settings) {
@@ -156,6 +179,7 @@ void TariffChoicePage::showChoice(const tariffs::TariffList& list, const fees::U
     usage_ = usage;
     recompute();
     recomputeMonths();
+    scrollToTop();
 }
 
 void TariffChoicePage::setCallList(const QString& file, const std::vector<calls::MonthFigures>& months) {
@@ -175,6 +199,7 @@ void TariffChoicePage::setCallList(const QString& file, const std::vector<calls:
         }
     }
     recomputeMonths();
+    scrollToTop();
 }
 
 QString TariffChoicePage::labelOf(std::size_t tariff) const {
@@ -243,19 +268,22 @@ void TariffChoicePage::showMonths() {
     if (monthsChoice_) {
         ui->VetaMesice->setText(monthsSentence_);
         fillMonthTable();
-        bool partial = false;
-        for (const fees::MonthChoice& month : monthsChoice_->months) {
-            partial = partial || month.daysCovered < month.daysInMonth;
-        }
-        if (partial) {
-            note = QStringLiteral(
-                "Ceny jsou měsíční; měsíc, který výpis pokrývá jen zčásti, se do celého období počítá podílem dní.");
-        }
+        note = monthsFootnote();
     } else if (loaded && note.isEmpty()) {
         note = QStringLiteral("Ceník neobsahuje žádné tarify.");
     }
     ui->PoznamkaMesice->setText(note);
     ui->PoznamkaMesice->setVisible(loaded && !note.isEmpty());
+}
+
+QString TariffChoicePage::monthsFootnote() const {
+    for (const fees::MonthChoice& month : monthsChoice_->months) {
+        if (month.daysCovered < month.daysInMonth) {
+            return QStringLiteral(
+                "Ceny jsou měsíční; měsíc, který výpis pokrývá jen zčásti, se do celého období počítá podílem dní.");
+        }
+    }
+    return {};
 }
 
 void TariffChoicePage::fillIntervalTable() {
@@ -350,6 +378,9 @@ QString TariffChoicePage::tablesText() const {
     }
     text += line({QStringLiteral("Celé období"), QString::number(days), QString(), periodLabel,
                   plain(months.period.cost, locale), plain(months.period.cost, locale)});
+    // The note goes with the months, after the period row, as on the page.
+    const QString footnote = monthsFootnote();
+    if (!footnote.isEmpty()) text += footnote + u'\n';
     return text;
 }
 
@@ -407,9 +438,10 @@ bool TariffChoicePage::eventFilter(QObject* watched, QEvent* event) {
     }
     // Text the user selected is copied as in any text.
     if (const auto* label = qobject_cast<QLabel*>(watched); label != nullptr && label->hasSelectedText()) return false;
-    if (const auto* spin = qobject_cast<QAbstractSpinBox*>(watched)) {
-        const auto* edit = spin->findChild<QLineEdit*>();
-        if (edit != nullptr && edit->hasSelectedText()) return false;
+    // Tab, Enter or a step select the whole of "od" or "do" by themselves:
+    // only text the user selected is copied from them.
+    if (const auto* bound = qobject_cast<ScaleSpinBox*>(watched); bound != nullptr && bound->userSelectedText()) {
+        return false;
     }
     copyTables();
     return true;

@@ -74,6 +74,27 @@ QString namesText(const std::vector<QString>& names) {
     return text;
 }
 
+// From how many percent to how many of the usage the tariff stays the
+// cheapest, and who takes over.
+void printStays(const tariffs::TariffList& list, const fees::ChoiceAtOne& one, const QString& named,
+                const QString& calls) {
+    QString stays = QStringLiteral("%1 stays the cheapest from %2 % to %3 % of %4")
+                        .arg(one.tiedWith.empty() ? QStringLiteral("It") : named)
+                        .arg(one.fromPercent)
+                        .arg(one.toPercent)
+                        .arg(calls);
+    if (!one.below && !one.above) {
+        stays += QStringLiteral(", the whole range");
+    } else {
+        if (one.below) stays += QStringLiteral("; below, %1 is the cheapest").arg(tariffText(list, *one.below));
+        if (one.above) {
+            stays += one.below ? QStringLiteral(", above, %1").arg(tariffText(list, *one.above))
+                               : QStringLiteral("; above, %1 is the cheapest").arg(tariffText(list, *one.above));
+        }
+    }
+    print(stdout, stays + QStringLiteral(".\n"));
+}
+
 void printAtOne(const tariffs::TariffList& list, const fees::ScaleChoice& scale, const QLocale& locale) {
     const QString calls = QString::fromLatin1(variedCalls(scale.varied));
     if (scale.variedMinutesZero) {
@@ -97,21 +118,15 @@ void printAtOne(const tariffs::TariffList& list, const fees::ScaleChoice& scale,
               QStringLiteral("At your usage %1 are the cheapest: %2 a month each.\n").arg(namesText(names), cost));
     }
 
-    QString stays = QStringLiteral("%1 stays the cheapest from %2 % to %3 % of %4")
-                        .arg(one.tiedWith.empty() ? QStringLiteral("It") : named)
-                        .arg(one.fromPercent)
-                        .arg(one.toPercent)
-                        .arg(calls);
-    if (!one.below && !one.above) {
-        stays += QStringLiteral(", the whole range");
+    // Rounded inward, 100 % on both sides means that a change of a whole
+    // percent already leaves the stretch.
+    if (one.fromPercent == 100 && one.toPercent == 100 && (one.below || one.above)) {
+        print(stdout,
+              QStringLiteral("%1 is the cheapest only at your usage; a change of 1 % makes another the cheapest.\n")
+                  .arg(named));
     } else {
-        if (one.below) stays += QStringLiteral("; below, %1 is the cheapest").arg(tariffText(list, *one.below));
-        if (one.above) {
-            stays += one.below ? QStringLiteral(", above, %1").arg(tariffText(list, *one.above))
-                               : QStringLiteral("; above, %1 is the cheapest").arg(tariffText(list, *one.above));
-        }
+        printStays(list, one, named, calls);
     }
-    print(stdout, stays + QStringLiteral(".\n"));
 
     // A tariff that costs the same is named above already.
     if (!one.next || !one.tiedWith.empty()) return;
@@ -232,8 +247,10 @@ std::string jsonAtOne(const tariffs::TariffList& list, const fees::ScaleChoice& 
     const fees::ChoiceAtOne& one = *scale.atOne;
     // The stretch as the sentence promises it, in whole percent rounded
     // inward, written as a scale like every other from and to: 56 % is 0.56.
-    std::string out = "{" + jsonTariff(list, one.tariff) + ", \"cost\": " + jsonNumber(one.cost) +
-                      ", \"from\": " + jsonNumber(one.fromPercent / 100.0) +
+    std::string tied;
+    for (const std::size_t other : one.tiedWith) tied += (tied.empty() ? "" : ", ") + std::to_string(other);
+    std::string out = "{" + jsonTariff(list, one.tariff) + ", \"cost\": " + jsonNumber(one.cost) + ", \"tiedWith\": [" +
+                      tied + "], \"from\": " + jsonNumber(one.fromPercent / 100.0) +
                       ", \"to\": " + jsonNumber(one.toPercent / 100.0) +
                       ", \"below\": " + jsonTariffOrNull(list, one.below) +
                       ", \"above\": " + jsonTariffOrNull(list, one.above) + ", \"next\": ";

@@ -192,7 +192,10 @@ ChoiceAtOne choiceAtOne(const tariffs::TariffList& list, const UsageProfile& usa
     result.stayFrom = around.from;
     result.stayTo = around.to;
     const double slack = 100 * near;
-    result.fromPercent = std::min(100, percentUp(around.from, slack));
+    // After a first interval of no width the stretch starts just above 0,
+    // where the other tariff is the cheaper: 1 % is the least it promises.
+    const int leastPercent = k > 0 && around.from == 0 ? 1 : 0;
+    result.fromPercent = std::min(100, std::max(leastPercent, percentUp(around.from, slack)));
     result.toPercent = std::max(100, percentDown(around.to, slack));
     if (k > 0) result.below = intervals[k - 1].tariff;
     if (k + 1 < intervals.size()) result.above = intervals[k + 1].tariff;
@@ -231,7 +234,20 @@ ScaleChoice chooseByScale(const tariffs::TariffList& list, const UsageProfile& u
     candidates.reserve(list.count());
     for (std::size_t i = 0; i < list.count(); ++i) candidates.push_back({i, CostCurve(list.seek(i), model, from, to)});
 
-    for (const Stretch& s : tidy(sweep(candidates, model, from, to), from, to)) {
+    std::vector<Stretch> stretches = tidy(sweep(candidates, model, from, to), from, to);
+    if (from == 0) {
+        // At exactly 0 a zone without minutes takes no part, so a tariff can
+        // cost less there than anywhere above: it keeps that one point, a
+        // first interval of no width, however short the merge makes others.
+        std::vector<double> atZero(list.count());
+        for (std::size_t i = 0; i < list.count(); ++i) atZero[i] = costAtScale(list.seek(i), usage, varied, 0);
+        const std::size_t cheapest = cheapestOf(atZero);
+        const std::size_t first = stretches.front().candidate;
+        if (cheapest != first && !costsTie(atZero[first], atZero[cheapest])) {
+            stretches.insert(stretches.begin(), Stretch{0, 0, cheapest});
+        }
+    }
+    for (const Stretch& s : stretches) {
         CheapestInterval interval;
         interval.from = s.from;
         interval.to = s.to;

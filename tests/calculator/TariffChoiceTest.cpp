@@ -14,6 +14,8 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <string_view>
 #include <utility>
 
 #include "CalculatorTesting.h"
@@ -140,6 +142,36 @@ TEST(TariffChoice, TheSentenceSaysWhichTariffAndHowFarItHolds) {
          "Zvolený rozsah od 1,2× do 3× zadanou spotřebu nezahrnuje. Na jeho začátku je nejlevnější P-B "
          "(1\u00a0000,00\u00a0Kč měsíčně), na konci P-C (1\u00a0450,00\u00a0Kč měsíčně); kde se nejlevnější tarif "
          "mění, uvádí tabulka."},
+        // A costs 1000 s, B 497.5 + 500 s, C 1000: B is the cheapest from
+        // 0.995 to 1.005 only.
+        {"cheapest only at the entered usage",
+         tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "konec",                         //
+                     "provider P", "tarif B", "sluzba telefon 497,5", "sazba JTS 5 0", "konec",  //
+                     "provider P", "tarif C", "sluzba telefon 1000", "konec"}),
+         0, 0.5, 2,
+         "Při zadané spotřebě je nejlevnější P-B (997,50\u00a0Kč měsíčně). Tarif P-B je nejlevnější jen při zadané "
+         "spotřebě; už při změně o 1\u00a0% je nejlevnější jiný. Druhý nejlevnější, P-A, stojí o 2,50\u00a0Kč "
+         "(0,3\u00a0%) víc."},
+        // P costs at least 300, else 200 s; Y 180 + 150 s: Y below 0.8 and
+        // above 3.6.
+        {"the same tariff either side, growth beyond 200 % as a multiple",
+         tariffFile({"provider P", "tarif P", "minimalne 300", "sazba JTS 2 0", "konec",  //
+                     "provider P", "tarif Y", "sluzba telefon 180", "sazba JTS 1,5 0", "konec"}),
+         0, 0.5, 5,
+         "Při zadané spotřebě je nejlevnější P-P (300,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání ubude "
+         "nejvýše o 20\u00a0% nebo přibude nejvýše na 3,6× zadané spotřeby; při menší i větší spotřebě je "
+         "nejlevnější P-Y. Druhý nejlevnější, P-Y, stojí o 30,00\u00a0Kč (10,0\u00a0%) víc."},
+        {"growth to the range's end as a multiple",
+         tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "konec",  //
+                     "provider P", "tarif X", "sluzba telefon 900", "konec"}),
+         0, 0.5, 100,
+         "Při zadané spotřebě je nejlevnější P-X (900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání ubude "
+         "nejvýše o 10\u00a0% nebo přibude až na 100× zadané spotřeby (horní mez rozsahu); při menší spotřebě je "
+         "nejlevnější P-A. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc."},
+        {"a range of four decimals", ThreeTariffs, 0, 0.9999, 1.0001,
+         "Při zadané spotřebě je nejlevnější P-B (900,00\u00a0Kč měsíčně). Zůstává nejlevnější v celém zvoleném "
+         "rozsahu, od 0,9999× do 1,0001× zadané spotřeby. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč "
+         "(11,1\u00a0%) víc."},
         {"a tie", tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "provider P", "tarif A2", "sazba JTS 10 0"}),
          0, 0.5, 2,
          "Při zadané spotřebě jsou nejlevnější P-A a P-A2 (každý 1\u00a0000,00\u00a0Kč měsíčně). P-A zůstává "
@@ -184,9 +216,9 @@ TEST(TariffChoice, TheTableAndThePlotShowEveryStretchOfTheRange) {
         EXPECT_NEAR(crossing.at.y(), crossing.at.x() < 1 ? 800 : 1150, 1e-6);
     }
     EXPECT_EQ(crossings, (QStringList{text("0,8×"), text("1,5×")}));
-    ASSERT_FALSE(plot.envelope.isEmpty());
-    EXPECT_EQ(plot.envelope.front(), QPointF(0.5, 500));
-    EXPECT_EQ(plot.envelope.back(), QPointF(2, 1250));
+    ASSERT_EQ(plot.envelope.size(), 3u);
+    EXPECT_EQ(plot.envelope.front().points.front(), QPointF(0.5, 500));
+    EXPECT_EQ(plot.envelope.back().points.back(), QPointF(2, 1250));
     // The lowest cost shown is at the bottom of the plot, the highest (A at
     // twice the usage) at its top.
     EXPECT_LE(plot.costFrom, 500);
@@ -268,13 +300,110 @@ TEST(TariffChoice, CtrlCCopiesTheTablesFromAnywhereOnThePage) {
         EXPECT_EQ(QApplication::clipboard()->text(), tables);
     }
 
-    Calculator calculator(ThreeTariffs);
-    calculator.open("100");
-    QDoubleSpinBox* to = calculator.to();
-    to->setFocus(Qt::TabFocusReason);
-    to->selectAll();
-    QTest::keyClick(to, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2,00"));
+    // Tab, Shift+Tab and a step select the whole of "od" or "do" by
+    // themselves; the field is copied only when the user selected in it.
+    const struct {
+        const char* how;
+        const char* field;
+        std::function<void(QDoubleSpinBox&)> select;
+        bool copiesSelection;  // else the tables
+    } selections[] = {
+        {"Tab from Měnit", "Od",
+         [](QDoubleSpinBox& field) {
+             QWidget* varied = field.window()->findChild<QWidget*>(QStringLiteral("Menit"));
+             varied->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(varied, Qt::Key_Tab);
+         },
+         false},
+        {"Shift+Tab from the plot", "Do",
+         [](QDoubleSpinBox& field) {
+             QWidget* plot = field.window()->findChild<QWidget*>(QStringLiteral("GrafVolby"));
+             plot->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(plot, Qt::Key_Backtab, Qt::ShiftModifier);
+         },
+         false},
+        {"a step", "Do",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_Up);
+         },
+         false},
+        {"Ctrl+A", "Do",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+         },
+         true},
+        {"Shift+Right after Home", "Od",
+         [](QDoubleSpinBox& field) {
+             field.setFocus(Qt::TabFocusReason);
+             QTest::keyClick(&field, Qt::Key_Home);
+             QTest::keyClick(&field, Qt::Key_Right, Qt::ShiftModifier);
+         },
+         true},
+        {"a double click", "Od",
+         [](QDoubleSpinBox& field) {
+             auto* edit = field.findChild<QLineEdit*>();
+             QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(edit->width() / 4, edit->height() / 2));
+         },
+         true},
+    };
+    for (const auto& c : selections) {
+        SCOPED_TRACE(c.how);
+        Calculator calculator(ThreeTariffs);
+        calculator.open("100");
+        auto* field = child<QDoubleSpinBox>(*calculator.form, c.field);
+        c.select(*field);
+        ASSERT_TRUE(field->hasFocus());
+        const QString selected = field->findChild<QLineEdit*>()->selectedText();
+        ASSERT_FALSE(selected.isEmpty());
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.copiesSelection ? selected : calculator.page().tablesText());
+    }
+}
+
+// "od" and "do" take a multiple of up to four decimals with a comma or a
+// point when it is entered; one outside 0 <= od < do <= 100 is said and
+// the value before stays, however it is entered.
+TEST(TariffChoice, OdAndDoTakeFourDecimalsAndRefuseABadRange) {
+    const QString refused = text("Rozsah musí splňovat 0 ≤ od < do ≤ 100.");
+    const struct {
+        const char* field;
+        const char* typed;  // into the whole text, selected by Tab
+        Qt::Key enter;      // Enter, Tab away or a step up
+        double from;        // the range afterwards
+        double to;
+        bool said;
+    } cases[] = {
+        {"Od", "0.25", Qt::Key_Return, 0.25, 2, false},
+        {"Od", "0,1234", Qt::Key_Tab, 0.1234, 2, false},
+        {"Od", "1,99999", Qt::Key_Return, 1.9999, 2, false},  // the fifth decimal is refused as typed
+        {"Do", "0,5001", Qt::Key_Return, 0.5, 0.5001, false},
+        {"Do", "100", Qt::Key_Tab, 0.5, 100, false},
+        {"Do", "150", Qt::Key_Return, 0.5, 2, true},
+        {"Do", "100,0001", Qt::Key_Tab, 0.5, 2, true},
+        {"Do", "0,5", Qt::Key_Return, 0.5, 2, true},
+        {"Do", "0.3", Qt::Key_Up, 0.5, 2, true},
+        {"Od", "2", Qt::Key_Tab, 0.5, 2, true},
+        {"Od", "-1", Qt::Key_Return, 0.5, 2, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        Calculator calculator(ThreeTariffs);
+        calculator.open("100");
+        auto* field = child<QDoubleSpinBox>(*calculator.form, c.field);
+        field->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        if (c.said) calculator.workspace.prompter.expectWarning(refused);
+        QTest::keyClick(field, c.enter);
+        EXPECT_EQ(calculator.from()->value(), c.from);
+        EXPECT_EQ(calculator.to()->value(), c.to);
+        EXPECT_EQ(calculator.page().choice().from, c.from);
+        EXPECT_EQ(calculator.page().choice().to, c.to);
+        const QString shown = c.field == std::string_view("Od") ? calculator.from()->text() : calculator.to()->text();
+        EXPECT_EQ(shown, field->textFromValue(field->value()) + QChar(0x00D7));
+    }
 }
 
 // A call list of several months: which tariff each month favours and which
@@ -407,6 +536,19 @@ TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
                              "červen 2000\t30\t30\tP-Y\t60,00\t130,00\n"
                              "Celé období\t91\t\tP-X\t700,00\t700,00\n")))
         << copied.toStdString();
+
+    // With June covered in part, the page's note on such months follows the
+    // period row.
+    std::string partJune = ThreeMonths;
+    partJune.replace(partJune.find("30.06.2000"), 10, "20.06.2000");
+    Calculator partly(MonthTariffs, partJune);
+    clickTab(*partly.form, 2);
+    QTest::keyClick(child<QWidget>(*partly.form, "PoMesicich"), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines[lines.size() - 3].startsWith(text("Celé období\t"))) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines[lines.size() - 2], child<QLabel>(*partly.form, "PoznamkaMesice")->text());
+    EXPECT_TRUE(child<QLabel>(*partly.form, "PoznamkaMesice")->isVisible());
 }
 
 // Tab goes through every control of the page in reading order and back to
@@ -525,14 +667,162 @@ TEST(TariffChoice, ZvetsitGrafOpensTheSamePlotInAResizableWindow) {
     EXPECT_TRUE(window.isNull());
 }
 
-// Every line colour stands out on the white plot: a contrast of at least
-// 3 : 1, which white, yellow and silver lack.
+// Every tariff's line stands out on the white plot: a contrast of at least
+// 3 : 1, which white, yellow and silver lack. The 24 looks (colour and
+// dashes) differ, and the 25th tariff looks as the first.
 TEST(TariffChoice, TheLineColoursAreReadableOnWhite) {
     const auto luminance = [](const QColor& colour) {
         const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
     };
-    for (int i = 0; i < PlotColourCount; ++i) {
-        EXPECT_GE(1.05 / (luminance(plotColour(i)) + 0.05), 3.0) << plotColour(i).name().toStdString();
+    std::set<std::pair<QRgb, int>> looks;
+    for (std::size_t tariff = 0; tariff < PlotStyleCount; ++tariff) {
+        const PlotStyle style = plotStyle(tariff);
+        EXPECT_GE(1.05 / (luminance(style.colour) + 0.05), 3.0) << style.colour.name().toStdString();
+        looks.insert({style.colour.rgb(), static_cast<int>(style.dash)});
+        const PlotStyle again = plotStyle(tariff + PlotStyleCount);
+        EXPECT_EQ(again.colour, style.colour);
+        EXPECT_EQ(again.dash, style.dash);
+    }
+    EXPECT_EQ(looks.size(), static_cast<std::size_t>(PlotStyleCount));
+}
+
+// A tariff's line keeps its look whichever other tariffs the range shows,
+// and each stretch of the bold envelope is in its cheapest tariff's colour.
+TEST(TariffChoice, EachTariffKeepsItsLookAndTheEnvelopeItsColour) {
+    const struct {
+        double from;
+        double to;
+        std::vector<std::size_t> lines;  // the tariffs drawn
+    } cases[] = {{0.5, 2, {0, 1, 2}}, {1.6, 2, {2}}, {0.5, 0.7, {0}}, {0.9, 1.6, {0, 1, 2}}};
+    Calculator calculator(ThreeTariffs);
+    calculator.open("100");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.from) + " to " + std::to_string(c.to));
+        calculator.range(c.from, c.to);
+        const ChoicePlot& plot = child<ChoicePlotView>(*calculator.form, "GrafVolby")->plot();
+        std::vector<std::size_t> drawn;
+        for (const ChoicePlot::Line& line : plot.lines) {
+            drawn.push_back(line.tariff);
+            EXPECT_EQ(line.colour, plotStyle(line.tariff).colour) << line.tariff;
+            EXPECT_EQ(line.style, plotStyle(line.tariff).dash) << line.tariff;
+        }
+        EXPECT_EQ(drawn, c.lines);
+        const std::vector<fees::CheapestInterval>& intervals = calculator.page().choice().intervals;
+        ASSERT_EQ(plot.envelope.size(), intervals.size());
+        for (std::size_t k = 0; k < intervals.size(); ++k) {
+            EXPECT_EQ(plot.envelope[k].tariff, intervals[k].tariff);
+            EXPECT_EQ(plot.envelope[k].colour, plotStyle(intervals[k].tariff).colour);
+        }
+    }
+}
+
+// Five tariffs, each the cheapest for a twenty-fifth of the usage, cross
+// too close together for every label: those that would cover another are
+// left out, and the table still has every crossing.
+TEST(TariffChoice, CrossingLabelsNeverOverlap) {
+    // Tangents to 500 + 400 s - 100 s^2 at t = 1, 1.04, ..., 1.16, for m =
+    // 100 minutes: 500 + 100 t^2 + (4 - 2 t) m s; they cross at 1.02, 1.06, ...
+    std::vector<std::string> lines;
+    std::vector<std::string_view> views;
+    for (int k = 0; k < 5; ++k) {
+        const double t = 1 + 0.04 * k;
+        lines.push_back("provider P");
+        lines.push_back("tarif T" + std::to_string(k));
+        lines.push_back("sluzba telefon " + QLocale(QLocale::Czech).toString(500 + 100 * t * t, 'f', 2).toStdString());
+        lines.push_back("sazba JTS " + QLocale(QLocale::Czech).toString(4 - 2 * t, 'f', 2).toStdString() + " 0");
+        lines.push_back("konec");
+    }
+    std::string file;
+    for (const std::string& line : lines) file += line + "\r\n";
+    Calculator calculator(file);
+    calculator.open("100");
+    auto* view = child<ChoicePlotView>(*calculator.form, "GrafVolby");
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+    ASSERT_EQ(view->plot().crossings.size(), 4u);
+    EXPECT_EQ(child<QTableWidget>(*calculator.form, "PodleSpotreby")->rowCount(), 5);
+    const std::vector<QRectF> labels = view->crossingLabels();
+    ASSERT_EQ(labels.size(), 4u);
+    EXPECT_FALSE(labels.front().isEmpty());
+    int shown = 0;
+    for (std::size_t a = 0; a < labels.size(); ++a) {
+        if (labels[a].isEmpty()) continue;
+        ++shown;
+        EXPECT_TRUE(QRectF(view->rect()).contains(labels[a])) << a;
+        for (std::size_t b = a + 1; b < labels.size(); ++b) EXPECT_FALSE(labels[a].intersects(labels[b])) << a << b;
+    }
+    EXPECT_LT(shown, 4);
+}
+
+// A tariff that is the cheapest at exactly 0 and not just above keeps that
+// point: a row of its own, a dot on the plot, no crossing mark.
+TEST(TariffChoice, TheCheapestAtExactlyZeroKeepsItsPoint) {
+    // Sharing their free minutes, J costs 100 at 0 and 200 + 100 s above,
+    // K 150 at 0 and 190 + 100 s above.
+    Calculator calculator(tariffFile({
+        "provider P", "tarif J", "sluzba telefon 100", "sazba JTS 1 -100", "vsechnyminzdarma", "konec",  //
+        "provider P", "tarif K", "sluzba telefon 150", "sazba JTS 1 -40", "vsechnyminzdarma", "konec",   //
+    }));
+    calculator.open("100");
+    calculator.range(0, 2);
+    EXPECT_EQ(rows(*child<QTableWidget>(*calculator.form, "PodleSpotreby")),
+              (QList<QStringList>{
+                  {text("0,00×"), text("0,00×"), "P-J", "100,00"},
+                  {text("0,00×"), text("2,00×"), "P-K", text("150,00 – 390,00")},
+              }));
+    EXPECT_EQ(calculator.sentence(),
+              text("Při zadané spotřebě je nejlevnější P-K (290,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání "
+                   "ubude nejvýše o 99\u00a0% nebo přibude až o 100\u00a0% (horní mez rozsahu); při menší spotřebě je "
+                   "nejlevnější P-J. Druhý nejlevnější, P-J, stojí o 10,00\u00a0Kč (3,4\u00a0%) víc."));
+    const ChoicePlot& plot = child<ChoicePlotView>(*calculator.form, "GrafVolby")->plot();
+    ASSERT_EQ(plot.envelope.size(), 2u);
+    EXPECT_EQ(plot.envelope[0].points, (QList<QPointF>{QPointF(0, 100)}));
+    ASSERT_FALSE(plot.envelope[1].points.isEmpty());
+    EXPECT_GT(plot.envelope[1].points.front().x(), 0);
+    EXPECT_TRUE(plot.crossings.empty());
+}
+
+// The page shows its top when it is entered or a list comes, but never
+// scrolls away from a control of its own that has the focus.
+TEST(TariffChoice, ThePageScrollsToItsTopUnlessTheUserWorksOnIt) {
+    // As a list dropped on the page comes.
+    const auto loadList = [](Calculator& calculator) {
+        child<TariffChoicePage>(*calculator.form, "VolbaTarifu")
+            ->setCallList(QStringLiteral("jiny.csv"), std::vector<calls::MonthFigures>{});
+    };
+    const struct {
+        const char* what;
+        const char* focus;  // a control of the page, or none
+        std::function<void(Calculator&)> happen;
+        bool top;
+    } cases[] = {
+        {"the page entered by its tab", nullptr,
+         [](Calculator& calculator) {
+             clickTab(*calculator.form, 0);
+             clickTab(*calculator.form, 2);
+         },
+         true},
+        {"a call list loaded", nullptr, loadList, true},
+        {"a call list loaded while in the table", "PodleSpotreby", loadList, false},
+        {"a call list loaded while in \"do\"", "Do", loadList, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Calculator calculator(MonthTariffs, ThreeMonths);
+        clickTab(*calculator.form, 2);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QScrollBar* scroll = child<QScrollArea>(*calculator.form, "Posuv")->verticalScrollBar();
+        ASSERT_GT(scroll->maximum(), 0);
+        if (c.focus != nullptr) child<QWidget>(*calculator.form, c.focus)->setFocus(Qt::MouseFocusReason);
+        scroll->setValue(scroll->maximum());
+        c.happen(calculator);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        ASSERT_GT(scroll->maximum(), 0);
+        if (c.top) {
+            EXPECT_EQ(scroll->value(), 0);
+        } else {
+            EXPECT_GT(scroll->value(), 0);
+        }
     }
 }

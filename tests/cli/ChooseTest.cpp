@@ -61,6 +61,7 @@ struct AtOne {
     int next;
     double difference;
     double percent;
+    std::vector<int> tiedWith;
 };
 
 int indexOr(const QJsonValue& tariff) { return tariff.isNull() ? -1 : tariff.toObject()["index"].toInt(-2); }
@@ -80,21 +81,21 @@ TEST(TarifCliChoose, OptionsReachTheChoice) {
         // 480 s = 100 + 300 s at 5/9; 100 + 300 s = 300 + 150 s at 4/3.
         {{"--jts", "150"},
          {{0.5, 5.0 / 9, 2, 240, 800.0 / 3}, {5.0 / 9, 4.0 / 3, 0, 800.0 / 3, 500}, {4.0 / 3, 2, 1, 500, 600}},
-         AtOne{0, 400, 0.56, 1.33, 2, 1, 1, 50, 12.5}},
+         AtOne{0, 400, 0.56, 1.33, 2, 1, 1, 50, 12.5, {}}},
         // 5 a day is 150 a month; the fax fee lifts Alfa-Malý out of the
         // running: 480 s = 300 + 150 s at 10/11.
         {{"--jts", "5", "--period", "den", "--fax"},
          {{0.5, 10.0 / 11, 2, 240, 4800.0 / 11}, {10.0 / 11, 2, 1, 4800.0 / 11, 600}},
-         AtOne{1, 450, 0.91, 2, 2, std::nullopt, 2, 30, 30.0 / 450 * 100}},
+         AtOne{1, 450, 0.91, 2, 2, std::nullopt, 2, 30, 30.0 / 450 * 100, {}}},
         // Only Paegas varies: 400 + 40 s against a flat 450 and 480.
         {{"--jts", "150", "--paegas", "100", "--vary", "paegas", "--from", "0,25", "--to", "3"},
          {{0.25, 1.25, 0, 410, 450}, {1.25, 3, 1, 450, 450}},
-         AtOne{0, 440, 0.25, 1.25, std::nullopt, 1, 1, 10, 10.0 / 440 * 100}},
+         AtOne{0, 440, 0.25, 1.25, std::nullopt, 1, 1, 10, 10.0 / 440 * 100, {}}},
         // 400 + 50 s ties with 450 at the usage itself: the first in the
         // file is named, the other is next at no difference.
         {{"--jts", "150", "--paegas", "125", "--vary", "paegas"},
          {{0.5, 1, 0, 425, 450}, {1, 2, 1, 450, 450}},
-         AtOne{0, 450, 0.5, 1, std::nullopt, 1, 1, 0, 0}},
+         AtOne{0, 450, 0.5, 1, std::nullopt, 1, 1, 0, 0, {1}}},
         // The usage itself lies outside the range.
         {{"--jts", "150", "--from", "1.5", "--to", "3"}, {{1.5, 3, 1, 525, 750}}, std::nullopt},
     };
@@ -131,6 +132,10 @@ TEST(TarifCliChoose, OptionsReachTheChoice) {
         EXPECT_EQ(indexOr(one["next"]), want.next) << what;
         EXPECT_NEAR(one["difference"].toObject()["amount"].toDouble(-1), want.difference, 1e-9) << what;
         EXPECT_NEAR(one["difference"].toObject()["percent"].toDouble(-1), want.percent, 1e-9) << what;
+        std::vector<int> tied;
+        for (const QJsonValue& index : one["tiedWith"].toArray()) tied.push_back(index.toInt(-1));
+        EXPECT_TRUE(one["tiedWith"].isArray()) << what;
+        EXPECT_EQ(tied, want.tiedWith) << what;
     }
 }
 
@@ -173,6 +178,46 @@ TEST(TarifCliChoose, TextSaysItInSentencesAboveTheTable) {
         const std::string out = withTable ? result.out : result.out.substr(0, result.out.find("\n\n") + 1);
         EXPECT_EQ(out, test.out) << test.options.join(QLatin1Char(' ')).toStdString();
     }
+}
+
+// A tariff cheapest only within a percent of the usage is said so; one
+// cheapest at exactly 0 alone keeps a first interval of no width there.
+TEST(TarifCliChoose, ANarrowChoiceAndAPointAtZero) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // For 100 minutes A costs 1000 s, B 497.5 + 500 s, C 1000: B is the
+    // cheapest from 0.995 to 1.005.
+    const QString narrow = folder.filePath(QStringLiteral("narrow.ini"));
+    writeBytes(narrow.toStdString(),
+               "provider P\r\ntarif A\r\nsazba JTS 10 0\r\nkonec\r\n"
+               "provider P\r\ntarif B\r\nsluzba telefon 497,5\r\nsazba JTS 5 0\r\nkonec\r\n"
+               "provider P\r\ntarif C\r\nsluzba telefon 1000\r\nkonec\r\n");
+    const Result text = run(chooseOn(narrow, {"--jts", "100", "--decimal-separator", ","}), QStringLiteral("C.UTF-8"));
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, text.out.find("Next")),
+              "At your usage P-B is the cheapest: 997.50 a month.\n"
+              "P-B is the cheapest only at your usage; a change of 1 % makes another the cheapest.\n");
+
+    // Sharing their free minutes, J costs 100 at 0 and 200 + 100 s above,
+    // K 150 at 0 and 190 + 100 s above.
+    const QString jump = folder.filePath(QStringLiteral("jump.ini"));
+    writeBytes(jump.toStdString(),
+               "provider P\r\ntarif J\r\nsluzba telefon 100\r\nsazba JTS 1 -100\r\nvsechnyminzdarma\r\nkonec\r\n"
+               "provider P\r\ntarif K\r\nsluzba telefon 150\r\nsazba JTS 1 -40\r\nvsechnyminzdarma\r\nkonec\r\n");
+    const Result json = run(chooseOn(jump, {"--jts", "100", "--from", "0", "--format", "json"}));
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const QJsonArray intervals = jsonOf(json)["intervals"].toArray();
+    ASSERT_EQ(intervals.size(), 2) << json.out;
+    EXPECT_EQ(intervals[0].toObject()["from"].toDouble(-1), 0);
+    EXPECT_EQ(intervals[0].toObject()["to"].toDouble(-1), 0);
+    EXPECT_EQ(intervals[0].toObject()["index"].toInt(-1), 0);
+    EXPECT_EQ(intervals[0].toObject()["costFrom"].toDouble(-1), 100);
+    EXPECT_EQ(intervals[1].toObject()["from"].toDouble(-1), 0);
+    EXPECT_EQ(intervals[1].toObject()["index"].toInt(-1), 1);
+    // Above 0 K is the cheaper: from 1 %, with J below.
+    const QJsonObject one = jsonOf(json)["atOne"].toObject();
+    EXPECT_EQ(one["from"].toDouble(), 0.01);
+    EXPECT_EQ(indexOr(one["below"]), 0);
 }
 
 // At 50 minutes with the fax the minimum charge of Beta-Šetrný "Noc" (240)

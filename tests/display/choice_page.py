@@ -3,11 +3,14 @@
 """The page "Volba tarifu" on a real display. Reached by a click on its tab
 and by a screen reader pressing the tab, it is computed with the fees; its
 sentence and its table, read through AT-SPI, say what tarif-cli choose says
-for the same minutes, also after a range typed into "od" and "do" and
-another choice of "Měnit:"; Ctrl+C puts the tables on the X clipboard;
-"Zvětšit graf" opens the plot in a window of its own; and a call list of
-three months given at start brings the months table, as tarif-cli choose
---by-month reads the list, its short last month named and not counted."""
+for the same minutes, also after a range typed into "od" and "do" (with a
+decimal comma and with a point) and another choice of "Měnit:"; a range
+outside 0 to 100 typed into "do" brings the message and leaves "do" as it
+was; Ctrl+C puts the tables on the X clipboard, also from "od" just reached
+by Shift+Tab; "Zvětšit graf" opens the plot in a window of its own; and a
+call list of three months given at start brings the months table, as
+tarif-cli choose --by-month reads the list, its short last month named and
+not counted."""
 
 import json
 import os
@@ -42,9 +45,9 @@ def scale(value, decimals=2):
     return f"{value:.{decimals}f}".replace(".", ",") + "×"
 
 
-def short_scale(value):
+def short_scale(value, decimals=2):
     """A scale in a sentence: no trailing zeros."""
-    return f"{value:.2f}".rstrip("0").rstrip(".").replace(".", ",") + "×"
+    return f"{value:.{decimals}f}".rstrip("0").rstrip(".").replace(".", ",") + "×"
 
 
 def percent(value):
@@ -67,17 +70,28 @@ def compare(sentence, table, choice, route):
     one = choice["atOne"]
     said = [f"je nejlevnější {one['label']} ({amount(one['cost'])}{NBSP}Kč měsíčně)"]
     less, more = round(100 - one["from"] * 100), round(one["to"] * 100 - 100)
-    if not one["below"] and not one["above"]:
-        said.append(f"v celém zvoleném rozsahu, od {short_scale(choice['from'])} do {short_scale(choice['to'])}")
+    below, above = one["below"], one["above"]
+    if not below and not above:
+        said.append(f"v celém zvoleném rozsahu, od {short_scale(choice['from'], 4)} do {short_scale(choice['to'], 4)}")
+    elif less == 0 and more == 0:
+        said.append(f"Tarif {one['label']} je nejlevnější jen při zadané spotřebě; už při změně o 1{NBSP}% je "
+                    "nejlevnější jiný.")
     else:
         if less > 0:
-            said.append(f"ubude nejvýše o {less}{NBSP}%" if one["below"] else f"ubude až o {less}{NBSP}% (dolní mez")
-        if more > 0:
-            said.append(f"přibude nejvýše o {more}{NBSP}%" if one["above"] else f"přibude až o {more}{NBSP}% (horní mez")
-    if one["below"]:
-        said.append(f"při menší spotřebě je nejlevnější {one['below']['label']}")
-    if one["above"]:
-        said.append(f"{'při větší' if one['below'] else 'při větší spotřebě je nejlevnější'} {one['above']['label']}")
+            said.append(f"ubude nejvýše o {less}{NBSP}%" if below else f"ubude až o {less}{NBSP}% (dolní mez")
+        if more > 100:
+            grown = short_scale(one["to"])
+            said.append(f"přibude nejvýše na {grown} zadané spotřeby" if above
+                        else f"přibude až na {grown} zadané spotřeby (horní mez")
+        elif more > 0:
+            said.append(f"přibude nejvýše o {more}{NBSP}%" if above else f"přibude až o {more}{NBSP}% (horní mez")
+        if below and above and below["index"] == above["index"]:
+            said.append(f"při menší i větší spotřebě je nejlevnější {below['label']}")
+        else:
+            if below:
+                said.append(f"při menší spotřebě je nejlevnější {below['label']}")
+            if above:
+                said.append(f"{'při větší' if below else 'při větší spotřebě je nejlevnější'} {above['label']}")
     said.append(f"Druhý nejlevnější, {one['next']['label']}, stojí o {amount(one['difference']['amount'])}{NBSP}Kč "
                 f"({percent(one['difference']['percent'])}) víc.")
 
@@ -133,8 +147,9 @@ lane.wait_for("the page", lambda: lane.has_state(table, pyatspi.STATE_SHOWING))
 sentence = tarif.find("label", name_starts=SENTENCE_START, within=window)
 compare(sentence, table, cli_choice(*options), "the tab's accessible action")
 
-# A range typed with the decimal comma, and only the fixed network varying.
-for name, value in (("do", "1,5"), ("od", "0,8")):
+# A range typed with the decimal comma and with a point, and only the fixed
+# network varying.
+for name, value in (("do", "1,5"), ("od", "0.8")):
     tarif.click(tarif.find("spin button", name, within=window))
     lane.key("ctrl+a")
     lane.type_text(value)
@@ -147,6 +162,29 @@ sentence = tarif.find("label", name_starts=SENTENCE_START, within=window)
 choice = cli_choice(*options, "--from", "0,8", "--to", "1,5", "--vary", "jts")
 compare(sentence, table, choice, "the range 0,8 to 1,5 of the fixed network")
 lane.shot("range")
+
+# "150" into "do": the message, and "do" as it was.
+upper = tarif.find("spin button", "do", within=window)
+tarif.click(upper)
+lane.key("ctrl+a")
+lane.type_text("150")
+lane.key("Return")
+box = lane.message_box(tarif, "Rozsah musí splňovat 0 ≤ od < do ≤ 100.")
+lane.shot("range-refused")
+lane.press_enter_in(tarif, box, "^Hovorix pro Windows$")
+lane.wait_for("'do' as it was", lambda: lane.text_of(upper) == "1,50×")
+compare(sentence, table, choice, "a refused range")
+
+# Shift+Tab from "do" selects all of "od"; Ctrl+C copies the tables still.
+tarif.click(upper)
+lane.key("shift+Tab")
+lane.wait_for("'od' focused", lambda: lane.has_state(tarif.find("spin button", "od", within=window),
+                                                     pyatspi.STATE_FOCUSED))
+lane.set_clipboard("before")
+lane.key("ctrl+c")
+copied = lane.wait_for("the copied tables", lambda: (lane.clipboard_text() or "").startswith(TABLE) and
+                       lane.clipboard_text())
+lane.check(len(copied.splitlines()) == 2 + len(choice["intervals"]), f"Ctrl+C in 'od' copied {copied!r}")
 
 # On from "do" with Tab: the plot, "Zvětšit graf", the table, each scrolled
 # into sight; Ctrl+C in the table.

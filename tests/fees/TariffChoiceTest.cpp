@@ -58,14 +58,19 @@ const fees::CheapestInterval& intervalAt(const fees::ScaleChoice& choice, double
 }
 
 // The intervals run without gaps from the range's start to its end, and
-// neighbours name different tariffs.
+// neighbours name different tariffs; only a first one at exactly 0 has no
+// width.
 void expectWellFormed(const fees::ScaleChoice& choice, std::size_t tariffCount, const std::string& what) {
     ASSERT_FALSE(choice.intervals.empty()) << what;
     EXPECT_EQ(choice.intervals.front().from, choice.from) << what;
     EXPECT_EQ(choice.intervals.back().to, choice.to) << what;
     for (std::size_t k = 0; k < choice.intervals.size(); ++k) {
         const fees::CheapestInterval& i = choice.intervals[k];
-        EXPECT_LT(i.from, i.to) << what;
+        if (k == 0 && choice.from == 0 && i.to == 0) {
+            EXPECT_GT(choice.intervals.size(), 1u) << what;
+        } else {
+            EXPECT_LT(i.from, i.to) << what;
+        }
         EXPECT_LT(i.tariff, tariffCount) << what;
         if (k > 0) {
             EXPECT_EQ(i.from, choice.intervals[k - 1].to) << what;
@@ -105,6 +110,7 @@ TEST(ChooseByScale, AgreesWithPlainComparisonOnRandomFiles) {
     std::mt19937_64 random(20030);
     std::uniform_real_distribution<double> unit(0, 1);
     int curvedBoundaries = 0;
+    int pointsAtZero = 0;
     for (int file = 0; file < 24; ++file) {
         tariffs::TariffList list(tariffs::CalculatorDefaults);
         const int count = 2 + static_cast<int>(random() % 11);
@@ -150,11 +156,21 @@ TEST(ChooseByScale, AgreesWithPlainComparisonOnRandomFiles) {
                 }
             }
 
+            // At exactly 0 the first interval names the cheapest there.
+            if (from == 0) {
+                ASSERT_TRUE(withinTieOfLowest(costsAt(list, usage, varied, 0), choice.intervals.front().tariff))
+                    << what;
+            }
             const double step = 1e-7 * range;
             for (std::size_t k = 0; k + 1 < choice.intervals.size(); ++k) {
                 const fees::CheapestInterval& left = choice.intervals[k];
                 const fees::CheapestInterval& right = choice.intervals[k + 1];
                 const double b = left.to;
+                if (left.from == left.to) {
+                    EXPECT_FALSE(withinTieOfLowest(costsAt(list, usage, varied, 0), right.tariff)) << what;
+                    ++pointsAtZero;
+                    continue;
+                }
                 EXPECT_TRUE(withinTieOfLowest(costsAt(list, usage, varied, b - step), left.tariff)) << what << " " << b;
                 EXPECT_TRUE(withinTieOfLowest(costsAt(list, usage, varied, b + step), right.tariff))
                     << what << " " << b;
@@ -179,8 +195,10 @@ TEST(ChooseByScale, AgreesWithPlainComparisonOnRandomFiles) {
             }
         }
     }
-    // The files must reach the curved case, or the check above proves little.
+    // The files must reach the curved case and a point kept at 0, or the
+    // checks above prove little.
     EXPECT_GT(curvedBoundaries, 5);
+    EXPECT_GT(pointsAtZero, 0);
 }
 
 namespace {
@@ -282,12 +300,22 @@ TEST(ChooseByScale, HandSolvedCases) {
          all,
          {{0.5, 300 / 410.0, 2}, {300 / 410.0, 1.404, 0}, {1.404, 2, 1}},
          {0, 74, 140, 2, 1, 1, 101}},
-        {"the jump at 0 names no tariff",
+        // 100 at exactly 0, 150 for the other; above 0 the other is 10
+        // cheaper. The first keeps the point 0, and the second promises no
+        // more than 99 % less.
+        {"the cheapest at exactly 0 keeps the point",
          {jumpsBy100, jumpsBy40},
          jts100,
          all,
+         {{0, 0, 0}, {0, 1, 1}},
+         {1, 1, 100, 0, none, 0, 10}},
+        // 100 each at exactly 0: a tie there keeps no point for the first.
+        {"a tie at exactly 0 keeps no point",
+         {jumpsBy100, priced(100, Zone::JTS, 1.5)},
+         jts100,
+         all,
          {{0, 1, 1}},
-         {1, 0, 100, none, none, 0, 10}},
+         {1, 0, 100, none, none, 0, 50}},
     };
     for (const Case& c : cases) {
         const tariffs::TariffList list = listOf(c.tariffs);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QLocale>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,18 @@ namespace hovorix::calculator {
 inline constexpr int PlotColourCount = 8;
 QColor plotColour(int index);
 
+// How a tariff's line looks, by its position in the file, the same in every
+// view of the plot whatever else it shows: the colours in turn, solid, then
+// dashed, then dotted. The 25th tariff looks as the first again; the legend
+// and the table name them.
+inline constexpr int PlotDashCount = 3;
+inline constexpr int PlotStyleCount = PlotColourCount * PlotDashCount;
+struct PlotStyle {
+    QColor colour;
+    Qt::PenStyle dash = Qt::SolidLine;
+};
+PlotStyle plotStyle(std::size_t tariff);
+
 // What the plot of a choice shows: the monthly cost of each tariff that is
 // the cheapest somewhere in the range (and of the runner-up at the entered
 // usage) over the scale, the lower envelope, the entered usage and the
@@ -34,6 +47,13 @@ struct ChoicePlot {
         QString label;
         QColor colour;
         Qt::PenStyle style = Qt::SolidLine;
+        QList<QPointF> points;
+    };
+    // One stretch of the lower envelope, in its tariff's colour; a single
+    // point where a tariff is the cheapest at exactly 0 alone.
+    struct Stretch {
+        std::size_t tariff = 0;
+        QColor colour;
         QList<QPointF> points;
     };
     struct Crossing {
@@ -49,8 +69,8 @@ struct ChoicePlot {
     double costTo = 1;
     double costStep = 1;
     double scaleStep = 0.5;
-    std::vector<Line> lines;  // in file order
-    QList<QPointF> envelope;
+    std::vector<Line> lines;        // in file order
+    std::vector<Stretch> envelope;  // in increasing scale
     std::vector<Crossing> crossings;
     bool showsEnteredUsage = false;  // 1 lies in the range
 
@@ -66,8 +86,9 @@ ChoicePlot makeChoicePlot(const tariffs::TariffList& list, const fees::UsageProf
 
 // The plot drawn with Qt Charts. Its accessible name and description are
 // the plot's; with the keyboard focus it draws a focus frame. The scales of
-// the crossings stand above their marks, moved up where they would cover
-// each other. The legend is a ChoiceLegend beside it.
+// the crossings stand above their marks (below, where the plot's top would
+// cut them); a label that would cover one already placed is left out, as
+// the table lists every crossing. The legend is a ChoiceLegend beside it.
 class ChoicePlotView : public QChartView {
     Q_OBJECT
 
@@ -78,6 +99,9 @@ public:
     // Shows the plot; while hidden, the chart is built when it is next shown.
     void setPlot(const ChoicePlot& plot, const QLocale& locale);
     const ChoicePlot& plot() const { return plot_; }
+    // Where the crossings' labels stand in the view as it is now, one per
+    // crossing, in order; an empty rectangle for a label left out.
+    std::vector<QRectF> crossingLabels() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -118,7 +142,9 @@ protected:
 private:
     struct Entry {
         QString name;
-        QPen pen;
+        // The sample's pens side by side: the envelope's shows the colours
+        // of its first stretches.
+        std::vector<QPen> pens;
     };
     // Where each entry goes in a legend of that width.
     std::vector<QRect> layOut(int width) const;

@@ -23,6 +23,10 @@ class TariffChoicePage;
 
 class QTableWidget;
 
+namespace hovorix::desktop {
+class Prompter;
+}
+
 namespace hovorix::calculator {
 
 class ChoicePlotWindow;
@@ -32,10 +36,12 @@ class ChoicePlotWindow;
 // grow or shrink within a range ("od", "do"), in a sentence, a plot and the
 // table "Nejlevnější tarif podle spotřeby"; and, for a call list of two or
 // more calendar months, which tariff each month would have favoured ("Po
-// měsících"). The controls follow at once. Ctrl+C copies the tables as
-// tab-separated text from anywhere on the page, except from a text with a
-// selection, which copies that as usual. The content scrolls vertically
-// where the page is too short for it.
+// měsících"). The controls follow at once; a range outside 0 <= od < do <=
+// 100 is refused with a message. Ctrl+C copies the tables as tab-separated
+// text from anywhere on the page, except from a text the user selected,
+// which copies that as usual. The content scrolls vertically where the page
+// is too short for it, back to its top when the page is entered or a list
+// comes, unless the user is working on the page.
 class TariffChoicePage : public QWidget {
     Q_OBJECT
 
@@ -47,6 +53,8 @@ public:
     void setRegionalSettings(const desktop::RegionalSettings& settings);
     // What the page says when the tariff file holds no tariff.
     void setNoTariffsText(const QString& text);
+    // Where a refused range is said; until one is set, it is put back silently.
+    void setPrompter(desktop::Prompter* prompter) { prompter_ = prompter; }
 
     // The tariffs and the usage of a fee run: everything on the page follows.
     // The list must live as long as the page, or until the next call.
@@ -84,6 +92,9 @@ private:
     // The months part, priced with the fee run's fax and data switches.
     void recomputeMonths();
     QString monthsHeading() const;
+    // The note under the months' table, after the period row: how a month
+    // the list covers in part counts; empty without one.
+    QString monthsFootnote() const;
     void fillIntervalTable();
     void fillMonthTable();
     void showMonths();
@@ -93,9 +104,12 @@ private:
     static void fitTable(QTableWidget& table);
     // Scrolls the page so the control is in view whole.
     void showWhole(QWidget& control);
+    // Scrolls the page to its top, unless one of its controls has the focus.
+    void scrollToTop();
     QString labelOf(std::size_t tariff) const;
 
     std::unique_ptr<Ui::TariffChoicePage> ui;
+    desktop::Prompter* prompter_ = nullptr;
     desktop::RegionalSettings settings_;
     QString noTariffs_;
     bool built_ = false;

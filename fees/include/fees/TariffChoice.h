@@ -39,7 +39,11 @@ bool isValidScaleRange(double from, double to);
 
 // A stretch of scales on which one tariff is the cheapest. Within a choice
 // the intervals follow each other without gaps from the range's start to its
-// end, and neighbours name different tariffs.
+// end, and neighbours name different tariffs. Stretches shorter than a
+// billionth of the range are merged into a neighbour, except one: in a range
+// from 0, a tariff that is the cheapest at exactly 0 but not just above keeps
+// a first interval of no width, from = to = 0 (at 0 a zone without minutes
+// takes no part, so a cost can jump there).
 struct CheapestInterval {
     double from = 0;
     double to = 0;
