@@ -61,6 +61,12 @@ consteval bool isNamed() {
     return at != std::string_view::npos && signature[at + 8] != '(';
 }
 
+// The entries of the pairs, in their order.
+template <typename T, typename Pair, std::size_t N, std::size_t... I>
+constexpr std::array<T, N> entriesOf(Pair (&pairs)[N], std::index_sequence<I...>) {
+    return {std::move(pairs[I].value)...};
+}
+
 }  // namespace enum_table
 
 template <typename E, std::size_t N>
@@ -97,9 +103,7 @@ consteval std::array<T, N> enumTable(EnumPair<E, T> (&&pairs)[N]) {
     for (std::size_t i = 0; i < N; ++i) {
         if (indexOf(pairs[i].key) != i) enum_table::pairOutOfTheEnumerationsOrderOrRepeated();
     }
-    return [&pairs]<std::size_t... I>(std::index_sequence<I...>) {
-        return std::array<T, N>{std::move(pairs[I].value)...};
-    }(std::make_index_sequence<N>{});
+    return enum_table::entriesOf<T>(pairs, std::make_index_sequence<N>{});
 }
 
 template <typename E, std::size_t N>
