@@ -32,10 +32,16 @@ namespace {
 
 using namespace std::chrono;
 
-// The zones as the calculator's window names its fields, in zone order.
-constexpr auto ZoneRows = tariffs::perZone<const char*>(
-    {"Pevná síť – ve špičce", "Pevná síť – mimo špičku", "Pevná síť – v noci", "Mobil Paegas – ve špičce",
-     "Mobil Paegas – mimo špičku", "Mobil Eurotel – ve špičce", "Mobil Eurotel – mimo špičku"});
+// The zones as the calculator's window names its fields.
+constexpr auto ZoneRows = tariffs::enumTable<tariffs::Zone, const char*>({
+    {tariffs::Zone::JTS, "Pevná síť – ve špičce"},
+    {tariffs::Zone::JTSMimo, "Pevná síť – mimo špičku"},
+    {tariffs::Zone::JTSNoc, "Pevná síť – v noci"},
+    {tariffs::Zone::PAEGAS, "Mobil Paegas – ve špičce"},
+    {tariffs::Zone::PAEGASMimo, "Mobil Paegas – mimo špičku"},
+    {tariffs::Zone::EUROTEL, "Mobil Eurotel – ve špičce"},
+    {tariffs::Zone::EUROTELMimo, "Mobil Eurotel – mimo špičku"},
+});
 
 // "1 den", "2 dny", "5 dní"
 QString daysText(std::int64_t days) {

@@ -56,13 +56,13 @@ const QChar NoBreak(0x00A0);
 
 // The calls that the scale multiplies, as the sentence names them.
 QString variedCalls(fees::VariedZones varied) {
-    switch (varied) {
-    case fees::VariedZones::All: return QStringLiteral("volání");
-    case fees::VariedZones::FixedNetwork: return QStringLiteral("volání do pevné sítě");
-    case fees::VariedZones::Paegas: return QStringLiteral("volání do sítě Paegas");
-    case fees::VariedZones::Eurotel: return QStringLiteral("volání do sítě Eurotel");
-    }
-    return QStringLiteral("volání");
+    constexpr auto Calls = tariffs::enumTable<fees::VariedZones, const char*>({
+        {fees::VariedZones::All, "volání"},
+        {fees::VariedZones::FixedNetwork, "volání do pevné sítě"},
+        {fees::VariedZones::Paegas, "volání do sítě Paegas"},
+        {fees::VariedZones::Eurotel, "volání do sítě Eurotel"},
+    });
+    return QString::fromUtf8(Calls[tariffs::indexOf(varied)]);
 }
 
 QString wholePercent(int value) { return QString::number(value) + NoBreak + u'%'; }

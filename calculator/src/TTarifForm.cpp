@@ -60,6 +60,15 @@ QString shownPath(const std::filesystem::path& path) {
 
 QString shownName(const std::filesystem::path& path) { return QFile::decodeName(path.filename().c_str()); }
 
+// The items of "Uvedené hodnoty jsou" are the periods in their order; no
+// item selected, or any other index, counts as monthly.
+constexpr int MonthlyItem = static_cast<int>(tariffs::indexOf(fees::Period::Month));
+
+fees::Period periodOfItem(int index) {
+    if (index < 0 || index >= static_cast<int>(fees::PeriodCount)) return fees::Period::Month;
+    return fees::AllPeriods[static_cast<std::size_t>(index)];
+}
+
 // The number's groups held together by no-break spaces, so a line never
 // ends inside it.
 QString largestCountMessage() {
@@ -69,14 +78,14 @@ QString largestCountMessage() {
 }  // namespace
 
 constexpr std::array<TTarifForm::MinuteField, tariffs::ZoneCount> TTarifForm::MinuteFields =
-    tariffs::perZone<TTarifForm::MinuteField>({
-        {&Ui::TTarifForm::JTS, tariffs::Zone::JTS, &TTarifForm::JTSChange},
-        {&Ui::TTarifForm::JTSMimo, tariffs::Zone::JTSMimo, &TTarifForm::JTSMimoChange},
-        {&Ui::TTarifForm::JTSNoc, tariffs::Zone::JTSNoc, &TTarifForm::JTSNocChange},
-        {&Ui::TTarifForm::Pekac, tariffs::Zone::PAEGAS, &TTarifForm::PekacChange},
-        {&Ui::TTarifForm::PekacMimo, tariffs::Zone::PAEGASMimo, &TTarifForm::PekacMimoChange},
-        {&Ui::TTarifForm::Eurotel, tariffs::Zone::EUROTEL, &TTarifForm::EurotelChange},
-        {&Ui::TTarifForm::EurotelMimo, tariffs::Zone::EUROTELMimo, &TTarifForm::EurotelMimoChange},
+    tariffs::enumTable<tariffs::Zone, TTarifForm::MinuteField>({
+        {tariffs::Zone::JTS, {&Ui::TTarifForm::JTS, &TTarifForm::JTSChange}},
+        {tariffs::Zone::JTSMimo, {&Ui::TTarifForm::JTSMimo, &TTarifForm::JTSMimoChange}},
+        {tariffs::Zone::JTSNoc, {&Ui::TTarifForm::JTSNoc, &TTarifForm::JTSNocChange}},
+        {tariffs::Zone::PAEGAS, {&Ui::TTarifForm::Pekac, &TTarifForm::PekacChange}},
+        {tariffs::Zone::PAEGASMimo, {&Ui::TTarifForm::PekacMimo, &TTarifForm::PekacMimoChange}},
+        {tariffs::Zone::EUROTEL, {&Ui::TTarifForm::Eurotel, &TTarifForm::EurotelChange}},
+        {tariffs::Zone::EUROTELMimo, {&Ui::TTarifForm::EurotelMimo, &TTarifForm::EurotelMimoChange}},
     });
 
 TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder, desktop::RegionalSettings settings,
@@ -88,7 +97,6 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
       settings_(std::move(settings)),
       tariffs_(tariffs::CalculatorDefaults),
       groupStyle_(std::make_unique<GroupFrameStyle>()) {
-    static_assert(tariffs::inZoneOrder(MinuteFields, &MinuteField::zone), "one minute field for each zone, in order");
     desktop::guardInputsFromStrayWheel();
     installCalculatorAccessibility();
     ui->setupUi(this);
@@ -110,9 +118,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     ui->Image1->setPixmap(chartPicture(devicePixelRatioF()));
     // The program's icon, which the application set-up gives every window.
     ui->Image2->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
-    for (QGroupBox* group : {ui->GroupBox1, ui->GroupBox2, ui->GroupBox3, ui->GroupBox4, ui->GroupBox5}) {
-        group->setStyle(groupStyle_.get());
-    }
+    for (QGroupBox* group : ui->TabSheet1->findChildren<QGroupBox*>()) group->setStyle(groupStyle_.get());
 
     // A dialog-like main window: fixed size, minimise but no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -173,7 +179,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
 TTarifForm::~TTarifForm() = default;
 
 void TTarifForm::FormCreate() {
-    ui->Ostatni->setCurrentIndex(2);
+    ui->Ostatni->setCurrentIndex(MonthlyItem);
     // Minutes from a call list given at start-up, before the tariff file, so
     // they are there whatever that file holds; the first fee run counts them.
     if (!startCallList_.isEmpty()) callLists_->fillAtStart(startCallList_);
@@ -394,10 +400,8 @@ void TTarifForm::showCaption() {
 }
 
 void TTarifForm::fillMinutes(const fees::UsageProfile& usage) {
-    for (const MinuteField& minutes : MinuteFields) {
-        (ui.get()->*minutes.field)->setText(QString::number(usage.count(minutes.zone)));
-    }
-    ui->Ostatni->setCurrentIndex(2);
+    for (const tariffs::Zone zone : tariffs::AllZones) minuteField(zone).setText(QString::number(usage.count(zone)));
+    ui->Ostatni->setCurrentIndex(MonthlyItem);
     // Leaving the results page computes nothing: the new minutes are priced
     // when the user next leaves the input page, as always.
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
@@ -405,10 +409,10 @@ void TTarifForm::fillMinutes(const fees::UsageProfile& usage) {
 
 fees::UsageProfile TTarifForm::usageProfile() const {
     fees::UsageProfile usage;
-    for (const MinuteField& minutes : MinuteFields) usage.count(minutes.zone) = (ui.get()->*minutes.field)->value();
+    for (const tariffs::Zone zone : tariffs::AllZones) usage.count(zone) = minuteField(zone).value();
     usage.fax = ui->Fax->isChecked();
     usage.data = ui->Data->isChecked();
-    usage.periodFactor = fees::periodFactorForIndex(ui->Ostatni->currentIndex());
+    usage.periodFactor = fees::periodFactor(periodOfItem(ui->Ostatni->currentIndex()));
     return usage;
 }
 
@@ -420,6 +424,10 @@ void TTarifForm::ComputeFees() {
 }
 
 const chart::FeeChart& TTarifForm::feeChart() const { return *ui->Graf; }
+
+MinuteSpinEdit& TTarifForm::minuteField(tariffs::Zone zone) const {
+    return *(ui.get()->*MinuteFields[tariffs::indexOf(zone)].field);
+}
 
 const TariffChoicePage& TTarifForm::choicePage() const { return *ui->VolbaTarifu; }
 

@@ -33,9 +33,11 @@ namespace hovorix::calculator {
 
 namespace {
 
-// The choices of "Měnit:", in the list's order.
-constexpr std::array<fees::VariedZones, fees::VariedZonesCount> VariedByIndex = {
-    fees::VariedZones::All, fees::VariedZones::FixedNetwork, fees::VariedZones::Paegas, fees::VariedZones::Eurotel};
+// The items of "Měnit:" are the choices in their order.
+fees::VariedZones variedOfItem(int index) {
+    return fees::AllVariedZones[static_cast<std::size_t>(
+        std::clamp(index, 0, static_cast<int>(fees::VariedZonesCount) - 1))];
+}
 
 // The least gap between "od" and "do": one step of their last decimal.
 constexpr double RangeGap = 0.0001;
@@ -115,10 +117,9 @@ void TariffChoicePage::build() {
 
     ui->Od->setLocale(settings_.locale());
     ui->Do->setLocale(settings_.locale());
-    ui->Menit->setCurrentIndex(
-        static_cast<int>(std::find(VariedByIndex.begin(), VariedByIndex.end(), varied_) - VariedByIndex.begin()));
+    ui->Menit->setCurrentIndex(static_cast<int>(tariffs::indexOf(varied_)));
     connect(ui->Menit, &QComboBox::currentIndexChanged, this, [this](int index) {
-        varied_ = VariedByIndex[static_cast<std::size_t>(std::max(0, index))];
+        varied_ = variedOfItem(index);
         recompute();
     });
     connect(ui->Od, &QDoubleSpinBox::valueChanged, this, [this] {

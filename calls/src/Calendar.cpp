@@ -75,17 +75,42 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay) {
     return secondOfDay < Nineteen ? TimeOfDay::Day : TimeOfDay::Evening;
 }
 
+namespace {
+
+// The zones of a network's time bands: peak and off-peak, and for the fixed
+// network night, every day.
+struct Bands {
+    tariffs::Zone peak;
+    tariffs::Zone offPeak;
+    std::optional<tariffs::Zone> night;
+
+    constexpr bool holds(tariffs::Zone zone) const { return zone == peak || zone == offPeak || night == zone; }
+};
+
+constexpr auto NetworkBands = tariffs::enumTable<PricedNetwork, Bands>({
+    {PricedNetwork::Jts, {tariffs::Zone::JTS, tariffs::Zone::JTSMimo, tariffs::Zone::JTSNoc}},
+    {PricedNetwork::Paegas, {tariffs::Zone::PAEGAS, tariffs::Zone::PAEGASMimo, std::nullopt}},
+    {PricedNetwork::Eurotel, {tariffs::Zone::EUROTEL, tariffs::Zone::EUROTELMimo, std::nullopt}},
+});
+
+// A call can fall into every zone, and only through the zone's own network.
+static_assert(std::ranges::all_of(tariffs::AllZones,
+                                  [](tariffs::Zone zone) {
+                                      return std::ranges::all_of(AllPricedNetworks, [zone](PricedNetwork network) {
+                                          return NetworkBands[tariffs::indexOf(network)].holds(zone) ==
+                                                 (network == tariffs::networkOf(zone));
+                                      });
+                                  }),
+              "each zone is a time band of its own network");
+
+}  // namespace
+
 tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend) {
     const bool workingDay = day == DayKind::WorkingDay || (day == DayKind::HolidayOnWorkingDay && !holidaysAsWeekend);
     const bool peak = workingDay && time == TimeOfDay::Day;
-    switch (network) {
-    case PricedNetwork::Jts:
-        if (time == TimeOfDay::Night) return tariffs::Zone::JTSNoc;
-        return peak ? tariffs::Zone::JTS : tariffs::Zone::JTSMimo;
-    case PricedNetwork::Paegas: return peak ? tariffs::Zone::PAEGAS : tariffs::Zone::PAEGASMimo;
-    case PricedNetwork::Eurotel: break;
-    }
-    return peak ? tariffs::Zone::EUROTEL : tariffs::Zone::EUROTELMimo;
+    const Bands& bands = NetworkBands[tariffs::indexOf(network)];
+    if (time == TimeOfDay::Night && bands.night) return *bands.night;
+    return peak ? bands.peak : bands.offPeak;
 }
 
 namespace {

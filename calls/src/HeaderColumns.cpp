@@ -127,29 +127,26 @@ int compareClaims(const ColumnMatch& a, const ColumnMatch& b) {
     return 0;
 }
 
-const char* columnDescription(Column column) {
-    switch (column) {
-    case Column::Date: return "s datem hovoru (datum, date)";
-    case Column::Time: return "s časem hovoru (čas, čas zahájení, čas uskutečnění hovoru, time)";
-    case Column::DateTime: return "s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)";
-    case Column::Number: return "s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)";
-    case Column::Duration: return "s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)";
-    case Column::Kind: break;
-    }
-    return "se směrem nebo typem (směr, typ, služba, druh, type)";
-}
+// How a message names a column of each meaning: the column that holds it,
+// with the names it is known by, and the meaning itself.
+struct ColumnTexts {
+    const char* description;
+    const char* meaning;
+};
 
-const char* meaningText(Column column) {
-    switch (column) {
-    case Column::Date: return "datum";
-    case Column::Time: return "čas";
-    case Column::DateTime: return "datum a čas";
-    case Column::Number: return "volané číslo";
-    case Column::Duration: return "délku hovoru";
-    case Column::Kind: break;
-    }
-    return "směr nebo typ";
-}
+constexpr auto ColumnTextsOf = tariffs::enumTable<Column, ColumnTexts>({
+    {Column::Date, {"s datem hovoru (datum, date)", "datum"}},
+    {Column::Time, {"s časem hovoru (čas, čas zahájení, čas uskutečnění hovoru, time)", "čas"}},
+    {Column::DateTime,
+     {"s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)", "datum a čas"}},
+    {Column::Number, {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)", "volané číslo"}},
+    {Column::Duration, {"s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)", "délku hovoru"}},
+    {Column::Kind, {"se směrem nebo typem (směr, typ, služba, druh, type)", "směr nebo typ"}},
+});
+
+const char* columnDescription(Column column) { return ColumnTextsOf[tariffs::indexOf(column)].description; }
+
+const char* meaningText(Column column) { return ColumnTextsOf[tariffs::indexOf(column)].meaning; }
 
 }  // namespace
 
@@ -200,7 +197,7 @@ std::size_t headerScore(std::span<const std::string_view> fields, Encoding encod
         if (!match) continue;
         ++named;
         exact = exact || match->exact;
-        meanings[static_cast<std::size_t>(match->column)] = true;
+        meanings[tariffs::indexOf(match->column)] = true;
     }
     return exact && std::count(meanings.begin(), meanings.end(), true) >= 2 ? named : 0;
 }
@@ -235,7 +232,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
             (match->exact ? layout.kinds : layout.maybeKinds).push_back(i);
             continue;
         }
-        std::optional<Claim>& claim = claims[static_cast<std::size_t>(match->column)];
+        std::optional<Claim>& claim = claims[tariffs::indexOf(match->column)];
         const int strength = claim ? compareClaims(*match, claim->match) : 1;
         if (strength > 0)
             claim = Claim{i, std::move(*match), std::nullopt};
@@ -246,9 +243,9 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
         if (claims[c] && claims[c]->tiedWith)
             duplicate(claims[c]->column, *claims[c]->tiedWith, static_cast<Column>(c));
     }
-    auto& date = claims[static_cast<std::size_t>(Column::Date)];
-    auto& time = claims[static_cast<std::size_t>(Column::Time)];
-    auto& dateTime = claims[static_cast<std::size_t>(Column::DateTime)];
+    auto& date = claims[tariffs::indexOf(Column::Date)];
+    auto& time = claims[tariffs::indexOf(Column::Time)];
+    auto& dateTime = claims[tariffs::indexOf(Column::DateTime)];
     // A date-and-time column claims the date and the time too.
     if (dateTime && date) {
         const int strength = compareClaims(dateTime->match, date->match);
@@ -276,8 +273,8 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     layout.date = place(date);
     layout.time = place(time);
     layout.dateTime = place(dateTime);
-    layout.number = place(claims[static_cast<std::size_t>(Column::Number)]);
-    layout.duration = place(claims[static_cast<std::size_t>(Column::Duration)]);
+    layout.number = place(claims[tariffs::indexOf(Column::Number)]);
+    layout.duration = place(claims[tariffs::indexOf(Column::Duration)]);
 
     const auto missing = [line](Column column) {
         throw CallListError(Problem::MissingColumn,
@@ -287,7 +284,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     if (!layout.number) missing(Column::Number);
     if (!layout.duration) missing(Column::Duration);
 
-    const ColumnMatch& duration = claims[static_cast<std::size_t>(Column::Duration)]->match;
+    const ColumnMatch& duration = claims[tariffs::indexOf(Column::Duration)]->match;
     if (!duration.unit.empty() && !isClockNote(duration.unit)) {
         layout.durationUnit = timeUnitNamed(duration.unit);
         if (!layout.durationUnit) {

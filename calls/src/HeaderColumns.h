@@ -17,8 +17,12 @@
 
 namespace hovorix::calls {
 
+// What a column of a call list means.
 enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
-inline constexpr std::size_t ColumnCount = 6;
+inline constexpr auto AllColumns = tariffs::enumerators(
+    {Column::Date, Column::Time, Column::DateTime, Column::Number, Column::Duration, Column::Kind});
+constexpr const auto& enumeratorsOf(Column) { return AllColumns; }
+inline constexpr std::size_t ColumnCount = AllColumns.size();
 
 // What a header cell names, and how surely.
 struct ColumnMatch {

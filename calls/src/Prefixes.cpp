@@ -16,12 +16,17 @@ namespace hovorix::calls {
 
 namespace {
 
-// One name for each network, in its order: a missing or an extra one fails
-// the build.
-constexpr std::string_view NetworkNames[] = {
-    "jts", "paegas", "eurotel", "oskar", "zdarma", "sdilene", "premium", "sluzby",
-};
-static_assert(std::size(NetworkNames) == NetworkCount);
+// The networks' words in the prefix file.
+constexpr auto NetworkNames = tariffs::enumTable<Network, std::string_view>({
+    {Network::Jts, "jts"},
+    {Network::Paegas, "paegas"},
+    {Network::Eurotel, "eurotel"},
+    {Network::Oskar, "oskar"},
+    {Network::Zdarma, "zdarma"},
+    {Network::Sdilene, "sdilene"},
+    {Network::Premium, "premium"},
+    {Network::Sluzby, "sluzby"},
+});
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -71,13 +76,8 @@ bool looksLikeExponent(std::string_view text) {
 
 }  // namespace
 
-std::string_view networkName(Network network) { return NetworkNames[static_cast<std::size_t>(network)]; }
-
 std::optional<Network> networkNamed(std::string_view name) {
-    for (std::size_t i = 0; i < std::size(NetworkNames); ++i) {
-        if (NetworkNames[i] == name) return static_cast<Network>(i);
-    }
-    return std::nullopt;
+    return tariffs::enumeratorWith<Network>(NetworkNames, name);
 }
 
 bool PrefixTable::add(std::string_view digits, Network network) {

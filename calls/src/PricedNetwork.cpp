@@ -4,20 +4,18 @@
 
 namespace hovorix::calls {
 
-// A switch without a default: a network added to the prefix table without
-// saying whether it is priced fails the build.
 std::optional<PricedNetwork> pricedNetwork(Network network) {
-    switch (network) {
-    case Network::Jts: return PricedNetwork::Jts;
-    case Network::Paegas: return PricedNetwork::Paegas;
-    case Network::Eurotel: return PricedNetwork::Eurotel;
-    case Network::Oskar:
-    case Network::Zdarma:
-    case Network::Sdilene:
-    case Network::Premium:
-    case Network::Sluzby: break;
-    }
-    return std::nullopt;
+    constexpr auto Priced = tariffs::enumTable<Network, std::optional<PricedNetwork>>({
+        {Network::Jts, PricedNetwork::Jts},
+        {Network::Paegas, PricedNetwork::Paegas},
+        {Network::Eurotel, PricedNetwork::Eurotel},
+        {Network::Oskar, std::nullopt},
+        {Network::Zdarma, std::nullopt},
+        {Network::Sdilene, std::nullopt},
+        {Network::Premium, std::nullopt},
+        {Network::Sluzby, std::nullopt},
+    });
+    return Priced[tariffs::indexOf(network)];
 }
 
 }  // namespace hovorix::calls

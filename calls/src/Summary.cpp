@@ -3,7 +3,6 @@
 #include "calls/CallList.h"
 
 #include <cstdio>
-#include <iterator>
 #include <limits>
 #include <stdexcept>
 
@@ -13,16 +12,23 @@ using namespace std::chrono;
 
 namespace {
 
-// Tables indexed by an enumeration hold exactly one entry for each of its
-// values: a missing or an extra one fails the build.
-constexpr std::string_view RoundingNames[] = {"exact", "60/60", "30/30", "60/1"};
-static_assert(std::size(RoundingNames) == RoundingCount);
+constexpr auto RoundingNames = tariffs::enumTable<Rounding, std::string_view>({
+    {Rounding::Exact, "exact"},
+    {Rounding::PerMinute, "60/60"},
+    {Rounding::PerHalfMinute, "30/30"},
+    {Rounding::FirstMinute, "60/1"},
+});
 
-constexpr std::string_view NotCountedTexts[] = {
-    "jiná síť (Oskar)", "do zahraničí", "bezplatná čísla", "čísla se sdílenými náklady",
-    "prémiová čísla",   "služby",       "neznámá čísla",   "příchozí hovory, SMS, data a jiné",
-};
-static_assert(std::size(NotCountedTexts) == NotCountedCount);
+constexpr auto NotCountedTexts = tariffs::enumTable<NotCounted, std::string_view>({
+    {NotCounted::OtherNetwork, "jiná síť (Oskar)"},
+    {NotCounted::Abroad, "do zahraničí"},
+    {NotCounted::Free, "bezplatná čísla"},
+    {NotCounted::SharedCost, "čísla se sdílenými náklady"},
+    {NotCounted::Premium, "prémiová čísla"},
+    {NotCounted::Services, "služby"},
+    {NotCounted::Unknown, "neznámá čísla"},
+    {NotCounted::NotOutgoingVoice, "příchozí hovory, SMS, data a jiné"},
+});
 
 std::uint64_t roundedUp(std::uint32_t seconds, std::uint32_t unit) {
     return (std::uint64_t{seconds} + unit - 1) / unit * unit;
@@ -39,13 +45,10 @@ std::string grouped(std::int64_t value) {
 
 }  // namespace
 
-std::string_view roundingName(Rounding rounding) { return RoundingNames[static_cast<std::size_t>(rounding)]; }
+std::string_view roundingName(Rounding rounding) { return RoundingNames[tariffs::indexOf(rounding)]; }
 
 std::optional<Rounding> roundingNamed(std::string_view name) {
-    for (std::size_t i = 0; i < RoundingCount; ++i) {
-        if (RoundingNames[i] == name) return static_cast<Rounding>(i);
-    }
-    return std::nullopt;
+    return tariffs::enumeratorWith<Rounding>(RoundingNames, name);
 }
 
 std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding) {
@@ -59,7 +62,7 @@ std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding) {
     return std::max<std::uint32_t>(seconds, 60);
 }
 
-std::string_view notCountedText(NotCounted reason) { return NotCountedTexts[static_cast<std::size_t>(reason)]; }
+std::string_view notCountedText(NotCounted reason) { return NotCountedTexts[tariffs::indexOf(reason)]; }
 
 std::string durationText(std::uint64_t seconds) {
     char text[32];
@@ -79,7 +82,7 @@ std::string_view encodingText(Encoding encoding) {
 
 void Durations::add(std::uint32_t callSeconds) {
     ++calls;
-    for (std::size_t r = 0; r < RoundingCount; ++r) seconds[r] += chargedSeconds(callSeconds, static_cast<Rounding>(r));
+    for (const Rounding r : AllRoundings) seconds[tariffs::indexOf(r)] += chargedSeconds(callSeconds, r);
 }
 
 Durations& Durations::operator+=(const Durations& other) {

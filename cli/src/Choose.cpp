@@ -14,17 +14,15 @@ namespace hovorix::cli {
 
 namespace {
 
-// The calls that vary, as the text report names them; in the order of
-// fees::VariedZones.
-constexpr const char* VariedCalls[] = {
-    "your usage",
-    "your calls into the fixed network",
-    "your calls into Paegas",
-    "your calls into Eurotel",
-};
-static_assert(std::size(VariedCalls) == fees::VariedZonesCount);
+// The calls that vary, as the text report names them.
+constexpr auto VariedCalls = tariffs::enumTable<fees::VariedZones, const char*>({
+    {fees::VariedZones::All, "your usage"},
+    {fees::VariedZones::FixedNetwork, "your calls into the fixed network"},
+    {fees::VariedZones::Paegas, "your calls into Paegas"},
+    {fees::VariedZones::Eurotel, "your calls into Eurotel"},
+});
 
-const char* variedCalls(fees::VariedZones varied) { return VariedCalls[static_cast<std::size_t>(varied)]; }
+const char* variedCalls(fees::VariedZones varied) { return VariedCalls[tariffs::indexOf(varied)]; }
 
 struct Choice {
     fees::ScaleChoice scale;

@@ -112,9 +112,9 @@ CLI::Validator oneOf(std::vector<std::string> choices, std::string what) {
 // The names the core gives the values of an enumeration, in their order: the
 // words an option of that kind accepts.
 template <typename Enum>
-std::vector<std::string> namesOf(std::size_t count, std::string_view (*name)(Enum)) {
+std::vector<std::string> namesOf(std::string_view (*name)(Enum)) {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < count; ++i) names.emplace_back(name(static_cast<Enum>(i)));
+    for (const Enum value : enumeratorsOf(Enum{})) names.emplace_back(name(value));
     return names;
 }
 
@@ -125,22 +125,21 @@ std::string typeName(const std::vector<std::string>& names) {
     return text;
 }
 
+// The option of each zone: its name in lower case, and its help.
 struct ZoneOption {
     const char* flag;
-    tariffs::Zone zone;
     const char* help;
 };
 
-constexpr auto ZoneOptions = tariffs::perZone<ZoneOption>({
-    {"--jts", tariffs::Zone::JTS, "Minutes into the fixed network, peak"},
-    {"--jts-mimo", tariffs::Zone::JTSMimo, "Minutes into the fixed network, off-peak"},
-    {"--jts-noc", tariffs::Zone::JTSNoc, "Minutes into the fixed network, at night"},
-    {"--paegas", tariffs::Zone::PAEGAS, "Minutes into the Paegas network, peak"},
-    {"--paegas-mimo", tariffs::Zone::PAEGASMimo, "Minutes into the Paegas network, off-peak"},
-    {"--eurotel", tariffs::Zone::EUROTEL, "Minutes into the Eurotel network, peak"},
-    {"--eurotel-mimo", tariffs::Zone::EUROTELMimo, "Minutes into the Eurotel network, off-peak"},
+constexpr auto ZoneOptions = tariffs::enumTable<tariffs::Zone, ZoneOption>({
+    {tariffs::Zone::JTS, {"--jts", "Minutes into the fixed network, peak"}},
+    {tariffs::Zone::JTSMimo, {"--jts-mimo", "Minutes into the fixed network, off-peak"}},
+    {tariffs::Zone::JTSNoc, {"--jts-noc", "Minutes into the fixed network, at night"}},
+    {tariffs::Zone::PAEGAS, {"--paegas", "Minutes into the Paegas network, peak"}},
+    {tariffs::Zone::PAEGASMimo, {"--paegas-mimo", "Minutes into the Paegas network, off-peak"}},
+    {tariffs::Zone::EUROTEL, {"--eurotel", "Minutes into the Eurotel network, peak"}},
+    {tariffs::Zone::EUROTELMimo, {"--eurotel-mimo", "Minutes into the Eurotel network, off-peak"}},
 });
-static_assert(tariffs::inZoneOrder(ZoneOptions, &ZoneOption::zone), "one option for each zone, in zone order");
 
 const std::map<std::string, CostFormat> Formats = {
     {"text", CostFormat::Text}, {"csv", CostFormat::Csv}, {"json", CostFormat::Json}};
@@ -157,7 +156,7 @@ void addSeparatorOption(CLI::App& command, std::string& separator) {
 // and costs --calls. Returns the options, so costs can tie them to --calls.
 std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest& request, std::string& rounding,
                                              std::int32_t& days) {
-    const std::vector<std::string> roundings = namesOf(calls::RoundingCount, calls::roundingName);
+    const std::vector<std::string> roundings = namesOf(calls::roundingName);
     return {
         command
             .add_option("--rounding", rounding,
@@ -218,12 +217,13 @@ private:
 class UsageOptions {
 public:
     explicit UsageOptions(CLI::App& command) {
-        for (const ZoneOption& option : ZoneOptions) {
-            command.add_option(option.flag, minutes_[static_cast<std::size_t>(option.zone)], option.help)
+        for (const tariffs::Zone zone : tariffs::AllZones) {
+            const ZoneOption& option = ZoneOptions[tariffs::indexOf(zone)];
+            command.add_option(option.flag, minutes_[tariffs::indexOf(zone)], option.help)
                 ->type_name("N")
                 ->check(Minutes);
         }
-        const std::vector<std::string> periods = namesOf(fees::PeriodCount, fees::periodName);
+        const std::vector<std::string> periods = namesOf(fees::periodName);
         CLI::Option* period = command
                                   .add_option("--period", period_,
                                               "What the minutes are counted per: den (a month is 30 days), "
@@ -332,7 +332,7 @@ class ChooseCommand : public Command {
 public:
     explicit ChooseCommand(CLI::App& command) : usage_(command) {
         command.add_option("FILE", request_.file, "Tariff file")->required()->type_name("");
-        const std::vector<std::string> varied = namesOf(fees::VariedZonesCount, fees::variedZonesName);
+        const std::vector<std::string> varied = namesOf(fees::variedZonesName);
         command
             .add_option("--vary", vary_,
                         "The calls that grow or shrink: all, jts (the fixed network), paegas or eurotel; the "

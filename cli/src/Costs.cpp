@@ -33,10 +33,10 @@ struct NetworkColumn {
     const char* heading;
     const char* key;
 };
-constexpr auto NetworkColumns = tariffs::perNetwork<NetworkColumn>({
-    {"Fixed network", "fixedNetwork"},
-    {"Paegas", "paegas"},
-    {"Eurotel", "eurotel"},
+constexpr auto NetworkColumns = tariffs::enumTable<tariffs::PricedNetwork, NetworkColumn>({
+    {tariffs::PricedNetwork::Jts, {"Fixed network", "fixedNetwork"}},
+    {tariffs::PricedNetwork::Paegas, {"Paegas", "paegas"}},
+    {tariffs::PricedNetwork::Eurotel, {"Eurotel", "eurotel"}},
 });
 
 double networkPart(const Row& row, std::size_t column) { return row.parts.network(tariffs::AllPricedNetworks[column]); }

@@ -15,18 +15,16 @@ struct ReasonName {
     const char* text;  // the text table
 };
 
-// In the order of calls::NotCounted; a missing or an extra entry fails the build.
-constexpr ReasonName Reasons[] = {
-    {"otherNetwork", "other network (Oskar)"},
-    {"abroad", "abroad"},
-    {"free", "free numbers"},
-    {"sharedCost", "shared-cost numbers"},
-    {"premium", "premium numbers"},
-    {"services", "services"},
-    {"unknown", "unknown numbers"},
-    {"notOutgoingVoice", "incoming calls, SMS, data and other"},
-};
-static_assert(std::size(Reasons) == calls::NotCountedCount);
+constexpr auto Reasons = tariffs::enumTable<calls::NotCounted, ReasonName>({
+    {calls::NotCounted::OtherNetwork, {"otherNetwork", "other network (Oskar)"}},
+    {calls::NotCounted::Abroad, {"abroad", "abroad"}},
+    {calls::NotCounted::Free, {"free", "free numbers"}},
+    {calls::NotCounted::SharedCost, {"sharedCost", "shared-cost numbers"}},
+    {calls::NotCounted::Premium, {"premium", "premium numbers"}},
+    {calls::NotCounted::Services, {"services", "services"}},
+    {calls::NotCounted::Unknown, {"unknown", "unknown numbers"}},
+    {calls::NotCounted::NotOutgoingVoice, {"notOutgoingVoice", "incoming calls, SMS, data and other"}},
+});
 
 const calls::Figures& reasonFigures(const calls::CallSummary& summary, std::size_t i) {
     return summary.notCountedFor(static_cast<calls::NotCounted>(i));

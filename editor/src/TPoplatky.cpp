@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <type_traits>
 #include <utility>
@@ -24,37 +25,42 @@ namespace hovorix::editor {
 
 namespace {
 
-constexpr std::size_t NumberFieldCount = 19;
 constexpr QChar Backspace(u'\b');
-// The fields before the all-minutes-free flag in the write-back order; the
-// first free minutes and the minimum charge follow it.
-constexpr std::size_t NumbersBeforeFlag = 17;
 
-// The numeric fields with the tariff's numbers they show, in write-back order.
+// The fields of each zone: its rate and its free minutes.
+struct ZoneFields {
+    QLineEdit* Ui::TPoplatky::*rate;
+    QLineEdit* Ui::TPoplatky::*freeMinutes;
+};
+
+constexpr auto ZoneFieldsOf = tariffs::enumTable<tariffs::Zone, ZoneFields>({
+    {tariffs::Zone::JTS, {&Ui::TPoplatky::JTS, &Ui::TPoplatky::JTSVolno}},
+    {tariffs::Zone::JTSMimo, {&Ui::TPoplatky::JTSMimo, &Ui::TPoplatky::JTSMimoVolno}},
+    {tariffs::Zone::JTSNoc, {&Ui::TPoplatky::JTSNoc, &Ui::TPoplatky::JTSNocVolno}},
+    {tariffs::Zone::PAEGAS, {&Ui::TPoplatky::Pekac, &Ui::TPoplatky::PekacVolno}},
+    {tariffs::Zone::PAEGASMimo, {&Ui::TPoplatky::PekacMimo, &Ui::TPoplatky::PekacMimoVolno}},
+    {tariffs::Zone::EUROTEL, {&Ui::TPoplatky::Eurotel, &Ui::TPoplatky::EurotelVolno}},
+    {tariffs::Zone::EUROTELMimo, {&Ui::TPoplatky::EurotelMimo, &Ui::TPoplatky::EurotelMimoVolno}},
+});
+
+// The numeric fields with the tariff's numbers they show, in write-back order:
+// the three fees, the rate and free minutes of each zone, the first free
+// minutes and the minimum charge.
 template <typename Tariff>
 auto numberFields(const Ui::TPoplatky& ui, Tariff& t) {
-    using Number = std::conditional_t<std::is_const_v<Tariff>, const double, double>;
-    return std::array<std::pair<QLineEdit*, Number*>, NumberFieldCount>{{
-        {ui.Phone, &t.telephoneFee},
-        {ui.Data, &t.dataFee},
-        {ui.Fax, &t.faxFee},
-        {ui.JTS, &t.zone(tariffs::Zone::JTS).rate},
-        {ui.JTSVolno, &t.zone(tariffs::Zone::JTS).freeMinutes},
-        {ui.JTSMimo, &t.zone(tariffs::Zone::JTSMimo).rate},
-        {ui.JTSMimoVolno, &t.zone(tariffs::Zone::JTSMimo).freeMinutes},
-        {ui.JTSNoc, &t.zone(tariffs::Zone::JTSNoc).rate},
-        {ui.JTSNocVolno, &t.zone(tariffs::Zone::JTSNoc).freeMinutes},
-        {ui.Pekac, &t.zone(tariffs::Zone::PAEGAS).rate},
-        {ui.PekacVolno, &t.zone(tariffs::Zone::PAEGAS).freeMinutes},
-        {ui.PekacMimo, &t.zone(tariffs::Zone::PAEGASMimo).rate},
-        {ui.PekacMimoVolno, &t.zone(tariffs::Zone::PAEGASMimo).freeMinutes},
-        {ui.Eurotel, &t.zone(tariffs::Zone::EUROTEL).rate},
-        {ui.EurotelVolno, &t.zone(tariffs::Zone::EUROTEL).freeMinutes},
-        {ui.EurotelMimo, &t.zone(tariffs::Zone::EUROTELMimo).rate},
-        {ui.EurotelMimoVolno, &t.zone(tariffs::Zone::EUROTELMimo).freeMinutes},
-        {ui.Prvni, &t.firstFreeMinutes},
-        {ui.Minimum, &t.minimumCharge},
-    }};
+    using Field = std::pair<QLineEdit*, std::conditional_t<std::is_const_v<Tariff>, const double, double>*>;
+    const std::array fees = {Field{ui.Phone, &t.telephoneFee}, Field{ui.Data, &t.dataFee}, Field{ui.Fax, &t.faxFee}};
+    const std::array rest = {Field{ui.Prvni, &t.firstFreeMinutes}, Field{ui.Minimum, &t.minimumCharge}};
+    std::array<Field, std::tuple_size_v<decltype(fees)> + 2 * tariffs::ZoneCount + std::tuple_size_v<decltype(rest)>>
+        fields;
+    auto next = std::copy(fees.begin(), fees.end(), fields.begin());
+    for (const tariffs::Zone zone : tariffs::AllZones) {
+        const ZoneFields& zoneFields = ZoneFieldsOf[tariffs::indexOf(zone)];
+        *next++ = {ui.*zoneFields.rate, &t.zone(zone).rate};
+        *next++ = {ui.*zoneFields.freeMinutes, &t.zone(zone).freeMinutes};
+    }
+    std::copy(rest.begin(), rest.end(), next);
+    return fields;
 }
 
 }  // namespace
@@ -108,13 +114,11 @@ void TPoplatky::writeBack(tariffs::Tarifs& tariff) const {
     tariffs::Tarifs result = tariff;
     result.provider = desktop::toCp1250(ui->Oper->currentText());
     result.name = desktop::toCp1250(ui->Nazev->text());
-    const auto fields = numberFields(*ui, result);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i == NumbersBeforeFlag) result.allMinutesFree = ui->VsechnyMin->isChecked();
-        const QString text = fields[i].first->text();
-        if (!desktop::tryParseNumber(text, decimalSeparator_, *fields[i].second)) {
+    result.allMinutesFree = ui->VsechnyMin->isChecked();
+    for (const auto& [field, number] : numberFields(*ui, result)) {
+        const QString text = field->text();
+        if (!desktop::tryParseNumber(text, decimalSeparator_, *number))
             throw tariffs::ConversionError(desktop::toCp1250(text));
-        }
     }
     tariff = std::move(result);
 }

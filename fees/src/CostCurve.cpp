@@ -7,6 +7,16 @@
 
 namespace hovorix::fees::detail {
 
+namespace {
+
+// The first free minutes of a tariff without "all minutes free" are shared
+// among the fixed network's zones.
+bool sharesFixedNetworkMinutes(std::size_t zone) {
+    return tariffs::networkOf(tariffs::AllZones[zone]) == tariffs::PricedNetwork::Jts;
+}
+
+}  // namespace
+
 ScaleModel::ScaleModel(const UsageProfile& usage, VariedZones varied) : fax(usage.fax), data(usage.data) {
     const double factor = static_cast<double>(usage.periodFactor);
     for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) {
@@ -14,7 +24,7 @@ ScaleModel::ScaleModel(const UsageProfile& usage, VariedZones varied) : fax(usag
         (isVaried(varied, tariffs::AllZones[i]) ? slope[i] : base[i]) = minutes;
     }
     for (std::size_t i = 0; i < tariffs::ZoneCount; ++i) {
-        if (i < 3) {
+        if (sharesFixedNetworkMinutes(i)) {
             fixedNetworkSlope += slope[i];
             fixedNetworkBase += base[i];
         }
@@ -63,7 +73,7 @@ public:
 
     Rule rule(std::size_t zone) const {
         if (tariff_.allMinutesFree) return Rule::SharedInAllZones;
-        if (zone < 3 && tariff_.firstFreeMinutes != 0) return Rule::SharedInFixedNetwork;
+        if (sharesFixedNetworkMinutes(zone) && tariff_.firstFreeMinutes != 0) return Rule::SharedInFixedNetwork;
         return Rule::Plain;
     }
 

@@ -3,41 +3,31 @@
 #include "fees/MonthlyCost.h"
 
 #include <cmath>
-#include <iterator>
 
 namespace hovorix::fees {
 
 namespace {
 
-// One name for each period, in the order of Period: a missing or an extra
-// one fails the build.
-constexpr std::string_view PeriodNames[] = {"den", "tyden", "mesic"};
-static_assert(std::size(PeriodNames) == PeriodCount);
+// The periods' names, as tarif-cli's --period takes them, and how many of
+// each make a month.
+struct PeriodEntry {
+    std::string_view name;
+    std::int64_t factor;
+};
+
+constexpr auto Periods = tariffs::enumTable<Period, PeriodEntry>({
+    {Period::Day, {"den", PerDayFactor}},
+    {Period::Week, {"tyden", PerWeekFactor}},
+    {Period::Month, {"mesic", PerMonthFactor}},
+});
 
 }  // namespace
 
-std::string_view periodName(Period period) { return PeriodNames[static_cast<std::size_t>(period)]; }
+std::string_view periodName(Period period) { return Periods[tariffs::indexOf(period)].name; }
 
-std::optional<Period> periodNamed(std::string_view name) {
-    for (std::size_t i = 0; i < PeriodCount; ++i) {
-        if (PeriodNames[i] == name) return static_cast<Period>(i);
-    }
-    return std::nullopt;
-}
+std::optional<Period> periodNamed(std::string_view name) { return tariffs::enumeratorWith<Period>(periodName, name); }
 
-std::int64_t periodFactor(Period period) {
-    switch (period) {
-    case Period::Day: return PerDayFactor;
-    case Period::Week: return PerWeekFactor;
-    case Period::Month: break;
-    }
-    return PerMonthFactor;
-}
-
-std::int64_t periodFactorForIndex(int index) {
-    if (index < 0 || index >= static_cast<int>(PeriodCount)) return PerMonthFactor;
-    return periodFactor(static_cast<Period>(index));
-}
+std::int64_t periodFactor(Period period) { return Periods[tariffs::indexOf(period)].factor; }
 
 namespace {
 
@@ -56,7 +46,7 @@ public:
         for (const tariffs::Zone zone : tariffs::AllZones) {
             const double minutes = usage.minutes[static_cast<std::size_t>(zone)] * factor;
             periodMinutes_[static_cast<std::size_t>(zone)] = minutes;
-            if (tariffs::networkOf(zone) == tariffs::PricedNetwork::FixedNetwork) fixedNetworkMinutes_ += minutes;
+            if (tariffs::networkOf(zone) == tariffs::PricedNetwork::Jts) fixedNetworkMinutes_ += minutes;
             allMinutes_ += minutes;
         }
     }
@@ -101,17 +91,22 @@ RealUsageProfile realUsage(const UsageProfile& usage) {
     return real;
 }
 
+namespace {
+
+constexpr auto NetworkParts = tariffs::enumTable<tariffs::PricedNetwork, double CostBreakdown::*>({
+    {tariffs::PricedNetwork::Jts, &CostBreakdown::fixedNetwork},
+    {tariffs::PricedNetwork::Paegas, &CostBreakdown::paegas},
+    {tariffs::PricedNetwork::Eurotel, &CostBreakdown::eurotel},
+});
+
+}  // namespace
+
 double& CostBreakdown::network(tariffs::PricedNetwork network) {
-    switch (network) {
-    case tariffs::PricedNetwork::FixedNetwork: return fixedNetwork;
-    case tariffs::PricedNetwork::Paegas: return paegas;
-    case tariffs::PricedNetwork::Eurotel: break;
-    }
-    return eurotel;
+    return this->*NetworkParts[tariffs::indexOf(network)];
 }
 
 double CostBreakdown::network(tariffs::PricedNetwork network) const {
-    return const_cast<CostBreakdown&>(*this).network(network);
+    return this->*NetworkParts[tariffs::indexOf(network)];
 }
 
 CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const UsageProfile& usage) {
@@ -139,7 +134,7 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfil
     std::array<double, tariffs::PricedNetworkCount> parts;
     parts.fill(-0.0);
     const auto partOf = [&parts](tariffs::Zone zone) -> double& {
-        return parts[static_cast<std::size_t>(tariffs::networkOf(zone))];
+        return parts[tariffs::indexOf(tariffs::networkOf(zone))];
     };
     double all = -0.0;
     if (!tariff.allMinutesFree) {
@@ -148,7 +143,7 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfil
         // their own free minutes.
         for (const tariffs::Zone zone : tariffs::AllZones) {
             const bool sharing =
-                tariffs::networkOf(zone) == tariffs::PricedNetwork::FixedNetwork && tariff.firstFreeMinutes != 0;
+                tariffs::networkOf(zone) == tariffs::PricedNetwork::Jts && tariff.firstFreeMinutes != 0;
             partOf(zone) += sharing ? charge.shared(zone, false) : charge.plain(zone);
         }
     } else {
@@ -160,11 +155,15 @@ CostBreakdown costBreakdown(const tariffs::Tarifs& tariff, const RealUsageProfil
         }
     }
     for (const tariffs::PricedNetwork network : tariffs::AllPricedNetworks) {
-        result.network(network) = parts[static_cast<std::size_t>(network)];
+        result.network(network) = parts[tariffs::indexOf(network)];
     }
     // With the flag the seven charges are summed in zone order and the total
     // is formed from them directly; without it, network by network.
-    cost = tariff.allMinutesFree ? cost + all : ((cost + result.fixedNetwork) + result.paegas) + result.eurotel;
+    if (tariff.allMinutesFree) {
+        cost = cost + all;
+    } else {
+        for (const tariffs::PricedNetwork network : tariffs::AllPricedNetworks) cost = cost + result.network(network);
+    }
 
     // The minimum applies to the whole monthly amount, flat fees included.
     if (cost < tariff.minimumCharge || std::isnan(cost)) {

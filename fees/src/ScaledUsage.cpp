@@ -10,27 +10,42 @@ namespace hovorix::fees {
 
 namespace {
 
-constexpr std::array<std::string_view, VariedZonesCount> Names = {"all", "jts", "paegas", "eurotel"};
+// The word of each choice, as tarif-cli's --vary takes it, and the network
+// whose zones it varies.
+struct Varied {
+    std::string_view name;
+    std::optional<tariffs::PricedNetwork> network;
+};
+
+constexpr auto Choices = tariffs::enumTable<VariedZones, Varied>({
+    {VariedZones::All, {"all", std::nullopt}},
+    {VariedZones::FixedNetwork, {"jts", tariffs::PricedNetwork::Jts}},
+    {VariedZones::Paegas, {"paegas", tariffs::PricedNetwork::Paegas}},
+    {VariedZones::Eurotel, {"eurotel", tariffs::PricedNetwork::Eurotel}},
+});
+
+// Every network can be varied alone, by exactly one choice.
+static_assert(std::ranges::all_of(tariffs::AllPricedNetworks,
+                                  [](tariffs::PricedNetwork network) {
+                                      return std::ranges::count(Choices, std::optional(network), &Varied::network) == 1;
+                                  }),
+              "one choice of the zones to vary for each priced network");
 
 }  // namespace
 
-std::string_view variedZonesName(VariedZones varied) { return Names.at(static_cast<std::size_t>(varied)); }
+std::string_view variedZonesName(VariedZones varied) { return Choices[tariffs::indexOf(varied)].name; }
 
 std::optional<VariedZones> variedZonesNamed(std::string_view name) {
-    for (std::size_t i = 0; i < Names.size(); ++i)
-        if (Names[i] == name) return static_cast<VariedZones>(i);
-    return std::nullopt;
+    return tariffs::enumeratorWith<VariedZones>(variedZonesName, name);
+}
+
+std::optional<tariffs::PricedNetwork> variedNetwork(VariedZones varied) {
+    return Choices[tariffs::indexOf(varied)].network;
 }
 
 bool isVaried(VariedZones varied, tariffs::Zone zone) {
-    using tariffs::Zone;
-    switch (varied) {
-    case VariedZones::All: return true;
-    case VariedZones::FixedNetwork: return zone == Zone::JTS || zone == Zone::JTSMimo || zone == Zone::JTSNoc;
-    case VariedZones::Paegas: return zone == Zone::PAEGAS || zone == Zone::PAEGASMimo;
-    case VariedZones::Eurotel: return zone == Zone::EUROTEL || zone == Zone::EUROTELMimo;
-    }
-    return false;
+    const std::optional<tariffs::PricedNetwork> network = variedNetwork(varied);
+    return !network || *network == tariffs::networkOf(zone);
 }
 
 bool variedMinutesAreZero(const UsageProfile& usage, VariedZones varied) {

@@ -119,29 +119,19 @@ std::string_view tokenFrom(std::string_view line, std::size_t column) {
 }
 
 // The zone whose rate and free minutes a line sets; nullopt for a line of any
-// other kind. Every rule is named here, so a new one is a compiler warning
-// until it is sorted, never a rate silently put into some zone.
+// other kind. Every zone has its rule here, so a new zone does not build
+// until the file can set its rate.
 std::optional<Zone> zoneRatedBy(LineRule rule) {
-    switch (rule) {
-    case LineRule::RateJTS: return Zone::JTS;
-    case LineRule::RateJTSMimo: return Zone::JTSMimo;
-    case LineRule::RateJTSNoc: return Zone::JTSNoc;
-    case LineRule::RatePAEGAS: return Zone::PAEGAS;
-    case LineRule::RatePAEGASMimo: return Zone::PAEGASMimo;
-    case LineRule::RateEUROTEL: return Zone::EUROTEL;
-    case LineRule::RateEUROTELMimo: return Zone::EUROTELMimo;
-    case LineRule::None:
-    case LineRule::Provider:
-    case LineRule::TelephoneFee:
-    case LineRule::TariffName:
-    case LineRule::FaxFee:
-    case LineRule::DataFee:
-    case LineRule::FirstFreeMinutes:
-    case LineRule::MinimumCharge:
-    case LineRule::AllMinutesFree:
-    case LineRule::Version: break;
-    }
-    return std::nullopt;
+    constexpr auto RateRules = enumTable<Zone, LineRule>({
+        {Zone::JTS, LineRule::RateJTS},
+        {Zone::JTSMimo, LineRule::RateJTSMimo},
+        {Zone::JTSNoc, LineRule::RateJTSNoc},
+        {Zone::PAEGAS, LineRule::RatePAEGAS},
+        {Zone::PAEGASMimo, LineRule::RatePAEGASMimo},
+        {Zone::EUROTEL, LineRule::RateEUROTEL},
+        {Zone::EUROTELMimo, LineRule::RateEUROTELMimo},
+    });
+    return enumeratorWith<Zone>(RateRules, rule);
 }
 
 [[noreturn, gnu::noinline]] void malformed(std::string_view text, std::size_t line) {

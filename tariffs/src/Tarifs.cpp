@@ -5,16 +5,16 @@
 namespace hovorix::tariffs {
 
 std::string_view zoneName(Zone zone) {
-    switch (zone) {
-    case Zone::JTS: return "JTS";
-    case Zone::JTSMimo: return "JTS-mimo";
-    case Zone::JTSNoc: return "JTS-noc";
-    case Zone::PAEGAS: return "PAEGAS";
-    case Zone::PAEGASMimo: return "PAEGAS-mimo";
-    case Zone::EUROTEL: return "EUROTEL";
-    case Zone::EUROTELMimo: return "EUROTEL-mimo";
-    }
-    return {};
+    constexpr auto Names = enumTable<Zone, std::string_view>({
+        {Zone::JTS, "JTS"},
+        {Zone::JTSMimo, "JTS-mimo"},
+        {Zone::JTSNoc, "JTS-noc"},
+        {Zone::PAEGAS, "PAEGAS"},
+        {Zone::PAEGASMimo, "PAEGAS-mimo"},
+        {Zone::EUROTEL, "EUROTEL"},
+        {Zone::EUROTELMimo, "EUROTEL-mimo"},
+    });
+    return Names[indexOf(zone)];
 }
 
 std::string tariffLabel(const Tarifs& tariff) {

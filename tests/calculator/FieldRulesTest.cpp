@@ -306,6 +306,22 @@ TEST(PageChange, InputsChangeNothingUntilTheResultsPageIsOpened) {
     }
 }
 
+// The items of "Uvedené hodnoty jsou" count the minutes per day, week and
+// month; with no item selected they count per month.
+TEST(PeriodList, EachItemPricesItsPeriodAndNoItemMonthly) {
+    const struct {
+        int item;
+        double cost;  // of 10 minutes at 1 a minute
+    } cases[] = {{0, 300}, {1, 42.857}, {2, 10}, {-1, 10}};
+    for (const auto& c : cases) {
+        Started started(ZoneTariff);
+        started.field("JTS")->setText(QStringLiteral("10"));
+        child<QComboBox>(*started.form, "Ostatni")->setCurrentIndex(c.item);
+        clickTab(*started.form, 1);
+        EXPECT_NEAR(started.cost(), c.cost, 1e-9) << c.item;
+    }
+}
+
 TEST(PageChange, TheArrowKeysOnTheTabsSwitchPagesThroughTheSameRule) {
     Started started(FeeTariff);
     MinuteSpinEdit* jts = started.enter("JTS");

@@ -13,6 +13,11 @@ using namespace hovorix;
 
 namespace {
 
+// The factor of the calculator's period list's item; any other item is monthly.
+std::int64_t itemFactor(std::size_t item) {
+    return item < fees::PeriodCount ? fees::periodFactor(fees::AllPeriods[item]) : fees::PerMonthFactor;
+}
+
 // Fees 500/100/200, 60 first free minutes, JTS 5, JTS-mimo 3, JTS-noc 2,
 // PAEGAS 10 with 10 free minutes.
 tariffs::Tarifs referenceTariff() {
@@ -107,20 +112,19 @@ TEST(MonthlyCost, ServicesCountOnlyWhileSwitchedOn) {
 
 TEST(MonthlyCost, PeriodFactors) {
     struct Case {
-        int index;
+        fees::Period period;
         std::int64_t factor;
     };
-    const Case cases[] = {{0, 300000}, {1, 42857}, {2, 10000}, {-1, 10000}, {3, 10000}};
-    for (const Case& c : cases) EXPECT_EQ(fees::periodFactorForIndex(c.index), c.factor) << c.index;
+    const Case cases[] = {{fees::Period::Day, 300000}, {fees::Period::Week, 42857}, {fees::Period::Month, 10000}};
+    for (const Case& c : cases) EXPECT_EQ(fees::periodFactor(c.period), c.factor) << fees::periodName(c.period);
 }
 
-// Each period's name leads back to it and prices as the period list's item of
-// the same period; a name that is not quite one of them is none.
+// Each period's name leads back to it; a name that is not quite one of them
+// is none.
 TEST(MonthlyCost, PeriodNames) {
     for (std::size_t i = 0; i < fees::PeriodCount; ++i) {
         const auto period = static_cast<fees::Period>(i);
         EXPECT_EQ(fees::periodNamed(fees::periodName(period)), period) << i;
-        EXPECT_EQ(fees::periodFactor(period), fees::periodFactorForIndex(static_cast<int>(i))) << i;
     }
     for (const char* name : {"", "Den", "týden", "mesic ", "měsíc", "rok"}) {
         EXPECT_EQ(fees::periodNamed(name), std::nullopt) << name;
@@ -234,7 +238,7 @@ TEST(CostBreakdown, PartsAddUpToThePriceListsTotal) {
         for (auto& m : u.minutes) m = minutes(random);
         u.fax = random() % 2;
         u.data = random() % 2;
-        u.periodFactor = fees::periodFactorForIndex(static_cast<int>(random() % 4));
+        u.periodFactor = itemFactor(random() % 4);
 
         const fees::CostBreakdown b = fees::costBreakdown(t, u);
         const long double expected = priceListCost(t, u);

@@ -22,6 +22,11 @@ using tariffs::Zone;
 
 namespace {
 
+// The factor of the calculator's period list's item; any other item is monthly.
+std::int64_t itemFactor(std::size_t item) {
+    return item < fees::PeriodCount ? fees::periodFactor(fees::AllPeriods[item]) : fees::PerMonthFactor;
+}
+
 constexpr VariedZones EveryVariedZones[] = {VariedZones::All, VariedZones::FixedNetwork, VariedZones::Paegas,
                                             VariedZones::Eurotel};
 
@@ -112,7 +117,7 @@ TEST(ChooseByScale, AgreesWithPlainComparisonOnRandomFiles) {
         for (int n = 0; n < count; ++n) list.append() = randomTariff(random, n);
         fees::UsageProfile usage;
         for (auto& m : usage.minutes) m = random() % 4 == 0 ? 0 : static_cast<std::int32_t>(random() % 400);
-        usage.periodFactor = fees::periodFactorForIndex(static_cast<int>(random() % 3));
+        usage.periodFactor = itemFactor(random() % 3);
         usage.fax = random() % 2;
         usage.data = random() % 2;
         if (file % 2) {
@@ -479,7 +484,7 @@ TEST(CostAtScale, AtOneIsTheFeeRunsCostBitForBit) {
         const tariffs::Tarifs t = randomTariff(random, round);
         fees::UsageProfile u;
         for (auto& m : u.minutes) m = round % 50 == 0 ? INT32_MAX - round : count(random);
-        u.periodFactor = fees::periodFactorForIndex(round % 4);
+        u.periodFactor = itemFactor(static_cast<std::size_t>(round % 4));
         u.fax = round % 3 == 0;
         for (VariedZones varied : EveryVariedZones)
             ASSERT_EQ(std::bit_cast<std::uint64_t>(fees::costAtScale(t, u, varied, 1)),

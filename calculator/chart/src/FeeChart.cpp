@@ -263,9 +263,14 @@ QString FeeChart::barToolTip(int index) const {
     row(QStringLiteral("Paušál za telefon"), parts->telephoneFee);
     row(QStringLiteral("Paušál za fax"), parts->faxFee);
     row(QStringLiteral("Paušál za data"), parts->dataFee);
-    row(QStringLiteral("Volání do pevné sítě"), parts->fixedNetwork);
-    row(QStringLiteral("Volání do sítě Paegas"), parts->paegas);
-    row(QStringLiteral("Volání do sítě Eurotel"), parts->eurotel);
+    constexpr auto NetworkRows = tariffs::enumTable<tariffs::PricedNetwork, const char*>({
+        {tariffs::PricedNetwork::Jts, "Volání do pevné sítě"},
+        {tariffs::PricedNetwork::Paegas, "Volání do sítě Paegas"},
+        {tariffs::PricedNetwork::Eurotel, "Volání do sítě Eurotel"},
+    });
+    for (const tariffs::PricedNetwork network : tariffs::AllPricedNetworks) {
+        row(QString::fromUtf8(NetworkRows[tariffs::indexOf(network)]), parts->network(network));
+    }
     if (parts->minimumApplied) {
         rows += QStringLiteral("<tr><td colspan=\"2\"><i>Uplatněno minimální měsíční plnění</i></td></tr>");
     }

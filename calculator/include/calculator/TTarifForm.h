@@ -135,14 +135,13 @@ private:
     // What every minute field does when the focus leaves it.
     void applyExitRule(MinuteSpinEdit& field);
 
-    // The seven minute fields: the field, the zone it counts and the handler
-    // of its exit.
+    // The minute field of each zone and the handler of its exit.
     struct MinuteField {
         MinuteSpinEdit* Ui::TTarifForm::*field;
-        tariffs::Zone zone;
         void (TTarifForm::*onExit)();
     };
     static const std::array<MinuteField, tariffs::ZoneCount> MinuteFields;
+    MinuteSpinEdit& minuteField(tariffs::Zone zone) const;
 
     std::unique_ptr<Ui::TTarifForm> ui;
     desktop::Prompter& prompter_;

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -27,13 +26,13 @@ enum class TimeOfDay {
 // the user can count it either way without reading the list again.
 enum class DayKind { WorkingDay, Weekend, HolidayOnWorkingDay };
 
-inline constexpr std::size_t TimeOfDayCount = 3;
-inline constexpr std::size_t DayKindCount = 3;
-// Every value once, to walk them; a missing or an extra one fails the build.
-inline constexpr TimeOfDay AllTimesOfDay[] = {TimeOfDay::Day, TimeOfDay::Evening, TimeOfDay::Night};
-static_assert(std::size(AllTimesOfDay) == TimeOfDayCount);
-inline constexpr DayKind AllDayKinds[] = {DayKind::WorkingDay, DayKind::Weekend, DayKind::HolidayOnWorkingDay};
-static_assert(std::size(AllDayKinds) == DayKindCount);
+inline constexpr auto AllTimesOfDay = tariffs::enumerators({TimeOfDay::Day, TimeOfDay::Evening, TimeOfDay::Night});
+constexpr const auto& enumeratorsOf(TimeOfDay) { return AllTimesOfDay; }
+inline constexpr std::size_t TimeOfDayCount = AllTimesOfDay.size();
+inline constexpr auto AllDayKinds =
+    tariffs::enumerators({DayKind::WorkingDay, DayKind::Weekend, DayKind::HolidayOnWorkingDay});
+constexpr const auto& enumeratorsOf(DayKind) { return AllDayKinds; }
+inline constexpr std::size_t DayKindCount = AllDayKinds.size();
 
 // Czech public holidays: 1 January, Easter Monday, 1 May, 8 May, 5 and 6
 // July, 28 September, 28 October, 17 November, 24 to 26 December, and Good

@@ -39,7 +39,10 @@ enum class Rounding : std::uint8_t {
     PerHalfMinute,  // 30/30: every started half minute
     FirstMinute,    // 60/1: the first minute whole, then per second
 };
-inline constexpr std::size_t RoundingCount = 4;
+inline constexpr auto AllRoundings =
+    tariffs::enumerators({Rounding::Exact, Rounding::PerMinute, Rounding::PerHalfMinute, Rounding::FirstMinute});
+constexpr const auto& enumeratorsOf(Rounding) { return AllRoundings; }
+inline constexpr std::size_t RoundingCount = AllRoundings.size();
 
 // "exact", "60/60", "30/30", "60/1"
 std::string_view roundingName(Rounding rounding);
@@ -61,7 +64,18 @@ enum class NotCounted : std::uint8_t {
     Unknown,           // no prefix matches
     NotOutgoingVoice,  // incoming calls, SMS, MMS, data: rows the direction or kind column leaves out
 };
-inline constexpr std::size_t NotCountedCount = 8;
+inline constexpr auto AllNotCounted = tariffs::enumerators({
+    NotCounted::OtherNetwork,
+    NotCounted::Abroad,
+    NotCounted::Free,
+    NotCounted::SharedCost,
+    NotCounted::Premium,
+    NotCounted::Services,
+    NotCounted::Unknown,
+    NotCounted::NotOutgoingVoice,
+});
+constexpr const auto& enumeratorsOf(NotCounted) { return AllNotCounted; }
+inline constexpr std::size_t NotCountedCount = AllNotCounted.size();
 
 // The group's Czech name for the summary, e.g. "do zahraničí".
 std::string_view notCountedText(NotCounted reason);

@@ -12,15 +12,20 @@
 #include <variant>
 #include <vector>
 
+#include "tariffs/EnumTable.h"
+
 namespace hovorix::calls {
 
 // The networks a prefix table can name. The first three are the networks the
 // calculator prices; the others are reported and never counted.
 enum class Network : std::uint8_t { Jts, Paegas, Eurotel, Oskar, Zdarma, Sdilene, Premium, Sluzby };
-inline constexpr std::size_t NetworkCount = 8;
+inline constexpr auto AllNetworks =
+    tariffs::enumerators({Network::Jts, Network::Paegas, Network::Eurotel, Network::Oskar, Network::Zdarma,
+                          Network::Sdilene, Network::Premium, Network::Sluzby});
+constexpr const auto& enumeratorsOf(Network) { return AllNetworks; }
+inline constexpr std::size_t NetworkCount = AllNetworks.size();
 
-// The network's name in the prefix file: "jts", "paegas", ...
-std::string_view networkName(Network network);
+// The network named so in the prefix file: "jts", "paegas", ...
 std::optional<Network> networkNamed(std::string_view name);
 
 // Where a called number goes.

@@ -13,18 +13,25 @@ namespace hovorix::fees {
 
 // Which calls grow or shrink when the usage is scaled; the other zones, the
 // period factor and the fax and data switches stay as entered.
+// All of them, or the zones of one priced network: one choice for each
+// network, which the build checks.
 enum class VariedZones {
     All,           // all seven zones
     FixedNetwork,  // JTS, JTS-mimo, JTS-noc
     Paegas,        // PAEGAS, PAEGAS-mimo
     Eurotel,       // EUROTEL, EUROTEL-mimo
 };
-inline constexpr std::size_t VariedZonesCount = 4;
+inline constexpr auto AllVariedZones =
+    tariffs::enumerators({VariedZones::All, VariedZones::FixedNetwork, VariedZones::Paegas, VariedZones::Eurotel});
+constexpr const auto& enumeratorsOf(VariedZones) { return AllVariedZones; }
+inline constexpr std::size_t VariedZonesCount = AllVariedZones.size();
 
 // "all", "jts", "paegas", "eurotel"
 std::string_view variedZonesName(VariedZones varied);
 std::optional<VariedZones> variedZonesNamed(std::string_view name);
 
+// The network whose zones vary; nullopt for all zones.
+std::optional<tariffs::PricedNetwork> variedNetwork(VariedZones varied);
 bool isVaried(VariedZones varied, tariffs::Zone zone);
 
 // True when every varied zone has no minutes: then no cost depends on the

@@ -20,7 +20,9 @@ inline constexpr std::int64_t PerMonthFactor = 10000;
 
 // What the entered minutes are counted per, in the order of the period list.
 enum class Period { Day, Week, Month };
-inline constexpr std::size_t PeriodCount = 3;
+inline constexpr auto AllPeriods = tariffs::enumerators({Period::Day, Period::Week, Period::Month});
+constexpr const auto& enumeratorsOf(Period) { return AllPeriods; }
+inline constexpr std::size_t PeriodCount = AllPeriods.size();
 
 // "den", "tyden", "mesic"
 std::string_view periodName(Period period);
@@ -28,10 +30,6 @@ std::optional<Period> periodNamed(std::string_view name);
 
 // How many of the period make a month, as one of the factors above.
 std::int64_t periodFactor(Period period);
-
-// The period list's item index (0 day, 1 week, 2 month) as a factor; any
-// other index, "none selected" included, counts as monthly.
-std::int64_t periodFactorForIndex(int index);
 
 // What the user entered: minutes per zone for the period, the two services
 // and the period.

@@ -37,8 +37,27 @@ enum class LineRule {
     Version,
 };
 
-// LineRule's values, None included; Version is the last.
-inline constexpr std::size_t LineRuleCount = static_cast<std::size_t>(LineRule::Version) + 1;
+inline constexpr auto AllLineRules = enumerators({
+    LineRule::None,
+    LineRule::Provider,
+    LineRule::TelephoneFee,
+    LineRule::TariffName,
+    LineRule::FaxFee,
+    LineRule::DataFee,
+    LineRule::FirstFreeMinutes,
+    LineRule::RateJTS,
+    LineRule::RatePAEGAS,
+    LineRule::RateEUROTEL,
+    LineRule::RateJTSMimo,
+    LineRule::RatePAEGASMimo,
+    LineRule::RateEUROTELMimo,
+    LineRule::RateJTSNoc,
+    LineRule::MinimumCharge,
+    LineRule::AllMinutesFree,
+    LineRule::Version,
+});
+constexpr const auto& enumeratorsOf(LineRule) { return AllLineRules; }
+inline constexpr std::size_t LineRuleCount = AllLineRules.size();
 
 enum class ValueKind { Text, Number, NumberPair, None };
 

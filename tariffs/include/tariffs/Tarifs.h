@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "tariffs/EnumTable.h"
+
 namespace hovorix::tariffs {
 
 // The seven priced call destinations and time bands, always in this order: the
@@ -23,71 +25,38 @@ enum class Zone : std::size_t {
     EUROTEL,      // Eurotel, peak
     EUROTELMimo,  // Eurotel, off-peak
 };
+inline constexpr auto AllZones = enumerators({
+    Zone::JTS,
+    Zone::JTSMimo,
+    Zone::JTSNoc,
+    Zone::PAEGAS,
+    Zone::PAEGASMimo,
+    Zone::EUROTEL,
+    Zone::EUROTELMimo,
+});
+constexpr const auto& enumeratorsOf(Zone) { return AllZones; }
+inline constexpr std::size_t ZoneCount = AllZones.size();
 
-inline constexpr std::size_t ZoneCount = 7;
-
-inline constexpr std::array<Zone, ZoneCount> AllZones = {
-    Zone::JTS, Zone::JTSMimo, Zone::JTSNoc, Zone::PAEGAS, Zone::PAEGASMimo, Zone::EUROTEL, Zone::EUROTELMimo,
-};
-
-// The three networks a tariff prices, each made of its zones: the fixed
-// network of its three bands, Paegas and Eurotel of two each.
-enum class PricedNetwork : std::size_t { FixedNetwork, Paegas, Eurotel };
-
-inline constexpr std::size_t PricedNetworkCount = 3;
-
-inline constexpr std::array<PricedNetwork, PricedNetworkCount> AllPricedNetworks = {
-    PricedNetwork::FixedNetwork,
-    PricedNetwork::Paegas,
-    PricedNetwork::Eurotel,
-};
+// The networks a tariff prices, each made of its zones: the fixed network
+// (JTS) of its three bands, Paegas and Eurotel of two each. The call lists
+// sort their calls into the same networks.
+enum class PricedNetwork : std::size_t { Jts, Paegas, Eurotel };
+inline constexpr auto AllPricedNetworks =
+    enumerators({PricedNetwork::Jts, PricedNetwork::Paegas, PricedNetwork::Eurotel});
+constexpr const auto& enumeratorsOf(PricedNetwork) { return AllPricedNetworks; }
+inline constexpr std::size_t PricedNetworkCount = AllPricedNetworks.size();
 
 constexpr PricedNetwork networkOf(Zone zone) {
-    switch (zone) {
-    case Zone::JTS:
-    case Zone::JTSMimo:
-    case Zone::JTSNoc: return PricedNetwork::FixedNetwork;
-    case Zone::PAEGAS:
-    case Zone::PAEGASMimo: return PricedNetwork::Paegas;
-    case Zone::EUROTEL:
-    case Zone::EUROTELMimo: break;
-    }
-    return PricedNetwork::Eurotel;
-}
-
-// A table with one entry for each zone, in zone order, or for each priced
-// network: perZone<T>({...}) and perNetwork<T>({...}) do not compile when an
-// entry is missing or one too many, so a new zone cannot be forgotten in one.
-template <typename T, std::size_t N>
-constexpr std::array<T, ZoneCount> perZone(T (&&entries)[N]) {
-    static_assert(N == ZoneCount, "a zone table holds one entry for each zone");
-    return std::to_array(std::move(entries));
-}
-
-template <typename T, std::size_t N>
-constexpr std::array<T, PricedNetworkCount> perNetwork(T (&&entries)[N]) {
-    static_assert(N == PricedNetworkCount, "a network table holds one entry for each priced network");
-    return std::to_array(std::move(entries));
-}
-
-// For a zone table whose entries name their zone: every entry names the zone
-// of its place. Meant for a static_assert beside the table.
-template <typename Entry>
-constexpr bool inZoneOrder(const std::array<Entry, ZoneCount>& table, Zone Entry::*zone) {
-    for (std::size_t i = 0; i < ZoneCount; ++i) {
-        if (table[i].*zone != AllZones[i]) return false;
-    }
-    return true;
-}
-
-// For an order of the zones: each zone appears in it, once.
-constexpr bool eachZoneOnce(const std::array<Zone, ZoneCount>& order) {
-    for (const Zone zone : AllZones) {
-        std::size_t seen = 0;
-        for (const Zone listed : order) seen += listed == zone ? 1 : 0;
-        if (seen != 1) return false;
-    }
-    return true;
+    constexpr auto Networks = enumTable<Zone, PricedNetwork>({
+        {Zone::JTS, PricedNetwork::Jts},
+        {Zone::JTSMimo, PricedNetwork::Jts},
+        {Zone::JTSNoc, PricedNetwork::Jts},
+        {Zone::PAEGAS, PricedNetwork::Paegas},
+        {Zone::PAEGASMimo, PricedNetwork::Paegas},
+        {Zone::EUROTEL, PricedNetwork::Eurotel},
+        {Zone::EUROTELMimo, PricedNetwork::Eurotel},
+    });
+    return Networks[indexOf(zone)];
 }
 
 // The zone's name as the tariff file and the price lists spell it.

@@ -99,7 +99,6 @@ public:
         zooms_.pop_back();
         return true;
     }
-    int zoomDepth() const { return static_cast<int>(zooms_.size()); }
 
 private:
     std::optional<ViewRanges> fixed_;
