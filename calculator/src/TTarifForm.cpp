@@ -154,8 +154,8 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
         *ui->VolbaTarifu, prompter_,
         [this] {
             ReportSource source{shownName(tariffPath_), desktop::fromCp1250(version_), {}};
-            for (const MinuteField& minutes : MinuteFields) {
-                source.zoneNames[static_cast<std::size_t>(minutes.zone)] = (ui.get()->*minutes.field)->accessibleName();
+            for (std::size_t zone = 0; zone < tariffs::ZoneCount; ++zone) {
+                source.zoneNames[zone] = (ui.get()->*MinuteFields[zone].field)->accessibleName();
             }
             return source;
         },
