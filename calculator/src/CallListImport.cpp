@@ -91,7 +91,8 @@ void CallListImport::refuse(QWidget* parent, const QString& text) {
     prompter_.error(parent, desktop::applicationTitle(), text);
 }
 
-std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidget* parent) {
+std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidget* parent,
+                                                     const std::string& subscriber) {
     // Opening a pipe or a device would wait for data that may never come.
     const QFileInfo info(file);
     if (info.exists() && !info.isFile()) {
@@ -108,20 +109,29 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
         return std::nullopt;
     }
     try {
-        return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes);
+        return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes, {subscriber});
     } catch (const calls::CallListError& error) {
         refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error));
         return std::nullopt;
     }
 }
 
+std::optional<calls::CallTally> CallListImport::loadFirstSubscriber(const QString& file, QWidget* parent) {
+    std::optional<calls::CallTally> tally = load(file, parent);
+    // Calls of two SIMs summed would be nobody's usage.
+    if (tally && tally->subscribers.size() >= 2) tally = load(file, parent, tally->subscribers.front().number);
+    return tally;
+}
+
 void CallListImport::read(const QString& file) {
     if (busy_) return;
     const QScopedValueRollback busy(busy_, true);
     desktop::runHandler(prompter_, &window_, [&] {
-        std::optional<calls::CallTally> tally = load(file, &window_);
+        std::optional<calls::CallTally> tally = loadFirstSubscriber(file, &window_);
         if (!tally) return;
         CallListDialog dialog(std::move(*tally), file, prompter_, &window_, locale_);
+        dialog.setSubscriberReader(
+            [this, file, &dialog](const std::string& subscriber) { return load(file, &dialog, subscriber); });
         if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage(), dialog.summary(), file);
     });
 }
@@ -129,7 +139,7 @@ void CallListImport::read(const QString& file) {
 void CallListImport::fillAtStart(const QString& file) {
     // The core's message when the counts do not fit the fields, as any other.
     desktop::runHandler(prompter_, nullptr, [&] {
-        const std::optional<calls::CallTally> tally = load(file, nullptr);
+        const std::optional<calls::CallTally> tally = loadFirstSubscriber(file, nullptr);
         if (!tally) return;
         const calls::CallSummary summary = calls::summarise(*tally, {});
         fill_(calls::usageFrom(summary), summary, file);

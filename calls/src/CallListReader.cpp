@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "ByteSources.h"
@@ -21,10 +22,36 @@ using namespace std::chrono;
 
 namespace {
 
-// A list first read as UTF-8 turned out not to be; everything read must be
-// read again as Windows-1250.
-struct ReadAgainAsWindows1250 {
-    std::size_t line;  // where UTF-8 broke
+// "1 hovor", "3 hovory", "5 hovorů"
+std::string callsText(std::uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " hovor" : (n >= 2 && n <= 4 ? " hovory" : " hovorů"));
+}
+
+// How a subscriber's number is shown: nine digits in groups of three, as
+// Czech numbers are written; anything else as the list writes it.
+std::string subscriberText(const std::string& key, std::string_view value, Encoding encoding) {
+    if (key.size() == 9 && key.find_first_not_of("0123456789") == std::string::npos) {
+        return key.substr(0, 3) + " " + key.substr(3, 3) + " " + key.substr(6);
+    }
+    return text::quoted(value, encoding);
+}
+
+// What a reading takes for granted, learnt by a reading before it. A list
+// is read in one pass whatever its length; what a column means as a whole
+// is presumed from its first rows and, should a later row show otherwise,
+// the list is read again knowing it.
+struct Presumptions {
+    // The list first read as UTF-8 turned out not to be.
+    bool windows1250 = false;
+    // Kind and direction columns shown to be a bill's, not a call log's: a
+    // call to the voice mailbox there is the user's own billed call.
+    std::vector<std::size_t> voicemailCalls;
+};
+
+// Read the list again from its start, presuming more.
+struct ReadAgain {
+    Presumptions presumptions;
+    std::size_t utf8Broke = 0;  // the line where UTF-8 broke, when that is why
 };
 
 // Columns that may be kind columns are judged by this many rows after the header.
@@ -42,8 +69,14 @@ struct StopLooking {};
 
 class CallListReader {
 public:
-    CallListReader(Source& source, const PrefixTable& prefixes, const Progress& progress, bool windows1250)
-        : source_(source), prefixes_(prefixes), progress_(progress), windows1250_(windows1250) {}
+    CallListReader(Source& source, const PrefixTable& prefixes, const Progress& progress,
+                   const Presumptions& presumptions, const ReadOptions& options)
+        : source_(source),
+          prefixes_(prefixes),
+          progress_(progress),
+          presumptions_(presumptions),
+          wantedSubscriber_(subscriberKey(options.subscriber)),
+          askedSubscriber_(options.subscriber) {}
 
     CallTally read();
 
@@ -56,6 +89,10 @@ private:
     bool notACall(std::span<const std::string_view> fields) const;
     void skip(std::size_t line, std::span<const std::string_view> fields);
     void judgeMaybeKinds();
+    void settleSignals();
+    RowKind kindOf(std::size_t line, std::span<const std::string_view> fields, bool& roaming);
+    bool otherSubscriber(std::span<const std::string_view> fields, RowKind kind);
+    void finishSubscribers();
     void row(std::size_t line, std::span<const std::string_view> fields);
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
     std::uint32_t durationOf(std::string_view value, std::size_t line) const;
@@ -68,7 +105,9 @@ private:
     Source& source_;
     const PrefixTable& prefixes_;
     const Progress& progress_;
-    bool windows1250_;
+    const Presumptions& presumptions_;
+    const std::string wantedSubscriber_;
+    const std::string askedSubscriber_;
     bool settled_ = false;       // the encoding is known, not only supposed
     bool nonAsciiRead_ = false;  // bytes above 127 were read as UTF-8
     text::Utf8Validator utf8_;
@@ -93,8 +132,28 @@ private:
     bool lastHoliday_ = false;
     PricedDurations* lastMonth_ = nullptr;
     std::chrono::year_month lastMonthKey_;
-    std::string lastKind_;
-    RowKind lastRowKind_ = RowKind::OutgoingVoice;
+
+    // A column whose values say what a row is, with the words of its last
+    // value, as rows of a kind come together.
+    struct Signal {
+        std::size_t column;
+        CellRole role;
+        // Its mailbox rows are billed calls: presumed, or the column has
+        // shown a value no call log writes.
+        bool voicemailIsACall = false;
+        // The first mailbox row left out as a call log's; 0 when none.
+        std::size_t voicemailLeftOut = 0;
+        std::string lastValue;
+        std::uint16_t lastWords = 0;
+    };
+    std::vector<Signal> signals_;
+
+    // The user's own numbers: where each stands in the tally's list, by key.
+    std::unordered_map<std::string, std::size_t> subscriberIndex_;
+    std::vector<std::string> subscriberKeys_;  // by the tally's list
+    std::string lastSubscriberValue_;
+    std::optional<std::size_t> lastSubscriber_;  // the last row's, in the tally's list
+    bool subscriberFound_ = false;
 };
 
 void CallListReader::start(std::string_view first) {
@@ -109,7 +168,7 @@ void CallListReader::start(std::string_view first) {
         fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.",
              0);
     }
-    if (windows1250_) {
+    if (presumptions_.windows1250) {
         tally_.encoding = Encoding::Windows1250;
         settled_ = true;
     } else if (first.starts_with("\xEF\xBB\xBF")) {
@@ -217,7 +276,11 @@ void CallListReader::check(std::string_view block, std::size_t line) {
             }
             // Everything before was read as UTF-8: again as Windows-1250,
             // unless all of it was plain ASCII, which reads the same.
-            if (nonAsciiRead_) throw ReadAgainAsWindows1250{lineAt(bad)};
+            if (nonAsciiRead_) {
+                Presumptions again = presumptions_;
+                again.windows1250 = true;
+                throw ReadAgain{again, lineAt(bad)};
+            }
             tally_.encoding = Encoding::Windows1250;
             settled_ = true;
         }
@@ -242,6 +305,7 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
         layout_ = makeLayout(fields, line, tally_.encoding);
         tally_.headerLine = line;
         judging_ = !layout_->maybeKinds.empty();
+        if (!judging_) settleSignals();
         return;
     }
     if (empty) return;
@@ -295,29 +359,149 @@ void CallListReader::take(std::size_t line, std::span<const std::string_view> fi
     row(line, fields);
 }
 
-// A column of unknown name whose values are mostly kind words (odchozí,
-// příchozí, SMS, ...) says what each row is, and is read as a kind column
-// rather than ignored; one named like a kind column ("Typ sazby") whose
-// values are not is ignored rather than leave every call out.
+// A column of unknown name whose values are mostly directions alone
+// (příchozí, odchozí, in, out) says each row's direction, and one whose
+// values are mostly kind words (odchozí hovor, SMS, ...) what each row is;
+// either is read rather than ignored. One named like a kind or direction
+// column ("Typ sazby", "Směr volání") whose values are neither is ignored
+// rather than leave every call out.
 void CallListReader::judgeMaybeKinds() {
     judging_ = false;
     std::vector<std::vector<std::string_view>> rows;
     rows.reserve(heldRows_.size());
     for (const HeldRow& held : heldRows_) rows.emplace_back(held.cells.begin(), held.cells.end());
     for (const std::size_t column : layout_->maybeKinds) {
-        std::size_t values = 0, kindWords = 0;
+        std::size_t values = 0, kindWords = 0, directions = 0;
         for (const std::vector<std::string_view>& cells : rows) {
             if (column >= cells.size() || notACall(cells)) continue;
             const std::string_view value = trimmed(cells[column]);
             if (value.empty()) continue;
             ++values;
-            if (holdsKindWord(value, tally_.encoding)) ++kindWords;
+            const std::uint16_t words = wordClasses(value, tally_.encoding, true);
+            if (holdsDirectionOnly(words)) ++directions;
+            if (holdsKindWord(words)) ++kindWords;
         }
-        if (2 * kindWords > values) layout_->kinds.push_back(column);
+        if (2 * directions > values) {
+            layout_->directions.push_back(column);
+        } else if (2 * kindWords > values) {
+            layout_->kinds.push_back(column);
+        }
     }
+    settleSignals();
     for (std::size_t i = 0; i < rows.size(); ++i) take(heldRows_[i].line, rows[i]);
     heldRows_.clear();
     heldRows_.shrink_to_fit();
+}
+
+void CallListReader::settleSignals() {
+    const Layout& layout = *layout_;
+    const auto add = [this](const std::vector<std::size_t>& columns, CellRole role) {
+        for (const std::size_t column : columns) {
+            const auto& calls = presumptions_.voicemailCalls;
+            signals_.push_back({column, role, std::find(calls.begin(), calls.end(), column) != calls.end(), 0, {}, 0});
+        }
+    };
+    add(layout.kinds, CellRole::Kind);
+    add(layout.directions, CellRole::Direction);
+    add(layout.applications, CellRole::Application);
+    add(layout.zones, CellRole::Zone);
+}
+
+// What a row is by its kind, direction, application, zone and roaming
+// columns: counted only when none of them says otherwise. A call to the
+// voice mailbox is the user's own billed call on a bill and a call not made
+// in a call log (whose types are directions, unmade calls and the mailbox
+// alone): a column is taken for a call log until it shows another value,
+// and should a mailbox row have been left out by then, the list is read
+// again knowing the column is a bill's.
+RowKind CallListReader::kindOf(std::size_t line, std::span<const std::string_view> fields, bool& roaming) {
+    RowKind kind = RowKind::OutgoingVoice;
+    roaming = false;
+    for (Signal& signal : signals_) {
+        const std::string_view value = trimmed(fields[signal.column]);
+        if (value.empty()) continue;
+        if (value != signal.lastValue || signal.lastValue.empty()) {
+            signal.lastValue = value;
+            signal.lastWords = wordClasses(value, tally_.encoding, signal.role == CellRole::Direction);
+        }
+        const std::uint16_t words = signal.lastWords;
+        if (words & RoamingWord) roaming = true;
+        const bool callLogColumn = signal.role == CellRole::Kind || signal.role == CellRole::Direction;
+        if (callLogColumn && !signal.voicemailIsACall && !isCallLogType(words)) {
+            if (signal.voicemailLeftOut > 0) {
+                Presumptions again = presumptions_;
+                again.voicemailCalls.push_back(signal.column);
+                throw ReadAgain{again};
+            }
+            signal.voicemailIsACall = true;
+        }
+        const RowKind cell = rowKindOf(words, signal.role, signal.voicemailIsACall);
+        if (cell != RowKind::OutgoingVoice && signal.voicemailLeftOut == 0 &&
+            rowKindOf(words, signal.role, true) == RowKind::OutgoingVoice) {
+            signal.voicemailLeftOut = line;
+        }
+        kind = std::max(kind, cell);
+    }
+    if (layout_->roaming && isYes(trimmed(fields[*layout_->roaming]), tally_.encoding)) roaming = true;
+    return kind;
+}
+
+// Counts the row's outgoing call for its subscriber's number; true when the
+// row is another number's than the one asked for.
+bool CallListReader::otherSubscriber(std::span<const std::string_view> fields, RowKind kind) {
+    if (!layout_->subscriber) return false;
+    const std::string_view value = trimmed(fields[*layout_->subscriber]);
+    if (value.empty()) return false;
+    if (value != lastSubscriberValue_ || lastSubscriberValue_.empty()) {
+        lastSubscriberValue_ = value;
+        lastSubscriber_.reset();
+        const std::string key = subscriberKey(text::quoted(value, tally_.encoding, CsvRecords::MaxRecordBytes));
+        const auto known = subscriberIndex_.find(key);
+        if (known != subscriberIndex_.end()) {
+            lastSubscriber_ = known->second;
+        } else if (tally_.subscribers.size() < MaxSubscribers) {
+            lastSubscriber_ = tally_.subscribers.size();
+            subscriberIndex_.emplace(key, *lastSubscriber_);
+            subscriberKeys_.push_back(key);
+            tally_.subscribers.push_back({subscriberText(key, value, tally_.encoding), 0});
+        }
+    }
+    if (lastSubscriber_ && kind == RowKind::OutgoingVoice) ++tally_.subscribers[*lastSubscriber_].calls;
+    if (wantedSubscriber_.empty()) return false;
+    const bool wanted = lastSubscriber_ && subscriberKeys_[*lastSubscriber_] == wantedSubscriber_;
+    subscriberFound_ = subscriberFound_ || wanted;
+    return !wanted;
+}
+
+// The numbers most calls first; the one asked for named as the list names it.
+void CallListReader::finishSubscribers() {
+    std::vector<std::size_t> order(tally_.subscribers.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return tally_.subscribers[a].calls > tally_.subscribers[b].calls;
+    });
+    std::vector<Subscriber> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t i : order) {
+        sorted.push_back(tally_.subscribers[i]);
+        if (!wantedSubscriber_.empty() && subscriberKeys_[i] == wantedSubscriber_) {
+            tally_.subscriber = tally_.subscribers[i].number;
+        }
+    }
+    tally_.subscribers = std::move(sorted);
+    if (wantedSubscriber_.empty() || subscriberFound_ || !tally_.subscriber.empty()) return;
+    if (tally_.subscribers.empty()) {
+        throw UnknownSubscriber("Výpis nemá sloupec s číslem účastníka, podle kterého by se vybralo číslo „" +
+                                    text::quoted(askedSubscriber_, Encoding::Utf8) + "“.",
+                                {});
+    }
+    std::string numbers;
+    for (const Subscriber& subscriber : tally_.subscribers) {
+        numbers += (numbers.empty() ? "" : ", ") + subscriber.number + " (" + callsText(subscriber.calls) + ")";
+    }
+    throw UnknownSubscriber("Ve výpisu není číslo účastníka „" + text::quoted(askedSubscriber_, Encoding::Utf8) +
+                                "“; jsou v něm čísla " + numbers + ".",
+                            tally_.subscribers);
 }
 
 void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
@@ -420,6 +604,9 @@ Destination CallListReader::destinationOf(std::string_view value, std::size_t li
 
 void CallListReader::row(std::size_t line, std::span<const std::string_view> fields) {
     const Layout& layout = *layout_;
+    bool roaming = false;
+    const RowKind kind = kindOf(line, fields, roaming);
+    if (otherSubscriber(fields, kind)) return;
     ++tally_.rows;
     std::uint32_t time = 0;
     if (layout.time) {
@@ -438,25 +625,18 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     tally_.firstDay = std::min(tally_.firstDay, lastDay_);
     tally_.lastDay = std::max(tally_.lastDay, lastDay_);
 
-    RowKind kind = RowKind::OutgoingVoice;
-    for (const std::size_t k : layout.kinds) {
-        const std::string_view value = trimmed(fields[k]);
-        if (value.empty()) continue;
-        if (value != lastKind_) {
-            lastKind_ = value;
-            lastRowKind_ = rowKind(value, tally_.encoding);
-        }
-        kind = std::max(kind, lastRowKind_);
-    }
-    if (kind != RowKind::OutgoingVoice) {
-        // An incoming call keeps its length where it reads as one; an SMS or
-        // a data session gives a count or kilobytes there, not seconds.
+    if (kind != RowKind::OutgoingVoice || roaming) {
+        // An incoming call or one in roaming keeps its length where it reads
+        // as one; an SMS or a data session gives a count or kilobytes there,
+        // not seconds. A call in roaming needs no number a Czech prefix
+        // would know.
         std::uint32_t seconds = 0;
-        if (kind == RowKind::OtherVoice) {
+        if (kind != RowKind::NotVoice) {
             const auto length = parseDuration(trimmed(fields[*layout.duration]), layout.durationUnit);
             if (length && *length <= MaxCallSeconds) seconds = static_cast<std::uint32_t>(*length);
         }
-        tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(seconds);
+        const NotCounted reason = kind == RowKind::OutgoingVoice ? NotCounted::Roaming : NotCounted::NotOutgoingVoice;
+        tally_.notCounted[tariffs::indexOf(reason)].add(seconds);
         return;
     }
     const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
@@ -511,11 +691,14 @@ CallTally CallListReader::read() {
             fail(Problem::BadEncoding, "Soubor začíná značkou kódování UTF-8 (BOM), ale končí neúplným znakem UTF-8.",
                  records.line());
         }
-        throw ReadAgainAsWindows1250{records.line()};
+        Presumptions again = presumptions_;
+        again.windows1250 = true;
+        throw ReadAgain{again, records.line()};
     }
     records.finish();
     if (!layout_) noHeader();
     if (judging_) judgeMaybeKinds();
+    finishSubscribers();
     for (const auto& [month, calls] : tally_.months) {
         for (const PricedNetwork network : AllPricedNetworks) {
             for (const TimeOfDay time : AllTimesOfDay) {
@@ -537,22 +720,27 @@ CallTally CallListReader::read() {
     return tally_;
 }
 
-CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& progress) {
-    try {
-        return CallListReader(source, prefixes, progress, false).read();
-    } catch (const ReadAgainAsWindows1250& utf8Broke) {
-        source.rewind();
+CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& progress, const ReadOptions& options) {
+    Presumptions presumptions;
+    std::size_t utf8Broke = 0;
+    // Each reading again presumes something more, learnt once: the
+    // readings are few.
+    for (;;) {
         try {
-            return CallListReader(source, prefixes, progress, true).read();
+            return CallListReader(source, prefixes, progress, presumptions, options).read();
+        } catch (const ReadAgain& again) {
+            presumptions = again.presumptions;
+            if (again.utf8Broke > 0) utf8Broke = again.utf8Broke;
         } catch (const CallListError& error) {
             // A header that reads as UTF-8 but not as Windows-1250: a UTF-8
             // list with a stray byte, which is the better thing to say.
-            if (error.problem() != Problem::NoHeader) throw;
+            if (utf8Broke == 0 || error.problem() != Problem::NoHeader) throw;
             throw CallListError(Problem::BadEncoding,
                                 "Soubor je v kódování UTF-8, ale na tomto řádku obsahuje bajty, které v UTF-8 nejsou; "
                                 "uložte výpis celý v jednom kódování.",
-                                utf8Broke.line);
+                                utf8Broke);
         }
+        source.rewind();
     }
 }
 
@@ -561,14 +749,43 @@ CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& 
 CallListError::CallListError(Problem problem, std::string message, std::size_t line)
     : std::runtime_error(std::move(message)), problem_(problem), line_(line) {}
 
-CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress) {
-    FileSource source(file);
-    return readFrom(source, prefixes, progress);
+UnknownSubscriber::UnknownSubscriber(std::string message, std::vector<Subscriber> subscribers)
+    : CallListError(Problem::UnknownSubscriber, std::move(message), 0), subscribers_(std::move(subscribers)) {}
+
+std::string subscriberKey(std::string_view number) {
+    std::string kept;
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == ' ' || c == '\t' || c == '/' || c == '-') continue;
+        // The no-break space, as UTF-8.
+        if (c == '\xC2' && i + 1 < number.size() && number[i + 1] == '\xA0') {
+            ++i;
+            continue;
+        }
+        kept += c;
+    }
+    std::string_view key = kept;
+    if (key.find_first_not_of("+0123456789") != std::string_view::npos) return kept;
+    if (key.starts_with("+420")) {
+        key.remove_prefix(4);
+    } else if (key.starts_with("00420")) {
+        key.remove_prefix(5);
+    } else if (key.size() == 12 && key.starts_with("420")) {
+        key.remove_prefix(3);
+    }
+    return std::string(key);
 }
 
-CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress) {
+CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress,
+                       const ReadOptions& options) {
+    FileSource source(file);
+    return readFrom(source, prefixes, progress, options);
+}
+
+CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress,
+                        const ReadOptions& options) {
     MemorySource source(content);
-    return readFrom(source, prefixes, progress);
+    return readFrom(source, prefixes, progress, options);
 }
 
 }  // namespace hovorix::calls

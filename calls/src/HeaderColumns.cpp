@@ -42,8 +42,10 @@ constexpr ColumnName ColumnNames[] = {
     {"doba trvani", Column::Duration},
     {"trvani", Column::Duration},
     {"duration", Column::Duration},
-    {"smer", Column::Kind},
-    {"smer hovoru", Column::Kind},
+    {"smer", Column::Direction},
+    {"smer hovoru", Column::Direction},
+    {"direction", Column::Direction},
+    {"call direction", Column::Direction},
     {"typ", Column::Kind},
     {"typ hovoru", Column::Kind},
     {"typ sluzby", Column::Kind},
@@ -51,6 +53,21 @@ constexpr ColumnName ColumnNames[] = {
     {"druh hovoru", Column::Kind},
     {"sluzba", Column::Kind},
     {"type", Column::Kind},
+    {"aplikace", Column::Application},
+    {"app", Column::Application},
+    {"roaming", Column::Roaming},
+    {"zona", Column::Zone},
+    {"pasmo", Column::Zone},
+    {"sit", Column::Zone},
+    {"zone", Column::Zone},
+    {"network", Column::Zone},
+    {"cislo ucastnika", Column::Subscriber},
+    {"cislo sim", Column::Subscriber},
+    {"vlastni cislo", Column::Subscriber},
+    {"moje cislo", Column::Subscriber},
+    {"sim", Column::Subscriber},
+    {"msisdn", Column::Subscriber},
+    {"subscriber", Column::Subscriber},
 };
 
 // Words after a name that make the cell about the customer, the bill or the
@@ -141,8 +158,38 @@ constexpr auto ColumnTextsOf = tariffs::enumTable<Column, ColumnTexts>({
      {"s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)", "datum a čas"}},
     {Column::Number, {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)", "volané číslo"}},
     {Column::Duration, {"s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)", "délku hovoru"}},
-    {Column::Kind, {"se směrem nebo typem (směr, typ, služba, druh, type)", "směr nebo typ"}},
+    {Column::Kind, {"s typem (typ, typ hovoru, typ služby, služba, druh, type)", "typ"}},
+    {Column::Direction, {"se směrem hovoru (směr, směr hovoru, direction, call direction)", "směr hovoru"}},
+    {Column::Application, {"s aplikací (aplikace, app)", "aplikaci"}},
+    {Column::Roaming, {"s roamingem (roaming)", "roaming"}},
+    {Column::Zone, {"se zónou nebo sítí (zóna, pásmo, síť, zone, network)", "zónu nebo síť"}},
+    {Column::Subscriber,
+     {"s číslem účastníka (číslo účastníka, číslo SIM, vlastní číslo, moje číslo, SIM, MSISDN, subscriber)",
+      "číslo účastníka"}},
 });
+
+// Where the columns of a meaning go of which a list may have several, each
+// read; nullptr for a meaning of one column.
+std::vector<std::size_t>* columnsOf(Column column, Layout& layout) {
+    switch (column) {
+    case Column::Kind: return &layout.kinds;
+    case Column::Direction: return &layout.directions;
+    case Column::Application: return &layout.applications;
+    case Column::Zone: return &layout.zones;
+    case Column::Date:
+    case Column::Time:
+    case Column::DateTime:
+    case Column::Number:
+    case Column::Duration:
+    case Column::Roaming:
+    case Column::Subscriber: break;
+    }
+    return nullptr;
+}
+
+// Meanings a list may do without and that decide no figure on their own:
+// two claims on one are no reason to refuse the list.
+bool optionalColumn(Column column) { return column == Column::Roaming || column == Column::Subscriber; }
 
 const char* columnDescription(Column column) { return ColumnTextsOf[tariffs::indexOf(column)].description; }
 
@@ -214,22 +261,26 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
                             line);
     };
 
-    // The strongest claim on each meaning but the kind, of which a list may
+    // The strongest claim on each meaning but those of which a list may
     // have several columns.
     struct Claim {
         std::size_t column = 0;
         ColumnMatch match;
         std::optional<std::size_t> tiedWith;
     };
-    std::array<std::optional<Claim>, ColumnCount> claims;  // by Column; the kind's stays empty
+    std::array<std::optional<Claim>, ColumnCount> claims;  // by Column; those of many columns stay empty
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::optional<ColumnMatch> match = matchColumn(fields[i], encoding);
         if (!match) {
             if (!trimmed(fields[i]).empty()) layout.maybeKinds.push_back(i);
             continue;
         }
-        if (match->column == Column::Kind) {
-            (match->exact ? layout.kinds : layout.maybeKinds).push_back(i);
+        if (std::vector<std::size_t>* columns = columnsOf(match->column, layout)) {
+            // A kind or a direction name with more words is judged by the
+            // column's values: "Směr volání" on a bill names the network
+            // called, not the direction.
+            const bool judged = !match->exact && (match->column == Column::Kind || match->column == Column::Direction);
+            (judged ? layout.maybeKinds : *columns).push_back(i);
             continue;
         }
         std::optional<Claim>& claim = claims[tariffs::indexOf(match->column)];
@@ -240,7 +291,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
             claim->tiedWith = i;
     }
     for (std::size_t c = 0; c < claims.size(); ++c) {
-        if (claims[c] && claims[c]->tiedWith)
+        if (claims[c] && claims[c]->tiedWith && !optionalColumn(static_cast<Column>(c)))
             duplicate(claims[c]->column, *claims[c]->tiedWith, static_cast<Column>(c));
     }
     auto& date = claims[tariffs::indexOf(Column::Date)];
@@ -275,6 +326,8 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     layout.dateTime = place(dateTime);
     layout.number = place(claims[tariffs::indexOf(Column::Number)]);
     layout.duration = place(claims[tariffs::indexOf(Column::Duration)]);
+    layout.roaming = place(claims[tariffs::indexOf(Column::Roaming)]);
+    layout.subscriber = place(claims[tariffs::indexOf(Column::Subscriber)]);
 
     const auto missing = [line](Column column) {
         throw CallListError(Problem::MissingColumn,

@@ -22,6 +22,7 @@ constexpr auto RoundingNames = tariffs::enumTable<Rounding, std::string_view>({
 constexpr auto NotCountedTexts = tariffs::enumTable<NotCounted, std::string_view>({
     {NotCounted::OtherNetwork, "jiná síť (Oskar)"},
     {NotCounted::Abroad, "do zahraničí"},
+    {NotCounted::Roaming, "v roamingu"},
     {NotCounted::Free, "bezplatná čísla"},
     {NotCounted::SharedCost, "čísla se sdílenými náklady"},
     {NotCounted::Premium, "prémiová čísla"},

@@ -111,12 +111,11 @@ std::string fold(std::string_view raw, Encoding encoding) {
     return out;
 }
 
-std::string quoted(std::string_view raw, Encoding encoding) {
-    constexpr std::size_t MaxCharacters = 40;
+std::string quoted(std::string_view raw, Encoding encoding, std::size_t maxCharacters) {
     std::string out;
     std::size_t count = 0;
     for (std::size_t i = 0; i < raw.size();) {
-        if (count == MaxCharacters) {
+        if (count == maxCharacters) {
             out += "…";
             break;
         }

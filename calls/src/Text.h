@@ -33,7 +33,7 @@ private:
 std::string fold(std::string_view raw, Encoding encoding);
 
 // A value for a message: UTF-8, control characters shown as "?", cut after
-// 40 characters.
-std::string quoted(std::string_view raw, Encoding encoding);
+// maxCharacters with "…".
+std::string quoted(std::string_view raw, Encoding encoding, std::size_t maxCharacters = 40);
 
 }  // namespace hovorix::calls::text

@@ -207,3 +207,156 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
         }
     }
 }
+
+namespace {
+
+struct Sorted {
+    std::uint64_t calls;    // counted, into Eurotel at peak (602 123 456 on a working day at 10:00)
+    std::uint64_t seconds;  // their seconds
+    std::uint64_t leftOut;  // incoming, not made, through an application, SMS, data
+    std::uint64_t leftOutSeconds;
+    std::uint64_t roaming;  // in roaming
+
+    bool operator==(const Sorted&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Sorted& s) {
+    return out << "{" << s.calls << ", " << s.seconds << ", " << s.leftOut << ", " << s.leftOutSeconds << ", "
+               << s.roaming << "}";
+}
+
+Sorted sorted(const CallTally& tally) {
+    const CallSummary summary = summarise(tally, {});
+    const Figures& leftOut = summary.notCountedFor(NotCounted::NotOutgoingVoice);
+    return {summary.zone(tariffs::Zone::EUROTEL).calls, summary.zone(tariffs::Zone::EUROTEL).seconds, leftOut.calls,
+            leftOut.seconds, summary.notCountedFor(NotCounted::Roaming).calls};
+}
+
+// Rows of calls to 602 123 456 on 1.10.2003 at 10:00, each of the given
+// seconds and with the given last cells.
+std::string listOf(std::string_view header, std::initializer_list<std::pair<const char*, int>> rows) {
+    std::string list = "Datum;Čas;Volané číslo;Délka;" + std::string(header) + "\n";
+    for (const auto& [cells, seconds] : rows) {
+        list += "1.10.2003;10:00;602123456;" + std::to_string(seconds) + ";" + cells + "\n";
+    }
+    return list;
+}
+
+}  // namespace
+
+// Only a call the user made counts; one missed, rejected, incoming, made
+// through an application or in roaming is shown where it belongs.
+TEST(ExportShapes, ACallTheUserDidNotMakeIsNotCounted) {
+    struct Case {
+        const char* shape;
+        std::string list;
+        Sorted expected;
+    };
+    const Case cases[] = {
+        {"a phone's Czech call log: not made, whatever the word hovor says",
+         listOf("Typ hovoru", {{"Odchozí hovor", 60},
+                               {"Zmeškaný hovor", 5},
+                               {"Odmítnutý hovor", 7},
+                               {"Nepřijatý", 9},
+                               {"Nedovolaný hovor", 11},
+                               {"Neuskutečněný hovor", 13}}),
+         {1, 60, 5, 45, 0}},
+        {"an English call log",
+         listOf("Type", {{"Outgoing call", 60},
+                         {"Missed call", 5},
+                         {"Rejected call", 7},
+                         {"Declined", 9},
+                         {"Unanswered", 11},
+                         {"Blocked", 13}}),
+         {1, 60, 5, 45, 0}},
+        {"whole words: hlasování (a vote by SMS) holds no hlas",
+         listOf("Služba", {{"Hlasová služba", 60}, {"Hlasování", 1}}),
+         {1, 60, 1, 1, 0}},
+        {"in a call log the voice mailbox is a call not made",
+         listOf("Type", {{"Outgoing", 60}, {"Incoming", 20}, {"Missed", 0}, {"Voicemail", 30}}),
+         {1, 60, 3, 50, 0}},
+        {"on a bill it is the user's own billed call",
+         listOf("Služba", {{"Hovor", 60}, {"SMS", 1}, {"Hlasová schránka", 30}}),
+         {2, 90, 1, 0, 0}},
+        {"a bill that starts with a call to the mailbox is read again once it shows another value",
+         listOf("Služba", {{"Hlasová schránka", 30}, {"Hlasová schránka", 30}, {"Hovor", 60}}),
+         {3, 120, 0, 0, 0}},
+        {"a direction column: inbound and outbound",
+         listOf("Direction", {{"outbound", 60}, {"inbound", 20}, {"Outgoing", 60}}),
+         {2, 120, 1, 20, 0}},
+        {"in and out, P and O only as the whole value",
+         listOf("Call direction;Směr", {{"Out;O", 60}, {"In;O", 20}, {"Out;P", 30}, {"out of office;", 60}}),
+         {2, 120, 2, 50, 0}},
+        {"a direction column naming the network called says nothing against the call",
+         listOf("Směr", {{"Mobilní sítě", 60}, {"Pevná síť", 60}}),
+         {2, 120, 0, 0, 0}},
+        {"a column of unknown name holding directions is a direction column",
+         listOf("Kdo volal", {{"odchozí", 60}, {"příchozí", 20}, {"odchozí", 60}}),
+         {2, 120, 1, 20, 0}},
+        {"an application column",
+         listOf("Aplikace", {{"Telefon", 60}, {"WhatsApp", 300}, {"", 60}}),
+         {2, 120, 1, 300, 0}},
+        {"an application named in a kind column beats a voice word",
+         listOf("Služba", {{"Hovor", 60}, {"WhatsApp hovor", 300}, {"FaceTime Audio", 200}, {"Skype", 100}}),
+         {1, 60, 3, 600, 0}},
+        {"a roaming column", listOf("Roaming", {{"ne", 60}, {"ano", 120}, {"A", 30}, {"", 60}}), {2, 120, 0, 0, 2}},
+        {"a zone naming roaming", listOf("Zóna", {{"Česká republika", 60}, {"Roaming EU", 120}}), {1, 60, 0, 0, 1}},
+        {"a kind naming roaming; an incoming call there is an incoming call",
+         listOf("Typ hovoru", {{"Odchozí hovor v roamingu", 120}, {"Příchozí hovor v roamingu", 20}, {"Hovor", 60}}),
+         {1, 60, 1, 20, 1}},
+    };
+    for (const Case& c : cases) {
+        try {
+            EXPECT_EQ(sorted(read(c.list)), c.expected) << c.shape;
+        } catch (const CallListError& e) {
+            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
+        }
+    }
+}
+
+// A business list of two SIMs: the numbers and their outgoing calls, and
+// the calls of one of them at a time.
+TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
+    const std::string list =
+        "Číslo účastníka;Datum;Čas;Volané číslo;Délka;Typ\n"
+        "+420 603 222 333;1.10.2003;10:00;602123456;10;Hovor\n"
+        "602 111 222;1.10.2003;10:00;602123456;60;Hovor\n"
+        "00420602111222;2.10.2003;10:00;602123456;60;Hovor\n"
+        "602111222;2.10.2003;10:00;602123456;1;SMS\n"
+        ";2.10.2003;10:00;602123456;5;Hovor\n"
+        "602/111222;3.10.2003;10:00;602123456;60;Hovor\n";
+    const std::vector<Subscriber> numbers = {{"602 111 222", 3}, {"603 222 333", 1}};
+    struct Case {
+        const char* subscriber;
+        std::uint64_t calls, seconds, rows;
+        const char* read;
+    };
+    const Case cases[] = {
+        {"", 5, 195, 6, ""},                      // every row, as the front ends never show it when there are two
+        {"602111222", 4, 185, 5, "602 111 222"},  // and the row that names no number
+        {"+420 603 222 333", 2, 15, 2, "603 222 333"},
+    };
+    for (const Case& c : cases) {
+        const CallTally tally = parseCallList(list, defaultPrefixTable(), {}, {c.subscriber});
+        EXPECT_EQ(tally.subscribers, numbers) << c.subscriber;
+        EXPECT_EQ(tally.subscriber, c.read);
+        EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).calls, c.calls) << c.subscriber;
+        EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).seconds, c.seconds) << c.subscriber;
+        EXPECT_EQ(tally.rows, c.rows) << c.subscriber;
+    }
+    try {
+        parseCallList(list, defaultPrefixTable(), {}, {"777 000 111"});
+        ADD_FAILURE() << "a number not in the list read";
+    } catch (const UnknownSubscriber& e) {
+        EXPECT_EQ(e.subscribers(), numbers);
+        EXPECT_STREQ(e.what(),
+                     "Ve výpisu není číslo účastníka „777 000 111“; jsou v něm čísla 602 111 222 (3 hovory), "
+                     "603 222 333 (1 hovor).");
+    }
+    // A list of one number reads as any other.
+    EXPECT_EQ(read("SIM;Datum;Čas;Volané číslo;Délka\n602111222;1.10.2003;10:00;602123456;60\n").subscribers,
+              (std::vector<Subscriber>{{"602 111 222", 1}}));
+    EXPECT_THROW(parseCallList("Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;60\n", defaultPrefixTable(), {},
+                               {"602111222"}),
+                 UnknownSubscriber);
+}
