@@ -32,10 +32,14 @@ QString droppedFile(const QMimeData* data) {
 
 QString shown(const QString& file) { return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()); }
 
-QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error) {
+// row: the row refused as the file writes it, quoted beside its line.
+QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error,
+                 const std::string& row = {}) {
     const QString text = desktop::messageOf(error);
     if (line == 0) return QStringLiteral("%1 %2 nelze použít:\n%3").arg(what, shown(file), text);
-    return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file)).arg(line).arg(text);
+    const QString where =
+        row.empty() ? QString::number(line) : QStringLiteral("%1 („%2“)").arg(line).arg(QString::fromStdString(row));
+    return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file), where, text);
 }
 
 }  // namespace
@@ -80,7 +84,7 @@ void CallListImport::chooseAndRead() {
         fileDialog_->setAcceptMode(QFileDialog::AcceptOpen);
         fileDialog_->setFileMode(QFileDialog::ExistingFile);
         fileDialog_->setNameFilters(
-            {QStringLiteral("Výpisy hovorů (*.csv *.txt)"), QStringLiteral("Všechny soubory (*)")});
+            {QStringLiteral("Výpisy hovorů (*.csv *.txt *.tsv)"), QStringLiteral("Všechny soubory (*)")});
     }
     if (prompter_.exec(*fileDialog_) != QDialog::Accepted) return;
     const QStringList files = fileDialog_->selectedFiles();
@@ -111,7 +115,7 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
     try {
         return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes, {subscriber});
     } catch (const calls::CallListError& error) {
-        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error));
+        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error, error.row()));
         return std::nullopt;
     }
 }

@@ -46,6 +46,10 @@ struct Presumptions {
     // Kind and direction columns shown to be a bill's, not a call log's: a
     // call to the voice mailbox there is the user's own billed call.
     std::vector<std::size_t> voicemailCalls;
+    // Dates written d/m/yyyy or m/d/yyyy: which, as a row further down
+    // showed. Without it they are read day first, as Czech writes them,
+    // until a row shows the month first.
+    std::optional<DayMonthOrder> dayMonthOrder;
 };
 
 // Read the list again from its start, presuming more.
@@ -76,7 +80,9 @@ public:
           progress_(progress),
           presumptions_(presumptions),
           wantedSubscriber_(subscriberKey(options.subscriber)),
-          askedSubscriber_(options.subscriber) {}
+          askedSubscriber_(options.subscriber) {
+        dayMonthOrder_ = presumptions.dayMonthOrder;
+    }
 
     CallTally read();
 
@@ -93,13 +99,24 @@ private:
     RowKind kindOf(std::size_t line, std::span<const std::string_view> fields, bool& roaming);
     bool otherSubscriber(std::span<const std::string_view> fields, RowKind kind);
     void finishSubscribers();
+    bool summaryRow(std::span<const std::string_view> fields) const;
+    void holdSummaryRow(std::size_t line, std::span<const std::string_view> fields);
+    void noteDayMonthOrder(std::string_view value, std::size_t line);
+    void finishDayMonthOrder();
+    QuantityUnit quantityUnit(std::span<const std::string_view> fields) const;
     void row(std::size_t line, std::span<const std::string_view> fields);
+    std::uint32_t timeOf(std::span<const std::string_view> fields, std::size_t line) const;
+    DateAndTime startOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) const;
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
-    std::uint32_t durationOf(std::string_view value, std::size_t line) const;
+    std::uint32_t durationOf(std::string_view value, std::size_t line, std::optional<TimeUnit> unit) const;
     Destination destinationOf(std::string_view value, std::size_t line) const;
+    void checkFieldCount(std::size_t line, std::span<const std::string_view> fields) const;
+    // A refusal of the row being read quotes it.
     [[noreturn]] void fail(Problem problem, const std::string& message, std::size_t line) const {
-        throw CallListError(problem, message, line);
+        throw CallListError(problem, message, line, currentRow_.empty() ? std::string() : rowText(currentRow_));
     }
+    std::string rowText(std::span<const std::string_view> fields) const;
+    bool readableDate(std::string_view value) const;
     std::string quote(std::string_view value) const { return "„" + text::quoted(value, tally_.encoding) + "“"; }
 
     Source& source_;
@@ -108,6 +125,7 @@ private:
     const Presumptions& presumptions_;
     const std::string wantedSubscriber_;
     const std::string askedSubscriber_;
+    std::optional<text::Utf16Decoder> utf16_;
     bool settled_ = false;       // the encoding is known, not only supposed
     bool nonAsciiRead_ = false;  // bytes above 127 were read as UTF-8
     text::Utf8Validator utf8_;
@@ -154,6 +172,28 @@ private:
     std::string lastSubscriberValue_;
     std::optional<std::size_t> lastSubscriber_;  // the last row's, in the tally's list
     bool subscriberFound_ = false;
+
+    // The row being read, as a refusal quotes it.
+    std::span<const std::string_view> currentRow_;
+    mutable std::string lastReadableDate_;
+
+    // Rows after the last call whose date does not read: a summary block
+    // ("Počet hovorů;15", "Celkem k úhradě;…") when no call follows, skipped;
+    // refused as the first of them would have been when one does.
+    std::optional<CallListError> heldRefusal_;
+    SkippedRows heldSummary_;
+
+    // The first date of each kind in a column of dates written with
+    // slashes: the day first (13/02/2026), the month first (02/13/2026),
+    // either (02/03/2026).
+    struct DateCell {
+        std::size_t line = 0;
+        std::string date;  // for a message, quoted
+        std::string row;
+    };
+    std::optional<DateCell> dayFirst_, monthFirst_, eitherOrder_;
+    std::optional<DayMonthOrder> dayMonthOrder_;
+    bool readDayFirstUnknowing_ = false;  // a date of either order was read day first before the order was known
 };
 
 void CallListReader::start(std::string_view first) {
@@ -165,7 +205,19 @@ void CallListReader::start(std::string_view first) {
              0);
     }
     if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {
-        fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.",
+        const bool bigEndian = first.front() == '\xFE';
+        tally_.encoding = bigEndian ? Encoding::Utf16BigEndian : Encoding::Utf16LittleEndian;
+        utf16_.emplace(bigEndian);
+        settled_ = true;
+        return;
+    }
+    // Plain letters with a NUL beside each: UTF-16 that does not say which
+    // byte comes first.
+    if (first.size() >= 4 && ((first[0] != '\0' && first[1] == '\0' && first[2] != '\0' && first[3] == '\0') ||
+                              (first[0] == '\0' && first[1] != '\0' && first[2] == '\0' && first[3] != '\0'))) {
+        fail(Problem::Utf16,
+             "Soubor je v kódování UTF-16 bez značky pořadí bajtů (BOM). Uložte výpis jako CSV v kódování UTF-8 nebo "
+             "Windows-1250, nebo jako text Unicode se značkou BOM.",
              0);
     }
     if (presumptions_.windows1250) {
@@ -175,23 +227,19 @@ void CallListReader::start(std::string_view first) {
         tally_.encoding = Encoding::Utf8WithBom;
         settled_ = true;
     }
-    if (std::memchr(first.data(), '\n', first.size()) == nullptr && std::memchr(first.data(), '\r', first.size())) {
-        lineBreak_ = '\r';
-    }
 }
 
 // The separator under which the first lines hold a header: the one naming
-// the most columns, on a tie the first of ";", tab and ",". A header within
+// the most columns, on a tie the first of ";", tab, "," and "|". A header within
 // the first lines under none of them is an error: the quoting error of the
 // separator that read furthest, or no header.
 char CallListReader::chooseSeparator(std::string_view first, bool whole) {
-    if (tally_.encoding == Encoding::Utf8WithBom) first.remove_prefix(3);
     struct Candidate {
         char separator;
         std::size_t score = 0;
         std::optional<CallListError> error;
     };
-    Candidate candidates[] = {{';', 0, {}}, {'\t', 0, {}}, {',', 0, {}}};
+    Candidate candidates[] = {{';', 0, {}}, {'\t', 0, {}}, {',', 0, {}}, {'|', 0, {}}};
     for (Candidate& c : candidates) {
         CsvRecords records(c.separator, lineBreak_, [&](std::size_t line, std::span<const std::string_view> fields) {
             if (line > HeaderSearchLines) throw StopLooking{};
@@ -270,6 +318,11 @@ void CallListReader::check(std::string_view block, std::size_t line) {
     if (tally_.encoding != Encoding::Windows1250 && (upper || !utf8_.complete())) {
         const std::size_t bad = utf8_.check(block);
         if (bad != std::string_view::npos) {
+            if (utf16_) {
+                fail(Problem::BadEncoding,
+                     "Soubor začíná značkou kódování UTF-16 (BOM), ale na tomto řádku není platné UTF-16.",
+                     lineAt(bad));
+            }
             if (settled_) {
                 fail(Problem::BadEncoding,
                      "Soubor začíná značkou kódování UTF-8 (BOM), ale na tomto řádku není platné UTF-8.", lineAt(bad));
@@ -336,7 +389,33 @@ bool CallListReader::notACall(std::span<const std::string_view> fields) const {
         return sameCells(fields, layout.header);
     }
     const std::size_t date = layout.dateColumn();
-    return date >= fields.size() || !splitDateTime(trimmed(fields[date])).date;
+    return date >= fields.size() || !readableDate(trimmed(fields[date]));
+}
+
+// A date in either order where the column's order is not known yet.
+bool CallListReader::readableDate(std::string_view value) const {
+    // Rows of a day come together.
+    if (value == lastReadableDate_) return true;
+    const DayMonthOrder order = dayMonthOrder_.value_or(DayMonthOrder::DayFirst);
+    const bool readable =
+        splitDateTime(value, order).date ||
+        (slashDate(datePart(value)) &&
+         splitDateTime(value, order == DayMonthOrder::DayFirst ? DayMonthOrder::MonthFirst : DayMonthOrder::DayFirst)
+             .date);
+    if (readable) lastReadableDate_ = value;
+    return readable;
+}
+
+std::string CallListReader::rowText(std::span<const std::string_view> fields) const {
+    // Enough for the first cells; a tab shown as blanks.
+    constexpr std::size_t Shown = 60;
+    const std::string between = tally_.separator == '\t' ? "  " : std::string(1, tally_.separator);
+    std::string joined;
+    for (std::size_t i = 0; i < fields.size() && joined.size() <= 4 * Shown; ++i) {
+        if (i > 0) joined += between;
+        joined += fields[i];
+    }
+    return text::quoted(joined, tally_.encoding, Shown);
 }
 
 void CallListReader::skip(std::size_t line, std::span<const std::string_view> fields) {
@@ -348,15 +427,109 @@ void CallListReader::skip(std::size_t line, std::span<const std::string_view> fi
     if (cell != fields.end()) skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
 }
 
-void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
-    if (notACall(fields)) return skip(line, fields);
+void CallListReader::checkFieldCount(std::size_t line, std::span<const std::string_view> fields) const {
     if (fields.size() != layout_->fieldCount) {
         fail(Problem::FieldCount,
              "Řádek má " + fieldsText(fields.size()) + ", ale záhlaví na řádku " + std::to_string(tally_.headerLine) +
                  " má " + fieldsText(layout_->fieldCount) + ".",
              line);
     }
-    row(line, fields);
+}
+
+void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
+    if (notACall(fields)) return skip(line, fields);
+    currentRow_ = fields;
+    if (summaryRow(fields)) {
+        holdSummaryRow(line, fields);
+    } else {
+        // A call after rows that are no summary: the first of them is wrong.
+        if (heldRefusal_) throw *heldRefusal_;
+        checkFieldCount(line, fields);
+        row(line, fields);
+    }
+    currentRow_ = {};
+}
+
+// A row with a called number but a date that does not read: a call with a
+// wrong date when its number and duration read, else perhaps a line of a
+// summary at the end ("Počet hovorů;15", "Celkem k úhradě;1 234,50").
+bool CallListReader::summaryRow(std::span<const std::string_view> fields) const {
+    const Layout& layout = *layout_;
+    const std::size_t date = layout.dateColumn();
+    if (date < fields.size() && readableDate(trimmed(fields[date]))) return false;
+    const bool number = *layout.number < fields.size() &&
+                        std::holds_alternative<Destination>(classifyNumber(fields[*layout.number], prefixes_));
+    const bool duration = *layout.duration < fields.size() &&
+                          parseDuration(trimmed(fields[*layout.duration]), quantityUnit(fields).unit).has_value();
+    return !(number && duration);
+}
+
+void CallListReader::holdSummaryRow(std::size_t line, std::span<const std::string_view> fields) {
+    if (!heldRefusal_) {
+        try {
+            checkFieldCount(line, fields);
+            std::uint32_t time = timeOf(fields, line);
+            startOf(fields[layout_->dateColumn()], line, layout_->time.has_value(), time);
+            fail(Problem::BadDate, "Chybí datum hovoru.", line);
+        } catch (const CallListError& refusal) {
+            heldRefusal_ = refusal;
+        }
+    }
+    if (heldSummary_.count++ > 0) return;
+    heldSummary_.firstLine = line;
+    const auto cell =
+        std::find_if(fields.begin(), fields.end(), [](std::string_view f) { return !trimmed(f).empty(); });
+    if (cell != fields.end()) heldSummary_.firstText = text::quoted(trimmed(*cell), tally_.encoding);
+}
+
+// Dates written with slashes are read by the whole column: a first number
+// above 12 anywhere means the day comes first, a second one above 12 the
+// month; both is an error naming the two, neither an error at the end.
+// Until a date shows the order, the dates are read day first; when one
+// shows the month first after that, the list is read again knowing it.
+void CallListReader::noteDayMonthOrder(std::string_view value, std::size_t line) {
+    value = trimmed(value);
+    const std::optional<SlashDate> slash = slashDate(datePart(value));
+    if (!slash || (slash->first > 12 && slash->second > 12)) return;
+    std::optional<DayMonthOrder> shown;
+    if (slash->first > 12) shown = DayMonthOrder::DayFirst;
+    if (slash->second > 12) shown = DayMonthOrder::MonthFirst;
+    std::optional<DateCell>& first =
+        !shown ? eitherOrder_ : (*shown == DayMonthOrder::DayFirst ? dayFirst_ : monthFirst_);
+    if (!first) first = DateCell{line, quote(value), rowText(currentRow_)};
+    if (dayFirst_ && monthFirst_) {
+        fail(Problem::BadDate,
+             "Data nemají jedno pořadí dne a měsíce: datum " + dayFirst_->date + " na řádku " +
+                 std::to_string(dayFirst_->line) + " má napřed den, datum " + monthFirst_->date + " na řádku " +
+                 std::to_string(monthFirst_->line) + " napřed měsíc.",
+             line);
+    }
+    if (!shown) {
+        if (!dayMonthOrder_) readDayFirstUnknowing_ = true;
+        return;
+    }
+    if (dayMonthOrder_) return;
+    dayMonthOrder_ = shown;
+    if (*shown == DayMonthOrder::MonthFirst && readDayFirstUnknowing_) {
+        Presumptions again = presumptions_;
+        again.dayMonthOrder = shown;
+        throw ReadAgain{again};
+    }
+}
+
+void CallListReader::finishDayMonthOrder() {
+    if (!eitherOrder_ || dayMonthOrder_) return;
+    throw CallListError(Problem::BadDate,
+                        "Datum " + eitherOrder_->date +
+                            " je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 "
+                            "nebo 2000-03-02.",
+                        eitherOrder_->line, eitherOrder_->row);
+}
+
+// The unit of the row's duration: its unit column's, or the header's.
+QuantityUnit CallListReader::quantityUnit(std::span<const std::string_view> fields) const {
+    if (!layout_->unit || *layout_->unit >= fields.size()) return {true, layout_->durationUnit};
+    return quantityUnitNamed(trimmed(fields[*layout_->unit]), tally_.encoding);
 }
 
 // A column of unknown name whose values are mostly directions alone
@@ -504,19 +677,24 @@ void CallListReader::finishSubscribers() {
                             tally_.subscribers);
 }
 
-void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
+std::uint32_t CallListReader::timeOf(std::span<const std::string_view> fields, std::size_t line) const {
+    if (!layout_->time) return 0;
+    const std::string_view value = *layout_->time < fields.size() ? trimmed(fields[*layout_->time]) : "";
+    if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
+    const auto parsed = parseTime(value);
+    if (!parsed)
+        fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
+    return *parsed;
+}
+
+// The call's date, and its time where no time column gives it; refused when
+// either is missing or wrong.
+DateAndTime CallListReader::startOf(std::string_view value, std::size_t line, bool timeColumn,
+                                    std::uint32_t& time) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDate, "Chybí datum hovoru.", line);
-    if (timeColumn && value == lastDate_) return;
-    const DateAndTime parsed = splitDateTime(value);
+    const DateAndTime parsed = splitDateTime(value, dayMonthOrder_.value_or(DayMonthOrder::DayFirst));
     if (!parsed.date) {
-        if (value.find('/') != std::string_view::npos) {
-            fail(Problem::BadDate,
-                 "Datum " + quote(value) +
-                     " je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 nebo "
-                     "2000-03-02.",
-                 line);
-        }
         fail(Problem::BadDate, "Datum " + quote(value) + " neexistuje nebo není zapsáno jako 1.3.2000 či 2000-03-01.",
              line);
     }
@@ -537,6 +715,13 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
     } else {
         time = *parsed.time;
     }
+    return parsed;
+}
+
+void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
+    value = trimmed(value);
+    if (timeColumn && !value.empty() && value == lastDate_) return;
+    const DateAndTime parsed = startOf(value, line, timeColumn, time);
     const year_month_day date = *parsed.date;
     lastDay_ = static_cast<std::int32_t>(sys_days{date}.time_since_epoch().count());
     const year_month month = date.year() / date.month();
@@ -562,10 +747,10 @@ bool isFraction(std::string_view value) {
     return mark != std::string_view::npos && digits(value.substr(0, mark)) && digits(value.substr(mark + 1));
 }
 
-std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
+std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line, std::optional<TimeUnit> unit) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDuration, "Chybí délka hovoru.", line);
-    const std::optional<std::uint64_t> seconds = parseDuration(value, layout_->durationUnit);
+    const std::optional<std::uint64_t> seconds = parseDuration(value, unit);
     if (seconds && *seconds > MaxCallSeconds) {
         fail(Problem::DurationTooLong, "Délka hovoru " + quote(value) + " přesahuje 24 hodin.", line);
     }
@@ -605,19 +790,14 @@ Destination CallListReader::destinationOf(std::string_view value, std::size_t li
 void CallListReader::row(std::size_t line, std::span<const std::string_view> fields) {
     const Layout& layout = *layout_;
     bool roaming = false;
-    const RowKind kind = kindOf(line, fields, roaming);
+    const QuantityUnit unit = quantityUnit(fields);
+    // A quantity in pieces or kilobytes is no call.
+    const RowKind kind = unit.time ? kindOf(line, fields, roaming) : RowKind::NotVoice;
+    noteDayMonthOrder(fields[layout.dateColumn()], line);
     if (otherSubscriber(fields, kind)) return;
     ++tally_.rows;
-    std::uint32_t time = 0;
-    if (layout.time) {
-        const std::string_view value = trimmed(fields[*layout.time]);
-        if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
-        const auto parsed = parseTime(value);
-        if (!parsed)
-            fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
-        time = *parsed;
-    }
-    dayOf(fields[layout.dateTime ? *layout.dateTime : *layout.date], line, layout.time.has_value(), time);
+    std::uint32_t time = timeOf(fields, line);
+    dayOf(fields[layout.dateColumn()], line, layout.time.has_value(), time);
     if (!anyRow_) {
         tally_.firstDay = tally_.lastDay = lastDay_;
         anyRow_ = true;
@@ -632,14 +812,14 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
         // would know.
         std::uint32_t seconds = 0;
         if (kind != RowKind::NotVoice) {
-            const auto length = parseDuration(trimmed(fields[*layout.duration]), layout.durationUnit);
+            const auto length = parseDuration(trimmed(fields[*layout.duration]), unit.unit);
             if (length && *length <= MaxCallSeconds) seconds = static_cast<std::uint32_t>(*length);
         }
         const NotCounted reason = kind == RowKind::OutgoingVoice ? NotCounted::Roaming : NotCounted::NotOutgoingVoice;
         tally_.notCounted[tariffs::indexOf(reason)].add(seconds);
         return;
     }
-    const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
+    const std::uint32_t seconds = durationOf(fields[*layout.duration], line, unit.unit);
     const Destination destination = destinationOf(fields[*layout.number], line);
     const auto notCounted = [&](NotCounted reason) {
         tally_.notCounted[static_cast<std::size_t>(reason)].add(seconds);
@@ -669,22 +849,33 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
 
 CallTally CallListReader::read() {
     const std::uint64_t total = source_.size();
-    std::string_view block = source_.next();
-    start(block);
+    std::string_view raw = source_.next();
+    start(raw);
+    // The text: UTF-16 as UTF-8, without its byte order mark.
+    const auto text = [this](std::string_view bytes, bool first) {
+        if (!utf16_) return first && tally_.encoding == Encoding::Utf8WithBom ? bytes.substr(3) : bytes;
+        return utf16_->decode(first ? bytes.substr(2) : bytes);
+    };
+    std::string_view block = text(raw, true);
+    if (std::memchr(block.data(), '\n', block.size()) == nullptr && std::memchr(block.data(), '\r', block.size())) {
+        lineBreak_ = '\r';
+    }
     // A UTF-8 start that does not hold settles the encoding before anything is read.
     check(block, 1);
-    tally_.separator = chooseSeparator(block, block.size() < MemorySource::BlockSize);
+    tally_.separator = chooseSeparator(block, raw.size() < MemorySource::BlockSize);
     CsvRecords records(tally_.separator, lineBreak_,
                        [this](std::size_t line, std::span<const std::string_view> fields) { record(line, fields); });
     std::uint64_t done = 0;
     bool first = true;
-    while (!block.empty()) {
+    while (!raw.empty()) {
         if (!first) check(block, records.line());
-        records.feed(first && tally_.encoding == Encoding::Utf8WithBom ? block.substr(3) : block);
+        records.feed(block);
         first = false;
-        done += block.size();
+        done += raw.size();
         if (progress_ && !progress_(done, std::max(total, done))) throw ReadCancelled();
-        block = source_.next();
+        raw = source_.next();
+        block = raw.empty() && utf16_ ? utf16_->finish() : text(raw, false);
+        if (raw.empty() && !block.empty()) check(block, records.line());
     }
     if (!utf8_.complete() && tally_.encoding != Encoding::Windows1250) {
         if (settled_) {
@@ -698,6 +889,16 @@ CallTally CallListReader::read() {
     records.finish();
     if (!layout_) noHeader();
     if (judging_) judgeMaybeKinds();
+    finishDayMonthOrder();
+    // The rows held after the last call are a summary: skipped.
+    if (heldSummary_.count > 0) {
+        SkippedRows& skipped = tally_.skippedRows;
+        if (skipped.count == 0 || heldSummary_.firstLine < skipped.firstLine) {
+            skipped.firstLine = heldSummary_.firstLine;
+            skipped.firstText = heldSummary_.firstText;
+        }
+        skipped.count += heldSummary_.count;
+    }
     finishSubscribers();
     for (const auto& [month, calls] : tally_.months) {
         for (const PricedNetwork network : AllPricedNetworks) {
@@ -746,8 +947,8 @@ CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& 
 
 }  // namespace
 
-CallListError::CallListError(Problem problem, std::string message, std::size_t line)
-    : std::runtime_error(std::move(message)), problem_(problem), line_(line) {}
+CallListError::CallListError(Problem problem, std::string message, std::size_t line, std::string row)
+    : std::runtime_error(std::move(message)), problem_(problem), line_(line), row_(std::move(row)) {}
 
 UnknownSubscriber::UnknownSubscriber(std::string message, std::vector<Subscriber> subscribers)
     : CallListError(Problem::UnknownSubscriber, std::move(message), 0), subscribers_(std::move(subscribers)) {}

@@ -16,6 +16,7 @@ namespace {
 struct ColumnName {
     std::string_view folded;
     Column column;
+    bool fallback = false;  // only where no other column claims the meaning
 };
 
 // In lower case without accents, as text::fold gives them.
@@ -37,6 +38,11 @@ constexpr ColumnName ColumnNames[] = {
     {"cilove cislo", Column::Number},
     {"adresa", Column::Number},
     {"number", Column::Number},
+    {"called number", Column::Number},
+    {"dialled number", Column::Number},
+    {"dialed number", Column::Number},
+    {"destination", Column::Number, true},
+    {"cil", Column::Number, true},
     {"delka", Column::Duration},
     {"delka hovoru", Column::Duration},
     {"doba trvani", Column::Duration},
@@ -53,6 +59,9 @@ constexpr ColumnName ColumnNames[] = {
     {"druh hovoru", Column::Kind},
     {"sluzba", Column::Kind},
     {"type", Column::Kind},
+    {"call type", Column::Kind},
+    {"service", Column::Kind},
+    {"service type", Column::Kind},
     {"aplikace", Column::Application},
     {"app", Column::Application},
     {"roaming", Column::Roaming},
@@ -68,6 +77,12 @@ constexpr ColumnName ColumnNames[] = {
     {"sim", Column::Subscriber},
     {"msisdn", Column::Subscriber},
     {"subscriber", Column::Subscriber},
+    {"mnozstvi", Column::Quantity},
+    {"quantity", Column::Quantity},
+    {"mj", Column::Unit},
+    {"jednotka", Column::Unit},
+    {"merna jednotka", Column::Unit},
+    {"unit", Column::Unit},
 };
 
 // Words after a name that make the cell about the customer, the bill or the
@@ -113,10 +128,10 @@ bool hasStopWord(std::string_view words) {
 std::optional<ColumnMatch> matchName(std::string_view name) {
     std::optional<ColumnMatch> best;
     for (const ColumnName& known : ColumnNames) {
-        if (known.folded == name) return ColumnMatch{known.column, true, known.folded.size(), {}, {}};
+        if (known.folded == name) return ColumnMatch{known.column, true, known.folded.size(), known.fallback, {}, {}};
         if (name.size() > known.folded.size() && name.starts_with(known.folded) && name[known.folded.size()] == ' ' &&
             !hasStopWord(name.substr(known.folded.size())) && (!best || known.folded.size() > best->nameLength)) {
-            best = ColumnMatch{known.column, false, known.folded.size(), {}, {}};
+            best = ColumnMatch{known.column, false, known.folded.size(), known.fallback, {}, {}};
         }
     }
     return best;
@@ -139,6 +154,7 @@ bool isClockNote(std::string_view note) {
 // -1, 0 or 1 as the first claim is weaker than, as strong as or stronger
 // than the second.
 int compareClaims(const ColumnMatch& a, const ColumnMatch& b) {
+    if (a.fallback != b.fallback) return a.fallback ? -1 : 1;
     if (a.exact != b.exact) return a.exact ? 1 : -1;
     if (a.nameLength != b.nameLength) return a.nameLength > b.nameLength ? 1 : -1;
     return 0;
@@ -156,9 +172,11 @@ constexpr auto ColumnTextsOf = tariffs::enumTable<Column, ColumnTexts>({
     {Column::Time, {"s časem hovoru (čas, čas zahájení, čas uskutečnění hovoru, time)", "čas"}},
     {Column::DateTime,
      {"s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)", "datum a čas"}},
-    {Column::Number, {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)", "volané číslo"}},
+    {Column::Number,
+     {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number, called number, dialled number)",
+      "volané číslo"}},
     {Column::Duration, {"s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)", "délku hovoru"}},
-    {Column::Kind, {"s typem (typ, typ hovoru, typ služby, služba, druh, type)", "typ"}},
+    {Column::Kind, {"s typem (typ, typ hovoru, typ služby, služba, druh, type, call type, service)", "typ"}},
     {Column::Direction, {"se směrem hovoru (směr, směr hovoru, direction, call direction)", "směr hovoru"}},
     {Column::Application, {"s aplikací (aplikace, app)", "aplikaci"}},
     {Column::Roaming, {"s roamingem (roaming)", "roaming"}},
@@ -166,6 +184,8 @@ constexpr auto ColumnTextsOf = tariffs::enumTable<Column, ColumnTexts>({
     {Column::Subscriber,
      {"s číslem účastníka (číslo účastníka, číslo SIM, vlastní číslo, moje číslo, SIM, MSISDN, subscriber)",
       "číslo účastníka"}},
+    {Column::Quantity, {"s množstvím (množství, quantity)", "množství"}},
+    {Column::Unit, {"s jednotkou (MJ, jednotka, měrná jednotka, unit)", "jednotku"}},
 });
 
 // Where the columns of a meaning go of which a list may have several, each
@@ -182,14 +202,19 @@ std::vector<std::size_t>* columnsOf(Column column, Layout& layout) {
     case Column::Number:
     case Column::Duration:
     case Column::Roaming:
-    case Column::Subscriber: break;
+    case Column::Subscriber:
+    case Column::Quantity:
+    case Column::Unit: break;
     }
     return nullptr;
 }
 
 // Meanings a list may do without and that decide no figure on their own:
 // two claims on one are no reason to refuse the list.
-bool optionalColumn(Column column) { return column == Column::Roaming || column == Column::Subscriber; }
+bool optionalColumn(Column column) {
+    return column == Column::Roaming || column == Column::Subscriber || column == Column::Quantity ||
+           column == Column::Unit;
+}
 
 const char* columnDescription(Column column) { return ColumnTextsOf[tariffs::indexOf(column)].description; }
 
@@ -230,7 +255,7 @@ std::optional<ColumnMatch> matchColumn(std::string_view cell, Encoding encoding)
     }
     if (parts.size() > 1 && date && time) {
         return ColumnMatch{
-            Column::DateTime, date->exact && time->exact, date->nameLength + 1 + time->nameLength, {}, {}};
+            Column::DateTime, date->exact && time->exact, date->nameLength + 1 + time->nameLength, false, {}, {}};
     }
     return first;
 }
@@ -328,6 +353,13 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     layout.duration = place(claims[tariffs::indexOf(Column::Duration)]);
     layout.roaming = place(claims[tariffs::indexOf(Column::Roaming)]);
     layout.subscriber = place(claims[tariffs::indexOf(Column::Subscriber)]);
+    // A quantity with its unit stands for the duration where no column gives it.
+    const auto& quantity = claims[tariffs::indexOf(Column::Quantity)];
+    const auto& unit = claims[tariffs::indexOf(Column::Unit)];
+    if (!layout.duration && quantity && unit) {
+        layout.duration = quantity->column;
+        layout.unit = unit->column;
+    }
 
     const auto missing = [line](Column column) {
         throw CallListError(Problem::MissingColumn,
@@ -337,6 +369,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     if (!layout.number) missing(Column::Number);
     if (!layout.duration) missing(Column::Duration);
 
+    if (layout.unit) return layout;
     const ColumnMatch& duration = claims[tariffs::indexOf(Column::Duration)]->match;
     if (!duration.unit.empty() && !isClockNote(duration.unit)) {
         layout.durationUnit = timeUnitNamed(duration.unit);

@@ -30,6 +30,8 @@ enum class Column : std::uint8_t {
     Roaming,      // yes or no
     Zone,         // the zone or network of the call, read only for roaming (several may say)
     Subscriber,   // the user's own number, of a list with the calls of several SIMs
+    Quantity,     // how much: the duration when no column gives it, in its row's unit
+    Unit,         // the unit of the quantity: s, min, h, or ks, kB, MB for what is no call
 };
 inline constexpr auto AllColumns = tariffs::enumerators({
     Column::Date,
@@ -43,6 +45,8 @@ inline constexpr auto AllColumns = tariffs::enumerators({
     Column::Roaming,
     Column::Zone,
     Column::Subscriber,
+    Column::Quantity,
+    Column::Unit,
 });
 constexpr const auto& enumeratorsOf(Column) { return AllColumns; }
 inline constexpr std::size_t ColumnCount = AllColumns.size();
@@ -56,6 +60,9 @@ struct ColumnMatch {
     // The length of the name matched: of two claims on one meaning, the
     // longer name wins.
     std::size_t nameLength = 0;
+    // A name that claims its meaning only where no other column does
+    // ("Destination", "Cíl": the called number, unless another names it).
+    bool fallback = false;
     // The unit in brackets after the name, in lower case without accents
     // ("s" of "Délka (s)"), and as written, for a message; empty when none.
     std::string unit;
@@ -81,6 +88,9 @@ struct Layout {
     std::optional<TimeUnit> durationUnit;
     std::vector<std::size_t> kinds, directions, applications, zones;
     std::optional<std::size_t> roaming, subscriber;
+    // A unit column, when the duration is a quantity in the unit each row
+    // names ("Množství" with "MJ").
+    std::optional<std::size_t> unit;
     // Columns whose name names nothing, and kind or direction names followed
     // by more words ("Typ sazby", "Směr volání"): direction columns when most
     // of their first values are directions alone, kind columns when most are

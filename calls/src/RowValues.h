@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calls/CallList.h"
 
@@ -30,7 +31,7 @@ enum class RowKind : std::uint8_t {
 // accents) a word is a run of a-z and 0-9, and each list carries the forms
 // exports write ("hlas", "hlasove", "hlasova", ...).
 enum WordClass : std::uint16_t {
-    VoiceWord = 1 << 0,        // hovor, volání, call, voice, phone, telefon, hlasová ...
+    VoiceWord = 1 << 0,        // hovor, volání, call, voice, phone, telefon, telefonní, hlasová ...
     OutgoingWord = 1 << 1,     // odchozí, outgoing, outbound; out and O as the whole value of a direction
     IncomingWord = 1 << 2,     // příchozí, incoming, inbound; in and P as the whole value of a direction
     NotMadeWord = 1 << 3,      // zmeškaný, nepřijatý, odmítnutý, missed, rejected, blocked ...
@@ -72,14 +73,37 @@ bool holdsDirectionOnly(std::uint16_t words);
 bool isYes(std::string_view value, Encoding encoding);
 
 // The date and, where the value gives one, the time of a date-and-time
-// value: a date, then blanks or a "T", then a time.
+// value: a date, then blanks or a "T", then a time. A time with an offset
+// from UTC or a "Z" (ISO 8601: 2026-03-01T09:12:07+01:00, with a fraction
+// of a second after a "T") is the Czech local time of that instant, summer
+// time included, date and all.
 struct DateAndTime {
     std::optional<std::chrono::year_month_day> date;
     std::optional<std::uint32_t> time;
     bool hasTime = false;
+    std::string_view dateText;  // the date as written, without the time
 };
 
-DateAndTime splitDateTime(std::string_view value);
+DateAndTime splitDateTime(std::string_view value, std::optional<DayMonthOrder> slashOrder = std::nullopt);
+
+// The date of a date-and-time value as written, without the time.
+std::string_view datePart(std::string_view value);
+
+// What a unit column says of its row's quantity (Množství with MJ): a time,
+// in a unit or without one (seconds, or m:ss written out), or not a time
+// (ks, kB, MB, GB): the row is not a call.
+struct QuantityUnit {
+    bool time = true;
+    std::optional<TimeUnit> unit;
+};
+QuantityUnit quantityUnitNamed(std::string_view value, Encoding encoding);
+
+// The date and second of the day in Prague of an instant: UTC + 1 hour, + 2
+// in summer time, from the last Sunday of March to the last Sunday of
+// October at 1:00 UTC. The European Union's rule since 1996, computed here
+// rather than taken from the system's time zone data, which a machine may
+// lack; call lists with offsets come from years it covers.
+std::pair<std::chrono::year_month_day, std::uint32_t> pragueTime(std::chrono::sys_seconds instant);
 
 // "3 pole", "5 polí"
 std::string fieldsText(std::size_t n);

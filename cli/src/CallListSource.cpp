@@ -55,6 +55,9 @@ ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::p
         return UsageOrOpenFailure;
     } catch (const calls::CallListError& error) {
         reportError(stderr, request.file, error.line(), error);
+        // The row refused, as a compiler shows the line of its error.
+        if (!error.row().empty())
+            print(stderr, "    " + visibleText(QString::fromStdString(error.row())).toStdString() + "\n");
         return error.problem() == calls::Problem::OpenFailed ? UsageOrOpenFailure : Failure;
     }
     // Calls of two SIMs summed would be nobody's usage.

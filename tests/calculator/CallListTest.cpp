@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <stdexcept>
 
@@ -57,9 +59,12 @@ QStringList shownMinutes(const QDialog& dialog) {
     return minutes;
 }
 
-// The file dialog picks this file.
+// The file dialog, which offers the files call lists are saved as, picks
+// this file.
 void pickFile(ScriptedPrompter& prompter, const QString& file) {
     prompter.onDialog([file](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<QFileDialog&>(dialog).nameFilters(),
+                  (QStringList{utf8("Výpisy hovorů (*.csv *.txt *.tsv)"), utf8("Všechny soubory (*)")}));
         dynamic_cast<QFileDialog&>(dialog).selectFile(file);
         return static_cast<int>(QDialog::Accepted);
     });
@@ -166,8 +171,8 @@ TEST(CallList, WhatIsNotFilledLeavesTheFieldsAsTheyWere) {
          }},
         {"a bad list dropped on a field",
          [&](ScriptedPrompter& prompter, TTarifForm& form) {
-             prompter.expectError(utf8("Výpis hovorů %1 nelze použít, chyba je na řádku 2:\nDélka hovoru „-5“ je "
-                                       "záporná.")
+             prompter.expectError(utf8("Výpis hovorů %1 nelze použít, chyba je na řádku 2 („1.5.2000;10:00;"
+                                       "602123456;-5“):\nDélka hovoru „-5“ je záporná.")
                                       .arg(badName));
              QMimeData data;
              data.setUrls({QUrl::fromLocalFile(badName)});
@@ -218,6 +223,32 @@ TEST(CallList, StartUpListFillsTheFieldsBeforeTheFirstFeeRun) {
     ASSERT_NE(withBadList, nullptr);
     EXPECT_EQ(fieldTexts(*withBadList), QStringList(std::size(Fields), QStringLiteral("0")));
     EXPECT_EQ(shownBars(*withBadList)[0].value, 0);
+}
+
+// A pipe is refused at once, from the command line and dropped alike:
+// reading it would wait for a writer that may never come.
+TEST(CallList, APipeIsRefusedAtOnce) {
+    Calculator calculator;
+    const std::filesystem::path pipe = calculator.workspace.path() / "vypis.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const QString name = QString::fromStdString(pipe.string());
+    const QString refusal = utf8("Výpis hovorů %1 nelze použít:\nNení to soubor.").arg(name);
+    calculator.workspace.prompter.expectError(refusal);
+    const auto form = calculator.start(name);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(fieldTexts(*form), QStringList(std::size(Fields), QStringLiteral("0")));
+
+    ASSERT_TRUE(showActive(*form));
+    calculator.workspace.prompter.expectError(refusal);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(name)});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QCoreApplication::sendEvent(form.get(), &drop);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(calculator.workspace.prompter.allAnswersUsed());
 }
 
 // A list of days of calls a day: its monthly minutes over D = 1 day do not

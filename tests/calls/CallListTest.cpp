@@ -205,9 +205,8 @@ TEST(CallList, BadInput) {
     const Case cases[] = {
         {"", Problem::Empty, 0},
         {"PK\x03\x04\x14\x00\x06\x00"s, Problem::Workbook, 0},
-        {"\xFF\xFE"
-         "D\0a\0"s,
-         Problem::Utf16, 0},
+        // UTF-16 that does not say which byte comes first; with its mark it reads.
+        {"D\0a\0t\0u\0m\0"s, Problem::Utf16, 0},
         {h + ok + "1.3.2000;10:00;602\0;60\n"s, Problem::Binary, 3},
         {h + ok + "1.3.2000;10:00;602 123 456\x81;60\n", Problem::BadEncoding, 3},
         // A UTF-8 list with a stray byte far down: it is not Windows-1250 either.

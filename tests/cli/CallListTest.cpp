@@ -178,7 +178,7 @@ TEST(TarifCliCallList, BadFilesAreReportedWithFileAndLine) {
     const Case cases[] = {
         {{"usage", QString::fromStdString(negative), "--prefixes", Prefixes},
          1,
-         negative + ":2: Délka hovoru „-5“ je záporná.\n"},
+         negative + ":2: Délka hovoru „-5“ je záporná.\n    1.5.2000;10:00;602123456;-5\n"},
         {{"usage", QString::fromStdString(missing), "--prefixes", Prefixes},
          2,
          missing + ": Soubor nelze otevřít: soubor neexistuje.\n"},

@@ -99,9 +99,10 @@ struct Durations {
 // A total duration as h:mm:ss; the hours may run past a day: "27:03:09".
 std::string durationText(std::uint64_t seconds);
 
-enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250 };
+// UTF-16 only with its byte order mark, as Excel's "Unicode text" writes it.
+enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250, Utf16LittleEndian, Utf16BigEndian };
 
-// "UTF-8", "UTF-8 s BOM", "Windows-1250"
+// "UTF-8", "UTF-8 s BOM", "Windows-1250", "UTF-16 LE", "UTF-16 BE"
 std::string_view encodingText(Encoding encoding);
 
 // Counted calls by network, time of day and kind of day: what the zones are

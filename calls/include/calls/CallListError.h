@@ -42,17 +42,22 @@ enum class Problem {
 // the front ends put "FILE:LINE: " before it.
 class CallListError : public std::runtime_error {
 public:
-    CallListError(Problem problem, std::string message, std::size_t line);
+    CallListError(Problem problem, std::string message, std::size_t line, std::string row = {});
 
     Problem problem() const { return problem_; }
     // 1-based line of the file; 0 when the fault is the file's as a whole
     // (it cannot be read, is empty, is a workbook, has no header or no
     // outgoing call).
     std::size_t line() const { return line_; }
+    // The row refused, as the list writes it from its first cell (UTF-8,
+    // cut after 60 characters), for the front ends to quote beside the
+    // line; empty when the fault is not a row's.
+    const std::string& row() const { return row_; }
 
 private:
     Problem problem_;
     std::size_t line_;
+    std::string row_;
 };
 
 // The user cancelled the reading through the progress callback.
