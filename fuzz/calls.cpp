@@ -82,13 +82,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view content(reinterpret_cast<const char*>(data), size);
     const std::size_t lines = 1 + static_cast<std::size_t>(std::max(std::count(content.begin(), content.end(), '\n'),
                                                                     std::count(content.begin(), content.end(), '\r')));
-    try {
-        checkTally(parseCallList(content, defaultPrefixTable()));
-    } catch (const CallListError& error) {
+    const auto refused = [lines](const CallListError& error) {
         check(error.line() <= lines);
         check(std::string_view(error.what()).size() > 0);
-        // Whatever bytes the message quotes from the list, it is text to show.
+        // Whatever bytes the message and the row quote from the list, they are text to show.
         check(tariffs::isUtf8(error.what()));
+        check(tariffs::isUtf8(error.row()));
+    };
+    try {
+        const CallTally tally = parseCallList(content, defaultPrefixTable());
+        checkTally(tally);
+        // A list of several SIMs, read one number at a time: none has more
+        // outgoing calls than the whole list, and the one read is named.
+        if (tally.subscribers.size() >= 2) {
+            const Subscriber& first = tally.subscribers.front();
+            try {
+                const CallTally one = parseCallList(content, defaultPrefixTable(), {}, {first.number});
+                checkTally(one);
+                check(one.subscriber == first.number);
+                check(one.subscribers == tally.subscribers);
+                check(one.rows <= tally.rows);
+            } catch (const CallListError& error) {
+                refused(error);
+            }
+        }
+    } catch (const CallListError& error) {
+        refused(error);
     }
     return 0;
 }

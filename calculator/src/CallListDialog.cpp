@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -42,6 +43,12 @@ constexpr auto ZoneRows = tariffs::enumTable<tariffs::Zone, const char*>({
     {tariffs::Zone::EUROTEL, "Mobil Eurotel – ve špičce"},
     {tariffs::Zone::EUROTELMimo, "Mobil Eurotel – mimo špičku"},
 });
+
+// "1 hovor", "2 hovory", "5 hovorů"
+QString callsText(std::uint64_t calls) {
+    const char* word = calls == 1 ? "hovor" : (calls >= 2 && calls <= 4 ? "hovory" : "hovorů");
+    return QStringLiteral("%1 %2").arg(calls).arg(QString::fromUtf8(word));
+}
 
 // "1 den", "2 dny", "5 dní"
 QString daysText(std::int64_t days) {
@@ -306,21 +313,17 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
     ui->Zapocteno->setRowCount(static_cast<int>(tariffs::ZoneCount));
     ui->Nezapocteno->setRowCount(static_cast<int>(calls::NotCountedCount));
 
-    // The span does not depend on the choices.
-    const calls::CallSummary span = calls::summarise(tally_, {});
-    ui->Obdobi->setText(
-        QStringLiteral("%1 – %2 (%3)").arg(dateText(span.firstDate), dateText(span.lastDate), daysText(span.spanDays)));
-    ui->DnyVypisu->setText(QStringLiteral("&podle výpisu: %1").arg(span.spanDays));
-    ui->Dny->setValue(span.spanDays);
-    ui->SvatkyHovory->setText(QString::number(span.holidayCalls));
-    // Totals, page headings and the like, shown only when there were any.
-    const calls::SkippedRows& skipped = tally_.skippedRows;
-    ui->Preskocene->setText(QStringLiteral("%1 (první: řádek %2 „%3“)")
-                                .arg(skipped.count)
-                                .arg(skipped.firstLine)
-                                .arg(QString::fromStdString(skipped.firstText)));
-    ui->PreskoceneLabel->setVisible(skipped.count > 0);
-    ui->Preskocene->setVisible(skipped.count > 0);
+    // The numbers are the same whichever of them is read.
+    for (const calls::Subscriber& subscriber : tally_.subscribers) {
+        ui->Cislo->addItem(
+            QStringLiteral("%1 (%2)").arg(QString::fromStdString(subscriber.number), callsText(subscriber.calls)),
+            QString::fromStdString(subscriber.number));
+    }
+    const bool severalNumbers = tally_.subscribers.size() >= 2;
+    ui->CisloLabel->setVisible(severalNumbers);
+    ui->Cislo->setVisible(severalNumbers);
+    connect(ui->Cislo, &QComboBox::currentIndexChanged, this, &CallListDialog::chooseSubscriber);
+    showList();
     // What the list is, to read and copy with the keyboard too: a stop each.
     for (QLabel* value : {ui->Soubor, ui->Obdobi, ui->SvatkyHovory, ui->Preskocene})
         value->setFocusPolicy(Qt::StrongFocus);
@@ -363,6 +366,41 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
 
     recompute();
     ui->Vyplnit->setFocus();
+}
+
+void CallListDialog::showList() {
+    {
+        const QSignalBlocker quiet(ui->Cislo);
+        ui->Cislo->setCurrentIndex(ui->Cislo->findData(QString::fromStdString(tally_.subscriber)));
+    }
+    // The span does not depend on the choices.
+    const calls::CallSummary span = calls::summarise(tally_, {});
+    ui->Obdobi->setText(
+        QStringLiteral("%1 – %2 (%3)").arg(dateText(span.firstDate), dateText(span.lastDate), daysText(span.spanDays)));
+    ui->DnyVypisu->setText(QStringLiteral("&podle výpisu: %1").arg(span.spanDays));
+    // A D of the user's own stays.
+    if (!ui->DnyVlastni->isChecked()) {
+        const QSignalBlocker quiet(ui->Dny);
+        ui->Dny->setValue(span.spanDays);
+    }
+    ui->SvatkyHovory->setText(QString::number(span.holidayCalls));
+    // Totals, page headings and the like, shown only when there were any.
+    const calls::SkippedRows& skipped = tally_.skippedRows;
+    ui->Preskocene->setText(QStringLiteral("%1 (první: řádek %2 „%3“)")
+                                .arg(skipped.count)
+                                .arg(skipped.firstLine)
+                                .arg(QString::fromStdString(skipped.firstText)));
+    ui->PreskoceneLabel->setVisible(skipped.count > 0);
+    ui->Preskocene->setVisible(skipped.count > 0);
+}
+
+void CallListDialog::chooseSubscriber(int index) {
+    if (index < 0 || !readSubscriber_) return;
+    std::optional<calls::CallTally> tally = readSubscriber_(ui->Cislo->itemData(index).toString().toStdString());
+    // Not read: the number whose calls are shown stays chosen.
+    if (tally) tally_ = std::move(*tally);
+    showList();
+    recompute();
 }
 
 QString CallListDialog::warning() const { return warning_ ? warning_->text() : QString(); }

@@ -32,10 +32,14 @@ QString droppedFile(const QMimeData* data) {
 
 QString shown(const QString& file) { return QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()); }
 
-QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error) {
+// row: the row refused as the file writes it, quoted beside its line.
+QString withLine(const QString& what, const QString& file, std::size_t line, const std::exception& error,
+                 const std::string& row = {}) {
     const QString text = desktop::messageOf(error);
     if (line == 0) return QStringLiteral("%1 %2 nelze použít:\n%3").arg(what, shown(file), text);
-    return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file)).arg(line).arg(text);
+    const QString where =
+        row.empty() ? QString::number(line) : QStringLiteral("%1 („%2“)").arg(line).arg(QString::fromStdString(row));
+    return QStringLiteral("%1 %2 nelze použít, chyba je na řádku %3:\n%4").arg(what, shown(file), where, text);
 }
 
 }  // namespace
@@ -80,7 +84,7 @@ void CallListImport::chooseAndRead() {
         fileDialog_->setAcceptMode(QFileDialog::AcceptOpen);
         fileDialog_->setFileMode(QFileDialog::ExistingFile);
         fileDialog_->setNameFilters(
-            {QStringLiteral("Výpisy hovorů (*.csv *.txt)"), QStringLiteral("Všechny soubory (*)")});
+            {QStringLiteral("Výpisy hovorů (*.csv *.txt *.tsv)"), QStringLiteral("Všechny soubory (*)")});
     }
     if (prompter_.exec(*fileDialog_) != QDialog::Accepted) return;
     const QStringList files = fileDialog_->selectedFiles();
@@ -91,7 +95,8 @@ void CallListImport::refuse(QWidget* parent, const QString& text) {
     prompter_.error(parent, desktop::applicationTitle(), text);
 }
 
-std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidget* parent) {
+std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidget* parent,
+                                                     const std::string& subscriber) {
     // Opening a pipe or a device would wait for data that may never come.
     const QFileInfo info(file);
     if (info.exists() && !info.isFile()) {
@@ -108,20 +113,29 @@ std::optional<calls::CallTally> CallListImport::load(const QString& file, QWidge
         return std::nullopt;
     }
     try {
-        return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes);
+        return CallListLoader(parent).read(desktop::filePath(file), info.fileName(), prefixes, {subscriber});
     } catch (const calls::CallListError& error) {
-        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error));
+        refuse(parent, withLine(QStringLiteral("Výpis hovorů"), file, error.line(), error, error.row()));
         return std::nullopt;
     }
+}
+
+std::optional<calls::CallTally> CallListImport::loadFirstSubscriber(const QString& file, QWidget* parent) {
+    std::optional<calls::CallTally> tally = load(file, parent);
+    // Calls of two SIMs summed would be nobody's usage.
+    if (tally && tally->subscribers.size() >= 2) tally = load(file, parent, tally->subscribers.front().number);
+    return tally;
 }
 
 void CallListImport::read(const QString& file) {
     if (busy_) return;
     const QScopedValueRollback busy(busy_, true);
     desktop::runHandler(prompter_, &window_, [&] {
-        std::optional<calls::CallTally> tally = load(file, &window_);
+        std::optional<calls::CallTally> tally = loadFirstSubscriber(file, &window_);
         if (!tally) return;
         CallListDialog dialog(std::move(*tally), file, prompter_, &window_, locale_);
+        dialog.setSubscriberReader(
+            [this, file, &dialog](const std::string& subscriber) { return load(file, &dialog, subscriber); });
         if (prompter_.exec(dialog) == QDialog::Accepted) fill_(dialog.usage(), dialog.summary(), file);
     });
 }
@@ -129,7 +143,7 @@ void CallListImport::read(const QString& file) {
 void CallListImport::fillAtStart(const QString& file) {
     // The core's message when the counts do not fit the fields, as any other.
     desktop::runHandler(prompter_, nullptr, [&] {
-        const std::optional<calls::CallTally> tally = load(file, nullptr);
+        const std::optional<calls::CallTally> tally = loadFirstSubscriber(file, nullptr);
         if (!tally) return;
         const calls::CallSummary summary = calls::summarise(*tally, {});
         fill_(calls::usageFrom(summary), summary, file);

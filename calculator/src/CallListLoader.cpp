@@ -7,7 +7,8 @@
 namespace hovorix::calculator {
 
 std::optional<calls::CallTally> CallListLoader::read(const std::filesystem::path& file, const QString& shownName,
-                                                     const calls::PrefixTable& prefixes) const {
+                                                     const calls::PrefixTable& prefixes,
+                                                     const calls::ReadOptions& options) const {
     // Per mille: a file of gigabytes does not fit the dialog's int range.
     constexpr int Steps = 1000;
     QProgressDialog progress(QStringLiteral("Načítám výpis hovorů %1…").arg(shownName), QStringLiteral("Storno"), 0,
@@ -43,7 +44,7 @@ std::optional<calls::CallTally> CallListLoader::read(const std::filesystem::path
         return !progress.wasCanceled();
     };
     try {
-        return calls::readCallList(file, prefixes, report);
+        return calls::readCallList(file, prefixes, report, options);
     } catch (const calls::ReadCancelled&) {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 #include <system_error>
@@ -41,13 +42,36 @@ FileSource::FileSource(const std::filesystem::path& path) : buffer_(MemorySource
             ::close(fd_);
             throw CallListError(Problem::OpenFailed, "Soubor nelze otevřít: " + systemReason(EISDIR) + ".", 0);
         }
-        size_ = static_cast<std::uint64_t>(info.st_size);
+        if (S_ISREG(info.st_mode)) {
+            size_ = static_cast<std::uint64_t>(info.st_size);
+        } else {
+            // Without it, reading again fails when it comes to that.
+            spool_ = std::tmpfile();
+        }
     }
 }
 
-FileSource::~FileSource() { ::close(fd_); }
+FileSource::~FileSource() {
+    ::close(fd_);
+    if (spool_ != nullptr) std::fclose(spool_);
+}
 
 std::string_view FileSource::next() {
+    if (replayAt_ && *replayAt_ < spooled_) {
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), spooled_ - *replayAt_));
+        std::size_t filled = 0;
+        while (filled < wanted) {
+            const ssize_t got = ::pread(::fileno(spool_), buffer_.data() + filled, wanted - filled,
+                                        static_cast<off_t>(*replayAt_ + filled));
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) fail(Problem::ReadFailed, "Soubor nelze přečíst znovu od začátku: ");
+            filled += static_cast<std::size_t>(got);
+        }
+        *replayAt_ += filled;
+        return {buffer_.data(), filled};
+    }
+    replayAt_.reset();
     std::size_t filled = 0;
     while (filled < buffer_.size()) {
         const ssize_t got = ::read(fd_, buffer_.data() + filled, buffer_.size() - filled);
@@ -56,10 +80,24 @@ std::string_view FileSource::next() {
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
+    if (spool_ != nullptr) {
+        for (std::size_t written = 0; written < filled;) {
+            const ssize_t put = ::pwrite(::fileno(spool_), buffer_.data() + written, filled - written,
+                                         static_cast<off_t>(spooled_ + written));
+            if (put < 0 && errno == EINTR) continue;
+            if (put < 0) fail(Problem::ReadFailed, "Soubor nelze přečíst: ");
+            written += static_cast<std::size_t>(put);
+        }
+        spooled_ += filled;
+    }
     return {buffer_.data(), filled};
 }
 
 void FileSource::rewind() {
+    if (spool_ != nullptr) {
+        replayAt_ = 0;
+        return;
+    }
     if (::lseek(fd_, 0, SEEK_SET) != 0) fail(Problem::ReadFailed, "Soubor nelze přečíst znovu od začátku: ");
 }
 

@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +44,8 @@ private:
 };
 
 // Throws CallListError (OpenFailed, ReadFailed) with the system's reason.
+// A pipe, which cannot be read again from its start, is kept as it is read
+// in a temporary file, and read again from there.
 class FileSource : public Source {
 public:
     explicit FileSource(const std::filesystem::path& path);
@@ -57,6 +61,9 @@ private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
     std::vector<char> buffer_;
+    std::FILE* spool_ = nullptr;  // what a pipe gave
+    std::uint64_t spooled_ = 0;
+    std::optional<std::uint64_t> replayAt_;  // reading the spool again, from here
 };
 
 }  // namespace hovorix::calls

@@ -138,7 +138,28 @@ void skipBlanks(std::string_view& text) {
 
 }  // namespace
 
-std::optional<year_month_day> parseDate(std::string_view text) {
+namespace {
+
+// Two digits, as spreadsheets shorten years: 00-69 this century, 70-99 the
+// last. False for a year of three digits.
+bool fullYear(unsigned& year, std::size_t digits) {
+    if (digits == 3) return false;
+    if (digits == 2) year += year < 70 ? 2000 : 1900;
+    return true;
+}
+
+}  // namespace
+
+std::optional<SlashDate> slashDate(std::string_view text) {
+    unsigned a = 0, b = 0, y = 0;
+    if (!takeNumber(text, 1, 2, a) || !take(text, '/') || !takeNumber(text, 1, 2, b) || !take(text, '/') ||
+        !takeNumber(text, 2, 4, y) || !text.empty()) {
+        return std::nullopt;
+    }
+    return SlashDate{a, b};
+}
+
+std::optional<year_month_day> parseDate(std::string_view text, std::optional<DayMonthOrder> slashOrder) {
     unsigned a = 0, b = 0, c = 0;
     std::string_view rest = text;
     if (!takeNumber(rest, 1, 4, a)) return std::nullopt;
@@ -152,17 +173,19 @@ std::optional<year_month_day> parseDate(std::string_view text) {
             return std::nullopt;
         }
         y = a, m = b, d = c;
+    } else if (firstDigits <= 2 && slashOrder && take(rest, '/')) {
+        if (!takeNumber(rest, 1, 2, b) || !take(rest, '/')) return std::nullopt;
+        const std::size_t beforeYear = rest.size();
+        if (!takeNumber(rest, 2, 4, c) || !fullYear(c, beforeYear - rest.size())) return std::nullopt;
+        const bool dayFirst = *slashOrder == DayMonthOrder::DayFirst;
+        d = dayFirst ? a : b, m = dayFirst ? b : a, y = c;
     } else {
         if (firstDigits > 2 || !take(rest, '.')) return std::nullopt;
         skipBlanks(rest);
         if (!takeNumber(rest, 1, 2, b) || !take(rest, '.')) return std::nullopt;
         skipBlanks(rest);
         const std::size_t beforeYear = rest.size();
-        if (!takeNumber(rest, 2, 4, c)) return std::nullopt;
-        const std::size_t yearDigits = beforeYear - rest.size();
-        if (yearDigits == 3) return std::nullopt;
-        // Two digits, as spreadsheets shorten years: 00-69 this century, 70-99 the last.
-        if (yearDigits == 2) c += c < 70 ? 2000 : 1900;
+        if (!takeNumber(rest, 2, 4, c) || !fullYear(c, beforeYear - rest.size())) return std::nullopt;
         d = a, m = b, y = c;
     }
     if (!rest.empty() || y < 1900) return std::nullopt;

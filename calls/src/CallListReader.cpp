@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "ByteSources.h"
@@ -21,10 +22,40 @@ using namespace std::chrono;
 
 namespace {
 
-// A list first read as UTF-8 turned out not to be; everything read must be
-// read again as Windows-1250.
-struct ReadAgainAsWindows1250 {
-    std::size_t line;  // where UTF-8 broke
+// "1 hovor", "3 hovory", "5 hovorů"
+std::string callsText(std::uint64_t n) {
+    return std::to_string(n) + (n == 1 ? " hovor" : (n >= 2 && n <= 4 ? " hovory" : " hovorů"));
+}
+
+// How a subscriber's number is shown: nine digits in groups of three, as
+// Czech numbers are written; anything else as the list writes it.
+std::string subscriberText(const std::string& key, std::string_view value, Encoding encoding) {
+    if (key.size() == 9 && key.find_first_not_of("0123456789") == std::string::npos) {
+        return key.substr(0, 3) + " " + key.substr(3, 3) + " " + key.substr(6);
+    }
+    return text::quoted(value, encoding);
+}
+
+// What a reading takes for granted, learnt by a reading before it. A list
+// is read in one pass whatever its length; what a column means as a whole
+// is presumed from its first rows and, should a later row show otherwise,
+// the list is read again knowing it.
+struct Presumptions {
+    // The list first read as UTF-8 turned out not to be.
+    bool windows1250 = false;
+    // Kind and direction columns shown to be a bill's, not a call log's: a
+    // call to the voice mailbox there is the user's own billed call.
+    std::vector<std::size_t> voicemailCalls;
+    // Dates written d/m/yyyy or m/d/yyyy: which, as a row further down
+    // showed. Without it they are read day first, as Czech writes them,
+    // until a row shows the month first.
+    std::optional<DayMonthOrder> dayMonthOrder;
+};
+
+// Read the list again from its start, presuming more.
+struct ReadAgain {
+    Presumptions presumptions;
+    std::size_t utf8Broke = 0;  // the line where UTF-8 broke, when that is why
 };
 
 // Columns that may be kind columns are judged by this many rows after the header.
@@ -42,8 +73,16 @@ struct StopLooking {};
 
 class CallListReader {
 public:
-    CallListReader(Source& source, const PrefixTable& prefixes, const Progress& progress, bool windows1250)
-        : source_(source), prefixes_(prefixes), progress_(progress), windows1250_(windows1250) {}
+    CallListReader(Source& source, const PrefixTable& prefixes, const Progress& progress,
+                   const Presumptions& presumptions, const ReadOptions& options)
+        : source_(source),
+          prefixes_(prefixes),
+          progress_(progress),
+          presumptions_(presumptions),
+          wantedSubscriber_(subscriberKey(options.subscriber)),
+          askedSubscriber_(options.subscriber) {
+        dayMonthOrder_ = presumptions.dayMonthOrder;
+    }
 
     CallTally read();
 
@@ -56,19 +95,37 @@ private:
     bool notACall(std::span<const std::string_view> fields) const;
     void skip(std::size_t line, std::span<const std::string_view> fields);
     void judgeMaybeKinds();
+    void settleSignals();
+    RowKind kindOf(std::size_t line, std::span<const std::string_view> fields, bool& roaming);
+    bool otherSubscriber(std::span<const std::string_view> fields, RowKind kind);
+    void finishSubscribers();
+    bool summaryRow(std::span<const std::string_view> fields) const;
+    void holdSummaryRow(std::size_t line, std::span<const std::string_view> fields);
+    void noteDayMonthOrder(std::string_view value, std::size_t line);
+    void finishDayMonthOrder();
+    QuantityUnit quantityUnit(std::span<const std::string_view> fields) const;
     void row(std::size_t line, std::span<const std::string_view> fields);
+    std::uint32_t timeOf(std::span<const std::string_view> fields, std::size_t line) const;
+    DateAndTime startOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) const;
     void dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time);
-    std::uint32_t durationOf(std::string_view value, std::size_t line) const;
+    std::uint32_t durationOf(std::string_view value, std::size_t line, std::optional<TimeUnit> unit) const;
     Destination destinationOf(std::string_view value, std::size_t line) const;
+    void checkFieldCount(std::size_t line, std::span<const std::string_view> fields) const;
+    // A refusal of the row being read quotes it.
     [[noreturn]] void fail(Problem problem, const std::string& message, std::size_t line) const {
-        throw CallListError(problem, message, line);
+        throw CallListError(problem, message, line, currentRow_.empty() ? std::string() : rowText(currentRow_));
     }
+    std::string rowText(std::span<const std::string_view> fields) const;
+    bool readableDate(std::string_view value) const;
     std::string quote(std::string_view value) const { return "„" + text::quoted(value, tally_.encoding) + "“"; }
 
     Source& source_;
     const PrefixTable& prefixes_;
     const Progress& progress_;
-    bool windows1250_;
+    const Presumptions& presumptions_;
+    const std::string wantedSubscriber_;
+    const std::string askedSubscriber_;
+    std::optional<text::Utf16Decoder> utf16_;
     bool settled_ = false;       // the encoding is known, not only supposed
     bool nonAsciiRead_ = false;  // bytes above 127 were read as UTF-8
     text::Utf8Validator utf8_;
@@ -93,8 +150,50 @@ private:
     bool lastHoliday_ = false;
     PricedDurations* lastMonth_ = nullptr;
     std::chrono::year_month lastMonthKey_;
-    std::string lastKind_;
-    RowKind lastRowKind_ = RowKind::OutgoingVoice;
+
+    // A column whose values say what a row is, with the words of its last
+    // value, as rows of a kind come together.
+    struct Signal {
+        std::size_t column;
+        CellRole role;
+        // Its mailbox rows are billed calls: presumed, or the column has
+        // shown a value no call log writes.
+        bool voicemailIsACall = false;
+        // The first mailbox row left out as a call log's; 0 when none.
+        std::size_t voicemailLeftOut = 0;
+        std::string lastValue;
+        std::uint16_t lastWords = 0;
+    };
+    std::vector<Signal> signals_;
+
+    // The user's own numbers: where each stands in the tally's list, by key.
+    std::unordered_map<std::string, std::size_t> subscriberIndex_;
+    std::vector<std::string> subscriberKeys_;  // by the tally's list
+    std::string lastSubscriberValue_;
+    std::optional<std::size_t> lastSubscriber_;  // the last row's, in the tally's list
+    bool subscriberFound_ = false;
+
+    // The row being read, as a refusal quotes it.
+    std::span<const std::string_view> currentRow_;
+    mutable std::string lastReadableDate_;
+
+    // Rows after the last call whose date does not read: a summary block
+    // ("Počet hovorů;15", "Celkem k úhradě;…") when no call follows, skipped;
+    // refused as the first of them would have been when one does.
+    std::optional<CallListError> heldRefusal_;
+    SkippedRows heldSummary_;
+
+    // The first date of each kind in a column of dates written with
+    // slashes: the day first (13/02/2026), the month first (02/13/2026),
+    // either (02/03/2026).
+    struct DateCell {
+        std::size_t line = 0;
+        std::string date;  // for a message, quoted
+        std::string row;
+    };
+    std::optional<DateCell> dayFirst_, monthFirst_, eitherOrder_;
+    std::optional<DayMonthOrder> dayMonthOrder_;
+    bool readDayFirstUnknowing_ = false;  // a date of either order was read day first before the order was known
 };
 
 void CallListReader::start(std::string_view first) {
@@ -106,33 +205,41 @@ void CallListReader::start(std::string_view first) {
              0);
     }
     if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF")) {
-        fail(Problem::Utf16, "Soubor je v kódování UTF-16. Uložte výpis jako CSV v kódování UTF-8 nebo Windows-1250.",
+        const bool bigEndian = first.front() == '\xFE';
+        tally_.encoding = bigEndian ? Encoding::Utf16BigEndian : Encoding::Utf16LittleEndian;
+        utf16_.emplace(bigEndian);
+        settled_ = true;
+        return;
+    }
+    // Plain letters with a NUL beside each: UTF-16 that does not say which
+    // byte comes first.
+    if (first.size() >= 4 && ((first[0] != '\0' && first[1] == '\0' && first[2] != '\0' && first[3] == '\0') ||
+                              (first[0] == '\0' && first[1] != '\0' && first[2] == '\0' && first[3] != '\0'))) {
+        fail(Problem::Utf16,
+             "Soubor je v kódování UTF-16 bez značky pořadí bajtů (BOM). Uložte výpis jako CSV v kódování UTF-8 nebo "
+             "Windows-1250, nebo jako text Unicode se značkou BOM.",
              0);
     }
-    if (windows1250_) {
+    if (presumptions_.windows1250) {
         tally_.encoding = Encoding::Windows1250;
         settled_ = true;
     } else if (first.starts_with("\xEF\xBB\xBF")) {
         tally_.encoding = Encoding::Utf8WithBom;
         settled_ = true;
     }
-    if (std::memchr(first.data(), '\n', first.size()) == nullptr && std::memchr(first.data(), '\r', first.size())) {
-        lineBreak_ = '\r';
-    }
 }
 
 // The separator under which the first lines hold a header: the one naming
-// the most columns, on a tie the first of ";", tab and ",". A header within
+// the most columns, on a tie the first of ";", tab, "," and "|". A header within
 // the first lines under none of them is an error: the quoting error of the
 // separator that read furthest, or no header.
 char CallListReader::chooseSeparator(std::string_view first, bool whole) {
-    if (tally_.encoding == Encoding::Utf8WithBom) first.remove_prefix(3);
     struct Candidate {
         char separator;
         std::size_t score = 0;
         std::optional<CallListError> error;
     };
-    Candidate candidates[] = {{';', 0, {}}, {'\t', 0, {}}, {',', 0, {}}};
+    Candidate candidates[] = {{';', 0, {}}, {'\t', 0, {}}, {',', 0, {}}, {'|', 0, {}}};
     for (Candidate& c : candidates) {
         CsvRecords records(c.separator, lineBreak_, [&](std::size_t line, std::span<const std::string_view> fields) {
             if (line > HeaderSearchLines) throw StopLooking{};
@@ -211,13 +318,22 @@ void CallListReader::check(std::string_view block, std::size_t line) {
     if (tally_.encoding != Encoding::Windows1250 && (upper || !utf8_.complete())) {
         const std::size_t bad = utf8_.check(block);
         if (bad != std::string_view::npos) {
+            if (utf16_) {
+                fail(Problem::BadEncoding,
+                     "Soubor začíná značkou kódování UTF-16 (BOM), ale na tomto řádku není platné UTF-16.",
+                     lineAt(bad));
+            }
             if (settled_) {
                 fail(Problem::BadEncoding,
                      "Soubor začíná značkou kódování UTF-8 (BOM), ale na tomto řádku není platné UTF-8.", lineAt(bad));
             }
             // Everything before was read as UTF-8: again as Windows-1250,
             // unless all of it was plain ASCII, which reads the same.
-            if (nonAsciiRead_) throw ReadAgainAsWindows1250{lineAt(bad)};
+            if (nonAsciiRead_) {
+                Presumptions again = presumptions_;
+                again.windows1250 = true;
+                throw ReadAgain{again, lineAt(bad)};
+            }
             tally_.encoding = Encoding::Windows1250;
             settled_ = true;
         }
@@ -242,6 +358,7 @@ void CallListReader::record(std::size_t line, std::span<const std::string_view> 
         layout_ = makeLayout(fields, line, tally_.encoding);
         tally_.headerLine = line;
         judging_ = !layout_->maybeKinds.empty();
+        if (!judging_) settleSignals();
         return;
     }
     if (empty) return;
@@ -272,7 +389,33 @@ bool CallListReader::notACall(std::span<const std::string_view> fields) const {
         return sameCells(fields, layout.header);
     }
     const std::size_t date = layout.dateColumn();
-    return date >= fields.size() || !splitDateTime(trimmed(fields[date])).date;
+    return date >= fields.size() || !readableDate(trimmed(fields[date]));
+}
+
+// A date in either order where the column's order is not known yet.
+bool CallListReader::readableDate(std::string_view value) const {
+    // Rows of a day come together.
+    if (value == lastReadableDate_) return true;
+    const DayMonthOrder order = dayMonthOrder_.value_or(DayMonthOrder::DayFirst);
+    const bool readable =
+        splitDateTime(value, order).date ||
+        (slashDate(datePart(value)) &&
+         splitDateTime(value, order == DayMonthOrder::DayFirst ? DayMonthOrder::MonthFirst : DayMonthOrder::DayFirst)
+             .date);
+    if (readable) lastReadableDate_ = value;
+    return readable;
+}
+
+std::string CallListReader::rowText(std::span<const std::string_view> fields) const {
+    // Enough for the first cells; a tab shown as blanks.
+    constexpr std::size_t Shown = 60;
+    const std::string between = tally_.separator == '\t' ? "  " : std::string(1, tally_.separator);
+    std::string joined;
+    for (std::size_t i = 0; i < fields.size() && joined.size() <= 4 * Shown; ++i) {
+        if (i > 0) joined += between;
+        joined += fields[i];
+    }
+    return text::quoted(joined, tally_.encoding, Shown);
 }
 
 void CallListReader::skip(std::size_t line, std::span<const std::string_view> fields) {
@@ -284,55 +427,274 @@ void CallListReader::skip(std::size_t line, std::span<const std::string_view> fi
     if (cell != fields.end()) skipped.firstText = text::quoted(trimmed(*cell), tally_.encoding);
 }
 
-void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
-    if (notACall(fields)) return skip(line, fields);
+void CallListReader::checkFieldCount(std::size_t line, std::span<const std::string_view> fields) const {
     if (fields.size() != layout_->fieldCount) {
         fail(Problem::FieldCount,
              "Řádek má " + fieldsText(fields.size()) + ", ale záhlaví na řádku " + std::to_string(tally_.headerLine) +
                  " má " + fieldsText(layout_->fieldCount) + ".",
              line);
     }
-    row(line, fields);
 }
 
-// A column of unknown name whose values are mostly kind words (odchozí,
-// příchozí, SMS, ...) says what each row is, and is read as a kind column
-// rather than ignored; one named like a kind column ("Typ sazby") whose
-// values are not is ignored rather than leave every call out.
+void CallListReader::take(std::size_t line, std::span<const std::string_view> fields) {
+    if (notACall(fields)) return skip(line, fields);
+    currentRow_ = fields;
+    if (summaryRow(fields)) {
+        holdSummaryRow(line, fields);
+    } else {
+        // A call after rows that are no summary: the first of them is wrong.
+        if (heldRefusal_) throw *heldRefusal_;
+        checkFieldCount(line, fields);
+        row(line, fields);
+    }
+    currentRow_ = {};
+}
+
+// A row with a called number but a date that does not read: a call with a
+// wrong date when its number and duration read, else perhaps a line of a
+// summary at the end ("Počet hovorů;15", "Celkem k úhradě;1 234,50").
+bool CallListReader::summaryRow(std::span<const std::string_view> fields) const {
+    const Layout& layout = *layout_;
+    const std::size_t date = layout.dateColumn();
+    if (date < fields.size() && readableDate(trimmed(fields[date]))) return false;
+    const bool number = *layout.number < fields.size() &&
+                        std::holds_alternative<Destination>(classifyNumber(fields[*layout.number], prefixes_));
+    const bool duration = *layout.duration < fields.size() &&
+                          parseDuration(trimmed(fields[*layout.duration]), quantityUnit(fields).unit).has_value();
+    return !(number && duration);
+}
+
+void CallListReader::holdSummaryRow(std::size_t line, std::span<const std::string_view> fields) {
+    if (!heldRefusal_) {
+        try {
+            checkFieldCount(line, fields);
+            std::uint32_t time = timeOf(fields, line);
+            startOf(fields[layout_->dateColumn()], line, layout_->time.has_value(), time);
+            fail(Problem::BadDate, "Chybí datum hovoru.", line);
+        } catch (const CallListError& refusal) {
+            heldRefusal_ = refusal;
+        }
+    }
+    if (heldSummary_.count++ > 0) return;
+    heldSummary_.firstLine = line;
+    const auto cell =
+        std::find_if(fields.begin(), fields.end(), [](std::string_view f) { return !trimmed(f).empty(); });
+    if (cell != fields.end()) heldSummary_.firstText = text::quoted(trimmed(*cell), tally_.encoding);
+}
+
+// Dates written with slashes are read by the whole column: a first number
+// above 12 anywhere means the day comes first, a second one above 12 the
+// month; both is an error naming the two, neither an error at the end.
+// Until a date shows the order, the dates are read day first; when one
+// shows the month first after that, the list is read again knowing it.
+void CallListReader::noteDayMonthOrder(std::string_view value, std::size_t line) {
+    value = trimmed(value);
+    const std::optional<SlashDate> slash = slashDate(datePart(value));
+    if (!slash || (slash->first > 12 && slash->second > 12)) return;
+    std::optional<DayMonthOrder> shown;
+    if (slash->first > 12) shown = DayMonthOrder::DayFirst;
+    if (slash->second > 12) shown = DayMonthOrder::MonthFirst;
+    std::optional<DateCell>& first =
+        !shown ? eitherOrder_ : (*shown == DayMonthOrder::DayFirst ? dayFirst_ : monthFirst_);
+    if (!first) first = DateCell{line, quote(value), rowText(currentRow_)};
+    if (dayFirst_ && monthFirst_) {
+        fail(Problem::BadDate,
+             "Data nemají jedno pořadí dne a měsíce: datum " + dayFirst_->date + " na řádku " +
+                 std::to_string(dayFirst_->line) + " má napřed den, datum " + monthFirst_->date + " na řádku " +
+                 std::to_string(monthFirst_->line) + " napřed měsíc.",
+             line);
+    }
+    if (!shown) {
+        if (!dayMonthOrder_) readDayFirstUnknowing_ = true;
+        return;
+    }
+    if (dayMonthOrder_) return;
+    dayMonthOrder_ = shown;
+    if (*shown == DayMonthOrder::MonthFirst && readDayFirstUnknowing_) {
+        Presumptions again = presumptions_;
+        again.dayMonthOrder = shown;
+        throw ReadAgain{again};
+    }
+}
+
+void CallListReader::finishDayMonthOrder() {
+    if (!eitherOrder_ || dayMonthOrder_) return;
+    throw CallListError(Problem::BadDate,
+                        "Datum " + eitherOrder_->date +
+                            " je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 "
+                            "nebo 2000-03-02.",
+                        eitherOrder_->line, eitherOrder_->row);
+}
+
+// The unit of the row's duration: its unit column's, or the header's.
+QuantityUnit CallListReader::quantityUnit(std::span<const std::string_view> fields) const {
+    if (!layout_->unit || *layout_->unit >= fields.size()) return {true, layout_->durationUnit};
+    return quantityUnitNamed(trimmed(fields[*layout_->unit]), tally_.encoding);
+}
+
+// A column of unknown name whose values are mostly directions alone
+// (příchozí, odchozí, in, out) says each row's direction, and one whose
+// values are mostly kind words (odchozí hovor, SMS, ...) what each row is;
+// either is read rather than ignored. One named like a kind or direction
+// column ("Typ sazby", "Směr volání") whose values are neither is ignored
+// rather than leave every call out.
 void CallListReader::judgeMaybeKinds() {
     judging_ = false;
     std::vector<std::vector<std::string_view>> rows;
     rows.reserve(heldRows_.size());
     for (const HeldRow& held : heldRows_) rows.emplace_back(held.cells.begin(), held.cells.end());
     for (const std::size_t column : layout_->maybeKinds) {
-        std::size_t values = 0, kindWords = 0;
+        std::size_t values = 0, kindWords = 0, directions = 0;
         for (const std::vector<std::string_view>& cells : rows) {
             if (column >= cells.size() || notACall(cells)) continue;
             const std::string_view value = trimmed(cells[column]);
             if (value.empty()) continue;
             ++values;
-            if (holdsKindWord(value, tally_.encoding)) ++kindWords;
+            const std::uint16_t words = wordClasses(value, tally_.encoding, true);
+            if (holdsDirectionOnly(words)) ++directions;
+            if (holdsKindWord(words)) ++kindWords;
         }
-        if (2 * kindWords > values) layout_->kinds.push_back(column);
+        if (2 * directions > values) {
+            layout_->directions.push_back(column);
+        } else if (2 * kindWords > values) {
+            layout_->kinds.push_back(column);
+        }
     }
+    settleSignals();
     for (std::size_t i = 0; i < rows.size(); ++i) take(heldRows_[i].line, rows[i]);
     heldRows_.clear();
     heldRows_.shrink_to_fit();
 }
 
-void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
+void CallListReader::settleSignals() {
+    const Layout& layout = *layout_;
+    const auto add = [this](const std::vector<std::size_t>& columns, CellRole role) {
+        for (const std::size_t column : columns) {
+            const auto& calls = presumptions_.voicemailCalls;
+            signals_.push_back({column, role, std::find(calls.begin(), calls.end(), column) != calls.end(), 0, {}, 0});
+        }
+    };
+    add(layout.kinds, CellRole::Kind);
+    add(layout.directions, CellRole::Direction);
+    add(layout.applications, CellRole::Application);
+    add(layout.zones, CellRole::Zone);
+}
+
+// What a row is by its kind, direction, application, zone and roaming
+// columns: counted only when none of them says otherwise. A call to the
+// voice mailbox is the user's own billed call on a bill and a call not made
+// in a call log (whose types are directions, unmade calls and the mailbox
+// alone): a column is taken for a call log until it shows another value,
+// and should a mailbox row have been left out by then, the list is read
+// again knowing the column is a bill's.
+RowKind CallListReader::kindOf(std::size_t line, std::span<const std::string_view> fields, bool& roaming) {
+    RowKind kind = RowKind::OutgoingVoice;
+    roaming = false;
+    for (Signal& signal : signals_) {
+        const std::string_view value = trimmed(fields[signal.column]);
+        if (value.empty()) continue;
+        if (value != signal.lastValue || signal.lastValue.empty()) {
+            signal.lastValue = value;
+            signal.lastWords = wordClasses(value, tally_.encoding, signal.role == CellRole::Direction);
+        }
+        const std::uint16_t words = signal.lastWords;
+        if (words & RoamingWord) roaming = true;
+        const bool callLogColumn = signal.role == CellRole::Kind || signal.role == CellRole::Direction;
+        if (callLogColumn && !signal.voicemailIsACall && !isCallLogType(words)) {
+            if (signal.voicemailLeftOut > 0) {
+                Presumptions again = presumptions_;
+                again.voicemailCalls.push_back(signal.column);
+                throw ReadAgain{again};
+            }
+            signal.voicemailIsACall = true;
+        }
+        const RowKind cell = rowKindOf(words, signal.role, signal.voicemailIsACall);
+        if (cell != RowKind::OutgoingVoice && signal.voicemailLeftOut == 0 &&
+            rowKindOf(words, signal.role, true) == RowKind::OutgoingVoice) {
+            signal.voicemailLeftOut = line;
+        }
+        kind = std::max(kind, cell);
+    }
+    if (layout_->roaming && isYes(trimmed(fields[*layout_->roaming]), tally_.encoding)) roaming = true;
+    return kind;
+}
+
+// Counts the row's outgoing call for its subscriber's number; true when the
+// row is another number's than the one asked for.
+bool CallListReader::otherSubscriber(std::span<const std::string_view> fields, RowKind kind) {
+    if (!layout_->subscriber) return false;
+    const std::string_view value = trimmed(fields[*layout_->subscriber]);
+    if (value.empty()) return false;
+    if (value != lastSubscriberValue_ || lastSubscriberValue_.empty()) {
+        lastSubscriberValue_ = value;
+        lastSubscriber_.reset();
+        const std::string key = subscriberKey(text::quoted(value, tally_.encoding, CsvRecords::MaxRecordBytes));
+        const auto known = subscriberIndex_.find(key);
+        if (known != subscriberIndex_.end()) {
+            lastSubscriber_ = known->second;
+        } else if (tally_.subscribers.size() < MaxSubscribers) {
+            lastSubscriber_ = tally_.subscribers.size();
+            subscriberIndex_.emplace(key, *lastSubscriber_);
+            subscriberKeys_.push_back(key);
+            tally_.subscribers.push_back({subscriberText(key, value, tally_.encoding), 0});
+        }
+    }
+    if (lastSubscriber_ && kind == RowKind::OutgoingVoice) ++tally_.subscribers[*lastSubscriber_].calls;
+    if (wantedSubscriber_.empty()) return false;
+    const bool wanted = lastSubscriber_ && subscriberKeys_[*lastSubscriber_] == wantedSubscriber_;
+    subscriberFound_ = subscriberFound_ || wanted;
+    return !wanted;
+}
+
+// The numbers most calls first; the one asked for named as the list names it.
+void CallListReader::finishSubscribers() {
+    std::vector<std::size_t> order(tally_.subscribers.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return tally_.subscribers[a].calls > tally_.subscribers[b].calls;
+    });
+    std::vector<Subscriber> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t i : order) {
+        sorted.push_back(tally_.subscribers[i]);
+        if (!wantedSubscriber_.empty() && subscriberKeys_[i] == wantedSubscriber_) {
+            tally_.subscriber = tally_.subscribers[i].number;
+        }
+    }
+    tally_.subscribers = std::move(sorted);
+    if (wantedSubscriber_.empty() || subscriberFound_ || !tally_.subscriber.empty()) return;
+    if (tally_.subscribers.empty()) {
+        throw UnknownSubscriber("Výpis nemá sloupec s číslem účastníka, podle kterého by se vybralo číslo „" +
+                                    text::quoted(askedSubscriber_, Encoding::Utf8) + "“.",
+                                {});
+    }
+    std::string numbers;
+    for (const Subscriber& subscriber : tally_.subscribers) {
+        numbers += (numbers.empty() ? "" : ", ") + subscriber.number + " (" + callsText(subscriber.calls) + ")";
+    }
+    throw UnknownSubscriber("Ve výpisu není číslo účastníka „" + text::quoted(askedSubscriber_, Encoding::Utf8) +
+                                "“; jsou v něm čísla " + numbers + ".",
+                            tally_.subscribers);
+}
+
+std::uint32_t CallListReader::timeOf(std::span<const std::string_view> fields, std::size_t line) const {
+    if (!layout_->time) return 0;
+    const std::string_view value = *layout_->time < fields.size() ? trimmed(fields[*layout_->time]) : "";
+    if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
+    const auto parsed = parseTime(value);
+    if (!parsed)
+        fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
+    return *parsed;
+}
+
+// The call's date, and its time where no time column gives it; refused when
+// either is missing or wrong.
+DateAndTime CallListReader::startOf(std::string_view value, std::size_t line, bool timeColumn,
+                                    std::uint32_t& time) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDate, "Chybí datum hovoru.", line);
-    if (timeColumn && value == lastDate_) return;
-    const DateAndTime parsed = splitDateTime(value);
+    const DateAndTime parsed = splitDateTime(value, dayMonthOrder_.value_or(DayMonthOrder::DayFirst));
     if (!parsed.date) {
-        if (value.find('/') != std::string_view::npos) {
-            fail(Problem::BadDate,
-                 "Datum " + quote(value) +
-                     " je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 nebo "
-                     "2000-03-02.",
-                 line);
-        }
         fail(Problem::BadDate, "Datum " + quote(value) + " neexistuje nebo není zapsáno jako 1.3.2000 či 2000-03-01.",
              line);
     }
@@ -353,6 +715,13 @@ void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeCo
     } else {
         time = *parsed.time;
     }
+    return parsed;
+}
+
+void CallListReader::dayOf(std::string_view value, std::size_t line, bool timeColumn, std::uint32_t& time) {
+    value = trimmed(value);
+    if (timeColumn && !value.empty() && value == lastDate_) return;
+    const DateAndTime parsed = startOf(value, line, timeColumn, time);
     const year_month_day date = *parsed.date;
     lastDay_ = static_cast<std::int32_t>(sys_days{date}.time_since_epoch().count());
     const year_month month = date.year() / date.month();
@@ -378,10 +747,10 @@ bool isFraction(std::string_view value) {
     return mark != std::string_view::npos && digits(value.substr(0, mark)) && digits(value.substr(mark + 1));
 }
 
-std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line) const {
+std::uint32_t CallListReader::durationOf(std::string_view value, std::size_t line, std::optional<TimeUnit> unit) const {
     value = trimmed(value);
     if (value.empty()) fail(Problem::BadDuration, "Chybí délka hovoru.", line);
-    const std::optional<std::uint64_t> seconds = parseDuration(value, layout_->durationUnit);
+    const std::optional<std::uint64_t> seconds = parseDuration(value, unit);
     if (seconds && *seconds > MaxCallSeconds) {
         fail(Problem::DurationTooLong, "Délka hovoru " + quote(value) + " přesahuje 24 hodin.", line);
     }
@@ -420,17 +789,15 @@ Destination CallListReader::destinationOf(std::string_view value, std::size_t li
 
 void CallListReader::row(std::size_t line, std::span<const std::string_view> fields) {
     const Layout& layout = *layout_;
+    bool roaming = false;
+    const QuantityUnit unit = quantityUnit(fields);
+    // A quantity in pieces or kilobytes is no call.
+    const RowKind kind = unit.time ? kindOf(line, fields, roaming) : RowKind::NotVoice;
+    noteDayMonthOrder(fields[layout.dateColumn()], line);
+    if (otherSubscriber(fields, kind)) return;
     ++tally_.rows;
-    std::uint32_t time = 0;
-    if (layout.time) {
-        const std::string_view value = trimmed(fields[*layout.time]);
-        if (value.empty()) fail(Problem::BadTime, "Chybí čas hovoru.", line);
-        const auto parsed = parseTime(value);
-        if (!parsed)
-            fail(Problem::BadTime, "Čas " + quote(value) + " neexistuje nebo není zapsán jako 7:05 či 7:05:30.", line);
-        time = *parsed;
-    }
-    dayOf(fields[layout.dateTime ? *layout.dateTime : *layout.date], line, layout.time.has_value(), time);
+    std::uint32_t time = timeOf(fields, line);
+    dayOf(fields[layout.dateColumn()], line, layout.time.has_value(), time);
     if (!anyRow_) {
         tally_.firstDay = tally_.lastDay = lastDay_;
         anyRow_ = true;
@@ -438,28 +805,21 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
     tally_.firstDay = std::min(tally_.firstDay, lastDay_);
     tally_.lastDay = std::max(tally_.lastDay, lastDay_);
 
-    RowKind kind = RowKind::OutgoingVoice;
-    for (const std::size_t k : layout.kinds) {
-        const std::string_view value = trimmed(fields[k]);
-        if (value.empty()) continue;
-        if (value != lastKind_) {
-            lastKind_ = value;
-            lastRowKind_ = rowKind(value, tally_.encoding);
-        }
-        kind = std::max(kind, lastRowKind_);
-    }
-    if (kind != RowKind::OutgoingVoice) {
-        // An incoming call keeps its length where it reads as one; an SMS or
-        // a data session gives a count or kilobytes there, not seconds.
+    if (kind != RowKind::OutgoingVoice || roaming) {
+        // An incoming call or one in roaming keeps its length where it reads
+        // as one; an SMS or a data session gives a count or kilobytes there,
+        // not seconds. A call in roaming needs no number a Czech prefix
+        // would know.
         std::uint32_t seconds = 0;
-        if (kind == RowKind::OtherVoice) {
-            const auto length = parseDuration(trimmed(fields[*layout.duration]), layout.durationUnit);
+        if (kind != RowKind::NotVoice) {
+            const auto length = parseDuration(trimmed(fields[*layout.duration]), unit.unit);
             if (length && *length <= MaxCallSeconds) seconds = static_cast<std::uint32_t>(*length);
         }
-        tally_.notCounted[static_cast<std::size_t>(NotCounted::NotOutgoingVoice)].add(seconds);
+        const NotCounted reason = kind == RowKind::OutgoingVoice ? NotCounted::Roaming : NotCounted::NotOutgoingVoice;
+        tally_.notCounted[tariffs::indexOf(reason)].add(seconds);
         return;
     }
-    const std::uint32_t seconds = durationOf(fields[*layout.duration], line);
+    const std::uint32_t seconds = durationOf(fields[*layout.duration], line, unit.unit);
     const Destination destination = destinationOf(fields[*layout.number], line);
     const auto notCounted = [&](NotCounted reason) {
         tally_.notCounted[static_cast<std::size_t>(reason)].add(seconds);
@@ -489,33 +849,57 @@ void CallListReader::row(std::size_t line, std::span<const std::string_view> fie
 
 CallTally CallListReader::read() {
     const std::uint64_t total = source_.size();
-    std::string_view block = source_.next();
-    start(block);
+    std::string_view raw = source_.next();
+    start(raw);
+    // The text: UTF-16 as UTF-8, without its byte order mark.
+    const auto text = [this](std::string_view bytes, bool first) {
+        if (!utf16_) return first && tally_.encoding == Encoding::Utf8WithBom ? bytes.substr(3) : bytes;
+        return utf16_->decode(first ? bytes.substr(2) : bytes);
+    };
+    std::string_view block = text(raw, true);
+    if (std::memchr(block.data(), '\n', block.size()) == nullptr && std::memchr(block.data(), '\r', block.size())) {
+        lineBreak_ = '\r';
+    }
     // A UTF-8 start that does not hold settles the encoding before anything is read.
     check(block, 1);
-    tally_.separator = chooseSeparator(block, block.size() < MemorySource::BlockSize);
+    tally_.separator = chooseSeparator(block, raw.size() < MemorySource::BlockSize);
     CsvRecords records(tally_.separator, lineBreak_,
                        [this](std::size_t line, std::span<const std::string_view> fields) { record(line, fields); });
     std::uint64_t done = 0;
     bool first = true;
-    while (!block.empty()) {
+    while (!raw.empty()) {
         if (!first) check(block, records.line());
-        records.feed(first && tally_.encoding == Encoding::Utf8WithBom ? block.substr(3) : block);
+        records.feed(block);
         first = false;
-        done += block.size();
+        done += raw.size();
         if (progress_ && !progress_(done, std::max(total, done))) throw ReadCancelled();
-        block = source_.next();
+        raw = source_.next();
+        block = raw.empty() && utf16_ ? utf16_->finish() : text(raw, false);
+        if (raw.empty() && !block.empty()) check(block, records.line());
     }
     if (!utf8_.complete() && tally_.encoding != Encoding::Windows1250) {
         if (settled_) {
             fail(Problem::BadEncoding, "Soubor začíná značkou kódování UTF-8 (BOM), ale končí neúplným znakem UTF-8.",
                  records.line());
         }
-        throw ReadAgainAsWindows1250{records.line()};
+        Presumptions again = presumptions_;
+        again.windows1250 = true;
+        throw ReadAgain{again, records.line()};
     }
     records.finish();
     if (!layout_) noHeader();
     if (judging_) judgeMaybeKinds();
+    finishDayMonthOrder();
+    // The rows held after the last call are a summary: skipped.
+    if (heldSummary_.count > 0) {
+        SkippedRows& skipped = tally_.skippedRows;
+        if (skipped.count == 0 || heldSummary_.firstLine < skipped.firstLine) {
+            skipped.firstLine = heldSummary_.firstLine;
+            skipped.firstText = heldSummary_.firstText;
+        }
+        skipped.count += heldSummary_.count;
+    }
+    finishSubscribers();
     for (const auto& [month, calls] : tally_.months) {
         for (const PricedNetwork network : AllPricedNetworks) {
             for (const TimeOfDay time : AllTimesOfDay) {
@@ -537,38 +921,72 @@ CallTally CallListReader::read() {
     return tally_;
 }
 
-CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& progress) {
-    try {
-        return CallListReader(source, prefixes, progress, false).read();
-    } catch (const ReadAgainAsWindows1250& utf8Broke) {
-        source.rewind();
+CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& progress, const ReadOptions& options) {
+    Presumptions presumptions;
+    std::size_t utf8Broke = 0;
+    // Each reading again presumes something more, learnt once: the
+    // readings are few.
+    for (;;) {
         try {
-            return CallListReader(source, prefixes, progress, true).read();
+            return CallListReader(source, prefixes, progress, presumptions, options).read();
+        } catch (const ReadAgain& again) {
+            presumptions = again.presumptions;
+            if (again.utf8Broke > 0) utf8Broke = again.utf8Broke;
         } catch (const CallListError& error) {
             // A header that reads as UTF-8 but not as Windows-1250: a UTF-8
             // list with a stray byte, which is the better thing to say.
-            if (error.problem() != Problem::NoHeader) throw;
+            if (utf8Broke == 0 || error.problem() != Problem::NoHeader) throw;
             throw CallListError(Problem::BadEncoding,
                                 "Soubor je v kódování UTF-8, ale na tomto řádku obsahuje bajty, které v UTF-8 nejsou; "
                                 "uložte výpis celý v jednom kódování.",
-                                utf8Broke.line);
+                                utf8Broke);
         }
+        source.rewind();
     }
 }
 
 }  // namespace
 
-CallListError::CallListError(Problem problem, std::string message, std::size_t line)
-    : std::runtime_error(std::move(message)), problem_(problem), line_(line) {}
+CallListError::CallListError(Problem problem, std::string message, std::size_t line, std::string row)
+    : std::runtime_error(std::move(message)), problem_(problem), line_(line), row_(std::move(row)) {}
 
-CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress) {
-    FileSource source(file);
-    return readFrom(source, prefixes, progress);
+UnknownSubscriber::UnknownSubscriber(std::string message, std::vector<Subscriber> subscribers)
+    : CallListError(Problem::UnknownSubscriber, std::move(message), 0), subscribers_(std::move(subscribers)) {}
+
+std::string subscriberKey(std::string_view number) {
+    std::string kept;
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == ' ' || c == '\t' || c == '/' || c == '-') continue;
+        // The no-break space, as UTF-8.
+        if (c == '\xC2' && i + 1 < number.size() && number[i + 1] == '\xA0') {
+            ++i;
+            continue;
+        }
+        kept += c;
+    }
+    std::string_view key = kept;
+    if (key.find_first_not_of("+0123456789") != std::string_view::npos) return kept;
+    if (key.starts_with("+420")) {
+        key.remove_prefix(4);
+    } else if (key.starts_with("00420")) {
+        key.remove_prefix(5);
+    } else if (key.size() == 12 && key.starts_with("420")) {
+        key.remove_prefix(3);
+    }
+    return std::string(key);
 }
 
-CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress) {
+CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress,
+                       const ReadOptions& options) {
+    FileSource source(file);
+    return readFrom(source, prefixes, progress, options);
+}
+
+CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress,
+                        const ReadOptions& options) {
     MemorySource source(content);
-    return readFrom(source, prefixes, progress);
+    return readFrom(source, prefixes, progress, options);
 }
 
 }  // namespace hovorix::calls

@@ -16,6 +16,7 @@ namespace {
 struct ColumnName {
     std::string_view folded;
     Column column;
+    bool fallback = false;  // only where no other column claims the meaning
 };
 
 // In lower case without accents, as text::fold gives them.
@@ -37,13 +38,20 @@ constexpr ColumnName ColumnNames[] = {
     {"cilove cislo", Column::Number},
     {"adresa", Column::Number},
     {"number", Column::Number},
+    {"called number", Column::Number},
+    {"dialled number", Column::Number},
+    {"dialed number", Column::Number},
+    {"destination", Column::Number, true},
+    {"cil", Column::Number, true},
     {"delka", Column::Duration},
     {"delka hovoru", Column::Duration},
     {"doba trvani", Column::Duration},
     {"trvani", Column::Duration},
     {"duration", Column::Duration},
-    {"smer", Column::Kind},
-    {"smer hovoru", Column::Kind},
+    {"smer", Column::Direction},
+    {"smer hovoru", Column::Direction},
+    {"direction", Column::Direction},
+    {"call direction", Column::Direction},
     {"typ", Column::Kind},
     {"typ hovoru", Column::Kind},
     {"typ sluzby", Column::Kind},
@@ -51,6 +59,30 @@ constexpr ColumnName ColumnNames[] = {
     {"druh hovoru", Column::Kind},
     {"sluzba", Column::Kind},
     {"type", Column::Kind},
+    {"call type", Column::Kind},
+    {"service", Column::Kind},
+    {"service type", Column::Kind},
+    {"aplikace", Column::Application},
+    {"app", Column::Application},
+    {"roaming", Column::Roaming},
+    {"zona", Column::Zone},
+    {"pasmo", Column::Zone},
+    {"sit", Column::Zone},
+    {"zone", Column::Zone},
+    {"network", Column::Zone},
+    {"cislo ucastnika", Column::Subscriber},
+    {"cislo sim", Column::Subscriber},
+    {"vlastni cislo", Column::Subscriber},
+    {"moje cislo", Column::Subscriber},
+    {"sim", Column::Subscriber},
+    {"msisdn", Column::Subscriber},
+    {"subscriber", Column::Subscriber},
+    {"mnozstvi", Column::Quantity},
+    {"quantity", Column::Quantity},
+    {"mj", Column::Unit},
+    {"jednotka", Column::Unit},
+    {"merna jednotka", Column::Unit},
+    {"unit", Column::Unit},
 };
 
 // Words after a name that make the cell about the customer, the bill or the
@@ -96,10 +128,10 @@ bool hasStopWord(std::string_view words) {
 std::optional<ColumnMatch> matchName(std::string_view name) {
     std::optional<ColumnMatch> best;
     for (const ColumnName& known : ColumnNames) {
-        if (known.folded == name) return ColumnMatch{known.column, true, known.folded.size(), {}, {}};
+        if (known.folded == name) return ColumnMatch{known.column, true, known.folded.size(), known.fallback, {}, {}};
         if (name.size() > known.folded.size() && name.starts_with(known.folded) && name[known.folded.size()] == ' ' &&
             !hasStopWord(name.substr(known.folded.size())) && (!best || known.folded.size() > best->nameLength)) {
-            best = ColumnMatch{known.column, false, known.folded.size(), {}, {}};
+            best = ColumnMatch{known.column, false, known.folded.size(), known.fallback, {}, {}};
         }
     }
     return best;
@@ -122,6 +154,7 @@ bool isClockNote(std::string_view note) {
 // -1, 0 or 1 as the first claim is weaker than, as strong as or stronger
 // than the second.
 int compareClaims(const ColumnMatch& a, const ColumnMatch& b) {
+    if (a.fallback != b.fallback) return a.fallback ? -1 : 1;
     if (a.exact != b.exact) return a.exact ? 1 : -1;
     if (a.nameLength != b.nameLength) return a.nameLength > b.nameLength ? 1 : -1;
     return 0;
@@ -139,10 +172,49 @@ constexpr auto ColumnTextsOf = tariffs::enumTable<Column, ColumnTexts>({
     {Column::Time, {"s časem hovoru (čas, čas zahájení, čas uskutečnění hovoru, time)", "čas"}},
     {Column::DateTime,
      {"s datem a časem (datum a čas, datum a čas zahájení, zahájení, začátek, start)", "datum a čas"}},
-    {Column::Number, {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number)", "volané číslo"}},
+    {Column::Number,
+     {"s volaným číslem (volané číslo, číslo, volaný, cílové číslo, adresa, number, called number, dialled number)",
+      "volané číslo"}},
     {Column::Duration, {"s délkou hovoru (délka, délka hovoru, doba trvání, trvání, duration)", "délku hovoru"}},
-    {Column::Kind, {"se směrem nebo typem (směr, typ, služba, druh, type)", "směr nebo typ"}},
+    {Column::Kind, {"s typem (typ, typ hovoru, typ služby, služba, druh, type, call type, service)", "typ"}},
+    {Column::Direction, {"se směrem hovoru (směr, směr hovoru, direction, call direction)", "směr hovoru"}},
+    {Column::Application, {"s aplikací (aplikace, app)", "aplikaci"}},
+    {Column::Roaming, {"s roamingem (roaming)", "roaming"}},
+    {Column::Zone, {"se zónou nebo sítí (zóna, pásmo, síť, zone, network)", "zónu nebo síť"}},
+    {Column::Subscriber,
+     {"s číslem účastníka (číslo účastníka, číslo SIM, vlastní číslo, moje číslo, SIM, MSISDN, subscriber)",
+      "číslo účastníka"}},
+    {Column::Quantity, {"s množstvím (množství, quantity)", "množství"}},
+    {Column::Unit, {"s jednotkou (MJ, jednotka, měrná jednotka, unit)", "jednotku"}},
 });
+
+// Where the columns of a meaning go of which a list may have several, each
+// read; nullptr for a meaning of one column.
+std::vector<std::size_t>* columnsOf(Column column, Layout& layout) {
+    switch (column) {
+    case Column::Kind: return &layout.kinds;
+    case Column::Direction: return &layout.directions;
+    case Column::Application: return &layout.applications;
+    case Column::Zone: return &layout.zones;
+    case Column::Date:
+    case Column::Time:
+    case Column::DateTime:
+    case Column::Number:
+    case Column::Duration:
+    case Column::Roaming:
+    case Column::Subscriber:
+    case Column::Quantity:
+    case Column::Unit: break;
+    }
+    return nullptr;
+}
+
+// Meanings a list may do without and that decide no figure on their own:
+// two claims on one are no reason to refuse the list.
+bool optionalColumn(Column column) {
+    return column == Column::Roaming || column == Column::Subscriber || column == Column::Quantity ||
+           column == Column::Unit;
+}
 
 const char* columnDescription(Column column) { return ColumnTextsOf[tariffs::indexOf(column)].description; }
 
@@ -183,7 +255,7 @@ std::optional<ColumnMatch> matchColumn(std::string_view cell, Encoding encoding)
     }
     if (parts.size() > 1 && date && time) {
         return ColumnMatch{
-            Column::DateTime, date->exact && time->exact, date->nameLength + 1 + time->nameLength, {}, {}};
+            Column::DateTime, date->exact && time->exact, date->nameLength + 1 + time->nameLength, false, {}, {}};
     }
     return first;
 }
@@ -214,22 +286,26 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
                             line);
     };
 
-    // The strongest claim on each meaning but the kind, of which a list may
+    // The strongest claim on each meaning but those of which a list may
     // have several columns.
     struct Claim {
         std::size_t column = 0;
         ColumnMatch match;
         std::optional<std::size_t> tiedWith;
     };
-    std::array<std::optional<Claim>, ColumnCount> claims;  // by Column; the kind's stays empty
+    std::array<std::optional<Claim>, ColumnCount> claims;  // by Column; those of many columns stay empty
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::optional<ColumnMatch> match = matchColumn(fields[i], encoding);
         if (!match) {
             if (!trimmed(fields[i]).empty()) layout.maybeKinds.push_back(i);
             continue;
         }
-        if (match->column == Column::Kind) {
-            (match->exact ? layout.kinds : layout.maybeKinds).push_back(i);
+        if (std::vector<std::size_t>* columns = columnsOf(match->column, layout)) {
+            // A kind or a direction name with more words is judged by the
+            // column's values: "Směr volání" on a bill names the network
+            // called, not the direction.
+            const bool judged = !match->exact && (match->column == Column::Kind || match->column == Column::Direction);
+            (judged ? layout.maybeKinds : *columns).push_back(i);
             continue;
         }
         std::optional<Claim>& claim = claims[tariffs::indexOf(match->column)];
@@ -240,7 +316,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
             claim->tiedWith = i;
     }
     for (std::size_t c = 0; c < claims.size(); ++c) {
-        if (claims[c] && claims[c]->tiedWith)
+        if (claims[c] && claims[c]->tiedWith && !optionalColumn(static_cast<Column>(c)))
             duplicate(claims[c]->column, *claims[c]->tiedWith, static_cast<Column>(c));
     }
     auto& date = claims[tariffs::indexOf(Column::Date)];
@@ -275,6 +351,15 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     layout.dateTime = place(dateTime);
     layout.number = place(claims[tariffs::indexOf(Column::Number)]);
     layout.duration = place(claims[tariffs::indexOf(Column::Duration)]);
+    layout.roaming = place(claims[tariffs::indexOf(Column::Roaming)]);
+    layout.subscriber = place(claims[tariffs::indexOf(Column::Subscriber)]);
+    // A quantity with its unit stands for the duration where no column gives it.
+    const auto& quantity = claims[tariffs::indexOf(Column::Quantity)];
+    const auto& unit = claims[tariffs::indexOf(Column::Unit)];
+    if (!layout.duration && quantity && unit) {
+        layout.duration = quantity->column;
+        layout.unit = unit->column;
+    }
 
     const auto missing = [line](Column column) {
         throw CallListError(Problem::MissingColumn,
@@ -284,6 +369,7 @@ Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, En
     if (!layout.number) missing(Column::Number);
     if (!layout.duration) missing(Column::Duration);
 
+    if (layout.unit) return layout;
     const ColumnMatch& duration = claims[tariffs::indexOf(Column::Duration)]->match;
     if (!duration.unit.empty() && !isClockNote(duration.unit)) {
         layout.durationUnit = timeUnitNamed(duration.unit);

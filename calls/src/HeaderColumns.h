@@ -18,9 +18,36 @@
 namespace hovorix::calls {
 
 // What a column of a call list means.
-enum class Column : std::uint8_t { Date, Time, DateTime, Number, Duration, Kind };
-inline constexpr auto AllColumns = tariffs::enumerators(
-    {Column::Date, Column::Time, Column::DateTime, Column::Number, Column::Duration, Column::Kind});
+enum class Column : std::uint8_t {
+    Date,
+    Time,
+    DateTime,
+    Number,
+    Duration,
+    Kind,         // what the row is: a call, an SMS, data (several columns may say)
+    Direction,    // incoming or outgoing (several may say)
+    Application,  // the application a call went through: FaceTime, WhatsApp (several may say)
+    Roaming,      // yes or no
+    Zone,         // the zone or network of the call, read only for roaming (several may say)
+    Subscriber,   // the user's own number, of a list with the calls of several SIMs
+    Quantity,     // how much: the duration when no column gives it, in its row's unit
+    Unit,         // the unit of the quantity: s, min, h, or ks, kB, MB for what is no call
+};
+inline constexpr auto AllColumns = tariffs::enumerators({
+    Column::Date,
+    Column::Time,
+    Column::DateTime,
+    Column::Number,
+    Column::Duration,
+    Column::Kind,
+    Column::Direction,
+    Column::Application,
+    Column::Roaming,
+    Column::Zone,
+    Column::Subscriber,
+    Column::Quantity,
+    Column::Unit,
+});
 constexpr const auto& enumeratorsOf(Column) { return AllColumns; }
 inline constexpr std::size_t ColumnCount = AllColumns.size();
 
@@ -33,6 +60,9 @@ struct ColumnMatch {
     // The length of the name matched: of two claims on one meaning, the
     // longer name wins.
     std::size_t nameLength = 0;
+    // A name that claims its meaning only where no other column does
+    // ("Destination", "Cíl": the called number, unless another names it).
+    bool fallback = false;
     // The unit in brackets after the name, in lower case without accents
     // ("s" of "Délka (s)"), and as written, for a message; empty when none.
     std::string unit;
@@ -56,9 +86,14 @@ struct Layout {
     std::optional<std::size_t> date, time, dateTime, number, duration;
     // The unit of the duration column's plain numbers; seconds when none.
     std::optional<TimeUnit> durationUnit;
-    std::vector<std::size_t> kinds;
-    // Columns whose name names nothing, and kind names followed by more
-    // words ("Typ sazby"): kind columns when most of their first values are
+    std::vector<std::size_t> kinds, directions, applications, zones;
+    std::optional<std::size_t> roaming, subscriber;
+    // A unit column, when the duration is a quantity in the unit each row
+    // names ("Množství" with "MJ").
+    std::optional<std::size_t> unit;
+    // Columns whose name names nothing, and kind or direction names followed
+    // by more words ("Typ sazby", "Směr volání"): direction columns when most
+    // of their first values are directions alone, kind columns when most are
     // kind words, and ignored otherwise, so that no column of another kind
     // leaves every call out.
     std::vector<std::size_t> maybeKinds;
@@ -70,7 +105,8 @@ struct Layout {
 // The columns of a header row. Of several cells that claim one meaning an
 // exact name beats a name with more words, then the longer name wins; a
 // tie, a missing column and a duration unit not known are errors
-// (CallListError).
+// (CallListError). Of the meanings a list may do without (roaming, the
+// subscriber), the first of the strongest claims wins.
 Layout makeLayout(std::span<const std::string_view> fields, std::size_t line, Encoding encoding);
 
 }  // namespace hovorix::calls

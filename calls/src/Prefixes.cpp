@@ -97,14 +97,20 @@ bool PrefixTable::add(std::string_view digits, Network network) {
 }
 
 std::optional<Network> PrefixTable::find(std::string_view digits) const {
-    std::optional<Network> found;
+    const std::optional<Match> match = longestMatch(digits);
+    return match ? std::optional<Network>(match->network) : std::nullopt;
+}
+
+std::optional<PrefixTable::Match> PrefixTable::longestMatch(std::string_view digits) const {
+    std::optional<Match> found;
     std::size_t node = 0;
-    for (const char c : digits) {
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const char c = digits[i];
         if (!isDigit(c)) break;
         const std::int32_t next = nodes_[node].next[c - '0'];
         if (next < 0) break;
         node = static_cast<std::size_t>(next);
-        if (nodes_[node].network >= 0) found = static_cast<Network>(nodes_[node].network);
+        if (nodes_[node].network >= 0) found = Match{static_cast<Network>(nodes_[node].network), i + 1};
     }
     return found;
 }
@@ -226,9 +232,15 @@ std::variant<Destination, NumberFault> classifyNumber(std::string_view number, c
     }
     if (digits.starts_with('+') || digits.starts_with("00")) return Destination{Destination::Kind::Abroad};
     if (digits.empty()) return Destination{Destination::Kind::Unknown};
-    const std::optional<Network> network = table.find(digits);
-    if (!network) return Destination{Destination::Kind::Unknown};
-    return Destination{Destination::Kind::Network, *network};
+    const std::optional<PrefixTable::Match> match = table.longestMatch(digits);
+    if (!match) return Destination{Destination::Kind::Unknown};
+    // The shortest subscriber's number of today's numbering has nine digits.
+    constexpr std::size_t SubscriberDigits = 9;
+    const bool shortNumber = digits.size() < SubscriberDigits && !digits.starts_with('0');
+    if (shortNumber && match->length != digits.size() && match->network != Network::Sluzby) {
+        return Destination{Destination::Kind::Unknown};
+    }
+    return Destination{Destination::Kind::Network, match->network};
 }
 
 }  // namespace hovorix::calls

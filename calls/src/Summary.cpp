@@ -22,6 +22,7 @@ constexpr auto RoundingNames = tariffs::enumTable<Rounding, std::string_view>({
 constexpr auto NotCountedTexts = tariffs::enumTable<NotCounted, std::string_view>({
     {NotCounted::OtherNetwork, "jiná síť (Oskar)"},
     {NotCounted::Abroad, "do zahraničí"},
+    {NotCounted::Roaming, "v roamingu"},
     {NotCounted::Free, "bezplatná čísla"},
     {NotCounted::SharedCost, "čísla se sdílenými náklady"},
     {NotCounted::Premium, "prémiová čísla"},
@@ -75,6 +76,8 @@ std::string_view encodingText(Encoding encoding) {
     switch (encoding) {
     case Encoding::Utf8: return "UTF-8";
     case Encoding::Utf8WithBom: return "UTF-8 s BOM";
+    case Encoding::Utf16LittleEndian: return "UTF-16 LE";
+    case Encoding::Utf16BigEndian: return "UTF-16 BE";
     case Encoding::Windows1250: break;
     }
     return "Windows-1250";

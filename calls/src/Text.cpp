@@ -88,6 +88,58 @@ std::size_t Utf8Validator::check(std::string_view block) {
     return std::string_view::npos;
 }
 
+void Utf16Decoder::put(char32_t c) { tariffs::appendUtf8(out_, c); }
+
+std::string_view Utf16Decoder::decode(std::string_view block) {
+    out_.clear();
+    out_.reserve(block.size() * 3 / 2 + 4);
+    std::size_t i = 0;
+    const auto byteAt = [&block](std::size_t at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(block[at]));
+    };
+    while (i < block.size()) {
+        unsigned first = 0, second = 0;
+        if (oddByte_ >= 0) {
+            first = static_cast<unsigned>(oddByte_);
+            second = byteAt(i++);
+            oddByte_ = -1;
+        } else if (i + 1 < block.size()) {
+            first = byteAt(i);
+            second = byteAt(i + 1);
+            i += 2;
+        } else {
+            oddByte_ = static_cast<int>(byteAt(i++));
+            break;
+        }
+        const auto unit = static_cast<char16_t>(bigEndian_ ? (first << 8) | second : (second << 8) | first);
+        if (highSurrogate_ != 0) {
+            const char16_t high = highSurrogate_;
+            highSurrogate_ = 0;
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                put(0x10000 + ((char32_t{high} - 0xD800) << 10) + (char32_t{unit} - 0xDC00));
+                continue;
+            }
+            out_ += '\xFF';
+        }
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            highSurrogate_ = unit;
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            out_ += '\xFF';
+        } else {
+            put(unit);
+        }
+    }
+    return out_;
+}
+
+std::string_view Utf16Decoder::finish() {
+    out_.clear();
+    if (oddByte_ >= 0 || highSurrogate_ != 0) out_ += '\xFF';
+    oddByte_ = -1;
+    highSurrogate_ = 0;
+    return out_;
+}
+
 std::string fold(std::string_view raw, Encoding encoding) {
     std::string out;
     out.reserve(raw.size());
@@ -111,12 +163,11 @@ std::string fold(std::string_view raw, Encoding encoding) {
     return out;
 }
 
-std::string quoted(std::string_view raw, Encoding encoding) {
-    constexpr std::size_t MaxCharacters = 40;
+std::string quoted(std::string_view raw, Encoding encoding, std::size_t maxCharacters) {
     std::string out;
     std::size_t count = 0;
     for (std::size_t i = 0; i < raw.size();) {
-        if (count == MaxCharacters) {
+        if (count == maxCharacters) {
             out += "…";
             break;
         }

@@ -178,6 +178,11 @@ std::vector<CLI::Option*> addCallListOptions(CLI::App& command, CallListRequest&
                         "Prefix table to sort the called numbers by (default: predvolby.txt beside the tariff "
                         "file, or in the current folder for usage, else the one installed with the programs)")
             ->type_name("FILE"),
+        command
+            .add_option("--sim", request.sim,
+                        "Of a call list with the calls of two or more SIMs (a column such as Číslo účastníka, SIM "
+                        "or MSISDN), read the calls of this number only; such a list is refused without it")
+            ->type_name("NUMBER"),
     };
 }
 

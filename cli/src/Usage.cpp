@@ -18,6 +18,7 @@ struct ReasonName {
 constexpr auto Reasons = tariffs::enumTable<calls::NotCounted, ReasonName>({
     {calls::NotCounted::OtherNetwork, {"otherNetwork", "other network (Oskar)"}},
     {calls::NotCounted::Abroad, {"abroad", "abroad"}},
+    {calls::NotCounted::Roaming, {"roaming", "in roaming"}},
     {calls::NotCounted::Free, {"free", "free numbers"}},
     {calls::NotCounted::SharedCost, {"sharedCost", "shared-cost numbers"}},
     {calls::NotCounted::Premium, {"premium", "premium numbers"}},
@@ -72,6 +73,7 @@ void printText(const UsageRequest& request, const LoadedCallList& loaded) {
     const calls::CallSummary& s = loaded.summary;
     print(stdout, "Call list:  " + request.calls.file + " (" + text(calls::encodingText(loaded.tally.encoding)) +
                       ", separator " + separatorName(loaded.tally.separator) + ")\n");
+    if (!loaded.tally.subscriber.empty()) print(stdout, "Subscriber: " + loaded.tally.subscriber + "\n");
     print(stdout, "Prefixes:   " + loaded.prefixSource + "\n");
     print(stdout,
           "Period:     " + isoDate(s.firstDate) + " to " + isoDate(s.lastDate) + ", " + daysText(s.spanDays) + "\n");
@@ -165,6 +167,8 @@ void printJson(const UsageRequest& request, const LoadedCallList& loaded) {
     out += "  \"encoding\": " + jsonString(calls::encodingText(loaded.tally.encoding)) + ",\n";
     out += "  \"separator\": " + jsonString(std::string(1, loaded.tally.separator)) + ",\n";
     out += "  \"prefixes\": " + jsonString(loaded.prefixSource) + ",\n";
+    out +=
+        "  \"subscriber\": " + (loaded.tally.subscriber.empty() ? "null" : jsonString(loaded.tally.subscriber)) + ",\n";
     out += "  \"firstDate\": \"" + isoDate(s.firstDate) + "\",\n";
     out += "  \"lastDate\": \"" + isoDate(s.lastDate) + "\",\n";
     out += "  \"spanDays\": " + std::to_string(s.spanDays) + ",\n";

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -22,6 +23,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 #include <fstream>
 #include <stdexcept>
@@ -56,9 +59,12 @@ QStringList shownMinutes(const QDialog& dialog) {
     return minutes;
 }
 
-// The file dialog picks this file.
+// The file dialog, which offers the files call lists are saved as, picks
+// this file.
 void pickFile(ScriptedPrompter& prompter, const QString& file) {
     prompter.onDialog([file](QDialog& dialog) {
+        EXPECT_EQ(dynamic_cast<QFileDialog&>(dialog).nameFilters(),
+                  (QStringList{utf8("Výpisy hovorů (*.csv *.txt *.tsv)"), utf8("Všechny soubory (*)")}));
         dynamic_cast<QFileDialog&>(dialog).selectFile(file);
         return static_cast<int>(QDialog::Accepted);
     });
@@ -165,8 +171,8 @@ TEST(CallList, WhatIsNotFilledLeavesTheFieldsAsTheyWere) {
          }},
         {"a bad list dropped on a field",
          [&](ScriptedPrompter& prompter, TTarifForm& form) {
-             prompter.expectError(utf8("Výpis hovorů %1 nelze použít, chyba je na řádku 2:\nDélka hovoru „-5“ je "
-                                       "záporná.")
+             prompter.expectError(utf8("Výpis hovorů %1 nelze použít, chyba je na řádku 2 („1.5.2000;10:00;"
+                                       "602123456;-5“):\nDélka hovoru „-5“ je záporná.")
                                       .arg(badName));
              QMimeData data;
              data.setUrls({QUrl::fromLocalFile(badName)});
@@ -217,6 +223,32 @@ TEST(CallList, StartUpListFillsTheFieldsBeforeTheFirstFeeRun) {
     ASSERT_NE(withBadList, nullptr);
     EXPECT_EQ(fieldTexts(*withBadList), QStringList(std::size(Fields), QStringLiteral("0")));
     EXPECT_EQ(shownBars(*withBadList)[0].value, 0);
+}
+
+// A pipe is refused at once, from the command line and dropped alike:
+// reading it would wait for a writer that may never come.
+TEST(CallList, APipeIsRefusedAtOnce) {
+    Calculator calculator;
+    const std::filesystem::path pipe = calculator.workspace.path() / "vypis.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const QString name = QString::fromStdString(pipe.string());
+    const QString refusal = utf8("Výpis hovorů %1 nelze použít:\nNení to soubor.").arg(name);
+    calculator.workspace.prompter.expectError(refusal);
+    const auto form = calculator.start(name);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(fieldTexts(*form), QStringList(std::size(Fields), QStringLiteral("0")));
+
+    ASSERT_TRUE(showActive(*form));
+    calculator.workspace.prompter.expectError(refusal);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(name)});
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QCoreApplication::sendEvent(form.get(), &drop);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(calculator.workspace.prompter.allAnswersUsed());
 }
 
 // A list of days of calls a day: its monthly minutes over D = 1 day do not
@@ -424,7 +456,30 @@ const std::string ThirtyYears =
     "15.6.2015;10:00;0602 345 678;24:00:00\n"
     "1.5.2030;10:00;0602 345 678;60\n";
 
-calls::CallTally tallyOf(const std::string& list) { return calls::parseCallList(list, calls::defaultPrefixTable()); }
+// The same calls from the first of two SIMs, beside a call of the other's
+// and one in roaming.
+const std::string TwoSimsThreeMonths =
+    "SIM;Datum;Čas;Volané číslo;Délka;Roaming\n"
+    "602 111 222;29.9.2003;10:00;0602 345 678;61;ne\n"
+    "602 111 222;4.10.2003;10:00;0602 345 678;62;ne\n"
+    "603 222 333;5.10.2003;10:00;0602 345 678;62;ne\n"
+    "602 111 222;15.10.2003;10:00;02/2421 5566;310;ne\n"
+    "602 111 222;16.10.2003;10:00;+43 1 123 4567;310;ano\n"
+    "602 111 222;28.10.2003;10:00;0602 345 678;1201;ne\n"
+    "602 111 222;3.11.2003;10:00;0602 345 678;30;ne\n";
+
+// A business list of three SIMs, in May 2000: the second with one call, the
+// first with two, the third with an SMS only.
+const std::string ThreeSims =
+    "Číslo účastníka;Datum;Čas;Volané číslo;Délka;Typ\n"
+    "603 222 333;2.5.2000;10:00;602123456;300;Hovor\n"
+    "602 111 222;2.5.2000;11:00;602123456;600;Hovor\n"
+    "604 333 444;2.5.2000;12:00;602123456;1;SMS\n"
+    "+420 602 111 222;31.5.2000;10:00;602123456;600;Hovor\n";
+
+calls::CallTally tallyOf(const std::string& list, const std::string& subscriber = {}) {
+    return calls::parseCallList(list, calls::defaultPrefixTable(), {}, {subscriber});
+}
 
 QTableView* monthTable(const QDialog& dialog) { return child<QTableView>(dialog, "Mesice"); }
 
@@ -593,12 +648,15 @@ TEST(CallListOnSmallScreen, WithMonthsTheSummaryStillFits) {
     } cases[] = {
         {"three months", ThreeMonths, false},
         {"thirty years", ThirtyYears, true},
+        {"three months of two SIMs, with a call in roaming", TwoSimsThreeMonths, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QWidget window;
         ScriptedPrompter prompter;
-        CallListDialog dialog(tallyOf(c.list), QStringLiteral("vypis.csv"), prompter, &window);
+        calls::CallTally tally = tallyOf(c.list);
+        if (tally.subscribers.size() >= 2) tally = tallyOf(c.list, tally.subscribers.front().number);
+        CallListDialog dialog(std::move(tally), QStringLiteral("vypis.csv"), prompter, &window);
         ASSERT_TRUE(showActive(dialog));
         const QRect screen = dialog.screen()->availableGeometry();
         EXPECT_TRUE(screen.contains(dialog.geometry())) << dialog.width() << " x " << dialog.height();
@@ -623,10 +681,79 @@ TEST(CallListOnSmallScreen, WithMonthsTheSummaryStillFits) {
         }
         EXPECT_EQ(cut, 0) << "cells shown shortened";
 
-        // Tab on to the month table, below the others: it scrolls into view.
-        for (int i = 0; i < 7; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // Tab on to the month table, below the others (and "Číslo:"): it scrolls into view.
+        const int stops = child<QComboBox>(dialog, "Cislo")->isVisibleTo(&dialog) ? 8 : 7;
+        for (int i = 0; i < stops; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(focusName(), QStringLiteral("Mesice"));
         const QRect inView(table->mapTo(content->viewport(), QPoint(0, 0)), table->size());
         EXPECT_TRUE(content->viewport()->rect().contains(inView)) << "the month table is out of sight";
     }
+}
+
+// A business list of three SIMs: the summary reads the number with most
+// calls first, "Číslo:" reads another; one that cannot be read is said and
+// the number read stays; Vyplnit fills the minutes of the number chosen.
+TEST(CallList, TheNumberOfOneSimIsChosenInTheSummary) {
+    Calculator calculator;
+    calculator.workspace.write("firma.csv", ThreeSims);
+    const QString file = QString::fromStdString((calculator.workspace.path() / "firma.csv").string());
+    auto form = calculator.start();
+    ASSERT_TRUE(showActive(*form));
+    ScriptedPrompter& prompter = calculator.workspace.prompter;
+    pickFile(prompter, file);
+    prompter.onDialog([&](QDialog& dialog) {
+        auto* numbers = child<QComboBox>(dialog, "Cislo");
+        EXPECT_TRUE(numbers->isVisibleTo(&dialog));
+        // As the calculator's drop-down lists are, by the label's text.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(numbers)->text(QAccessible::Name), utf8("Číslo"));
+        QStringList items;
+        for (int i = 0; i < numbers->count(); ++i) items << numbers->itemText(i);
+        EXPECT_EQ(items, (QStringList{utf8("602 111 222 (2 hovory)"), utf8("603 222 333 (1 hovor)"),
+                                      utf8("604 333 444 (0 hovorů)")}));
+        EXPECT_EQ(numbers->currentIndex(), 0);
+        EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("20"));  // 1200 s over 30 days
+
+        numbers->setCurrentIndex(1);
+        EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("150"));  // 300 s in its one day
+        EXPECT_EQ(child<QLabel>(dialog, "Obdobi")->text(), utf8("2. 5. 2000 – 2. 5. 2000 (1 den)"));
+
+        prompter.expectError(utf8("Výpis hovorů %1 nelze použít:\nVe výpisu není žádný odchozí hovor.")
+                                 .arg(QDir::toNativeSeparators(file)));
+        numbers->setCurrentIndex(2);
+        EXPECT_EQ(numbers->currentIndex(), 1);
+        EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("150"));
+        return clickAndClose(dialog, "Vyplnit");
+    });
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(prompter.allAnswersUsed());
+    EXPECT_EQ(fieldTexts(*form)[5], QStringLiteral("150"));
+
+    // A list of one number shows none.
+    CallListDialog one(tallyOf("SIM;Datum;Čas;Volané číslo;Délka\n602111222;2.5.2000;10:00;602123456;60\n"),
+                       QStringLiteral("vypis.csv"), prompter);
+    EXPECT_FALSE(child<QComboBox>(one, "Cislo")->isVisibleTo(&one));
+    EXPECT_FALSE(child<QLabel>(one, "CisloLabel")->isVisibleTo(&one));
+}
+
+// "Číslo:" is the stop after the file's name, reached by Alt+S too, and
+// the arrows read another number.
+TEST(CallList, TheNumberIsChosenWithTheKeyboard) {
+    ScriptedPrompter prompter;
+    CallListDialog dialog(tallyOf(ThreeSims, "602111222"), QStringLiteral("firma.csv"), prompter);
+    dialog.setSubscriberReader([](const std::string& number) { return tallyOf(ThreeSims, number); });
+    ASSERT_TRUE(showActive(dialog));
+    auto* numbers = child<QComboBox>(dialog, "Cislo");
+    EXPECT_EQ(child<QLabel>(dialog, "CisloLabel")->text(), utf8("Čí&slo:"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Soubor"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Cislo"));
+    QTest::keyClick(numbers, Qt::Key_Down);
+    EXPECT_EQ(numbers->currentIndex(), 1);
+    EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("150"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Obdobi"));
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(focusName(), QStringLiteral("Cislo"));
 }

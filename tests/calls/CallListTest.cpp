@@ -2,8 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "calls/CallList.h"
 #include "tariffs/Cp1250.h"
@@ -83,6 +87,8 @@ TEST(CallList, ColumnNamesInCzechAndEnglish) {
 
 // An incoming call keeps its length; an SMS or a data session counts as a
 // row left out with 0 seconds, its "length" being a count or kilobytes.
+// "Směr" is a direction: a value naming the network called says nothing
+// against the call, while a kind's word of a call not made leaves it out.
 TEST(CallList, TheDirectionOrKindColumn) {
     const CallTally tally = read(
         "Datum;Čas;Číslo;Směr;Typ;Délka\n"
@@ -93,10 +99,12 @@ TEST(CallList, TheDirectionOrKindColumn) {
         "1.3.2000;10:04;602123456;odchozí;SMS;1\n"
         "1.3.2000;10:05;602123456;;Hlasová schránka;60\n"
         "1.3.2000;10:06;602123456;Outgoing;GPRS data;2048 kB\n"
-        "1.3.2000;10:07;602123456;Odchozí;MMS;350\n");
+        "1.3.2000;10:07;602123456;Odchozí;MMS;350\n"
+        "1.3.2000;10:08;602123456;Mobilní sítě;Hovor;60\n"
+        "1.3.2000;10:09;602123456;Odchozí;Zmeškaný hovor;60\n");
     const CallSummary summary = summarise(tally, {});
-    EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls, 4u);
-    EXPECT_EQ(summary.notCountedFor(NotCounted::NotOutgoingVoice), (Figures{4, 60, 30}));
+    EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls, 5u);
+    EXPECT_EQ(summary.notCountedFor(NotCounted::NotOutgoingVoice), (Figures{5, 120, 60}));
 }
 
 // The sample in data/ and the figures the user guide quotes, worked out by
@@ -129,6 +137,7 @@ TEST(CallList, TheSampleCallList) {
     const std::array<Figures, NotCountedCount> notCounted = {{
         {1, 120, 2},
         {2, 612, 10},
+        {0, 0, 0},  // none in roaming
         {1, 195, 3},
         {1, 300, 5},
         {1, 90, 1},
@@ -196,9 +205,8 @@ TEST(CallList, BadInput) {
     const Case cases[] = {
         {"", Problem::Empty, 0},
         {"PK\x03\x04\x14\x00\x06\x00"s, Problem::Workbook, 0},
-        {"\xFF\xFE"
-         "D\0a\0"s,
-         Problem::Utf16, 0},
+        // UTF-16 that does not say which byte comes first; with its mark it reads.
+        {"D\0a\0t\0u\0m\0"s, Problem::Utf16, 0},
         {h + ok + "1.3.2000;10:00;602\0;60\n"s, Problem::Binary, 3},
         {h + ok + "1.3.2000;10:00;602 123 456\x81;60\n", Problem::BadEncoding, 3},
         // A UTF-8 list with a stray byte far down: it is not Windows-1250 either.
@@ -265,4 +273,31 @@ TEST(CallList, ALargeListInBoundedStepsAndCancelled) {
         parseCallList(content, defaultPrefixTable(), [&](std::uint64_t, std::uint64_t) { return ++calls < 2; }),
         ReadCancelled);
     EXPECT_EQ(calls, 2u);
+}
+
+// A list read again from its start (here a bill whose first rows are calls
+// to the voice mailbox, and a list that turns out to be Windows-1250) reads
+// from a pipe as from a file.
+TEST(CallList, APipeIsReadAgainAsAFileIs) {
+    const std::string lists[] = {
+        "Datum;Čas;Číslo;Délka;Služba\n1.3.2000;10:00;602123456;60;Hlasová schránka\n"
+        "1.3.2000;10:01;602123456;60;Hovor\n",
+        windows1250("Datum;Čas;Číslo;Délka;Služba\n1.3.2000;10:00;602123456;60;Hovor\n"
+                    "1.3.2000;10:01;602123456;60;Hovor s paní Novou\n"),
+    };
+    const auto folder = std::filesystem::path(testing::TempDir()) / "hovorix-pipe";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto pipe = folder / "vypis.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& list : lists) {
+        std::thread writer([&] { std::ofstream(pipe, std::ios::binary) << list; });
+        try {
+            EXPECT_EQ(summarise(readCallList(pipe, defaultPrefixTable()), {}).zone(tariffs::Zone::EUROTEL).calls, 2u);
+        } catch (const CallListError& e) {
+            ADD_FAILURE() << e.what();
+        }
+        writer.join();
+    }
+    std::filesystem::remove_all(folder);
 }

@@ -62,6 +62,33 @@ TEST(Prefixes, BothNumberingPlansAndAbroad) {
     }
 }
 
+// A short number is an operator's or a service's, never a subscriber's:
+// the area prefixes of nine-digit numbers do not make it a fixed-network
+// call.
+TEST(Prefixes, AShortNumberGoesByTheTableOnlyWhereItIsListedWhole) {
+    const PrefixTable own = parsePrefixTable("2 jts\n4 jts\n4603 sluzby\n60 paegas\n");
+    struct Case {
+        const char* number;
+        const PrefixTable& table;
+        Destination destination;
+    };
+    const Case cases[] = {
+        {"4603", defaultPrefixTable(), Unknown},  // an operator's line, by the fixed network's prefix 4
+        {"+420 2222", defaultPrefixTable(), Unknown},
+        {"2421 5566", defaultPrefixTable(), Unknown},  // eight digits
+        {"1188", defaultPrefixTable(), net(Network::Sluzby)},
+        {"4603", own, net(Network::Sluzby)},  // listed whole
+        {"6012", own, Unknown},
+        {"603 123 456", own, net(Network::Paegas)},
+        {"02/2421", defaultPrefixTable(), net(Network::Jts)},  // a leading 0: as it always read
+    };
+    for (const Case& c : cases) {
+        const auto result = classifyNumber(c.number, c.table);
+        ASSERT_TRUE(std::holds_alternative<Destination>(result)) << c.number;
+        EXPECT_EQ(std::get<Destination>(result), c.destination) << c.number;
+    }
+}
+
 TEST(Prefixes, NumbersThatAreNotNumbers) {
     struct Case {
         const char* number;

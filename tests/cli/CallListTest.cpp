@@ -77,6 +77,7 @@ TEST(TarifCliCallList, UsagePrintsTheSummaryInEachFormat) {
                             "Not counted                          Calls  Duration  Minutes a month\n"
                             "other network (Oskar)                    1   0:02:00                2\n"
                             "abroad                                   2   0:10:12               10\n"
+                            "in roaming                               0   0:00:00                0\n"
                             "free numbers                             1   0:03:15                3\n"
                             "shared-cost numbers                      1   0:05:00                5\n"
                             "premium numbers                          1   0:01:30                1\n"
@@ -109,6 +110,56 @@ TEST(TarifCliCallList, UsagePrintsTheSummaryInEachFormat) {
     for (int z = 0; z < 7; ++z) EXPECT_EQ(zones[z].toObject()["monthlyMinutes"].toInt(), minutes[z]) << z;
 }
 
+// A business list of two SIMs is nobody's usage as a whole: usage, costs
+// and choose refuse it, naming the numbers, until --sim names one.
+TEST(TarifCliCallList, TwoSimsAreRefusedUntilSimNamesOne) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString list = QString::fromStdString(write(folder, "firma.csv",
+                                                      "MSISDN;Datum;Čas;Volané číslo;Délka\n"
+                                                      "420603222333;1.5.2000;10:00;602123456;60\n"
+                                                      "602111222;1.5.2000;10:00;602123456;120\n"
+                                                      "+420 602 111 222;2.5.2000;10:00;602123456;120\n"));
+    const std::string numbers = "  602 111 222  2 calls\n  603 222 333  1 call\n";
+    const QString sample = QStringLiteral(HOVORIX_SAMPLE);
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"usage", list},
+         2,
+         list.toStdString() + ": the list holds the calls of 2 subscriber numbers; choose one with --sim NUMBER:\n" +
+             numbers},
+        {{"choose", sample, "--calls", list},
+         2,
+         list.toStdString() + ": the list holds the calls of 2 subscriber numbers; choose one with --sim NUMBER:\n" +
+             numbers},
+        {{"usage", list, "--sim", "777 000 111"},
+         2,
+         list.toStdString() + ": the list holds no subscriber number 777 000 111; its numbers are:\n" + numbers},
+        {{"usage", Calls, "--sim", "602123456"},
+         2,
+         Calls.toStdString() + ": the list has no column of the subscriber's own number to choose 602123456 by\n"},
+        {{"costs", sample, "--sim", "602111222"}, 2, "tarif-cli: --sim requires --calls\n"},
+    };
+    for (const Case& c : cases) {
+        const Result result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.err;
+        EXPECT_EQ(result.out, "") << c.err;
+        EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
+    }
+
+    const Result one = run({"usage", list, "--sim", "00420 602 111 222", "--format", "json"});
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    const QJsonObject summary = QJsonDocument::fromJson(QByteArray::fromStdString(one.out)).object();
+    EXPECT_EQ(summary["subscriber"].toString(), QStringLiteral("602 111 222"));
+    EXPECT_EQ(summary["zones"].toArray()[5].toObject()["seconds"].toInt(), 240);  // EUROTEL: its two calls
+    const Result other = run({"choose", sample, "--calls", list, "--sim", "603222333"});
+    EXPECT_EQ(other.exitCode, 0) << other.err;
+}
+
 // A call list or prefix table that cannot be used is reported as a bad
 // tariff file is: FILE:LINE: message, status 1; one that cannot be opened
 // with status 2.
@@ -127,7 +178,7 @@ TEST(TarifCliCallList, BadFilesAreReportedWithFileAndLine) {
     const Case cases[] = {
         {{"usage", QString::fromStdString(negative), "--prefixes", Prefixes},
          1,
-         negative + ":2: Délka hovoru „-5“ je záporná.\n"},
+         negative + ":2: Délka hovoru „-5“ je záporná.\n    1.5.2000;10:00;602123456;-5\n"},
         {{"usage", QString::fromStdString(missing), "--prefixes", Prefixes},
          2,
          missing + ": Soubor nelze otevřít: soubor neexistuje.\n"},

@@ -7,8 +7,11 @@
 #include <QLocale>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "calls/CallList.h"
@@ -32,7 +35,9 @@ class MonthTableModel;
 // change at once. A list that touches two or more calendar months also
 // shows them month by month ("Po měsících"). "Vyplnit" accepts the dialog with the monthly minutes in
 // usage(); a count beyond what a minute field holds is refused with a
-// message and the dialog stays open. Tab, Shift+Tab and Ctrl+Tab go through
+// message and the dialog stays open. A list with the calls of two or more
+// SIMs shows "Číslo:", each number with its outgoing calls, and reads the
+// calls of the one chosen. Tab, Shift+Tab and Ctrl+Tab go through
 // its controls in reading order, each table one stop with the arrows inside
 // it; on a screen too small for it, its content scrolls above the buttons.
 class CallListDialog : public QDialog {
@@ -44,6 +49,11 @@ public:
     CallListDialog(calls::CallTally tally, const QString& file, desktop::Prompter& prompter, QWidget* parent = nullptr,
                    const QLocale& locale = QLocale::system());
     ~CallListDialog() override;
+
+    // Reads the list again, of the subscriber's number given; nullopt when
+    // it could not (after saying why) or the user cancelled.
+    using SubscriberReader = std::function<std::optional<calls::CallTally>(const std::string& subscriber)>;
+    void setSubscriberReader(SubscriberReader reader) { readSubscriber_ = std::move(reader); }
 
     calls::SummaryOptions options() const;
     const calls::CallSummary& summary() const { return summary_; }
@@ -63,6 +73,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What the list is: its numbers, period, holiday calls, rows skipped.
+    void showList();
+    void chooseSubscriber(int index);
     void recompute();
     void showWarning(const QString& text);
     // The controls in reading order, as the layout holds them.
@@ -75,6 +88,7 @@ private:
     std::unique_ptr<Ui::CallListDialog> ui;
     calls::CallTally tally_;
     desktop::Prompter& prompter_;
+    SubscriberReader readSubscriber_;
     calls::CallSummary summary_;
     fees::UsageProfile usage_;
     MonthTableModel* months_ = nullptr;  // the month table's, owned by the dialog

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "calls/CallList.h"
 #include "fees/UsageProfile.h"
@@ -45,18 +46,24 @@ public:
 
     // "Načíst minuty z výpisu hovorů...": the file dialog, then read().
     void chooseAndRead();
-    // Reads the list and shows what it gives; "Vyplnit" fills.
+    // Reads the list and shows what it gives; "Vyplnit" fills. Of a list
+    // with the calls of two or more SIMs, the number with most calls is read
+    // first, and the summary's "Číslo:" reads another.
     void read(const QString& file);
     // At start-up, before the window shows: reads the list and fills at
-    // once, with the default choices.
+    // once, with the default choices (of several SIMs, the number with most
+    // calls).
     void fillAtStart(const QString& file);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The list's tally, or nullopt after a message or a cancel.
-    std::optional<calls::CallTally> load(const QString& file, QWidget* parent);
+    // The list's tally, or nullopt after a message or a cancel: the calls of
+    // the subscriber's number given, or of every row.
+    std::optional<calls::CallTally> load(const QString& file, QWidget* parent, const std::string& subscriber = {});
+    // The same, of the number with most calls where the list has several.
+    std::optional<calls::CallTally> loadFirstSubscriber(const QString& file, QWidget* parent);
     void refuse(QWidget* parent, const QString& text);
 
     QWidget& window_;

@@ -28,7 +28,8 @@ public:
     // The list's tally; nullopt when the user cancelled. Throws
     // calls::CallListError for a list that cannot be used.
     std::optional<calls::CallTally> read(const std::filesystem::path& file, const QString& shownName,
-                                         const calls::PrefixTable& prefixes) const;
+                                         const calls::PrefixTable& prefixes,
+                                         const calls::ReadOptions& options = {}) const;
 
 private:
     QWidget* parent_;

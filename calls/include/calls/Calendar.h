@@ -54,12 +54,27 @@ TimeOfDay timeOfDay(std::uint32_t secondOfDay);
 // day.
 tariffs::Zone zoneOfCall(PricedNetwork network, TimeOfDay time, DayKind day, bool holidaysAsWeekend);
 
+// Which of the two numbers before the year is the day in a date written
+// with slashes: 13/02/2026 against 02/13/2026.
+enum class DayMonthOrder : std::uint8_t { DayFirst, MonthFirst };
+
+// The two numbers before the year of a date written a/b/yyyy or a/b/yy, in
+// the order written; nullopt for any other text. Only the whole column can
+// tell which is the day.
+struct SlashDate {
+    unsigned first = 0;
+    unsigned second = 0;
+};
+std::optional<SlashDate> slashDate(std::string_view text);
+
 // Dates and times as call lists write them; nullopt for anything else.
 // Dates: d.m.yyyy and d.m.yy (blanks after the dots allowed; yy 00-69 is
 // 2000-2069, 70-99 is 1970-1999), yyyy-mm-dd and yyyy/mm/dd, years from 1900,
-// only days that exist. Times: H:mm and H:mm:ss from 0:00 to 23:59:59, as
-// seconds from midnight.
-std::optional<std::chrono::year_month_day> parseDate(std::string_view text);
+// only days that exist; with slashOrder, also d/m/yyyy or m/d/yyyy (and yy)
+// in that order. Times: H:mm and H:mm:ss from 0:00 to 23:59:59, as seconds
+// from midnight.
+std::optional<std::chrono::year_month_day> parseDate(std::string_view text,
+                                                     std::optional<DayMonthOrder> slashOrder = std::nullopt);
 std::optional<std::uint32_t> parseTime(std::string_view text);
 
 // The unit a duration is given in.

@@ -57,16 +57,21 @@ std::uint32_t chargedSeconds(std::uint32_t seconds, Rounding rounding);
 enum class NotCounted : std::uint8_t {
     OtherNetwork,  // a mobile network the calculator does not price (Oskar)
     Abroad,
-    Free,              // 800 numbers
-    SharedCost,        // 84 numbers
-    Premium,           // 90 numbers
-    Services,          // 1xx: emergency, directory and other services
-    Unknown,           // no prefix matches
-    NotOutgoingVoice,  // incoming calls, SMS, MMS, data: rows the direction or kind column leaves out
+    Roaming,     // made abroad in another network, which no tariff file prices
+    Free,        // 800 numbers
+    SharedCost,  // 84 numbers
+    Premium,     // 90 numbers
+    Services,    // 1xx: emergency, directory and other services
+    Unknown,     // no prefix matches
+    // Incoming, missed and rejected calls, calls through an application
+    // (FaceTime, WhatsApp), SMS, MMS, data: rows a direction, kind or
+    // application column leaves out.
+    NotOutgoingVoice,
 };
 inline constexpr auto AllNotCounted = tariffs::enumerators({
     NotCounted::OtherNetwork,
     NotCounted::Abroad,
+    NotCounted::Roaming,
     NotCounted::Free,
     NotCounted::SharedCost,
     NotCounted::Premium,
@@ -94,9 +99,10 @@ struct Durations {
 // A total duration as h:mm:ss; the hours may run past a day: "27:03:09".
 std::string durationText(std::uint64_t seconds);
 
-enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250 };
+// UTF-16 only with its byte order mark, as Excel's "Unicode text" writes it.
+enum class Encoding : std::uint8_t { Utf8, Utf8WithBom, Windows1250, Utf16LittleEndian, Utf16BigEndian };
 
-// "UTF-8", "UTF-8 s BOM", "Windows-1250"
+// "UTF-8", "UTF-8 s BOM", "Windows-1250", "UTF-16 LE", "UTF-16 BE"
 std::string_view encodingText(Encoding encoding);
 
 // Counted calls by network, time of day and kind of day: what the zones are
@@ -120,6 +126,35 @@ struct SkippedRows {
     bool operator==(const SkippedRows&) const = default;
 };
 
+// One of the user's own numbers in a list with the calls of several SIMs,
+// and how many outgoing calls the list has of it.
+struct Subscriber {
+    std::string number;  // UTF-8; nine digits grouped in threes ("602 111 222"), else as the list writes it
+    std::uint64_t calls = 0;
+
+    bool operator==(const Subscriber&) const = default;
+};
+
+// At most this many of the user's own numbers are told apart; the rows of
+// any further numbers are read only with all of them.
+inline constexpr std::size_t MaxSubscribers = 1000;
+
+// The key a subscriber's number is compared by: its digits without blanks,
+// "/" and "-", and without a leading +420, 00420 or the 420 of twelve
+// digits; text other than a number without its blanks.
+std::string subscriberKey(std::string_view number);
+
+// The subscriber's number asked for (ReadOptions) is not among the list's.
+class UnknownSubscriber : public CallListError {
+public:
+    UnknownSubscriber(std::string message, std::vector<Subscriber> subscribers);
+    // The list's numbers, most calls first; empty when it names none.
+    const std::vector<Subscriber>& subscribers() const { return subscribers_; }
+
+private:
+    std::vector<Subscriber> subscribers_;
+};
+
 // Everything the summary needs from a call list, in a few hundred bytes and
 // about a kilobyte for each calendar month with calls, whatever the list's
 // length.
@@ -139,6 +174,13 @@ struct CallTally {
     std::size_t headerLine = 0;
     std::size_t rows = 0;  // rows after the header that were read as calls or left out
     SkippedRows skippedRows;
+    // The numbers of a column of the user's own number, most calls first
+    // (of equal counts, the one the list names first); empty when the list
+    // has no such column.
+    std::vector<Subscriber> subscribers;
+    // The one of them whose calls were read (ReadOptions); empty when the
+    // rows of every number were read.
+    std::string subscriber;
 
     Durations& bucket(PricedNetwork network, TimeOfDay time, DayKind day) {
         return bucketOf(priced, network, time, day);
@@ -152,12 +194,23 @@ struct CallTally {
 // to cancel, upon which the reading throws ReadCancelled.
 using Progress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
 
+// What to read of a call list.
+struct ReadOptions {
+    // Of a list with the calls of several SIMs, the rows of this number only
+    // (compared by subscriberKey); rows that name no number are read with
+    // every one. Empty: every row.
+    std::string subscriber;
+};
+
 // Reads a call list in bounded memory, however large the file. Throws
 // CallListError for anything the list cannot be used for, with the line,
-// and ReadCancelled when progress returns false.
-CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress = {});
+// UnknownSubscriber when the subscriber asked for is not in the list, and
+// ReadCancelled when progress returns false. A pipe is read as a file is.
+CallTally readCallList(const std::filesystem::path& file, const PrefixTable& prefixes, const Progress& progress = {},
+                       const ReadOptions& options = {});
 // The same for a call list already in memory.
-CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress = {});
+CallTally parseCallList(std::string_view content, const PrefixTable& prefixes, const Progress& progress = {},
+                        const ReadOptions& options = {});
 
 // The header row is looked for within the first so many lines.
 inline constexpr std::size_t HeaderSearchLines = 20;

@@ -44,6 +44,13 @@ public:
     // False when the prefix is already in the table (the table is unchanged).
     bool add(std::string_view digits, Network network);
     std::optional<Network> find(std::string_view digits) const;
+
+    // The longest prefix the digits start with: its network and its length.
+    struct Match {
+        Network network;
+        std::size_t length;
+    };
+    std::optional<Match> longestMatch(std::string_view digits) const;
     std::size_t size() const { return size_; }
 
 private:
@@ -104,7 +111,12 @@ enum class NumberFault : std::uint8_t {
 // Czech number written internationally without its "+"); any other number
 // that starts with 00 or + is abroad; the rest goes by the table, and a
 // number no prefix matches is unknown, as is one with "*" or "#" (operator
-// services).
+// services). A short number (under nine digits, no leading 0) is an
+// operator's or a service's number, never a subscriber's: it goes by the
+// table only where the table lists it whole or its prefix is the services'
+// ("1 sluzby" for 112 and 1188), and is unknown otherwise, so that 4603 is
+// not taken for a fixed-network call by the area prefix 4. Numbers with a
+// leading 0 are the numbering before 2002 and go by the table as they are.
 std::variant<Destination, NumberFault> classifyNumber(std::string_view number, const PrefixTable& table);
 
 }  // namespace hovorix::calls

@@ -16,6 +16,9 @@ struct CallListRequest {
     // the one installed with the programs, else the built-in table.
     std::string prefixes;
     calls::SummaryOptions options;
+    // --sim: of a list with the calls of several SIMs, the number whose
+    // calls to read; empty: a list of two or more numbers is refused.
+    std::string sim;
 };
 
 struct LoadedCallList {
@@ -29,7 +32,8 @@ struct LoadedCallList {
 // prefixFolder (the tariff file's folder, or the current one). Reports a
 // failure on standard error as "FILE:LINE: message" ("FILE: message" when it
 // is the file's as a whole) and returns its exit status: 2 when a file
-// cannot be opened, else 1.
+// cannot be opened or the list holds the calls of several SIMs and --sim
+// does not name one of them, else 1.
 ExitStatus loadCallList(const CallListRequest& request, const std::filesystem::path& prefixFolder,
                         LoadedCallList& loaded);
 
