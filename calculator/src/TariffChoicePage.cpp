@@ -292,6 +292,8 @@ void TariffChoicePage::showCurrent() {
     ui->Soucasny->setCurrentIndex(current_ ? static_cast<int>(*current_) + 1 : 0);
     ui->PoznamkaSoucasny->setText(missingNote_);
     ui->PoznamkaSoucasny->setVisible(!missingNote_.isEmpty());
+    // A screen reader hears the note with the list, which Tab reaches.
+    ui->Soucasny->setAccessibleDescription(missingNote_);
 }
 
 void TariffChoicePage::pickCurrent(int item) {
@@ -304,6 +306,7 @@ void TariffChoicePage::pickCurrent(int item) {
     current_ = picked;
     missingNote_.clear();
     ui->PoznamkaSoucasny->hide();
+    ui->Soucasny->setAccessibleDescription(QString());
     // A settings file that cannot be written costs only the keeping: the
     // choice holds for this run, and the page goes on as picked.
     if (setting_ && !setting_->write(kept_) && !setting_->settingsFile().isEmpty()) {

@@ -915,6 +915,19 @@ TEST(TariffChoice, TheSentenceSaysWhatSwitchingToTheCheapestSaves) {
     currentCombo(*calculator.form)->setCurrentIndex(0);
     EXPECT_TRUE(calculator.sentence().startsWith(text("Při zadané spotřebě je nejlevnější P-B")));
     EXPECT_EQ(calculator.form->feeChart().markedBar(), -1);
+
+    // Typed with a comma; a negative cost is refused with a message.
+    auto* cost = child<QDoubleSpinBox>(*calculator.form, "NakladyPrechodu");
+    for (const char* typed : {"250,5", "-5"}) {
+        cost->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(cost, QString::fromLatin1(typed));
+        if (*typed == '-') {
+            calculator.workspace.prompter.expectWarning(
+                text("Jednorázové náklady přechodu musí být od 0 do 1 000 000 Kč."));
+        }
+        QTest::keyClick(cost, Qt::Key_Return);
+        EXPECT_EQ(calculator.page().switchCost(), 250.5);
+    }
 }
 
 // The choice is kept for each tariff file, by its label and which of equal
@@ -962,6 +975,7 @@ TEST(TariffChoice, TheCurrentTariffIsKeptForEachTariffFile) {
         auto* note = child<QLabel>(*first.form, "PoznamkaSoucasny");
         EXPECT_EQ(note->text(), text(k.note));
         EXPECT_EQ(note->isVisible(), *k.note != '\0');
+        EXPECT_EQ(currentCombo(*first.form)->accessibleDescription(), text(k.note));
         EXPECT_EQ(first.page().sentences().contains(text(k.note)), *k.note != '\0');
     }
     // The second of two equal labels stays the second.
