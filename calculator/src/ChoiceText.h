@@ -49,8 +49,8 @@ QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount,
 QString savingSentence(const fees::CurrentComparison& against, const LabelOf& labelOf, const QLocale& locale);
 // How far the cheapest stays cheaper than the current tariff; empty without
 // the interval.
-QString cheaperSentence(const fees::ScaleChoice& choice, const fees::CurrentComparison& against,
-                        const LabelOf& labelOf, const QLocale& locale);
+QString cheaperSentence(const fees::ScaleChoice& choice, const fees::CurrentComparison& against, const LabelOf& labelOf,
+                        const QLocale& locale);
 // "1 měsíc", "3 měsíce", "5 měsíců".
 QString monthsText(double months, const QLocale& locale);
 // "Přechod se vyplatí za 3 měsíce."
@@ -62,8 +62,8 @@ QString periodText(std::chrono::year_month_day first, std::chrono::year_month_da
 // What the current tariff cost over the call list's period against the
 // period's cheapest, and in how many counted months that was the cheaper;
 // period is periodText, or empty.
-QString periodSentence(const fees::MonthsChoice& months, const fees::PeriodAgainstCurrent& against,
-                       std::size_t current, const QString& period, const LabelOf& labelOf, const QLocale& locale);
+QString periodSentence(const fees::MonthsChoice& months, const fees::PeriodAgainstCurrent& against, std::size_t current,
+                       const QString& period, const LabelOf& labelOf, const QLocale& locale);
 // The safest tariff where it is not the period's cheapest ("Nejmenší
 // riziko: …"); empty otherwise, and below two counted months.
 QString safestSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QLocale& locale);
