@@ -74,21 +74,51 @@ QString monthly(double cost, const QLocale& locale) {
     return amount(cost, locale) + NoBreak + QStringLiteral("Kč měsíčně");
 }
 
+QString crowns(double cost, const QLocale& locale) { return amount(cost, locale) + NoBreak + QStringLiteral("Kč"); }
+
+const QString ZeroMinutes = QStringLiteral("Spotřeba v měněných pásmech je nulová; volba na ní nezávisí.");
+
 // "A", "A a B", "A, B a C".
 QString listed(const QStringList& names) {
     if (names.size() < 2) return names.value(0);
     return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" a ") + names.back();
 }
 
-// How far the named tariff stays the cheapest, and who takes over.
-QString staysSentence(const fees::ScaleChoice& choice, const fees::ChoiceAtOne& one, bool tie, const LabelOf& labelOf,
+// How far the calls may fall and grow within a stretch of whole percent
+// fromPercent to toPercent, and whether it reaches either end of the range:
+// "ubude nejvýše o 20 % nebo přibude až o 50 % (horní mez rozsahu)".
+QString howFar(int fromPercent, int toPercent, bool toRangeStart, bool toRangeEnd, const QLocale& locale) {
+    QStringList ways;
+    if (fromPercent < 100) {
+        ways << (toRangeStart ? QStringLiteral("ubude až o %1 (dolní mez rozsahu)")
+                              : QStringLiteral("ubude nejvýše o %1"))
+                    .arg(wholePercent(100 - fromPercent));
+    }
+    if (toPercent > 200) {
+        // Growth of thousands of percent reads better as a multiple.
+        ways << (toRangeEnd ? QStringLiteral("přibude až na %1 zadané spotřeby (horní mez rozsahu)")
+                            : QStringLiteral("přibude nejvýše na %1 zadané spotřeby"))
+                    .arg(scale(toPercent / 100.0, locale));
+    } else if (toPercent > 100) {
+        ways << (toRangeEnd ? QStringLiteral("přibude až o %1 (horní mez rozsahu)")
+                            : QStringLiteral("přibude nejvýše o %1"))
+                    .arg(wholePercent(toPercent - 100));
+    }
+    return ways.join(QStringLiteral(" nebo "));
+}
+
+QString wholeRange(const fees::ScaleChoice& choice, const QLocale& locale) {
+    return QStringLiteral(" v celém zvoleném rozsahu, od %1 do %2 zadané spotřeby.")
+        .arg(scale(choice.from, locale, RangeDecimals), scale(choice.to, locale, RangeDecimals));
+}
+
+// How far the named tariff stays the cheapest, and who takes over; named
+// says the tariff's label rather than "Zůstává" after another sentence.
+QString staysSentence(const fees::ScaleChoice& choice, const fees::ChoiceAtOne& one, bool named, const LabelOf& labelOf,
                       const QLocale& locale) {
     const QString stays =
-        tie ? labelOf(one.tariff) + QStringLiteral(" zůstává nejlevnější") : QStringLiteral("Zůstává nejlevnější");
-    if (!one.below && !one.above) {
-        return stays + QStringLiteral(" v celém zvoleném rozsahu, od %1 do %2 zadané spotřeby.")
-                           .arg(scale(choice.from, locale, RangeDecimals), scale(choice.to, locale, RangeDecimals));
-    }
+        named ? labelOf(one.tariff) + QStringLiteral(" zůstává nejlevnější") : QStringLiteral("Zůstává nejlevnější");
+    if (!one.below && !one.above) return stays + wholeRange(choice, locale);
     // Rounded inward, 100 % on both sides means that a change of a whole
     // percent already leaves the stretch.
     if (one.fromPercent == 100 && one.toPercent == 100) {
@@ -96,23 +126,8 @@ QString staysSentence(const fees::ScaleChoice& choice, const fees::ChoiceAtOne& 
                        QStringLiteral("% je nejlevnější jiný."))
             .arg(labelOf(one.tariff));
     }
-    QStringList ways;
-    if (one.lessPercent() > 0) {
-        ways << (one.below ? QStringLiteral("ubude nejvýše o %1") : QStringLiteral("ubude až o %1 (dolní mez rozsahu)"))
-                    .arg(wholePercent(one.lessPercent()));
-    }
-    if (one.toPercent > 200) {
-        // Growth of thousands of percent reads better as a multiple.
-        ways << (one.above ? QStringLiteral("přibude nejvýše na %1 zadané spotřeby")
-                           : QStringLiteral("přibude až na %1 zadané spotřeby (horní mez rozsahu)"))
-                    .arg(scale(one.toPercent / 100.0, locale));
-    } else if (one.morePercent() > 0) {
-        ways << (one.above ? QStringLiteral("přibude nejvýše o %1")
-                           : QStringLiteral("přibude až o %1 (horní mez rozsahu)"))
-                    .arg(wholePercent(one.morePercent()));
-    }
-    QString sentence =
-        stays + QStringLiteral(", když ") + variedCalls(choice.varied) + u' ' + ways.join(QStringLiteral(" nebo "));
+    QString sentence = stays + QStringLiteral(", když ") + variedCalls(choice.varied) + u' ' +
+                       howFar(one.fromPercent, one.toPercent, !one.below, !one.above, locale);
     if (one.below && one.above && *one.below == *one.above) {
         sentence += QStringLiteral("; při menší i větší spotřebě je nejlevnější %1").arg(labelOf(*one.below));
     } else if (one.below && one.above) {
@@ -157,6 +172,19 @@ QString outsideSentence(const fees::ScaleChoice& choice, const LabelOf& labelOf,
                                monthly(last.costTo, locale));
 }
 
+// What the page says after the sentence against the current tariff, which
+// has named the cheapest and its cost already: how far it stays the
+// cheapest and the runner-up, or the range that leaves out the usage.
+QString restOfChoice(const fees::ScaleChoice& choice, const LabelOf& labelOf, const QLocale& locale) {
+    if (!choice.atOne) {
+        return choice.variedMinutesZero ? ZeroMinutes : outsideSentence(choice, labelOf, locale);
+    }
+    const fees::ChoiceAtOne& one = *choice.atOne;
+    QString sentence = choice.variedMinutesZero ? ZeroMinutes : staysSentence(choice, one, true, labelOf, locale);
+    if (one.next && one.tiedWith.empty()) sentence += u' ' + runnerUpSentence(one, labelOf, locale);
+    return sentence;
+}
+
 }  // namespace
 
 QString scale(double value, const QLocale& locale, int decimals) {
@@ -190,8 +218,24 @@ QString ofBefore(std::size_t number) {
 }
 
 QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount, const LabelOf& labelOf,
-                       const QLocale& locale, const QString& noTariffs) {
+                       const QLocale& locale, const QString& noTariffs, const CurrentTerms& current) {
     if (tariffCount == 0 || choice.intervals.empty()) return noTariffs;
+    if (current.comparison != nullptr) {
+        const fees::CurrentComparison& against = *current.comparison;
+        if (against.tie) {
+            return QStringLiteral("Váš současný tarif %1 je při zadané spotřebě nejlevnější. ")
+                       .arg(labelOf(against.tariff)) +
+                   choiceSentence(choice, tariffCount, labelOf, locale, noTariffs, {});
+        }
+        QStringList said{savingSentence(against, labelOf, locale)};
+        if (!choice.variedMinutesZero) said << cheaperSentence(choice, against, labelOf, locale);
+        if (const std::optional<double> months = fees::breakEvenMonths(current.switchCost, against.saving)) {
+            said << breakEvenSentence(*months, locale);
+        }
+        said << restOfChoice(choice, labelOf, locale);
+        said.removeAll(QString());
+        return said.join(u' ');
+    }
     const std::optional<fees::ChoiceAtOne>& one = choice.atOne;
     // With no minutes in the varied zones every cost is the same at every
     // scale, so the choice at the entered usage holds wherever 1 lies.
@@ -218,12 +262,86 @@ QString choiceSentence(const fees::ScaleChoice& choice, std::size_t tariffCount,
                        .arg(labelOf(cheapest), monthly(*cost, locale));
     }
     if (choice.variedMinutesZero) {
-        sentence += QStringLiteral(" Spotřeba v měněných pásmech je nulová; volba na ní nezávisí.");
+        sentence += u' ' + ZeroMinutes;
     } else {
         sentence += u' ' + staysSentence(choice, *one, tie, labelOf, locale);
     }
     if (one && one->next && !tie) sentence += u' ' + runnerUpSentence(*one, labelOf, locale);
     return sentence;
+}
+
+QString savingSentence(const fees::CurrentComparison& against, const LabelOf& labelOf, const QLocale& locale) {
+    return QStringLiteral("Se současným tarifem %1 platíte %2. Nejlevnější %3 stojí %4: ušetříte %5, %6.")
+        .arg(labelOf(against.tariff), monthly(against.cost, locale), labelOf(against.cheapest),
+             crowns(against.cheapestCost, locale), monthly(against.saving, locale),
+             crowns(against.yearlySaving(), locale) + QStringLiteral(" ročně"));
+}
+
+QString cheaperSentence(const fees::ScaleChoice& choice, const fees::CurrentComparison& against, const LabelOf& labelOf,
+                        const QLocale& locale) {
+    if (!against.cheaperFrom || !against.cheaperTo) return {};
+    const QString cheaper = labelOf(against.cheapest);
+    const bool toStart = *against.cheaperFrom <= choice.from;
+    const bool toEnd = *against.cheaperTo >= choice.to;
+    if (toStart && toEnd)
+        return cheaper + QStringLiteral(" zůstává levnější než váš tarif") + wholeRange(choice, locale);
+    if (against.fromPercent == 100 && against.toPercent == 100) {
+        return QString(QStringLiteral("%1 je levnější než váš tarif jen při zadané spotřebě; už při změně o 1") +
+                       NoBreak + QStringLiteral("% tomu tak není."))
+            .arg(cheaper);
+    }
+    return cheaper + QStringLiteral(" zůstává levnější než váš tarif, když ") + variedCalls(choice.varied) + u' ' +
+           howFar(against.fromPercent, against.toPercent, toStart, toEnd, locale) + u'.';
+}
+
+QString monthsText(double months, const QLocale& locale) {
+    const QString number = locale.toString(months, 'f', 0);
+    if (months == 1) return number + QStringLiteral(" měsíc");
+    if (months >= 2 && months <= 4) return number + QStringLiteral(" měsíce");
+    return number + QStringLiteral(" měsíců");
+}
+
+QString breakEvenSentence(double months, const QLocale& locale) {
+    return QStringLiteral("Přechod se vyplatí za %1.").arg(monthsText(months, locale));
+}
+
+QString periodText(std::chrono::year_month_day first, std::chrono::year_month_day last) {
+    const auto dayMonth = [](std::chrono::year_month_day day) {
+        return QStringLiteral("%1. %2.").arg(static_cast<unsigned>(day.day())).arg(static_cast<unsigned>(day.month()));
+    };
+    const QString year = QString::number(static_cast<int>(last.year()));
+    const QString start = first.year() == last.year()
+                              ? dayMonth(first)
+                              : dayMonth(first) + u' ' + QString::number(static_cast<int>(first.year()));
+    return start + QStringLiteral(" – ") + dayMonth(last) + u' ' + year;
+}
+
+QString periodSentence(const fees::MonthsChoice& months, const fees::PeriodAgainstCurrent& against, std::size_t current,
+                       const QString& period, const LabelOf& labelOf, const QLocale& locale) {
+    const QString paid = QStringLiteral("Za období výpisu%1 jste s tarifem %2 zaplatili %3")
+                             .arg(period.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(period), labelOf(current),
+                                  crowns(against.cost, locale));
+    if (against.tie) return paid + QStringLiteral(", nejméně ze všech tarifů.");
+    const QString cheapest = labelOf(months.period.cheapest);
+    QString sentence = paid + QStringLiteral("; s %1 byste zaplatili %2, o %3 méně.")
+                                  .arg(cheapest, crowns(months.period.cost, locale), crowns(against.saving, locale));
+    const std::size_t counted = months.period.monthsCounted;
+    if (counted >= 2) {
+        sentence += QStringLiteral(" %1 by byl levnější %2 %3 %4 %5 měsíců.")
+                        .arg(cheapest, inBefore(against.monthsCheaper))
+                        .arg(against.monthsCheaper)
+                        .arg(ofBefore(counted))
+                        .arg(counted);
+    }
+    return sentence;
+}
+
+QString safestSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QLocale& locale) {
+    const fees::PeriodChoice& period = months.period;
+    if (period.monthsCounted < 2 || !period.safest || *period.safest == period.cheapest) return {};
+    return QStringLiteral(
+               "Nejmenší riziko: %1 – v žádném měsíci nebyl o víc než %2 dražší než tehdy nejlevnější tarif.")
+        .arg(labelOf(*period.safest), crowns(months.regret[*period.safest].worstExcess, locale));
 }
 
 QString monthsSentence(const fees::MonthsChoice& months, const LabelOf& labelOf, const QStringList& monthNames,

@@ -3,6 +3,7 @@
 #include "calculator/TTarifForm.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -104,6 +105,8 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
     ui->Graf->setRegionalSettings(settings_);
     ui->VolbaTarifu->setRegionalSettings(settings_);
     ui->VolbaTarifu->setPrompter(&prompter_);
+    // The tariff the user has now is marked among the bars of "Poplatky".
+    connect(ui->VolbaTarifu, &TariffChoicePage::currentTariffChanged, ui->Graf, &chart::FeeChart::setMarkedBar);
     // Over a bar the chart shows what the tariff's cost is made of, for the
     // usage of the fee run that drew it.
     ui->Graf->setBarDetails([this](int index) -> std::optional<fees::CostBreakdown> {
@@ -245,6 +248,9 @@ std::optional<TTarifForm::OpenFailure> TTarifForm::readTariffFile() {
         // one the user is asked about.
         knownStamp_ = tariffs::stampFile(*path);
         tariffPath_ = *path;
+        // The tariff the user has now is kept for this file, by its absolute path.
+        ui->VolbaTarifu->setCurrentTariffSetting(CurrentTariffSetting(
+            CurrentTariffSetting::defaultFile(), QFileInfo(QFile::decodeName(path->c_str())).absoluteFilePath()));
         hovorix::tariffs::readTariffFile(*path, tariffs_, version_, options, events);
     } catch (const tariffs::OpenError& error) {
         tariffPath_.clear();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -74,6 +75,8 @@ int boundaryDecimals(const std::vector<fees::CheapestInterval>& intervals, const
 
 QString plain(double value, const QLocale& locale) { return desktop::formatMark(value, locale, false); }
 
+const QString RegretHeading = QStringLiteral("Jak by si tarify vedly");
+
 }  // namespace
 
 TariffChoicePage::TariffChoicePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TariffChoicePage>()) {}
@@ -88,7 +91,7 @@ void TariffChoicePage::build() {
     // them out (selectable text alone takes the focus only from a click).
     ui->Veta->setFocusPolicy(Qt::StrongFocus);
     ui->VetaMesice->setFocusPolicy(Qt::StrongFocus);
-    for (QTableWidget* table : {ui->PodleSpotreby, ui->PoMesicich}) {
+    for (QTableWidget* table : {ui->PodleSpotreby, ui->PoMesicich, ui->Riziko}) {
         table->horizontalHeader()->setHighlightSections(false);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         table->horizontalHeader()->setStretchLastSection(false);
@@ -98,6 +101,10 @@ void TariffChoicePage::build() {
     // them, never cut short.
     ui->PodleSpotreby->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     ui->PoMesicich->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    ui->Riziko->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui->LabelRiziko->hide();
+    ui->Riziko->hide();
+    ui->PoznamkaSoucasny->hide();
     ui->LabelPoMesicich->hide();
     ui->PoMesicich->hide();
     ui->PoznamkaMesice->hide();
@@ -105,8 +112,9 @@ void TariffChoicePage::build() {
 
     // Every control that can hold the focus hands Ctrl+C to the page and
     // comes into view whole when the keyboard brings the focus to it.
-    const QList<QWidget*> controls = {ui->Veta,      ui->VetaMesice, ui->Menit,         ui->Od,        ui->Do,
-                                      ui->GrafVolby, ui->Zvetsit,    ui->PodleSpotreby, ui->PoMesicich};
+    const QList<QWidget*> controls = {
+        ui->Veta, ui->VetaMesice, ui->Soucasny, ui->NakladyPrechodu, ui->Menit,      ui->Od,
+        ui->Do,   ui->GrafVolby,  ui->Zvetsit,  ui->PodleSpotreby,   ui->PoMesicich, ui->Riziko};
     for (QWidget* control : controls) control->installEventFilter(this);
     // The report's buttons as well.
     for (QWidget* control : {ui->Tisk, ui->UlozitPdf}) control->installEventFilter(this);
@@ -117,6 +125,19 @@ void TariffChoicePage::build() {
 
     ui->Od->setLocale(settings_.locale());
     ui->Do->setLocale(settings_.locale());
+    ui->NakladyPrechodu->setLocale(settings_.locale());
+    ui->NakladyPrechodu->setValue(switchCost_);
+    connect(ui->Soucasny, &QComboBox::currentIndexChanged, this, &TariffChoicePage::pickCurrent);
+    connect(ui->NakladyPrechodu, &QDoubleSpinBox::valueChanged, this, [this](double cost) {
+        switchCost_ = cost;
+        recompute();
+    });
+    connect(ui->NakladyPrechodu, &ScaleSpinBox::refused, this, [this] {
+        if (prompter_ != nullptr) {
+            prompter_->warning(window(), desktop::applicationTitle(),
+                               QStringLiteral("Jednorázové náklady přechodu musí být od 0 do 1 000 000 Kč."));
+        }
+    });
     ui->Menit->setCurrentIndex(static_cast<int>(tariffs::indexOf(varied_)));
     connect(ui->Menit, &QComboBox::currentIndexChanged, this, [this](int index) {
         varied_ = variedOfItem(index);
@@ -147,6 +168,7 @@ void TariffChoicePage::build() {
         });
     }
 
+    showCurrent();
     showScale();
     showMonths();
     // Made while the page is being shown: shown with it.
@@ -175,6 +197,7 @@ void TariffChoicePage::setRegionalSettings(const desktop::RegionalSettings& sett
     if (built_) {
         ui->Od->setLocale(settings_.locale());
         ui->Do->setLocale(settings_.locale());
+        ui->NakladyPrechodu->setLocale(settings_.locale());
     }
     recompute();
     recomputeMonths();
@@ -186,9 +209,15 @@ void TariffChoicePage::setNoTariffsText(const QString& text) {
     recompute();
 }
 
+void TariffChoicePage::setCurrentTariffSetting(const CurrentTariffSetting& setting) {
+    setting_ = setting;
+    keptRead_ = false;
+}
+
 void TariffChoicePage::showChoice(const tariffs::TariffList& list, const fees::UsageProfile& usage) {
     list_ = &list;
     usage_ = usage;
+    resolveCurrent();
     recompute();
     recomputeMonths();
     scrollToTop();
@@ -233,12 +262,75 @@ void TariffChoicePage::linkRange() {
     to_ = ui->Do->value();
 }
 
+void TariffChoicePage::resolveCurrent() {
+    if (!keptRead_) {
+        kept_ = setting_ ? setting_->read() : std::nullopt;
+        keptRead_ = true;
+    }
+    const std::optional<std::size_t> before = current_;
+    current_ = kept_ ? findKeptTariff(*list_, *kept_) : std::nullopt;
+    // Kept as it was, so the tariff is found again should the file get it back.
+    missingNote_ = kept_ && !current_ ? QStringLiteral("Tarif %1 v souboru už není.").arg(kept_->label) : QString();
+    if (built_) showCurrent();
+    if (current_ != before) emit currentTariffChanged(current_ ? static_cast<int>(*current_) : -1);
+}
+
+void TariffChoicePage::showCurrent() {
+    if (list_ != nullptr) {
+        QStringList labels;
+        labels.reserve(static_cast<qsizetype>(list_->count()));
+        for (std::size_t i = 0; i < list_->count(); ++i) labels << labelOf(i);
+        // Filled again only when the labels change, not at every fee run.
+        if (labels != currentItems_) {
+            const QSignalBlocker quiet(ui->Soucasny);
+            while (ui->Soucasny->count() > 1) ui->Soucasny->removeItem(ui->Soucasny->count() - 1);
+            ui->Soucasny->addItems(labels);
+            currentItems_ = std::move(labels);
+        }
+    }
+    const QSignalBlocker quiet(ui->Soucasny);
+    ui->Soucasny->setCurrentIndex(current_ ? static_cast<int>(*current_) + 1 : 0);
+    ui->PoznamkaSoucasny->setText(missingNote_);
+    ui->PoznamkaSoucasny->setVisible(!missingNote_.isEmpty());
+    // A screen reader hears the note with the list, which Tab reaches.
+    ui->Soucasny->setAccessibleDescription(missingNote_);
+}
+
+void TariffChoicePage::pickCurrent(int item) {
+    if (list_ == nullptr || item < 0) return;
+    const std::optional<std::size_t> picked = item > 0 && static_cast<std::size_t>(item) <= list_->count()
+                                                  ? std::optional<std::size_t>(static_cast<std::size_t>(item - 1))
+                                                  : std::nullopt;
+    kept_ = picked ? std::optional<KeptTariff>(keptTariffOf(*list_, *picked)) : std::nullopt;
+    keptRead_ = true;
+    current_ = picked;
+    missingNote_.clear();
+    ui->PoznamkaSoucasny->hide();
+    ui->Soucasny->setAccessibleDescription(QString());
+    // A settings file that cannot be written costs only the keeping: the
+    // choice holds for this run, and the page goes on as picked.
+    if (setting_ && !setting_->write(kept_) && !setting_->settingsFile().isEmpty()) {
+        std::fprintf(stderr, "%s: the current tariff is not kept, %s cannot be written\n",
+                     qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(QDir::toNativeSeparators(setting_->settingsFile())));
+    }
+    recompute();
+    recomputeMonths();
+    emit currentTariffChanged(current_ ? static_cast<int>(*current_) : -1);
+}
+
 void TariffChoicePage::recompute() {
     if (list_ == nullptr || !fees::isValidScaleRange(from_, to_)) return;
     choice_ = fees::chooseByScale(*list_, usage_, varied_, from_, to_);
+    // A list read again holds the kept tariff where showChoice finds it.
+    comparison_.reset();
+    if (current_ && *current_ < list_->count()) {
+        comparison_ = fees::compareWithCurrent(*list_, usage_, choice_, *current_);
+    }
     const QString noTariffs = noTariffs_.isEmpty() ? QStringLiteral("Ceník neobsahuje žádné tarify.") : noTariffs_;
-    sentence_ = choicetext::choiceSentence(
-        choice_, list_->count(), [this](std::size_t tariff) { return labelOf(tariff); }, settings_.locale(), noTariffs);
+    sentence_ =
+        choicetext::choiceSentence(choice_, list_->count(), [this](std::size_t tariff) { return labelOf(tariff); },
+                                   settings_.locale(), noTariffs, {comparison_ ? &*comparison_ : nullptr, switchCost_});
     if (built_) showScale();
 }
 
@@ -264,8 +356,18 @@ void TariffChoicePage::recomputeMonths() {
             month.usage.data = usage_.data;
         }
         monthsChoice_ = fees::chooseByMonth(*list_, months);
-        monthsSentence_ = choicetext::monthsSentence(
-            *monthsChoice_, [this](std::size_t tariff) { return labelOf(tariff); }, monthNames_, settings_.locale());
+        const choicetext::LabelOf label = [this](std::size_t tariff) { return labelOf(tariff); };
+        QStringList said{choicetext::monthsSentence(*monthsChoice_, label, monthNames_, settings_.locale())};
+        if (current_ && *current_ < list_->count() && monthsChoice_->period.monthsCounted > 0) {
+            const QString period = callListFirstDay_ && callListLastDay_
+                                       ? choicetext::periodText(*callListFirstDay_, *callListLastDay_)
+                                       : QString();
+            said << choicetext::periodSentence(*monthsChoice_, fees::compareWithCurrent(*monthsChoice_, *current_),
+                                               *current_, period, label, settings_.locale());
+        }
+        said << choicetext::safestSentence(*monthsChoice_, label, settings_.locale());
+        said.removeAll(QString());
+        monthsSentence_ = said.join(u' ');
     }
     if (built_) showMonths();
 }
@@ -289,6 +391,33 @@ void TariffChoicePage::showMonths() {
     const QString note = monthsNote();
     ui->PoznamkaMesice->setText(note);
     ui->PoznamkaMesice->setVisible(loaded && !note.isEmpty());
+    const bool regret = showsRegret();
+    // A heading only while it heads the table.
+    ui->LabelRiziko->setText(regret ? RegretHeading : QString());
+    ui->LabelRiziko->setVisible(regret);
+    ui->Riziko->setVisible(regret);
+    if (regret) fillRegretTable();
+}
+
+bool TariffChoicePage::showsRegret() const { return monthsChoice_ && monthsChoice_->period.monthsCounted >= 2; }
+
+void TariffChoicePage::fillRegretTable() {
+    QTableWidget& table = *ui->Riziko;
+    const QLocale& locale = settings_.locale();
+    const fees::MonthsChoice& months = *monthsChoice_;
+    const std::size_t counted = months.period.monthsCounted;
+    table.setRowCount(static_cast<int>(months.regret.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const fees::TariffRegret& regret = months.regret[static_cast<std::size_t>(row)];
+        table.setItem(row, 0, cell(labelOf(static_cast<std::size_t>(row))));
+        table.setItem(
+            row, 1,
+            cell(QStringLiteral("%1 %2 %3").arg(regret.monthsCheapest).arg(choicetext::ofBefore(counted)).arg(counted),
+                 true));
+        table.setItem(row, 2, cell(choicetext::amount(regret.worstExcess, locale), true));
+        table.setItem(row, 3, cell(choicetext::amount(regret.totalExcess, locale), true));
+    }
+    fitTable(table);
 }
 
 QString TariffChoicePage::monthsFootnote() const {
@@ -371,7 +500,7 @@ QString TariffChoicePage::sentence() const { return sentence_; }
 
 QStringList TariffChoicePage::sentences() const {
     QStringList said;
-    for (const QString& sentence : {sentence_, monthsSentence_}) {
+    for (const QString& sentence : {sentence_, monthsSentence_, missingNote_}) {
         if (!sentence.isEmpty()) said << sentence;
     }
     return said;
@@ -444,6 +573,19 @@ QString TariffChoicePage::tablesText() const {
     // The note goes with the months, after the period row, as on the page.
     const QString footnote = monthsFootnote();
     if (!footnote.isEmpty()) text += footnote + u'\n';
+    if (!showsRegret()) return text;
+
+    text += u'\n' + RegretHeading + u'\n';
+    text += line({QStringLiteral("Tarif"), QStringLiteral("Nejlevnější v měsících"),
+                  QStringLiteral("Nejvíc navíc v měsíci (Kč)"), QStringLiteral("Navíc za období (Kč)")});
+    const std::size_t counted = months.period.monthsCounted;
+    for (std::size_t i = 0; i < months.regret.size(); ++i) {
+        const fees::TariffRegret& regret = months.regret[i];
+        text +=
+            line({labelOf(i),
+                  QStringLiteral("%1 %2 %3").arg(regret.monthsCheapest).arg(choicetext::ofBefore(counted)).arg(counted),
+                  plain(regret.worstExcess, locale), plain(regret.totalExcess, locale)});
+    }
     return text;
 }
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <iterator>
 #include <optional>
@@ -30,7 +32,50 @@ struct Choice {
     // list gives for each month.
     std::optional<fees::MonthsChoice> months;
     const calls::CallSummary* summary = nullptr;
+    // With --current: the tariff the user has now against the cheapest, and
+    // over the months against the period's cheapest.
+    std::optional<fees::CurrentComparison> current;
+    std::optional<fees::PeriodAgainstCurrent> periodCurrent;
+    double switchCost = 0;
 };
+
+// The months' regret table is shown, and compared, with two or more
+// counted months.
+bool comparesMonths(const fees::MonthsChoice& months) { return months.period.monthsCounted >= 2; }
+
+// The tariff --current names: all digits, a place in the file from 0; else
+// a label compared in UTF-8, which one tariff alone must have. Says why on
+// standard error when none is named.
+std::optional<std::size_t> currentTariff(const tariffs::TariffList& list, const std::string& given) {
+    const bool index =
+        !given.empty() && std::all_of(given.begin(), given.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (index) {
+        std::size_t place = 0;
+        const auto [end, error] = std::from_chars(given.data(), given.data() + given.size(), place);
+        if (error == std::errc() && end == given.data() + given.size() && place < list.count()) return place;
+        print(stderr, "tarif-cli: --current " + given + ": the file holds tariffs 0 to " +
+                          std::to_string(list.count() - 1) + "\n");
+        return std::nullopt;
+    }
+    std::vector<std::size_t> labelled;
+    for (std::size_t i = 0; i < list.count(); ++i) {
+        if (toUtf8(tariffs::tariffLabel(list.seek(i))) == given) labelled.push_back(i);
+    }
+    if (labelled.size() == 1) return labelled.front();
+    const QString label = visibleText(QString::fromStdString(given));
+    if (labelled.empty()) {
+        print(stderr, QStringLiteral("tarif-cli: --current: no tariff is labelled '%1'\n").arg(label));
+        return std::nullopt;
+    }
+    std::string places;
+    for (std::size_t k = 0; k < labelled.size(); ++k) {
+        if (k > 0) places += k + 1 < labelled.size() ? ", " : " and ";
+        places += std::to_string(labelled[k]);
+    }
+    print(stderr, QStringLiteral("tarif-cli: --current: tariffs %1 are all labelled '%2'; give the number of yours\n")
+                      .arg(QString::fromStdString(places), label));
+    return std::nullopt;
+}
 
 // Each calendar month's minutes as billed, with the fax and data switches the
 // user gave, for the month-by-month choice.
@@ -137,6 +182,41 @@ void printAtOne(const tariffs::TariffList& list, const fees::ScaleChoice& scale,
     print(stdout, next + QStringLiteral(".\n"));
 }
 
+// The whole months after which switching has paid for itself: "1 month", "3 months".
+QString monthsText(double months, const QLocale& locale) {
+    return locale.toString(months, 'f', 0) + (months == 1 ? QStringLiteral(" month") : QStringLiteral(" months"));
+}
+
+void printCurrent(const tariffs::TariffList& list, const Choice& choice, const QLocale& locale) {
+    const fees::CurrentComparison& current = *choice.current;
+    const QString mine = tariffText(list, current.tariff);
+    if (current.tie) {
+        print(stdout, QStringLiteral("Your current tariff %1 is the cheapest at your usage.\n").arg(mine));
+        return;
+    }
+    const QString cheapest = tariffText(list, current.cheapest);
+    QString saving =
+        QStringLiteral("With your current tariff %1 you pay %2 a month; %3 costs %4: you would save %5 a month")
+            .arg(mine, desktop::formatMark(current.cost, locale), cheapest,
+                 desktop::formatMark(current.cheapestCost, locale), desktop::formatMark(current.saving, locale));
+    if (current.savingPercent) saving += QStringLiteral(" (%1 %)").arg(locale.toString(*current.savingPercent, 'f', 1));
+    print(stdout, saving + QStringLiteral(", %1 a year.\n").arg(desktop::formatMark(current.yearlySaving(), locale)));
+    if (current.cheaperFrom && current.cheaperTo) {
+        QString holds = QStringLiteral("%1 stays cheaper than yours from %2 % to %3 % of %4")
+                            .arg(cheapest)
+                            .arg(current.fromPercent)
+                            .arg(current.toPercent)
+                            .arg(QString::fromLatin1(variedCalls(choice.scale.varied)));
+        if (*current.cheaperFrom <= choice.scale.from && *current.cheaperTo >= choice.scale.to) {
+            holds += QStringLiteral(", the whole range");
+        }
+        print(stdout, holds + QStringLiteral(".\n"));
+    }
+    if (const std::optional<double> months = fees::breakEvenMonths(choice.switchCost, current.saving)) {
+        print(stdout, QStringLiteral("Switching pays for itself in %1.\n").arg(monthsText(*months, locale)));
+    }
+}
+
 void printIntervals(const tariffs::TariffList& list, const fees::ScaleChoice& scale, const QLocale& locale) {
     print(stdout, QStringLiteral("\nThe cheapest from %1 to %2 %3:\n")
                       .arg(scaleText(scale.from, locale), scaleText(scale.to, locale),
@@ -166,19 +246,47 @@ void printMonths(const tariffs::TariffList& list, const Choice& choice, const st
     table.addColumn(QStringLiteral("Days"), false);
     table.addColumn(QStringLiteral("Cheapest"), false);
     table.addColumn(QStringLiteral("Cost"), true);
-    // What the period's cheapest tariff cost in each month.
+    // What the period's cheapest tariff cost in each month, and the
+    // current tariff.
     table.addColumn(periodTariff, true);
+    // The position of the current tariff; the number of tariffs without one.
+    const std::size_t current = choice.current ? choice.current->tariff : list.count();
+    const bool withCurrent = current < list.count();
+    if (withCurrent) table.addColumn(QStringLiteral("Yours: ") + tariffText(list, current), true);
     for (std::size_t m = 0; m < months.months.size(); ++m) {
         const fees::MonthChoice& month = months.months[m];
         QString days = QStringLiteral("%1/%2").arg(month.daysCovered).arg(month.daysInMonth);
         if (month.isShort) days += QStringLiteral(" short");
-        table.addRow({QString::fromStdString(month.month), days, tariffText(list, month.cheapest),
-                      desktop::formatMark(month.cost, locale),
-                      desktop::formatMark(month.costs[period.cheapest], locale)});
+        std::vector<QString> row{QString::fromStdString(month.month), days, tariffText(list, month.cheapest),
+                                 desktop::formatMark(month.cost, locale),
+                                 desktop::formatMark(month.costs[period.cheapest], locale)};
+        if (withCurrent) row.push_back(desktop::formatMark(month.costs[current], locale));
+        table.addRow(std::move(row));
     }
-    table.addRow({QStringLiteral("Period"), QString::number(choice.summary->spanDays), periodTariff,
-                  desktop::formatMark(period.cost, locale), desktop::formatMark(period.cost, locale)});
+    std::vector<QString> total{QStringLiteral("Period"), QString::number(choice.summary->spanDays), periodTariff,
+                               desktop::formatMark(period.cost, locale), desktop::formatMark(period.cost, locale)};
+    if (withCurrent) total.push_back(desktop::formatMark(choice.periodCurrent->cost, locale));
+    table.addRow(std::move(total));
     table.print(stdout, true);
+    if (withCurrent && period.monthsCounted > 0) {
+        const fees::PeriodAgainstCurrent& against = *choice.periodCurrent;
+        const QString mine = tariffText(list, current);
+        if (against.tie) {
+            print(stdout, QStringLiteral("Over the period you paid %1 with %2, the least of all tariffs.\n")
+                              .arg(desktop::formatMark(against.cost, locale), mine));
+        } else {
+            QString paid =
+                QStringLiteral("Over the period you paid %1 with %2; %3 would have cost %4, %5 less")
+                    .arg(desktop::formatMark(against.cost, locale), mine, periodTariff,
+                         desktop::formatMark(period.cost, locale), desktop::formatMark(against.saving, locale));
+            if (period.monthsCounted >= 2) {
+                paid += QStringLiteral(", and was cheaper in %1 of %2 months")
+                            .arg(against.monthsCheaper)
+                            .arg(period.monthsCounted);
+            }
+            print(stdout, paid + QStringLiteral(".\n"));
+        }
+    }
     static_assert(fees::ShortMonthDays == 7, "the sentence names the days a month needs to be counted");
     if (period.monthsCounted < 2) {
         print(stdout, "The call list has fewer than two months of 7 days or more; months cannot be compared.\n");
@@ -189,11 +297,31 @@ void printMonths(const tariffs::TariffList& list, const Choice& choice, const st
                       .arg(periodTariff, desktop::formatMark(period.cost, locale))
                       .arg(period.monthsWon)
                       .arg(period.monthsCounted));
+
+    print(stdout, "\nHow the tariffs would have fared over the counted months:\n");
+    TextTable fared;
+    fared.addColumn(QStringLiteral("Tariff"), false);
+    fared.addColumn(QStringLiteral("Cheapest in"), true);
+    fared.addColumn(QStringLiteral("Worst month over"), true);
+    fared.addColumn(QStringLiteral("Period over"), true);
+    for (std::size_t i = 0; i < months.regret.size(); ++i) {
+        const fees::TariffRegret& regret = months.regret[i];
+        fared.addRow(
+            {tariffText(list, i), QStringLiteral("%1 of %2").arg(regret.monthsCheapest).arg(period.monthsCounted),
+             desktop::formatMark(regret.worstExcess, locale), desktop::formatMark(regret.totalExcess, locale)});
+    }
+    fared.print(stdout, true);
+    if (period.safest && *period.safest != period.cheapest) {
+        print(stdout, QStringLiteral("Least risk: %1, in no month more than %2 above that month's cheapest.\n")
+                          .arg(tariffText(list, *period.safest),
+                               desktop::formatMark(months.regret[*period.safest].worstExcess, locale)));
+    }
 }
 
 void printText(const tariffs::TariffList& list, const Choice& choice, const ChooseRequest& request,
                const QLocale& locale) {
     printAtOne(list, choice.scale, locale);
+    if (choice.current) printCurrent(list, choice, locale);
     printIntervals(list, choice.scale, locale);
     if (choice.months) printMonths(list, choice, request.input.calls->file, locale);
 }
@@ -206,26 +334,56 @@ std::string csvTariff(const tariffs::TariffList& list, std::size_t index) {
            csvField(toUtf8(tariff.provider)) + "," + csvField(toUtf8(tariff.name));
 }
 
+// A number or an empty field for none.
+std::string csvNumber(const std::optional<double>& value) { return value ? roundTripNumber(*value) : std::string(); }
+
+// The current tariff's fields, the same on every record of the stretches:
+// what JSON's "current" holds.
+std::string csvCurrent(const tariffs::TariffList& list, const Choice& choice) {
+    const fees::CurrentComparison& current = *choice.current;
+    return "," + std::to_string(current.tariff) + "," +
+           csvField(toUtf8(tariffs::tariffLabel(list.seek(current.tariff)))) + "," + roundTripNumber(current.cost) +
+           "," + roundTripNumber(current.saving) + "," + csvNumber(current.savingPercent) + "," +
+           roundTripNumber(current.yearlySaving()) + "," +
+           csvNumber(fees::breakEvenMonths(choice.switchCost, current.saving)) + "," + csvNumber(current.cheaperFrom) +
+           "," + csvNumber(current.cheaperTo);
+}
+
 void printCsv(const tariffs::TariffList& list, const Choice& choice) {
     // Records end in CR LF, as the format prescribes.
     if (!choice.months) {
-        print(stdout, "from,to,index,label,provider,tariff,costFrom,costTo\r\n");
+        print(stdout, std::string("from,to,index,label,provider,tariff,costFrom,costTo") +
+                          (choice.current ? ",currentIndex,currentLabel,currentCost,saving,savingPercent,"
+                                            "yearlySaving,breakEvenMonths,cheaperFrom,cheaperTo"
+                                          : "") +
+                          "\r\n");
+        const std::string current = choice.current ? csvCurrent(list, choice) : std::string();
         for (const fees::CheapestInterval& interval : choice.scale.intervals) {
             print(stdout, roundTripNumber(interval.from) + "," + roundTripNumber(interval.to) + "," +
                               csvTariff(list, interval.tariff) + "," + roundTripNumber(interval.costFrom) + "," +
-                              roundTripNumber(interval.costTo) + "\r\n");
+                              roundTripNumber(interval.costTo) + current + "\r\n");
         }
         return;
     }
     // "short" is 0 or 1 for a month; for the period, the months counted.
-    print(stdout, "month,days,index,label,provider,tariff,short,cost\r\n");
+    // With the current tariff: its cost, and what the record's cheapest
+    // saves on it (0 in a tie).
+    print(stdout, std::string("month,days,index,label,provider,tariff,short,cost") +
+                      (choice.current ? ",currentCost,saving" : "") + "\r\n");
+    const auto mine = [&](double currentCost, double cost) {
+        if (!choice.current) return std::string();
+        return "," + roundTripNumber(currentCost) + "," +
+               roundTripNumber(fees::costsTie(currentCost, cost) ? 0 : currentCost - cost);
+    };
     for (const fees::MonthChoice& month : choice.months->months) {
         print(stdout, month.month + "," + std::to_string(month.daysCovered) + "," + csvTariff(list, month.cheapest) +
-                          "," + (month.isShort ? "1" : "0") + "," + roundTripNumber(month.cost) + "\r\n");
+                          "," + (month.isShort ? "1" : "0") + "," + roundTripNumber(month.cost) +
+                          (choice.current ? mine(month.costs[choice.current->tariff], month.cost) : "") + "\r\n");
     }
     const fees::PeriodChoice& period = choice.months->period;
     print(stdout, "period," + std::to_string(choice.summary->spanDays) + "," + csvTariff(list, period.cheapest) + "," +
-                      std::to_string(period.monthsCounted) + "," + roundTripNumber(period.cost) + "\r\n");
+                      std::to_string(period.monthsCounted) + "," + roundTripNumber(period.cost) +
+                      (choice.current ? mine(choice.periodCurrent->cost, period.cost) : "") + "\r\n");
 }
 
 // --- JSON: one object -----------------------------------------------------------
@@ -264,6 +422,35 @@ std::string jsonAtOne(const tariffs::TariffList& list, const fees::ScaleChoice& 
     return out + "}";
 }
 
+std::string jsonNumberOrNull(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
+
+std::string jsonCurrent(const tariffs::TariffList& list, const Choice& choice) {
+    if (!choice.current) return "null";
+    const fees::CurrentComparison& current = *choice.current;
+    return "{\"index\": " + std::to_string(current.tariff) +
+           ", \"label\": " + jsonString(toUtf8(tariffs::tariffLabel(list.seek(current.tariff)))) +
+           ", \"cost\": " + jsonNumber(current.cost) + ", \"saving\": " + jsonNumber(current.saving) +
+           ", \"savingPercent\": " + jsonNumberOrNull(current.savingPercent) +
+           ", \"yearlySaving\": " + jsonNumber(current.yearlySaving()) +
+           ", \"breakEvenMonths\": " + jsonNumberOrNull(fees::breakEvenMonths(choice.switchCost, current.saving)) +
+           ", \"cheaperFrom\": " + jsonNumberOrNull(current.cheaperFrom) +
+           ", \"cheaperTo\": " + jsonNumberOrNull(current.cheaperTo) + "}";
+}
+
+std::string jsonRegret(const tariffs::TariffList& list, const fees::MonthsChoice& months) {
+    if (!comparesMonths(months)) return "null";
+    std::string out = "[\n";
+    for (std::size_t i = 0; i < months.regret.size(); ++i) {
+        const fees::TariffRegret& regret = months.regret[i];
+        out += "    {\"index\": " + std::to_string(i) +
+               ", \"label\": " + jsonString(toUtf8(tariffs::tariffLabel(list.seek(i)))) +
+               ", \"monthsCheapest\": " + std::to_string(regret.monthsCheapest) +
+               ", \"worstExcess\": " + jsonNumber(regret.worstExcess) +
+               ", \"totalExcess\": " + jsonNumber(regret.totalExcess) + (i + 1 < months.regret.size() ? "},\n" : "}\n");
+    }
+    return out + "  ]";
+}
+
 void printJson(const tariffs::TariffList& list, const Choice& choice) {
     const fees::ScaleChoice& scale = choice.scale;
     std::string out = "{\n";
@@ -271,6 +458,7 @@ void printJson(const tariffs::TariffList& list, const Choice& choice) {
     out += "  \"from\": " + jsonNumber(scale.from) + ",\n";
     out += "  \"to\": " + jsonNumber(scale.to) + ",\n";
     out += "  \"atOne\": " + jsonAtOne(list, scale) + ",\n";
+    out += "  \"current\": " + jsonCurrent(list, choice) + ",\n";
     out += "  \"intervals\": [\n";
     for (std::size_t i = 0; i < scale.intervals.size(); ++i) {
         const fees::CheapestInterval& interval = scale.intervals[i];
@@ -287,12 +475,20 @@ void printJson(const tariffs::TariffList& list, const Choice& choice) {
                    ", \"days\": " + std::to_string(months[m].daysCovered) +
                    ", \"short\": " + (months[m].isShort ? "true" : "false") + ", " +
                    jsonTariff(list, months[m].cheapest) + ", \"cost\": " + jsonNumber(months[m].cost) +
+                   (choice.current ? ", \"currentCost\": " + jsonNumber(months[m].costs[choice.current->tariff])
+                                   : std::string()) +
                    (m + 1 < months.size() ? "},\n" : "}\n");
         }
         const fees::PeriodChoice& period = choice.months->period;
         out += "  ],\n  \"period\": {" + jsonTariff(list, period.cheapest) + ", \"cost\": " + jsonNumber(period.cost) +
                ", \"monthsCounted\": " + std::to_string(period.monthsCounted) +
-               ", \"monthsWon\": " + std::to_string(period.monthsWon) + "}";
+               ", \"monthsWon\": " + std::to_string(period.monthsWon);
+        if (choice.periodCurrent) {
+            out += ", \"currentCost\": " + jsonNumber(choice.periodCurrent->cost) +
+                   ", \"saving\": " + jsonNumber(choice.periodCurrent->saving);
+        }
+        out += ", \"safest\": " + jsonTariffOrNull(list, period.safest) + "},\n";
+        out += "  \"regret\": " + jsonRegret(list, *choice.months);
     }
     out += "\n}\n";
     print(stdout, out);
@@ -310,7 +506,14 @@ ExitStatus runChoose(const ChooseRequest& request, const QLocale& locale) {
     }
 
     Choice choice;
+    std::optional<std::size_t> current;
+    if (request.current) {
+        current = currentTariff(pricing.list, *request.current);
+        if (!current) return UsageOrOpenFailure;
+    }
     choice.scale = fees::chooseByScale(pricing.list, pricing.usage, request.varied, request.from, request.to);
+    choice.switchCost = request.switchCost;
+    if (current) choice.current = fees::compareWithCurrent(pricing.list, pricing.usage, choice.scale, *current);
     if (request.byMonth) {
         // The command line lets --by-month through only with --calls.
         if (!pricing.calls) {
@@ -319,6 +522,7 @@ ExitStatus runChoose(const ChooseRequest& request, const QLocale& locale) {
         }
         choice.summary = &pricing.calls->summary;
         choice.months = fees::chooseByMonth(pricing.list, monthUsages(*choice.summary, pricing.usage));
+        if (current) choice.periodCurrent = fees::compareWithCurrent(*choice.months, *current);
     }
 
     switch (request.format) {

@@ -90,6 +90,16 @@ const CLI::Validator Scale(
     },
     "");
 
+// An amount of Kč: 0 or more.
+const CLI::Validator Crowns(
+    [](std::string& text) -> std::string {
+        const std::optional<double> amount = parseDecimal(text);
+        if (!amount || !std::isfinite(*amount)) return "'" + text + "' is not an amount; write it as 1500 or 1500,50";
+        if (*amount < 0) return "'" + text + "': a cost cannot be negative";
+        return {};
+    },
+    "");
+
 // The days a call list's minutes are spread over: a whole number from 1.
 const CLI::Validator Days(
     [](std::string& text) -> std::string {
@@ -358,6 +368,18 @@ public:
             .add_flag("--by-month", request_.byMonth,
                       "Add the cheapest tariff of each calendar month of the call list, and of the whole period")
             ->needs(usage_.calls());
+        currentOption_ =
+            command
+                .add_option("--current", current_,
+                            "The tariff you have now, by its place in the file from 0 or by its label PROVIDER-NAME: "
+                            "what switching to the cheapest saves, and how far the saving holds")
+                ->type_name("N|LABEL");
+        command
+            .add_option("--switch-cost", switchCost_,
+                        "What switching costs once, in Kč with a decimal point or comma: the months it takes to "
+                        "save it (default 0)")
+            ->type_name("KČ")
+            ->check(Crowns);
         addFormatOption(command, format_);
         addSeparatorOption(command, separator_);
         // Each bound is checked as it is read; that they make a range needs both.
@@ -374,6 +396,8 @@ public:
     int run() override {
         request_.input = usage_.input();
         request_.varied = *fees::variedZonesNamed(vary_);
+        if (currentOption_->count() > 0) request_.current = current_;
+        request_.switchCost = switchCost_.empty() ? 0 : *parseDecimal(switchCost_);
         request_.format = Formats.at(format_);
         request_.decimalSeparator = separatorOf(separator_);
         return runChoose(request_, QLocale::system());
@@ -385,6 +409,9 @@ private:
     std::string vary_{fees::variedZonesName(fees::VariedZones::All)};
     std::string from_;  // as given; empty: the default
     std::string to_;
+    CLI::Option* currentOption_ = nullptr;
+    std::string current_;
+    std::string switchCost_;  // as given; empty: 0
     std::string format_ = "text";
     std::string separator_;
 };

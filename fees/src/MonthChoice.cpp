@@ -51,12 +51,48 @@ MonthsChoice chooseByMonth(const tariffs::TariffList& list, const std::vector<Mo
     period.cheapest = cheapestOf(period.costs);
     period.label = tariffs::tariffLabel(list.seek(period.cheapest));
     period.cost = period.costs[period.cheapest];
+    // How each tariff fared against each counted month's cheapest; a tie
+    // with the cheapest is no excess, so rounding noise never shows as one.
+    const auto excess = [](double cost, double lowest) { return costsTie(cost, lowest) ? 0.0 : cost - lowest; };
+    choice.regret.assign(n, TariffRegret{});
     for (const MonthChoice& month : choice.months) {
         if (month.isShort) continue;
         ++period.monthsCounted;
-        if (costsTie(month.costs[period.cheapest], month.cost)) ++period.monthsWon;
+        for (std::size_t i = 0; i < n; ++i) {
+            TariffRegret& regret = choice.regret[i];
+            const double over = excess(month.costs[i], month.cost);
+            if (over == 0) ++regret.monthsCheapest;
+            if (over > regret.worstExcess) regret.worstExcess = over;
+        }
+    }
+    period.monthsWon = choice.regret[period.cheapest].monthsCheapest;
+    for (std::size_t i = 0; i < n; ++i) choice.regret[i].totalExcess = excess(period.costs[i], period.cost);
+    if (period.monthsCounted > 0) {
+        std::size_t safest = 0;
+        for (std::size_t i = 1; i < n; ++i) {
+            const double worst = choice.regret[i].worstExcess;
+            const double best = choice.regret[safest].worstExcess;
+            if (!costsTie(worst, best) && worst < best) safest = i;
+        }
+        period.safest = safest;
     }
     return choice;
+}
+
+PeriodAgainstCurrent compareWithCurrent(const MonthsChoice& months, std::size_t current) {
+    const PeriodChoice& period = months.period;
+    if (current >= period.costs.size()) throw std::invalid_argument("no tariff at that position");
+    PeriodAgainstCurrent against;
+    against.cost = period.costs[current];
+    against.tie = costsTie(against.cost, period.cost);
+    against.saving = against.tie ? 0 : against.cost - period.cost;
+    for (const MonthChoice& month : months.months) {
+        if (month.isShort) continue;
+        const double mine = month.costs[current];
+        const double theirs = month.costs[period.cheapest];
+        if (!costsTie(mine, theirs) && theirs < mine) ++against.monthsCheaper;
+    }
+    return against;
 }
 
 }  // namespace hovorix::fees

@@ -215,7 +215,112 @@ ChoiceAtOne choiceAtOne(const tariffs::TariffList& list, const UsageProfile& usa
     return result;
 }
 
+// The scales within (from, to) at which the order of two costs may change:
+// the corners of either curve and, between them, where they cross, found as
+// takeover finds them. In increasing order, from and to included.
+std::vector<double> orderChanges(const CostCurve& a, const CostCurve& b, const detail::ScaleModel& model, double from,
+                                 double to) {
+    std::vector<double> changes{from};
+    std::size_t pa = a.pieceAt(from);
+    std::size_t pb = b.pieceAt(from);
+    const std::size_t lastA = a.pieces().size() - 1;
+    const std::size_t lastB = b.pieces().size() - 1;
+    double lo = from;
+    for (;;) {
+        const detail::CostPiece& x = a.pieces()[pa];
+        const detail::CostPiece& y = b.pieces()[pb];
+        const double hi = std::min({x.end, y.end, to});
+        const double dc = y.constant - x.constant;
+        const double dl = y.linear - x.linear;
+        const double dh = y.hyperbolic - x.hyperbolic;
+        const detail::Roots crossings =
+            dh == 0 ? detail::rootsBetween(0, dl, dc, lo, hi)
+                    : detail::rootsBetween(dl * model.allSlope, dc * model.allSlope + dl * model.allBase,
+                                           dc * model.allBase + dh, lo, hi);
+        for (int i = 0; i < crossings.count; ++i) changes.push_back(crossings.at[static_cast<std::size_t>(i)]);
+        if (hi >= to || (pa == lastA && pb == lastB)) break;
+        changes.push_back(hi);
+        const std::size_t before = pa + pb;
+        if (x.end == hi && pa < lastA) ++pa;
+        if (y.end == hi && pb < lastB) ++pb;
+        if (pa + pb == before) break;
+        lo = hi;
+    }
+    if (changes.back() < to) changes.push_back(to);
+    return changes;
+}
+
+// Whether the cheaper one costs less than the other beyond a tie.
+bool costsLess(double cheaper, double other) { return !costsTie(cheaper, other) && cheaper < other; }
+
 }  // namespace
+
+std::optional<double> breakEvenMonths(double switchCost, double saving) {
+    if (!(switchCost > 0) || !(saving > 0)) return std::nullopt;
+    const double months = switchCost / saving;
+    const double whole = std::round(months);
+    // 468 / 234 may come out a hair above 2 after the costs' rounding noise.
+    if (std::fabs(months - whole) <= 1e-9 * std::max(1.0, whole)) return std::max(1.0, whole);
+    return std::ceil(months);
+}
+
+CurrentComparison compareWithCurrent(const tariffs::TariffList& list, const UsageProfile& usage,
+                                     const ScaleChoice& choice, std::size_t current) {
+    if (current >= list.count()) throw std::invalid_argument("no tariff at that position");
+    CurrentComparison result;
+    result.tariff = current;
+    result.cost = costAtScale(list.seek(current), usage, choice.varied, 1);
+    if (choice.atOne) {
+        result.cheapest = choice.atOne->tariff;
+    } else {
+        std::vector<double> atOne(list.count());
+        for (std::size_t i = 0; i < list.count(); ++i) atOne[i] = costAtScale(list.seek(i), usage, choice.varied, 1);
+        result.cheapest = cheapestOf(atOne);
+    }
+    result.cheapestCost = costAtScale(list.seek(result.cheapest), usage, choice.varied, 1);
+    result.tie = !costsLess(result.cheapestCost, result.cost);
+    if (!result.tie) result.saving = result.cost - result.cheapestCost;
+    if (result.cost > 0) result.savingPercent = result.saving / result.cost * 100;
+    if (result.tie || !choice.atOne) return result;
+
+    // Where the order of the two costs may change; between two neighbours
+    // one of them is the cheaper throughout.
+    const detail::ScaleModel model(usage, choice.varied);
+    const CostCurve mine(list.seek(current), model, choice.from, choice.to);
+    const CostCurve theirs(list.seek(result.cheapest), model, choice.from, choice.to);
+    const std::vector<double> changes = orderChanges(mine, theirs, model, choice.from, choice.to);
+    const auto cheaperWithin = [&](std::size_t k) {
+        const double s = changes[k] + (changes[k + 1] - changes[k]) / 2;
+        return costsLess(theirs.value(theirs.pieceAt(s), s), mine.value(mine.pieceAt(s), s));
+    };
+    // From 1 outwards, stretch by stretch, while Y stays the cheaper: the
+    // interval is [changes[low], changes[high]].
+    std::size_t at = 0;  // the last change at or below 1
+    while (at + 1 < changes.size() && changes[at + 1] <= 1) ++at;
+    std::size_t low = at;
+    std::size_t high = at;
+    double from = 1;
+    double to = 1;
+    if (changes[at] == 1 || cheaperWithin(at)) {
+        if (changes[at] != 1) high = at + 1;
+        while (low > 0 && cheaperWithin(low - 1)) --low;
+        while (high + 1 < changes.size() && cheaperWithin(high)) ++high;
+        from = std::min(1.0, changes[low]);
+        to = std::max(1.0, changes[high]);
+    }
+    result.cheaperFrom = from;
+    result.cheaperTo = to;
+
+    const double near = Resolution * (choice.to - choice.from);
+    const double slack = 100 * near;
+    // At exactly 0 a zone without minutes takes no part, so the order may
+    // differ there: 1 % is then the least the interval promises.
+    const bool atZero = from == 0 && !costsLess(costAtScale(list.seek(result.cheapest), usage, choice.varied, 0),
+                                                costAtScale(list.seek(current), usage, choice.varied, 0));
+    result.fromPercent = std::min(100, std::max(atZero ? 1 : 0, percentUp(from, slack)));
+    result.toPercent = std::max(100, percentDown(to, slack));
+    return result;
+}
 
 bool isValidScaleRange(double from, double to) { return from >= 0 && from < to && to <= MaxScale; }
 

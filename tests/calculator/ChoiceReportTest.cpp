@@ -121,8 +121,11 @@ TEST(ChoiceReport, PrintedOrSavedItSaysWhatThePageSays) {
     for (const auto& way : ways) {
         SCOPED_TRACE(way.name);
         Calculator calculator;
-        // Up to 20 times the usage, where P-X costs 2 740 Kč.
+        // Up to 20 times the usage, where P-X costs 2 740 Kč; P-Y the
+        // tariff the user has now, and 100 Kč to switch.
         child<QDoubleSpinBox>(*calculator.form, "Do")->setValue(20);
+        child<QComboBox>(*calculator.form, "Soucasny")->setCurrentIndex(2);
+        child<QDoubleSpinBox>(*calculator.form, "NakladyPrechodu")->setValue(100);
         const QString file = calculator.path("zprava.pdf");
         way.ask(calculator, file);
         const QString report = pdfText(file);
@@ -139,7 +142,9 @@ TEST(ChoiceReport, PrintedOrSavedItSaysWhatThePageSays) {
             text("Soubor tarifů tarif.ini Verze dat 2.3"),
             text("Volání Minut za měsíc Pevná síť – Ve špičce 132 Pevná síť – Mimo špičku 0"),
             text("Faxové služby: ne. Datové služby: ne."),
-            text("Měnit %1 od %2 do %3").arg(shown("Menit"), shown("Od"), shown("Do")),
+            text("Váš současný tarif P-Y Jednorázové náklady přechodu (Kč) 100,00 Měnit %1 od %2 do %3")
+                .arg(shown("Menit"), shown("Od"), shown("Do")),
+            text("Jak by si tarify vedly Tarif Nejlevnější v měsících"),
             text("Výpis hovorů: tri-mesice.csv, od 1. 4. 2000 do 30. 6. 2000; měsíce duben 2000, květen 2000, "
                  "červen 2000."),
             text("když se všechny zadané minuty změní na 0,5× až 20× zadaného počtu"),
@@ -194,7 +199,7 @@ TEST(ChoiceReport, CtrlPPrintsFromEveryStopOfTab) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     } while (QApplication::focusWidget() != tabs && stops.size() < 20);
     EXPECT_EQ(asked, stops);
-    EXPECT_EQ(stops.size(), 12);
+    EXPECT_EQ(stops.size(), 15);
 }
 
 // A report that cannot be written says so and names the file.

@@ -7,8 +7,10 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 
 #include <cmath>
@@ -21,6 +23,7 @@
 #include "CalculatorTesting.h"
 #include "calculator/CallListDialog.h"
 #include "calculator/ChoicePlot.h"
+#include "calculator/CurrentTariff.h"
 #include "calculator/TariffChoicePage.h"
 
 using namespace hovorix;
@@ -444,9 +447,11 @@ TEST(TariffChoice, ACallListOfSeveralMonthsIsComparedMonthByMonth) {
     child<QCheckBox>(*calculator.form, "Fax")->setChecked(true);
     clickTab(*calculator.form, 2);
     EXPECT_EQ(rows(*months).back(), (QStringList{text("Celé období"), "91", "P-Y", "800,00", "800,00"}));
+    // X, 90, 0 and 120 over the month's cheapest, is then the safer.
     EXPECT_EQ(calculator.page().monthsSentence(),
               text("Podle výpisu hovorů je P-Y nejlevnější ve 2 ze 3 měsíců i za celé období (celkem "
-                   "800,00\u00a0Kč)."));
+                   "800,00\u00a0Kč). Nejmenší riziko: P-X – v žádném měsíci nebyl o víc než 120,00\u00a0Kč dražší "
+                   "než tehdy nejlevnější tarif."));
 
     // Another list, of one month, replaces them.
     clickTab(*calculator.form, 0);
@@ -534,7 +539,11 @@ TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
                              "duben 2000\t30\t30\tP-Y\t120,00\t160,00\n"
                              "květen 2000\t31\t31\tP-X\t410,00\t410,00\n"
                              "červen 2000\t30\t30\tP-Y\t60,00\t130,00\n"
-                             "Celé období\t91\t\tP-X\t700,00\t700,00\n")))
+                             "Celé období\t91\t\tP-X\t700,00\t700,00\n"
+                             "\nJak by si tarify vedly\n"
+                             "Tarif\tNejlevnější v měsících\tNejvíc navíc v měsíci (Kč)\tNavíc za období (Kč)\n"
+                             "P-X\t1 ze 3\t70,00\t0,00\n"
+                             "P-Y\t2 ze 3\t210,00\t100,00\n")))
         << copied.toStdString();
 
     // With June covered in part, the page's note on such months follows the
@@ -545,9 +554,9 @@ TEST(TariffChoice, CtrlCCopiesTheMonthsToo) {
     clickTab(*partly.form, 2);
     QTest::keyClick(child<QWidget>(*partly.form, "PoMesicich"), Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QApplication::clipboard()->text().split(u'\n');
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_TRUE(lines[lines.size() - 3].startsWith(text("Celé období\t"))) << lines.join(u'\n').toStdString();
-    EXPECT_EQ(lines[lines.size() - 2], child<QLabel>(*partly.form, "PoznamkaMesice")->text());
+    const qsizetype period = lines.indexOf(QRegularExpression(text("^Celé období\t.*")));
+    ASSERT_GE(period, 0) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines.value(period + 1), child<QLabel>(*partly.form, "PoznamkaMesice")->text());
     EXPECT_TRUE(child<QLabel>(*partly.form, "PoznamkaMesice")->isVisible());
 }
 
@@ -560,18 +569,22 @@ TEST(TariffChoice, EveryControlIsReachedByTabAndNamedForScreenReaders) {
     QTabBar* tabs = pageTabs(*calculator.form);
     tabs->setFocus(Qt::TabFocusReason);
     QStringList visited;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 15; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
         visited << (focus == tabs ? QStringLiteral("tabs") : focus->objectName());
     }
-    EXPECT_EQ(visited, QStringList({"Veta", "VetaMesice", "Menit", "Od", "Do", "GrafVolby", "Zvetsit", "PodleSpotreby",
-                                    "PoMesicich", "Tisk", "UlozitPdf", "tabs"}));
+    EXPECT_EQ(visited,
+              QStringList({"Veta", "VetaMesice", "Soucasny", "NakladyPrechodu", "Menit", "Od", "Do", "GrafVolby",
+                           "Zvetsit", "PodleSpotreby", "PoMesicich", "Riziko", "Tisk", "UlozitPdf", "tabs"}));
 
     const auto name = [&](const char* control) {
         return QAccessible::queryAccessibleInterface(child<QWidget>(*calculator.form, control))
             ->text(QAccessible::Name);
     };
+    EXPECT_EQ(name("Soucasny"), text("Váš současný tarif"));
+    EXPECT_EQ(name("NakladyPrechodu"), text("Jednorázové náklady přechodu (Kč)"));
+    EXPECT_EQ(name("Riziko"), text("Jak by si tarify vedly"));
     EXPECT_EQ(name("Menit"), text("Měnit"));
     EXPECT_EQ(name("Od"), QStringLiteral("od"));
     EXPECT_EQ(name("Do"), QStringLiteral("do"));
@@ -621,8 +634,8 @@ TEST(TariffChoice, TabBringsEachControlIntoViewWhole) {
     QTabBar* tabs = pageTabs(*calculator.form);
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
         tabs->setFocus(Qt::TabFocusReason);
-        // Twice round the page's eleven controls and the tabs.
-        for (int stop = 0; stop < 24; ++stop) {
+        // Twice round the page's fourteen controls and the tabs.
+        for (int stop = 0; stop < 30; ++stop) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QWidget* focus = QApplication::focusWidget();
             if (focus == tabs) continue;
@@ -827,4 +840,194 @@ TEST(TariffChoice, ThePageScrollsToItsTopUnlessTheUserWorksOnIt) {
             EXPECT_GT(scroll->value(), 0);
         }
     }
+}
+
+namespace {
+
+// A per-user data folder of the test's own, for the kept current tariff.
+class OwnDataHome {
+public:
+    OwnDataHome() : before_(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", QFile::encodeName(folder_.path())); }
+    ~OwnDataHome() { qputenv("XDG_DATA_HOME", before_); }
+    OwnDataHome(const OwnDataHome&) = delete;
+    OwnDataHome& operator=(const OwnDataHome&) = delete;
+
+    QString settingsFile() const { return folder_.filePath(QStringLiteral("hovorix/tarif.conf")); }
+
+private:
+    QTemporaryDir folder_;
+    QByteArray before_;
+};
+
+QComboBox* currentCombo(const TTarifForm& form) { return child<QComboBox>(form, "Soucasny"); }
+
+}  // namespace
+
+// With the tariff the user has now the sentence begins with it: what it
+// costs, what the cheapest costs and saves a month and a year, how far the
+// saving holds and, with a cost of switching, in how many months it pays.
+TEST(TariffChoice, TheSentenceSaysWhatSwitchingToTheCheapestSaves) {
+    const OwnDataHome home;
+    // 100 minutes: A costs 1000 s, B 400 + 500 s, C 850 + 200 s.
+    const QString rest = text(
+        "P-B zůstává nejlevnější, když volání ubude nejvýše o 20\u00a0% nebo přibude nejvýše o 50\u00a0%; při menší "
+        "spotřebě je nejlevnější P-A, při větší P-C. Druhý nejlevnější, P-A, stojí o 100,00\u00a0Kč (11,1\u00a0%) víc.");
+    const struct {
+        int item;  // of "Váš současný tarif:"
+        double switchCost;
+        QString sentence;  // the whole, or a part marked by a leading "…"
+    } cases[] = {
+        {3, 0,
+         text("Se současným tarifem P-C platíte 1\u00a0050,00\u00a0Kč měsíčně. Nejlevnější P-B stojí "
+              "900,00\u00a0Kč: ušetříte 150,00\u00a0Kč měsíčně, 1\u00a0800,00\u00a0Kč ročně. P-B zůstává levnější "
+              "než váš tarif, když volání ubude až o 50\u00a0% (dolní mez rozsahu) nebo přibude nejvýše o "
+              "50\u00a0%. ") +
+             rest},
+        {1, 250,
+         text("Se současným tarifem P-A platíte 1\u00a0000,00\u00a0Kč měsíčně. Nejlevnější P-B stojí "
+              "900,00\u00a0Kč: ušetříte 100,00\u00a0Kč měsíčně, 1\u00a0200,00\u00a0Kč ročně. P-B zůstává levnější "
+              "než váš tarif, když volání ubude nejvýše o 20\u00a0% nebo přibude až o 100\u00a0% (horní mez "
+              "rozsahu). Přechod se vyplatí za 3 měsíce. ") +
+             rest},
+        {1, 100, text("… Přechod se vyplatí za 1 měsíc. P-B")},
+        {1, 500, text("… Přechod se vyplatí za 5 měsíců. P-B")},
+        {2, 500,
+         text("Váš současný tarif P-B je při zadané spotřebě nejlevnější. Při zadané spotřebě je nejlevnější P-B "
+              "(900,00\u00a0Kč měsíčně). Zůstává nejlevnější, když volání ubude nejvýše o 20\u00a0% nebo přibude "
+              "nejvýše o 50\u00a0%; při menší spotřebě je nejlevnější P-A, při větší P-C. Druhý nejlevnější, P-A, "
+              "stojí o 100,00\u00a0Kč (11,1\u00a0%) víc.")},
+    };
+    Calculator calculator(ThreeTariffs);
+    calculator.open("100");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sentence.toStdString());
+        currentCombo(*calculator.form)->setCurrentIndex(c.item);
+        child<QDoubleSpinBox>(*calculator.form, "NakladyPrechodu")->setValue(c.switchCost);
+        if (c.sentence.startsWith(u'…')) {
+            EXPECT_TRUE(calculator.sentence().contains(c.sentence.mid(2))) << calculator.sentence().toStdString();
+        } else {
+            EXPECT_EQ(calculator.sentence(), c.sentence);
+        }
+        EXPECT_EQ(child<QLabel>(*calculator.form, "Veta")->text(), calculator.sentence());
+        // "Poplatky" marks the same tariff.
+        EXPECT_EQ(calculator.form->feeChart().markedBar(), c.item - 1);
+    }
+    currentCombo(*calculator.form)->setCurrentIndex(0);
+    EXPECT_TRUE(calculator.sentence().startsWith(text("Při zadané spotřebě je nejlevnější P-B")));
+    EXPECT_EQ(calculator.form->feeChart().markedBar(), -1);
+
+    // Typed with a comma; a negative cost is refused with a message.
+    auto* cost = child<QDoubleSpinBox>(*calculator.form, "NakladyPrechodu");
+    for (const char* typed : {"250,5", "-5"}) {
+        cost->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(cost, QString::fromLatin1(typed));
+        if (*typed == '-') {
+            calculator.workspace.prompter.expectWarning(
+                text("Jednorázové náklady přechodu musí být od 0 do 1 000 000 Kč."));
+        }
+        QTest::keyClick(cost, Qt::Key_Return);
+        EXPECT_EQ(calculator.page().switchCost(), 250.5);
+    }
+}
+
+// The choice is kept for each tariff file, by its label and which of equal
+// labels it is, written only once the user picks; a reordered file keeps
+// it, a file without it says so, and a settings file that cannot be
+// written leaves the page as picked.
+TEST(TariffChoice, TheCurrentTariffIsKeptForEachTariffFile) {
+    const OwnDataHome home;
+    const std::string c = "provider P\r\ntarif C\r\nsluzba telefon 850\r\nsazba JTS 2 0\r\nkonec\r\n";
+    Calculator first(ThreeTariffs);
+    first.open("100");
+    EXPECT_FALSE(QFileInfo::exists(home.settingsFile()));
+    currentCombo(*first.form)->setCurrentIndex(3);
+    ASSERT_TRUE(QFileInfo::exists(home.settingsFile()));
+    const QString keptFor = QString::fromStdString((first.workspace.path() / "tarif.ini").string());
+
+    const auto reopened = [&](const std::string& tariffs) {
+        first.form.reset();
+        first.workspace.write("tarif.ini", tariffs);
+        first.form = std::make_unique<TTarifForm>(first.workspace.prompter, first.workspace.path(),
+                                                  desktop::RegionalSettings(czech()));
+        EXPECT_TRUE(showActive(*first.form));
+        first.open("100");
+        return first.page().currentTariff();
+    };
+    const struct {
+        const char* what;
+        std::string tariffs;
+        std::optional<std::size_t> current;
+        const char* note;
+    } cases[] = {
+        {"the same file", ThreeTariffs, 2, ""},
+        {"C first",
+         tariffFile({"provider P", "tarif C", "sluzba telefon 850", "sazba JTS 2 0", "konec",  //
+                     "provider P", "tarif A", "sazba JTS 10 0", "konec"}),
+         0, ""},
+        {"C no longer there", tariffFile({"provider P", "tarif A", "sazba JTS 10 0", "konec"}), std::nullopt,
+         "Tarif P-C v souboru už není."},
+        {"C back", ThreeTariffs + c, 2, ""},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        EXPECT_EQ(reopened(k.tariffs), k.current);
+        EXPECT_EQ(currentCombo(*first.form)->currentText(), k.current ? QStringLiteral("P-C") : text("neuvedeno"));
+        auto* note = child<QLabel>(*first.form, "PoznamkaSoucasny");
+        EXPECT_EQ(note->text(), text(k.note));
+        EXPECT_EQ(note->isVisible(), *k.note != '\0');
+        EXPECT_EQ(currentCombo(*first.form)->accessibleDescription(), text(k.note));
+        EXPECT_EQ(first.page().sentences().contains(text(k.note)), *k.note != '\0');
+    }
+    // The second of two equal labels stays the second.
+    currentCombo(*first.form)->setCurrentIndex(4);
+    EXPECT_EQ(reopened(ThreeTariffs + c), 3u);
+
+    // Another tariff file keeps its own.
+    Calculator other(ThreeTariffs);
+    other.open("100");
+    EXPECT_EQ(other.page().currentTariff(), std::nullopt);
+    currentCombo(*other.form)->setCurrentIndex(1);
+    EXPECT_EQ(reopened(ThreeTariffs + c), 3u);
+    EXPECT_EQ(QSettings(home.settingsFile(), QSettings::IniFormat).value(QStringLiteral("currentTariff/size")), 2);
+    EXPECT_EQ(CurrentTariffSetting(home.settingsFile(), keptFor).read(), (KeptTariff{QStringLiteral("P-C"), 1}));
+
+    // A settings file that cannot be written: the page goes on as picked.
+    QFile::remove(home.settingsFile());
+    ASSERT_TRUE(QDir().mkpath(home.settingsFile()));
+    currentCombo(*other.form)->setCurrentIndex(3);
+    EXPECT_EQ(other.page().currentTariff(), 2u);
+    EXPECT_TRUE(other.sentence().startsWith(text("Se současným tarifem P-C")));
+    EXPECT_TRUE(other.workspace.prompter.interactions().empty());
+}
+
+// Over the months of a call list the page says what the current tariff
+// cost against the period's cheapest, and the table "Jak by si tarify
+// vedly" how each tariff fared against each month's cheapest.
+TEST(TariffChoice, TheMonthsSayWhatTheCurrentTariffCostAndHowEachTariffFared) {
+    const OwnDataHome home;
+    Calculator calculator(MonthTariffs, ThreeMonths);
+    clickTab(*calculator.form, 2);
+    const QString months = text(
+        "Podle výpisu hovorů by P-Y byl nejlevnější ve 2 ze 3 měsíců; za celé období je "
+        "nejlevnější P-X (celkem 700,00\u00a0Kč). ");
+    // X 160, 410, 130 a month; Y 120, 620, 60.
+    const struct {
+        int item;
+        QString said;
+    } cases[] = {
+        {2, text("Za období výpisu (1. 4. – 30. 6. 2000) jste s tarifem P-Y zaplatili 800,00\u00a0Kč; s P-X byste "
+                 "zaplatili 700,00\u00a0Kč, o 100,00\u00a0Kč méně. P-X by byl levnější v 1 ze 3 měsíců.")},
+        {1, text("Za období výpisu (1. 4. – 30. 6. 2000) jste s tarifem P-X zaplatili 700,00\u00a0Kč, nejméně ze "
+                 "všech tarifů.")},
+    };
+    for (const auto& c : cases) {
+        currentCombo(*calculator.form)->setCurrentIndex(c.item);
+        EXPECT_EQ(calculator.page().monthsSentence(), months + c.said);
+        EXPECT_EQ(child<QLabel>(*calculator.form, "VetaMesice")->text(), months + c.said);
+    }
+    const auto* regret = child<QTableWidget>(*calculator.form, "Riziko");
+    EXPECT_TRUE(regret->isVisible());
+    EXPECT_EQ(child<QLabel>(*calculator.form, "LabelRiziko")->text(), text("Jak by si tarify vedly"));
+    EXPECT_EQ(rows(*regret),
+              (QList<QStringList>{{"P-X", "1 ze 3", "70,00", "0,00"}, {"P-Y", "2 ze 3", "210,00", "100,00"}}));
 }

@@ -238,6 +238,51 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Description), QString::fromUtf8("Žádné tarify"));
     }
 
+    // The tariff the user has now: a mark beside its cost, inside the chart
+    // also on the costliest bar or an endless one, said in its description;
+    // the bars keep their order, colours and labels.
+    void theCurrentTariffIsMarkedBesideItsCost_data() {
+        QTest::addColumn<int>("marked");
+        QTest::newRow("a bar in the middle") << 1;
+        QTest::newRow("the costliest bar") << 2;
+        QTest::newRow("an endless cost") << 3;
+    }
+    void theCurrentTariffIsMarkedBesideItsCost() {
+        QFETCH(int, marked);
+        ShownChart shown(Czech);
+        FeeChart& chart = shown.chart;
+        for (const double cost : {300.0, 1200.0, 1500.0, qInf()}) {
+            chart.Series1().AddBar(cost, "T-" + std::to_string(chart.series().count()), fees::AutomaticColour);
+        }
+        const std::vector<Bar> before = chart.series().bars();
+        QVERIFY(chart.markerRect().isEmpty());
+        chart.setMarkedBar(marked);
+        const QImage image = render(chart, 1);
+        const QRectF marker = chart.markerRect();
+        QVERIFY(QRectF(chart.rect()).contains(marker));
+        // Within its bar's row.
+        QVERIFY(marker.top() >= chart.barRect(marked - 1).bottom());
+        if (marked + 1 < chart.series().count()) QVERIFY(marker.bottom() <= chart.barRect(marked + 1).top());
+        // Drawn: dark pixels of the triangle and the word.
+        const QImage drawn = image.copy(marker.toAlignedRect());
+        int dark = 0;
+        for (int p = 0; p < drawn.width() * drawn.height(); ++p)
+            dark += drawn.pixelColor(p % drawn.width(), p / drawn.width()).value() < 80;
+        QVERIFY2(dark > 10, qPrintable(QString::number(dark)));
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            QCOMPARE(chart.series().bars()[i].label, before[i].label);
+            QCOMPARE(chart.series().bars()[i].colour, before[i].colour);
+        }
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart);
+        for (int i = 0; i < chart.series().count(); ++i) {
+            QCOMPARE(
+                accessible->child(i)->text(QAccessible::Description).contains(QString::fromUtf8("váš současný tarif")),
+                i == marked);
+        }
+        chart.Series1().ClearBars();
+        QVERIFY(chart.markerRect().isEmpty());
+    }
+
     void ctrlCCopiesTheResultsForASpreadsheet() {
         ShownChart shown(Czech);
         FeeChart& chart = shown.chart;

@@ -277,13 +277,24 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
         EXPECT_EQ(row["short"], QJsonValue(false)) << months[m].month;
         EXPECT_DOUBLE_EQ(row["cost"].toDouble(), months[m].cost) << months[m].month;
     }
-    EXPECT_EQ(choice["period"].toObject(), (QJsonObject{{"index", 1},
-                                                        {"label", QStringLiteral("Eurotel-Běžný")},
-                                                        {"provider", QStringLiteral("Eurotel")},
-                                                        {"tariff", QStringLiteral("Běžný")},
-                                                        {"cost", 1420},
-                                                        {"monthsCounted", 3},
-                                                        {"monthsWon", 2}}));
+    EXPECT_EQ(choice["period"].toObject(),
+              (QJsonObject{{"index", 1},
+                           {"label", QStringLiteral("Eurotel-Běžný")},
+                           {"provider", QStringLiteral("Eurotel")},
+                           {"tariff", QStringLiteral("Běžný")},
+                           {"cost", 1420},
+                           {"monthsCounted", 3},
+                           {"monthsWon", 2},
+                           {"safest", QJsonObject{{"index", 1},
+                                                  {"label", QStringLiteral("Eurotel-Běžný")},
+                                                  {"provider", QStringLiteral("Eurotel")},
+                                                  {"tariff", QStringLiteral("Běžný")}}}}));
+    // Volný 100 and 200 over Běžný in September and November, Běžný 113.33
+    // over Volný in October: the safer of the two is the period's cheapest.
+    const QJsonObject volny = choice["regret"].toArray()[0].toObject();
+    EXPECT_EQ(volny["monthsCheapest"], QJsonValue(1));
+    EXPECT_DOUBLE_EQ(volny["worstExcess"].toDouble(), 200);
+    EXPECT_DOUBLE_EQ(volny["totalExcess"].toDouble(), 1556.6666666666665 - 1420);
     // The scale part stays, on the whole list's 121 minutes a month.
     EXPECT_EQ(choice["atOne"].toObject()["cost"].toDouble(), 200 + 3 * 121);
 
@@ -311,7 +322,11 @@ TEST(TarifCliChoose, ByMonthOnACallListOfThreeMonths) {
                   "2003-11  30/30  Eurotel-Běžný    350,00         350,00\n"
                   "Period   76     Eurotel-Běžný  1\u00a0420,00       1\u00a0420,00\n"
                   "Over the period Eurotel-Běžný is the cheapest: 1\u00a0420,00 in all, and the month's cheapest in "
-                  "2 of 3 months.\n");
+                  "2 of 3 months.\n"
+                  "\nHow the tariffs would have fared over the counted months:\n"
+                  "Tariff         Cheapest in  Worst month over  Period over\n"
+                  "Eurotel-Volný       1 of 3            200,00       136,67\n"
+                  "Eurotel-Běžný       2 of 3            113,33         0,00\n");
 }
 
 // Months of fewer than 7 days are marked short and left out of the months
@@ -326,7 +341,8 @@ TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
         std::vector<bool> isShort;
         int counted;
         const char* csvShort;  // the column of the CSV records, months then the period
-        const char* lastLine;
+        const char* lastLine;  // of the months
+        bool regret;           // how the tariffs fared: with two counted months
     } cases[] = {
         // 26 to 30 September, all October, 1 and 2 November.
         {"one month of 7 days or more",
@@ -334,7 +350,8 @@ TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
          {true, false, true},
          1,
          "1011",
-         "The call list has fewer than two months of 7 days or more; months cannot be compared.\n"},
+         "The call list has fewer than two months of 7 days or more; months cannot be compared.\n",
+         false},
         // September's 5 days weigh in: 300 minutes as a whole month, 800 and
         // 1100 for 5/30 of it; then 706.67 and 820, 550 and 350.
         {"two of three months counted",
@@ -344,7 +361,8 @@ TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
          2,
          "1002",
          "Over the period Eurotel-Běžný is the cheapest: 1\u00a0353,33 in all, and the month's cheapest in 1 of 2 "
-         "months.\n"},
+         "months.\n",
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -361,6 +379,7 @@ TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
             EXPECT_EQ(months[m].toObject()["short"], QJsonValue(c.isShort[static_cast<std::size_t>(m)])) << m;
         }
         EXPECT_EQ(choice["period"].toObject()["monthsCounted"], QJsonValue(c.counted));
+        EXPECT_EQ(choice["regret"].isArray(), c.regret) << json.out;
 
         const Result csv = run(chooseOn(Months, byMonth + QStringList{"--format", "csv"}));
         ASSERT_EQ(csv.exitCode, 0) << csv.err;
@@ -372,7 +391,8 @@ TEST(TarifCliChoose, ByMonthLeavesShortMonthsOut) {
         const Result text = run(chooseOn(Months, byMonth));
         ASSERT_EQ(text.exitCode, 0) << text.err;
         EXPECT_NE(text.out.find("2003-09  5/30 short"), std::string::npos) << text.out;
-        EXPECT_TRUE(text.out.ends_with(c.lastLine)) << text.out;
+        EXPECT_NE(text.out.find(c.lastLine), std::string::npos) << text.out;
+        EXPECT_EQ(text.out.ends_with(c.lastLine), !c.regret) << text.out;
     }
 }
 
@@ -385,6 +405,11 @@ TEST(TarifCliChoose, BadInputIsRefusedWithAMessage) {
         std::string message;  // the first line on standard error
     };
     const QString empty = QStringLiteral(HOVORIX_TEST_DATA "/no-version.ini");
+    // The same tariff twice.
+    QTemporaryDir folder;
+    const QString Twice = folder.filePath(QStringLiteral("twice.ini"));
+    const std::string tariff = "provider Alfa\r\ntarif Mal\xFD\r\nsluzba telefon 100\r\nkonec\r\n";
+    writeBytes(Twice.toStdString(), "verze 1\r\n" + tariff + tariff);
     const Case cases[] = {
         {chooseOn(Choice, {"--from", "půl"}), 2,
          "tarif-cli: --from: 'půl' is not a number; write a scale of the usage as 0.5 or 0,5"},
@@ -398,6 +423,14 @@ TEST(TarifCliChoose, BadInputIsRefusedWithAMessage) {
         {chooseOn(Choice, {"--vary", "sms"}), 2,
          "tarif-cli: --vary: 'sms' is not a part of the calls; use all, jts, paegas or eurotel"},
         {chooseOn(empty, {}), 1, empty.toStdString() + ": the file holds no tariffs to choose from"},
+        {chooseOn(Choice, {"--current", "3"}), 2, "tarif-cli: --current 3: the file holds tariffs 0 to 2"},
+        {chooseOn(Choice, {"--current", "Alfa-Střední"}), 2,
+         "tarif-cli: --current: no tariff is labelled 'Alfa-Střední'"},
+        {chooseOn(Twice, {"--current", "Alfa-Malý"}), 2,
+         "tarif-cli: --current: tariffs 0 and 1 are all labelled 'Alfa-Malý'; give the number of yours"},
+        {chooseOn(Choice, {"--switch-cost", "-1"}), 2, "tarif-cli: --switch-cost: '-1': a cost cannot be negative"},
+        {chooseOn(Choice, {"--switch-cost", "tisíc"}), 2,
+         "tarif-cli: --switch-cost: 'tisíc' is not an amount; write it as 1500 or 1500,50"},
     };
     for (const Case& test : cases) {
         const std::string what = test.arguments.join(QLatin1Char(' ')).toStdString();
@@ -406,4 +439,68 @@ TEST(TarifCliChoose, BadInputIsRefusedWithAMessage) {
         EXPECT_EQ(result.out, "") << what;
         EXPECT_EQ(result.err.substr(0, result.err.find('\n')), test.message) << what;
     }
+}
+
+// --current by its label or its place, and --switch-cost: the saving, the
+// interval on which the cheapest stays cheaper and the months a switch
+// takes, the same in JSON, CSV and text; over a call list's months the
+// current tariff's cost beside each month's and the period's.
+TEST(TarifCliChoose, AgainstTheCurrentTariff) {
+    // At 150 minutes Malý costs 100 + 300 s, Velký 300 + 150 s: Malý is the
+    // cheaper below 4/3, from the range's start.
+    const QStringList velky = {"--jts", "150", "--current", "Alfa-Velký", "--switch-cost", "120"};
+    const QJsonObject current =
+        jsonOf(run(chooseOn(Choice, velky + QStringList{"--format", "json"})))["current"].toObject();
+    EXPECT_EQ(current["index"], QJsonValue(1));
+    for (const auto& [key, value] : std::vector<std::pair<const char*, double>>{{"cost", 450},
+                                                                                {"saving", 50},
+                                                                                {"savingPercent", 50 / 4.5},
+                                                                                {"yearlySaving", 600},
+                                                                                {"breakEvenMonths", 3},
+                                                                                {"cheaperFrom", 0.5},
+                                                                                {"cheaperTo", 4 / 3.0}}) {
+        EXPECT_NEAR(current[QLatin1String(key)].toDouble(-1), value, 1e-9) << key;
+    }
+    const QString csv = QString::fromStdString(run(chooseOn(Choice, velky + QStringList{"--format", "csv"})).out);
+    EXPECT_TRUE(csv.section(QStringLiteral("\r\n"), 1, 1)
+                    .endsWith(QStringLiteral(",1,Alfa-Velký,450,50,11.11111111111111,600,3,0.5,1.3333333333333333")))
+        << csv.toStdString();
+    EXPECT_NE(run(chooseOn(Choice, velky), QStringLiteral("cs_CZ.UTF-8"))
+                  .out.find("With your current tariff Alfa-Velký you pay 450,00 a month; Alfa-Malý costs 400,00: you "
+                            "would save 50,00 a month (11,1 %), 600,00 a year.\nAlfa-Malý stays cheaper than yours "
+                            "from 50 % to 133 % of your usage.\nSwitching pays for itself in 3 months.\n"),
+              std::string::npos);
+    // The cheapest itself: nothing to save, no interval, no months.
+    EXPECT_EQ(jsonOf(run(chooseOn(
+                  Choice, {"--jts", "150", "--current", "0", "--switch-cost", "1,5", "--format", "json"})))["current"]
+                  .toObject(),
+              (QJsonObject{{"index", 0},
+                           {"label", QStringLiteral("Alfa-Malý")},
+                           {"cost", 400},
+                           {"saving", 0},
+                           {"savingPercent", 0},
+                           {"yearlySaving", 0},
+                           {"breakEvenMonths", QJsonValue()},
+                           {"cheaperFrom", QJsonValue()},
+                           {"cheaperTo", QJsonValue()}}));
+
+    // The call list of ByMonthOnACallListOfThreeMonths, with Volný (600,
+    // 706.67 and 550) the current tariff.
+    QTemporaryDir folder;
+    const std::string list = folder.filePath(QStringLiteral("vypis.csv")).toStdString();
+    writeBytes(list,
+               "Datum;Čas;Volané číslo;Délka\n16.9.2003;10:00;602123456;0:50:00\n1.10.2003;10:00;602123456;3:26:40\n"
+               "3.11.2003;10:00;602123456;0:50:00\n30.11.2003;10:00;602123456;0:01:00\n");
+    const QStringList byMonth = {
+        "--calls", QString::fromStdString(list), "--prefixes", Prefixes, "--by-month", "--current", "0"};
+    const QJsonObject months = jsonOf(run(chooseOn(Months, byMonth + QStringList{"--format", "json"})));
+    EXPECT_EQ(months["months"].toArray()[2].toObject()["currentCost"], QJsonValue(550));
+    EXPECT_DOUBLE_EQ(months["period"].toObject()["saving"].toDouble(), 1556.6666666666665 - 1420);
+    EXPECT_TRUE(run(chooseOn(Months, byMonth + QStringList{"--format", "csv"}))
+                    .out.starts_with("month,days,index,label,provider,tariff,short,cost,currentCost,saving\r\n"
+                                     "2003-09,15,1,Eurotel-Běžný,Eurotel,Běžný,0,500,600,100\r\n"));
+    EXPECT_NE(run(chooseOn(Months, byMonth), QStringLiteral("cs_CZ.UTF-8"))
+                  .out.find("Over the period you paid 1\u00a0556,67 with Eurotel-Volný; Eurotel-Běžný would have cost "
+                            "1\u00a0420,00, 136,67 less, and was cheaper in 2 of 3 months.\n"),
+              std::string::npos);
 }

@@ -577,3 +577,140 @@ TEST(ChooseByMonth, RejectsWhatCannotBeWeighed) {
     EXPECT_THROW(fees::chooseByMonth(tariffs::TariffList(tariffs::CalculatorDefaults), {{"2003-10", 1, 31, {}}}),
                  std::invalid_argument);
 }
+
+// Against the current tariff, by brute force on random files: the saving is
+// the difference of the two costs at 1, and the interval around 1 is where
+// the cheapest costs less than the current tariff, as far as that goes on
+// either side: up to the range's end or to where the two costs cross.
+TEST(CompareWithCurrent, AgreesWithBruteForceOnRandomFiles) {
+    std::mt19937_64 random(31);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int bounded = 0;
+    for (int file = 0; file < 24; ++file) {
+        tariffs::TariffList list(tariffs::CalculatorDefaults);
+        const int count = 2 + static_cast<int>(random() % 8);
+        for (int n = 0; n < count; ++n) list.append() = randomTariff(random, n);
+        fees::UsageProfile usage;
+        for (auto& m : usage.minutes) m = random() % 4 == 0 ? 0 : static_cast<std::int32_t>(random() % 400);
+        // Fees within a few percent of each other, so the costs cross often.
+        const std::vector<double> atOne = costsAt(list, usage, VariedZones::All, 1);
+        for (std::size_t i = 0; i < list.count(); ++i) {
+            list.seek(i).telephoneFee =
+                std::max(0.0, list.seek(i).telephoneFee + atOne[0] * (0.95 + 0.1 * unit(random)) - atOne[i]);
+        }
+        const double from = file % 4 == 0 ? 0.0 : std::round(unit(random) * 90) / 100;
+        const double to = 1 + unit(random) * (file % 5 == 0 ? 20 : 2);
+        for (VariedZones varied : EveryVariedZones) {
+            const fees::ScaleChoice choice = fees::chooseByScale(list, usage, varied, from, to);
+            const std::size_t current = random() % list.count();
+            const std::string what = "file " + std::to_string(file) + ", " +
+                                     std::string(fees::variedZonesName(varied)) + ", tariff " + std::to_string(current);
+            const fees::CurrentComparison got = fees::compareWithCurrent(list, usage, choice, current);
+            const std::vector<double> costs = costsAt(list, usage, varied, 1);
+            ASSERT_EQ(got.cheapest, choice.atOne->tariff) << what;
+            EXPECT_EQ(got.cost, costs[current]) << what;
+            EXPECT_EQ(got.tie, fees::costsTie(costs[current], costs[got.cheapest])) << what;
+            EXPECT_EQ(got.saving, got.tie ? 0 : costs[current] - costs[got.cheapest]) << what;
+            ASSERT_EQ(got.cheaperFrom.has_value(), !got.tie) << what;
+            if (got.tie) continue;
+            const double lo = *got.cheaperFrom;
+            const double hi = *got.cheaperTo;
+            ASSERT_TRUE(from <= lo && lo <= 1 && 1 <= hi && hi <= to) << what << " [" << lo << ", " << hi << "]";
+            const auto cheaper = [&](double s) {
+                const double mine = fees::costAtScale(list.seek(current), usage, varied, s);
+                const double theirs = fees::costAtScale(list.seek(got.cheapest), usage, varied, s);
+                return !fees::costsTie(theirs, mine) && theirs < mine;
+            };
+            const double step = 1e-6 * (to - from);
+            for (int point = 0; point <= 2000; ++point) {
+                const double s = lo + (hi - lo) * point / 2000;
+                if (s - lo > step && hi - s > step) {
+                    ASSERT_TRUE(cheaper(s)) << what << " at " << s;
+                }
+            }
+            // Each end is the range's or one past which it is cheaper no more.
+            if (lo > from && lo > step) {
+                EXPECT_FALSE(cheaper(lo - step)) << what << " below " << lo;
+                ++bounded;
+            }
+            if (hi < to) {
+                EXPECT_FALSE(cheaper(hi + step)) << what << " above " << hi;
+                ++bounded;
+            }
+            // The promise in whole percent lies within the interval.
+            EXPECT_GE(got.fromPercent / 100.0, lo - 1e-9) << what;
+            EXPECT_LE(got.toPercent / 100.0, hi + 1e-9) << what;
+            EXPECT_GT(got.fromPercent / 100.0, lo - 0.01 - 1e-9) << what;
+            EXPECT_LT(got.toPercent / 100.0, hi + 0.01 + 1e-9) << what;
+        }
+    }
+    // Ends inside the range must be reached, or the checks prove little.
+    EXPECT_GT(bounded, 20);
+}
+
+TEST(BreakEvenMonths, WholeMonthsRoundedUpButNotForNoise) {
+    const struct {
+        double cost, saving;
+        std::optional<double> months;
+    } cases[] = {
+        {700, 234, 3}, {468, 234, 2}, {468, 234.00000000000003, 2}, {1, 1000, 1}, {0, 100, {}},
+        {100, 0, {}},  {-5, 100, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fees::breakEvenMonths(c.cost, c.saving), c.months) << c.cost << " / " << c.saving;
+}
+
+// How each tariff fared month by month, and the safest, by brute force on
+// random lists and months, short ones among them.
+TEST(ChooseByMonth, RegretAgreesWithBruteForce) {
+    std::mt19937_64 random(2000);
+    int safestNotCheapest = 0;
+    for (int file = 0; file < 100; ++file) {
+        tariffs::TariffList list(tariffs::CalculatorDefaults);
+        const int count = 1 + static_cast<int>(random() % 6);
+        for (int n = 0; n < count; ++n) list.append() = randomTariff(random, n);
+        // Every tariff twice now and then, so ties come up.
+        if (file % 5 == 0) {
+            const tariffs::Tarifs copy = list.seek(0);
+            list.append() = copy;
+        }
+        std::vector<fees::MonthUsage> months;
+        for (int m = 0; m < 1 + static_cast<int>(random() % 5); ++m) {
+            fees::MonthUsage month{
+                "2004-0" + std::to_string(m + 1), 1 + static_cast<std::int32_t>(random() % 30), 30, {}};
+            for (auto& minutes : month.usage.minutes) minutes = static_cast<double>(random() % 300);
+            months.push_back(month);
+        }
+        const fees::MonthsChoice choice = fees::chooseByMonth(list, months);
+        const std::string what = "file " + std::to_string(file);
+        std::size_t counted = 0;
+        std::vector<std::size_t> cheapestIn(list.count(), 0);
+        std::vector<double> worst(list.count(), 0);
+        for (const fees::MonthChoice& month : choice.months) {
+            if (month.daysCovered < fees::ShortMonthDays) continue;
+            ++counted;
+            const double lowest = *std::min_element(month.costs.begin(), month.costs.end());
+            for (std::size_t i = 0; i < list.count(); ++i) {
+                const bool tied = month.costs[i] - lowest < 1e-9 * std::max(1.0, lowest);
+                cheapestIn[i] += tied ? 1 : 0;
+                if (!tied) worst[i] = std::max(worst[i], month.costs[i] - month.cost);
+            }
+        }
+        ASSERT_EQ(choice.regret.size(), list.count()) << what;
+        for (std::size_t i = 0; i < list.count(); ++i) {
+            EXPECT_EQ(choice.regret[i].monthsCheapest, cheapestIn[i]) << what << " #" << i;
+            EXPECT_EQ(choice.regret[i].worstExcess, worst[i]) << what << " #" << i;
+            const double over = choice.period.costs[i] - choice.period.cost;
+            EXPECT_NEAR(choice.regret[i].totalExcess, over, 1e-9 * std::max(1.0, choice.period.cost)) << what;
+        }
+        if (counted == 0) {
+            EXPECT_FALSE(choice.period.safest) << what;
+            continue;
+        }
+        const std::size_t safest =
+            static_cast<std::size_t>(std::min_element(worst.begin(), worst.end()) - worst.begin());
+        ASSERT_EQ(choice.period.safest, safest) << what;
+        if (safest != choice.period.cheapest) ++safestNotCheapest;
+    }
+    EXPECT_GT(safestNotCheapest, 0);
+}

@@ -37,6 +37,12 @@ void BarSeries::setLocale(const QLocale& locale) {
     if (changed_) changed_();
 }
 
+void BarSeries::setMarked(int index) {
+    if (index == marked_) return;
+    marked_ = index;
+    if (changed_) changed_();
+}
+
 int BarSeries::cheapest() const {
     int best = -1;
     for (int i = 0; i < count(); ++i) {

@@ -93,6 +93,8 @@ ChartLayout::ChartLayout(const QSizeF& size, TextWidths& widths, const BarSeries
         markWidths_.push_back(std::ceil(widths.number(bar.mark)) + 2 * MarkPadding);
     }
     labelColumn_ = std::min(std::ceil(widestLabel), std::floor(width * LabelColumnShare));
+    // The triangle is as wide as half a line; the word follows it.
+    markerWidth_ = std::ceil(line / 2 + MarkPadding + widths.text(markerText())) + 2 * MarkPadding;
 
     const double left = labelColumn_ + LabelGap + TickLength;
     const double bottom = height - (TickLength + 1 + line);
@@ -169,7 +171,8 @@ AxisRange ChartLayout::followingCosts(double pixels) const {
         for (int i = 0; i < series_->count(); ++i) {
             const double value = series_->bars()[static_cast<std::size_t>(i)].value;
             if (!std::isfinite(value)) continue;
-            const double room = std::min(markWidth(i) + gap, pixels * 0.8) / pixels;
+            const double marker = series_->isMarked(i) ? markerWidth_ : 0;
+            const double room = std::min(markWidth(i) + marker + gap, pixels * 0.8) / pixels;
             if (value >= 0) {
                 newHigh = std::max(newHigh, low + (value - low) / (1 - room));
             } else {
@@ -237,6 +240,17 @@ QRectF ChartLayout::markRect(int index) const {
         left = bar.value < 0 ? end - markGap() - width : end + markGap();
     }
     return QRectF(left, centre - height / 2, width, height);
+}
+
+QString ChartLayout::markerText() { return QStringLiteral("váš"); }
+
+QRectF ChartLayout::markerRect(int index) const {
+    const Bar& bar = series_->bars()[static_cast<std::size_t>(index)];
+    const QRectF box = markRect(index);
+    // Away from the bar; on an endless bar, whose mark stands on its end,
+    // back along the bar.
+    const bool left = bar.value < 0 ? !std::isinf(bar.value) : std::isinf(bar.value);
+    return QRectF(left ? box.left() - markerWidth_ : box.right(), box.top(), markerWidth_, box.height());
 }
 
 int ChartLayout::barAt(const QPointF& point) const {

@@ -119,6 +119,27 @@ void paintBars(QPainter& p, const ChartLayout& layout, const BarSeries& series) 
     }
 }
 
+// The user's current tariff: a triangle pointing at its cost, then "váš".
+void paintMarker(QPainter& p, const ChartLayout& layout, int index) {
+    const QRectF marker = layout.markerRect(index);
+    const QRectF box = layout.markRect(index);
+    const bool right = marker.left() >= box.right();
+    const double pad = ChartLayout::MarkPadding;
+    const double half = layout.metrics().height() / 4;
+    const double y = marker.center().y();
+    // The point touches the mark's side; the word stands beyond the base.
+    const double tip = right ? marker.left() + pad : marker.right() - pad;
+    const double base = right ? tip + 2 * half : tip - 2 * half;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF({QPointF(tip, y), QPointF(base, y - half), QPointF(base, y + half)}));
+    p.setPen(Qt::black);
+    const QRectF word = right ? QRectF(QPointF(base + pad, marker.top()), marker.bottomRight())
+                              : QRectF(marker.topLeft(), QPointF(base - pad, marker.bottom()));
+    p.drawText(word, (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter | Qt::TextSingleLine,
+               ChartLayout::markerText());
+}
+
 void paintMarks(QPainter& p, const ChartLayout& layout, const BarSeries& series) {
     const QRectF bounds = layout.plotBounds();
     for (int i = layout.firstVisible(); i <= layout.lastVisible(); ++i) {
@@ -131,6 +152,7 @@ void paintMarks(QPainter& p, const ChartLayout& layout, const BarSeries& series)
             QRectF(QPointF(crisp(box.left()), crisp(box.top())), QPointF(crisp(box.right()), crisp(box.bottom()))));
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, series.bars()[static_cast<std::size_t>(i)].mark);
+        if (series.isMarked(i)) paintMarker(p, layout, i);
     }
 }
 

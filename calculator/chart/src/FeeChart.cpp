@@ -164,6 +164,13 @@ bool FeeChart::zoomByKey(const QKeyEvent& event) {
     }
 }
 
+void FeeChart::setMarkedBar(int index) { series_.setMarked(index); }
+
+QRectF FeeChart::markerRect() const {
+    const int marked = series_.marked();
+    return series_.isMarked(marked) ? layout().markerRect(marked) : QRectF();
+}
+
 void FeeChart::setEmptyText(const QString& text) {
     if (text == emptyText_) return;
     emptyText_ = text;
@@ -249,7 +256,8 @@ QString FeeChart::barText(int index) const {
 QString FeeChart::barToolTip(int index) const {
     if (index < 0 || index >= series_.count()) return {};
     const Bar& bar = series_.bars()[static_cast<std::size_t>(index)];
-    const QString title = QStringLiteral("<b>%1</b>").arg(oneLine(bar.label).toHtmlEscaped());
+    QString title = QStringLiteral("<b>%1</b>").arg(oneLine(bar.label).toHtmlEscaped());
+    if (series_.isMarked(index)) title += QStringLiteral(" – váš současný tarif");
     const std::optional<fees::CostBreakdown> parts = details_ ? details_(index) : std::nullopt;
     if (!parts) return title + QStringLiteral(": ") + bar.mark.toHtmlEscaped();
 

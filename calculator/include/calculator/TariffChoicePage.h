@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calculator/ChoicePlot.h"
+#include "calculator/CurrentTariff.h"
 #include "calls/CallList.h"
 #include "desktop/RegionalSettings.h"
 #include "fees/TariffChoice.h"
@@ -45,6 +46,12 @@ class ChoicePlotWindow;
 // which copies that as usual. The content scrolls vertically where the page
 // is too short for it, back to its top when the page is entered or a list
 // comes, unless the user is working on the page.
+// With the tariff the user has now ("Váš současný tarif:", kept between runs
+// for each tariff file) the sentences say what switching to the cheapest
+// saves, how far the saving holds, when a one-off cost of switching
+// ("Jednorázové náklady přechodu (Kč)") is saved, and, with a call list,
+// what the tariff cost over its period; with two or more counted months the
+// table "Jak by si tarify vedly" shows how each tariff fared month by month.
 class TariffChoicePage : public QWidget {
     Q_OBJECT
 
@@ -58,6 +65,10 @@ public:
     void setNoTariffsText(const QString& text);
     // Where a refused range is said; until one is set, it is put back silently.
     void setPrompter(desktop::Prompter* prompter) { prompter_ = prompter; }
+    // Where the tariff the user has now is kept for the tariff file to be
+    // shown next; read at the next showChoice. Without one, a choice holds
+    // for this run only.
+    void setCurrentTariffSetting(const CurrentTariffSetting& setting);
 
     // The tariffs and the usage of a fee run: everything on the page follows.
     // The list must live as long as the page, or until the next call.
@@ -69,6 +80,12 @@ public:
 
     // What the page shows now.
     const fees::ScaleChoice& choice() const { return choice_; }
+    // The tariff the user has now, by its position in the list; none for
+    // "neuvedeno" or a tariff the file no longer holds.
+    std::optional<std::size_t> currentTariff() const { return current_; }
+    // It against the cheapest at the entered usage; none without it.
+    const std::optional<fees::CurrentComparison>& currentComparison() const { return comparison_; }
+    double switchCost() const { return switchCost_; }
     const std::optional<fees::MonthsChoice>& monthsChoice() const { return monthsChoice_; }
     QString sentence() const;
     QString monthsSentence() const;
@@ -77,7 +94,8 @@ public:
     void copyTables() const;
 
     // What the report of the page takes from it besides the tables: every
-    // sentence the page says, in its order; the note under the months
+    // sentence the page says, in its order (with the note that the current
+    // tariff is no longer in the file); the note under the months
     // (empty without one); the usage of the latest fee run; the plot.
     QStringList sentences() const;
     QString monthsNote() const;
@@ -105,6 +123,9 @@ signals:
     // "Tisk…" (or Ctrl+P while the page is shown) and "Uložit jako PDF…".
     void printAsked();
     void pdfAsked();
+    // The tariff the user has now changed, or its place in a list read
+    // again: its position, -1 for none.
+    void currentTariffChanged(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +146,16 @@ private:
     QString monthsFootnote() const;
     void fillIntervalTable();
     void fillMonthTable();
+    // "Jak by si tarify vedly", shown with two or more counted months.
+    bool showsRegret() const;
+    void fillRegretTable();
+    // The kept tariff found in the list, read from the setting the first time.
+    void resolveCurrent();
+    // "Váš současný tarif:" with the list's labels and the choice; the note
+    // for a tariff no longer in the file.
+    void showCurrent();
+    // The user picked an item of "Váš současný tarif:".
+    void pickCurrent(int item);
     void showMonths();
     // The range's spin boxes keep "od" below "do".
     void linkRange();
@@ -149,6 +180,17 @@ private:
     double to_ = fees::DefaultScaleTo;
     fees::ScaleChoice choice_;
     QString sentence_;
+
+    // The tariff the user has now: where it is kept, as kept, its position
+    // in the list, and what it says against the choice.
+    std::optional<CurrentTariffSetting> setting_;
+    bool keptRead_ = false;
+    std::optional<KeptTariff> kept_;
+    std::optional<std::size_t> current_;
+    QString missingNote_;
+    QStringList currentItems_;  // the labels "Váš současný tarif:" holds after "neuvedeno"
+    double switchCost_ = 0;
+    std::optional<fees::CurrentComparison> comparison_;
 
     // The loaded call list: its file's name and months, and what they
     // favour; a note instead where they cannot be compared.

@@ -53,6 +53,11 @@ struct ChooseRequest {
     // Adds the cheapest tariff of each calendar month of the call list, and
     // of the whole period; needs a call list.
     bool byMonth = false;
+    // The tariff the user has now, as given: all digits, its place in the
+    // file from 0; else its label "PROVIDER-NAME". None: no comparison.
+    std::optional<std::string> current;
+    // What switching costs once, Kč, 0 or more.
+    double switchCost = 0;
     CostFormat format = CostFormat::Text;
     char decimalSeparator = ',';
 };

@@ -108,6 +108,47 @@ struct ScaleChoice {
 ScaleChoice chooseByScale(const tariffs::TariffList& list, const UsageProfile& usage, VariedZones varied,
                           double from = DefaultScaleFrom, double to = DefaultScaleTo);
 
+// The tariff the user has now (X) against the cheapest at the entered usage
+// (Y, the choice's tariff at s = 1): what switching saves a month, and how far
+// the usage may move before Y stops costing less than X.
+struct CurrentComparison {
+    std::size_t tariff = 0;  // X, its position in the file
+    double cost = 0;         // X's cost at s = 1, bit for bit the fee run's
+    std::size_t cheapest = 0;
+    double cheapestCost = 0;
+    // X costs the same as Y (costsTie): there is nothing to save.
+    bool tie = false;
+    // cost - cheapestCost, 0 in a tie; as percent of cost, none when X costs
+    // nothing or less.
+    double saving = 0;
+    std::optional<double> savingPercent;
+    double yearlySaving() const { return 12 * saving; }
+
+    // The largest interval of scales holding 1, within the range, on which Y
+    // costs less than X beyond a tie; none in a tie or when the range leaves
+    // out 1. Its ends are crossings of the two costs (or the range's ends).
+    std::optional<double> cheaperFrom;
+    std::optional<double> cheaperTo;
+    // The interval as whole percent of the entered usage, rounded inward as
+    // ChoiceAtOne's; 100 and 100 without an interval.
+    int fromPercent = 100;
+    int toPercent = 100;
+    int lessPercent() const { return 100 - fromPercent; }
+    int morePercent() const { return toPercent - 100; }
+};
+
+// Compares the tariff at position current with the choice's cheapest at
+// s = 1 (the first of the cheapest when the range leaves out 1). The choice
+// must come from chooseByScale over the same list and usage. Throws
+// std::invalid_argument for a position beyond the list.
+CurrentComparison compareWithCurrent(const tariffs::TariffList& list, const UsageProfile& usage,
+                                     const ScaleChoice& choice, std::size_t current);
+
+// The whole months after which a one-off switching cost is saved:
+// ceil(switchCost / saving), a quotient within a billionth of a whole number
+// taken as that number. None without a saving or without a cost.
+std::optional<double> breakEvenMonths(double switchCost, double saving);
+
 // A month of a call list covering fewer days than this is short: it weighs
 // into the period for its days like any other, but is not counted among the
 // months a tariff wins, since a few days of calls say little about a month.
@@ -149,12 +190,46 @@ struct PeriodChoice {
     // Counted months in which this tariff was also (or tied with) the
     // month's cheapest.
     std::size_t monthsWon = 0;
+    // The tariff whose worst counted month came closest to that month's
+    // cheapest (the smallest worstExcess, ties to the first in the file):
+    // the safe choice whatever the month. None without a counted month.
+    std::optional<std::size_t> safest;
+};
+
+// How a tariff would have fared month by month against each month's
+// cheapest. A cost tied with the cheapest counts as no excess.
+struct TariffRegret {
+    // Counted months in which it was (or tied with) the month's cheapest.
+    std::size_t monthsCheapest = 0;
+    // Its largest excess over the month's cheapest in a counted month, Kč.
+    double worstExcess = 0;
+    // Its period cost minus the period's cheapest's, Kč; short months weigh
+    // in as they do in the period.
+    double totalExcess = 0;
 };
 
 struct MonthsChoice {
     std::vector<MonthChoice> months;
     PeriodChoice period;
+    // One per tariff, in file order.
+    std::vector<TariffRegret> regret;
 };
+
+// The tariff the user has now over the months of a call list, against the
+// period's cheapest.
+struct PeriodAgainstCurrent {
+    double cost = 0;  // the current tariff's period cost
+    // It costs the same as the period's cheapest (costsTie).
+    bool tie = false;
+    // cost minus the period's cheapest's, 0 in a tie.
+    double saving = 0;
+    // Counted months in which the period's cheapest cost less than the
+    // current tariff beyond a tie.
+    std::size_t monthsCheaper = 0;
+};
+
+// Throws std::invalid_argument for a position beyond the tariffs.
+PeriodAgainstCurrent compareWithCurrent(const MonthsChoice& months, std::size_t current);
 
 // Throws std::invalid_argument for an empty list, no months, or days out of
 // range.

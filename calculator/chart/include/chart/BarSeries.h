@@ -47,9 +47,17 @@ public:
     // The index of the lowest cost (the first of equals), -1 without bars.
     int cheapest() const;
 
+    // The bar of the tariff the user has now, which the chart marks beside
+    // its cost without changing its order, colour or label; -1 for none.
+    // Kept from one fee run to the next.
+    void setMarked(int index);
+    int marked() const { return marked_; }
+    bool isMarked(int index) const { return index >= 0 && index == marked_ && index < count(); }
+
 private:
     std::vector<Bar> bars_;
     QLocale locale_;
+    int marked_ = -1;
     std::function<void()> changed_;
 };
 

@@ -125,6 +125,11 @@ public:
     QString labelText(int index) const;
     // The mark's box, beyond the end of the bar and clear of its end face.
     QRectF markRect(int index) const;
+    // Beside the mark of the bar the series marks, away from the bar (or
+    // back along an endless one): a triangle pointing at the cost and
+    // "váš", the user's current tariff.
+    QRectF markerRect(int index) const;
+    static QString markerText();
     // The bar whose row holds the point, over its label, its bar or its mark; -1 when none.
     int barAt(const QPointF& point) const;
 
@@ -149,6 +154,7 @@ private:
     PlotMapping mapping_;
     TickSet ticks_;
     std::vector<double> markWidths_;  // box included
+    double markerWidth_ = 0;
     int labelEvery_ = 1;
     int firstVisible_ = 0;
     int lastVisible_ = -1;

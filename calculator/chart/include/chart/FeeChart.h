@@ -82,6 +82,13 @@ public:
     int currentBar() const { return currentBar_; }
     void setCurrentBar(int index);
 
+    // The bar of the tariff the user has now, marked beside its cost and
+    // said in its description; -1 for none.
+    void setMarkedBar(int index);
+    int markedBar() const { return series_.marked(); }
+    // Where that mark stands, in widget coordinates; empty without one.
+    QRectF markerRect() const;
+
     // "label: mark", as a screen reader reads a bar.
     QString barText(int index) const;
     // The breakdown shown when the bar is hovered, rich text.
