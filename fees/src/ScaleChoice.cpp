@@ -30,6 +30,18 @@ bool prefers(const Candidate& j, std::size_t pj, const Candidate& c, std::size_t
     return cj < cc;
 }
 
+// Where two pieces' costs cross within (lo, hi): linear, or, multiplied by
+// the common denominator A s + B > 0, quadratic.
+detail::Roots crossings(const detail::CostPiece& x, const detail::CostPiece& y, const detail::ScaleModel& model,
+                        double lo, double hi) {
+    const double dc = y.constant - x.constant;
+    const double dl = y.linear - x.linear;
+    const double dh = y.hyperbolic - x.hyperbolic;
+    return dh == 0 ? detail::rootsBetween(0, dl, dc, lo, hi)
+                   : detail::rootsBetween(dl * model.allSlope, dc * model.allSlope + dl * model.allBase,
+                                          dc * model.allBase + dh, lo, hi);
+}
+
 // The first scale from u on, and not beyond limit, at which j is to be named
 // rather than c; none when c stays ahead. The stretch between u and the next
 // crossing or corner decides at u itself; with strict, only a later stretch
@@ -45,18 +57,10 @@ std::optional<double> takeover(const Candidate& c, const Candidate& j, const det
         const detail::CostPiece& x = c.curve.pieces()[pc];
         const detail::CostPiece& y = j.curve.pieces()[pj];
         const double b = std::min(x.end, y.end);
-        // Where the two costs cross within (a, b): linear, or, multiplied by
-        // the common denominator A s + B > 0, quadratic.
-        const double dc = y.constant - x.constant;
-        const double dl = y.linear - x.linear;
-        const double dh = y.hyperbolic - x.hyperbolic;
-        const detail::Roots crossings =
-            dh == 0 ? detail::rootsBetween(0, dl, dc, a, b)
-                    : detail::rootsBetween(dl * model.allSlope, dc * model.allSlope + dl * model.allBase,
-                                           dc * model.allBase + dh, a, b);
+        const detail::Roots crossed = crossings(x, y, model, a, b);
         double p = a;
-        for (int i = 0; i <= crossings.count; ++i) {
-            const double q = i < crossings.count ? crossings.at[static_cast<std::size_t>(i)] : b;
+        for (int i = 0; i <= crossed.count; ++i) {
+            const double q = i < crossed.count ? crossed.at[static_cast<std::size_t>(i)] : b;
             if (p > limit) return std::nullopt;
             if (q > p && !(strict && p == u) && prefers(j, pj, c, pc, p + (q - p) / 2)) return p;
             p = q;
@@ -230,14 +234,8 @@ std::vector<double> orderChanges(const CostCurve& a, const CostCurve& b, const d
         const detail::CostPiece& x = a.pieces()[pa];
         const detail::CostPiece& y = b.pieces()[pb];
         const double hi = std::min({x.end, y.end, to});
-        const double dc = y.constant - x.constant;
-        const double dl = y.linear - x.linear;
-        const double dh = y.hyperbolic - x.hyperbolic;
-        const detail::Roots crossings =
-            dh == 0 ? detail::rootsBetween(0, dl, dc, lo, hi)
-                    : detail::rootsBetween(dl * model.allSlope, dc * model.allSlope + dl * model.allBase,
-                                           dc * model.allBase + dh, lo, hi);
-        for (int i = 0; i < crossings.count; ++i) changes.push_back(crossings.at[static_cast<std::size_t>(i)]);
+        const detail::Roots crossed = crossings(x, y, model, lo, hi);
+        for (int i = 0; i < crossed.count; ++i) changes.push_back(crossed.at[static_cast<std::size_t>(i)]);
         if (hi >= to || (pa == lastA && pb == lastB)) break;
         changes.push_back(hi);
         const std::size_t before = pa + pb;

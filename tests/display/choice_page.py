@@ -14,31 +14,17 @@ not counted."""
 
 import json
 import os
-from decimal import ROUND_HALF_UP, Decimal
 
 import pyatspi
 
 import lane
 
-NBSP = "\u00a0"
+NBSP = lane.NBSP
 SENTENCE_START = "Při zadané spotřebě"
 TABLE = "Nejlevnější tarif podle spotřeby"
 # The fields, the minutes typed into them and the options of tarif-cli.
 MINUTES = [("Pevná síť – Ve špičce", "120", "--jts"), ("Pevná síť – Mimo špičku", "40", "--jts-mimo"),
            ("Mobil Paegas – Ve špičce", "60", "--paegas"), ("Mobil Eurotel – Ve špičce", "25", "--eurotel")]
-
-
-def amount(value):
-    """A cost as the calculator writes it: the nearest hundredth of its
-    shortest decimal text, halves away from zero, grouped by threes."""
-    rounded = Decimal(repr(value)).quantize(Decimal("0.01"), rounding=ROUND_HALF_UP)
-    whole, cents = f"{abs(rounded):.2f}".split(".")
-    groups = []
-    while len(whole) > 3:
-        groups.insert(0, whole[-3:])
-        whole = whole[:-3]
-    groups.insert(0, whole)
-    return ("-" if rounded < 0 else "") + NBSP.join(groups) + "," + cents
 
 
 def scale(value, decimals=2):
@@ -68,7 +54,7 @@ def cells_of(table):
 def compare(sentence, table, choice, route):
     """The sentence and the table against tarif-cli's answer."""
     one = choice["atOne"]
-    said = [f"je nejlevnější {one['label']} ({amount(one['cost'])}{NBSP}Kč měsíčně)"]
+    said = [f"je nejlevnější {one['label']} ({lane.amount(one['cost'])}{NBSP}Kč měsíčně)"]
     less, more = round(100 - one["from"] * 100), round(one["to"] * 100 - 100)
     below, above = one["below"], one["above"]
     if not below and not above:
@@ -92,7 +78,7 @@ def compare(sentence, table, choice, route):
                 said.append(f"při menší spotřebě je nejlevnější {below['label']}")
             if above:
                 said.append(f"{'při větší' if below else 'při větší spotřebě je nejlevnější'} {above['label']}")
-    said.append(f"Druhý nejlevnější, {one['next']['label']}, stojí o {amount(one['difference']['amount'])}{NBSP}Kč "
+    said.append(f"Druhý nejlevnější, {one['next']['label']}, stojí o {lane.amount(one['difference']['amount'])}{NBSP}Kč "
                 f"({percent(one['difference']['percent'])}) víc.")
 
     def unsaid():
@@ -104,7 +90,7 @@ def compare(sentence, table, choice, route):
 
     expected = []
     for interval in choice["intervals"]:
-        low, high = amount(interval["costFrom"]), amount(interval["costTo"])
+        low, high = lane.amount(interval["costFrom"]), lane.amount(interval["costTo"])
         expected.append([scale(interval["from"]), scale(interval["to"]), interval["label"],
                          low if low == high else f"{low} – {high}"])
     try:
@@ -241,14 +227,14 @@ expected = []
 for month in choice["months"]:
     shown = cells_of(months)[len(expected)]
     lane.check(shown[1].split(" z ")[0] == str(month["days"]) and shown[2] == month["label"]
-               and shown[3] == amount(month["cost"]), f"{month['month']}: the table reads {shown}, tarif-cli {month}")
+               and shown[3] == lane.amount(month["cost"]), f"{month['month']}: the table reads {shown}, tarif-cli {month}")
     expected.append(shown)
 period = choice["period"]
 total = cells_of(months)[-1]
-lane.check(total[0] == "Celé období" and total[2] == period["label"] and total[3] == amount(period["cost"]),
+lane.check(total[0] == "Celé období" and total[2] == period["label"] and total[3] == lane.amount(period["cost"]),
            f"the period reads {total}, tarif-cli {period}")
 said = tarif.find("label", name_starts="Podle výpisu hovorů", within=window).name
-lane.check(f"nejlevnější {period['label']} (celkem {amount(period['cost'])}{NBSP}Kč)" in said
+lane.check(f"nejlevnější {period['label']} (celkem {lane.amount(period['cost'])}{NBSP}Kč)" in said
            or f"je {period['label']} nejlevnější" in said, f"the months sentence '{said}' against {period}")
 # June is in the table and the period, but not among the months compared.
 lane.check([month["short"] for month in choice["months"]] == [False, False, True] and period["monthsCounted"] == 2,

@@ -12,30 +12,16 @@ far the cheapest stays cheaper and the months a switch takes to pay. On
 import json
 import math
 import os
-from decimal import ROUND_HALF_UP, Decimal
 
 import pyatspi
 
 import lane
 
-NBSP = "\u00a0"
+NBSP = lane.NBSP
 MINUTES = [("Pevná síť – Ve špičce", "120"), ("Pevná síť – Mimo špičku", "40"),
            ("Mobil Paegas – Ve špičce", "60"), ("Mobil Eurotel – Ve špičce", "25")]
 OPTIONS = ["--jts", "120", "--jts-mimo", "40", "--paegas", "60", "--eurotel", "25"]
 SWITCH_COST = "500"
-
-
-def amount(value):
-    """A cost as the calculator writes it: the nearest hundredth of its
-    shortest decimal text, halves away from zero, grouped by threes."""
-    rounded = Decimal(repr(value)).quantize(Decimal("0.01"), rounding=ROUND_HALF_UP)
-    whole, cents = f"{abs(rounded):.2f}".split(".")
-    groups = []
-    while len(whole) > 3:
-        groups.insert(0, whole[-3:])
-        whole = whole[:-3]
-    groups.insert(0, whole)
-    return ("-" if rounded < 0 else "") + NBSP.join(groups) + "," + cents
 
 
 def cli_choice(current):
@@ -47,9 +33,9 @@ def expected_parts(choice):
     """What the sentence must say, as the calculator words tarif-cli's figures."""
     current = choice["current"]
     cheapest = choice["atOne"]
-    parts = [f"Se současným tarifem {current['label']} platíte {amount(current['cost'])}{NBSP}Kč měsíčně.",
-             f"Nejlevnější {cheapest['label']} stojí {amount(cheapest['cost'])}{NBSP}Kč: ušetříte "
-             f"{amount(current['saving'])}{NBSP}Kč měsíčně, {amount(current['yearlySaving'])}{NBSP}Kč ročně."]
+    parts = [f"Se současným tarifem {current['label']} platíte {lane.amount(current['cost'])}{NBSP}Kč měsíčně.",
+             f"Nejlevnější {cheapest['label']} stojí {lane.amount(cheapest['cost'])}{NBSP}Kč: ušetříte "
+             f"{lane.amount(current['saving'])}{NBSP}Kč měsíčně, {lane.amount(current['yearlySaving'])}{NBSP}Kč ročně."]
     low, high = current["cheaperFrom"], current["cheaperTo"]
     to_start, to_end = low <= choice["from"], high >= choice["to"]
     if to_start and to_end:

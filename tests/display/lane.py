@@ -30,6 +30,7 @@ import sys
 import threading
 import time
 import traceback
+from decimal import ROUND_HALF_UP, Decimal
 
 import pyatspi
 from Xlib import X, Xatom, display as xdisplay, protocol
@@ -40,6 +41,20 @@ SAMPLE = os.path.join(SOURCE, "data", "tarif.ini")
 SHOTS = os.environ.get("HOVORIX_SHOTS", "/tmp/hovorix-display-shots")
 SCRATCH = os.environ.get("HOVORIX_SCRATCH", "/tmp")
 TIMEOUT = 15.0
+NBSP = "\u00a0"
+
+
+def amount(value):
+    """A cost as the calculator writes it: the nearest hundredth of its
+    shortest decimal text, halves away from zero, grouped by threes."""
+    rounded = Decimal(repr(value)).quantize(Decimal("0.01"), rounding=ROUND_HALF_UP)
+    whole, cents = f"{abs(rounded):.2f}".split(".")
+    groups = []
+    while len(whole) > 3:
+        groups.insert(0, whole[-3:])
+        whole = whole[:-3]
+    groups.insert(0, whole)
+    return ("-" if rounded < 0 else "") + NBSP.join(groups) + "," + cents
 
 
 def _version_text(name):
