@@ -287,12 +287,13 @@ CurrentComparison compareWithCurrent(const tariffs::TariffList& list, const Usag
     const CostCurve mine(list.seek(current), model, choice.from, choice.to);
     const CostCurve theirs(list.seek(result.cheapest), model, choice.from, choice.to);
     const std::vector<double> changes = orderChanges(mine, theirs, model, choice.from, choice.to);
-    const auto cheaperWithin = [&](std::size_t k) {
-        const double s = changes[k] + (changes[k + 1] - changes[k]) / 2;
+    const auto cheaperAt = [&](double s) {
         return costsLess(theirs.value(theirs.pieceAt(s), s), mine.value(mine.pieceAt(s), s));
     };
-    // From 1 outwards, stretch by stretch, while Y stays the cheaper: the
-    // interval is [changes[low], changes[high]].
+    const auto cheaperWithin = [&](std::size_t k) { return cheaperAt(changes[k] + (changes[k + 1] - changes[k]) / 2); };
+    // From 1 outwards, stretch by stretch, while Y stays the cheaper, also
+    // where two stretches meet: the costs may touch there without crossing,
+    // at a corner of one of them. The interval is [changes[low], changes[high]].
     std::size_t at = 0;  // the last change at or below 1
     while (at + 1 < changes.size() && changes[at + 1] <= 1) ++at;
     std::size_t low = at;
@@ -301,8 +302,8 @@ CurrentComparison compareWithCurrent(const tariffs::TariffList& list, const Usag
     double to = 1;
     if (changes[at] == 1 || cheaperWithin(at)) {
         if (changes[at] != 1) high = at + 1;
-        while (low > 0 && cheaperWithin(low - 1)) --low;
-        while (high + 1 < changes.size() && cheaperWithin(high)) ++high;
+        while (low > 0 && cheaperAt(changes[low]) && cheaperWithin(low - 1)) --low;
+        while (high + 1 < changes.size() && cheaperAt(changes[high]) && cheaperWithin(high)) ++high;
         from = std::min(1.0, changes[low]);
         to = std::max(1.0, changes[high]);
     }

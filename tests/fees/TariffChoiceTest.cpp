@@ -648,6 +648,35 @@ TEST(CompareWithCurrent, AgreesWithBruteForceOnRandomFiles) {
     EXPECT_GT(bounded, 20);
 }
 
+// Where the two costs only touch, at a corner of the current tariff's (a
+// minimum charge of 300 or 150 against 200 s), the cheapest is not cheaper
+// there: the interval ends at that point, though it is cheaper beyond.
+TEST(CompareWithCurrent, TheIntervalEndsWhereTheCostsOnlyTouch) {
+    struct Case {
+        const char* what;
+        double minimumCharge;
+        tariffs::Tarifs cheapest;
+        double from, to;  // the interval
+    };
+    const Case cases[] = {
+        {"above the usage", 300, priced(150, Zone::JTS, 1), 0.5, 1.5},
+        {"below the usage", 150, priced(75, Zone::JTS, 1), 0.75, 2},
+    };
+    for (const Case& c : cases) {
+        tariffs::TariffList list(tariffs::CalculatorDefaults);
+        tariffs::Tarifs& mine = list.append() = priced(0, Zone::JTS, 2);
+        mine.minimumCharge = c.minimumCharge;
+        list.append() = c.cheapest;
+        const fees::UsageProfile usage = minutes({{Zone::JTS, 100}});
+        const fees::ScaleChoice choice = fees::chooseByScale(list, usage, VariedZones::All, 0.5, 2);
+        const fees::CurrentComparison got = fees::compareWithCurrent(list, usage, choice, 0);
+        ASSERT_EQ(got.cheapest, 1u) << c.what;
+        ASSERT_TRUE(got.cheaperFrom && got.cheaperTo) << c.what;
+        EXPECT_NEAR(*got.cheaperFrom, c.from, 1e-9) << c.what;
+        EXPECT_NEAR(*got.cheaperTo, c.to, 1e-9) << c.what;
+    }
+}
+
 TEST(BreakEvenMonths, WholeMonthsRoundedUpButNotForNoise) {
     const struct {
         double cost, saving;
