@@ -202,15 +202,20 @@ void printCurrent(const tariffs::TariffList& list, const Choice& choice, const Q
     if (current.savingPercent) saving += QStringLiteral(" (%1 %)").arg(locale.toString(*current.savingPercent, 'f', 1));
     print(stdout, saving + QStringLiteral(", %1 a year.\n").arg(desktop::formatMark(current.yearlySaving(), locale)));
     if (current.cheaperFrom && current.cheaperTo) {
-        QString holds = QStringLiteral("%1 stays cheaper than yours from %2 % to %3 % of %4")
-                            .arg(cheapest)
-                            .arg(current.fromPercent)
-                            .arg(current.toPercent)
-                            .arg(QString::fromLatin1(variedCalls(choice.scale.varied)));
-        if (*current.cheaperFrom <= choice.scale.from && *current.cheaperTo >= choice.scale.to) {
-            holds += QStringLiteral(", the whole range");
+        const bool wholeRange = *current.cheaperFrom <= choice.scale.from && *current.cheaperTo >= choice.scale.to;
+        if (!wholeRange && current.fromPercent == 100 && current.toPercent == 100) {
+            print(stdout, QStringLiteral(
+                              "%1 is cheaper than yours only at your usage; a change of 1 % makes it no longer so.\n")
+                              .arg(cheapest));
+        } else {
+            QString holds = QStringLiteral("%1 stays cheaper than yours from %2 % to %3 % of %4")
+                                .arg(cheapest)
+                                .arg(current.fromPercent)
+                                .arg(current.toPercent)
+                                .arg(QString::fromLatin1(variedCalls(choice.scale.varied)));
+            if (wholeRange) holds += QStringLiteral(", the whole range");
+            print(stdout, holds + QStringLiteral(".\n"));
         }
-        print(stdout, holds + QStringLiteral(".\n"));
     }
     if (const std::optional<double> months = fees::breakEvenMonths(choice.switchCost, current.saving)) {
         print(stdout, QStringLiteral("Switching pays for itself in %1.\n").arg(monthsText(*months, locale)));

@@ -197,6 +197,15 @@ TEST(TarifCliChoose, ANarrowChoiceAndAPointAtZero) {
     EXPECT_EQ(text.out.substr(0, text.out.find("Next")),
               "At your usage P-B is the cheapest: 997.50 a month.\n"
               "P-B is the cheapest only at your usage; a change of 1 % makes another the cheapest.\n");
+    // Against A (1000 s), B is the cheaper from 0.995 to the range's end at
+    // 1.004: only at the usage too, not the whole range.
+    const Result current =
+        run(chooseOn(narrow, {"--jts", "100", "--to", "1.004", "--current", "P-A", "--decimal-separator", ","}),
+            QStringLiteral("C.UTF-8"));
+    EXPECT_NE(
+        current.out.find("\nP-B is cheaper than yours only at your usage; a change of 1 % makes it no longer so.\n"),
+        std::string::npos)
+        << current.out;
 
     // Sharing their free minutes, J costs 100 at 0 and 200 + 100 s above,
     // K 150 at 0 and 190 + 100 s above.
