@@ -194,7 +194,11 @@ DateAndTime splitDateTime(std::string_view value, std::optional<DayMonthOrder> s
     if (cut != std::string_view::npos) {
         result.hasTime = true;
         std::string_view time = value.substr(cut + 1);
-        const std::optional<int> offset = value[cut] == 'T' ? takeOffset(time) : std::nullopt;
+        // An offset follows the "T" of ISO 8601, or the blank that exports
+        // put there instead, after a date written year first.
+        const bool isoDate =
+            cut >= 5 && value.substr(0, 4).find_first_not_of("0123456789") == std::string_view::npos && value[4] == '-';
+        const std::optional<int> offset = value[cut] == 'T' || isoDate ? takeOffset(time) : std::nullopt;
         result.time = parseTime(time);
         value = trimmed(value.substr(0, cut));
         result.dateText = value;

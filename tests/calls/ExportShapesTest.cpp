@@ -61,7 +61,7 @@ TEST(ExportShapes, ColumnNamesAsExportsWriteThem) {
          "Datum;Čas;Volané číslo;Délka;Typ hovoru\n"
          "1.10.2003;10:00;602123456;65;Odchozí hovor\n1.10.2003;10:05;602123456;30;Příchozí hovor\n",
          {1, 65, 1, 1}},
-        {"směr hovoru and druh are kind columns",
+        {"druh is a kind column and směr hovoru a direction column",
          "Datum;Čas;Volané číslo;Délka;Směr hovoru;Druh\n"
          "1.10.2003;10:00;602123456;65;odchozí;hovor\n1.10.2003;10:05;602123456;1;odchozí;SMS\n",
          {1, 65, 1, 1}},
@@ -506,6 +506,8 @@ TEST(ExportShapes, IsoTimesWithAnOffsetAreCzechLocalTime) {
     const Case cases[] = {
         {"2026-03-02T09:12:07+01:00", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-02T06:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 2},  // 7:30 in winter
+        {"2026-03-02 06:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 2},  // a blank for the "T"
+        {"2026-03-02 23:30:00+00:00", tariffs::Zone::EUROTELMimo, 2026y / March / 3},
         {"2026-03-02T06:30:00.250Z", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-02T01:30:00-05:00", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-02T07:30:00+0100", tariffs::Zone::EUROTEL, 2026y / March / 2},
