@@ -417,6 +417,7 @@ PlotObject* writeReport(QTextDocument& document, const TariffChoicePage& page, c
     out.table(settings, false, locale);
     if (const std::optional<TariffChoicePage::CallListShown> calls = page.callList()) {
         QString said = QStringLiteral("Výpis hovorů: %1").arg(calls->name);
+        if (!calls->subscriber.isEmpty()) said += QStringLiteral(", číslo %1").arg(calls->subscriber);
         if (calls->firstDay && calls->lastDay) {
             said += QStringLiteral(", od %1 do %2").arg(dayText(*calls->firstDay), dayText(*calls->lastDay));
         }

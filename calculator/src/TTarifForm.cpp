@@ -147,7 +147,7 @@ TTarifForm::TTarifForm(desktop::Prompter& prompter, std::filesystem::path folder
         [this](const fees::UsageProfile& usage, const calls::CallSummary& summary, const QString& file) {
             fillMinutes(usage);
             // Its months stay on "Volba tarifu" until another list comes.
-            ui->VolbaTarifu->setCallList(file, summary.months);
+            ui->VolbaTarifu->setCallList(file, summary.months, QString::fromStdString(summary.subscriber));
         },
         settings_.locale());
 

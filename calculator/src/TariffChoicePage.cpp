@@ -223,8 +223,10 @@ void TariffChoicePage::showChoice(const tariffs::TariffList& list, const fees::U
     scrollToTop();
 }
 
-void TariffChoicePage::setCallList(const QString& file, const std::vector<calls::MonthFigures>& months) {
+void TariffChoicePage::setCallList(const QString& file, const std::vector<calls::MonthFigures>& months,
+                                   const QString& subscriber) {
     callListName_ = QFileInfo(file).fileName();
+    callListSubscriber_ = subscriber;
     callListFirstDay_.reset();
     callListLastDay_.reset();
     if (!months.empty()) {
@@ -373,7 +375,9 @@ void TariffChoicePage::recomputeMonths() {
 }
 
 QString TariffChoicePage::monthsHeading() const {
-    return callListName_.isEmpty() ? QString() : QStringLiteral("Po měsících – %1").arg(callListName_);
+    if (callListName_.isEmpty()) return {};
+    if (callListSubscriber_.isEmpty()) return QStringLiteral("Po měsících – %1").arg(callListName_);
+    return QStringLiteral("Po měsících – %1, číslo %2").arg(callListName_, callListSubscriber_);
 }
 
 void TariffChoicePage::showMonths() {
@@ -537,7 +541,7 @@ QList<std::pair<QString, QString>> TariffChoicePage::settingsShown() const {
 
 std::optional<TariffChoicePage::CallListShown> TariffChoicePage::callList() const {
     if (callListName_.isEmpty()) return std::nullopt;
-    return CallListShown{callListName_, callListFirstDay_, callListLastDay_, monthNames_};
+    return CallListShown{callListName_, callListSubscriber_, callListFirstDay_, callListLastDay_, monthNames_};
 }
 
 QString TariffChoicePage::monthsSentence() const { return monthsSentence_; }

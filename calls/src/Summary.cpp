@@ -183,6 +183,7 @@ CallSummary summarise(const CallTally& tally, const SummaryOptions& options) {
     summary.spanDays = tally.lastDay - tally.firstDay + 1;
     summary.days = options.days.value_or(summary.spanDays);
     summary.holidayCalls = tally.holidayCalls;
+    summary.subscriber = tally.subscriber;
 
     addZones(summary.zones, tally.priced, options);
     for (std::size_t i = 0; i < NotCountedCount; ++i) {

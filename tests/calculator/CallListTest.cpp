@@ -727,6 +727,9 @@ TEST(CallList, TheNumberOfOneSimIsChosenInTheSummary) {
     QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(prompter.allAnswersUsed());
     EXPECT_EQ(fieldTexts(*form)[5], QStringLiteral("150"));
+    // "Volba tarifu" and its report say whose calls they are.
+    clickTab(*form, 2);
+    EXPECT_EQ(child<QLabel>(*form, "LabelPoMesicich")->text(), utf8("Po měsících – firma.csv, číslo 603 222 333"));
 
     // A list of one number shows none.
     CallListDialog one(tallyOf("SIM;Datum;Čas;Volané číslo;Délka\n602111222;2.5.2000;10:00;602123456;60\n"),

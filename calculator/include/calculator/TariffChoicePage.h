@@ -74,9 +74,11 @@ public:
     // The list must live as long as the page, or until the next call.
     void showChoice(const tariffs::TariffList& list, const fees::UsageProfile& usage);
 
-    // The months of a call list just loaded, named by its file; they stay,
-    // priced at every fee run, until another list is loaded.
-    void setCallList(const QString& file, const std::vector<calls::MonthFigures>& months);
+    // The months of a call list just loaded, named by its file and, of a
+    // list of several of the user's numbers, the one read; they stay, priced
+    // at every fee run, until another list is loaded.
+    void setCallList(const QString& file, const std::vector<calls::MonthFigures>& months,
+                     const QString& subscriber = {});
 
     // What the page shows now.
     const fees::ScaleChoice& choice() const { return choice_; }
@@ -108,6 +110,7 @@ public:
     // The call list whose months the page shows; none before one is loaded.
     struct CallListShown {
         QString name;
+        QString subscriber;  // the number read, of a list of several
         std::optional<std::chrono::year_month_day> firstDay;
         std::optional<std::chrono::year_month_day> lastDay;
         QStringList months;  // "květen 2000"; empty below two months
@@ -195,6 +198,7 @@ private:
     // The loaded call list: its file's name and months, and what they
     // favour; a note instead where they cannot be compared.
     QString callListName_;
+    QString callListSubscriber_;
     std::optional<std::chrono::year_month_day> callListFirstDay_;
     std::optional<std::chrono::year_month_day> callListLastDay_;
     std::vector<fees::MonthUsage> monthUsages_;

@@ -272,6 +272,9 @@ struct CallSummary {
     // Every calendar month from the first date's to the last date's, in
     // order; D given by the user does not change them.
     std::vector<MonthFigures> months;
+    // The user's own number whose calls these are, of a list of several;
+    // empty when the rows of every number were read.
+    std::string subscriber;
 
     const Figures& zone(tariffs::Zone z) const { return zones[static_cast<std::size_t>(z)]; }
     const Figures& notCountedFor(NotCounted reason) const { return notCounted[static_cast<std::size_t>(reason)]; }
