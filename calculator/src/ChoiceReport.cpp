@@ -110,32 +110,6 @@ QString grouped(const QString& cell, const QLocale& locale) {
     return (negative ? locale.negativeSign() : QString()) + locale.toString(value) + decimals;
 }
 
-// One table of the page as Ctrl+C copies it: a title line, the header
-// row and the rows, tab-separated, and lines of text after them.
-struct PageTable {
-    QString title;
-    QList<QStringList> rows;
-    QStringList notes;
-};
-
-std::vector<PageTable> pageTables(const QString& copied) {
-    std::vector<PageTable> tables;
-    for (const QString& block : copied.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts)) {
-        PageTable table;
-        for (const QString& line : block.split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.contains(u'\t')) {
-                table.rows << line.split(u'\t');
-            } else if (table.title.isEmpty() && table.rows.isEmpty()) {
-                table.title = line;
-            } else {
-                table.notes << line;
-            }
-        }
-        tables.push_back(std::move(table));
-    }
-    return tables;
-}
-
 // The plot as the page draws it, and its legend under it, painted in the
 // report where its object stands: lines and letters stay sharp on paper.
 class PlotObject : public QObject, public QTextObjectInterface {
@@ -439,7 +413,7 @@ PlotObject* writeReport(QTextDocument& document, const TariffChoicePage& page, c
 
     // The note under the months, where the tables do not carry it already.
     QStringList notes;
-    for (const PageTable& table : pageTables(page.tablesText())) {
+    for (const TariffChoicePage::Table& table : page.tables()) {
         out.heading(table.title);
         out.table(table.rows, true, locale);
         for (const QString& note : table.notes) out.note(note);

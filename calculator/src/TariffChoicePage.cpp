@@ -546,49 +546,71 @@ std::optional<TariffChoicePage::CallListShown> TariffChoicePage::callList() cons
 
 QString TariffChoicePage::monthsSentence() const { return monthsSentence_; }
 
-QString TariffChoicePage::tablesText() const {
+std::vector<TariffChoicePage::Table> TariffChoicePage::tables() const {
     const QLocale& locale = settings_.locale();
-    const auto line = [](const QStringList& cells) { return cells.join(u'\t') + u'\n'; };
-    QString text = QStringLiteral("Nejlevnější tarif podle spotřeby\n");
-    text += line({QStringLiteral("Od (×)"), QStringLiteral("Do (×)"), QStringLiteral("Tarif"),
-                  QStringLiteral("Kč měsíčně od"), QStringLiteral("Kč měsíčně do")});
+    std::vector<Table> tables;
+    Table& scale = tables.emplace_back();
+    scale.title = QStringLiteral("Nejlevnější tarif podle spotřeby");
+    scale.rows << QStringList{QStringLiteral("Od (×)"), QStringLiteral("Do (×)"), QStringLiteral("Tarif"),
+                              QStringLiteral("Kč měsíčně od"), QStringLiteral("Kč měsíčně do")};
     const int decimals = boundaryDecimals(choice_.intervals, locale);
     for (const fees::CheapestInterval& interval : choice_.intervals) {
-        text += line({locale.toString(interval.from, 'f', decimals), locale.toString(interval.to, 'f', decimals),
-                      labelOf(interval.tariff), plain(interval.costFrom, locale), plain(interval.costTo, locale)});
+        scale.rows << QStringList{locale.toString(interval.from, 'f', decimals),
+                                  locale.toString(interval.to, 'f', decimals), labelOf(interval.tariff),
+                                  plain(interval.costFrom, locale), plain(interval.costTo, locale)};
     }
-    if (!monthsChoice_) return text;
+    if (!monthsChoice_) return tables;
 
     const fees::MonthsChoice& months = *monthsChoice_;
     const QString periodLabel = labelOf(months.period.cheapest);
-    text += u'\n' + monthsHeading() + u'\n';
-    text += line({QStringLiteral("Měsíc"), QStringLiteral("Dní"), QStringLiteral("Dní v měsíci"),
-                  QStringLiteral("Nejlevnější v měsíci"), QStringLiteral("Kč"), periodLabel + QStringLiteral(" Kč")});
+    Table& byMonth = tables.emplace_back();
+    byMonth.title = monthsHeading();
+    byMonth.rows << QStringList{QStringLiteral("Měsíc"),        QStringLiteral("Dní"),
+                                QStringLiteral("Dní v měsíci"), QStringLiteral("Nejlevnější v měsíci"),
+                                QStringLiteral("Kč"),           periodLabel + QStringLiteral(" Kč")};
     std::int32_t days = 0;
     for (int row = 0; row < static_cast<int>(months.months.size()); ++row) {
         const fees::MonthChoice& month = months.months[static_cast<std::size_t>(row)];
         days += month.daysCovered;
-        text += line({monthNames_.value(row), QString::number(month.daysCovered), QString::number(month.daysInMonth),
-                      labelOf(month.cheapest), plain(month.cost, locale),
-                      plain(month.costs[months.period.cheapest], locale)});
+        byMonth.rows << QStringList{monthNames_.value(row),
+                                    QString::number(month.daysCovered),
+                                    QString::number(month.daysInMonth),
+                                    labelOf(month.cheapest),
+                                    plain(month.cost, locale),
+                                    plain(month.costs[months.period.cheapest], locale)};
     }
-    text += line({QStringLiteral("Celé období"), QString::number(days), QString(), periodLabel,
-                  plain(months.period.cost, locale), plain(months.period.cost, locale)});
+    byMonth.rows << QStringList{QStringLiteral("Celé období"),
+                                QString::number(days),
+                                QString(),
+                                periodLabel,
+                                plain(months.period.cost, locale),
+                                plain(months.period.cost, locale)};
     // The note goes with the months, after the period row, as on the page.
-    const QString footnote = monthsFootnote();
-    if (!footnote.isEmpty()) text += footnote + u'\n';
-    if (!showsRegret()) return text;
+    if (const QString footnote = monthsFootnote(); !footnote.isEmpty()) byMonth.notes << footnote;
+    if (!showsRegret()) return tables;
 
-    text += u'\n' + RegretHeading + u'\n';
-    text += line({QStringLiteral("Tarif"), QStringLiteral("Nejlevnější v měsících"),
-                  QStringLiteral("Nejvíc navíc v měsíci (Kč)"), QStringLiteral("Navíc za období (Kč)")});
+    Table& regrets = tables.emplace_back();
+    regrets.title = RegretHeading;
+    regrets.rows << QStringList{QStringLiteral("Tarif"), QStringLiteral("Nejlevnější v měsících"),
+                                QStringLiteral("Nejvíc navíc v měsíci (Kč)"), QStringLiteral("Navíc za období (Kč)")};
     const std::size_t counted = months.period.monthsCounted;
     for (std::size_t i = 0; i < months.regret.size(); ++i) {
         const fees::TariffRegret& regret = months.regret[i];
-        text +=
-            line({labelOf(i),
-                  QStringLiteral("%1 %2 %3").arg(regret.monthsCheapest).arg(choicetext::ofBefore(counted)).arg(counted),
-                  plain(regret.worstExcess, locale), plain(regret.totalExcess, locale)});
+        regrets.rows << QStringList{
+            labelOf(i),
+            QStringLiteral("%1 %2 %3").arg(regret.monthsCheapest).arg(choicetext::ofBefore(counted)).arg(counted),
+            plain(regret.worstExcess, locale), plain(regret.totalExcess, locale)};
+    }
+    return tables;
+}
+
+QString TariffChoicePage::tablesText() const {
+    QString text;
+    for (const Table& table : tables()) {
+        if (!text.isEmpty()) text += u'\n';
+        text += table.title + u'\n';
+        for (const QStringList& row : table.rows) text += row.join(u'\t') + u'\n';
+        for (const QString& note : table.notes) text += note + u'\n';
     }
     return text;
 }

@@ -91,6 +91,14 @@ public:
     const std::optional<fees::MonthsChoice>& monthsChoice() const { return monthsChoice_; }
     QString sentence() const;
     QString monthsSentence() const;
+    // One of the page's tables: its title, the header row and the rows,
+    // amounts without thousands grouped, and the lines of text under it.
+    struct Table {
+        QString title;
+        QList<QStringList> rows;
+        QStringList notes;
+    };
+    std::vector<Table> tables() const;
     // The tables as a spreadsheet takes them: tab-separated, a line a row.
     QString tablesText() const;
     void copyTables() const;
