@@ -23,6 +23,7 @@
 #include <utility>
 #include <vector>
 
+#include "ChoiceText.h"
 #include "desktop/ErrorHandling.h"
 #include "desktop/Prompter.h"
 #include "ui_CallListDialog.h"
@@ -54,13 +55,6 @@ QString callsText(std::uint64_t calls) {
 QString daysText(std::int64_t days) {
     const char* word = days == 1 ? "den" : (days >= 2 && days <= 4 ? "dny" : "dní");
     return QStringLiteral("%1 %2").arg(days).arg(QString::fromUtf8(word));
-}
-
-QString dateText(year_month_day date) {
-    return QStringLiteral("%1. %2. %3")
-        .arg(static_cast<unsigned>(date.day()))
-        .arg(static_cast<unsigned>(date.month()))
-        .arg(static_cast<int>(date.year()));
 }
 
 // The calendar's months, January first.
@@ -159,8 +153,8 @@ public:
             return {};
         case Qt::ToolTipRole:
             if (column == MonthColumn) {
-                const QString dates =
-                    QStringLiteral("%1 – %2").arg(dateText(month.firstDate), dateText(month.lastDate));
+                const QString dates = QStringLiteral("%1 – %2").arg(choicetext::dateText(month.firstDate),
+                                                                    choicetext::dateText(month.lastDate));
                 return month.shortPeriod() ? dates + QLatin1Char('\n') + shortMonthText() : dates;
             }
             if (column == DaysColumn && month.shortPeriod()) return shortMonthText();
@@ -376,7 +370,8 @@ void CallListDialog::showList() {
     // The span does not depend on the choices.
     const calls::CallSummary span = calls::summarise(tally_, {});
     ui->Obdobi->setText(
-        QStringLiteral("%1 – %2 (%3)").arg(dateText(span.firstDate), dateText(span.lastDate), daysText(span.spanDays)));
+        QStringLiteral("%1 – %2 (%3)")
+            .arg(choicetext::dateText(span.firstDate), choicetext::dateText(span.lastDate), daysText(span.spanDays)));
     ui->DnyVypisu->setText(QStringLiteral("&podle výpisu: %1").arg(span.spanDays));
     // A D of the user's own stays.
     if (!ui->DnyVlastni->isChecked()) {

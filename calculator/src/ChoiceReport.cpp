@@ -79,13 +79,6 @@ QString variedMinutes(fees::VariedZones varied) {
     return QStringLiteral("minuty do sítě Eurotel");
 }
 
-QString dayText(std::chrono::year_month_day day) {
-    return QStringLiteral("%1. %2. %3")
-        .arg(static_cast<unsigned>(day.day()))
-        .arg(static_cast<unsigned>(day.month()))
-        .arg(static_cast<int>(day.year()));
-}
-
 QString madeText(const QDateTime& made) { return made.toString(QStringLiteral("d. M. yyyy H:mm")); }
 
 // A factor as short as it is exact: "30", "4,2857".
@@ -393,7 +386,8 @@ PlotObject* writeReport(QTextDocument& document, const TariffChoicePage& page, c
         QString said = QStringLiteral("Výpis hovorů: %1").arg(calls->name);
         if (!calls->subscriber.isEmpty()) said += QStringLiteral(", číslo %1").arg(calls->subscriber);
         if (calls->firstDay && calls->lastDay) {
-            said += QStringLiteral(", od %1 do %2").arg(dayText(*calls->firstDay), dayText(*calls->lastDay));
+            said += QStringLiteral(", od %1 do %2")
+                        .arg(choicetext::dateText(*calls->firstDay), choicetext::dateText(*calls->lastDay));
         }
         if (!calls->months.isEmpty()) said += QStringLiteral("; měsíce ") + calls->months.join(QStringLiteral(", "));
         out.paragraph(said + u'.');

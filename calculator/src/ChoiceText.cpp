@@ -305,15 +305,18 @@ QString breakEvenSentence(double months, const QLocale& locale) {
     return QStringLiteral("Přechod se vyplatí za %1.").arg(monthsText(months, locale));
 }
 
+QString dateText(std::chrono::year_month_day day) {
+    return QStringLiteral("%1. %2. %3")
+        .arg(static_cast<unsigned>(day.day()))
+        .arg(static_cast<unsigned>(day.month()))
+        .arg(static_cast<int>(day.year()));
+}
+
 QString periodText(std::chrono::year_month_day first, std::chrono::year_month_day last) {
-    const auto dayMonth = [](std::chrono::year_month_day day) {
-        return QStringLiteral("%1. %2.").arg(static_cast<unsigned>(day.day())).arg(static_cast<unsigned>(day.month()));
-    };
-    const QString year = QString::number(static_cast<int>(last.year()));
-    const QString start = first.year() == last.year()
-                              ? dayMonth(first)
-                              : dayMonth(first) + u' ' + QString::number(static_cast<int>(first.year()));
-    return start + QStringLiteral(" – ") + dayMonth(last) + u' ' + year;
+    // The year once, at the end, when both days are of one year.
+    QString start = dateText(first);
+    if (first.year() == last.year()) start.chop(QString::number(static_cast<int>(first.year())).size() + 1);
+    return start + QStringLiteral(" – ") + dateText(last);
 }
 
 QString periodSentence(const fees::MonthsChoice& months, const fees::PeriodAgainstCurrent& against, std::size_t current,

@@ -56,6 +56,8 @@ QString monthsText(double months, const QLocale& locale);
 // "Přechod se vyplatí za 3 měsíce."
 QString breakEvenSentence(double months, const QLocale& locale);
 
+// A day as the calculator writes it: "1. 10. 2000".
+QString dateText(std::chrono::year_month_day day);
 // A call list's period as a sentence names it: "1. 10. – 31. 12. 2000",
 // "1. 12. 2000 – 28. 2. 2001".
 QString periodText(std::chrono::year_month_day first, std::chrono::year_month_day last);
