@@ -45,12 +45,6 @@ constexpr auto ZoneRows = tariffs::enumTable<tariffs::Zone, const char*>({
     {tariffs::Zone::EUROTELMimo, "Mobil Eurotel – mimo špičku"},
 });
 
-// "1 hovor", "2 hovory", "5 hovorů"
-QString callsText(std::uint64_t calls) {
-    const char* word = calls == 1 ? "hovor" : (calls >= 2 && calls <= 4 ? "hovory" : "hovorů");
-    return QStringLiteral("%1 %2").arg(calls).arg(QString::fromUtf8(word));
-}
-
 // "1 den", "2 dny", "5 dní"
 QString daysText(std::int64_t days) {
     const char* word = days == 1 ? "den" : (days >= 2 && days <= 4 ? "dny" : "dní");
@@ -309,9 +303,9 @@ CallListDialog::CallListDialog(calls::CallTally tally, const QString& file, desk
 
     // The numbers are the same whichever of them is read.
     for (const calls::Subscriber& subscriber : tally_.subscribers) {
-        ui->Cislo->addItem(
-            QStringLiteral("%1 (%2)").arg(QString::fromStdString(subscriber.number), callsText(subscriber.calls)),
-            QString::fromStdString(subscriber.number));
+        ui->Cislo->addItem(QStringLiteral("%1 (%2)").arg(QString::fromStdString(subscriber.number),
+                                                         QString::fromStdString(calls::callsText(subscriber.calls))),
+                           QString::fromStdString(subscriber.number));
     }
     const bool severalNumbers = tally_.subscribers.size() >= 2;
     ui->CisloLabel->setVisible(severalNumbers);

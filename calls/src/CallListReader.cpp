@@ -22,11 +22,6 @@ using namespace std::chrono;
 
 namespace {
 
-// "1 hovor", "3 hovory", "5 hovorů"
-std::string callsText(std::uint64_t n) {
-    return std::to_string(n) + (n == 1 ? " hovor" : (n >= 2 && n <= 4 ? " hovory" : " hovorů"));
-}
-
 // How a subscriber's number is shown: nine digits in groups of three, as
 // Czech numbers are written; anything else as the list writes it.
 std::string subscriberText(const std::string& key, std::string_view value, Encoding encoding) {
@@ -946,6 +941,10 @@ CallTally readFrom(Source& source, const PrefixTable& prefixes, const Progress& 
 }
 
 }  // namespace
+
+std::string callsText(std::uint64_t calls) {
+    return std::to_string(calls) + (calls == 1 ? " hovor" : (calls >= 2 && calls <= 4 ? " hovory" : " hovorů"));
+}
 
 CallListError::CallListError(Problem problem, std::string message, std::size_t line, std::string row)
     : std::runtime_error(std::move(message)), problem_(problem), line_(line), row_(std::move(row)) {}

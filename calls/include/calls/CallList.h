@@ -139,6 +139,10 @@ struct Subscriber {
 // any further numbers are read only with all of them.
 inline constexpr std::size_t MaxSubscribers = 1000;
 
+// A subscriber's calls as the messages and the summary count them: "1 hovor",
+// "3 hovory", "5 hovorů".
+std::string callsText(std::uint64_t calls);
+
 // The key a subscriber's number is compared by: its digits without blanks,
 // "/" and "-", and without a leading +420, 00420 or the 420 of twelve
 // digits; text other than a number without its blanks.
