@@ -10,21 +10,15 @@
 #include <string>
 
 #include "CliProcess.h"
-#include "TestFiles.h"
 
 namespace {
 
 using clitest::Result;
 using clitest::run;
+using clitest::write;
 
 const QString Calls = QStringLiteral(HOVORIX_SAMPLE_CALLS);
 const QString Prefixes = QStringLiteral(HOVORIX_SHIPPED_PREFIXES);
-
-std::string write(const QTemporaryDir& folder, const char* name, const std::string& bytes) {
-    const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
-    writeBytes(path, bytes);
-    return path;
-}
 
 }  // namespace
 
@@ -121,32 +115,26 @@ TEST(TarifCliCallList, TwoSimsAreRefusedUntilSimNamesOne) {
                                                       "602111222;1.5.2000;10:00;602123456;120\n"
                                                       "+420 602 111 222;2.5.2000;10:00;602123456;120\n"));
     const std::string numbers = "  602 111 222  2 calls\n  603 222 333  1 call\n";
+    const std::string twoNumbers =
+        list.toStdString() + ": the list holds the calls of 2 subscriber numbers; choose one with --sim NUMBER:\n" +
+        numbers;
     const QString sample = QStringLiteral(HOVORIX_SAMPLE);
     struct Case {
         QStringList arguments;
-        int exitCode;
         std::string err;
     };
     const Case cases[] = {
-        {{"usage", list},
-         2,
-         list.toStdString() + ": the list holds the calls of 2 subscriber numbers; choose one with --sim NUMBER:\n" +
-             numbers},
-        {{"choose", sample, "--calls", list},
-         2,
-         list.toStdString() + ": the list holds the calls of 2 subscriber numbers; choose one with --sim NUMBER:\n" +
-             numbers},
+        {{"usage", list}, twoNumbers},
+        {{"choose", sample, "--calls", list}, twoNumbers},
         {{"usage", list, "--sim", "777 000 111"},
-         2,
          list.toStdString() + ": the list holds no subscriber number 777 000 111; its numbers are:\n" + numbers},
         {{"usage", Calls, "--sim", "602123456"},
-         2,
          Calls.toStdString() + ": the list has no column of the subscriber's own number to choose 602123456 by\n"},
-        {{"costs", sample, "--sim", "602111222"}, 2, "tarif-cli: --sim requires --calls\n"},
+        {{"costs", sample, "--sim", "602111222"}, "tarif-cli: --sim requires --calls\n"},
     };
     for (const Case& c : cases) {
         const Result result = run(c.arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.err;
+        EXPECT_EQ(result.exitCode, 2) << c.err;
         EXPECT_EQ(result.out, "") << c.err;
         EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
     }
@@ -301,7 +289,6 @@ TEST(TarifCliCallList, UsageByMonthAndTheRowsSkipped) {
         EXPECT_EQ(zones[5].toObject()["monthlyMinutes"].toInt(), expected[m].eurotelMinutes) << expected[m].month;
         EXPECT_EQ(zones[5].toObject()["minutes"].toDouble(), expected[m].eurotelCalendarMinutes) << expected[m].month;
     }
-    EXPECT_NE(json.out.find("\"monthlyMinutes\": 83, \"minutes\": 85.8958}"), std::string::npos) << json.out;
     // The whole list's zones have no calendar month.
     EXPECT_FALSE(summary["zones"].toArray()[5].toObject().contains("minutes"));
 

@@ -5,8 +5,11 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <string>
+
+#include "TestFiles.h"
 
 namespace clitest {
 
@@ -32,6 +35,13 @@ inline Result run(const QStringList& arguments, const QString& locale = QStringL
     result.out = process.readAllStandardOutput().toStdString();
     result.err = process.readAllStandardError().toStdString();
     return result;
+}
+
+// Writes a file of these bytes into the folder; gives its path.
+inline std::string write(const QTemporaryDir& folder, const char* name, const std::string& bytes) {
+    const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
+    writeBytes(path, bytes);
+    return path;
 }
 
 }  // namespace clitest

@@ -83,14 +83,12 @@ TEST(CommandTable, OnlyTheCommandNamedRuns) {
         std::string err;  // what it starts with
     };
     const Case cases[] = {
-        {all, {"extra"}, 42, {"extra"}, ""},
         {all, {"extra", "--twice"}, 42, {"extra --twice"}, ""},
         {all, {"first"}, 41, {"first"}, ""},
         {all, {"first", "--twice"}, 2, {}, "tarif-cli: "},
         {all, {"costs"}, 2, {}, "tarif-cli: 'costs' is not a command; use first or extra" + Hint},
         {extraOnly, {"first"}, 2, {}, "tarif-cli: 'first' is not a command; use extra" + Hint},
         {all, {}, 2, {}, "tarif-cli: a command is required: first or extra" + Hint},
-        {all, {"--twice"}, 2, {}, "tarif-cli: a command is required: first or extra" + Hint},
     };
     for (const Case& c : cases) {
         const Outcome outcome = dispatch(c.table, c.arguments);
@@ -110,11 +108,10 @@ TEST(CommandTable, HelpListsTheEntries) {
     const Outcome outcome = dispatch(Commands, {"--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.ran, std::vector<std::string>());
-    const std::size_t first = outcome.out.find("\n  first ");
-    const std::size_t extra = outcome.out.find("\n  extra ");
-    ASSERT_NE(first, std::string::npos) << outcome.out;
-    ASSERT_NE(extra, std::string::npos) << outcome.out;
-    EXPECT_LT(first, extra);
-    EXPECT_LT(outcome.out.find("The command of the first entry", first), extra);
-    EXPECT_NE(outcome.out.find("A command added by its entry alone", extra), std::string::npos);
+    std::size_t at = 0;
+    for (const char* part :
+         {"\n  first ", "The command of the first entry", "\n  extra ", "A command added by its entry alone"}) {
+        at = outcome.out.find(part, at);
+        ASSERT_NE(at, std::string::npos) << part << " in order in\n" << outcome.out;
+    }
 }

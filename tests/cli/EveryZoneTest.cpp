@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 
 #include <cctype>
-#include <fstream>
 #include <string>
 
 #include "CliProcess.h"
@@ -28,48 +27,36 @@ QString optionOf(tariffs::Zone zone) {
 
 // A tariff file of one tariff whose zones cost 1, 2, 3, ... a minute, in
 // zone order.
-class ZoneRatesFile {
-public:
-    ZoneRatesFile() {
-        tariffs::TariffList list(tariffs::EditorDefaults);
-        tariffs::Tarifs& tariff = list.append();
-        for (const tariffs::Zone zone : tariffs::AllZones) tariff.zone(zone).rate = 1.0 + tariffs::indexOf(zone);
-        std::ofstream(path().toStdString(), std::ios::binary)
-            << tariffs::writeTariffs(list, "1.0", ',', {"1.1.2026", "12:00:00"});
-    }
-    QString path() const { return folder_.filePath(QStringLiteral("tarif.ini")); }
-
-private:
-    QTemporaryDir folder_;
-};
+QString zoneRatesFile(const QTemporaryDir& folder) {
+    tariffs::TariffList list(tariffs::EditorDefaults);
+    tariffs::Tarifs& tariff = list.append();
+    for (const tariffs::Zone zone : tariffs::AllZones) tariff.zone(zone).rate = 1.0 + tariffs::indexOf(zone);
+    return QString::fromStdString(
+        clitest::write(folder, "tarif.ini", tariffs::writeTariffs(list, "1.0", ',', {"1.1.2026", "12:00:00"})));
+}
 
 }  // namespace
 
-TEST(EveryZone, HasItsOptionInTarifCli) {
-    const ZoneRatesFile file;
+TEST(EveryZone, HasItsOptionInTarifCliAndIsVariedByChoose) {
+    const QTemporaryDir folder;
+    const QString file = zoneRatesFile(folder);
     for (const tariffs::Zone zone : tariffs::AllZones) {
-        const clitest::Result result = clitest::run({"costs", file.path(), optionOf(zone), "10", "--format", "csv"});
-        ASSERT_EQ(result.exitCode, 0) << result.err;
-        const std::string expected = "," + std::to_string(10 * (1 + tariffs::indexOf(zone))) + "\r\n";
-        EXPECT_TRUE(result.out.ends_with(expected)) << tariffs::zoneName(zone) << ": " << result.out;
-    }
-}
+        SCOPED_TRACE(tariffs::zoneName(zone));
+        const clitest::Result costs = clitest::run({"costs", file, optionOf(zone), "10", "--format", "csv"});
+        ASSERT_EQ(costs.exitCode, 0) << costs.err;
+        EXPECT_TRUE(costs.out.ends_with("," + std::to_string(10 * (1 + tariffs::indexOf(zone))) + "\r\n")) << costs.out;
 
-TEST(EveryZone, IsVariedByTarifCliChoose) {
-    const ZoneRatesFile file;
-    for (const tariffs::Zone zone : tariffs::AllZones) {
         std::vector<std::string> varying;
         for (const fees::VariedZones varied : fees::AllVariedZones) {
             const std::string word(fees::variedZonesName(varied));
             const clitest::Result result =
-                clitest::run({"choose", file.path(), optionOf(zone), "10", "--vary", QString::fromStdString(word)});
+                clitest::run({"choose", file, optionOf(zone), "10", "--vary", QString::fromStdString(word)});
             ASSERT_EQ(result.exitCode, 0) << result.err;
             if (result.out.find("There are no minutes in") == std::string::npos) varying.push_back(word);
         }
-        ASSERT_EQ(varying.size(), 2u) << tariffs::zoneName(zone);
+        ASSERT_EQ(varying.size(), 2u);
         const std::optional<fees::VariedZones> network = fees::variedZonesNamed(varying.back());
-        EXPECT_EQ(varying.front(), "all") << tariffs::zoneName(zone);
-        EXPECT_EQ(network ? fees::variedNetwork(*network) : std::nullopt, tariffs::networkOf(zone))
-            << tariffs::zoneName(zone);
+        EXPECT_EQ(varying.front(), "all");
+        EXPECT_EQ(network ? fees::variedNetwork(*network) : std::nullopt, tariffs::networkOf(zone));
     }
 }
