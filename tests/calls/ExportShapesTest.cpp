@@ -80,37 +80,15 @@ std::optional<CallTally> readable(std::string_view list, std::string_view what) 
     }
 }
 
-// UTF-8 test text as UTF-16 with its byte order mark, as Excel's "Unicode
-// text" saves it.
-std::string utf16(std::string_view utf8, bool bigEndian) {
-    std::u16string units;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        const int more = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = more == 0 ? b : b & (0x3F >> more);
-        for (int k = 1; k <= more; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += 1 + more;
-        if (c >= 0x10000) {
-            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(c);
-        }
-    }
+// Text as UTF-16 after its byte order mark, as Excel's "Unicode text" saves it.
+std::string utf16(std::u16string_view text, bool bigEndian = false) {
     std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t unit : units) {
+    for (const char16_t unit : text) {
         const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
         bytes += bigEndian ? high : low;
         bytes += bigEndian ? low : high;
     }
     return bytes;
-}
-
-std::string withTabs(std::string text) {
-    for (char& c : text) {
-        if (c == ';') c = '\t';
-    }
-    return text;
 }
 
 }  // namespace
@@ -271,8 +249,9 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
         const char* message;
         const char* row = nullptr;  // the row quoted, as the list writes its first cells
     };
-    std::string loneSurrogate = utf16("Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65\n", false);
-    loneSurrogate += std::string("\x3D\xD8", 2) + utf16(";10:00;602123456;65\n", false).substr(2);
+    std::u16string loneSurrogate = u"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65\n";
+    loneSurrogate += char16_t{0xD83D};
+    loneSurrogate += u";10:00;602123456;65\n";
     const Case cases[] = {
         // The customer's own number is no called number.
         {"Datum;Čas;Číslo účastníka;Délka\n", Problem::MissingColumn, 1, nullptr},
@@ -296,7 +275,7 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
         // A skipped row before the field-count check, a call after it.
         {"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65;x\n", Problem::FieldCount, 2, nullptr},
         // A lone half of a UTF-16 pair.
-        {loneSurrogate, Problem::BadEncoding, 3,
+        {utf16(loneSurrogate), Problem::BadEncoding, 3,
          "Soubor začíná značkou kódování UTF-16 (BOM), ale na tomto řádku není platné UTF-16."},
         // Day and month in the one order the whole column shows.
         {"Datum;Čas;Volané číslo;Délka\n13/03/2026;10:00;602123456;60\n02/03/2026;10:00;602123456;60\n"
@@ -459,22 +438,19 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
 }
 
 TEST(ExportShapes, UnicodeTextAndTheBarSeparator) {
-    const std::string list = "Datum;Čas;Volané číslo;Délka;Poznámka\r\n1.10.2003;10:00;602123456;65;Šéf 😀\r\n";
     // A list past the first block with a character of two UTF-16 units cut
     // by the block's end: letters in the first row's note move the cut.
     std::string longList;
     std::uint64_t longRows = 0;
-    for (std::string extra; longList.empty() && extra.size() < 50; extra += 'x') {
-        std::string rows = "Datum;Čas;Volané číslo;Délka;Poznámka\r\n1.10.2003;10:00;602123456;65;" + extra + "\r\n";
-        while (rows.size() < 800000) rows += "1.10.2003;10:00;602123456;65;😀😀😀😀😀😀😀😀\r\n";
-        const std::string bytes = utf16(withTabs(rows), false);
-        const auto unitBefore = [&](std::size_t at) {
-            return static_cast<unsigned>(static_cast<unsigned char>(bytes[at - 1]) << 8 |
-                                         static_cast<unsigned char>(bytes[at - 2]));
-        };
-        if (bytes.size() > 1u << 20 && unitBefore(1 << 20) >= 0xD800 && unitBefore(1 << 20) <= 0xDBFF) {
-            longList = bytes;
-            longRows = static_cast<std::uint64_t>(std::count(rows.begin(), rows.end(), '\n')) - 1;
+    for (std::u16string extra; longList.empty() && extra.size() < 50; extra += u'x') {
+        std::u16string rows =
+            u"Datum\tČas\tVolané číslo\tDélka\tPoznámka\r\n1.10.2003\t10:00\t602123456\t65\t" + extra + u"\r\n";
+        while (rows.size() < 600000) rows += u"1.10.2003\t10:00\t602123456\t65\t😀😀😀😀😀😀😀😀\r\n";
+        // The last unit before the block's end, after the byte order mark.
+        const char16_t cut = rows[(1 << 19) - 2];
+        if (cut >= 0xD800 && cut <= 0xDBFF) {
+            longList = utf16(rows);
+            longRows = static_cast<std::uint64_t>(std::count(rows.begin(), rows.end(), u'\n')) - 1;
         }
     }
     ASSERT_FALSE(longList.empty());
@@ -486,8 +462,11 @@ TEST(ExportShapes, UnicodeTextAndTheBarSeparator) {
         std::uint64_t rows;
     };
     const Case cases[] = {
-        {"Excel's Unicode text: UTF-16 LE, tabs", utf16(withTabs(list), false), Encoding::Utf16LittleEndian, '\t', 1},
-        {"UTF-16 BE", utf16(list, true), Encoding::Utf16BigEndian, ';', 1},
+        {"Excel's Unicode text: UTF-16 LE, tabs",
+         utf16(u"Datum\tČas\tVolané číslo\tDélka\tPoznámka\r\n1.10.2003\t10:00\t602123456\t65\tŠéf 😀\r\n"),
+         Encoding::Utf16LittleEndian, '\t', 1},
+        {"UTF-16 BE", utf16(u"Datum;Čas;Volané číslo;Délka;Poznámka\n1.10.2003;10:00;602123456;65;Šéf 😀\n", true),
+         Encoding::Utf16BigEndian, ';', 1},
         {"fields between bars", "Datum|Čas|Volané číslo|Délka\n1.10.2003|10:00|602 123 456|65\n", Encoding::Utf8, '|',
          1},
         {"UTF-16 past the first block, a pair cut by its end", longList, Encoding::Utf16LittleEndian, '\t', longRows},
