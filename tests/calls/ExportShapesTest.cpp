@@ -362,6 +362,9 @@ TEST(ExportShapes, OnlyTheCallsTheUserMadeCount) {
         {"in and out, P and O only as the whole value",
          listOf("Call direction;Směr", {{"Out;O", 60}, {"In;O", 20}, {"Out;P", 30}, {"out of office;", 60}}),
          {2, 120, 2, 50, 0}},
+        {"a direction column naming the network called says nothing against the call",
+         listOf("Směr", {{"Mobilní sítě", 60}, {"Pevná síť", 60}}),
+         {2, 120, 0, 0, 0}},
         {"a column of unknown name holding directions is a direction column",
          listOf("Kdo volal", {{"odchozí", 60}, {"příchozí", 20}, {"odchozí", 60}}),
          {2, 120, 1, 20, 0}},
@@ -431,7 +434,10 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
                      "Ve výpisu není číslo účastníka „777 000 111“; jsou v něm čísla 602 111 222 (3 hovory), "
                      "603 222 333 (1 hovor).");
     }
-    // A list that names no number has none to choose.
+    // A list of one number reads as any other; one that names no number has
+    // none to choose.
+    EXPECT_EQ(read("SIM;Datum;Čas;Volané číslo;Délka\n602111222;1.10.2003;10:00;602123456;60\n").subscribers,
+              (std::vector<Subscriber>{{"602 111 222", 1}}));
     EXPECT_THROW(parseCallList("Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;60\n", defaultPrefixTable(), {},
                                {"602111222"}),
                  UnknownSubscriber);
