@@ -23,11 +23,8 @@ namespace {
 // the file's own lines: a prefix made nine digits long.
 std::map<PricedNetwork, std::string> numberOfEachNetwork() {
     std::ifstream file(HOVORIX_DATA "/predvolby.txt", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
     std::map<PricedNetwork, std::string> numbers;
-    std::istringstream lines(text.str());
-    for (std::string line; std::getline(lines, line);) {
+    for (std::string line; std::getline(file, line);) {
         std::istringstream words(line);
         std::string prefix, name;
         if (!(words >> prefix >> name) || prefix.starts_with('#')) continue;

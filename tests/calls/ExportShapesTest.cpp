@@ -3,7 +3,10 @@
 // Call lists shaped as operators' web exports and spreadsheets write them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "calls/CallList.h"
 
@@ -32,6 +35,60 @@ Counted counted(const CallTally& tally) {
     const CallSummary summary = summarise(tally, {});
     return {summary.zone(tariffs::Zone::EUROTEL).calls, summary.zone(tariffs::Zone::EUROTEL).seconds,
             summary.notCountedFor(NotCounted::NotOutgoingVoice).calls, summary.spanDays};
+}
+
+// What a list's calls are counted as.
+struct Sorted {
+    std::uint64_t calls;    // counted, into Eurotel at peak (602 123 456 on a working day at 10:00)
+    std::uint64_t seconds;  // their seconds
+    std::uint64_t leftOut;  // incoming, not made, through an application, SMS, data
+    std::uint64_t leftOutSeconds;
+    std::uint64_t roaming;  // in roaming
+
+    bool operator==(const Sorted&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Sorted& s) {
+    return out << "{" << s.calls << ", " << s.seconds << ", " << s.leftOut << ", " << s.leftOutSeconds << ", "
+               << s.roaming << "}";
+}
+
+Sorted sorted(const CallTally& tally) {
+    const CallSummary summary = summarise(tally, {});
+    const Figures& leftOut = summary.notCountedFor(NotCounted::NotOutgoingVoice);
+    return {summary.zone(tariffs::Zone::EUROTEL).calls, summary.zone(tariffs::Zone::EUROTEL).seconds, leftOut.calls,
+            leftOut.seconds, summary.notCountedFor(NotCounted::Roaming).calls};
+}
+
+// Rows of calls to 602 123 456 on 1.10.2003 at 10:00, each of the given
+// seconds and with the given last cells.
+std::string listOf(std::string_view header, std::initializer_list<std::pair<const char*, int>> rows) {
+    std::string list = "Datum;Čas;Volané číslo;Délka;" + std::string(header) + "\n";
+    for (const auto& [cells, seconds] : rows) {
+        list += "1.10.2003;10:00;602123456;" + std::to_string(seconds) + ";" + cells + "\n";
+    }
+    return list;
+}
+
+// The list read; its refusal fails the test, naming the case, the line and why.
+std::optional<CallTally> readable(std::string_view list, std::string_view what) {
+    try {
+        return read(list);
+    } catch (const CallListError& e) {
+        ADD_FAILURE() << what << ": line " << e.line() << ": " << e.what();
+        return std::nullopt;
+    }
+}
+
+// Text as UTF-16 after its byte order mark, as Excel's "Unicode text" saves it.
+std::string utf16(std::u16string_view text, bool bigEndian = false) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -108,12 +165,34 @@ TEST(ExportShapes, ColumnNamesAsExportsWriteThem) {
         {"hlasová služba is a voice call",
          "Datum;Čas;Volané číslo;Délka;Služba\n1.10.2003;10:00;602123456;65;Hlasová služba\n",
          {1, 65, 0, 1}},
+        // Other exports' names of the called number.
+        {"called number", "Date,Time,Called number,Duration\n2003-10-01,10:00,602123456,65\n", {1, 65, 0, 1}},
+        {"dialled number", "Date;Time;Dialled number;Duration\n2003-10-01;10:00;602123456;65\n", {1, 65, 0, 1}},
+        {"dialed number", "Date;Time;Dialed number;Duration\n2003-10-01;10:00;602123456;65\n", {1, 65, 0, 1}},
+        {"destination where nothing else names the number",
+         "Date;Time;Destination;Duration\n2003-10-01;10:00;602123456;65\n",
+         {1, 65, 0, 1}},
+        {"cíl where nothing else names the number",
+         "Datum;Čas;Cíl;Délka\n1.10.2003;10:00;602123456;65\n",
+         {1, 65, 0, 1}},
+        {"cíl beside volané číslo is the network's name, no second number",
+         "Datum;Čas;Volané číslo;Cíl;Délka\n1.10.2003;10:00;602123456;Vodafone;65\n",
+         {1, 65, 0, 1}},
+        {"a call log app's Service column",
+         "Date;Time;Number;Duration;Service\n"
+         "2003-10-01;10:00;602123456;65;Phone\n2003-10-01;10:05;602123456;600;FaceTime Audio\n"
+         "2003-10-01;10:15;602123456;300;WhatsApp Audio\n",
+         {1, 65, 2, 1}},
+        {"call type and service type",
+         "Date;Time;Number;Duration;Call type;Service type\n"
+         "2003-10-01;10:00;602123456;65;Outgoing;Telefonní hovor\n"
+         "2003-10-01;10:05;602123456;60;Incoming;Telefonní hovor\n"
+         "2003-10-01;10:06;602123456;1;Outgoing;SMS\n",
+         {1, 65, 2, 1}},
     };
     for (const Case& c : cases) {
-        try {
-            EXPECT_EQ(counted(read(c.list)), c.expected) << c.shape;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
+        if (const auto tally = readable(c.list, c.shape)) {
+            EXPECT_EQ(counted(*tally), c.expected) << c.shape;
         }
     }
 }
@@ -136,10 +215,8 @@ TEST(ExportShapes, TheDurationColumnsUnit) {
     for (const Case& c : cases) {
         const std::string list =
             std::string("Datum;Čas;Volané číslo;") + c.header + "\n1.10.2003;10:00;602123456;" + c.value + "\n";
-        try {
-            EXPECT_EQ(summarise(read(list), {}).zone(tariffs::Zone::EUROTEL).seconds, c.seconds) << c.header;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.header << ": line " << e.line() << ": " << e.what();
+        if (const auto tally = readable(list, c.header)) {
+            EXPECT_EQ(summarise(*tally, {}).zone(tariffs::Zone::EUROTEL).seconds, c.seconds) << c.header;
         }
     }
 }
@@ -170,7 +247,11 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
         Problem problem;
         std::size_t line;
         const char* message;
+        const char* row = nullptr;  // the row quoted, as the list writes its first cells
     };
+    std::u16string loneSurrogate = u"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65\n";
+    loneSurrogate += char16_t{0xD83D};
+    loneSurrogate += u";10:00;602123456;65\n";
     const Case cases[] = {
         // The customer's own number is no called number.
         {"Datum;Čas;Číslo účastníka;Délka\n", Problem::MissingColumn, 1, nullptr},
@@ -193,6 +274,32 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
          "s jednotkami (75 s, 1 min 15 s)."},
         // A skipped row before the field-count check, a call after it.
         {"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65;x\n", Problem::FieldCount, 2, nullptr},
+        // A lone half of a UTF-16 pair.
+        {utf16(loneSurrogate), Problem::BadEncoding, 3,
+         "Soubor začíná značkou kódování UTF-16 (BOM), ale na tomto řádku není platné UTF-16."},
+        // Day and month in the one order the whole column shows.
+        {"Datum;Čas;Volané číslo;Délka\n13/03/2026;10:00;602123456;60\n02/03/2026;10:00;602123456;60\n"
+         "03/14/2026;10:00;602123456;60\n",
+         Problem::BadDate, 4,
+         "Data nemají jedno pořadí dne a měsíce: datum „13/03/2026“ na řádku 2 má napřed den, datum „03/14/2026“ na "
+         "řádku 4 napřed měsíc."},
+        {"Datum;Čas;Volané číslo;Délka\n02/03/2026;10:00;602123456;60\n04/03/2026;10:00;602123456;60\n",
+         Problem::BadDate, 2,
+         "Datum „02/03/2026“ je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 nebo "
+         "2000-03-02."},
+        // The row as the list writes it: tabs shown as blanks, a long one cut.
+        {"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;-5\n", Problem::BadDuration, 2, nullptr,
+         "1.10.2003;10:00;602123456;-5"},
+        {"Datum\tČas\tVolané číslo\tDélka\n1.10.2003\t25:00\t602123456\t5\n", Problem::BadTime, 2, nullptr,
+         "1.10.2003  25:00  602123456  5"},
+        {"Datum;Čas;Volané číslo;Délka;Poznámka\n"
+         "1.10.2003;10:00;602 12A 456;65;velmi dlouhá poznámka, která se celá nevejde\n",
+         Problem::BadNumber, 2, nullptr, "1.10.2003;10:00;602 12A 456;65;velmi dlouhá poznámka, která …"},
+        {"Datum;Čas;Volané číslo;Délka\n", Problem::NoOutgoingCall, 0, nullptr, ""},  // no row: the file's fault
+        // A call after a bill's summary block is refused as the block's first row.
+        {"Volané číslo;Datum;Čas;Délka\n602123456;1.10.2003;10:00;65\n602123456;2.10.2003;10:00;30\n\n"
+         "Počet hovorů;2\nCelkem k úhradě;1 234,50 Kč;;\n602123456;3.10.2003;10:00;30\n",
+         Problem::FieldCount, 5, nullptr, "Počet hovorů;2"},
     };
     for (const Case& c : cases) {
         try {
@@ -204,49 +311,17 @@ TEST(ExportShapes, RefusalsNameTheLineAndQuoteTheCell) {
             if (c.message) {
                 EXPECT_STREQ(e.what(), c.message);
             }
+            if (c.row) {
+                EXPECT_EQ(e.row(), c.row) << e.what();
+            }
         }
     }
 }
 
-namespace {
-
-struct Sorted {
-    std::uint64_t calls;    // counted, into Eurotel at peak (602 123 456 on a working day at 10:00)
-    std::uint64_t seconds;  // their seconds
-    std::uint64_t leftOut;  // incoming, not made, through an application, SMS, data
-    std::uint64_t leftOutSeconds;
-    std::uint64_t roaming;  // in roaming
-
-    bool operator==(const Sorted&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Sorted& s) {
-    return out << "{" << s.calls << ", " << s.seconds << ", " << s.leftOut << ", " << s.leftOutSeconds << ", "
-               << s.roaming << "}";
-}
-
-Sorted sorted(const CallTally& tally) {
-    const CallSummary summary = summarise(tally, {});
-    const Figures& leftOut = summary.notCountedFor(NotCounted::NotOutgoingVoice);
-    return {summary.zone(tariffs::Zone::EUROTEL).calls, summary.zone(tariffs::Zone::EUROTEL).seconds, leftOut.calls,
-            leftOut.seconds, summary.notCountedFor(NotCounted::Roaming).calls};
-}
-
-// Rows of calls to 602 123 456 on 1.10.2003 at 10:00, each of the given
-// seconds and with the given last cells.
-std::string listOf(std::string_view header, std::initializer_list<std::pair<const char*, int>> rows) {
-    std::string list = "Datum;Čas;Volané číslo;Délka;" + std::string(header) + "\n";
-    for (const auto& [cells, seconds] : rows) {
-        list += "1.10.2003;10:00;602123456;" + std::to_string(seconds) + ";" + cells + "\n";
-    }
-    return list;
-}
-
-}  // namespace
-
-// Only a call the user made counts; one missed, rejected, incoming, made
-// through an application or in roaming is shown where it belongs.
-TEST(ExportShapes, ACallTheUserDidNotMakeIsNotCounted) {
+// Only a call the user made counts, at its length; one missed, rejected,
+// incoming, made through an application or in roaming is shown where it
+// belongs, as is an SMS or data given as a quantity with its unit.
+TEST(ExportShapes, OnlyTheCallsTheUserMadeCount) {
     struct Case {
         const char* shape;
         std::string list;
@@ -304,12 +379,16 @@ TEST(ExportShapes, ACallTheUserDidNotMakeIsNotCounted) {
         {"a kind naming roaming; an incoming call there is an incoming call",
          listOf("Typ hovoru", {{"Odchozí hovor v roamingu", 120}, {"Příchozí hovor v roamingu", 20}, {"Hovor", 60}}),
          {1, 60, 1, 20, 1}},
+        {"a quantity and its unit: time is the length, pieces and data are no call",
+         "Datum;Čas;Volané číslo;Množství;MJ\n"
+         "1.10.2003;10:00;602123456;2,5;min\n1.10.2003;10:05;602123456;90;s\n1.10.2003;10:07;602123456;0,5;h\n"
+         "1.10.2003;10:40;602123456;1:05;\n1.10.2003;10:41;602123456;3;ks\n1.10.2003;10:42;602123456;1 024;kB\n"
+         "1.10.2003;10:43;602123456;2,5;GB\n",
+         {4, 150 + 90 + 1800 + 65, 3, 0, 0}},
     };
     for (const Case& c : cases) {
-        try {
-            EXPECT_EQ(sorted(read(c.list)), c.expected) << c.shape;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
+        if (const auto tally = readable(c.list, c.shape)) {
+            EXPECT_EQ(sorted(*tally), c.expected) << c.shape;
         }
     }
 }
@@ -337,12 +416,14 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
         {"+420 603 222 333", 2, 15, 2, "603 222 333"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.subscriber);
         const CallTally tally = parseCallList(list, defaultPrefixTable(), {}, {c.subscriber});
-        EXPECT_EQ(tally.subscribers, numbers) << c.subscriber;
+        EXPECT_EQ(tally.subscribers, numbers);
         EXPECT_EQ(tally.subscriber, c.read);
-        EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).calls, c.calls) << c.subscriber;
-        EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).seconds, c.seconds) << c.subscriber;
-        EXPECT_EQ(tally.rows, c.rows) << c.subscriber;
+        EXPECT_EQ(tally.rows, c.rows);
+        const Figures& eurotel = summarise(tally, {}).zone(tariffs::Zone::EUROTEL);
+        EXPECT_EQ(eurotel.calls, c.calls);
+        EXPECT_EQ(eurotel.seconds, c.seconds);
     }
     try {
         parseCallList(list, defaultPrefixTable(), {}, {"777 000 111"});
@@ -353,7 +434,8 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
                      "Ve výpisu není číslo účastníka „777 000 111“; jsou v něm čísla 602 111 222 (3 hovory), "
                      "603 222 333 (1 hovor).");
     }
-    // A list of one number reads as any other.
+    // A list of one number reads as any other; one that names no number has
+    // none to choose.
     EXPECT_EQ(read("SIM;Datum;Čas;Volané číslo;Délka\n602111222;1.10.2003;10:00;602123456;60\n").subscribers,
               (std::vector<Subscriber>{{"602 111 222", 1}}));
     EXPECT_THROW(parseCallList("Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;60\n", defaultPrefixTable(), {},
@@ -361,58 +443,21 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
                  UnknownSubscriber);
 }
 
-namespace {
-
-// UTF-8 test text as UTF-16 with its byte order mark, as Excel's "Unicode
-// text" saves it.
-std::string utf16(std::string_view utf8, bool bigEndian) {
-    std::u16string units;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        const int more = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = more == 0 ? b : b & (0x3F >> more);
-        for (int k = 1; k <= more; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += 1 + more;
-        if (c >= 0x10000) {
-            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(c);
-        }
-    }
-    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t unit : units) {
-        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? high : low;
-        bytes += bigEndian ? low : high;
-    }
-    return bytes;
-}
-
-std::string withTabs(std::string text) {
-    for (char& c : text) {
-        if (c == ';') c = '\t';
-    }
-    return text;
-}
-
-}  // namespace
-
 TEST(ExportShapes, UnicodeTextAndTheBarSeparator) {
-    const std::string list = "Datum;Čas;Volané číslo;Délka;Poznámka\r\n1.10.2003;10:00;602123456;65;Šéf 😀\r\n";
     // A list past the first block with a character of two UTF-16 units cut
     // by the block's end: letters in the first row's note move the cut.
     std::string longList;
-    for (std::string extra; longList.empty() && extra.size() < 50; extra += 'x') {
-        std::string rows = "Datum;Čas;Volané číslo;Délka;Poznámka\r\n1.10.2003;10:00;602123456;65;" + extra + "\r\n";
-        while (rows.size() < 800000) rows += "1.10.2003;10:00;602123456;65;😀😀😀😀😀😀😀😀\r\n";
-        const std::string bytes = utf16(withTabs(rows), false);
-        ASSERT_GT(bytes.size(), 1u << 20);
-        const auto unitBefore = [&](std::size_t at) {
-            return static_cast<unsigned>(static_cast<unsigned char>(bytes[at - 1]) << 8 |
-                                         static_cast<unsigned char>(bytes[at - 2]));
-        };
-        if (unitBefore(1 << 20) >= 0xD800 && unitBefore(1 << 20) <= 0xDBFF) longList = bytes;
+    std::uint64_t longRows = 0;
+    for (std::u16string extra; longList.empty() && extra.size() < 50; extra += u'x') {
+        std::u16string rows =
+            u"Datum\tČas\tVolané číslo\tDélka\tPoznámka\r\n1.10.2003\t10:00\t602123456\t65\t" + extra + u"\r\n";
+        while (rows.size() < 600000) rows += u"1.10.2003\t10:00\t602123456\t65\t😀😀😀😀😀😀😀😀\r\n";
+        // The last unit before the block's end, after the byte order mark.
+        const char16_t cut = rows[(1 << 19) - 2];
+        if (cut >= 0xD800 && cut <= 0xDBFF) {
+            longList = utf16(rows);
+            longRows = static_cast<std::uint64_t>(std::count(rows.begin(), rows.end(), u'\n')) - 1;
+        }
     }
     ASSERT_FALSE(longList.empty());
     struct Case {
@@ -420,76 +465,24 @@ TEST(ExportShapes, UnicodeTextAndTheBarSeparator) {
         std::string content;
         Encoding encoding;
         char separator;
-        std::uint64_t calls;
+        std::uint64_t rows;
     };
     const Case cases[] = {
-        {"Excel's Unicode text: UTF-16 LE, tabs", utf16(withTabs(list), false), Encoding::Utf16LittleEndian, '\t', 1},
-        {"UTF-16 BE", utf16(list, true), Encoding::Utf16BigEndian, ';', 1},
+        {"Excel's Unicode text: UTF-16 LE, tabs",
+         utf16(u"Datum\tČas\tVolané číslo\tDélka\tPoznámka\r\n1.10.2003\t10:00\t602123456\t65\tŠéf 😀\r\n"),
+         Encoding::Utf16LittleEndian, '\t', 1},
+        {"UTF-16 BE", utf16(u"Datum;Čas;Volané číslo;Délka;Poznámka\n1.10.2003;10:00;602123456;65;Šéf 😀\n", true),
+         Encoding::Utf16BigEndian, ';', 1},
         {"fields between bars", "Datum|Čas|Volané číslo|Délka\n1.10.2003|10:00|602 123 456|65\n", Encoding::Utf8, '|',
          1},
-        {"UTF-16 past the first block, a pair cut by its end", longList, Encoding::Utf16LittleEndian, '\t', 0},
+        {"UTF-16 past the first block, a pair cut by its end", longList, Encoding::Utf16LittleEndian, '\t', longRows},
     };
     for (const Case& c : cases) {
-        try {
-            const CallTally tally = read(c.content);
-            EXPECT_EQ(tally.encoding, c.encoding) << c.shape;
-            EXPECT_EQ(tally.separator, c.separator) << c.shape;
-            EXPECT_EQ(summarise(tally, {}).zone(tariffs::Zone::EUROTEL).calls, c.calls ? c.calls : tally.rows)
-                << c.shape;
-            EXPECT_GT(tally.rows, 0u) << c.shape;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
-        }
-    }
-    // A lone half of a pair is no UTF-16: refused on its line.
-    std::string broken = utf16("Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;65\n", false);
-    broken += std::string("\x3D\xD8", 2) + utf16(";10:00;602123456;65\n", false).substr(2);
-    try {
-        read(broken);
-        ADD_FAILURE() << "a lone surrogate read";
-    } catch (const CallListError& e) {
-        EXPECT_EQ(e.problem(), Problem::BadEncoding);
-        EXPECT_EQ(e.line(), 3u);
-        EXPECT_STREQ(e.what(), "Soubor začíná značkou kódování UTF-16 (BOM), ale na tomto řádku není platné UTF-16.");
-    }
-}
-
-TEST(ExportShapes, HeaderNamesOfOtherExports) {
-    struct Case {
-        const char* shape;
-        std::string list;
-        Sorted expected;
-    };
-    const Case cases[] = {
-        {"called number", "Date,Time,Called number,Duration\n2003-10-01,10:00,602123456,65\n", {1, 65, 0, 0, 0}},
-        {"dialled number", "Date;Time;Dialled number;Duration\n2003-10-01;10:00;602123456;65\n", {1, 65, 0, 0, 0}},
-        {"dialed number", "Date;Time;Dialed number;Duration\n2003-10-01;10:00;602123456;65\n", {1, 65, 0, 0, 0}},
-        {"destination where nothing else names the number",
-         "Date;Time;Destination;Duration\n2003-10-01;10:00;602123456;65\n",
-         {1, 65, 0, 0, 0}},
-        {"cíl where nothing else names the number",
-         "Datum;Čas;Cíl;Délka\n1.10.2003;10:00;602123456;65\n",
-         {1, 65, 0, 0, 0}},
-        {"cíl beside volané číslo is the network's name, no second number",
-         "Datum;Čas;Volané číslo;Cíl;Délka\n1.10.2003;10:00;602123456;Vodafone;65\n",
-         {1, 65, 0, 0, 0}},
-        {"a call log app's Service column",
-         "Date;Time;Number;Duration;Service\n"
-         "2003-10-01;10:00;602123456;65;Phone\n2003-10-01;10:05;602123456;600;FaceTime Audio\n"
-         "2003-10-01;10:15;602123456;300;WhatsApp Audio\n",
-         {1, 65, 2, 900, 0}},
-        {"call type and service type",
-         "Date;Time;Number;Duration;Call type;Service type\n"
-         "2003-10-01;10:00;602123456;65;Outgoing;Telefonní hovor\n"
-         "2003-10-01;10:05;602123456;60;Incoming;Telefonní hovor\n"
-         "2003-10-01;10:06;602123456;1;Outgoing;SMS\n",
-         {1, 65, 2, 60, 0}},
-    };
-    for (const Case& c : cases) {
-        try {
-            EXPECT_EQ(sorted(read(c.list)), c.expected) << c.shape;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
+        if (const auto tally = readable(c.content, c.shape)) {
+            EXPECT_EQ(tally->encoding, c.encoding) << c.shape;
+            EXPECT_EQ(tally->separator, c.separator) << c.shape;
+            EXPECT_EQ(tally->rows, c.rows) << c.shape;
+            EXPECT_EQ(summarise(*tally, {}).zone(tariffs::Zone::EUROTEL).calls, c.rows) << c.shape;
         }
     }
 }
@@ -505,33 +498,29 @@ TEST(ExportShapes, IsoTimesWithAnOffsetAreCzechLocalTime) {
     };
     const Case cases[] = {
         {"2026-03-02T09:12:07+01:00", tariffs::Zone::EUROTEL, 2026y / March / 2},
-        {"2026-03-02T06:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 2},  // 7:30 in winter
-        {"2026-03-02 06:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 2},  // a blank for the "T"
-        {"2026-03-02 23:30:00+00:00", tariffs::Zone::EUROTELMimo, 2026y / March / 3},
+        {"2026-03-02T06:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 2},           // 7:30 in winter
+        {"2026-03-02 23:30:00+00:00", tariffs::Zone::EUROTELMimo, 2026y / March / 3},  // past midnight in Prague
         {"2026-03-02T06:30:00.250Z", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-02T01:30:00-05:00", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-02T07:30:00+0100", tariffs::Zone::EUROTEL, 2026y / March / 2},
         {"2026-03-27T05:30:00Z", tariffs::Zone::EUROTELMimo, 2026y / March / 27},  // 6:30: the Friday before summer
         {"2026-03-30T05:30:00Z", tariffs::Zone::EUROTEL, 2026y / March / 30},      // 7:30: the Monday after
         {"2026-10-23T05:30:00Z", tariffs::Zone::EUROTEL, 2026y / October / 23},
-        {"2026-10-26T05:30:00Z", tariffs::Zone::EUROTELMimo, 2026y / October / 26},   // winter again
-        {"2026-03-02T23:30:00Z", tariffs::Zone::EUROTELMimo, 2026y / March / 3},      // past midnight in Prague
-        {"2026-07-01T17:30:00+00:00", tariffs::Zone::EUROTELMimo, 2026y / July / 1},  // 19:30
+        {"2026-10-26T05:30:00Z", tariffs::Zone::EUROTELMimo, 2026y / October / 26},  // winter again
     };
     for (const Case& c : cases) {
         const std::string list = std::string("Datum a čas;Volané číslo;Délka\n") + c.start + ";602123456;60\n";
-        try {
-            const CallSummary summary = summarise(read(list), {});
+        if (const auto tally = readable(list, c.start)) {
+            const CallSummary summary = summarise(*tally, {});
             EXPECT_EQ(summary.zone(c.zone).calls, 1u) << c.start;
             EXPECT_EQ(summary.firstDate, c.date) << c.start;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.start << ": " << e.what();
         }
     }
     EXPECT_THROW(read("Datum a čas;Volané číslo;Délka\n2026-03-02T09:12:07+1:00;602123456;60\n"), CallListError);
 }
 
-// d/m/yyyy against m/d/yyyy: the whole column decides.
+// d/m/yyyy against m/d/yyyy: the whole column decides; a column that
+// never decides, or decides both ways, is refused above.
 TEST(ExportShapes, DayAndMonthOrderIsTheWholeColumns) {
     const auto list = [](std::initializer_list<const char*> dates) {
         std::string text = "Datum;Čas;Volané číslo;Délka\n";
@@ -556,101 +545,20 @@ TEST(ExportShapes, DayAndMonthOrderIsTheWholeColumns) {
          2026y / February / 3, 2026y / March / 13},
     };
     for (const Case& c : cases) {
-        try {
-            const CallSummary summary = summarise(read(c.list), {});
+        if (const auto tally = readable(c.list, c.shape)) {
+            const CallSummary summary = summarise(*tally, {});
             EXPECT_EQ(summary.firstDate, c.first) << c.shape;
             EXPECT_EQ(summary.lastDate, c.last) << c.shape;
-            EXPECT_EQ(summary.zone(tariffs::Zone::EUROTEL).calls + summary.zone(tariffs::Zone::EUROTELMimo).calls, 2u)
-                << c.shape;
-        } catch (const CallListError& e) {
-            ADD_FAILURE() << c.shape << ": line " << e.line() << ": " << e.what();
-        }
-    }
-
-    struct Refusal {
-        std::string list;
-        std::size_t line;
-        const char* message;
-    };
-    const Refusal refusals[] = {
-        {list({"13/03/2026", "02/03/2026", "03/14/2026"}), 4,
-         "Data nemají jedno pořadí dne a měsíce: datum „13/03/2026“ na řádku 2 má napřed den, datum „03/14/2026“ na "
-         "řádku 4 napřed měsíc."},
-        {list({"02/03/2026", "04/03/2026"}), 2,
-         "Datum „02/03/2026“ je nejednoznačné (den a měsíc, nebo měsíc a den?); výpis má psát data jako 2.3.2000 nebo "
-         "2000-03-02."},
-    };
-    for (const Refusal& r : refusals) {
-        try {
-            read(r.list);
-            ADD_FAILURE() << r.list;
-        } catch (const CallListError& e) {
-            EXPECT_EQ(e.problem(), Problem::BadDate);
-            EXPECT_EQ(e.line(), r.line);
-            EXPECT_STREQ(e.what(), r.message);
         }
     }
 }
 
-TEST(ExportShapes, AQuantityWithItsUnitIsTheDuration) {
-    const CallTally tally = read(
-        "Datum;Čas;Volané číslo;Množství;MJ\n"
-        "1.10.2003;10:00;602123456;2,5;min\n"
-        "1.10.2003;10:05;602123456;90;s\n"
-        "1.10.2003;10:07;602123456;0,5;h\n"
-        "1.10.2003;10:40;602123456;1:05;\n"
-        "1.10.2003;10:41;602123456;3;ks\n"
-        "1.10.2003;10:42;602123456;1 024;kB\n"
-        "1.10.2003;10:43;602123456;2,5;GB\n");
-    EXPECT_EQ(sorted(tally), (Sorted{4, 150 + 90 + 1800 + 65, 3, 0, 0}));
-}
-
-// A bill's summary at the end, under the calls: skipped as totals are. The
-// same rows before a call are refused as the first of them would be.
+// A bill's summary at the end, under the calls: skipped as totals are (a
+// call after it is refused above).
 TEST(ExportShapes, ASummaryBlockAtTheEndIsSkipped) {
-    const std::string calls =
-        "Volané číslo;Datum;Čas;Délka\n"
-        "602123456;1.10.2003;10:00;65\n"
-        "602123456;2.10.2003;10:00;30\n";
-    const std::string summary =
-        "\n"
-        "Počet hovorů;2\n"
-        "Celkem k úhradě;1 234,50 Kč;;\n";
-    const CallTally tally = read(calls + summary);
+    const CallTally tally = read(
+        "Volané číslo;Datum;Čas;Délka\n602123456;1.10.2003;10:00;65\n602123456;2.10.2003;10:00;30\n\n"
+        "Počet hovorů;2\nCelkem k úhradě;1 234,50 Kč;;\n");
     EXPECT_EQ(counted(tally), (Counted{2, 95, 0, 2}));
     EXPECT_EQ(tally.skippedRows, (SkippedRows{2, 5, "Počet hovorů"}));
-
-    try {
-        read(calls + summary + "602123456;3.10.2003;10:00;30\n");
-        ADD_FAILURE() << "a call after the summary";
-    } catch (const CallListError& e) {
-        EXPECT_EQ(e.problem(), Problem::FieldCount);
-        EXPECT_EQ(e.line(), 5u);
-        EXPECT_EQ(e.row(), "Počet hovorů;2");
-    }
-}
-
-// A refusal of a row quotes its first cells as the list writes them, for the
-// front ends to show beside the line.
-TEST(ExportShapes, ARefusalQuotesItsRow) {
-    struct Case {
-        std::string list;
-        std::string row;
-    };
-    const Case cases[] = {
-        {"Datum;Čas;Volané číslo;Délka\n1.10.2003;10:00;602123456;-5\n", "1.10.2003;10:00;602123456;-5"},
-        {"Datum\tČas\tVolané číslo\tDélka\n1.10.2003\t25:00\t602123456\t5\n", "1.10.2003  25:00  602123456  5"},
-        {"Datum;Čas;Volané číslo;Délka;Poznámka\n"
-         "1.10.2003;10:00;602 12A 456;65;velmi dlouhá poznámka, která se celá nevejde\n",
-         "1.10.2003;10:00;602 12A 456;65;velmi dlouhá poznámka, která …"},
-        {"Datum;Čas;Volané číslo;Délka\n", ""},  // no row: the file's fault
-    };
-    for (const Case& c : cases) {
-        try {
-            read(c.list);
-            ADD_FAILURE() << c.list;
-        } catch (const CallListError& e) {
-            EXPECT_EQ(e.row(), c.row) << e.what();
-        }
-    }
 }
