@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "RandomTariff.h"
 #include "fees/MonthlyCost.h"
 #include "fees/ScaledUsage.h"
 #include "fees/TariffChoice.h"
@@ -77,29 +78,6 @@ void expectWellFormed(const fees::ScaleChoice& choice, std::size_t tariffCount, 
             EXPECT_NE(i.tariff, choice.intervals[k - 1].tariff) << what;
         }
     }
-}
-
-tariffs::Tarifs randomTariff(std::mt19937_64& random, int n) {
-    std::uniform_real_distribution<double> unit(0, 1);
-    auto some = [&](double top) { return std::round(unit(random) * top * 100) / 100; };
-    tariffs::Tarifs t;
-    t.provider = n % 2 ? "EUROTEL" : "PAEGAS";
-    t.name = "T" + std::to_string(n);
-    t.telephoneFee = some(800);
-    t.faxFee = some(100);
-    t.dataFee = some(100);
-    t.firstFreeMinutes = random() % 3 == 0 ? 0 : some(300);
-    t.allMinutesFree = random() % 2;
-    t.minimumCharge = random() % 3 == 0 ? 100 + some(800) : 0;
-    for (tariffs::ZoneRate& z : t.zones) {
-        z.rate = random() % 5 == 0 ? 0 : some(6);
-        switch (random() % 4) {
-        case 0: z.freeMinutes = 0; break;
-        case 1: z.freeMinutes = -some(100); break;
-        default: z.freeMinutes = some(300);
-        }
-    }
-    return t;
 }
 
 }  // namespace
