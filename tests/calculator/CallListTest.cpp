@@ -684,6 +684,8 @@ TEST(CallList, TheNumberOfOneSimIsChosenInTheSummary) {
     prompter.onDialog([&](QDialog& dialog) {
         auto* numbers = child<QComboBox>(dialog, "Cislo");
         EXPECT_TRUE(numbers->isVisibleTo(&dialog));
+        // As the calculator's drop-down lists are, by the label's text.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(numbers)->text(QAccessible::Name), utf8("Číslo"));
         QStringList items;
         for (int i = 0; i < numbers->count(); ++i) items << numbers->itemText(i);
         EXPECT_EQ(items, (QStringList{utf8("602 111 222 (2 hovory)"), utf8("603 222 333 (1 hovor)"),
@@ -693,6 +695,7 @@ TEST(CallList, TheNumberOfOneSimIsChosenInTheSummary) {
 
         numbers->setCurrentIndex(1);
         EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("150"));  // 300 s in its one day
+        EXPECT_EQ(child<QLabel>(dialog, "Obdobi")->text(), utf8("2. 5. 2000 – 2. 5. 2000 (1 den)"));
 
         prompter.expectError(utf8("Výpis hovorů %1 nelze použít:\nVe výpisu není žádný odchozí hovor.")
                                  .arg(QDir::toNativeSeparators(file)));
@@ -713,4 +716,26 @@ TEST(CallList, TheNumberOfOneSimIsChosenInTheSummary) {
                        QStringLiteral("vypis.csv"), prompter);
     EXPECT_FALSE(child<QComboBox>(one, "Cislo")->isVisibleTo(&one));
     EXPECT_FALSE(child<QLabel>(one, "CisloLabel")->isVisibleTo(&one));
+}
+
+// "Číslo:" is the stop after the file's name, reached by Alt+S too, and
+// the arrows read another number.
+TEST(CallList, TheNumberIsChosenWithTheKeyboard) {
+    ScriptedPrompter prompter;
+    CallListDialog dialog(tallyOf(ThreeSims, "602111222"), QStringLiteral("firma.csv"), prompter);
+    dialog.setSubscriberReader([](const std::string& number) { return tallyOf(ThreeSims, number); });
+    ASSERT_TRUE(showActive(dialog));
+    auto* numbers = child<QComboBox>(dialog, "Cislo");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Soubor"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Cislo"));
+    QTest::keyClick(numbers, Qt::Key_Down);
+    EXPECT_EQ(numbers->currentIndex(), 1);
+    EXPECT_EQ(shownMinutes(dialog)[5], QStringLiteral("150"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusName(), QStringLiteral("Obdobi"));
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(focusName(), QStringLiteral("Cislo"));
 }
