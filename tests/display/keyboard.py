@@ -4,13 +4,12 @@
 reads it: Tab into the list, the first Down selects the first tariff,
 Ctrl+Down and Ctrl+Up move it, Delete asks and Enter keeps it, Ctrl+N adds a
 tariff that comes selected (its fee pasted from the X selection with the
-middle button, tidied), Ctrl+S saves, Ctrl+Shift+S opens its dialog, Ctrl+O opens a file by its name
-typed while the dialog's completion list shows and nothing of the dialog
-stays to take the keys after it, Ctrl+Q closes. The window is a frame, the
+middle button, tidied), Ctrl+S saves, Ctrl+Shift+S opens its dialog, Ctrl+O
+opens a file by its name typed while the dialog's completion list shows and
+nothing of the dialog stays to take the keys after it, Ctrl+Q closes. The window is a frame, the
 operator box goes by its label, and no row claims the focus once the focus
 has left the list."""
 
-import os
 import re
 
 import pyatspi
@@ -21,11 +20,9 @@ BOX = "^Cenikar - editor ceníku projektu Hovorix$"  # the title of the editor's
 MAIN = f"^{re.escape(lane.EDITOR_CAPTION)} - \\[tarif\\.ini\\]$"
 
 lane.park_pointer()
-folder = lane.folder("keyboard", sample=True)
 with open(lane.SAMPLE, "rb") as sample_file:
     backup = sample_file.read()
-with open(os.path.join(folder, "zaloha.ini"), "wb") as backup_file:
-    backup_file.write(backup)
+folder = lane.folder("keyboard", sample=True, files={"zaloha.ini": backup})
 editor = lane.start("Cenikar", folder)
 window = editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 lane.check(window.getRoleName() == "frame", f"the main window is a {window.getRoleName()}, not a frame")

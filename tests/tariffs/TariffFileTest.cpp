@@ -503,7 +503,7 @@ TEST(SaveFileAsRoot, AFullDiskLeavesTheOldFile) {
 
 // A symbolic link that leads to no file, in the tariff file's place: the
 // editor's read makes the file it leads to. Where that cannot be made, the
-// read and the save name it.
+// save names it (the editor's start shows the read naming it).
 TEST(TariffFileIo, ADanglingLinkLeadsToTheFileToMake) {
     TemporaryFolder folder;
     fs::create_directory(folder / "data");
@@ -518,13 +518,6 @@ TEST(TariffFileIo, ADanglingLinkLeadsToTheFileToMake) {
     EXPECT_TRUE(fs::is_regular_file(folder / "data" / "ceny.ini"));
     EXPECT_EQ(readBytes(folder / "data" / "ceny.ini"), "");
 
-    try {
-        tariffs::readTariffFile(folder / "nikam.ini", list, version, create);
-        ADD_FAILURE() << "read";
-    } catch (const tariffs::OpenError& e) {
-        EXPECT_EQ(e.code(), ENOENT);
-        EXPECT_EQ(e.linkTarget(), folder / "chybi" / "ceny.ini");
-    }
     try {
         tariffs::saveFile(folder / "nikam.ini", "new");
         ADD_FAILURE() << "saved";
