@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
-#include <QAction>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QScopeGuard>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <limits>
+#include <optional>
 
 #include "desktop/ProgramFont.h"
 
@@ -141,7 +138,6 @@ TEST(MinuteSpinEdit, KeysStepTheValueAsReadAndEnterBeeps) {
 // text; text that is still not what typing could give is refused with the
 // beep, and the field keeps what it held. Every way of pasting does so.
 TEST(MinuteSpinEdit, PastedTextIsCleanedOrRefusedWithTheBeep) {
-    enum class Route { CtrlV, ShiftInsert, Menu, Drop };
     const struct {
         const char* text;
         const char* held;  // empty: refused with the beep
@@ -162,40 +158,24 @@ TEST(MinuteSpinEdit, PastedTextIsCleanedOrRefusedWithTheBeep) {
         {"2.5", ""},
         {"Žluťoučký", ""},
     };
-    const Route routes[] = {Route::CtrlV, Route::ShiftInsert, Route::Menu, Route::Drop};
-    for (const Route route : routes) {
+    // The clipboard's routes, then a drop from another program.
+    const std::optional<guitest::PasteRoute> routes[] = {guitest::PasteRoute::CtrlV, guitest::PasteRoute::ShiftInsert,
+                                                         guitest::PasteRoute::Menu, std::nullopt};
+    for (const std::optional<guitest::PasteRoute> route : routes) {
         for (const auto& c : cases) {
-            SCOPED_TRACE(static_cast<int>(route));
+            SCOPED_TRACE(route ? static_cast<int>(*route) : -1);
             Fields fields;
             MinuteSpinEdit* field = fields.first;
             field->setText(QStringLiteral("7"));
             field->selectAll();
-            QGuiApplication::clipboard()->setText(utf8(c.text));
-            switch (route) {
-            case Route::CtrlV: QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); break;
-            case Route::ShiftInsert: QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); break;
-            case Route::Menu: {
-                // The field's context menu, its paste chosen.
-                QTimer::singleShot(0, [] {
-                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                    ASSERT_NE(menu, nullptr);
-                    // Closed whatever happens, so the test never hangs on it.
-                    const auto close = qScopeGuard([menu] { menu->close(); });
-                    QAction* paste = MinuteSpinEdit::pasteAction(*menu);
-                    ASSERT_NE(paste, nullptr);
-                    paste->trigger();
-                });
-                QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
-                QCoreApplication::sendEvent(field, &menu);
-                break;
-            }
-            case Route::Drop:
+            if (route) {
+                ASSERT_TRUE(guitest::pasteBy(*route, field, utf8(c.text)));
+            } else {
                 field->setText({});
                 drop(field, utf8(c.text));
-                break;
             }
             const bool refused = !*c.held;
-            const QString before = route == Route::Drop ? QString() : QStringLiteral("7");
+            const QString before = route ? QStringLiteral("7") : QString();
             EXPECT_EQ(field->text(), refused ? before : utf8(c.held)) << c.text;
             EXPECT_EQ(fields.prompter.beeps(), refused ? 1 : 0) << c.text;
         }

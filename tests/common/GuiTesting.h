@@ -3,15 +3,20 @@
 #pragma once
 
 // What the window tests share: the Czech regional settings, tariff files as
-// the programs read them, typing key by key, timers driven by hand, and the
+// the programs read them, typing and pasting, timers driven by hand, and the
 // check that no caption is cut off by its control.
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QStyle>
 #include <QTest>
@@ -19,11 +24,13 @@
 #include <QTimerEvent>
 
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "desktop/Cp1250.h"
+#include "desktop/PastedText.h"
 
 // Failure messages show texts as texts.
 QT_BEGIN_NAMESPACE
@@ -61,6 +68,36 @@ inline void typeKeys(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, typed, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, typed, Qt::NoModifier);
     }
+}
+
+// The ways of pasting from the clipboard into a text field.
+enum class PasteRoute { CtrlV, ShiftInsert, Menu };
+inline constexpr PasteRoute PasteRoutes[] = {PasteRoute::CtrlV, PasteRoute::ShiftInsert, PasteRoute::Menu};
+
+// Puts the text on the clipboard and pastes it into the field by the route:
+// its keys, or the paste of the context menu that the menu key opens. False
+// when that menu showed no paste to choose.
+inline bool pasteBy(PasteRoute route, QWidget* field, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    switch (route) {
+    case PasteRoute::CtrlV: QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); return true;
+    case PasteRoute::ShiftInsert: QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); return true;
+    case PasteRoute::Menu: break;
+    }
+    const auto chosen = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [chosen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        // Closed whatever happens, so the test never hangs on it.
+        const auto close = qScopeGuard([menu] { menu->close(); });
+        if (QAction* paste = hovorix::desktop::pasteAction(*menu)) {
+            paste->trigger();
+            *chosen = true;
+        }
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(field, &menu);
+    return *chosen;
 }
 
 // The timer's interval has passed: it fires now, as the event loop would

@@ -2,16 +2,14 @@
 # SPDX-FileCopyrightText: 2026 Autoři projektu Hovorix <hovorix@example.org>
 """Cenikar by keyboard alone, with real X11 keys, read as a screen reader
 reads it: Tab into the list, the first Down selects the first tariff,
-Ctrl+Down and Ctrl+Up move it while the list has the focus and do nothing
-elsewhere, Delete asks and Enter keeps it selected, Ctrl+N adds a tariff that
-comes selected (its fee pasted: a sign refused, the X selection tidied),
-Ctrl+S saves, Ctrl+Shift+S opens its dialog, Ctrl+O opens a file by its name
-typed while the dialog's completion list shows and nothing of the dialog
-stays to take the keys after it, Ctrl+Q closes. The window is a frame, the
+Ctrl+Down and Ctrl+Up move it, Delete asks and Enter keeps it, Ctrl+N adds a
+tariff that comes selected (its fee pasted from the X selection with the
+middle button, tidied), Ctrl+S saves, Ctrl+Shift+S opens its dialog, Ctrl+O
+opens a file by its name typed while the dialog's completion list shows and
+nothing of the dialog stays to take the keys after it, Ctrl+Q closes. The window is a frame, the
 operator box goes by its label, and no row claims the focus once the focus
 has left the list."""
 
-import os
 import re
 
 import pyatspi
@@ -22,11 +20,9 @@ BOX = "^Cenikar - editor ceníku projektu Hovorix$"  # the title of the editor's
 MAIN = f"^{re.escape(lane.EDITOR_CAPTION)} - \\[tarif\\.ini\\]$"
 
 lane.park_pointer()
-folder = lane.folder("keyboard", sample=True)
 with open(lane.SAMPLE, "rb") as sample_file:
     backup = sample_file.read()
-with open(os.path.join(folder, "zaloha.ini"), "wb") as backup_file:
-    backup_file.write(backup)
+folder = lane.folder("keyboard", sample=True, files={"zaloha.ini": backup})
 editor = lane.start("Cenikar", folder)
 window = editor.window(f"{lane.EDITOR_CAPTION} - [tarif.ini]")
 lane.check(window.getRoleName() == "frame", f"the main window is a {window.getRoleName()}, not a frame")
@@ -72,8 +68,6 @@ question = lane.message_box(editor, f'Opravdu smazat tarif "{sample[0]}" ?')
 lane.shot("delete-question")
 lane.press_enter_in(editor, question, BOX)
 lane.check(names() == sample, "Delete and Enter deleted a tariff")
-lane.wait_for("the kept tariff still selected", lambda: selected() == [0])
-lane.check(enabled("Uprav...") and enabled("Smaž..."), "the row buttons are off after a refused delete")
 
 editor.focus(MAIN)
 lane.key("ctrl+n")
@@ -82,16 +76,10 @@ provider = editor.find("combo box", "Operátor:", within=dialog)
 lane.check(lane.text_of(editor.find("text", "Operátor:", within=provider)) == "NEDEFINOVÁN",
            "the operator box of a new tariff does not hold NEDEFINOVÁN")
 editor.focus("^Podrobné informace$")
-# A pasted sign is refused, as it is when typed; the X selection pasted with
-# the middle button is tidied and typed in.
+# The X selection pasted with the middle button is tidied and typed in.
 phone = editor.find("text", "Měsíční paušál telefon:", within=dialog)
 editor.click(phone)
-lane.key("ctrl+a")
-lane.set_clipboard("-5")
-lane.key("ctrl+v")
-lane.settle()
-lane.check(lane.text_of(phone) == "0", f"a pasted -5 left '{lane.text_of(phone)}'")
-lane.key("BackSpace")
+lane.key("ctrl+a", "BackSpace")
 lane.set_clipboard(" 1 234.5\n", selection="PRIMARY")
 editor.click(phone, button=2)
 lane.wait_for("the middle button's paste", lambda: lane.text_of(phone) == "1234,5")
@@ -107,11 +95,6 @@ editor.click(editor.find("text", "Číslo verze souboru:"))
 lane.wait_for("the version box to have the focus",
               lambda: lane.has_state(editor.find("text", "Číslo verze souboru:"), pyatspi.STATE_FOCUSED))
 lane.check(focused_rows() == [], f"rows claim the focus the list has not: {focused_rows()}")
-# Away from the list the move keys are no moves.
-lane.key("ctrl+Up")
-lane.settle()
-lane.check(len(rows()) == 11 and names()[10] == "NEDEFINOVÁN-Neznámý" and selected() == [10],
-           "Ctrl+Up moved a tariff with the focus outside the list")
 lane.key("ctrl+s")
 lane.wait_for("the save", lambda: lane.file_bytes(folder).count(b"\r\nprovider ") == 11)
 lane.check(b"\r\nsluzba telefon 1234,5\r\n" in lane.file_bytes(folder), "the pasted fee was not saved")

@@ -41,7 +41,6 @@ TEST(EditorKeys, DoWhatTheButtonsDo) {
         {"Ctrl+Up", 2, Qt::CTRL | Qt::Key_Up, none, {ThreeRows[0], ThreeRows[2], ThreeRows[1]}, 1, {}},
         {"Ctrl+Down with nothing selected", -1, Qt::CTRL | Qt::Key_Down, none, ThreeRows, -1, {}},
         {"Ctrl+Down in the version box", 0, Qt::CTRL | Qt::Key_Down, none, ThreeRows, 0, {}, "verze1"},
-        {"Ctrl+Up on Přidej...", 2, Qt::CTRL | Qt::Key_Up, none, ThreeRows, 2, {}, "Pridej"},
         {"Delete, Ne",
          1,
          QKeyCombination(Qt::Key_Delete),

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "EditorTesting.h"
+#include "FailingIo.h"
 #include "tariffs/TariffWriter.h"
 
 using namespace editortest;
@@ -14,27 +15,6 @@ namespace {
 std::size_t entries(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
-
-// A disk that fills up while the save writes: it takes half of the first
-// write, then refuses the next ones (-1: all of them) with ENOSPC.
-class FillingDisk : public hovorix::tariffs::SaveIo {
-public:
-    explicit FillingDisk(int refusals) : refusals_(refusals) {}
-    long write(int fd, const char* data, unsigned long size) override {
-        if (!filling_) {
-            filling_ = true;
-            return hovorix::tariffs::SaveIo::write(fd, data, size / 2);
-        }
-        if (refusals_ == 0) return hovorix::tariffs::SaveIo::write(fd, data, size);
-        if (refusals_ > 0) --refusals_;
-        errno = ENOSPC;
-        return -1;
-    }
-
-private:
-    int refusals_;
-    bool filling_ = false;
-};
 
 }  // namespace
 
@@ -120,7 +100,7 @@ TEST(EditorSaveFault, AFailedSaveInPlaceSaysWhatBecameOfTheFile) {
         editor.click("Dolu");
         const hovorix::tariffs::TariffList list = editor.form->tariffs();
         const QStringList rows = editor.rows();
-        FillingDisk disk(c.refusals);
+        FailingIo disk(FailingIo::Call::Write, ENOSPC, c.refusals);
         editor.form->setSaveIo(disk);
         const QString message =
             QStringLiteral("Kritická chyba 28 - nelze zapsat soubor tarif.ini!\nNa disku není místo.\n") +

@@ -14,6 +14,7 @@
 #include <optional>
 #include <random>
 
+#include "FailingIo.h"
 #include "TestFiles.h"
 #include "tariffs/Errors.h"
 #include "tariffs/TariffFile.h"
@@ -310,93 +311,6 @@ TEST(SaveFile, PermissionsThatForbidWritingLeaveTheOldFile) {
     }
 }
 
-namespace {
-
-// Fails one chosen call the way the system would: every time, or only the
-// first times (-1: always).
-class FailingIo : public tariffs::SaveIo {
-public:
-    enum class Call {
-        Open,
-        Read,
-        Reserve,
-        Write,
-        Cut,
-        Fsync,
-        Chmod,
-        Chown,
-        Close,
-        Rename,
-        ListXattr,
-        SetXattr,
-        RemoveXattr,
-        None
-    };
-    FailingIo(Call call, int code, int times = -1) : call_(call), code_(code), times_(times) {}
-
-    int openExclusive(const char* path, unsigned mode) override {
-        return fails(Call::Open) ? fail() : tariffs::SaveIo::openExclusive(path, mode);
-    }
-    long pread(int fd, char* data, unsigned long size, long offset) override {
-        return fails(Call::Read) ? fail() : tariffs::SaveIo::pread(fd, data, size, offset);
-    }
-    int fallocate(int fd, int mode, long offset, long length) override {
-        return fails(Call::Reserve) ? fail() : tariffs::SaveIo::fallocate(fd, mode, offset, length);
-    }
-    long write(int fd, const char* data, unsigned long size) override {
-        // A full disk takes part of the data before it refuses the rest.
-        if (call_ == Call::Write && !shortened_ && size > 1) {
-            shortened_ = true;
-            return tariffs::SaveIo::write(fd, data, size / 2);
-        }
-        return fails(Call::Write) ? fail() : tariffs::SaveIo::write(fd, data, size);
-    }
-    int ftruncate(int fd, long size) override {
-        return fails(Call::Cut) ? fail() : tariffs::SaveIo::ftruncate(fd, size);
-    }
-    int fsync(int fd) override { return fails(Call::Fsync) ? fail() : tariffs::SaveIo::fsync(fd); }
-    int fchmod(int fd, unsigned mode) override {
-        return fails(Call::Chmod) ? fail() : tariffs::SaveIo::fchmod(fd, mode);
-    }
-    int fchown(int fd, unsigned owner, unsigned group) override {
-        return fails(Call::Chown) ? fail() : tariffs::SaveIo::fchown(fd, owner, group);
-    }
-    int close(int fd) override {
-        if (!fails(Call::Close)) return tariffs::SaveIo::close(fd);
-        tariffs::SaveIo::close(fd);
-        return fail();
-    }
-    int rename(const char* from, const char* to) override {
-        return fails(Call::Rename) ? fail() : tariffs::SaveIo::rename(from, to);
-    }
-    long flistxattr(int fd, char* names, unsigned long size) override {
-        return fails(Call::ListXattr) ? fail() : tariffs::SaveIo::flistxattr(fd, names, size);
-    }
-    int fsetxattr(int fd, const char* name, const void* value, unsigned long size, int flags) override {
-        return fails(Call::SetXattr) ? fail() : tariffs::SaveIo::fsetxattr(fd, name, value, size, flags);
-    }
-    int fremovexattr(int fd, const char* name) override {
-        return fails(Call::RemoveXattr) ? fail() : tariffs::SaveIo::fremovexattr(fd, name);
-    }
-
-private:
-    bool fails(Call call) {
-        if (call != call_ || times_ == 0) return false;
-        if (times_ > 0) --times_;
-        return true;
-    }
-    int fail() const {
-        errno = code_;
-        return -1;
-    }
-    Call call_;
-    int code_;
-    int times_;
-    bool shortened_ = false;
-};
-
-}  // namespace
-
 TEST(SaveFile, AnyFailingStepLeavesTheOldFileAndNoTemporary) {
     using Call = FailingIo::Call;
     struct Case {
@@ -589,7 +503,7 @@ TEST(SaveFileAsRoot, AFullDiskLeavesTheOldFile) {
 
 // A symbolic link that leads to no file, in the tariff file's place: the
 // editor's read makes the file it leads to. Where that cannot be made, the
-// read and the save name it.
+// save names it (the editor's start shows the read naming it).
 TEST(TariffFileIo, ADanglingLinkLeadsToTheFileToMake) {
     TemporaryFolder folder;
     fs::create_directory(folder / "data");
@@ -604,13 +518,6 @@ TEST(TariffFileIo, ADanglingLinkLeadsToTheFileToMake) {
     EXPECT_TRUE(fs::is_regular_file(folder / "data" / "ceny.ini"));
     EXPECT_EQ(readBytes(folder / "data" / "ceny.ini"), "");
 
-    try {
-        tariffs::readTariffFile(folder / "nikam.ini", list, version, create);
-        ADD_FAILURE() << "read";
-    } catch (const tariffs::OpenError& e) {
-        EXPECT_EQ(e.code(), ENOENT);
-        EXPECT_EQ(e.linkTarget(), folder / "chybi" / "ceny.ini");
-    }
     try {
         tariffs::saveFile(folder / "nikam.ini", "new");
         ADD_FAILURE() << "saved";

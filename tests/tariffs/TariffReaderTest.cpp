@@ -356,10 +356,6 @@ TEST(TariffReader, ReportsWhatASaveWouldWriteOtherwise) {
          "provider A\x1a"
          "B\r\nC\nD",
          {"Ctrl+Z on 1, 3 lines"}},
-        {"Ctrl+Z after an LF of the line",
-         "provider A\n\x1a"
-         "B",
-         {"Ctrl+Z on 1, 1 lines"}},
         {"only blanks, tabs, line ends, NUL and Ctrl+Z after it", "provider A\r\n\x1a \t\r\n\0\x1a\n\x1a\r"s, {}},
         {"a field set again in its tariff",
          "provider A\r\nsluzba fax 1\r\nsazba JTS 1 2\r\nsluzba fax 2\r\nsazba JTS-mimo 1 2\r\nsazba JTS 3 4 x\r\n"
@@ -410,8 +406,7 @@ TEST(TariffReader, TellsANumberOfTheOtherSeparator) {
     };
     const Case cases[] = {
         {"sazba JTS 7,9 30", '.', true},  {"sazba JTS 1.2 30", ',', true},     {"sluzba fax  1.5E3 ", ',', true},
-        {"sluzba fax 1.2.3", ',', false}, {"sluzba fax 15 K\xE8", ',', false}, {"sluzba fax 1,5.", '.', false},
-        {"sazba JTS ", ',', false},
+        {"sluzba fax 1.2.3", ',', false}, {"sluzba fax 15 K\xE8", ',', false}, {"sazba JTS ", ',', false},
     };
     for (const Case& c : cases) {
         tariffs::TariffList list(tariffs::EditorDefaults);
