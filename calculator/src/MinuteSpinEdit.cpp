@@ -418,14 +418,12 @@ void MinuteSpinEdit::paintEvent(QPaintEvent*) {
     painter.drawComplexControl(QStyle::CC_SpinBox, option);
 }
 
-QAction* MinuteSpinEdit::pasteAction(const QMenu& menu) { return desktop::pasteAction(menu); }
-
 void MinuteSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
     // The edit box's own menu with the spin box's two steps, as Qt builds it,
     // but pasting through the same cleaning as every other paste.
     const QPointer<QMenu> menu = lineEdit()->createStandardContextMenu();
     if (!menu) return;
-    if (QAction* paste = pasteAction(*menu)) {
+    if (QAction* paste = desktop::pasteAction(*menu)) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
         connect(paste, &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
     }

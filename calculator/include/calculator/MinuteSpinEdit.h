@@ -10,9 +10,6 @@
 #include <limits>
 #include <optional>
 
-class QAction;
-class QMenu;
-
 namespace hovorix::desktop {
 class Prompter;
 }
@@ -78,8 +75,6 @@ public:
     // The number the field shows, a fraction or one beyond the range as it
     // is; 0 when it holds none. What a screen reader reads as its value.
     double shownNumber() const;
-    // The paste of an edit box's context menu, as Qt makes the menu.
-    static QAction* pasteAction(const QMenu& menu);
 
     // The field set as typing the number and leaving the field would set it:
     // a screen reader's way to enter a count.
