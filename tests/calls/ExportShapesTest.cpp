@@ -421,7 +421,8 @@ TEST(ExportShapes, TheCallsOfTwoSimsAreReadOneNumberAtATime) {
         EXPECT_EQ(tally.subscribers, numbers);
         EXPECT_EQ(tally.subscriber, c.read);
         EXPECT_EQ(tally.rows, c.rows);
-        const Figures& eurotel = summarise(tally, {}).zone(tariffs::Zone::EUROTEL);
+        const CallSummary summary = summarise(tally, {});
+        const Figures& eurotel = summary.zone(tariffs::Zone::EUROTEL);
         EXPECT_EQ(eurotel.calls, c.calls);
         EXPECT_EQ(eurotel.seconds, c.seconds);
     }
